@@ -1,0 +1,82 @@
+// The settings record: one field per key of the settings file, named like the
+// key and typed as the program uses it, plus the values derived at load time.
+// The program makes one record in main and hands references to the parts that
+// read or change it; the settings file code in shell/ loads and saves it.
+// Initial values are the fallbacks used when a key is missing from the file.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/canvas.h"
+
+namespace engine {
+
+enum class TextAlign : std::uint8_t { Left, Centre, Justify };
+enum class FontStyle : std::uint8_t { Normal, Bold };
+enum class ColumnWidthKind : std::uint8_t { Narrow, Standard, Wide, ExtraWide };
+enum class SpeedSelection : std::uint8_t { Automatic, Custom };
+enum class ReplaceSelection : std::uint8_t { Dots, Hide };
+enum class ReadingModeKind : std::uint8_t { Banner = 0, Sentence = 1, Single = 2, Double = 3 };
+
+// Point sizes that the stored font size indexes 0..13 stand for.
+inline constexpr std::array<int, 14> FontSizeList = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 28, 36, 48};
+
+// Point size for a stored index; an index past the list takes its last entry.
+inline int fontPointSize(unsigned index) {
+  return FontSizeList[index < FontSizeList.size() ? index : FontSizeList.size() - 1];
+}
+
+inline constexpr int TextRuleCount = 18;
+
+// One entry of the saved reading positions ("LoadedDocuments").
+struct SavedPosition {
+  std::string name;
+  std::int32_t position = 0;
+  bool operator==(const SavedPosition&) const = default;
+};
+
+struct SettingsRecord {
+  platform::Color BannerTextColor{255, 255, 255};
+  platform::Color BannerBackgroundColor{0, 0, 0};
+  std::string BannerFontName = "Comic Sans MS";
+  std::uint8_t BannerFontSize = 10;
+  TextAlign BannerTextAlign = TextAlign::Centre;
+  FontStyle BannerFontStyle = FontStyle::Normal;
+  platform::Color ColumnTextColor{255, 255, 255};
+  platform::Color ColumnBackgroundColor{0, 0, 0};
+  std::string ColumnFontName = "Comic Sans MS";
+  std::uint8_t ColumnFontSize = 6;
+  TextAlign ColumnTextAlign = TextAlign::Left;
+  FontStyle ColumnFontStyle = FontStyle::Bold;
+  ColumnWidthKind ColumnWidth = ColumnWidthKind::ExtraWide;
+  std::uint8_t ColumnNumber = 1;
+  std::int16_t WordsPerMinute = 300;
+  std::uint8_t WordsPerScreen = 6;
+  std::uint8_t LinesPerScreen = 3;
+  SpeedSelection SpeedSettingsSelection = SpeedSelection::Custom;
+  std::array<bool, TextRuleCount> GeneralTextRules{};
+  bool CompressorStatus = false;
+  ReplaceSelection CompressorReplaceSelection = ReplaceSelection::Dots;
+  std::uint8_t CompresionSetting = 0; // 0..4 = "s90".."s50", 5 = custom
+  std::string UserDefinedCompressorSet;
+  bool LoopMode = false;
+  bool AutoStart = false;
+  bool ClearTypeFont = true;
+  double TotalReadingTime = 0.0; // milliseconds
+  std::uint32_t TotalNumberOfWordsReaded = 0;
+  bool AutoIncrease = false;
+  bool AutoHideProgressBar = false;
+  ReadingModeKind ReadingMode = ReadingModeKind::Banner;
+  std::vector<SavedPosition> LoadedDocuments;
+
+  // Derived at load time.
+  int BannerFontPointSize = 24;
+  int ColumnFontPointSize = 16;
+  int HeadingMaxWords = 8;     // 12 with rule 2 ("Detect longer headings"), else 8
+  std::string CompressorList;  // the active AutoSkim word list
+};
+
+} // namespace engine
