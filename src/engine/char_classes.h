@@ -1,0 +1,70 @@
+// Character classes of the word scanner and the string tests that the
+// scanner, sentence and heading logic are built from. Every test works on
+// single bytes (code page 1252); alphanumeric, letter and digit mean ASCII
+// only, so accented letters are neither. String indexes are 0-based; the
+// tests that look into the document take 1-based positions.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace engine {
+
+// The separator set, 34 bytes. Space, '+' and backslash are held more than once;
+// membership is all that matters to the scanner.
+inline constexpr char WordSeparatorBytes[] = {
+    ' ', ',', '.', ':', ';', '?', '!',    '-',  '&',  '+',  '\\', '|',  '=', '<', '>',  '~', '^',
+    ']', ')', '}', '/', '*', '"', '\x85', '\'', '\r', '\n', '\t', '\0', ' ', '+', '\\', ' ', ' '};
+inline constexpr std::string_view WordSeparators{WordSeparatorBytes, 34};
+inline constexpr char LineBreakBytes[] = {'\r', '\n', '\t', '\0', '\a', '\f'};
+inline constexpr std::string_view LineBreakChars{LineBreakBytes, 6};
+inline constexpr std::string_view StopPunctuation{".?;:!\x85", 6};
+
+// Membership of the three sets.
+bool isWordSeparator(char c);
+bool isLineBreakChar(char c);
+bool isStopPunctuation(char c);
+
+// Single-character tests.
+bool isAlphanumeric(char c);
+bool isLetter(char c);
+bool isDigit(char c);
+bool isCR(char c);
+bool isSpace(char c);
+bool isDot(char c);
+bool isExclamation(char c);
+bool isSemicolon(char c);
+bool isComma(char c);
+bool isColon(char c);
+bool isSlash(char c);
+bool isTab(std::string_view s); // the one-character string TAB
+bool isClausePunctuation(char c);
+bool isClosingMark(char c); // " ' ) * ] }
+// White space and control characters: what trimming removes.
+bool isTrimmable(char c);
+
+// String tests (0-based indexes into s).
+bool contains(std::string_view s, std::string_view sub);
+bool startsWith(std::string_view s, std::string_view sub);
+bool isListItemNumber(std::string_view s);
+bool startsUpper(std::string_view s);
+bool closingMarkAt(std::string_view s, std::int64_t i);
+bool stopAt(std::string_view s, std::int64_t i);
+bool isDottedLine(std::string_view s);
+int crCount(std::string_view s);
+bool isLoneApostrophe(std::string_view s);
+bool hasSpace(std::string_view s);
+bool isPunctuatedGap(std::string_view s);
+bool opensWithMark(std::string_view s);
+bool hasLineBreakTriple(std::string_view s);
+bool commaAfter(std::string_view s, std::int64_t i);
+bool twoSpacesAfter(std::string_view s, std::int64_t i);
+
+// Document tests (1-based positions into text; out-of-range positions are
+// treated as the text's edge, never read).
+// From position p, the run of non-alphanumeric characters holds 3 or more dots.
+bool ellipsisAfter(std::string_view text, std::int64_t p);
+// Walking back from p-1 over LineBreakChars, the number of CRs met.
+int crsBefore(std::string_view text, std::int64_t p);
+
+} // namespace engine

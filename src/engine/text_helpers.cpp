@@ -1,0 +1,98 @@
+#include "engine/text_helpers.h"
+
+#include "engine/char_classes.h"
+
+namespace engine {
+
+std::string_view trimView(std::string_view s) {
+  while (!s.empty() && isTrimmable(s.front()))
+    s.remove_prefix(1);
+  while (!s.empty() && isTrimmable(s.back()))
+    s.remove_suffix(1);
+  return s;
+}
+std::string trim(std::string_view s) {
+  return std::string(trimView(s));
+}
+std::string trimLeft(std::string_view s) {
+  while (!s.empty() && isTrimmable(s.front()))
+    s.remove_prefix(1);
+  return std::string(s);
+}
+std::string trimRight(std::string_view s) {
+  while (!s.empty() && isTrimmable(s.back()))
+    s.remove_suffix(1);
+  return std::string(s);
+}
+
+char lowerChar(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+char upperChar(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+std::string lowerCase(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    c = lowerChar(c);
+  return out;
+}
+std::string upperCase(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    c = upperChar(c);
+  return out;
+}
+
+std::int64_t findFromCaseInsensitive(std::string_view s, std::string_view sub,
+                                     std::int64_t offset) {
+  if (sub.empty()) return 0;
+  if (offset < 1) offset = 1;
+  const auto size = static_cast<std::int64_t>(s.size());
+  const auto n = static_cast<std::int64_t>(sub.size());
+  for (std::int64_t i = offset - 1; i + n <= size; ++i) {
+    std::int64_t k = 0;
+    while (k < n && lowerChar(s[i + k]) == lowerChar(sub[k]))
+      ++k;
+    if (k == n) return i + 1;
+  }
+  return 0;
+}
+
+std::int64_t lastOccurrenceBefore(std::string_view s, std::string_view sub, std::int64_t pos) {
+  if (sub.empty() || pos < 1) return 0;
+  const auto size = static_cast<std::int64_t>(s.size());
+  const auto n = static_cast<std::int64_t>(sub.size());
+  std::int64_t end = pos < size ? pos : size; // last usable 1-based end
+  for (std::int64_t start = end - n; start >= 0; --start) {
+    if (s.compare(static_cast<std::size_t>(start), sub.size(), sub) == 0) return start + 1;
+  }
+  return 0;
+}
+
+bool inCommaList(std::string_view list, std::string_view item) {
+  std::string key;
+  key.reserve(item.size() + 2);
+  key += ',';
+  key += item;
+  key += ',';
+  return list.find(key) != std::string_view::npos;
+}
+
+std::string replaceAll(std::string_view s, std::string_view from, std::string_view to) {
+  if (from.empty()) return std::string(s);
+  std::string out;
+  out.reserve(s.size());
+  std::size_t i = 0;
+  while (true) {
+    const std::size_t hit = s.find(from, i);
+    if (hit == std::string_view::npos) break;
+    out.append(s.substr(i, hit - i));
+    out.append(to);
+    i = hit + from.size();
+  }
+  out.append(s.substr(i));
+  return out;
+}
+
+} // namespace engine

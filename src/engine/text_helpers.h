@@ -1,0 +1,40 @@
+// Small text helpers on code page 1252 strings: trimming, case-insensitive
+// search from an offset, last occurrence before a position, comma-list
+// membership and replace-all. Positions returned are 1-based; 0 = not found.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace engine {
+
+// Removes white space and control characters (bytes up to space) at both ends.
+std::string_view trimView(std::string_view s);
+std::string trim(std::string_view s);
+std::string trimLeft(std::string_view s);
+std::string trimRight(std::string_view s);
+
+// ASCII lower and upper case; other bytes unchanged.
+char lowerChar(char c);
+char upperChar(char c);
+std::string lowerCase(std::string_view s);
+std::string upperCase(std::string_view s);
+
+// First occurrence of sub in s at or after the 1-based offset, ignoring ASCII
+// case. Returns the 1-based start or 0. An empty sub or offset past the end
+// gives 0; an offset below 1 counts as 1.
+std::int64_t findFromCaseInsensitive(std::string_view s, std::string_view sub, std::int64_t offset);
+
+// Start (1-based) of the last case-sensitive occurrence of sub that ends at or
+// before the 1-based position pos, or 0.
+std::int64_t lastOccurrenceBefore(std::string_view s, std::string_view sub, std::int64_t pos);
+
+// The comma list holds "," + item + "," (case-sensitive).
+bool inCommaList(std::string_view list, std::string_view item);
+
+// Replaces every non-overlapping occurrence of from, left to right. An empty
+// from leaves s unchanged.
+std::string replaceAll(std::string_view s, std::string_view from, std::string_view to);
+
+} // namespace engine
