@@ -16,7 +16,9 @@ struct Color {
   bool operator==(const Color&) const = default;
 };
 
-constexpr Color rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) { return Color{r, g, b}; }
+constexpr Color rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+  return Color{r, g, b};
+}
 
 struct Rect {
   int left = 0, top = 0, width = 0, height = 0;

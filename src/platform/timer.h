@@ -3,6 +3,14 @@
 // is enabled, restarts the count; a handler may change any timer, its own
 // included. Implementations: QtTimer (the running program) and the timers of
 // VirtualClock (tests and the headless runner).
+//
+// Details both implementations share, as with the classic component:
+// - a new timer is disabled, with Interval 1000 and no handler;
+// - it runs only while Enabled and Interval > 0 (a negative Interval counts as 0);
+// - setting Enabled or Interval to the value it already has changes nothing, in
+//   particular it does not restart the count;
+// - the next count starts when the timer fires, before OnTimer runs;
+// - a handler may destroy its own timer.
 #pragma once
 
 #include <cstdint>

@@ -1,0 +1,172 @@
+#include "platform/cp1252.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace platform {
+namespace {
+
+using namespace std::string_literals;
+
+std::string allBytes() {
+  std::string bytes;
+  for (int b = 0; b < 256; ++b)
+    bytes.push_back(static_cast<char>(b));
+  return bytes;
+}
+
+TEST(Cp1252Table, HighRangeFollowsWindows1252) {
+  struct Case {
+    unsigned char byte;
+    char32_t unicode;
+  };
+  const Case cases[] = {{0x80, U'€'}, {0x82, U'‚'}, {0x83, U'ƒ'}, {0x84, U'„'}, {0x85, U'…'},
+                        {0x86, U'†'}, {0x87, U'‡'}, {0x88, U'ˆ'}, {0x89, U'‰'}, {0x8A, U'Š'},
+                        {0x8B, U'‹'}, {0x8C, U'Œ'}, {0x8E, U'Ž'}, {0x91, U'‘'}, {0x92, U'’'},
+                        {0x93, U'“'}, {0x94, U'”'}, {0x95, U'•'}, {0x96, U'–'}, {0x97, U'—'},
+                        {0x98, U'˜'}, {0x99, U'™'}, {0x9A, U'š'}, {0x9B, U'›'}, {0x9C, U'œ'},
+                        {0x9E, U'ž'}, {0x9F, U'Ÿ'}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(cp1252ToUnicode(c.byte), c.unicode) << std::hex << int(c.byte);
+    EXPECT_EQ(unicodeToCp1252(c.unicode), c.byte) << std::hex << int(c.byte);
+  }
+}
+
+TEST(Cp1252Table, UnassignedBytesStandForControlCharacters) {
+  for (unsigned char byte : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
+    EXPECT_EQ(cp1252ToUnicode(byte), char32_t(byte));
+    EXPECT_EQ(unicodeToCp1252(char32_t(byte)), byte);
+  }
+}
+
+TEST(Cp1252Table, LowAndLatin1RangesAreIdentical) {
+  for (int byte = 0; byte < 256; ++byte) {
+    if (byte >= 0x80 && byte <= 0x9F) continue;
+    EXPECT_EQ(cp1252ToUnicode(static_cast<unsigned char>(byte)), char32_t(byte));
+  }
+}
+
+TEST(Cp1252Table, ControlCharactersWithAssignedBytesHaveNoByte) {
+  // U+0080 and U+0099 are C1 controls whose bytes the code page gave to € and ™.
+  for (char32_t c : {U'\u0080', U'\u0099', U'\u009F', U'\u0100', U'\u20AD', U'\U0001F600'})
+    EXPECT_EQ(unicodeToCp1252(c), std::nullopt) << std::hex << unsigned(c);
+}
+
+TEST(Cp1252RoundTrip, AllBytesThroughUtf8) {
+  const std::string bytes = allBytes();
+  const std::string utf8 = cp1252ToUtf8(bytes);
+  EXPECT_TRUE(isValidUtf8(utf8));
+  EXPECT_EQ(utf8ToCp1252(utf8), bytes);
+}
+
+TEST(Cp1252RoundTrip, AllBytesThroughUtf16) {
+  const std::string bytes = allBytes();
+  const std::u16string utf16 = cp1252ToUtf16(bytes);
+  ASSERT_EQ(utf16.size(), 256u);
+  EXPECT_EQ(utf16[0x80], u'€');
+  EXPECT_EQ(utf16ToCp1252(utf16), bytes);
+}
+
+TEST(Cp1252ToUtf8, EncodesKnownCharacters) {
+  EXPECT_EQ(cp1252ToUtf8("caf\xE9 \x80 \x93ok\x94"), "café € “ok”");
+  EXPECT_EQ(cp1252ToUtf8(""), "");
+}
+
+TEST(Utf8ToCp1252, ConvertsAndReplacesWhatTheCodePageLacks) {
+  struct Case {
+    std::string utf8, expected;
+  };
+  const Case cases[] = {
+      {"plain", "plain"},
+      {"naïve café", "na\xEFve caf\xE9"},
+      {"“quoted” – dash…", "\x93quoted\x94 \x96 dash\x85"},
+      {"Ωmega", "?mega"},           // Greek is not in the code page
+      {"a😀b", "a?b"},               // one '?' for a four-byte character
+      {"日本", "??"},               // one '?' per character, not per byte
+      {"\xC3", "?"},                // cut off
+      {"a\xE2\x82z", "a??z"},       // cut off inside, every stray byte a '?'
+      {"\xC0\xAF", "??"},           // overlong slash
+      {"\xED\xA0\x80", "???"},      // an encoded surrogate
+      {"\xF4\x90\x80\x80", "????"}, // beyond U+10FFFF
+      {"\x80x", "?x"},              // a lone continuation byte
+      {"\xC2\x81", "\x81"},         // U+0081 keeps its byte
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(utf8ToCp1252(c.utf8), c.expected) << c.utf8;
+}
+
+TEST(Utf16ToCp1252, ReplacesSurrogatesAndUnknownCharacters) {
+  EXPECT_EQ(utf16ToCp1252(u"é€\U0001F600x"), "\xE9\x80?x");
+  EXPECT_EQ(utf16ToCp1252(std::u16string{u'a', char16_t(0xD800), u'b'}), "a?b");
+  EXPECT_EQ(utf16ToCp1252(std::u16string{char16_t(0xDC00)}), "?");
+}
+
+TEST(IsValidUtf8, AcceptsWellFormedAndRejectsMalformed) {
+  struct Case {
+    std::string bytes;
+    bool valid;
+  };
+  const Case cases[] = {
+      {"", true},
+      {"ascii only", true},
+      {"é€😀", true},
+      {"\xF4\x8F\xBF\xBF", true},  // U+10FFFF
+      {"caf\xE9", false},          // code page 1252 é
+      {"\xE2\x82", false},         // cut off
+      {"\xC1\xBF", false},         // overlong
+      {"\xE0\x80\xAF", false},     // overlong
+      {"\xED\xBF\xBF", false},     // surrogate
+      {"\xF5\x80\x80\x80", false}, // lead byte beyond the range
+      {"\xFF", false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(isValidUtf8(c.bytes), c.valid) << c.bytes;
+}
+
+TEST(NormaliseLineEnds, CrLfAndLoneLfBecomeCr) {
+  struct Case {
+    std::string in, out;
+  };
+  const Case cases[] = {
+      {"a\r\nb", "a\rb"}, {"a\nb", "a\rb"},           {"a\rb", "a\rb"},
+      {"\n\n", "\r\r"},   {"\r\n\r\n", "\r\r"},       {"a\n\rb", "a\r\rb"},
+      {"\r\r\n", "\r\r"}, {"end\n", "end\r"},         {"\n", "\r"},
+      {"", ""},           {"no breaks", "no breaks"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(normaliseLineEnds(c.in), c.out);
+}
+
+TEST(DecodeIncomingText, RecognisesTheEncoding) {
+  struct Case {
+    const char* what;
+    std::string bytes, text;
+  };
+  const Case cases[] = {
+      {"ascii", "Hello\r\nworld\n", "Hello\rworld\r"},
+      {"utf-8", "caf\xC3\xA9 \xE2\x82\xAC\n", "caf\xE9 \x80\r"},
+      {"utf-8 with mark",
+       "\xEF\xBB\xBF"
+       "caf\xC3\xA9",
+       "caf\xE9"},
+      {"only a mark", "\xEF\xBB\xBF", ""},
+      {"utf-8 with unmappable", "\xCE\xA9 \xF0\x9F\x98\x80", "? ?"},
+      {"code page 1252", "caf\xE9 \x80\r\n", "caf\xE9 \x80\r"},
+      {"invalid utf-8 is code page 1252", "\xC3\xA9 then \xE9", "\xC3\xA9 then \xE9"},
+      {"mark with malformed rest",
+       "\xEF\xBB\xBF"
+       "a\xE9z",
+       "a?z"},
+      {"utf-16 little endian", "\xFF\xFEh\0\xE9\0\xAC\x20\n\0"s, "h\xE9\x80\r"},
+      {"utf-16 big endian", "\xFE\xFF\0h\0\r\0\n"s, "h\r"},
+      {"utf-16 with odd length", "\xFF\xFEh\0x"s, "h?"},
+      {"empty", "", ""},
+      {"nul bytes kept", "a\0b"s, "a\0b"s},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(decodeIncomingText(c.bytes), c.text) << c.what;
+}
+
+} // namespace
+} // namespace platform
