@@ -22,7 +22,8 @@ enum class ReplaceSelection : std::uint8_t { Dots, Hide };
 enum class ReadingModeKind : std::uint8_t { Banner = 0, Sentence = 1, Single = 2, Double = 3 };
 
 // Point sizes that the stored font size indexes 0..13 stand for.
-inline constexpr std::array<int, 14> FontSizeList = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 28, 36, 48};
+inline constexpr std::array<int, 14> FontSizeList = {8,  9,  10, 11, 12, 14, 16,
+                                                     18, 20, 22, 24, 28, 36, 48};
 
 // Point size for a stored index; an index past the list takes its last entry.
 inline int fontPointSize(unsigned index) {
@@ -75,8 +76,10 @@ struct SettingsRecord {
   // Derived at load time.
   int BannerFontPointSize = 24;
   int ColumnFontPointSize = 16;
-  int HeadingMaxWords = 8;     // 12 with rule 2 ("Detect longer headings"), else 8
-  std::string CompressorList;  // the active AutoSkim word list
+  int HeadingMaxWords = 8;    // 12 with rule 2 ("Detect longer headings"), else 8
+  std::string CompressorList; // the active AutoSkim word list
+
+  bool operator==(const SettingsRecord&) const = default;
 };
 
 } // namespace engine
