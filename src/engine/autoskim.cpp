@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <string_view>
 
 namespace engine {
@@ -17,11 +18,15 @@ bool isAsciiAlnum(char c) {
 }
 
 // White space and control characters, as trimmed everywhere in the engine.
-bool isTrimmable(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool isTrimmable(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
 
 std::string_view trimmed(std::string_view s) {
-  while (!s.empty() && isTrimmable(s.front())) s.remove_prefix(1);
-  while (!s.empty() && isTrimmable(s.back())) s.remove_suffix(1);
+  while (!s.empty() && isTrimmable(s.front()))
+    s.remove_prefix(1);
+  while (!s.empty() && isTrimmable(s.back()))
+    s.remove_suffix(1);
   return s;
 }
 
@@ -29,7 +34,8 @@ std::string_view trimmed(std::string_view s) {
 
 bool autoSkimWord(const SettingsRecord& settings, std::string& word) {
   if (!settings.CompressorStatus || word.empty()) return false;
-  while (!trimmed(word).empty() && isStopPunctuation(word.front())) word.erase(0, 1);
+  while (!trimmed(word).empty() && isStopPunctuation(word.front()))
+    word.erase(0, 1);
   const std::string_view core = trimmed(word);
   if (core.empty() || !isAsciiAlnum(core.front())) return false;
   std::string key = ",";
@@ -37,9 +43,12 @@ bool autoSkimWord(const SettingsRecord& settings, std::string& word) {
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   });
   key += ',';
-  if (settings.CompressorList.find(key) == std::string::npos) return false;
+  // memmem is markedly faster than std::string::find on a list this full of
+  // commas, and the word test runs for every word read.
+  const std::string& list = settings.CompressorList;
+  if (memmem(list.data(), list.size(), key.data(), key.size()) == nullptr) return false;
   word = settings.CompressorReplaceSelection == ReplaceSelection::Dots ? std::string(1, AutoSkimDot)
-                                                                      : std::string();
+                                                                       : std::string();
   return true;
 }
 
