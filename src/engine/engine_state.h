@@ -80,6 +80,10 @@ struct EngineState {
   // Column line reader: the words read since the last heading check.
   std::string HeadingText;
   std::int32_t HeadingWordCount = 0;
+
+  // Words (AutoSkim dots not counted) in the last frame the engine's own
+  // frame readers built (nextFrames, previousFrame), for the frame timing.
+  std::int32_t FrameWordCount = 0;
 };
 
 // Position comparisons against the unsigned length, in 64-bit.

@@ -99,32 +99,46 @@ public:
   double textWidth(std::string_view text) const;
 
 private:
-  struct ScanResult;
-  struct Snapshot;
-  Snapshot save() const;
-  void restore(const Snapshot& s);
+  struct Scan;
+  struct Flags;
+  Flags saveFlags() const;
+  void restoreFlags(const Flags& f);
 
-  std::string scanWord(bool applyRules);
-  std::string readBannerLine(std::uint8_t wordsPerLine, bool rebuilding);
-  std::string readSentenceLine();
-  std::string prefixedWord(bool& skimDot);
-  std::string splitLongWord(const std::string& word, double limit, bool sentenceMode);
-  bool punctuatedBreakDue(std::int32_t wordsOnLine, std::uint8_t wordsPerLine);
-  std::int32_t wordsToSentenceEnd();
-  std::int32_t nextWordLength() const;
+  std::int32_t scanLength() const;
+  std::int32_t endPosition() const;
+  void scanAt(std::int32_t position, Scan& out, bool withMap) const;
+  void applyScan(const Scan& scan);
+  std::string readWordWithPrefix(std::size_t& prefixLength, bool& skimDot);
+  std::string splitLongWord(const std::string& word, std::size_t prefixLength, double limit);
+  std::string_view nextWordText(std::int32_t position) const;
+  double nextWordWidth() const;
+  bool punctuatedBreakDue(std::int32_t words, std::uint8_t wordsPerLine);
+  std::int32_t wordsToSentenceEnd(std::int32_t limit);
   void headingTestAfterLine();
+  std::string readBannerLine(std::uint8_t wordsPerLine, std::string_view prefix);
+  std::string readSentenceLine();
   bool readFrameQuietly();
+  int rebuildFrame(std::int32_t from, std::int32_t to, std::vector<std::int32_t>* lineStarts);
   void previousSentence();
   void previousBannerFrame();
   bool isSentenceMode() const;
   bool isColumnMode() const;
   SourceKind sourceKind() const;
   bool rule(int index) const;
+  std::uint8_t framesLines() const;
 
   EngineState& state_;
   SettingsRecord& settings_;
   const platform::TextMeasure& measure_;
   EngineCallbacks callbacks_;
+
+  // Reading inside the engine's own navigation: no frame timing, no heading
+  // test, and no word read at or past stopAt_.
+  bool quiet_ = false;
+  std::int32_t stopAt_ = 0;
+  bool lastWordSkimmed_ = false;
+  std::int32_t lastNext_ = 1;         // position after the last word read
+  std::vector<std::int32_t> lastMap_; // document position of each character of the last word
 };
 
 // Hand-over of a new text: trims white space and control characters at both
