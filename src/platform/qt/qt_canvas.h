@@ -1,0 +1,42 @@
+// The canvas of the running program: draws with a QPainter on a widget or on a
+// QImage. Text is converted from code page 1252 and measured in the painter's
+// device; pictures are the embedded ones, loaded by name (platform/qt/pictures.h).
+// drawImage throws ResourceError for a picture the program does not carry.
+#pragma once
+
+#include <QPainter>
+#include <memory>
+
+#include "platform/canvas.h"
+#include "platform/qt/pictures.h"
+#include "platform/qt/qt_text_measure.h"
+
+class QImage;
+
+namespace platform {
+
+class QtCanvas : public Canvas {
+public:
+  // Draws with `painter`, which must be active and outlive the canvas. With a
+  // cache, each picture is decoded once.
+  explicit QtCanvas(QPainter& painter, PictureCache* pictures = nullptr);
+  // Draws on `image` with a painter of its own, ended when the canvas goes.
+  explicit QtCanvas(QImage& image, PictureCache* pictures = nullptr);
+  ~QtCanvas() override;
+  QtCanvas(const QtCanvas&) = delete;
+  QtCanvas& operator=(const QtCanvas&) = delete;
+
+  void fillRect(const Rect& rect, Color color) override;
+  void drawText(int x, int y, std::string_view text, const FontSpec& font, Color color) override;
+  void drawLine(int x1, int y1, int x2, int y2, Color color, int penWidth = 1) override;
+  void drawImage(int x, int y, const std::string& name) override;
+  const TextMeasure& measure() const override { return measure_; }
+
+private:
+  std::unique_ptr<QPainter> ownPainter_;
+  QPainter* painter_;
+  PictureCache* pictures_;
+  QtTextMeasure measure_;
+};
+
+} // namespace platform
