@@ -1,7 +1,9 @@
 #include "platform/files.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include <fcntl.h>
@@ -56,8 +58,9 @@ int writeAll(int fd, std::string_view bytes) {
 
 // Gives the temporary file its mode and bytes, puts them on disk and closes it.
 // Returns 0 or the error number.
-int fillTemporary(Descriptor& fd, mode_t mode, std::string_view bytes) {
-  if (::fchmod(fd.get(), mode) != 0) return errno;
+// A replaced file's mode is kept; a new file keeps the mode it was made with.
+int fillTemporary(Descriptor& fd, std::optional<mode_t> mode, std::string_view bytes) {
+  if (mode && ::fchmod(fd.get(), *mode) != 0) return errno;
   if (const int error = writeAll(fd.get(), bytes)) return error;
   if (::fsync(fd.get()) != 0) return errno;
   if (fd.close() != 0) return errno;
@@ -72,10 +75,20 @@ std::filesystem::path resolveTarget(const std::filesystem::path& path) {
   return error ? path : target;
 }
 
-mode_t modeForNewFile() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+// Makes a new temporary file beside `target`, readable and writable as the
+// user's umask allows. Returns the descriptor (or -1 with errno set) and the name.
+int createTemporary(const std::filesystem::path& folder, const std::filesystem::path& target,
+                    std::filesystem::path& name) {
+  const auto seed =
+      static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count() ^
+                                      (static_cast<long long>(::getpid()) << 16));
+  for (unsigned attempt = 0; attempt < 100; ++attempt) {
+    name = folder / ("." + target.filename().string() + ".tmp-" +
+                     std::to_string((seed + attempt * 7919ULL) % 1000000007ULL));
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
 }
 
 void syncFolder(const std::filesystem::path& folder) {
@@ -120,14 +133,14 @@ void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes) 
   if (!target.has_filename())
     throw FileError("Cannot write \"" + path.string() + "\": no file name");
 
-  std::string pattern = (folder / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
-  Descriptor fd(::mkostemp(pattern.data(), O_CLOEXEC));
+  std::filesystem::path temporary;
+  Descriptor fd(createTemporary(folder, target, temporary));
   if (fd.get() < 0) fail("Cannot write", path, errno);
-  const std::filesystem::path temporary = pattern;
 
   struct stat old {};
-  const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : modeForNewFile();
-  int error = fillTemporary(fd, mode, bytes);
+  const bool replacing = ::stat(target.c_str(), &old) == 0;
+  int error = fillTemporary(
+      fd, replacing ? std::optional<mode_t>(old.st_mode & 07777) : std::nullopt, bytes);
   if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
   if (error != 0) {
     ::unlink(temporary.c_str());

@@ -130,6 +130,15 @@ TEST_F(FilesTest, WriteMakesANewFile) {
   EXPECT_TRUE(strayFiles("new.xml").empty());
 }
 
+TEST_F(FilesTest, NewFileGetsTheModeTheUmaskAllows) {
+  const mode_t previous = ::umask(027);
+  writeFileAtomic(folder / "fresh", "x");
+  ::umask(previous);
+  struct stat info {};
+  ASSERT_EQ(::stat((folder / "fresh").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
 TEST_F(FilesTest, WriteReplacesAnOldFileAndKeepsItsPermissions) {
   put(folder / "settings", "old contents that are longer");
   ASSERT_EQ(::chmod((folder / "settings").c_str(), 0640), 0);
