@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QWidget>
 
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_text.h"
@@ -133,6 +134,27 @@ TEST_F(QtCanvasTest, DrawsTextBelowAndRightOfItsPointOnATransparentBackground) {
   EXPECT_EQ(countPixels(QColor(0, 128, 0), box, false), 0);
   // Between the letters the white background shows: no box was painted.
   EXPECT_GT(countPixels(Qt::white, box, true), width * height / 3);
+}
+
+// A widget that paints through the canvas, as the program's windows do.
+class PaintedWidget : public QWidget {
+protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    QtCanvas canvas(painter);
+    canvas.fillRect({0, 0, width(), height()}, rgb(255, 255, 255));
+    canvas.fillRect({5, 5, 10, 10}, rgb(0, 0, 255));
+  }
+};
+
+TEST_F(QtCanvasTest, PaintsOnAWidget) {
+  PaintedWidget widget;
+  widget.resize(40, 30);
+  const QImage shot = widget.grab().toImage();
+  ASSERT_EQ(shot.size(), QSize(40, 30));
+  EXPECT_EQ(shot.pixelColor(5, 5), QColor(Qt::blue));
+  EXPECT_EQ(shot.pixelColor(14, 14), QColor(Qt::blue));
+  EXPECT_EQ(shot.pixelColor(15, 15), QColor(Qt::white));
 }
 
 TEST_F(QtCanvasTest, DrawsLines) {
