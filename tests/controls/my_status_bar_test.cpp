@@ -1,0 +1,158 @@
+#include "controls/my_status_bar.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+
+#include "controls/my_image.h"
+#include "platform/recording_canvas.h"
+
+namespace controls {
+namespace {
+
+using platform::Rect;
+
+// The reader window's status bar: an owner-drawn icon panel, the message
+// panel, the panel under the hint and the position panel.
+void readerPanels(TMyStatusBar& bar) {
+  bar.setBounds(0, 676, 613, 20);
+  bar.addPanel({"", 33, TAlignment::taLeftJustify, TStatusPanelStyle::psOwnerDraw});
+  bar.addPanel({"", 200});
+  bar.addPanel({"", 220});
+  bar.addPanel({"", 50, TAlignment::taRightJustify});
+}
+
+TEST(StatusBarPanels, PanelsLieSideBySideAndTheLastReachesTheRightEdge) {
+  TMyStatusBar bar;
+  readerPanels(bar);
+  EXPECT_EQ(bar.panelRect(0), (Rect{0, 0, 33, 20}));
+  EXPECT_EQ(bar.panelRect(1), (Rect{33, 0, 200, 20}));
+  EXPECT_EQ(bar.panelRect(2), (Rect{233, 0, 220, 20}));
+  EXPECT_EQ(bar.panelRect(3), (Rect{453, 0, 160, 20}));
+  bar.setPanelWidth(2, 20); // Single mode
+  EXPECT_EQ(bar.panelRect(3), (Rect{253, 0, 360, 20}));
+}
+
+TEST(StatusBarPanels, PanelsWiderThanTheBarAreCutAtItsEdge) {
+  TMyStatusBar bar;
+  bar.setBounds(0, 0, 100, 20);
+  bar.addPanel({"", 80});
+  bar.addPanel({"", 80});
+  bar.addPanel({"", 80});
+  EXPECT_EQ(bar.panelRect(1), (Rect{80, 0, 20, 20}));
+  EXPECT_EQ(bar.panelRect(2), (Rect{100, 0, 0, 20}));
+}
+
+TEST(StatusBarPanels, AMissingPanelIsAnErrorToReadAndIgnoredWhenSet) {
+  TMyStatusBar bar;
+  readerPanels(bar);
+  EXPECT_THROW(bar.panel(4), std::out_of_range);
+  EXPECT_THROW(bar.panel(-1), std::out_of_range);
+  EXPECT_THROW(bar.panelRect(7), std::out_of_range);
+  int repaints = 0;
+  bar.setChangeListener([&] { ++repaints; });
+  bar.setPanelText(9, "Heading detected");
+  bar.setPanelWidth(-3, 10);
+  EXPECT_EQ(repaints, 0);
+  bar.setPanelText(1, "Heading detected");
+  bar.setPanelText(1, "Heading detected");
+  EXPECT_EQ(repaints, 1);
+  EXPECT_EQ(bar.panel(1).Text, "Heading detected");
+}
+
+TEST(StatusBarPaint, TextsFollowTheirAlignmentAndOwnerDrawnPanelsAreHandedOver) {
+  TMyStatusBar bar;
+  readerPanels(bar);
+  bar.setPanelText(1, "Play");
+  bar.setPanelText(3, "42%");
+  int drawnPanel = -1;
+  Rect drawnRect;
+  bar.OnDrawPanel = [&](TMyStatusBar&, int panel, platform::Canvas&, const Rect& rect) {
+    drawnPanel = panel;
+    drawnRect = rect;
+  };
+  platform::RecordingCanvas canvas; // 10 pixels a character, lines 20 high
+  bar.paint(canvas);
+  EXPECT_EQ(drawnPanel, 0);
+  EXPECT_EQ(drawnRect, (Rect{0, 0, 33, 20}));
+  const auto texts = canvas.opsOfKind(platform::DrawOp::Kind::Text);
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0].text, "Play");
+  EXPECT_EQ(texts[0].x, 33 + 2);
+  EXPECT_EQ(texts[1].text, "42%");
+  EXPECT_EQ(texts[1].x, 613 - 4 - 30);
+  // The bar is filled before anything is drawn on it.
+  const auto fills = canvas.opsOfKind(platform::DrawOp::Kind::FillRect);
+  ASSERT_FALSE(fills.empty());
+  EXPECT_EQ(fills[0].rect, (Rect{0, 0, 613, 20}));
+}
+
+TEST(StatusBarChildren, ControlsPlacedOnTheBarBelongToIt) {
+  TMyStatusBar bar;
+  TMyImage icon, highlight;
+  bar.insertControl(icon);
+  bar.insertControl(highlight);
+  bar.insertControl(icon); // once only
+  EXPECT_EQ(bar.ControlCount(), 2);
+  EXPECT_EQ(bar.Controls(0), &icon);
+  EXPECT_EQ(bar.Controls(1), &highlight);
+  EXPECT_EQ(icon.Parent(), &bar);
+  EXPECT_THROW(bar.Controls(2), std::out_of_range);
+  bar.removeControl(icon);
+  EXPECT_EQ(bar.ControlCount(), 1);
+  EXPECT_EQ(icon.Parent(), nullptr);
+  EXPECT_FALSE(bar.containsControl(icon));
+}
+
+TEST(StatusBarChildren, AControlMovedToAnotherBarLeavesTheFirst) {
+  TMyStatusBar first, second;
+  TMyImage icon;
+  first.insertControl(icon);
+  second.insertControl(icon);
+  EXPECT_EQ(first.ControlCount(), 0);
+  EXPECT_EQ(second.ControlCount(), 1);
+  EXPECT_EQ(icon.Parent(), &second);
+}
+
+TEST(StatusBarChildren, AChildThatGoesAwayLeavesTheBar) {
+  TMyStatusBar bar;
+  auto icon = std::make_unique<TMyImage>();
+  bar.insertControl(*icon);
+  icon.reset();
+  EXPECT_EQ(bar.ControlCount(), 0);
+}
+
+TEST(StatusBarChildren, ABarThatGoesAwayLetsItsChildrenGo) {
+  TMyImage icon;
+  {
+    TMyStatusBar bar;
+    bar.insertControl(icon);
+    ASSERT_EQ(icon.Parent(), &bar);
+  }
+  EXPECT_EQ(icon.Parent(), nullptr);
+}
+
+TEST(StatusBarChildren, ABarCannotHoldItselfOrItsOwnParent) {
+  TMyStatusBar outer, inner;
+  outer.insertControl(inner);
+  inner.insertControl(outer);
+  inner.insertControl(inner);
+  EXPECT_EQ(inner.ControlCount(), 0);
+  EXPECT_EQ(outer.ControlCount(), 1);
+  EXPECT_EQ(outer.Parent(), nullptr);
+}
+
+TEST(StatusBarChildren, PlacingAChildRepaintsTheBar) {
+  TMyStatusBar bar;
+  TMyImage icon;
+  int repaints = 0;
+  bar.setChangeListener([&] { ++repaints; });
+  bar.insertControl(icon);
+  bar.removeControl(icon);
+  bar.removeControl(icon);
+  EXPECT_EQ(repaints, 2);
+}
+
+} // namespace
+} // namespace controls
