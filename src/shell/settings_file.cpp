@@ -216,7 +216,9 @@ std::string factorySettingsText() {
   pugi::xml_document document;
   pugi::xml_node root = document.append_child("LumetraSettings");
   auto addField = [](pugi::xml_node keyElement, const char* field, const std::string& text) {
-    keyElement.append_child(elementNameFor(field).c_str()).text().set(encodeBase64(text).c_str());
+    pugi::xml_node element = keyElement.append_child(elementNameFor(field).c_str());
+    // An empty text is no text node at all, as a reloaded document has it.
+    if (!text.empty()) element.text().set(encodeBase64(text).c_str());
   };
   pugi::xml_node useDefaults = root.append_child(elementNameFor(UseDefaultValuesKey).c_str());
   addField(useDefaults, DefaultField, formatSettingsBool(true));
