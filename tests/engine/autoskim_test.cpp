@@ -4,8 +4,12 @@
 
 #include <cctype>
 #include <string>
+#include <vector>
 
 #include "engine/autoskim_words.h"
+#include "engine/engine_state.h"
+#include "engine/text_engine.h"
+#include "platform/fixed_width_measure.h"
 
 namespace engine {
 namespace {
@@ -164,6 +168,97 @@ TEST(AutoSkimWord, BlankEntriesBetweenPartsMatchNothing) {
 TEST(AutoSkimWord, CustomListDropsOnlyItsWords) {
   SettingsRecord s = skimWithList(buildCustomCompressorList({{{}, {}, {"they"}, {"other"}, {}}}));
   expectCases(s, {{"They", true, "\xB7"}, {"other", true, "\xB7"}, {"the", false, "the"}});
+}
+
+// ---- AutoSkim while the document is scanned --------------------------------------
+
+// A document read by the engine with AutoSkim at a preset level, on a
+// fixed-width measure wide enough for any line.
+struct SkimReading {
+  EngineState st;
+  SettingsRecord settings;
+  platform::FixedWidthMeasure measure{10, 20};
+  std::vector<std::int32_t> timings;
+  TextEngine engine;
+
+  SkimReading(const std::string& text, int level, ReplaceSelection mode = ReplaceSelection::Dots)
+      : settings(skimAt(level, mode)), engine(st, settings, measure, callbacks()) {
+    setDocumentText(st, text);
+    st.bannerTextWidth = 10000;
+    st.columnTextWidth = 10000;
+    st.LinesInFrame = 1;
+  }
+
+  EngineCallbacks callbacks() {
+    EngineCallbacks c;
+    c.setFrameTiming = [this](std::int32_t words) { timings.push_back(words); };
+    return c;
+  }
+
+  // Every word to the end; the scanner leaves CurrentPosition on the last
+  // character once the end is reached.
+  std::vector<std::string> words() {
+    std::vector<std::string> out;
+    for (int guard = 0; guard < 1000; ++guard) {
+      out.push_back(engine.getNextWord());
+      if (st.CurrentPosition >= st.TextLength) break;
+    }
+    return out;
+  }
+};
+
+std::string trimmedWord(const std::string& w) {
+  const auto first = w.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return w.substr(first, w.find_last_not_of(' ') - first + 1);
+}
+
+std::vector<std::string> trimmedWords(SkimReading& r) {
+  std::vector<std::string> out;
+  for (const std::string& w : r.words())
+    out.push_back(trimmedWord(w));
+  return out;
+}
+
+TEST(AutoSkimScanning, DroppedWordsBecomeDotsWithTheirTail) {
+  SkimReading r("The cat, the, dog of a bird.", 0);
+  EXPECT_EQ(trimmedWords(r),
+            (std::vector<std::string>{Dot, "cat,", Dot, "dog", Dot, Dot, "bird."}));
+}
+
+TEST(AutoSkimScanning, HideModeLeavesEmptyWords) {
+  SkimReading r("The cat, the, dog", 0, ReplaceSelection::Hide);
+  EXPECT_EQ(trimmedWords(r), (std::vector<std::string>{"", "cat,", "", "dog"}));
+}
+
+TEST(AutoSkimScanning, SwitchedOffReadsEveryWord) {
+  SkimReading r("The cat, the, dog", 4);
+  r.settings.CompressorStatus = false;
+  EXPECT_EQ(trimmedWords(r), (std::vector<std::string>{"The", "cat,", "the,", "dog"}));
+}
+
+TEST(AutoSkimScanning, RunOfDotsIsFollowedByOneSpace) {
+  SkimReading r("cat of the a dog", 0);
+  r.settings.WordsPerScreen = 6;
+  const std::string line = r.engine.readLine(6);
+  EXPECT_EQ(trimmedWord(line), "cat \xB7\xB7\xB7 dog") << line;
+}
+
+TEST(AutoSkimScanning, DotsDoNotCountTowardsTheWordsOfALine) {
+  SkimReading r("cat the of dog a bird fish", 0);
+  r.settings.WordsPerScreen = 3;
+  const std::string line = r.engine.readLine(3);
+  // Three real words and the dots between them.
+  EXPECT_EQ(trimmedWord(line), "cat \xB7\xB7 dog \xB7 bird") << line;
+}
+
+TEST(AutoSkimScanning, DotsDoNotCountForTheFrameTiming) {
+  SkimReading r("The cat sat on a mat. Then", 0);
+  r.settings.ReadingMode = ReadingModeKind::Sentence;
+  r.st.LinesInFrame = 3;
+  r.engine.readLine(6);
+  ASSERT_FALSE(r.timings.empty());
+  EXPECT_EQ(r.timings.back(), 4) << "cat sat on mat";
 }
 
 } // namespace
