@@ -274,10 +274,14 @@ void TextEngine::scanAt(std::int32_t position, Scan& out, bool withMap) const {
 
   // A single character left at the end is taken into this word, so that no
   // text is left that a frame reader would not reach.
-  if (p == len && !isTrimmable(at(p))) addTail(at(p));
+  char absorbed = 0;
+  if (p == len && !isTrimmable(at(p))) {
+    absorbed = at(p);
+    ++p;
+  }
 
   // Dotted leaders: the page number joins the leader and the line ends.
-  if (isDottedLine(word + tail)) {
+  if (!absorbed && isDottedLine(word + tail)) {
     while (p <= len && isWordSeparator(at(p)))
       addTail(at(p));
     if (crCount(tail) == 0)
@@ -319,14 +323,17 @@ void TextEngine::scanAt(std::int32_t position, Scan& out, bool withMap) const {
         candidate = false;
     }
     if (candidate) se = true;
-    if (c == ':' && k + 1 < tail.size() && tail[k + 1] == '/') se = false;
-    if ((c == ';' || c == '!') && !nextUpper) se = false;
+    // A decision against the end also ends the candidate, so that the spaces
+    // after the mark do not bring the end back.
+    if ((c == ':' && k + 1 < tail.size() && tail[k + 1] == '/') ||
+        ((c == ';' || c == '!') && !nextUpper))
+      se = candidate = false;
     if (c == '?' || c == '\x85' || ((c == ';' || c == '!') && nextUpper)) {
       se = true;
       if ((closingMarkAt(tail, i + 1) && !twoSpacesAfter(tail, i + 1) && !nextUpper &&
            !commaAfter(tail, i)) ||
           commaAfter(tail, i))
-        se = false;
+        se = candidate = false;
     }
   }
   if (out.colonLine) {
@@ -390,12 +397,15 @@ void TextEngine::scanAt(std::int32_t position, Scan& out, bool withMap) const {
   }
   if (out.skimmed) {
     out.text = shown;
+    if (absorbed) out.text += absorbed;
     if (withMap) out.map.assign(out.text.size(), out.next);
     return;
   }
   if (out.forceBreak) {
     const std::string_view trimmedTail = trimView(tail);
-    out.text = shown + std::string(trimmedTail);
+    out.text = shown;
+    if (!shown.empty() && !tail.empty() && tail[0] == ' ' && !trimmedTail.empty()) out.text += ' ';
+    out.text += trimmedTail;
     if (withMap) {
       out.map.assign(wordPos.begin() + static_cast<std::ptrdiff_t>(stripped), wordPos.end());
       out.map.resize(out.text.size(), out.next);
@@ -415,6 +425,12 @@ void TextEngine::scanAt(std::int32_t position, Scan& out, bool withMap) const {
       (oneCR && (out.text.empty() || out.text.back() != ' '))) {
     out.text += ' ';
     if (map) map->push_back(out.next);
+  }
+  if (absorbed) {
+    if (!out.text.empty() && out.text.back() != ' ' && isAlphanumeric(absorbed) && !tail.empty())
+      out.text += ' ';
+    out.text += absorbed;
+    if (map) map->resize(out.text.size(), out.next - 1);
   }
 }
 
