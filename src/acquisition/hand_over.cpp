@@ -1,5 +1,8 @@
 #include "acquisition/hand_over.h"
 
+#include <limits>
+#include <utility>
+
 #include "acquisition/document_names.h"
 #include "acquisition/hand_over_text.h"
 #include "acquisition/text_file.h"
@@ -12,7 +15,10 @@ bool isBannerFamily(engine::ReadingModeKind mode) {
   return mode == engine::ReadingModeKind::Banner || mode == engine::ReadingModeKind::Sentence;
 }
 
+// Positions are signed 32-bit, so a text is never longer than they reach.
 void setText(engine::EngineState& s, std::string text) {
+  constexpr std::size_t longest = std::numeric_limits<std::int32_t>::max() - 1;
+  if (text.size() > longest) text.resize(longest);
   s.DocumentText = std::move(text);
   s.TextLength = static_cast<std::int32_t>(s.DocumentText.size());
 }

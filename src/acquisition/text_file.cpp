@@ -19,6 +19,10 @@ bool looksLikeText(std::string_view text) {
 TextFileResult loadTextFile(const std::string& path) {
   std::error_code error;
   if (!std::filesystem::exists(path, error)) return {{}, MissingFileMessage};
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error && size > MaxTextFileBytes) {
+    return {{}, TooLargeFileMessage + platform::utf8ToCp1252(path)};
+  }
   std::string bytes;
   try {
     bytes = readWholeFile(path);

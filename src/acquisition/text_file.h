@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,10 @@ inline constexpr const char* MissingFileMessage =
 inline constexpr const char* NotTextFileMessage =
     "This file does not hold text and cannot be read : ";
 inline constexpr const char* UnreadableFileMessage = "The file could not be read : ";
+inline constexpr const char* TooLargeFileMessage = "This file is too large to be read : ";
+
+// The largest file taken: positions into the text are signed 32-bit.
+inline constexpr std::uintmax_t MaxTextFileBytes = 0x7FFFFFFE;
 
 // How much of the start of a file is looked at for NUL bytes.
 inline constexpr std::size_t TextProbeLength = 8192;

@@ -94,6 +94,14 @@ TEST_F(TextFileTest, ANulByteAfterTheProbedStartDoesNotRefuseTheFile) {
   EXPECT_EQ(result.text.size(), bytes.size());
 }
 
+TEST_F(TextFileTest, AFileBeyondTheReachOfPositionsIsRefusedUnread) {
+  const std::string path = write("huge.txt", "");
+  fs::resize_file(path, MaxTextFileBytes + 1); // sparse: takes no room
+  const TextFileResult result = loadTextFile(path);
+  EXPECT_EQ(result.problem, std::string(TooLargeFileMessage) + path);
+  EXPECT_EQ(result.text, "");
+}
+
 TEST_F(TextFileTest, AMissingFileAsksTheUserToCheckIt) {
   const TextFileResult result = loadTextFile((folder_ / "gone.txt").string());
   EXPECT_EQ(result.problem, "Please check if the specified file exists on your harddisk !");
