@@ -9,6 +9,7 @@
 #include "engine/engine_state.h"
 #include "engine/settings_record.h"
 #include "engine/text_engine.h"
+#include "engine/text_helpers.h"
 #include "platform/fixed_width_measure.h"
 
 namespace engine {
@@ -339,6 +340,106 @@ TEST(FindNext, DocumentHoldingMarkerBytesIsLeftIntact) {
     if (!f.next("the").found) offerSearchRestart(f.search);
     ASSERT_EQ(f.st.DocumentText, text);
   }
+}
+
+// ---- Find Next with the engine's own line reader ----------------------------------
+
+struct EngineSearch {
+  EngineState st;
+  SettingsRecord settings;
+  platform::FixedWidthMeasure measure{10, 20};
+  TextEngine engine{st, settings, measure};
+  SearchState search;
+
+  explicit EngineSearch(const std::string& text, int linesInFrame = 1) {
+    setDocumentText(st, text);
+    st.bannerTextWidth = 10000;
+    st.columnTextWidth = 10000;
+    st.LinesInFrame = static_cast<std::uint8_t>(linesInFrame);
+    settings.WordsPerScreen = 6;
+    settings.LinesPerScreen = static_cast<std::uint8_t>(linesInFrame);
+  }
+
+  // The frame line holding the token, split for drawing.
+  HighlightSplit highlighted(const std::string& wanted) const {
+    for (const auto& line : st.FrameLines)
+      if (line.find(Token) != std::string::npos) return splitHighlightedLine(line, wanted);
+    return {};
+  }
+};
+
+TEST(FindNextInFrames, MatchEndsTheFirstLineOfItsFrame) {
+  EngineSearch f("one two three four five six seven eight nine ten the end");
+  ASSERT_TRUE(findNext(f.engine, f.search, "the").found);
+  const HighlightSplit split = f.highlighted("the");
+  ASSERT_TRUE(split.found) << f.st.FrameLines[0];
+  // Five words of context before the match fill the six-word line.
+  EXPECT_EQ(split.before, "six seven eight nine ten ");
+  EXPECT_EQ(split.match, "the");
+}
+
+TEST(FindNextInFrames, FrameBeginsNoFurtherThanAHundredCharactersBack) {
+  std::string text;
+  for (int i = 0; i < 40; ++i)
+    text += "abcdefghij ";
+  const auto match = static_cast<std::int32_t>(text.size()) + 1;
+  text += "the end";
+  EngineSearch f(text);
+  f.settings.WordsPerScreen = 6;
+  f.st.bannerTextWidth = 100000;
+  ASSERT_TRUE(findNext(f.engine, f.search, "the").found);
+  EXPECT_GE(f.st.FrameStartPosition, match - MaxSearchStepBack);
+  EXPECT_LE(f.st.FrameStartPosition, match);
+  EXPECT_TRUE(f.highlighted("the").found);
+}
+
+TEST(FindNextInFrames, SentenceModeShowsTheWholeSentence) {
+  EngineSearch f("First one here. The cat sat on the mat. Last words.", 3);
+  f.settings.ReadingMode = ReadingModeKind::Sentence;
+  ASSERT_TRUE(findNext(f.engine, f.search, "mat").found);
+  const HighlightSplit split = f.highlighted("mat");
+  ASSERT_TRUE(split.found);
+  EXPECT_EQ(split.before, "The cat sat on the ");
+  EXPECT_EQ(split.match, "mat");
+}
+
+TEST(FindNextInFrames, EveryMatchIsShownAndTheTextNeverChanges) {
+  const std::string text =
+      "The theme of the day.\rOther things, the rest;\r\r\"The\" end (the) bathe THE";
+  EngineSearch f(text, 3);
+  std::vector<std::int32_t> found;
+  for (int i = 0; i < 20; ++i) {
+    const SearchOutcome o = findNext(f.engine, f.search, "the");
+    ASSERT_EQ(f.st.DocumentText, text);
+    ASSERT_EQ(f.st.DocumentLength, text.size());
+    ASSERT_EQ(f.st.TextLength, static_cast<std::int32_t>(text.size()));
+    if (!o.found) break;
+    found.push_back(o.matchPosition);
+    const HighlightSplit split = f.highlighted("the");
+    EXPECT_TRUE(split.found) << "match at " << o.matchPosition;
+    EXPECT_EQ(lowerCase(split.match), "the");
+  }
+  EXPECT_EQ(found, (std::vector<std::int32_t>{1, 14, 37, 49, 59, 70}));
+}
+
+TEST(FindNextInFrames, AutoSkimIsOffWhileSearching) {
+  EngineSearch f("cat the dog");
+  f.settings.CompressorStatus = true;
+  f.settings.CompressorList = ",the,of,a, ";
+  beginFind(f.search, f.settings);
+  ASSERT_TRUE(findNext(f.engine, f.search, "the").found);
+  EXPECT_EQ(f.highlighted("the").match, "the");
+  endFind(f.search, f.settings);
+  EXPECT_TRUE(f.settings.CompressorStatus);
+}
+
+TEST(FindNextInFrames, SearchingCountsNoWordsRead) {
+  EngineSearch f("one two the three the four");
+  f.st.CountWords = true;
+  f.st.WordCounter = 7;
+  ASSERT_TRUE(findNext(f.engine, f.search, "the").found);
+  ASSERT_TRUE(findNext(f.engine, f.search, "the").found);
+  EXPECT_EQ(f.st.WordCounter, 7u);
 }
 
 // ---- Opening and closing the bar --------------------------------------------------
