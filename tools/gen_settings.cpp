@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/files.h"
 #include "shell/settings_file.h"
-#include "shell/settings_location.h"
 
 int main(int argc, char** argv) {
   const std::string text = shell::factorySettingsText();
@@ -14,9 +14,10 @@ int main(int argc, char** argv) {
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
   }
-  std::string error;
-  if (!shell::writeSettingsBytes(argv[1], text, error)) {
-    std::fprintf(stderr, "gen_settings: %s: %s\n", argv[1], error.c_str());
+  try {
+    platform::writeFileAtomic(argv[1], text);
+  } catch (const platform::FileError& error) {
+    std::fprintf(stderr, "gen_settings: %s\n", error.what());
     return 1;
   }
   return 0;

@@ -1,14 +1,11 @@
 #include "shell/settings_file.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <sstream>
 #include <utility>
 
+#include "platform/files.h"
 #include "shell/base64.h"
 #include "shell/settings_conversions.h"
-#include "shell/settings_location.h"
 
 namespace shell {
 namespace {
@@ -37,28 +34,23 @@ std::string serialize(const pugi::xml_document& document) {
 } // namespace
 
 SettingsFile::SettingsFile(std::filesystem::path path, engine::SettingsRecord& record,
-                           SettingsErrorReport report)
-    : path_(std::move(path)), record_(record), report_(std::move(report)) {}
+                           platform::MessageBoxes& messages)
+    : path_(std::move(path)), record_(record), messages_(messages) {}
 
 bool SettingsFile::initXMLFILE() {
   open_ = false;
   XMLSettings.reset();
-  std::ifstream file(path_, std::ios::binary);
-  if (!file) {
-    report_("The settings file \"" + path_.string() +
-            "\" cannot be opened: " + std::strerror(errno) + ".");
-    return false;
-  }
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  if (file.bad()) {
-    report_("The settings file \"" + path_.string() + "\" cannot be read.");
+  std::string bytes;
+  try {
+    bytes = platform::readWholeFile(path_);
+  } catch (const platform::FileError& error) {
+    messages_.error(std::string(error.what()) + ".");
     return false;
   }
   std::string error;
-  if (!loadDocument(bytes.str(), &error)) {
-    report_("The settings file \"" + path_.string() + "\" is not a valid settings file: " + error +
-            ".");
+  if (!loadDocument(bytes, &error)) {
+    messages_.error("The settings file \"" + path_.string() +
+                    "\" is not a valid settings file: " + error + ".");
     return false;
   }
   return true;
@@ -125,7 +117,7 @@ bool SettingsFile::loadSettings(const std::string& field) {
     if (key.isRead != nullptr && !key.isRead(record_)) continue;
     const std::string text = readSetting(key.name, field, key.fallback);
     if (!key.load(text, record_, conv)) {
-      report_(LoadFailedMessage);
+      messages_.error(LoadFailedMessage);
       return false;
     }
   }
@@ -136,7 +128,7 @@ bool SettingsFile::loadAllSettings() {
   const std::string flag = readSetting(UseDefaultValuesKey, DefaultField, "");
   const std::optional<bool> useDefaults = parseSettingsBool(flag, conversion().decimalPoint);
   if (!useDefaults) {
-    report_("'" + flag + "' is not a valid boolean value.");
+    messages_.error("'" + flag + "' is not a valid boolean value.");
     return false;
   }
   const bool keysLoaded = loadSettings(*useDefaults ? DefaultField : ValueField);
@@ -172,7 +164,7 @@ bool SettingsFile::loadLoadedDocuments() {
     record_.LoadedDocuments.push_back(
         {nameFromElement(entry.name()), static_cast<std::int32_t>(*position)});
   }
-  if (!allRead) report_(LoadFailedMessage);
+  if (!allRead) messages_.error(LoadFailedMessage);
   return allRead;
 }
 
@@ -203,9 +195,10 @@ bool SettingsFile::saveDocument() {
     lastSaveError_ = "the settings file was not opened";
     return false;
   }
-  std::string error;
-  if (!writeSettingsBytes(path_, serialize(XMLSettings), error)) {
-    lastSaveError_ = error;
+  try {
+    platform::writeFileAtomic(path_, serialize(XMLSettings));
+  } catch (const platform::FileError& error) {
+    lastSaveError_ = error.what();
     return false;
   }
   lastSaveError_.clear();

@@ -4,7 +4,7 @@
 // whole file atomically, so a crash leaves either the old or the new file.
 //
 // SettingsFile owns the document and loads it into, and saves it from, the
-// settings record it is given. Failures are passed to the error report: a key
+// settings record it is given. Failures are shown as error boxes: a key
 // that does not convert stops the load at that key with LoadFailedMessage; a
 // file that cannot be read or parsed is reported and leaves the record as it
 // was. A document that failed to open is never written back, so an unreadable
@@ -12,7 +12,6 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +19,7 @@
 #include <pugixml.hpp>
 
 #include "engine/settings_record.h"
+#include "platform/message_boxes.h"
 #include "shell/settings_keys.h"
 
 namespace shell {
@@ -28,13 +28,10 @@ inline constexpr const char* SettingsFileName = "LumetraSettings.xml";
 inline constexpr const char* LoadFailedMessage =
     "Failed to load resource file. Please check your setup ! ";
 
-// Shows an error to the user (a message box in the program).
-using SettingsErrorReport = std::function<void(const std::string& message)>;
-
 class SettingsFile {
 public:
   SettingsFile(std::filesystem::path path, engine::SettingsRecord& record,
-               SettingsErrorReport report);
+               platform::MessageBoxes& messages);
 
   // Opens (loads) the file at the settings path. False, after reporting why,
   // when it is missing, unreadable or not well-formed XML.
@@ -92,7 +89,7 @@ private:
 
   std::filesystem::path path_;
   engine::SettingsRecord& record_;
-  SettingsErrorReport report_;
+  platform::MessageBoxes& messages_;
   pugi::xml_document XMLSettings;
   bool open_ = false;
   std::optional<char> decimalPoint_;

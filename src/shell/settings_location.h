@@ -1,4 +1,4 @@
-// Where the settings file lives, and how it is written. The file sits beside
+// Where the settings file lives. The file sits beside
 // the program; when the program's folder is not writable it lives in
 // $XDG_CONFIG_HOME/lumetra/ (by default ~/.config/lumetra/), first seeded
 // there from the factory file beside the program.
@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <string>
-#include <string_view>
 
 namespace shell {
 
@@ -26,11 +25,5 @@ std::filesystem::path programDirectory();
 
 // resolveSettingsPath for this process and its environment.
 std::filesystem::path settingsFilePath();
-
-// Replaces the file at `path` with `bytes`: written to a temporary file in the
-// same folder, flushed to disk and renamed over the old one. On failure the
-// old file is untouched, `error` says why and the result is false.
-bool writeSettingsBytes(const std::filesystem::path& path, std::string_view bytes,
-                        std::string& error);
 
 } // namespace shell

@@ -14,6 +14,7 @@
 #include <pugixml.hpp>
 
 #include "engine/autoskim_words.h"
+#include "platform/message_boxes.h"
 #include "shell/base64.h"
 
 namespace shell {
@@ -83,8 +84,7 @@ protected:
   fs::path path() const { return folder_.path() / SettingsFileName; }
 
   SettingsFile& open(SettingsRecord& record) {
-    files_.push_back(std::make_unique<SettingsFile>(
-        path(), record, [this](const std::string& message) { errors.push_back(message); }));
+    files_.push_back(std::make_unique<SettingsFile>(path(), record, boxes));
     SettingsFile& file = *files_.back();
     file.setDecimalPoint('.');
     EXPECT_TRUE(file.initXMLFILE());
@@ -106,7 +106,17 @@ protected:
     writeFile(path(), document.text());
   }
 
-  std::vector<std::string> errors;
+  // The texts of the boxes shown so far; every one must be an error box.
+  std::vector<std::string> errors() const {
+    std::vector<std::string> texts;
+    for (const platform::ShownMessage& shown : boxes.shown) {
+      EXPECT_EQ(shown.kind, platform::MessageKind::Error) << shown.text;
+      texts.push_back(shown.text);
+    }
+    return texts;
+  }
+
+  platform::RecordingMessageBoxes boxes;
 
 private:
   TempFolder folder_;
@@ -127,7 +137,7 @@ TEST_F(SettingsFileTest, FactoryFileLoadsTheFallbacksFromItsDefaults) {
   EXPECT_EQ(file.readBoolSetting(UseDefaultValuesKey, DefaultField, ""), true);
   EXPECT_TRUE(file.loadAllSettings());
   EXPECT_EQ(record, factoryRecord());
-  EXPECT_TRUE(errors.empty());
+  EXPECT_TRUE(errors().empty());
 }
 
 // Each case changes one field away from its fallback; every one must survive
@@ -220,7 +230,7 @@ TEST_F(SettingsFileTest, AllKeysChangedTogetherSurviveASaveAndALoad) {
   for (const FieldChange& change : fieldChanges())
     change.apply(record);
   EXPECT_EQ(roundTrip(record), record);
-  EXPECT_TRUE(errors.empty());
+  EXPECT_TRUE(errors().empty());
 }
 
 TEST_F(SettingsFileTest, FirstFullSaveTurnsUseDefaultValuesOff) {
@@ -360,7 +370,7 @@ TEST_F(SettingsFileTest, TextRuleLists) {
   };
   for (const Case& c : cases) {
     SetUp();
-    errors.clear();
+    boxes.shown.clear();
     editStored([&](StoredDocument& d) {
       d.set(UseDefaultValuesKey, DefaultField, "False");
       d.set("GeneralTextRules", ValueField, c.stored);
@@ -372,14 +382,14 @@ TEST_F(SettingsFileTest, TextRuleLists) {
     EXPECT_EQ(loaded, c.loads) << c.stored;
     EXPECT_EQ(record.SpeedSettingsSelection, engine::SpeedSelection::Automatic) << c.stored;
     if (c.loads) {
-      EXPECT_TRUE(errors.empty()) << c.stored;
+      EXPECT_TRUE(errors().empty()) << c.stored;
       EXPECT_TRUE(record.GeneralTextRules[0] && !record.GeneralTextRules[1]) << c.stored;
       EXPECT_TRUE(record.GeneralTextRules[2] && record.GeneralTextRules[17]) << c.stored;
       EXPECT_FALSE(record.GeneralTextRules[3]) << c.stored;
       EXPECT_EQ(record.HeadingMaxWords, 12) << c.stored;
       EXPECT_TRUE(record.CompressorStatus) << c.stored;
     } else {
-      EXPECT_EQ(errors, std::vector<std::string>{LoadFailedMessage}) << c.stored;
+      EXPECT_EQ(errors(), std::vector<std::string>{LoadFailedMessage}) << c.stored;
       EXPECT_EQ(record.GeneralTextRules, SettingsRecord{}.GeneralTextRules) << c.stored;
       EXPECT_FALSE(record.CompressorStatus) << c.stored;
     }
@@ -413,7 +423,7 @@ TEST_F(SettingsFileTest, AKeyThatDoesNotConvertStopsTheLoadThere) {
   };
   for (const Case& c : cases) {
     SetUp();
-    errors.clear();
+    boxes.shown.clear();
     editStored([&](StoredDocument& d) {
       d.set(UseDefaultValuesKey, DefaultField, "False");
       d.set("BannerFontName", ValueField, "Verdana"); // first key read
@@ -423,7 +433,7 @@ TEST_F(SettingsFileTest, AKeyThatDoesNotConvertStopsTheLoadThere) {
     SettingsRecord record;
     const SettingsRecord before = record;
     EXPECT_FALSE(open(record).loadAllSettings()) << c.key;
-    EXPECT_EQ(errors, std::vector<std::string>{LoadFailedMessage}) << c.key;
+    EXPECT_EQ(errors(), std::vector<std::string>{LoadFailedMessage}) << c.key;
     EXPECT_EQ(record.BannerFontName, "Verdana") << c.key;
     EXPECT_EQ(record.ReadingMode, before.ReadingMode) << c.key;
   }
@@ -608,7 +618,7 @@ TEST_F(SettingsFileTest, PositionsAreCutTo32Bits) {
   });
   SettingsRecord record;
   EXPECT_FALSE(open(record).loadLoadedDocuments());
-  EXPECT_EQ(errors, std::vector<std::string>{LoadFailedMessage});
+  EXPECT_EQ(errors(), std::vector<std::string>{LoadFailedMessage});
   const std::vector<engine::SavedPosition> expected = {{"big", 1}, {"after", 12}};
   EXPECT_EQ(record.LoadedDocuments, expected);
 }
@@ -616,31 +626,31 @@ TEST_F(SettingsFileTest, PositionsAreCutTo32Bits) {
 TEST_F(SettingsFileTest, UnreadableOrMalformedFilesAreReportedAndKeptAsTheyAre) {
   const std::string malformed[] = {"", "<a><b></a>", "not xml at all", "<?xml version=\"1.0\"?>"};
   for (const std::string& text : malformed) {
-    errors.clear();
+    boxes.shown.clear();
     writeFile(path(), text);
     SettingsRecord record;
     record.WordsPerMinute = 777;
-    SettingsFile file(path(), record, [this](const std::string& m) { errors.push_back(m); });
+    SettingsFile file(path(), record, boxes);
     EXPECT_FALSE(file.initXMLFILE()) << text;
-    ASSERT_EQ(errors.size(), 1u) << text;
-    EXPECT_NE(errors[0].find(path().string()), std::string::npos) << errors[0];
+    ASSERT_EQ(errors().size(), 1u) << text;
+    EXPECT_NE(errors()[0].find(path().string()), std::string::npos) << errors()[0];
     EXPECT_FALSE(file.saveSettings()) << text;
     EXPECT_EQ(readFile(path()), text) << "a failed file must not be overwritten";
     EXPECT_EQ(record.WordsPerMinute, 777);
   }
   fs::remove(path());
-  errors.clear();
+  boxes.shown.clear();
   SettingsRecord record;
-  SettingsFile missing(path(), record, [this](const std::string& m) { errors.push_back(m); });
+  SettingsFile missing(path(), record, boxes);
   EXPECT_FALSE(missing.initXMLFILE());
-  EXPECT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors().size(), 1u);
   EXPECT_FALSE(fs::exists(path()));
 }
 
 TEST_F(SettingsFileTest, MissingOrBadUseDefaultValuesLoadsNothing) {
   for (const bool remove : {true, false}) {
     SetUp();
-    errors.clear();
+    boxes.shown.clear();
     editStored([&](StoredDocument& d) {
       if (remove)
         d.removeKey(UseDefaultValuesKey);
@@ -650,8 +660,8 @@ TEST_F(SettingsFileTest, MissingOrBadUseDefaultValuesLoadsNothing) {
     SettingsRecord record;
     record.WordsPerMinute = 777;
     EXPECT_FALSE(open(record).loadAllSettings());
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_NE(errors[0], LoadFailedMessage);
+    ASSERT_EQ(errors().size(), 1u);
+    EXPECT_NE(errors()[0], LoadFailedMessage);
     EXPECT_EQ(record.WordsPerMinute, 777);
   }
 }
@@ -702,8 +712,7 @@ TEST(SettingsFileLocale, TotalReadingTimeFollowsTheUserLocale) {
   TempFolder folder;
   const fs::path path = folder.path() / SettingsFileName;
   writeFile(path, factorySettingsText());
-  std::vector<std::string> errors;
-  auto report = [&](const std::string& message) { errors.push_back(message); };
+  platform::RecordingMessageBoxes report;
   SettingsRecord record;
   record.TotalReadingTime = 60000.75;
   SettingsFile writer(path, record, report);
@@ -719,7 +728,7 @@ TEST(SettingsFileLocale, TotalReadingTimeFollowsTheUserLocale) {
   EXPECT_EQ(stored, "60000,75");
   EXPECT_TRUE(ok);
   EXPECT_EQ(loaded.TotalReadingTime, 60000.75);
-  EXPECT_TRUE(errors.empty());
+  EXPECT_TRUE(report.shown.empty());
 }
 
 } // namespace
