@@ -1,0 +1,311 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "platform/fixed_width_measure.h"
+#include "reader/page_model.h"
+
+namespace reader {
+namespace {
+
+// One line the scripted reader hands out: its text, the characters it
+// consumes and the flags it leaves.
+struct ScriptLine {
+  std::string text;
+  int consumes = 10;
+  int breaks = 1;
+  bool rowBreak = false;
+  bool heading = false;
+  bool sentenceEnd = false;
+  // Read in a bold font, the line comes back as these lines instead (a heading
+  // wrapped at the bold width).
+  std::vector<std::string> boldLines = {};
+};
+
+class ScriptedSource : public ColumnLineSource {
+public:
+  ScriptedSource(engine::EngineState& state, std::vector<ScriptLine> script)
+      : state_(state), script_(std::move(script)) {}
+
+  std::string readColumnLine(const platform::FontSpec& font) override {
+    fonts.push_back(font);
+    if (pendingBold_ != nullptr) return deliver(*pendingBold_, font, pendingStart_);
+    // Find the scripted line starting at the current position.
+    int pos = 1;
+    for (const ScriptLine& line : script_) {
+      if (pos == state_.CurrentPosition) return deliver(line, font, pos);
+      pos += line.consumes;
+    }
+    return {};
+  }
+
+  std::vector<platform::FontSpec> fonts;
+
+private:
+  std::string deliver(const ScriptLine& line, const platform::FontSpec& font, int pos) {
+    if (font.bold && !line.boldLines.empty()) {
+      // Bold re-read: hand out the wrapped pieces one by one from the same start.
+      const std::size_t piece = boldPiece_++;
+      const int share = line.consumes / static_cast<int>(line.boldLines.size());
+      const bool lastPiece = piece + 1 == line.boldLines.size();
+      pendingBold_ = lastPiece ? nullptr : &line;
+      pendingStart_ = pos;
+      state_.CurrentPosition = lastPiece ? pos + line.consumes : state_.CurrentPosition + share;
+      setFlags(line, lastPiece);
+      state_.HeadingFound = piece == 0;
+      return line.boldLines[piece < line.boldLines.size() ? piece : 0];
+    }
+    state_.CurrentPosition = pos + line.consumes;
+    setFlags(line, true);
+    return line.text;
+  }
+
+  void setFlags(const ScriptLine& line, bool last) {
+    state_.RowBreak = last && line.rowBreak;
+    state_.HeadingFound = line.heading;
+    state_.SentenceEnd = line.sentenceEnd;
+    state_.LineBreakCount = static_cast<std::uint8_t>(last ? line.breaks : 0);
+  }
+
+  engine::EngineState& state_;
+  std::vector<ScriptLine> script_;
+  std::size_t boldPiece_ = 0;
+  const ScriptLine* pendingBold_ = nullptr;
+  int pendingStart_ = 1;
+};
+
+struct Fixture {
+  explicit Fixture(std::vector<ScriptLine> script, int length = 0) : source(state, script) {
+    int total = 0;
+    for (const auto& l : script)
+      total += l.consumes;
+    if (length == 0) length = total + 1;
+    state.DocumentText.assign(static_cast<std::size_t>(length), 'x');
+    state.TextLength = length;
+    state.DocumentLength = static_cast<std::uint32_t>(length);
+    state.CurrentPosition = 1;
+  }
+
+  PageInputs inputs(int linesPerPage = 20, int columns = 1) {
+    return PageInputs{state, settings, measure, source, font, columns, linesPerPage, 300};
+  }
+
+  engine::EngineState state;
+  engine::SettingsRecord settings;
+  platform::FixedWidthMeasure measure{10, 20};
+  platform::FontSpec font{"Arial", 12, false, false, true};
+  ScriptedSource source;
+  PageModel page;
+};
+
+int blankLinesAfterFirst(const PageColumn& column) {
+  int blanks = 0;
+  for (std::size_t i = 1; i < column.lines.size() && column.lines[i].empty(); ++i)
+    ++blanks;
+  return blanks;
+}
+
+struct BreakCase {
+  bool rule4;
+  int breaks;
+  int blanks;
+};
+
+class ParagraphGaps : public ::testing::TestWithParam<BreakCase> {};
+
+TEST_P(ParagraphGaps, LineBreaksBeyondTheFirstBecomeBlankLines) {
+  const BreakCase c = GetParam();
+  Fixture f({{"first line", 10, c.breaks, true}, {"second", 10, 1, true}});
+  f.settings.GeneralTextRules[4] = c.rule4;
+  buildPage(f.page, f.inputs());
+  EXPECT_EQ(blankLinesAfterFirst(f.page.columns[0]), c.blanks);
+  EXPECT_EQ(f.page.columns[0].lines.back(), "second");
+}
+
+INSTANTIATE_TEST_SUITE_P(Rule4, ParagraphGaps,
+                         ::testing::Values(BreakCase{false, 5, 4}, BreakCase{true, 5, 2},
+                                           BreakCase{false, 2, 1}, BreakCase{true, 2, 1},
+                                           BreakCase{true, 4, 2}, BreakCase{true, 3, 2},
+                                           BreakCase{false, 1, 0}, BreakCase{false, 0, 0}));
+
+TEST(PageBuilding, AHeadingEndingARowWithoutACrIsFollowedByOneBlankLine) {
+  ScriptLine heading{"Chapter One", 12, 0, true, true};
+  Fixture f({heading, {"body text", 10, 1, false}});
+  buildPage(f.page, f.inputs());
+  const PageColumn& column = f.page.columns[0];
+  ASSERT_EQ(column.lines.size(), 3u);
+  EXPECT_EQ(column.lines[1], "");
+  EXPECT_TRUE(column.headings[0]);
+  EXPECT_FALSE(column.headings[2]);
+}
+
+TEST(PageBuilding, BlankLinesStopAtTheEndOfTheColumn) {
+  Fixture f({{"only", 10, 9, true}, {"next", 10, 1, true}});
+  buildPage(f.page, f.inputs(4));
+  EXPECT_EQ(f.page.columns[0].lines.size(), 4u);
+}
+
+TEST(PageBuilding, ReachingTheEndSetsPageAtEnd) {
+  Fixture f({{"one", 10, 1, true}, {"two", 10, 1, true}}, 21);
+  buildPage(f.page, f.inputs());
+  EXPECT_TRUE(f.page.pageAtEnd);
+  EXPECT_FALSE(beginNextPage(f.page, f.state));
+}
+
+TEST(PageBuilding, AFullPageIsNotAtTheEnd) {
+  std::vector<ScriptLine> script(10, ScriptLine{"words on a line", 16, 0, false});
+  Fixture f(script);
+  const std::int32_t end = buildPage(f.page, f.inputs(4));
+  EXPECT_FALSE(f.page.pageAtEnd);
+  EXPECT_EQ(end, 1 + 4 * 16);
+  EXPECT_EQ(f.state.CurrentPosition, end);
+}
+
+TEST(PageBuilding, SecondColumnGoesOnFromTheFirst) {
+  std::vector<ScriptLine> script;
+  for (int i = 0; i < 8; ++i)
+    script.push_back({"line " + std::to_string(i), 10, 0, false});
+  Fixture f(script);
+  buildPage(f.page, f.inputs(3, 2));
+  EXPECT_EQ(f.page.columns[0].lines, (std::vector<std::string>{"line 0", "line 1", "line 2"}));
+  EXPECT_EQ(f.page.columns[1].lines, (std::vector<std::string>{"line 3", "line 4", "line 5"}));
+}
+
+TEST(PageBuilding, SingleModeLeavesTheSecondColumnEmpty) {
+  Fixture f({{"a", 10}, {"b", 10}});
+  f.page.columns[1].lines = {"stale"};
+  buildPage(f.page, f.inputs(3, 1));
+  EXPECT_TRUE(f.page.columns[1].lines.empty());
+}
+
+TEST(RepeatLastLine, RuleSevenStartsTheNextPageAtTheLastLine) {
+  std::vector<ScriptLine> script;
+  for (int i = 0; i < 8; ++i)
+    script.push_back({"line " + std::to_string(i), 10, 0, false});
+  Fixture f(script);
+  f.settings.GeneralTextRules[7] = true;
+  ASSERT_TRUE(beginNextPage(f.page, f.state));
+  buildPage(f.page, f.inputs(3));
+  EXPECT_EQ(f.state.CurrentPosition, 21); // where "line 2" began
+  ASSERT_TRUE(beginNextPage(f.page, f.state));
+  buildPage(f.page, f.inputs(3));
+  EXPECT_EQ(f.page.columns[0].lines.front(), "line 2");
+}
+
+TEST(RepeatLastLine, AOneLinePageStillMovesOn) {
+  std::vector<ScriptLine> script(5, ScriptLine{"same", 10, 0, false});
+  Fixture f(script);
+  f.settings.GeneralTextRules[7] = true;
+  for (int turn = 0; turn < 5 && !f.page.pageAtEnd; ++turn) {
+    const std::int32_t before = f.state.CurrentPosition;
+    ASSERT_TRUE(beginNextPage(f.page, f.state));
+    buildPage(f.page, f.inputs(1));
+    EXPECT_GT(f.state.CurrentPosition, before);
+  }
+}
+
+TEST(HeadingRewrap, AHeadingTooWideInBoldIsReadAgainInBold) {
+  // 28 characters = 280 px: fits the 290 px text width regular, and the bold
+  // measure below makes it too wide.
+  ScriptLine heading{"An Unusually Long Heading Hm", 30, 2, true, true};
+  heading.boldLines = {"An Unusually Long", "Heading Hm"};
+  Fixture f({heading, {"body", 10, 1, true}});
+  class BoldWider : public platform::TextMeasure {
+  public:
+    int textWidth(const platform::FontSpec& font, std::string_view text) const override {
+      return static_cast<int>(text.size()) * (font.bold ? 11 : 10);
+    }
+    int textHeight(const platform::FontSpec&, std::string_view) const override { return 20; }
+  } measure;
+  PageInputs in{f.state, f.settings, measure, f.source, f.font, 1, 20, 300};
+  buildPage(f.page, in);
+  const PageColumn& column = f.page.columns[0];
+  ASSERT_GE(column.lines.size(), 4u);
+  EXPECT_EQ(column.lines[0], "An Unusually Long");
+  EXPECT_EQ(column.lines[1], "Heading Hm");
+  EXPECT_TRUE(column.headings[0]);
+  EXPECT_TRUE(column.headings[1]);
+  EXPECT_EQ(column.lines[2], "");
+  EXPECT_EQ(column.lines[3], "body");
+  EXPECT_FALSE(column.headings[3]);
+  // The body after the heading is read in the regular font again.
+  EXPECT_FALSE(f.source.fonts.back().bold);
+}
+
+TEST(HeadingRewrap, ABoldColumnFontNeverRewraps) {
+  ScriptLine heading{"An Unusually Long Heading Hm", 30, 2, true, true};
+  Fixture f({heading});
+  f.font.bold = true;
+  buildPage(f.page, f.inputs());
+  EXPECT_EQ(f.page.columns[0].lines[0], "An Unusually Long Heading Hm");
+  EXPECT_EQ(f.source.fonts.size(), 1u); // read once, never again
+  EXPECT_TRUE(f.page.columns[0].headings[0]);
+}
+
+TEST(LongLines, AreCutToTheColumnAndGoOnInTheNextSlot) {
+  // 45 characters = 450 px in a 290 px text width: cut at 285 px = 28 characters.
+  const std::string longLine(45, 'w');
+  Fixture f({{longLine, 45, 1, true}, {"after", 10, 1, true}});
+  buildPage(f.page, f.inputs());
+  const PageColumn& column = f.page.columns[0];
+  ASSERT_GE(column.lines.size(), 3u);
+  EXPECT_EQ(column.lines[0], std::string(28, 'w'));
+  EXPECT_EQ(column.lines[1], std::string(17, 'w'));
+  EXPECT_EQ(column.lines[2], "after");
+  for (const auto& line : column.lines)
+    EXPECT_LE(f.measure.textWidth(f.font, line), 290);
+}
+
+TEST(LongLines, WhatDoesNotFitOnThePageGoesBackToTheDocument) {
+  const std::string longLine(45, 'w');
+  Fixture f({{"first", 10, 0, false}, {longLine, 45, 1, true}});
+  buildPage(f.page, f.inputs(2));
+  EXPECT_EQ(f.page.columns[0].lines.size(), 2u);
+  // 28 characters shown, 17 given back from the end of the long line (position 56).
+  EXPECT_EQ(f.state.CurrentPosition, 56 - 17);
+  EXPECT_FALSE(f.page.pageAtEnd);
+}
+
+TEST(PageBuilding, AReaderThatMakesNoProgressEndsThePage) {
+  Fixture f({{"one", 10, 0, false}}, 400);
+  buildPage(f.page, f.inputs());
+  EXPECT_EQ(f.page.columns[0].lines, (std::vector<std::string>{"one"}));
+  EXPECT_TRUE(f.page.pageAtEnd);
+}
+
+TEST(PageBuilding, LinesLoseTrailingBlanksAndCrsButKeepIndentAndMarker) {
+  Fixture f({{"   indented\r  ", 10, 0, false}, {"\x01marked \t", 10, 0, false}});
+  buildPage(f.page, f.inputs());
+  EXPECT_EQ(f.page.columns[0].lines[0], "   indented");
+  EXPECT_EQ(f.page.columns[0].lines[1], "\x01marked");
+  EXPECT_EQ(trimPageLine("text \x01"), "text \x01");
+}
+
+TEST(PageTurns, SamePageGoesBackToItsStart) {
+  std::vector<ScriptLine> script(10, ScriptLine{"abc", 10, 0, false});
+  Fixture f(script);
+  f.state.CurrentPosition = 31;
+  ASSERT_TRUE(beginNextPage(f.page, f.state));
+  EXPECT_EQ(f.page.pageStart, 31);
+  EXPECT_EQ(f.state.FrameStartPosition, 31);
+  buildPage(f.page, f.inputs(3));
+  EXPECT_FALSE(beginSamePage(f.page, f.state));
+  EXPECT_EQ(f.state.CurrentPosition, 31);
+  EXPECT_EQ(f.page.pageTurns, 1);
+}
+
+TEST(PageTurns, TimelineSnapshotReportsStartEndAndColumns) {
+  std::vector<ScriptLine> script(6, ScriptLine{"abc", 10, 0, false});
+  Fixture f(script);
+  const PageSnapshot first = buildPageAt(f.page, f.inputs(2, 2), 1);
+  EXPECT_EQ(first.start, 1);
+  EXPECT_EQ(first.end, 41);
+  ASSERT_EQ(first.columns.size(), 2u);
+  EXPECT_EQ(first.columns[1].size(), 2u);
+  const PageSnapshot second = buildPageAt(f.page, f.inputs(2, 2), first.end);
+  EXPECT_EQ(second.start, 41);
+  EXPECT_TRUE(second.atEnd);
+}
+
+} // namespace
+} // namespace reader
