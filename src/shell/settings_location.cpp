@@ -9,17 +9,13 @@
 #include "shell/settings_file.h"
 
 namespace shell {
-namespace {
-
 bool isWritableFolder(const std::filesystem::path& folder) {
   return !folder.empty() && ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
-} // namespace
-
 std::filesystem::path resolveSettingsPath(const SettingsLocation& location) {
   const std::filesystem::path besideProgram = location.programDirectory / SettingsFileName;
-  if (isWritableFolder(location.programDirectory)) return besideProgram;
+  if (location.programDirectoryWritable) return besideProgram;
 
   std::filesystem::path configHome;
   if (!location.xdgConfigHome.empty() && location.xdgConfigHome.front() == '/') {
@@ -51,10 +47,15 @@ std::filesystem::path programDirectory() {
   return program.parent_path();
 }
 
-std::filesystem::path settingsFilePath() {
+SettingsLocation currentSettingsLocation() {
   const char* xdg = std::getenv("XDG_CONFIG_HOME");
   const char* home = std::getenv("HOME");
-  return resolveSettingsPath({programDirectory(), xdg ? xdg : "", home ? home : ""});
+  const std::filesystem::path folder = programDirectory();
+  return {folder, isWritableFolder(folder), xdg ? xdg : "", home ? home : ""};
+}
+
+std::filesystem::path settingsFilePath() {
+  return resolveSettingsPath(currentSettingsLocation());
 }
 
 } // namespace shell

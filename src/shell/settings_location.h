@@ -11,6 +11,7 @@ namespace shell {
 
 struct SettingsLocation {
   std::filesystem::path programDirectory;
+  bool programDirectoryWritable = true;
   std::string xdgConfigHome; // the environment's value, may be empty
   std::string home;          // $HOME, may be empty
 };
@@ -20,10 +21,16 @@ struct SettingsLocation {
 // an existing file is never overwritten.
 std::filesystem::path resolveSettingsPath(const SettingsLocation& location);
 
+// Whether this process may make and rename files in `folder`.
+bool isWritableFolder(const std::filesystem::path& folder);
+
 // The folder of the running program (from /proc/self/exe).
 std::filesystem::path programDirectory();
 
-// resolveSettingsPath for this process and its environment.
+// The location of this process: its program folder and environment.
+SettingsLocation currentSettingsLocation();
+
+// resolveSettingsPath for this process.
 std::filesystem::path settingsFilePath();
 
 } // namespace shell
