@@ -28,9 +28,10 @@ public:
   virtual void displayOnActivate() = 0;
   // Draws "End  of  Document" where the current mode shows it.
   virtual void drawEndOfDocument() = 0;
-  // Lines of the banner font that fit in the strip: Floor((strip height - 5)
-  // / height of "O").
-  virtual int bannerLinesThatFit() const = 0;
+  // LinesInFrame for the next banner frame: the lines of the banner font that
+  // fit in the strip, limited by LinesPerScreen in Banner mode and to 4 in
+  // Sentence mode (the layout's setNumerOfLines).
+  virtual int linesInFrame() const = 0;
 
   // --- Hint label ------------------------------------------------------------
   virtual void setInfoText(const std::string& text) = 0;

@@ -70,8 +70,8 @@ public:
   // once). The engine calls it too.
   void setFrameTiming(std::int32_t words);
   void updateEffectiveSpeed();
-  // LinesInFrame for the next banner frame: the lines that fit in the strip,
-  // at most LinesPerScreen in Banner mode and 4 in Sentence mode, at least 1.
+  // LinesInFrame for the next banner frame, as the view's layout computes it,
+  // at least 1 and at most 5.
   void setNumerOfLines();
 
   // --- Speed steps -------------------------------------------------------------

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <limits>
 
-#include "reader/pacing_automatic_layout.h"
 #include "reader/speed_compensation.h"
 #include "reader/tform1.h"
+#include "reader/words_per_screen.h"
 
 namespace reader {
 namespace {
@@ -17,6 +17,11 @@ constexpr int MaxSpeed = 3000;
 constexpr int MenuMinSpeed = 10;
 constexpr int SpeedStep = 10;
 constexpr char HighlightMarker = '\x01';
+
+const AutomaticTable& automaticTable() {
+  static const AutomaticTable table = buildAutomaticTable();
+  return table;
+}
 
 // Floor of a non-negative or negative real, held in an int.
 int floorToInt(double value) {
@@ -180,12 +185,9 @@ void TForm1::setFrameTiming(std::int32_t words) {
 // --- Frames --------------------------------------------------------------------
 
 void TForm1::setNumerOfLines() {
-  int lines = view_.bannerLinesThatFit();
-  if (settings_.ReadingMode == ReadingModeKind::Banner && settings_.LinesPerScreen < lines)
-    lines = settings_.LinesPerScreen;
-  if (sentenceModeSelected() && lines >= 5) lines = 4;
   // A frame always holds a line: with none the loop would never move on.
-  es_.LinesInFrame = static_cast<std::uint8_t>(std::clamp(lines, 1, engine::MaxFrameLines));
+  es_.LinesInFrame =
+      static_cast<std::uint8_t>(std::clamp<int>(view_.linesInFrame(), 1, engine::MaxFrameLines));
 }
 
 bool TForm1::readFrame() {
@@ -565,7 +567,7 @@ void TForm1::speedUpKey() {
   settings_.WordsPerMinute = static_cast<std::int16_t>(speed);
   updateLabels();
   if (settings_.SpeedSettingsSelection == engine::SpeedSelection::Automatic) {
-    applyAutomaticLayout(settings_);
+    SetWPSLPS(settings_, automaticTable());
     setNumerOfLines();
   }
 }
@@ -576,7 +578,7 @@ void TForm1::speedDownKey() {
     settings_.WordsPerMinute = static_cast<std::int16_t>(settings_.WordsPerMinute - SpeedStep);
   updateLabels();
   if (settings_.SpeedSettingsSelection == engine::SpeedSelection::Automatic) {
-    applyAutomaticLayout(settings_);
+    SetWPSLPS(settings_, automaticTable());
     setNumerOfLines();
   }
 }

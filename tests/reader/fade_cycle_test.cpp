@@ -1,0 +1,166 @@
+// The banner fade cycle on the virtual clock: ten fade-in steps, the hold,
+// ten fade-out steps and the closing tick that reads the next frame.
+#include <gtest/gtest.h>
+
+#include "pacing_fixture.h"
+
+namespace reader::testing {
+namespace {
+
+std::vector<int> levels(const std::vector<Draw>& draws) {
+  std::vector<int> out;
+  for (const Draw& d : draws)
+    out.push_back(d.level);
+  return out;
+}
+
+std::vector<std::int64_t> times(const std::vector<Draw>& draws) {
+  std::vector<std::int64_t> out;
+  for (const Draw& d : draws)
+    out.push_back(d.t);
+  return out;
+}
+
+// 300 wpm, one line of three words: band 3, factor 0.917 - 0.045 * 3 / 13,
+// effective 330, full frame Floor(60000 / 330 * 3) = 545 ms, step 5 ms.
+struct FadeAtThreeHundred : ::testing::Test {
+  PacingFixture f;
+  void SetUp() override {
+    f.banner(300, 1, 3);
+    f.form.setFrameTiming(3);
+    f.form.tmRead->setEnabled(true);
+    f.form.startFadeIn();
+  }
+};
+
+TEST_F(FadeAtThreeHundred, StepIsFiveMilliseconds) {
+  EXPECT_EQ(f.form.tmRead->Interval(), 545);
+  EXPECT_EQ(f.form.fadeStepLength(), 5);
+  EXPECT_EQ(f.form.tmFadeIn->Interval(), 5);
+}
+
+TEST_F(FadeAtThreeHundred, FadesInOverFiftyMilliseconds) {
+  f.clock.advance(49);
+  EXPECT_EQ(levels(f.view.draws), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+  EXPECT_EQ(times(f.view.draws), (std::vector<std::int64_t>{0, 5, 10, 15, 20, 25, 30, 35, 40, 45}));
+  EXPECT_TRUE(f.fade.fadeInDone);
+  EXPECT_EQ(f.view.clears, 1); // the strip is cleared before the first step
+}
+
+TEST_F(FadeAtThreeHundred, ParksTheFrameTimerWhileTheFrameHolds) {
+  f.clock.advance(50);
+  EXPECT_FALSE(f.form.tmFadeIn->Enabled());
+  EXPECT_EQ(f.form.tmRead->Interval(), ParkedReadInterval);
+  EXPECT_TRUE(f.form.tmStartFade->Enabled());
+  EXPECT_EQ(f.form.tmStartFade->Interval(), 545 - 50);
+  EXPECT_EQ(f.form.tmFade->Interval(), 5);
+  EXPECT_FALSE(f.fade.fadeOutDone);
+  f.clock.advance(544 - 50);
+  EXPECT_EQ(f.view.draws.size(), 10u); // nothing drawn during the hold
+}
+
+TEST_F(FadeAtThreeHundred, FadesOutFromTheFrameIntervalOnAndReadsTheNextFrame) {
+  f.clock.advance(600);
+  const std::vector<Draw> out = f.view.drawsFrom(545);
+  EXPECT_EQ(levels(out), (std::vector<int>{9, 8, 7, 6, 5, 4, 3, 2, 1, 0}));
+  EXPECT_EQ(times(out),
+            (std::vector<std::int64_t>{545, 550, 555, 560, 565, 570, 575, 580, 585, 590}));
+  // the closing tick runs the reading loop, which finds the (empty) document ended
+  ASSERT_EQ(f.observer.ends.size(), 1u);
+  EXPECT_EQ(f.observer.ends[0], 595);
+  EXPECT_FALSE(f.form.tmFade->Enabled());
+}
+
+TEST(FadeStepTest, SentenceModeStepsFollowTheSpeed) {
+  struct Case {
+    int wpm, step;
+  };
+  for (const Case c : {Case{50, 10}, Case{100, 10}, Case{101, 8}, Case{200, 8}, Case{201, 6},
+                       Case{300, 6}, Case{301, 4}, Case{400, 4}, Case{401, 2}, Case{500, 2}}) {
+    PacingFixture f;
+    f.sentence(c.wpm);
+    f.form.setFrameTiming(5);
+    EXPECT_EQ(f.form.fadeStepLength(), c.step) << c.wpm;
+  }
+}
+
+TEST(FadeStepTest, BannerStepIsATenthOfAFullFrameInTenStepsAtMostTwenty) {
+  PacingFixture f;
+  f.banner(50, 1, 3); // full frame 3333 ms: 33, lowered to 20
+  f.form.setFrameTiming(3);
+  EXPECT_EQ(f.form.fadeStepLength(), 20);
+  f.banner(500, 1, 1); // band 5: effective 511, full frame 117 ms: 1
+  f.form.setFrameTiming(1);
+  EXPECT_EQ(f.form.fadeStepLength(), 1);
+}
+
+TEST(FadeInTest, AStepOfOneWritesTheFrameAtFullStrengthAtOnce) {
+  PacingFixture f;
+  f.banner(300, 1, 3);
+  f.form.setFrameTiming(3);
+  f.form.tmRead->setEnabled(true);
+  f.settings.WordsPerMinute = 600; // the step is kept from before
+  f.form.tmFadeIn->setInterval(1);
+  f.form.startFadeIn();
+  ASSERT_FALSE(f.view.draws.empty());
+  EXPECT_EQ(f.view.draws.front().level, 10);
+  EXPECT_TRUE(f.fade.fadeInDone);
+}
+
+TEST(StopTimersTest, LeavesTheFrameAtFullStrengthWithBothFadesFinished) {
+  PacingFixture f;
+  f.banner(300, 1, 3);
+  f.form.setFrameTiming(3);
+  f.form.tmRead->setEnabled(true);
+  f.form.startFadeIn();
+  f.clock.advance(12);
+  f.form.stopTimers();
+  EXPECT_FALSE(f.form.tmFadeIn->Enabled());
+  EXPECT_FALSE(f.form.tmFade->Enabled());
+  EXPECT_EQ(f.fade.fadeLevel, 10);
+  EXPECT_TRUE(f.fade.fadeInDone);
+  EXPECT_TRUE(f.fade.fadeOutDone);
+  const std::size_t drawn = f.view.draws.size();
+  f.clock.advance(30);
+  EXPECT_EQ(f.view.draws.size(), drawn);
+}
+
+TEST(StartFadeTest, AnOpenMenuHoldsTheFrameUntilItCloses) {
+  PacingFixture f;
+  f.banner(300, 1, 3);
+  f.form.setFrameTiming(3);
+  f.form.tmRead->setEnabled(true);
+  f.form.startFadeIn();
+  f.clock.advance(100);
+  f.fade.menuLoopActive = true;
+  f.clock.advance(500); // tmStartFade fires at 545 with the menu open
+  EXPECT_TRUE(f.view.drawsFrom(545).empty());
+  EXPECT_FALSE(f.form.tmFade->Enabled());
+  f.fade.menuLoopActive = false;
+  f.clock.advance(495); // the next start tick, at 1040
+  const std::vector<Draw> out = f.view.drawsFrom(545);
+  ASSERT_FALSE(out.empty());
+  EXPECT_EQ(out.front().t, 1040);
+  EXPECT_EQ(out.front().level, 9);
+}
+
+// A frame whose fade-out outlasts the wait before it (seven one-word lines,
+// as an edited settings file may ask for: no minimum, factor 1.0): the wait
+// fires again during the fade-out, which must still end and hand over to the
+// next tick.
+TEST(StartFadeTest, AFadeOutLongerThanItsWaitStillEnds) {
+  PacingFixture f;
+  f.banner(300, 7, 1);
+  f.form.setFrameTiming(1); // 200 ms; step Floor(1400 / 100) = 14 ms
+  ASSERT_EQ(f.form.tmRead->Interval(), 200);
+  f.form.tmRead->setEnabled(true);
+  f.form.startFadeIn();
+  f.clock.advance(1000);
+  // fade-in to 140, wait 60, fade-out 200..326, closing tick at 340
+  ASSERT_EQ(f.observer.ends.size(), 1u);
+  EXPECT_EQ(f.observer.ends[0], 340);
+  EXPECT_EQ(f.view.draws.back().level, 0);
+}
+
+} // namespace
+} // namespace reader::testing

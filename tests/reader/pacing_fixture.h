@@ -1,0 +1,193 @@
+// Test helper: a fresh TForm1 on the virtual clock with a view that records
+// what the reader draws and says, and an observer that records the frames,
+// pauses and the end the reading loop reports, each with its virtual time.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/engine_state.h"
+#include "engine/settings_record.h"
+#include "engine/text_engine.h"
+#include "platform/fixed_width_measure.h"
+#include "platform/virtual_clock.h"
+#include "reader/fade_state.h"
+#include "reader/reader_view.h"
+#include "reader/reading_state.h"
+#include "reader/tform1.h"
+
+namespace reader::testing {
+
+struct Draw {
+  std::int64_t t;
+  int level;
+  std::vector<std::string> lines; // non-empty frame lines at the time
+};
+
+class RecordingView : public ReaderView {
+public:
+  RecordingView(const platform::VirtualClock& clock, const engine::EngineState& es,
+                const engine::SettingsRecord& settings)
+      : clock_(clock), es_(es), settings_(settings) {}
+
+  void drawFrame(int fadeLevel) override {
+    Draw d{clock_.nowMs(), fadeLevel, {}};
+    for (const std::string& line : es_.FrameLines)
+      if (!line.empty()) d.lines.push_back(line);
+    draws.push_back(d);
+  }
+  void clearFrame() override { ++clears; }
+  void displayOnActivate() override {
+    ++fullRedraws;
+    drawFrame(10);
+  }
+  void drawEndOfDocument() override { ++endTexts; }
+  int linesInFrame() const override {
+    if (settings_.ReadingMode == engine::ReadingModeKind::Sentence) return 4;
+    return settings_.LinesPerScreen < fit ? settings_.LinesPerScreen : fit;
+  }
+  void setInfoText(const std::string& text) override {
+    hint = text;
+    hints.push_back(text);
+  }
+  std::string infoText() const override { return hint; }
+  void toggleInfoTextColor() override { ++hintColourToggles; }
+  void updatePercent() override { ++percentUpdates; }
+  void clearStatusMessage() override { status.clear(); }
+  void showHeadingIcon() override { status = "Heading detected"; }
+  void hideHeadingIcon() override {
+    if (status == "Heading detected") status.clear();
+  }
+  void showPictureIcon() override { status = "Graphic detected"; }
+  void hidePictureIcon() override {
+    if (status == "Graphic detected") status.clear();
+  }
+  void showFastForwardIcon(NavIcon kind) override { icons.push_back(kind); }
+  void setProgressPanelVisible(bool visible) override { progressVisible = visible; }
+  void moveProgressDot() override { ++dotMoves; }
+  void setPauseItemCaption(const std::string& text) override { caption = text; }
+  bool findBarOpen() const override { return findBar; }
+  void closeFindBar() override { findBar = false; }
+  bool isFullScreen() const override { return fullScreen; }
+  void saveReadingPosition(std::int32_t position) override { savedPositions.push_back(position); }
+  void restoreReadingPosition() override { ++restores; }
+  void updateWordPosition(int index) override { graphicIndexes.push_back(index); }
+
+  // Draws at full strength or fading, from time `from` on.
+  std::vector<Draw> drawsFrom(std::int64_t from) const {
+    std::vector<Draw> out;
+    for (const Draw& d : draws)
+      if (d.t >= from) out.push_back(d);
+    return out;
+  }
+
+  int fit = 10; // lines of the banner font the strip holds
+  std::vector<Draw> draws;
+  int clears = 0, fullRedraws = 0, endTexts = 0, hintColourToggles = 0, percentUpdates = 0,
+      dotMoves = 0, restores = 0;
+  std::string hint;
+  std::vector<std::string> hints;
+  std::string status;
+  std::vector<NavIcon> icons;
+  bool progressVisible = true;
+  std::string caption;
+  bool findBar = false;
+  bool fullScreen = false;
+  std::vector<std::int32_t> savedPositions;
+  std::vector<int> graphicIndexes;
+
+private:
+  const platform::VirtualClock& clock_;
+  const engine::EngineState& es_;
+  const engine::SettingsRecord& settings_;
+};
+
+struct FrameEvent {
+  std::int64_t t;
+  std::int32_t start, end;
+  std::vector<std::string> lines;
+  std::int32_t words;
+  int interval;
+  bool heading;
+};
+
+struct PauseEvent {
+  std::int64_t t;
+  int interval;
+};
+
+class RecordingObserver : public ReadingObserver {
+public:
+  RecordingObserver(const platform::VirtualClock& clock, const engine::EngineState& es)
+      : clock_(clock), es_(es) {}
+  void frameShown(std::int32_t words, int interval) override {
+    FrameEvent e{clock_.nowMs(), es_.FrameStartPosition, es_.CurrentPosition, {}, words,
+                 interval,       es_.HeadingIcon};
+    for (const std::string& line : es_.FrameLines)
+      if (!line.empty()) e.lines.push_back(line);
+    frames.push_back(e);
+  }
+  void pauseStarted(int interval) override { pauses.push_back({clock_.nowMs(), interval}); }
+  void documentEnded() override { ends.push_back(clock_.nowMs()); }
+
+  std::vector<FrameEvent> frames;
+  std::vector<PauseEvent> pauses;
+  std::vector<std::int64_t> ends;
+
+private:
+  const platform::VirtualClock& clock_;
+  const engine::EngineState& es_;
+};
+
+// Rules are switched on by index; everything else starts from the defaults
+// of the settings record with no rule on.
+struct PacingFixture {
+  platform::VirtualClock clock;
+  engine::SettingsRecord settings;
+  engine::EngineState es;
+  platform::FixedWidthMeasure measure{10, 20};
+  engine::TextEngine engine{es, settings, measure};
+  ReadingState rs;
+  FadeState fade;
+  RecordingView view{clock, es, settings};
+  RecordingObserver observer{clock, es};
+  TForm1 form{settings, es, engine, rs, fade, clock, view};
+
+  PacingFixture() {
+    settings.GeneralTextRules.fill(false);
+    settings.HeadingMaxWords = 8;
+    form.setObserver(&observer);
+  }
+
+  void banner(int wpm, int lines, int words) {
+    settings.ReadingMode = engine::ReadingModeKind::Banner;
+    settings.WordsPerMinute = static_cast<std::int16_t>(wpm);
+    settings.LinesPerScreen = static_cast<std::uint8_t>(lines);
+    settings.WordsPerScreen = static_cast<std::uint8_t>(words);
+    settings.SpeedSettingsSelection = engine::SpeedSelection::Custom;
+    rs.SentenceMode = false;
+  }
+  void sentence(int wpm) {
+    settings.ReadingMode = engine::ReadingModeKind::Sentence;
+    settings.WordsPerMinute = static_cast<std::int16_t>(wpm);
+    rs.SentenceMode = true;
+  }
+  void rules(std::initializer_list<int> on) {
+    for (int r : on)
+      settings.GeneralTextRules[r] = true;
+  }
+  // Loads a document as the hand-over does, with a wide strip.
+  void load(const std::string& text) {
+    engine::setDocumentText(es, text);
+    es.bannerTextWidth = 5670;
+    es.columnTextWidth = 5670;
+  }
+  // The interval setFrameTiming gives a frame of `words` words.
+  int timing(std::int32_t words) {
+    form.setFrameTiming(words);
+    return form.tmRead->Interval();
+  }
+};
+
+} // namespace reader::testing

@@ -1,0 +1,107 @@
+// The speed steps of the menus and of the Up and Down arrows, with their
+// different limits.
+#include <gtest/gtest.h>
+
+#include "pacing_fixture.h"
+
+namespace reader::testing {
+namespace {
+
+enum class Step { MenuUp, MenuDown, KeyUp, KeyDown };
+
+struct StepCase {
+  Step step;
+  int from, to;
+};
+
+class SpeedStepTest : public ::testing::TestWithParam<StepCase> {};
+
+TEST_P(SpeedStepTest, StepsStayWithinTheirLimits) {
+  const StepCase& c = GetParam();
+  PacingFixture f;
+  f.banner(c.from, 1, 3);
+  switch (c.step) {
+  case Step::MenuUp:
+    f.form.increaseSpeed();
+    break;
+  case Step::MenuDown:
+    f.form.decreaseSpeed();
+    break;
+  case Step::KeyUp:
+    f.form.speedUpKey();
+    break;
+  case Step::KeyDown:
+    f.form.speedDownKey();
+    break;
+  }
+  EXPECT_EQ(f.settings.WordsPerMinute, c.to);
+  EXPECT_GT(f.view.percentUpdates, 0); // the status line shows the new speed
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, SpeedStepTest,
+    ::testing::Values(StepCase{Step::MenuUp, 300, 310}, StepCase{Step::MenuUp, 2995, 3000},
+                      StepCase{Step::MenuUp, 2999, 3000}, StepCase{Step::MenuUp, 3000, 3000},
+                      StepCase{Step::MenuDown, 300, 290}, StepCase{Step::MenuDown, 15, 10},
+                      StepCase{Step::MenuDown, 10, 10}, StepCase{Step::MenuDown, 5, 10},
+                      StepCase{Step::KeyUp, 300, 310}, StepCase{Step::KeyUp, 2990, 3000},
+                      StepCase{Step::KeyUp, 2991, 2991}, StepCase{Step::KeyUp, 2995, 2995},
+                      StepCase{Step::KeyUp, 3000, 3000}, StepCase{Step::KeyDown, 300, 290},
+                      StepCase{Step::KeyDown, 20, 10}, StepCase{Step::KeyDown, 15, 5},
+                      StepCase{Step::KeyDown, 10, 10}, StepCase{Step::KeyDown, 5, 5}));
+
+TEST(SpeedKeyTest, AutomaticLayoutFollowsTheArrowKeys) {
+  PacingFixture f;
+  f.banner(1400, 1, 6);
+  f.settings.SpeedSettingsSelection = engine::SpeedSelection::Automatic;
+  f.form.speedUpKey(); // 1410: two lines of four words
+  EXPECT_EQ(f.settings.LinesPerScreen, 2);
+  EXPECT_EQ(f.settings.WordsPerScreen, 4);
+  EXPECT_EQ(f.es.LinesInFrame, 2);
+  f.form.speedDownKey(); // 1400: one line of six
+  EXPECT_EQ(f.settings.LinesPerScreen, 1);
+  EXPECT_EQ(f.settings.WordsPerScreen, 6);
+  EXPECT_EQ(f.es.LinesInFrame, 1);
+}
+
+TEST(SpeedKeyTest, CustomLayoutAndTheMenusLeaveTheLayoutAlone) {
+  PacingFixture f;
+  f.banner(1400, 1, 6);
+  f.form.speedUpKey();
+  EXPECT_EQ(f.settings.LinesPerScreen, 1);
+  f.settings.SpeedSettingsSelection = engine::SpeedSelection::Automatic;
+  f.form.increaseSpeed();
+  EXPECT_EQ(f.settings.WordsPerMinute, 1420);
+  EXPECT_EQ(f.settings.LinesPerScreen, 1);
+  EXPECT_EQ(f.settings.WordsPerScreen, 6);
+}
+
+TEST(SpeedKeyTest, ArrowsDoNotChangeTheSpeedInTheColumnModes) {
+  PacingFixture f;
+  f.banner(300, 1, 3);
+  f.settings.ReadingMode = engine::ReadingModeKind::Single;
+  f.form.speedUpKey();
+  f.form.speedDownKey();
+  EXPECT_EQ(f.settings.WordsPerMinute, 300);
+}
+
+TEST(SpeedKeyTest, ASpeedChangeTakesEffectAtTheNextFrame) {
+  PacingFixture f;
+  f.banner(300, 1, 3);
+  f.form.setFrameTiming(3);
+  const int current = f.form.tmRead->Interval();
+  f.form.increaseSpeed();
+  EXPECT_EQ(f.form.tmRead->Interval(), current);
+  f.form.setFrameTiming(3);
+  EXPECT_LT(f.form.tmRead->Interval(), current);
+}
+
+TEST(UpdateLabelsTest, ClipsTheSpeedToThreeThousand) {
+  PacingFixture f;
+  f.banner(3500, 1, 3);
+  f.form.updateLabels();
+  EXPECT_EQ(f.settings.WordsPerMinute, 3000);
+}
+
+} // namespace
+} // namespace reader::testing
