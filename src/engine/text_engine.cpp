@@ -1063,7 +1063,6 @@ void TextEngine::previousBannerFrame() {
       break;
     }
     best = candidate;
-    if (lines == lif) break;
     q = candidate;
   }
   if (best < 0) best = 1;
@@ -1107,6 +1106,8 @@ void TextEngine::previousSentence() {
       --q;
   }
   std::int32_t start = std::max<std::int32_t>(q + 1, 1);
+  while (start < old && start <= len && isTrimmable(t[start - 1]))
+    ++start;
   if (start >= old) start = 1;
 
   const bool counting = s.CountWords;

@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine_fixture.h"
+
+namespace engine {
+namespace {
+
+using testing::EngineFixture;
+
+std::int32_t at(const EngineFixture& fx, const std::string& needle) {
+  return static_cast<std::int32_t>(fx.state.DocumentText.find(needle)) + 1;
+}
+
+EngineFixture& banner(EngineFixture& fx, int lines, int perLine) {
+  fx.settings.ReadingMode = ReadingModeKind::Banner;
+  fx.settings.LinesPerScreen = static_cast<std::uint8_t>(lines);
+  fx.settings.WordsPerScreen = static_cast<std::uint8_t>(perLine);
+  fx.state.LinesInFrame = static_cast<std::uint8_t>(lines);
+  return fx;
+}
+
+const std::string Twelve = "w1 w2 w3 w4 w5 w6 w7 w8 w9 w10 w11 w12";
+
+TEST(Navigation, GoToStartResetsAndAsksForAnImmediateTick) {
+  EngineFixture fx(Twelve);
+  fx.state.CurrentPosition = 9;
+  fx.state.NewParagraphPending = true;
+  fx.engine.goToStart();
+  EXPECT_EQ(fx.state.CurrentPosition, 1);
+  EXPECT_EQ(fx.state.LineStartPosition, 1);
+  EXPECT_EQ(fx.state.LastHeadingCheck, 1);
+  EXPECT_FALSE(fx.state.NewParagraphPending);
+  EXPECT_EQ(fx.timings, (std::vector<std::int32_t>{0}));
+}
+
+TEST(Navigation, GoToEndShowsTheLastFrame) {
+  EngineFixture fx(Twelve);
+  banner(fx, 1, 3);
+  fx.engine.goToEnd();
+  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "w10"));
+  EXPECT_EQ(fx.state.FrameStartPosition, at(fx, "w10"));
+  EXPECT_EQ(fx.timings.back(), 0);
+  EXPECT_EQ(fx.state.WordCounter, 0u); // skipped frames are not counted
+}
+
+TEST(Navigation, GoToEndInALongDocument) {
+  std::string text;
+  for (int i = 0; i < 2000; ++i)
+    text += "word" + std::to_string(i) + " ";
+  text += "final last.";
+  EngineFixture fx(text);
+  banner(fx, 1, 3);
+  fx.engine.goToEnd();
+  // Frames were cut from 500 characters before the end, so the last frame
+  // holds at most three words and reaches the end.
+  EXPECT_GE(fx.state.CurrentPosition, at(fx, "word1998"));
+  EXPECT_FALSE(fx.engine.nextFrames(1));
+  EXPECT_EQ(fx.state.FrameLines[0].substr(fx.state.FrameLines[0].size() - 5), "last.");
+}
+
+TEST(Navigation, GoToEndInSentenceMode) {
+  EngineFixture fx("First one. Second one. Third one.");
+  fx.settings.ReadingMode = ReadingModeKind::Sentence;
+  fx.engine.goToEnd();
+  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "Third"));
+}
+
+TEST(Navigation, ParagraphJumps) {
+  EngineFixture fx("p1 a.\r\rp2 b c.\r\r\rp3 d.");
+  EXPECT_TRUE(fx.engine.nextParagraph());
+  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "p2"));
+  EXPECT_EQ(fx.state.FrameStartPosition, at(fx, "p2"));
+  EXPECT_TRUE(fx.engine.nextParagraph());
+  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "p3"));
+  EXPECT_FALSE(fx.engine.nextParagraph());
+  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "p3"));
+
+  fx.engine.previousParagraph(); // from the start of p3: to p2
+  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "p2"));
+  fx.state.FrameStartPosition = at(fx, "c."); // inside p2: its start
+  fx.engine.previousParagraph();
+  EXPECT_EQ(fx.state.FrameStartPosition, at(fx, "p2"));
+  fx.engine.previousParagraph();
+  EXPECT_EQ(fx.state.CurrentPosition, 1);
+}
+
+TEST(Navigation, NextParagraphInSentenceModeFromAParagraphStart) {
+  EngineFixture fx("p1 a.\r\rp2 b.\r\rp3 c.");
+  fx.settings.ReadingMode = ReadingModeKind::Sentence;
+  fx.state.CurrentPosition = at(fx, "p2");
+  EXPECT_TRUE(fx.engine.nextParagraph());
+  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "p3"));
+}
+
+TEST(Navigation, NextFramesOneAndSeveral) {
+  EngineFixture fx(Twelve);
+  banner(fx, 1, 3);
+  EXPECT_TRUE(fx.engine.nextFrames(1));
+  EXPECT_EQ(fx.state.FrameLines[0], "w1 w2 w3 ");
+  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "w4"));
+  EXPECT_TRUE(fx.engine.nextFrames(2));
+  EXPECT_EQ(fx.state.FrameLines[0], "w7 w8 w9 ");
+  EXPECT_EQ(fx.state.FrameStartPosition, at(fx, "w7"));
+  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "w10"));
+  EXPECT_FALSE(fx.engine.nextFrames(1));
+  EXPECT_EQ(fx.state.FrameLines[0], "w10 w11 w12 ");
+}
+
+TEST(Navigation, NextFramesCountsOnlyTheFrameShown) {
+  EngineFixture fx(Twelve);
+  banner(fx, 1, 3);
+  fx.state.CountWords = true;
+  fx.engine.nextFrames(3);
+  EXPECT_EQ(fx.state.WordCounter, 3u);
+  EXPECT_EQ(fx.state.FrameWordCount, 3);
+}
+
+TEST(Navigation, PreviousFrameRebuildsTheFrameBeforeTheOldStart) {
+  EngineFixture fx(Twelve);
+  banner(fx, 1, 3);
+  fx.engine.nextFrames(1);
+  fx.engine.nextFrames(1);
+  fx.engine.nextFrames(1); // showing w7 w8 w9
+  fx.engine.previousFrame();
+  EXPECT_EQ(fx.state.FrameLines[0], "... w4 w5 w6 ");
+  EXPECT_EQ(fx.state.FrameStartPosition, at(fx, "w4"));
+  EXPECT_EQ(fx.state.PreviousFrameStart, at(fx, "w4"));
+  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "w7"));
+  fx.engine.previousFrame(); // again, from the rebuilt frame
+  EXPECT_EQ(fx.state.FrameLines[0], "... w1 w2 w3 ");
+  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "w4"));
+}
+
+TEST(Navigation, PreviousFrameFillsSeveralLines) {
+  EngineFixture fx(Twelve);
+  banner(fx, 2, 2);
+  fx.state.FrameStartPosition = at(fx, "w9");
+  fx.engine.previousFrame();
+  EXPECT_EQ(fx.state.FrameLines[0], "... w5 w6 ");
+  EXPECT_EQ(fx.state.FrameLines[1], "w7 w8 ");
+  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "w9"));
+}
+
+TEST(Navigation, PreviousFrameAtTheStartShowsTheFirstFrame) {
+  EngineFixture fx(Twelve);
+  banner(fx, 1, 3);
+  fx.engine.previousFrame();
+  EXPECT_EQ(fx.state.FrameStartPosition, 1);
+  EXPECT_EQ(fx.state.FrameLines[0], "w1 w2 w3 ");
+}
+
+TEST(Navigation, PreviousSentence) {
+  EngineFixture fx("First one. Second one here. Third one.");
+  fx.settings.ReadingMode = ReadingModeKind::Sentence;
+  fx.state.LinesInFrame = 3;
+  fx.engine.nextFrames(1);
+  fx.engine.nextFrames(1); // the frame shown is "Second one here."
+  EXPECT_EQ(fx.state.FrameStartPosition, at(fx, "Second"));
+  fx.engine.previousFrame();
+  EXPECT_EQ(fx.state.FrameText, "First one. ");
+  EXPECT_EQ(fx.state.FrameStartPosition, 1);
+  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "Second"));
+  fx.state.FrameStartPosition = at(fx, "Third");
+  fx.engine.previousFrame();
+  EXPECT_EQ(fx.state.FrameText, "Second one here. ");
+}
+
+TEST(Navigation, PreviousSentenceKeepsAbbreviationsInside) {
+  EngineFixture fx("Start. We met Mr. Smith today. Then left.");
+  fx.settings.ReadingMode = ReadingModeKind::Sentence;
+  fx.state.LinesInFrame = 3;
+  fx.state.FrameStartPosition = at(fx, "Then");
+  fx.engine.previousFrame();
+  EXPECT_EQ(fx.state.FrameText, "We met Mr. Smith today. ");
+}
+
+// ---- Saved positions and hand-over ------------------------------------------------
+
+TEST(SavedPositions, ResumeAtTheStartOfTheWord) {
+  const struct {
+    const char* name;
+    const char* text;
+    std::vector<SavedPosition> table;
+    std::int32_t expected;
+  } cases[] = {
+      {"doc", "Hello wonderful world", {{"doc", 9}}, 7},
+      {"doc", "Hello wonderful world", {{"other", 9}, {"doc", 13}}, 7},
+      {"doc", "Hello wonderful world", {{"Doc", 9}}, 1},
+      {"doc", "Hello wonderful world", {{"doc", 21}}, 1},
+      {"doc", "Hello wonderful world", {{"doc", 500}}, 1},
+      {"doc", "Hello wonderful world", {{"doc", -4}}, 1},
+      {" ", "Hello wonderful world", {{" ", 9}}, 1},
+      {"doc",
+       "caf\xE9"
+       "bar x",
+       {{"doc", 7}},
+       5},
+      {"doc", "Hello wonderful world", {}, 1},
+  };
+  for (const auto& c : cases) {
+    EngineFixture fx(c.text);
+    fx.state.DocumentName = c.name;
+    fx.state.FrameStartPosition = 9;
+    EXPECT_EQ(fx.engine.restoreSavedPosition(c.table), c.expected) << c.name << c.text;
+    EXPECT_EQ(fx.state.CurrentPosition, c.expected);
+    EXPECT_EQ(fx.state.FrameStartPosition, 1);
+  }
+}
+
+TEST(HandOver, TrimsAndFillsTheLengths) {
+  EngineState s;
+  s.CurrentPosition = 40;
+  s.NewParagraphPending = true;
+  setDocumentText(s, "\r\n  Some text.\t\r\n");
+  EXPECT_EQ(s.DocumentText, "Some text.");
+  EXPECT_EQ(s.OriginalText, "Some text.");
+  EXPECT_EQ(s.TextLength, 10);
+  EXPECT_EQ(s.DocumentLength, 10u);
+  EXPECT_EQ(s.CurrentPosition, 1);
+  EXPECT_EQ(s.FrameStartPosition, 1);
+  EXPECT_FALSE(s.NewParagraphPending);
+}
+
+TEST(HandOver, EmptyTextReadsAsTheEmptyMessage) {
+  EngineFixture fx(" \r\n\t ");
+  EXPECT_EQ(fx.state.DocumentText, "The document is empty");
+  EXPECT_EQ(fx.state.TextLength, 21);
+  EXPECT_EQ(fx.engine.readLine(6), "The document is empty ");
+}
+
+TEST(PositionCompare, NegativePositionsAreNeverPastTheEnd) {
+  EngineState s;
+  s.DocumentLength = 0xFFFFFFF0u;
+  EXPECT_TRUE(beforeEnd(s, -1));
+  EXPECT_TRUE(beforeEnd(s, 2000000000));
+  s.DocumentLength = 5;
+  EXPECT_TRUE(beforeEnd(s, -7));
+  EXPECT_TRUE(atOrPastEnd(s, 5));
+}
+
+// ---- Graphics ---------------------------------------------------------------------
+
+TEST(Graphics, ProximityWithinFiftyCharacters) {
+  EngineState s;
+  addGraphicPosition(s, 200, 0);
+  addGraphicPosition(s, 100, -1);
+  addGraphicPosition(s, 120, -1);
+  EXPECT_EQ(graphicNear(s, 50), 1);  // 50 characters ahead
+  EXPECT_EQ(graphicNear(s, 49), -1); // 51 characters ahead
+  EXPECT_EQ(graphicNear(s, 160), 0); // first in list order
+  EXPECT_EQ(graphicNear(s, 250), 0);
+  EXPECT_EQ(graphicNear(s, 251), -1);
+  EXPECT_EQ(graphicBetween(s, 100, 150), 1);
+  EXPECT_EQ(graphicBetween(s, 101, 119), -1);
+  EXPECT_EQ(graphicBetween(s, 120, 120), 2);
+}
+
+TEST(Graphics, TableHoldsAtMost10001Entries) {
+  EngineState s;
+  for (int i = 0; i < 10001; ++i)
+    ASSERT_TRUE(addGraphicPosition(s, i, -1));
+  EXPECT_FALSE(addGraphicPosition(s, 10001, -1));
+  EXPECT_EQ(s.GraphicPositions.size(), 10001u);
+}
+
+} // namespace
+} // namespace engine
