@@ -1,0 +1,755 @@
+#include "reader/reader_window.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "controls/system_colors.h"
+#include "reader/colour_schemes.h"
+#include "reader/drawing_banner.h"
+#include "reader/drawing_column.h"
+#include "reader/layout_fonts.h"
+#include "reader/layout_geometry.h"
+#include "reader/tform1.h"
+
+namespace reader {
+namespace {
+
+using engine::ReadingModeKind;
+
+constexpr platform::Color BarColour{128, 128, 128};
+constexpr platform::Color BarBackground{64, 64, 64};
+constexpr int BarRange = 10000;
+
+std::unique_ptr<controls::TMyImage> makeImage(const char* name, const char* picture) {
+  auto image = std::make_unique<controls::TMyImage>();
+  image->Name = name;
+  image->setPicture(picture);
+  image->setStretch(true);
+  image->setTransparent(true);
+  return image;
+}
+
+std::unique_ptr<controls::TALProgressBar> makeBar(const char* name, bool vertical) {
+  auto bar = std::make_unique<controls::TALProgressBar>();
+  bar->Name = name;
+  bar->setMax(BarRange);
+  bar->setBarColorStyle(controls::TBarColorStyle::cs1Color);
+  bar->setBarColor1(BarColour);
+  bar->setBackgroundColor(controls::cl3DDkShadow);
+  bar->setShowBorder(false);
+  bar->setShowPosText(false);
+  bar->setPercentage(!vertical);
+  if (vertical) bar->setDirection(controls::TProgressDirection::pdTopToBottom);
+  bar->setBounds(0, 0, vertical ? 6 : 557, vertical ? 585 : 6);
+  return bar;
+}
+
+// The dot picture for a background colour.
+std::string dotPicture(platform::Color background) {
+  if (background == platform::Color{255, 255, 255}) return "dotonwhite";
+  if (background == platform::Color{0, 0, 0}) return "dotonblack";
+  if (background == platform::Color{211, 211, 211}) return "dotongrey";
+  return "orangedot";
+}
+
+} // namespace
+
+ReaderWindow::ReaderWindow(ReaderWindowState state, WindowSurface& surface)
+    : s_(state), w_(state.window), surface_(surface) {
+  pbarBanner_ = makeBar("pbarBanner", false);
+  pbarColumn_ = makeBar("pbarColumn", true);
+  statusBar_ = std::make_unique<controls::TMyStatusBar>();
+  statusBar_->Name = "MyStatusBar1";
+  statusBar_->setSizeGrip(false);
+  statusBar_->addPanel(
+      {"", 33, controls::TAlignment::taLeftJustify, controls::TStatusPanelStyle::psOwnerDraw});
+  statusBar_->addPanel(
+      {"", 200, controls::TAlignment::taLeftJustify, controls::TStatusPanelStyle::psText});
+  statusBar_->addPanel(
+      {"", 220, controls::TAlignment::taLeftJustify, controls::TStatusPanelStyle::psText});
+  statusBar_->addPanel(
+      {"", 50, controls::TAlignment::taRightJustify, controls::TStatusPanelStyle::psText});
+  pbOrangeDot_ = makeImage("pbOrangeDot", "orangedot");
+  pbOrangeDotC_ = makeImage("pbOrangeDotC", "orangedot");
+  pbGoToStartB_ = makeImage("pbGoToStartB", "GoToStartB");
+  pbGoToEndB_ = makeImage("pbGoToEndB", "GoToEndB");
+  pbGoToStartC_ = makeImage("pbGoToStartC", "GoToStartC");
+  pbGoToEndC_ = makeImage("pbGoToEndC", "GoToEndC");
+  pbGoToStartC_->setHint("Go to Start");
+  pbGoToEndC_->setHint("Go To End");
+  pbOrangeDot_->setHint("Drag the orange dot to sweep through the document ...");
+  pbOrangeDotC_->setHint("Drag the orange dot to sweep through the document ...");
+  lineSource_ = std::make_unique<EngineColumnLineSource>(s_.textEngine);
+
+  surface_.attachControl(ControlId::MyStatusBar1, *statusBar_);
+  surface_.attachControl(ControlId::pbarBanner, *pbarBanner_);
+  surface_.attachControl(ControlId::pbarColumn, *pbarColumn_);
+  surface_.attachControl(ControlId::pbOrangeDot, *pbOrangeDot_);
+  surface_.attachControl(ControlId::pbOrangeDotC, *pbOrangeDotC_);
+  surface_.attachControl(ControlId::pbGoToStartB, *pbGoToStartB_);
+  surface_.attachControl(ControlId::pbGoToEndB, *pbGoToEndB_);
+  surface_.attachControl(ControlId::pbGoToStartC, *pbGoToStartC_);
+  surface_.attachControl(ControlId::pbGoToEndC, *pbGoToEndC_);
+  surface_.setPicture(ControlId::imgLumetra, "Borderlogo");
+  surface_.setPicture(ControlId::imgSep, "divider");
+  surface_.setPicture(ControlId::imgFullScreen, "full_screen");
+  surface_.setPicture(ControlId::pbCloseFullScreen, "cancelfull");
+  surface_.setLabelText(ControlId::lbBlackInfo, HintEscape);
+}
+
+ReaderWindow::~ReaderWindow() = default;
+
+bool ReaderWindow::bannerMode() const {
+  return isBannerMode(s_.settings.ReadingMode);
+}
+
+platform::Rect ReaderWindow::box(ControlId id) const {
+  return s_.layout.geometry.at(id).rect;
+}
+
+// --- Showing the window ----------------------------------------------------------------
+
+void ReaderWindow::FormShow() {
+  s_.layout.lineSpacing = lineSpacingFor(s_.settings);
+  buildBannerFont();
+  buildColumnFont();
+  if (form_ != nullptr) {
+    if (bannerMode()) {
+      form_->tmRead->setEnabled(!s_.reading.readingHalted);
+    } else {
+      form_->tmRead->setEnabled(false);
+    }
+  }
+  arrangeControls();
+  UpdateSpeedMenu();
+  s_.reading.SentenceMode = s_.settings.ReadingMode == ReadingModeKind::Sentence;
+  if (!bannerMode()) {
+    s_.page.pageAtEnd = false;
+    readColumnFrame();
+  }
+}
+
+// --- Reading modes ------------------------------------------------------------------------
+
+void ReaderWindow::imgSingleColumnClick() {
+  switchToColumns(ReadingModeKind::Single);
+}
+void ReaderWindow::imgDoubleColumnClick() {
+  switchToColumns(ReadingModeKind::Double);
+}
+void ReaderWindow::imgBannerReaderClick() {
+  switchToBanner(ReadingModeKind::Banner);
+}
+void ReaderWindow::imgSentenceReaderClick() {
+  switchToBanner(ReadingModeKind::Sentence);
+}
+
+void ReaderWindow::switchToColumns(ReadingModeKind mode) {
+  auto& settings = s_.settings;
+  if (settings.ReadingMode == mode) return;
+  const bool fromBanner = bannerMode();
+  closeFindBar();
+  if (form_ != nullptr) {
+    form_->stopTimers();
+    form_->tmRead->setEnabled(false);
+  }
+  if (fromBanner) s_.engine.CurrentPosition = s_.engine.FrameStartPosition;
+  settings.ReadingMode = mode;
+  settings.ColumnNumber = mode == ReadingModeKind::Single ? 1 : 2;
+  s_.reading.SentenceMode = false;
+  arrangeControls();
+  if (s_.layout.fullScreen) {
+    fullScreenGeometry(s_.layout, mode);
+    applyGeometry();
+  }
+  if (form_ != nullptr) form_->updateLabels();
+  s_.engine.columnTextWidth = box(ControlId::pbColumn).width - 10;
+  if (mode == ReadingModeKind::Double) setInfoText(HintNextPage);
+  s_.page.pageAtEnd = false;
+  s_.page.pageTurns = 0;
+  readColumnFrame();
+  if (mode == ReadingModeKind::Single) setInfoText(HintNextPage);
+}
+
+void ReaderWindow::switchToBanner(ReadingModeKind mode) {
+  auto& settings = s_.settings;
+  if (settings.ReadingMode == mode) return;
+  const bool fromColumns = !bannerMode();
+  closeFindBar();
+  setInfoText("");
+  if (fromColumns) s_.engine.CurrentPosition = s_.engine.FrameStartPosition;
+  settings.ReadingMode = mode;
+  s_.reading.SentenceMode = mode == ReadingModeKind::Sentence;
+  buildBannerFont();
+  arrangeControls();
+  if (s_.layout.fullScreen) {
+    fullScreenGeometry(s_.layout, mode);
+    applyGeometry();
+  }
+  if (form_ != nullptr) form_->updateLabels();
+  moveProgressDot();
+  if (fromColumns && form_ != nullptr) {
+    // Reading goes on from the start of the page when the user continues.
+    s_.reading.readerState = ReaderStateKind::Paused;
+    s_.reading.readingHalted = true;
+    form_->tmRead->setEnabled(false);
+    clearText();
+    setInfoText(HintContinue);
+  }
+}
+
+void ReaderWindow::nextMode() {
+  const bool full = s_.layout.fullScreen;
+  switch (s_.settings.ReadingMode) {
+  case ReadingModeKind::Banner:
+    imgSentenceReaderClick();
+    break;
+  case ReadingModeKind::Sentence:
+    imgSingleColumnClick();
+    break;
+  case ReadingModeKind::Single:
+    imgDoubleColumnClick();
+    break;
+  case ReadingModeKind::Double:
+    imgBannerReaderClick();
+    break;
+  }
+  if (full) {
+    fullScreenGeometry(s_.layout, s_.settings.ReadingMode);
+    applyGeometry();
+    if (bannerMode()) clearText();
+  }
+}
+
+void ReaderWindow::arrangeControls() {
+  loadModeButtonImages();
+  const ReadingModeKind mode = s_.settings.ReadingMode;
+  arrangeGeometry(s_.layout, mode);
+  if (bannerMode()) {
+    buildBannerFont();
+    s_.layout.geometry.windowColor = s_.settings.BannerBackgroundColor;
+    s_.engine.bannerTextWidth = box(ControlId::pbBanner).width - 10;
+    s_.engine.columnTextWidth = box(ControlId::pbColumn).width - 10;
+  } else {
+    buildColumnFont();
+    s_.layout.geometry.windowColor = s_.settings.ColumnBackgroundColor;
+  }
+  setNumerOfLinesNow();
+  applyGeometry();
+  setProgressBarColor();
+}
+
+void ReaderWindow::applyGeometry() {
+  placeControls();
+  surface_.applyGeometry(s_.layout.geometry);
+}
+
+void ReaderWindow::placeControls() {
+  const FormGeometry& g = s_.layout.geometry;
+  auto place = [&](controls::Control& c, ControlId id) {
+    const ControlPlacement& p = g.at(id);
+    c.setBounds(p.rect.left, p.rect.top, p.rect.width, p.rect.height);
+    c.setVisible(p.visible);
+  };
+  place(*statusBar_, ControlId::MyStatusBar1);
+  place(*pbarBanner_, ControlId::pbarBanner);
+  place(*pbarColumn_, ControlId::pbarColumn);
+  place(*pbGoToStartB_, ControlId::pbGoToStartB);
+  place(*pbGoToEndB_, ControlId::pbGoToEndB);
+  place(*pbGoToStartC_, ControlId::pbGoToStartC);
+  place(*pbGoToEndC_, ControlId::pbGoToEndC);
+  statusBar_->setPanelWidth(2, g.statusPanel2Width);
+  // The dots keep their place along the bar; only their cross position is fixed.
+  const ControlPlacement& dot = g.at(ControlId::pbOrangeDot);
+  pbOrangeDot_->setBounds(pbOrangeDot_->Left() > 0 ? pbOrangeDot_->Left() : dot.rect.left,
+                          dot.rect.top, dot.rect.width, dot.rect.height);
+  const ControlPlacement& dotC = g.at(ControlId::pbOrangeDotC);
+  pbOrangeDotC_->setBounds(dotC.rect.left,
+                           pbOrangeDotC_->Top() > 0 ? pbOrangeDotC_->Top() : dotC.rect.top,
+                           dotC.rect.width, dotC.rect.height);
+  moveProgressDot();
+}
+
+void ReaderWindow::setNumerOfLinesNow() {
+  s_.engine.LinesInFrame = static_cast<std::uint8_t>(linesInFrame());
+}
+
+int ReaderWindow::linesInFrame() const {
+  return setNumerOfLines(box(ControlId::pbBanner).height, surface_.measure(), s_.layout.bannerFont,
+                         s_.settings);
+}
+
+int ReaderWindow::calculateNoOfLines() {
+  const LinesThatFit fit = reader::calculateNoOfLines(
+      box(ControlId::pbBanner).height, surface_.measure(), s_.layout.bannerFont, s_.settings);
+  s_.engine.LinesInFrame = fit.linesInFrame;
+  return fit.lines;
+}
+
+void ReaderWindow::buildBannerFont() {
+  s_.layout.bannerPointSize = bannerPointSizeFor(s_.settings, s_.settings.ReadingMode);
+  s_.layout.bannerFont = reader::buildBannerFont(s_.settings, s_.settings.ReadingMode);
+}
+
+void ReaderWindow::buildColumnFont() {
+  s_.layout.columnFont = reader::buildColumnFont(s_.settings);
+  s_.layout.columnPointSize = s_.layout.columnFont.pointSize;
+}
+
+void ReaderWindow::loadModeButtonImages() {
+  surface_.setPicture(ControlId::imgSingleColumn, "column");
+  surface_.setPicture(ControlId::imgDoubleColumn, "double");
+  surface_.setPicture(ControlId::imgBannerReader, "banner");
+  surface_.setPicture(ControlId::imgSentenceReader, "sentence");
+  switch (s_.settings.ReadingMode) {
+  case ReadingModeKind::Sentence:
+    surface_.setPicture(ControlId::imgSentenceReader, "sentence_selected");
+    break;
+  case ReadingModeKind::Banner:
+    surface_.setPicture(ControlId::imgBannerReader, "banner_selected");
+    break;
+  default:
+    if (s_.settings.ColumnNumber == 1)
+      surface_.setPicture(ControlId::imgSingleColumn, "column_selected");
+    else
+      surface_.setPicture(ControlId::imgDoubleColumn, "double_selected");
+  }
+  surface_.setPicture(ControlId::imgAutoSkim,
+                      s_.settings.CompressorStatus ? "autoskim_on" : "autoskim_off");
+}
+
+// --- Words per screen ------------------------------------------------------------------------
+
+void ReaderWindow::SetWPSLPS() {
+  reader::SetWPSLPS(s_.settings, s_.automatic);
+}
+
+void ReaderWindow::LetLumetrachoosewordsperscreen1Click() {
+  chooseItem(0);
+}
+
+void ReaderWindow::chooseItem(std::size_t item) {
+  chooseWordsPerScreen(s_.settings, s_.automatic, item);
+  UpdateSpeedMenu();
+}
+
+void ReaderWindow::UpdateSpeedMenu() {
+  speedChecks_ = reader::speedMenuChecks(s_.settings);
+  UpdatePercent();
+}
+
+// --- Full screen ----------------------------------------------------------------------------
+
+void ReaderWindow::saveOriginalSettings() {
+  auto& s = s_.settings;
+  s_.layout.savedColours = {s.BannerTextColor, s.BannerBackgroundColor, s.ColumnTextColor,
+                            s.ColumnBackgroundColor};
+  s.BannerBackgroundColor = Black;
+  s.ColumnBackgroundColor = Black;
+  s.BannerTextColor = Silver;
+  s.ColumnTextColor = Silver;
+}
+
+void ReaderWindow::restoreOriginalSettings() {
+  auto& s = s_.settings;
+  const SavedColours& saved = s_.layout.savedColours;
+  s.BannerTextColor = saved.BannerTextColor;
+  s.BannerBackgroundColor = saved.BannerBackgroundColor;
+  s.ColumnTextColor = saved.ColumnTextColor;
+  s.ColumnBackgroundColor = saved.ColumnBackgroundColor;
+}
+
+void ReaderWindow::enterFullScreen() {
+  if (s_.layout.fullScreen) return;
+  s_.layout.fullScreen = true;
+  saveOriginalSettings();
+  s_.layout.geometry.windowColor = Black;
+  fullScreenGeometry(s_.layout, s_.settings.ReadingMode);
+  applyGeometry();
+  setProgressBarColor();
+  surface_.setLabelText(ControlId::lbBlackInfo, w_.hint.empty() ? HintEscape : w_.hint);
+  UpdatePercent();
+  if (bannerMode()) {
+    clearText();
+    if (s_.reading.readingHalted) drawFrame(FullFadeLevel);
+  } else {
+    readCurrentFrame();
+  }
+}
+
+void ReaderWindow::leaveFullScreen() {
+  if (!s_.layout.fullScreen) return;
+  s_.layout.fullScreen = false;
+  restoreOriginalSettings();
+  FormGeometry& g = s_.layout.geometry;
+  g.bordered = true;
+  g.mainMenuShown = true;
+  g.at(ControlId::pnlTopBar).visible = true;
+  g.at(ControlId::pbCloseFullScreen).visible = false;
+  g.at(ControlId::lbBlackInfo).visible = false;
+  g.at(ControlId::lbBlackPercent).visible = false;
+  arrangeControls();
+  if (s_.settings.ReadingMode == ReadingModeKind::Single) {
+    centreWindowInWorkArea(s_.layout);
+    applyGeometry();
+  }
+  if (bannerMode()) {
+    clearText();
+    if (s_.reading.readingHalted) drawFrame(FullFadeLevel);
+  } else {
+    readCurrentFrame();
+  }
+}
+
+// --- Drawing -----------------------------------------------------------------------------------
+
+void ReaderWindow::drawText(const char* /*tag*/, int fadeLevel) {
+  if (!bannerMode()) return;
+  const platform::Rect strip = box(ControlId::pbBanner);
+  // A heading in bold may no longer fit: its lines give words to the next line
+  // and what is left goes back to the document.
+  if (s_.engine.HeadingFound && s_.settings.BannerFontStyle == engine::FontStyle::Normal) {
+    const platform::FontSpec heading = bannerFrameFont(s_.layout.bannerFont, s_.settings, true);
+    const std::string left = refitHeadingLines(s_.engine.FrameLines, s_.engine.LinesInFrame,
+                                               heading, strip.width - 10, surface_.measure());
+    if (!left.empty()) {
+      s_.engine.CurrentPosition = std::max<std::int32_t>(
+          s_.engine.FrameStartPosition + 1,
+          s_.engine.CurrentPosition - static_cast<std::int32_t>(left.size()) - 1);
+      s_.engine.HeadingCandidate = true;
+    }
+  }
+  const BannerDrawInputs in{s_.engine,   s_.settings,  s_.layout.bannerFont,
+                            strip.width, strip.height, fadeLevel};
+  surface_.paint(ControlId::pbBanner, [&](platform::Canvas& canvas) {
+    reader::clearText(canvas, strip.width, strip.height, s_.settings.BannerBackgroundColor);
+    reader::drawText(canvas, in);
+  });
+}
+
+void ReaderWindow::drawFrame(int fadeLevel) {
+  drawText("szFrame", fadeLevel);
+}
+
+void ReaderWindow::clearText() {
+  if (!bannerMode()) return;
+  const platform::Rect strip = box(ControlId::pbBanner);
+  surface_.paint(ControlId::pbBanner, [&](platform::Canvas& canvas) {
+    reader::clearText(canvas, strip.width, strip.height, s_.settings.BannerBackgroundColor);
+  });
+}
+
+void ReaderWindow::pbBannerPaint() {
+  if (!bannerMode()) return;
+  if (s_.fade.fadeInDone && s_.fade.fadeOutDone) {
+    if (!s_.layout.fullScreen) clearText();
+    return;
+  }
+  drawText("szFrame", s_.fade.fadeLevel);
+}
+
+void ReaderWindow::displayOnActivate() {
+  if (!bannerMode()) return;
+  s_.fade.fadeLevel = FullFadeLevel;
+  const platform::Rect strip = box(ControlId::pbBanner);
+  const bool condensed =
+      removeFrameCRs(s_.engine, s_.layout.bannerFont, strip.width - 10, surface_.measure());
+  if (condensed) {
+    platform::FontSpec small = s_.layout.bannerFont;
+    small.pointSize = getFontSize(s_.layout.bannerPointSize);
+    small.bold = s_.settings.BannerFontStyle == engine::FontStyle::Bold;
+    const platform::FontSpec saved = s_.layout.bannerFont;
+    s_.layout.bannerFont = small;
+    calculateNoOfLines();
+    const BannerDrawInputs in{s_.engine,   s_.settings,  small,
+                              strip.width, strip.height, FullFadeLevel};
+    surface_.paint(ControlId::pbBanner, [&](platform::Canvas& canvas) {
+      reader::clearText(canvas, strip.width, strip.height, s_.settings.BannerBackgroundColor);
+      drawCondensedFrame(canvas, in, false);
+    });
+    s_.layout.bannerFont = saved;
+    buildBannerFont();
+  } else {
+    drawText("szFrame", FullFadeLevel);
+  }
+  s_.fade.fadeInDone = true;
+  s_.fade.fadeOutDone = true;
+}
+
+void ReaderWindow::drawEndOfDocument() {
+  if (bannerMode()) {
+    const platform::Rect strip = box(ControlId::pbBanner);
+    surface_.paint(ControlId::pbBanner, [&](platform::Canvas& canvas) {
+      const platform::FontSpec font{"Tahoma", 14, true, false, true};
+      const int w = canvas.measure().textWidth(font, EndOfDocumentText);
+      const int h = canvas.measure().textHeight(font, EndOfDocumentText);
+      canvas.drawText((strip.width - w) / 2, (strip.height - h) / 2, EndOfDocumentText, font,
+                      EndTextColor);
+    });
+    return;
+  }
+  redrawPage();
+}
+
+PageInputs ReaderWindow::pageInputs(ColumnLineSource& source) {
+  return PageInputs{s_.engine,
+                    s_.settings,
+                    surface_.measure(),
+                    source,
+                    s_.layout.columnFont,
+                    s_.settings.ReadingMode == ReadingModeKind::Double ? 2 : 1,
+                    s_.layout.linesPerPage,
+                    box(ControlId::pbColumn).width};
+}
+
+void ReaderWindow::readFromPoint() {
+  s_.engine.columnTextWidth = box(ControlId::pbColumn).width - 10;
+  const std::int32_t end = buildPage(s_.page, pageInputs(*lineSource_));
+  if (s_.settings.GeneralTextRules[7] && s_.engine.CurrentPosition < end &&
+      s_.window.lastReadPosition < s_.engine.CurrentPosition + 60 &&
+      s_.window.lastReadPosition > s_.engine.CurrentPosition)
+    s_.window.lastReadPosition = s_.engine.CurrentPosition;
+  redrawPage();
+  const int graphic =
+      engine::graphicBetween(s_.engine, s_.page.pageStart, s_.engine.CurrentPosition);
+  if (graphic >= 0) {
+    updateWordPosition(graphic);
+    showPictureIcon();
+  } else {
+    hidePictureIcon();
+  }
+  UpdatePercent();
+}
+
+void ReaderWindow::readColumnFrame() {
+  s_.layout.linesPerPage = linesPerPage(box(ControlId::pbColumn).height, surface_.measure(),
+                                        s_.layout.columnFont, s_.layout.lineSpacing);
+  if (!beginNextPage(s_.page, s_.engine)) return;
+  if (s_.page.pageTurns >= 3) setInfoText("");
+  readFromPoint();
+}
+
+void ReaderWindow::readCurrentFrame() {
+  s_.layout.linesPerPage = linesPerPage(box(ControlId::pbColumn).height, surface_.measure(),
+                                        s_.layout.columnFont, s_.layout.lineSpacing);
+  if (beginSamePage(s_.page, s_.engine)) {
+    // The page began at the end: show the last page instead.
+    s_.page.pageStart = 1;
+    s_.engine.CurrentPosition = 1;
+  }
+  s_.page.pageAtEnd = false;
+  --s_.page.pageTurns;
+  readColumnFrame();
+}
+
+void ReaderWindow::redrawPage() {
+  w_.pageFadeUnfinished = true;
+  pbColumnPaint();
+  w_.pageFadeUnfinished = false;
+}
+
+void ReaderWindow::pbColumnPaint() {
+  if (bannerMode()) return;
+  const platform::Rect c1 = box(ControlId::pbColumn);
+  const bool draw = w_.pageFadeUnfinished || !s_.page.pageDrawn;
+  const ColumnDrawInputs in{s_.page,
+                            s_.settings,
+                            s_.layout.columnFont,
+                            s_.layout.lineSpacing,
+                            w_.pageFadeUnfinished ? s_.fade.fadeLevel : FullFadeLevel,
+                            s_.settings.ReadingMode == ReadingModeKind::Double ? 2 : 1,
+                            c1.width,
+                            c1.height};
+  if (!w_.pageFadeUnfinished) s_.fade.fadeLevel = FullFadeLevel;
+  const bool two = in.columnCount == 2;
+  const bool atEnd = s_.page.pageAtEnd;
+  // Both boxes are painted together: the end text may go on either.
+  surface_.paint(ControlId::pbColumn, [&](platform::Canvas& canvas1) {
+    paintColumnBackground(canvas1, c1.width, c1.height, s_.settings.ColumnBackgroundColor);
+    if (!two) {
+      if (draw) reader::drawTextColumn(canvas1, nullptr, in);
+      if (draw && atEnd) drawColumnEndText(canvas1, nullptr, in);
+      return;
+    }
+    surface_.paint(ControlId::pbColumn2, [&](platform::Canvas& canvas2) {
+      paintColumnBackground(canvas2, c1.width, c1.height, s_.settings.ColumnBackgroundColor);
+      if (draw) reader::drawTextColumn(canvas1, &canvas2, in);
+      if (draw && atEnd) drawColumnEndText(canvas1, &canvas2, in);
+    });
+  });
+  if (draw) s_.page.pageDrawn = true;
+}
+
+void ReaderWindow::drawTextColumn(const char* /*tag*/) {
+  redrawPage();
+}
+
+// --- Status line, hints, bars ------------------------------------------------------------------
+
+void ReaderWindow::setStatusPanel(int index, const std::string& text) {
+  if (index < 0 || index >= 4) return;
+  w_.statusPanels[static_cast<std::size_t>(index)] = text;
+  statusBar_->setPanelText(index, text);
+}
+
+void ReaderWindow::setInfoText(const std::string& text) {
+  w_.hint = text;
+  if (s_.layout.fullScreen) surface_.setLabelText(ControlId::lbBlackInfo, text);
+  if (!text.empty()) s_.layout.geometry.at(ControlId::lbInfo).visible = true;
+  surface_.setLabelText(ControlId::lbInfo, text);
+  if (s_.settings.ReadingMode == ReadingModeKind::Single) setStatusPanel(1, "");
+}
+
+void ReaderWindow::toggleInfoTextColor() {
+  w_.infoTextBlack = !w_.infoTextBlack;
+  surface_.setLabelColor(ControlId::lbInfo,
+                         w_.infoTextBlack ? platform::Color{0, 0, 0} : platform::Color{0, 0, 0x80});
+}
+
+void ReaderWindow::UpdatePercent() {
+  const auto& e = s_.engine;
+  const std::int64_t length = e.TextLength > 0 ? e.TextLength : 1;
+  const std::int64_t p = static_cast<std::int64_t>(std::max(e.CurrentPosition, 0)) * 100 / length;
+  std::string text = std::to_string(p) + "%";
+  const auto& s = s_.settings;
+  if (s.ReadingMode == ReadingModeKind::Banner) {
+    text += " | " + std::to_string(s.WordsPerMinute) + " wpm (" + std::to_string(s.LinesPerScreen) +
+            " x " + std::to_string(s.WordsPerScreen) + ")";
+  } else if (s.ReadingMode == ReadingModeKind::Sentence) {
+    text += " | " + std::to_string(s.WordsPerMinute) + " wpm ";
+  }
+  setStatusPanel(3, text);
+  if (s_.layout.fullScreen)
+    surface_.setLabelText(ControlId::lbBlackPercent, std::to_string(p) + "%");
+
+  if (e.DocumentLength == 0) return;
+  if (w_.lastReadPosition > static_cast<std::int64_t>(e.DocumentLength)) w_.lastReadPosition = 0;
+  const double fraction = static_cast<double>(std::max(e.CurrentPosition, w_.lastReadPosition)) /
+                          static_cast<double>(e.DocumentLength);
+  if (e.CurrentPosition > w_.lastReadPosition) w_.lastReadPosition = e.CurrentPosition;
+  const int position = std::clamp(static_cast<int>(std::floor(BarRange * fraction)), 0, BarRange);
+  pbarBanner_->setPosition(position);
+  if (!bannerMode()) pbarColumn_->setPosition(position);
+  moveProgressDot();
+}
+
+void ReaderWindow::setProgressBarColor() {
+  for (auto* bar : {pbarBanner_.get(), pbarColumn_.get()}) {
+    bar->setBackgroundColor(BarBackground);
+    bar->setBarColor1(BarColour);
+  }
+  pbOrangeDot_->setPicture(dotPicture(s_.settings.BannerBackgroundColor));
+  pbOrangeDotC_->setPicture(dotPicture(s_.settings.ColumnBackgroundColor));
+}
+
+void ReaderWindow::moveProgressDot() {
+  const auto& e = s_.engine;
+  const double f = e.DocumentLength == 0 ? 0.0
+                                         : std::clamp(static_cast<double>(e.CurrentPosition) /
+                                                          static_cast<double>(e.DocumentLength),
+                                                      0.0, 1.0);
+  const FormGeometry& g = s_.layout.geometry;
+  {
+    const int start = g.at(ControlId::pbGoToStartBOld).rect.right();
+    const int end = g.at(ControlId::pbGoToEndBOld).rect.left;
+    const int w = pbOrangeDot_->Width();
+    int left = start + static_cast<int>(std::floor((end - start) * f)) - w / 2;
+    left = std::min(std::max(left, start), end - w);
+    pbOrangeDot_->setLeft(left);
+  }
+  {
+    const int start = g.at(ControlId::pbGoToStartCOld).rect.bottom();
+    const int end = g.at(ControlId::pbGoToEndCOld).rect.top;
+    const int h = pbOrangeDotC_->Height();
+    int top = start + static_cast<int>(std::floor((end - start) * f)) - h / 2;
+    top = std::min(std::max(top, start), end - h);
+    pbOrangeDotC_->setTop(top);
+  }
+}
+
+void ReaderWindow::showHeadingIcon() {
+  setStatusPanel(1, "Heading detected");
+  if (s_.settings.ReadingMode == ReadingModeKind::Single) setInfoText("");
+}
+
+void ReaderWindow::hideHeadingIcon() {
+  if (w_.statusPanels[1] == "Heading detected") setStatusPanel(1, "");
+}
+
+void ReaderWindow::hidePictureIcon() {
+  if (w_.statusPanels[1] == "Graphic detected") setStatusPanel(1, "");
+}
+
+void ReaderWindow::showFastForwardIcon(NavIcon kind) {
+  if (!bannerMode()) return;
+  switch (kind) {
+  case NavIcon::Play:
+    setStatusPanel(1, "Play");
+    break;
+  case NavIcon::FastForward:
+    setStatusPanel(1, "Fast Forward");
+    break;
+  case NavIcon::Rewind:
+    setStatusPanel(1, "Rewind");
+    break;
+  default:
+    setStatusPanel(1, "");
+  }
+}
+
+void ReaderWindow::setProgressPanelVisible(bool visible) {
+  if (!bannerMode() || s_.layout.fullScreen) return;
+  ControlPlacement& panel = s_.layout.geometry.at(ControlId::pnlBanner);
+  if (panel.visible == visible) return;
+  panel.visible = visible;
+  applyGeometry();
+}
+
+void ReaderWindow::saveReadingPosition(std::int32_t position) {
+  auto& table = s_.settings.LoadedDocuments;
+  const std::string& name = s_.engine.DocumentName;
+  if (name.empty()) return;
+  for (auto& entry : table)
+    if (entry.name == name) {
+      entry.position = position;
+      return;
+    }
+  table.push_back({name, position});
+}
+
+void ReaderWindow::restoreReadingPosition() {
+  s_.textEngine.restoreSavedPosition(s_.settings.LoadedDocuments);
+}
+
+// --- Keys
+// --------------------------------------------------------------------------------------------
+
+void ReaderWindow::FormKeyDown(ReaderKey key) {
+  switch (key) {
+  case ReaderKey::Space:
+  case ReaderKey::Enter:
+    if (bannerMode()) {
+      if (form_ != nullptr) form_->fevhStopOrContinue();
+    } else {
+      s_.engine.CountWords = true;
+      readColumnFrame();
+      s_.engine.CountWords = false;
+    }
+    break;
+  case ReaderKey::Tab:
+    nextMode();
+    break;
+  case ReaderKey::Escape:
+    if (findBarOpen())
+      closeFindBar();
+    else if (s_.layout.fullScreen)
+      leaveFullScreen();
+    else
+      surface_.closeWindow();
+    break;
+  case ReaderKey::Other:
+    break;
+  }
+}
+
+} // namespace reader

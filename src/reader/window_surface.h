@@ -1,0 +1,39 @@
+// What the reader window's logic needs from the screen: place the window and
+// its controls, paint on the three paint boxes, set label texts and pictures,
+// host the custom controls and close the window. The Qt widget implements it
+// for the program; tests implement it with recording canvases.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "controls/control.h"
+#include "platform/canvas.h"
+#include "reader/layout_state.h"
+
+namespace reader {
+
+class WindowSurface {
+public:
+  virtual ~WindowSurface() = default;
+
+  // Places the window, shows and hides the controls, takes the window colour,
+  // the border and the main menu as the geometry says.
+  virtual void applyGeometry(const FormGeometry& geometry) = 0;
+  // Draws on a paint box (pbBanner, pbColumn, pbColumn2); what is drawn stays
+  // until drawn over, and shows on screen when `paint` returns.
+  virtual void paint(ControlId box, const std::function<void(platform::Canvas&)>& paint) = 0;
+  // Texts of the labels lbInfo, lbBlackInfo and lbBlackPercent.
+  virtual void setLabelText(ControlId label, const std::string& text) = 0;
+  virtual void setLabelColor(ControlId label, platform::Color color) = 0;
+  // The embedded picture an image control shows ("banner_selected").
+  virtual void setPicture(ControlId image, const std::string& name) = 0;
+  // Shows a custom control in the place of `id`; the surface repaints it on
+  // every change it reports.
+  virtual void attachControl(ControlId id, controls::Control& control) = 0;
+  // The measure text is laid out with (the window's own font engine).
+  virtual const platform::TextMeasure& measure() const = 0;
+  virtual void closeWindow() = 0;
+};
+
+} // namespace reader
