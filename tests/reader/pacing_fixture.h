@@ -19,6 +19,20 @@
 
 namespace reader::testing {
 
+// A frame line as the strip draws it: CR and TAB removed, trimmed.
+inline std::string drawn(const std::string& line) {
+  std::string out;
+  for (char c : line)
+    if (c != '\r' && c != '\t') out += c;
+  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+  while (!out.empty() && blank(out.back()))
+    out.pop_back();
+  std::size_t first = 0;
+  while (first < out.size() && blank(out[first]))
+    ++first;
+  return out.substr(first);
+}
+
 struct Draw {
   std::int64_t t;
   int level;
@@ -34,7 +48,7 @@ public:
   void drawFrame(int fadeLevel) override {
     Draw d{clock_.nowMs(), fadeLevel, {}};
     for (const std::string& line : es_.FrameLines)
-      if (!line.empty()) d.lines.push_back(line);
+      if (!drawn(line).empty()) d.lines.push_back(drawn(line));
     draws.push_back(d);
   }
   void clearFrame() override { ++clears; }
@@ -125,7 +139,7 @@ public:
     FrameEvent e{clock_.nowMs(), es_.FrameStartPosition, es_.CurrentPosition, {}, words,
                  interval,       es_.HeadingIcon};
     for (const std::string& line : es_.FrameLines)
-      if (!line.empty()) e.lines.push_back(line);
+      if (!drawn(line).empty()) e.lines.push_back(drawn(line));
     frames.push_back(e);
   }
   void pauseStarted(int interval) override { pauses.push_back({clock_.nowMs(), interval}); }

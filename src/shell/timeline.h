@@ -1,0 +1,38 @@
+// The headless timeline: `lumetra --timeline [options] FILE` reads FILE with
+// the reader's own logic (TForm1) on a virtual clock and an off-screen view,
+// and prints what the reader shows and when, as JSON Lines (UTF-8):
+//
+//   {"t":MS,"event":"frame","start":S,"end":E,"lines":[...],"words":N,"interval":I,"heading":B}
+//   {"t":MS,"event":"pause","interval":I}
+//   {"t":MS,"event":"page","start":S,"end":E,"columns":[[...],[...]]}
+//   {"t":MS,"event":"end"}
+//
+// Banner and Sentence mode print a frame for every frame the reading loop
+// builds and a pause for every sentence or paragraph pause; Single and Double
+// mode print every page, turned one after another as by the Space key (each
+// page fade takes 400 ms). Settings are the factory settings, then the file
+// given with --settings (read only; the timeline never writes settings or
+// reading positions), then the options. Text is measured as fixed-width,
+// 10 pixels a character and 20 pixels a line, so the output does not depend
+// on the fonts installed.
+//
+// Returns the exit status: 0 when done, 2 for bad options (with the usage on
+// `err`) and for a FILE that cannot be read (with the reason on `err`).
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace shell {
+
+// `args` are the words after "--timeline".
+int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The usage text of the timeline.
+std::string timelineUsage();
+
+// A code page 1252 text as a JSON string literal (UTF-8, quotes included).
+std::string jsonString(const std::string& text);
+
+} // namespace shell
