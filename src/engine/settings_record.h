@@ -71,13 +71,15 @@ struct SettingsRecord {
   bool AutoIncrease = false;
   bool AutoHideProgressBar = false;
   ReadingModeKind ReadingMode = ReadingModeKind::Banner;
-  std::vector<SavedPosition> LoadedDocuments;
+  std::vector<SavedPosition> LoadedDocuments; // in file order, names as given
 
   // Derived at load time.
   int BannerFontPointSize = 24;
   int ColumnFontPointSize = 16;
-  int HeadingMaxWords = 8;    // 12 with rule 2 ("Detect longer headings"), else 8
-  std::string CompressorList; // the active AutoSkim word list
+  int HeadingMaxWords = 8; // 12 with rule 2 ("Detect longer headings"), else 8
+  // The active AutoSkim word list: the level's preset, or the custom list;
+  // empty until the settings are loaded.
+  std::string CompressorList;
 
   bool operator==(const SettingsRecord&) const = default;
 };

@@ -83,9 +83,8 @@ TEST(SettingsCrashSafety, KillingASaveNeverLeavesAFileThatFailsToLoad) {
       ASSERT_EQ(::read(fds[0], &byte, 1), 1) << "the saving child ended early";
     }
     const unsigned spin = random() % 2000000;
-    volatile unsigned sink = 0;
     for (unsigned i = 0; i < spin; ++i)
-      sink = i;
+      __asm__ volatile("");
     ::kill(child, SIGKILL);
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);

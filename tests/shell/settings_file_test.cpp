@@ -583,6 +583,19 @@ TEST_F(SettingsFileTest, WriteSettingNeverCreatesElementsButSaves) {
   EXPECT_EQ(open(record).readSetting("LoopMode", ValueField, ""), "True");
 }
 
+TEST_F(SettingsFileTest, AnEmptyFieldNameAddressesTheKeyElementItself) {
+  editStored([](StoredDocument& d) {
+    d.key("AutoIncrease").prepend_child(pugi::node_pcdata).set_value(encodeBase64("own").c_str());
+  });
+  SettingsRecord record;
+  SettingsFile& file = open(record);
+  EXPECT_EQ(file.readSetting("AutoIncrease", "", "fallback"), "own");
+  EXPECT_TRUE(file.writeSetting("AutoIncrease", "", "changed"));
+  SettingsFile& reopened = open(record);
+  EXPECT_EQ(reopened.readSetting("AutoIncrease", "", "fallback"), "changed");
+  EXPECT_EQ(reopened.readSetting("AutoIncrease", ValueField, ""), "false");
+}
+
 TEST_F(SettingsFileTest, DocumentPositionsKeepTheirOrderAndSkipBlankNames) {
   SettingsRecord record = factoryRecord();
   record.LoadedDocuments = {

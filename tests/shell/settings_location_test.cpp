@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/message_boxes.h"
 #include "shell/settings_file.h"
 
 namespace shell {
@@ -102,6 +103,16 @@ TEST(SettingsLocation, ProgramDirectoryIsTheTestProgramsFolder) {
   const SettingsLocation here = currentSettingsLocation();
   EXPECT_EQ(here.programDirectory, programDirectory());
   EXPECT_TRUE(here.programDirectoryWritable);
+}
+
+TEST(SettingsLocation, TheBuildPutsASettingsFileBesideTheProgram) {
+  const fs::path path = fs::path(LUMETRA_BINARY_DIR) / "bin" / SettingsFileName;
+  ASSERT_TRUE(fs::exists(path));
+  engine::SettingsRecord record;
+  platform::RecordingMessageBoxes boxes;
+  SettingsFile file(path, record, boxes);
+  EXPECT_TRUE(file.initXMLFILE());
+  EXPECT_TRUE(boxes.shown.empty());
 }
 
 } // namespace
