@@ -337,15 +337,16 @@ void ReaderWidget::applyGeometry(const FormGeometry& g) {
   menuBar_->setGeometry(0, 0, g.clientWidth, MenuHeight);
   client_->setGeometry(0, menu, g.clientWidth, g.clientHeight);
   setBackground(client_, g.windowColor);
+  const QSize size(g.clientWidth, g.clientHeight + menu);
   if (fullScreen_) {
-    setGeometry(g.window.left, g.window.top, g.clientWidth, g.clientHeight);
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setGeometry(g.window.left, g.window.top, size.width(), size.height());
   } else {
-    setFixedSize(g.clientWidth, g.clientHeight + menu);
+    // A single border: the user does not resize the window.
+    if (minimumSize() != size || maximumSize() != size) setFixedSize(size);
     move(g.window.left, g.window.top);
   }
-  setMinimumSize(0, 0);
-  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  resize(g.clientWidth, g.clientHeight + menu);
 
   for (std::size_t i = 0; i < ControlCount; ++i) {
     const auto id = static_cast<ControlId>(i);
@@ -484,6 +485,7 @@ void ReaderWidget::keyPressEvent(QKeyEvent* e) {
 
 ReaderSession::~ReaderSession() {
   // The loop's timers go first, then the window logic, then the widget.
+  if (engine != nullptr) engine->callbacks().currentFont = nullptr;
   form.reset();
   reader.reset();
   widget.reset();
@@ -492,6 +494,7 @@ ReaderSession::~ReaderSession() {
 std::unique_ptr<ReaderSession> showReaderWindow(const ReaderParts& parts) {
   auto session = std::make_unique<ReaderSession>();
   session->automatic = buildAutomaticTable();
+  session->engine = &parts.textEngine;
   session->layout.workArea = parts.workArea;
   session->layout.screen = parts.screen;
   session->layout.geometry = designedGeometry(session->layout.frame);
@@ -504,6 +507,12 @@ std::unique_ptr<ReaderSession> showReaderWindow(const ReaderParts& parts) {
       std::make_unique<TForm1>(parts.settings, parts.engine, parts.textEngine, parts.reading,
                                parts.fade, parts.timers, *session->reader);
   session->reader->attachForm(*session->form);
+  // The engine measures in the fonts the window draws with (Sentence caps at 28 points).
+  LayoutState* layout = &session->layout;
+  engine::SettingsRecord* settings = &parts.settings;
+  parts.textEngine.callbacks().currentFont = [layout, settings] {
+    return isBannerMode(settings->ReadingMode) ? layout->bannerFont : layout->columnFont;
+  };
   TForm1* form = session->form.get();
   session->widget->connectWindow(*session->reader, [form] { form->fevhStopOrContinue(); });
   session->window.lastReadPosition = 1;

@@ -30,7 +30,6 @@ namespace reader {
 class ReaderWindow;
 
 class ReaderWidget : public QWidget, public WindowSurface {
-  Q_OBJECT
 public:
   explicit ReaderWidget(QWidget* parent = nullptr);
   ~ReaderWidget() override;
@@ -92,6 +91,7 @@ struct ReaderSession {
   std::unique_ptr<ReaderWidget> widget;
   std::unique_ptr<ReaderWindow> reader;
   std::unique_ptr<TForm1> form;
+  engine::TextEngine* engine = nullptr;
   ~ReaderSession();
 };
 
