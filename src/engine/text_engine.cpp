@@ -15,7 +15,7 @@ namespace {
 
 // A run of word characters is cut after this many bytes, so that a text
 // without separators is still read in bounded steps.
-constexpr std::int32_t MaxWordScan = 1024;
+constexpr std::int32_t MaxWordScan = 256;
 // How far the sentence step back looks for the previous sentence boundary.
 constexpr std::int32_t MaxSentenceStepBack = 4096;
 
@@ -1000,7 +1000,7 @@ void TextEngine::previousParagraph() {
 // reader wraps, the first line opening with "... ", up to `to`. Returns the
 // number of lines; their starts go to lineStarts when asked.
 int TextEngine::rebuildFrame(std::int32_t from, std::int32_t to,
-                             std::vector<std::int32_t>* lineStarts) {
+                             std::vector<std::int32_t>* lineStarts, int maxLines) {
   EngineState& s = state_;
   const auto perLine = static_cast<std::uint8_t>(std::clamp<int>(settings_.WordsPerScreen, 1, 6));
   s.CurrentPosition = from;
@@ -1013,7 +1013,7 @@ int TextEngine::rebuildFrame(std::int32_t from, std::int32_t to,
   stopAt_ = to;
   int lines = 0;
   std::string prefix = std::string(PreviousFrameMark) + " ";
-  while (s.CurrentPosition < to && s.CurrentPosition < scanLength() && lines < 10000) {
+  while (s.CurrentPosition < to && s.CurrentPosition < scanLength() && lines <= maxLines) {
     const std::int32_t start = s.CurrentPosition;
     if (lineStarts) lineStarts->push_back(start);
     std::string line = readBannerLine(perLine, lines == 0 ? std::string_view(prefix) : "");
@@ -1051,15 +1051,28 @@ void TextEngine::previousBannerFrame() {
     return q;
   };
 
+  auto fits = [&](std::int32_t from) { return rebuildFrame(from, target, nullptr, lif) <= lif; };
   std::int32_t best = -1;
   std::int32_t q = target;
-  std::vector<std::int32_t> starts;
   while (q > 1) {
     const std::int32_t candidate = stepBack(q);
-    starts.clear();
-    const int lines = rebuildFrame(candidate, target, &starts);
-    if (lines > lif) {
-      if (best < 0) best = starts[static_cast<std::size_t>(lines - lif)];
+    if (!fits(candidate)) {
+      if (best < 0) {
+        // Even one word back is too much (a word longer than the frame):
+        // the earliest start inside it whose lines still fit.
+        std::int32_t lo = candidate + 1;
+        std::int32_t hi = target - 1;
+        best = hi;
+        while (lo <= hi) {
+          const std::int32_t mid = lo + (hi - lo) / 2;
+          if (fits(mid)) {
+            best = mid;
+            hi = mid - 1;
+          } else {
+            lo = mid + 1;
+          }
+        }
+      }
       break;
     }
     best = candidate;
@@ -1072,7 +1085,7 @@ void TextEngine::previousBannerFrame() {
 
   s.CountWords = counting;
   if (best < target) {
-    rebuildFrame(best, target, nullptr);
+    rebuildFrame(best, target, nullptr, MaxFrameLines);
   } else {
     // Nothing before the old start: show the first frame again.
     s.CurrentPosition = 1;
@@ -1098,7 +1111,13 @@ void TextEngine::previousSentence() {
   // Two sentence boundaries back, so that reading forward starts on a true
   // sentence start.
   std::int32_t q = old - 1;
-  const std::int32_t floor = std::max<std::int32_t>(1, old - MaxSentenceStepBack);
+  // How far back to look grows with what a frame can hold, so that narrow
+  // frames do not read thousands of frames to find their way back.
+  const double charWidth = std::max(1.0, textWidth("n"));
+  const double perLine = std::max(1.0, s.bannerTextWidth / charWidth);
+  const auto reach = static_cast<std::int32_t>(
+      std::clamp(perLine * framesLines() * 16.0, 64.0, static_cast<double>(MaxSentenceStepBack)));
+  const std::int32_t floor = std::max<std::int32_t>(1, old - reach);
   for (int round = 0; round < 2 && q >= 1; ++round) {
     while (q >= floor && (boundary(t[q - 1]) || t[q - 1] == ' '))
       --q;

@@ -118,7 +118,8 @@ private:
   std::string readBannerLine(std::uint8_t wordsPerLine, std::string_view prefix);
   std::string readSentenceLine();
   bool readFrameQuietly();
-  int rebuildFrame(std::int32_t from, std::int32_t to, std::vector<std::int32_t>* lineStarts);
+  int rebuildFrame(std::int32_t from, std::int32_t to, std::vector<std::int32_t>* lineStarts,
+                   int maxLines);
   void previousSentence();
   void previousBannerFrame();
   bool isSentenceMode() const;

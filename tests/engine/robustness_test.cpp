@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine_fixture.h"
+#include "read_through.h"
+
+namespace engine {
+namespace {
+
+using testing::EngineFixture;
+
+struct Layout {
+  const char* name;
+  ReadingModeKind mode;
+  int lines;
+  int perLine;
+};
+
+const Layout Layouts[] = {
+    {"banner1x1", ReadingModeKind::Banner, 1, 1},  {"banner1x3", ReadingModeKind::Banner, 1, 3},
+    {"banner3x5", ReadingModeKind::Banner, 3, 5},  {"banner5x6", ReadingModeKind::Banner, 5, 6},
+    {"sentence", ReadingModeKind::Sentence, 3, 6}, {"single", ReadingModeKind::Single, 1, 6},
+    {"double", ReadingModeKind::Double, 1, 6},
+};
+
+std::string allBytes() {
+  std::string s;
+  for (int i = 0; i < 256; ++i)
+    s += static_cast<char>(i);
+  return s + s;
+}
+
+struct Input {
+  const char* name;
+  std::string text;
+  bool raw; // put in without the hand-over's trimming
+};
+
+std::vector<Input> inputs() {
+  return {
+      {"empty", "", false},
+      {"emptyRaw", "", true},
+      {"nuls", std::string(40, '\0'), true},
+      {"nulsInText", std::string("a\0b\0\0c. d", 9), true},
+      {"highBytes", "\x80\x81\xFF\xFE \x85\x85 \xA0\xC2\xA0 \xE9t\xE9.", true},
+      {"allBytes", allBytes(), true},
+      {"onlySeparators", " ,.:;?!-&+\\|=<>~^])}/*\"'\r\n\t .... \r\r\r", true},
+      {"onlyDots", std::string(500, '.'), true},
+      {"onlyLineBreaks", std::string(300, '\r'), true},
+      {"bells", std::string(50, '\a') + "x" + std::string(50, '\f'), true},
+      {"oneChar", "x", true},
+      {"twoChars", "xy", true},
+      {"leaders", "A ....... 1\rB ....... 2\r\r\r.......\r", true},
+      {"listItems", "1. a\r2. b\r3) c\r\r4.\r5.", true},
+      {"quotes", "\"'\"'(((\"a\" 'b' \"\" ''", true},
+      {"digits", "1,2,3.4.5:6-7/8 9.. 10.,11", true},
+      {"headings", "T\r\r\rH1\r\r\r\rH2\r\rbody.\r\r\r\r\r", true},
+      {"longWord", std::string(700, 'x'), true},
+      {"longWordWithTail", std::string(300, 'y') + ".\r\r" + std::string(300, 'z'), true},
+  };
+}
+
+TEST(Robustness, EveryInputReadsToTheEndAndBackInEveryLayout) {
+  for (const Input& in : inputs()) {
+    for (const Layout& layout : Layouts) {
+      for (double width : {0.0, 15.0, 120.0, 1000.0}) {
+        for (bool skim : {false, true}) {
+          EngineFixture fx;
+          if (in.raw)
+            fx.loadRaw(in.text);
+          else
+            fx.load(in.text);
+          fx.settings.ReadingMode = layout.mode;
+          fx.settings.LinesPerScreen = static_cast<std::uint8_t>(layout.lines);
+          fx.settings.WordsPerScreen = static_cast<std::uint8_t>(layout.perLine);
+          fx.state.LinesInFrame = static_cast<std::uint8_t>(layout.lines);
+          fx.state.bannerTextWidth = fx.state.columnTextWidth = width;
+          for (int r = 0; r < 18; ++r)
+            fx.settings.GeneralTextRules[r] = (r % 3) != 0;
+          fx.settings.CompressorStatus = skim;
+          fx.settings.CompressorList = ",the,a,x,b,";
+          const auto result = testing::readThrough(fx.engine, fx.state, fx.settings);
+          EXPECT_EQ(result.error, "") << in.name << " " << layout.name << " width " << width;
+          EXPECT_EQ(fx.state.FrameStartPosition, 1) << in.name << " " << layout.name;
+        }
+      }
+    }
+  }
+}
+
+TEST(Robustness, AMegabyteWithoutASpace) {
+  const std::string text(1 << 20, 'm');
+  for (const Layout& layout : Layouts) {
+    EngineFixture fx(text, 1000);
+    fx.settings.ReadingMode = layout.mode;
+    fx.settings.LinesPerScreen = static_cast<std::uint8_t>(layout.lines);
+    fx.settings.WordsPerScreen = static_cast<std::uint8_t>(layout.perLine);
+    fx.state.LinesInFrame = static_cast<std::uint8_t>(layout.lines);
+    const auto result = testing::readThrough(fx.engine, fx.state, fx.settings);
+    EXPECT_EQ(result.error, "") << layout.name;
+    EXPECT_GT(result.framesForward, 1000) << layout.name;
+  }
+}
+
+TEST(Robustness, NothingIsLostReadingForward) {
+  // Every visible character of the text shows up in the lines, in order.
+  const std::string text = "Alpha beta, gamma. Delta\r\repsilon 3.14 zeta-eta \"theta\" iota";
+  for (const Layout& layout : Layouts) {
+    EngineFixture fx(text, 120);
+    fx.settings.ReadingMode = layout.mode;
+    fx.settings.LinesPerScreen = static_cast<std::uint8_t>(layout.lines);
+    fx.settings.WordsPerScreen = static_cast<std::uint8_t>(layout.perLine);
+    fx.state.LinesInFrame = static_cast<std::uint8_t>(layout.lines);
+    std::string shown;
+    const bool columns =
+        layout.mode == ReadingModeKind::Single || layout.mode == ReadingModeKind::Double;
+    for (int guard = 0; guard < 1000; ++guard) {
+      if (columns) {
+        if (fx.state.CurrentPosition >= fx.state.TextLength) break;
+        shown += fx.engine.readColumnLine();
+      } else {
+        if (!testing::readOneFrame(fx.engine, fx.state, fx.settings)) break;
+        for (const auto& l : fx.state.FrameLines)
+          shown += l;
+      }
+    }
+    std::string visible;
+    for (char c : shown)
+      if (c != ' ' && c != '\r' && c != '-') visible += c;
+    std::string expected;
+    for (char c : text)
+      if (c != ' ' && c != '\r' && c != '-') expected += c;
+    EXPECT_EQ(visible, expected) << layout.name;
+  }
+}
+
+} // namespace
+} // namespace engine
