@@ -5,6 +5,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -22,9 +23,12 @@
 
 namespace {
 
-void check(bool condition) {
-  if (!condition) std::abort();
+void failCheck(const char* what, int line) {
+  std::fprintf(stderr, "settings_fuzz.cpp:%d: check failed: %s\n", line, what);
+  std::abort();
 }
+
+#define check(condition) ((condition) ? (void)0 : failCheck(#condition, __LINE__))
 
 const std::filesystem::path& scratchFile() {
   static const std::filesystem::path path = [] {
@@ -93,12 +97,15 @@ bool hasElement(const shell::SettingsFile& file, const char* key, const char* fi
 }
 
 // What a save and a load cannot keep: the custom list is stored from the
-// active list, and blank names are not written.
+// active list and read only for a custom level, and blank names are not
+// written.
 engine::SettingsRecord storable(engine::SettingsRecord record) {
   if (record.CompresionSetting == engine::CustomCompressionLevel) {
     record.UserDefinedCompressorSet = record.CompressorList;
   } else {
+    // A preset level neither reads the custom list nor keeps the active one.
     record.CompressorList = engine::presetWordList(record.CompresionSetting);
+    record.UserDefinedCompressorSet.clear();
   }
   std::erase_if(record.LoadedDocuments, [](const engine::SavedPosition& entry) {
     for (char c : entry.name) {
@@ -107,6 +114,24 @@ engine::SettingsRecord storable(engine::SettingsRecord record) {
     return true;
   });
   return record;
+}
+
+// Names the keys in which two records differ, for the report of a failed check.
+void printDifferences(const engine::SettingsRecord& a, const engine::SettingsRecord& b) {
+  const shell::SettingsConversion conversion{'.'};
+  for (const shell::SettingsKey& key : shell::settingsKeys()) {
+    const std::string left = key.save(a, conversion), right = key.save(b, conversion);
+    if (left != right) {
+      std::fprintf(stderr, "%s: \"%s\" / \"%s\"\n", key.name, left.c_str(), right.c_str());
+    }
+  }
+  if (a.LoadedDocuments != b.LoadedDocuments) std::fprintf(stderr, "LoadedDocuments differ\n");
+  if (a.BannerFontPointSize != b.BannerFontPointSize) std::fprintf(stderr, "banner points\n");
+  if (a.ColumnFontPointSize != b.ColumnFontPointSize) std::fprintf(stderr, "column points\n");
+  if (a.HeadingMaxWords != b.HeadingMaxWords) std::fprintf(stderr, "HeadingMaxWords\n");
+  if (a.UserDefinedCompressorSet != b.UserDefinedCompressorSet) {
+    std::fprintf(stderr, "UserDefinedCompressorSet\n");
+  }
 }
 
 } // namespace
@@ -142,6 +167,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   check(second.initXMLFILE());
   check(second.loadSettings(shell::ValueField));
   check(second.loadLoadedDocuments());
+  if (storable(reloaded) != storable(record))
+    printDifferences(storable(record), storable(reloaded));
   check(storable(reloaded) == storable(record));
   return 0;
 }
