@@ -86,7 +86,9 @@ std::string getFrameJustified(std::string_view line, int left, const platform::F
   // head reaches the last word. A measure that gives spaces no width stops.
   int previous = -1;
   std::size_t g = 0;
-  while (!gaps.empty() && left + measure.textWidth(font, head) < width - lastWidth) {
+  // A space goes in only while the head still ends a full space before the
+  // last word, so that the two never touch.
+  while (!gaps.empty() && left + measure.textWidth(font, head + "  ") <= width - lastWidth) {
     const int before = measure.textWidth(font, head);
     head.insert(gaps[g], 1, ' ');
     for (std::size_t k = g; k < gaps.size(); ++k)

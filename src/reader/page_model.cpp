@@ -129,7 +129,10 @@ private:
       while (taken < rest.size() &&
              in_.measure.textWidth(font, std::string_view(rest).substr(0, taken + 1)) <= width_ - 5)
         ++taken;
-      push(formatFrameLine(rest.substr(0, taken)), heading);
+      // Words stay whole where a space lies within the part that fits.
+      const std::size_t space = rest.rfind(' ', taken);
+      if (space != std::string::npos && space > 0 && taken < rest.size()) taken = space + 1;
+      push(formatFrameLine(trimPageLine(rest.substr(0, taken))), heading);
       rest.erase(0, taken);
     }
   }

@@ -543,6 +543,8 @@ void ReaderWindow::readCurrentFrame() {
 }
 
 void ReaderWindow::redrawPage() {
+  // A page is drawn whole; only the page fade draws it at lower levels.
+  s_.fade.fadeLevel = FullFadeLevel;
   w_.pageFadeUnfinished = true;
   pbColumnPaint();
   w_.pageFadeUnfinished = false;

@@ -51,10 +51,10 @@ TEST(Justify, EveryLineButAParagraphsLastEndsAtTheRightMargin) {
       ++justified;
       EXPECT_EQ(end, 295) << lastOp.text;
       EXPECT_EQ(ops.front().x, 5);
-      // The head is spread to within one space of the last word.
+      // The head is spread to within one space of the last word, a full space before it.
       const int headEnd = 5 + static_cast<int>(ops.front().text.size()) * 10;
-      EXPECT_LE(headEnd, lastOp.x + 10);
-      EXPECT_GE(headEnd, lastOp.x - 10);
+      EXPECT_LE(headEnd, lastOp.x - 10);
+      EXPECT_GE(headEnd, lastOp.x - 20);
     } else {
       EXPECT_EQ(lastOp.x, 5) << lastOp.text; // a paragraph's last line stays left
     }
@@ -77,10 +77,11 @@ TEST(Justify, ALineOfOneWordStaysLeft) {
 
 TEST(Justify, WidensGapsInTurnFromTheLeft) {
   platform::FixedWidthMeasure measure(10, 20);
-  // Head "a b c" (50 px) drawn from 5 must reach 80 - 10 = 70: two more spaces, one per gap.
-  EXPECT_EQ(getFrameJustified("a b c d", 5, {}, 80, measure), "a  b  c d");
+  // Head "a b c" drawn from 5 must end a full space before the last word at 100 - 10:
+  // two more spaces, one per gap.
+  EXPECT_EQ(getFrameJustified("a b c d", 5, {}, 100, measure), "a  b  c d");
   // A third space goes to the first gap again.
-  EXPECT_EQ(getFrameJustified("a b c d", 5, {}, 90, measure), "a   b  c d");
+  EXPECT_EQ(getFrameJustified("a b c d", 5, {}, 110, measure), "a   b  c d");
   EXPECT_EQ(getFrameJustified("  \r ", 5, {}, 200, measure), "");
   EXPECT_EQ(getFrameJustified("two words", 5, {}, 400, measure), "two words");
   EXPECT_EQ(getFrameJustified(" single ", 5, {}, 400, measure), "single");

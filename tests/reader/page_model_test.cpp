@@ -256,6 +256,13 @@ TEST(LongLines, AreCutToTheColumnAndGoOnInTheNextSlot) {
     EXPECT_LE(f.measure.textWidth(f.font, line), 290);
 }
 
+TEST(LongLines, AreCutAtASpaceWhenOneFits) {
+  Fixture f({{"aaaaaaaaaa bbbbbbbbbb cccccccccc dddd", 37, 1, true}});
+  buildPage(f.page, f.inputs());
+  EXPECT_EQ(f.page.columns[0].lines[0], "aaaaaaaaaa bbbbbbbbbb");
+  EXPECT_EQ(f.page.columns[0].lines[1], "cccccccccc dddd");
+}
+
 TEST(LongLines, WhatDoesNotFitOnThePageGoesBackToTheDocument) {
   const std::string longLine(45, 'w');
   Fixture f({{"first", 10, 0, false}, {longLine, 45, 1, true}});

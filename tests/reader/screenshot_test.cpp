@@ -1,0 +1,225 @@
+// Renders the reader window off-screen in every mode and colour scheme and in
+// full screen, saves each picture under the build folder (screenshots/) and
+// checks what can be measured on the pixels.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <fstream>
+#include <sstream>
+
+#include "engine/text_engine.h"
+#include "engine/text_helpers.h"
+#include "platform/qt/qt_text_measure.h"
+#include "platform/virtual_clock.h"
+#include "reader/colour_schemes.h"
+#include "reader/drawing_column.h"
+#include "reader/layout_fonts.h"
+#include "reader/layout_geometry.h"
+#include "reader/reader_widget.h"
+#include "reader/tform1.h"
+
+namespace reader {
+namespace {
+
+QApplication& qtApp() {
+  static int argc = 1;
+  static char name[] = "reader_tests";
+  static char* argv[] = {name, nullptr};
+  static QApplication app(argc, argv);
+  return app;
+}
+
+std::string sampleText() {
+  std::ifstream in(std::string(LUMETRA_SOURCE_DIR) + "/examples/lighthouse.txt", std::ios::binary);
+  std::stringstream buffer;
+  buffer << in.rdbuf();
+  std::string text = buffer.str();
+  for (char& c : text)
+    if (c == '\n') c = '\r';
+  return text;
+}
+
+QString shotPath(const std::string& name) {
+  const QString dir = QString(LUMETRA_BINARY_DIR) + "/screenshots";
+  QDir().mkpath(dir);
+  return dir + "/" + QString::fromStdString(name) + ".png";
+}
+
+struct Shot {
+  explicit Shot(engine::ReadingModeKind mode) {
+    qtApp();
+    settings.ReadingMode = mode;
+    settings.ColumnNumber = mode == engine::ReadingModeKind::Double ? 2 : 1;
+    settings.AutoStart = true;
+    settings.WordsPerMinute = 300;
+    settings.SpeedSettingsSelection = engine::SpeedSelection::Custom;
+    settings.LinesPerScreen = 2;
+    settings.WordsPerScreen = 4;
+    settings.BannerFontName = "Liberation Sans";
+    settings.ColumnFontName = "Liberation Sans";
+    settings.ColumnFontStyle = engine::FontStyle::Normal;
+    settings.ColumnFontSize = 5; // 14 points
+    engine::setDocumentText(state, sampleText());
+    textEngine = std::make_unique<engine::TextEngine>(state, settings, measure);
+    session = showReaderWindow({settings,
+                                state,
+                                *textEngine,
+                                reading,
+                                fade,
+                                clock,
+                                {0, 0, 1280, 994},
+                                {0, 0, 1280, 1024}});
+    if (isBannerMode(mode)) {
+      clock.advance(12000);
+      window().FormKeyDown(ReaderKey::Space); // pause: the frame is drawn whole
+    }
+  }
+
+  ReaderWindow& window() { return *session->reader; }
+  ReaderWidget& widget() { return *session->widget; }
+
+  void redraw() {
+    window().arrangeControls();
+    if (isBannerMode(settings.ReadingMode))
+      window().displayOnActivate();
+    else
+      window().readCurrentFrame();
+  }
+
+  void save(const std::string& name) { ASSERT_TRUE(widget().grabWindow().save(shotPath(name))); }
+
+  engine::SettingsRecord settings;
+  engine::EngineState state;
+  platform::QtTextMeasure measure;
+  std::unique_ptr<engine::TextEngine> textEngine;
+  ReadingState reading;
+  FadeState fade;
+  platform::VirtualClock clock;
+  std::unique_ptr<ReaderSession> session;
+};
+
+bool isInk(const QImage& image, int x, int y, QColor background) {
+  const QColor c = image.pixelColor(x, y);
+  return std::abs(c.red() - background.red()) + std::abs(c.green() - background.green()) +
+             std::abs(c.blue() - background.blue()) >
+         60;
+}
+
+// Leftmost and rightmost ink columns within rows [top, bottom), or {-1, -1}.
+std::pair<int, int> inkColumns(const QImage& image, int left, int right, int top, int bottom,
+                               QColor background) {
+  int first = -1, last = -1;
+  for (int x = left; x < right; ++x)
+    for (int y = std::max(top, 0); y < std::min(bottom, image.height()); ++y)
+      if (isInk(image, x, y, background)) {
+        if (first < 0) first = x;
+        last = x;
+        break;
+      }
+  return {first, last};
+}
+
+const char* modeName(engine::ReadingModeKind mode) {
+  switch (mode) {
+  case engine::ReadingModeKind::Banner:
+    return "banner";
+  case engine::ReadingModeKind::Sentence:
+    return "sentence";
+  case engine::ReadingModeKind::Single:
+    return "single";
+  default:
+    return "double";
+  }
+}
+
+TEST(Screenshots, EveryModeInEveryColourScheme) {
+  for (auto mode : {engine::ReadingModeKind::Banner, engine::ReadingModeKind::Sentence,
+                    engine::ReadingModeKind::Single, engine::ReadingModeKind::Double}) {
+    Shot shot(mode);
+    for (std::size_t scheme = 0; scheme < ColourSchemeCount; ++scheme) {
+      applyColourScheme(shot.settings, static_cast<SchemeId>(scheme));
+      shot.redraw();
+      const std::string name =
+          std::string(modeName(mode)) + "_" + std::string(ColourSchemes[scheme].component);
+      shot.save(name);
+      // The paint box shows the scheme's background.
+      const ControlId box = isBannerMode(mode) ? ControlId::pbBanner : ControlId::pbColumn;
+      const QImage& image = shot.widget().boxImage(box);
+      const platform::Color bg = ColourSchemes[scheme].background;
+      EXPECT_EQ(image.pixelColor(image.width() / 2, image.height() - 3), QColor(bg.r, bg.g, bg.b))
+          << name;
+    }
+    shot.window().enterFullScreen();
+    shot.save(std::string(modeName(mode)) + "_full_screen");
+    const QImage full = shot.widget().grabWindow();
+    EXPECT_EQ(full.width(), 1280);
+    EXPECT_EQ(full.height(), 1024);
+    EXPECT_EQ(full.pixelColor(3, 3), QColor(0, 0, 0));
+  }
+}
+
+TEST(Screenshots, ABannerFrameIsCentredWithinAPixel) {
+  Shot shot(engine::ReadingModeKind::Banner);
+  applyColourScheme(shot.settings, SchemeId::WhiteonBlack1);
+  shot.settings.LinesPerScreen = 1;
+  shot.state.FrameLines = {"centred words here", "", "", "", ""};
+  shot.state.HeadingFound = false;
+  shot.redraw();
+  shot.save("banner_centred");
+  const QImage& strip = shot.widget().boxImage(ControlId::pbBanner);
+  const auto [first, last] = inkColumns(strip, 0, strip.width(), 0, strip.height(), Qt::black);
+  ASSERT_GE(first, 0);
+  // The text area runs from x = 10 to the right edge.
+  const int leftGap = first - 10;
+  const int rightGap = strip.width() - 1 - last;
+  EXPECT_LE(std::abs(leftGap - rightGap), 2) << leftGap << " " << rightGap;
+}
+
+TEST(Screenshots, AJustifiedColumnEndsItsLinesAtTheRightMargin) {
+  Shot shot(engine::ReadingModeKind::Single);
+  applyColourScheme(shot.settings, SchemeId::BlacktextonWhite1);
+  shot.settings.ColumnTextAlign = engine::TextAlign::Justify;
+  shot.redraw();
+  shot.save("single_justified");
+  const QImage& column = shot.widget().boxImage(ControlId::pbColumn);
+  const PageColumn& lines = shot.session->page.columns[0];
+  const platform::FontSpec& font = shot.session->layout.columnFont;
+  const double pitch = letterHeight(shot.measure, font) * shot.session->layout.lineSpacing;
+  const int height = shot.measure.textHeight(font, "O");
+  int justified = 0, left = 0;
+  for (std::size_t i = 0; i + 1 < lines.lines.size(); ++i) {
+    const int top = static_cast<int>(i * pitch + 10);
+    const auto [first, last] =
+        inkColumns(column, 1, column.width() - 1, top, top + height, Qt::white);
+    if (first < 0) continue;
+    const bool lastOfParagraph = engine::trim(lines.lines[i + 1]).empty();
+    const bool oneWord = engine::trim(lines.lines[i]).find(' ') == std::string::npos;
+    if (lastOfParagraph || oneWord) {
+      ++left;
+      EXPECT_LE(first, 5 + 3) << lines.lines[i];
+      continue;
+    }
+    ++justified;
+    // The last word's right edge is at width - 5; its ink ends within two pixels of it.
+    EXPECT_LE(std::abs(last - (column.width() - 5 - 1)), 2) << i << ": " << lines.lines[i];
+  }
+  EXPECT_GT(justified, 5);
+  EXPECT_GT(left, 0);
+}
+
+TEST(Screenshots, TheProgressBarFillsTheRightNumberOfPixels) {
+  Shot shot(engine::ReadingModeKind::Banner);
+  controls::TALProgressBar& bar = shot.window().pbarBanner();
+  bar.setPosition(5000);
+  const QImage image = shot.widget().child(ControlId::pbarBanner)->grab().toImage();
+  ASSERT_EQ(image.width(), 557);
+  int filled = 0;
+  for (int x = 0; x < image.width(); ++x)
+    if (image.pixelColor(x, image.height() / 2) == QColor(128, 128, 128)) ++filled;
+  EXPECT_EQ(filled, 278);
+  shot.save("banner_progress_half");
+}
+
+} // namespace
+} // namespace reader
