@@ -22,7 +22,9 @@
 namespace reader {
 namespace {
 
+// One application for the whole test program, whichever file asks first.
 QApplication& qtApp() {
+  if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
   static int argc = 1;
   static char name[] = "reader_tests";
   static char* argv[] = {name, nullptr};
