@@ -1,22 +1,16 @@
 // The lumetra program: parses the command line and starts the right mode.
 #include <QApplication>
-#include <QPlainTextEdit>
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
+#include <iostream>
 #include <string>
 #include <vector>
 
-#include "platform/cp1252.h"
-#include "platform/files.h"
-#include "platform/qt/qt_message_boxes.h"
-#include "platform/qt/qt_text.h"
+#include "shell/reader_program.h"
+#include "shell/timeline.h"
 
 namespace {
-
-constexpr const char* MissingFileMessage =
-    "Please check if the specified file exists on your harddisk !";
 
 void printUsage(std::FILE* to) {
   std::fprintf(to, "usage: lumetra FILE\n"
@@ -36,30 +30,6 @@ bool displayAvailable() {
   return (x11 && *x11) || (wayland && *wayland);
 }
 
-int runWindow(int argc, char** argv, const std::string& file) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("Lumetra");
-  platform::QtMessageBoxes boxes;
-  std::string text;
-  try {
-    text = platform::decodeIncomingText(platform::readWholeFile(file));
-  } catch (const platform::FileError& error) {
-    std::fprintf(stderr, "lumetra: %s\n", error.what());
-    boxes.error(MissingFileMessage);
-    return 1;
-  }
-  for (char& c : text)
-    if (c == '\r') c = '\n';
-  QPlainTextEdit window;
-  window.setWindowTitle("Lumetra");
-  window.setWindowFlag(Qt::WindowStaysOnTopHint);
-  window.setReadOnly(true);
-  window.setPlainText(platform::toQString(text));
-  window.resize(613, 696);
-  window.show();
-  return app.exec();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -68,6 +38,9 @@ int main(int argc, char** argv) {
     std::printf("Lumetra %s\n", LUMETRA_VERSION);
     return 0;
   }
+  if (!args.empty() && args[0] == "--timeline")
+    return shell::runTimeline(std::vector<std::string>(args.begin() + 1, args.end()), std::cout,
+                              std::cerr);
   if (args.size() != 1 || args[0].empty() || args[0][0] == '-') {
     printUsage(stderr);
     return 2;
@@ -77,5 +50,7 @@ int main(int argc, char** argv) {
                          "a desktop session\n");
     return 1;
   }
-  return runWindow(argc, argv, args[0]);
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Lumetra");
+  return shell::runReaderProgram(args[0]);
 }

@@ -1,0 +1,96 @@
+#include "shell/reader_program.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <filesystem>
+
+#include "acquisition/acquisition_state.h"
+#include "acquisition/hand_over.h"
+#include "acquisition/open_text_file.h"
+#include "acquisition/recent_files.h"
+#include "engine/engine_state.h"
+#include "engine/settings_record.h"
+#include "engine/text_engine.h"
+#include "platform/files.h"
+#include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_text_measure.h"
+#include "platform/qt/qt_timer.h"
+#include "reader/fade_state.h"
+#include "reader/reader_widget.h"
+#include "reader/reading_state.h"
+#include "shell/settings_file.h"
+#include "shell/settings_location.h"
+
+namespace shell {
+
+namespace {
+
+// A settings file that went missing is laid anew from the factory file, so
+// that reading positions can be kept from now on.
+void seedSettingsFile(const std::filesystem::path& path) {
+  std::error_code error;
+  if (std::filesystem::exists(path, error)) return;
+  try {
+    platform::writeFileAtomic(path, factorySettingsText());
+  } catch (const platform::FileError&) {
+    // Opening the file reports the problem.
+  }
+}
+
+platform::Rect screenRect() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return {};
+  const QRect g = screen->geometry();
+  return {g.x(), g.y(), g.width(), g.height()};
+}
+
+} // namespace
+
+int runReaderProgram(const std::string& file) {
+  platform::QtMessageBoxes messages;
+  engine::SettingsRecord settings;
+  const std::filesystem::path settingsPath = settingsFilePath();
+  seedSettingsFile(settingsPath);
+  SettingsFile settingsFile(settingsPath, settings, messages);
+  // Settings are written back only when they were read whole: a file that
+  // failed to load is left as it is rather than overwritten with defaults.
+  const bool settingsLoaded = settingsFile.initXMLFILE() && settingsFile.loadAllSettings();
+
+  engine::EngineState engineState;
+  engineState.WordCounter = settings.TotalNumberOfWordsReaded;
+  platform::QtTextMeasure measure;
+  acquisition::AcquisitionState acquisitionState;
+  engine::EngineCallbacks callbacks;
+  callbacks.sourceKind = [&acquisitionState] { return acquisitionState.DocumentSourceKind; };
+  engine::TextEngine textEngine(engineState, settings, measure, callbacks);
+
+  reader::ReadingState readingState;
+  reader::FadeState fadeState;
+  acquisition::RecentFilesList recentFiles;
+  acquisition::HandOver handOver{textEngine,   acquisitionState,
+                                 readingState, {&recentFiles},
+                                 {},           acquisition::standardExtractions()};
+
+  const acquisition::OpenOutcome outcome = acquisition::openTextFile(handOver, file);
+  if (!outcome.problem.empty()) messages.error(outcome.problem);
+  if (!outcome.opened) return 1;
+
+  platform::QtTimerFactory timers;
+  int status = 0;
+  {
+    auto session =
+        reader::showReaderWindow({settings, engineState, textEngine, readingState, fadeState,
+                                  timers, platform::QtDesktop().workArea(), screenRect()});
+    status = QApplication::exec();
+    acquisition::saveReadingPosition(handOver);
+  }
+
+  settings.TotalNumberOfWordsReaded = engineState.WordCounter;
+  if (settingsLoaded) settingsFile.saveSettings();
+  return status;
+}
+
+} // namespace shell
