@@ -9,6 +9,9 @@
 #include <string_view>
 #include <utility>
 
+#include "acquisition/acquisition_state.h"
+#include "acquisition/hand_over.h"
+#include "acquisition/open_text_file.h"
 #include "engine/autoskim_words.h"
 #include "engine/engine_state.h"
 #include "engine/settings_record.h"
@@ -491,14 +494,6 @@ int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::os
     return 2;
   }
 
-  std::string bytes;
-  try {
-    bytes = platform::readWholeFile(options->file);
-  } catch (const std::exception& e) {
-    err << "lumetra: " << e.what() << '\n';
-    return 2;
-  }
-
   engine::SettingsRecord settings;
   if (!loadSettings(settings, *options, err)) {
     err << "lumetra: cannot read the settings file '" << *options->settingsPath << "'\n";
@@ -506,18 +501,26 @@ int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::os
   }
   applyOptions(settings, *options);
 
-  // The edge conversion every incoming text goes through.
   engine::EngineState es;
-  engine::setDocumentText(es, platform::decodeIncomingText(bytes));
-  es.DocumentName = options->file;
+  const platform::FixedWidthMeasure measure(CharWidth, LineHeight);
+  engine::TextEngine engine(es, settings, measure);
+
+  // The file reaches the engine the way every document does; the timeline
+  // keeps no recent files and saves no position.
+  acquisition::AcquisitionState acquisitionState;
+  reader::ReadingState handOverReading;
+  acquisition::HandOver handOver{
+      engine, acquisitionState, handOverReading, {}, {}, acquisition::standardExtractions()};
+  const acquisition::OpenOutcome opened = acquisition::openTextFile(handOver, options->file);
+  if (!opened.opened) {
+    err << "lumetra: " << options->file << ": " << platform::cp1252ToUtf8(opened.problem) << '\n';
+    return 2;
+  }
 
   reader::LayoutState layout;
   reader::arrangeGeometry(layout, settings.ReadingMode);
   es.bannerTextWidth = layout.geometry.at(reader::ControlId::pbBanner).rect.width - 10;
   es.columnTextWidth = layout.geometry.at(reader::ControlId::pbColumn).rect.width - 10;
-
-  const platform::FixedWidthMeasure measure(CharWidth, LineHeight);
-  engine::TextEngine engine(es, settings, measure);
   EventWriter writer(out, options->maxEvents.value_or(DefaultMaxEvents));
   if (reader::isBannerMode(settings.ReadingMode))
     runBannerTimeline(settings, es, engine, measure, layout, writer);
