@@ -744,7 +744,10 @@ std::string TextEngine::readColumnLine() {
     Scan scan;
     scanAt(s.CurrentPosition, scan, false);
     std::string next = scan.text;
-    int crs = scan.crs;
+    // The next word's own line breaks count only when it stands on a line of
+    // its own (a title between lines); otherwise the last word of every
+    // paragraph would be pushed onto a row by itself.
+    int crs = (trimView(next).empty() || s.LineBreakCount > 0) ? scan.crs : 0;
     std::int32_t p = scan.next;
     int blanks = 0;
     while (blanks < 64 && p < scanLength() && p > s.CurrentPosition) {

@@ -341,6 +341,14 @@ TEST(ColumnLines, IsolatedLineGetsARowOfItsOwn) {
   EXPECT_EQ(fx.state.LineBreakCount, 2);
 }
 
+TEST(ColumnLines, LastWordOfAParagraphStaysOnItsLine) {
+  EngineFixture fx("at twelve knots.\r\rThe next one", 400);
+  fx.settings.ReadingMode = ReadingModeKind::Single;
+  EXPECT_EQ(fx.engine.readColumnLine(), "at twelve knots.");
+  EXPECT_TRUE(fx.state.RowBreak);
+  EXPECT_EQ(fx.engine.readColumnLine(), "The next one ");
+}
+
 TEST(ColumnLines, LongWordIsSplit) {
   const std::string word(50, 'q');
   EngineFixture fx(word + " end", 200);
