@@ -96,15 +96,8 @@ void saveReadingPosition(HandOver& h) {
       isCapturedDocument(a.DocumentSourceApplication, a.DocumentSourceKind, s.DocumentName)) {
     return;
   }
-  const std::int32_t position = s.FrameStartPosition < 1 ? 0 : s.FrameStartPosition;
-  bool found = false;
-  for (engine::SavedPosition& entry : h.engine.settings().LoadedDocuments) {
-    if (entry.name == s.DocumentName) {
-      entry.position = position;
-      found = true;
-    }
-  }
-  if (!found) h.engine.settings().LoadedDocuments.push_back({s.DocumentName, position});
+  engine::rememberReadingPosition(h.engine.settings().LoadedDocuments, s.DocumentName,
+                                  s.FrameStartPosition < 1 ? 0 : s.FrameStartPosition);
 }
 
 void restoreReadingPosition(HandOver& h) {

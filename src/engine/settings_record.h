@@ -39,6 +39,20 @@ struct SavedPosition {
   bool operator==(const SavedPosition&) const = default;
 };
 
+// Stores `position` as the reading position of `name`: every entry of that
+// name is updated (a file written elsewhere may repeat a name), or a new one
+// is added at the end.
+inline void rememberReadingPosition(std::vector<SavedPosition>& table, const std::string& name,
+                                    std::int32_t position) {
+  bool found = false;
+  for (SavedPosition& entry : table)
+    if (entry.name == name) {
+      entry.position = position;
+      found = true;
+    }
+  if (!found) table.push_back({name, position});
+}
+
 struct SettingsRecord {
   platform::Color BannerTextColor{255, 255, 255};
   platform::Color BannerBackgroundColor{0, 0, 0};

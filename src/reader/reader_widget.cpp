@@ -499,9 +499,9 @@ std::unique_ptr<ReaderSession> showReaderWindow(const ReaderParts& parts) {
   session->layout.screen = parts.screen;
   session->layout.geometry = designedGeometry(session->layout.frame);
   session->widget = std::make_unique<ReaderWidget>();
-  ReaderWindowState state{parts.settings, parts.engine,    parts.textEngine,
-                          parts.reading,  parts.fade,      session->layout,
-                          session->page,  session->window, session->automatic};
+  ReaderWindowState state{parts.settings,     parts.engine,      parts.textEngine, parts.reading,
+                          parts.fade,         session->layout,   session->page,    session->window,
+                          session->automatic, parts.savePosition};
   session->reader = std::make_unique<ReaderWindow>(state, *session->widget);
   session->form =
       std::make_unique<TForm1>(parts.settings, parts.engine, parts.textEngine, parts.reading,

@@ -104,6 +104,8 @@ struct ReaderParts {
   platform::TimerFactory& timers;
   platform::Rect workArea; // the desktop work area
   platform::Rect screen;   // the whole screen, for full screen
+  // See ReaderWindowState::savePosition.
+  std::function<void(std::int32_t position)> savePosition = {};
 };
 
 // Builds the reader window for the document in parts.engine and shows it in

@@ -708,15 +708,12 @@ void ReaderWindow::setProgressPanelVisible(bool visible) {
 }
 
 void ReaderWindow::saveReadingPosition(std::int32_t position) {
-  auto& table = s_.settings.LoadedDocuments;
-  const std::string& name = s_.engine.DocumentName;
-  if (name.empty()) return;
-  for (auto& entry : table)
-    if (entry.name == name) {
-      entry.position = position;
-      return;
-    }
-  table.push_back({name, position});
+  if (s_.savePosition) {
+    s_.savePosition(position);
+    return;
+  }
+  if (!s_.engine.DocumentName.empty())
+    engine::rememberReadingPosition(s_.settings.LoadedDocuments, s_.engine.DocumentName, position);
 }
 
 void ReaderWindow::restoreReadingPosition() {

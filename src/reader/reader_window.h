@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -62,6 +63,10 @@ struct ReaderWindowState {
   PageModel& page;
   WindowState& window;
   const AutomaticTable& automatic;
+  // Remembers the reading position of the document; absent = stored under
+  // DocumentName. The program passes the hand-over's rule, which never
+  // remembers captured documents.
+  std::function<void(std::int32_t position)> savePosition = {};
 };
 
 class ReaderWindow : public ReaderView {

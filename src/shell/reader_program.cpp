@@ -81,9 +81,14 @@ int runReaderProgram(const std::string& file) {
   platform::QtTimerFactory timers;
   int status = 0;
   {
-    auto session =
-        reader::showReaderWindow({settings, engineState, textEngine, readingState, fadeState,
-                                  timers, platform::QtDesktop().workArea(), screenRect()});
+    // The hand-over remembers the frame start, which is the position the
+    // reader passes, and never remembers captured documents.
+    const auto savePosition = [&handOver](std::int32_t) {
+      acquisition::saveReadingPosition(handOver);
+    };
+    auto session = reader::showReaderWindow({settings, engineState, textEngine, readingState,
+                                             fadeState, timers, platform::QtDesktop().workArea(),
+                                             screenRect(), savePosition});
     status = QApplication::exec();
     acquisition::saveReadingPosition(handOver);
   }
