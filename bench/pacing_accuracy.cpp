@@ -25,44 +25,13 @@
 #include "reader/fade_state.h"
 #include "reader/reader_view.h"
 #include "reader/reading_state.h"
+#include "reader/silent_view.h"
 #include "reader/tform1.h"
 #include "reader/words_per_screen.h"
 
 namespace {
 
-// Draws nothing; the hint is kept because the reading loop reads it back.
-class NullView : public reader::ReaderView {
-public:
-  void drawFrame(int) override {}
-  void clearFrame() override {}
-  void displayOnActivate() override {}
-  void drawEndOfDocument() override {}
-  int linesInFrame() const override { return lines; }
-  void setInfoText(const std::string& text) override { hint_ = text; }
-  std::string infoText() const override { return hint_; }
-  void toggleInfoTextColor() override {}
-  void updatePercent() override {}
-  void clearStatusMessage() override {}
-  void showHeadingIcon() override {}
-  void hideHeadingIcon() override {}
-  void showPictureIcon() override {}
-  void hidePictureIcon() override {}
-  void showFastForwardIcon(reader::NavIcon) override {}
-  void setProgressPanelVisible(bool) override {}
-  void moveProgressDot() override {}
-  void setPauseItemCaption(const std::string&) override {}
-  bool findBarOpen() const override { return false; }
-  void closeFindBar() override {}
-  bool isFullScreen() const override { return false; }
-  void saveReadingPosition(std::int32_t) override {}
-  void restoreReadingPosition() override {}
-  void updateWordPosition(int) override {}
-
-  int lines = 1;
-
-private:
-  std::string hint_;
-};
+using NullView = reader::SilentView;
 
 struct FrameRecord {
   double startMs;  // when the frame was drawn

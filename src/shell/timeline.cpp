@@ -26,6 +26,7 @@
 #include "reader/layout_state.h"
 #include "reader/page_model.h"
 #include "reader/reader_view.h"
+#include "reader/silent_view.h"
 #include "reader/tform1.h"
 #include "reader/words_per_screen.h"
 #include "shell/settings_file.h"
@@ -276,47 +277,22 @@ private:
 
 // The reader's screen, off screen: nothing is drawn; the hint is kept because
 // the reading loop reads it back.
-class OffscreenView : public reader::ReaderView {
+class OffscreenView : public reader::SilentView {
 public:
   OffscreenView(const engine::SettingsRecord& settings, const platform::TextMeasure& measure,
                 int stripHeight)
       : settings_(settings), measure_(measure), stripHeight_(stripHeight) {}
 
-  void drawFrame(int) override {}
-  void clearFrame() override {}
-  void displayOnActivate() override {}
-  void drawEndOfDocument() override {}
   int linesInFrame() const override {
     return reader::setNumerOfLines(stripHeight_, measure_,
                                    reader::buildBannerFont(settings_, settings_.ReadingMode),
                                    settings_);
   }
-  void setInfoText(const std::string& text) override { hint_ = text; }
-  std::string infoText() const override { return hint_; }
-  void toggleInfoTextColor() override {}
-  void updatePercent() override {}
-  void clearStatusMessage() override {}
-  void showHeadingIcon() override {}
-  void hideHeadingIcon() override {}
-  void showPictureIcon() override {}
-  void hidePictureIcon() override {}
-  void showFastForwardIcon(reader::NavIcon) override {}
-  void setProgressPanelVisible(bool) override {}
-  void moveProgressDot() override {}
-  void setPauseItemCaption(const std::string&) override {}
-  bool findBarOpen() const override { return false; }
-  void closeFindBar() override {}
-  bool isFullScreen() const override { return false; }
-  // The timeline never stores reading positions.
-  void saveReadingPosition(std::int32_t) override {}
-  void restoreReadingPosition() override {}
-  void updateWordPosition(int) override {}
 
 private:
   const engine::SettingsRecord& settings_;
   const platform::TextMeasure& measure_;
   int stripHeight_;
-  std::string hint_;
 };
 
 // Reports the reading loop's frames, pauses and end as events.
