@@ -765,7 +765,9 @@ std::string TextEngine::readColumnLine() {
       s.RowBreak = true;
       s.LineBreakCount = static_cast<std::uint8_t>(std::min(crs, 255));
     }
-    if (textWidth(line) + textWidth(nextWordText(s.CurrentPosition)) >= width) s.LineFull = true;
+    // The next word is measured with its punctuation, as it will be drawn, so
+    // that a full line never spills past the column.
+    if (textWidth(line) + textWidth(trimView(next)) >= width) s.LineFull = true;
   }
   if (s.CountWords) s.WordCounter += static_cast<std::uint32_t>(words);
   if (s.HeadingFound && s.HeadingWordCount > settings_.HeadingMaxWords) s.HeadingFound = false;
