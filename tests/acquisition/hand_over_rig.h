@@ -1,9 +1,10 @@
 // A fresh set of the state a hand-over works on, as main makes it, with the
-// reader hooks recorded. Each test case builds its own.
+// reader hooks recorded; each test case builds its own.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "acquisition/hand_over.h"
@@ -20,20 +21,32 @@ struct HandOverRig {
     handOver.reader.setDrawingPosition = [this](std::int32_t p) { drawingPositions.push_back(p); };
   }
 
-  // Makes `application` give `text` and captures `name`
-  // from it.
+  // Captures `name` from `application` with whatever extraction it has.
+  CaptureOutcome capture(const std::string& name, const std::string& application = "notepad",
+                         engine::SourceKind kind = engine::SourceKind::PlainText) {
+    acquisition.SourceApplication = application;
+    acquisition.SourceKind = kind;
+    acquisition.CurrentDocument = name;
+    return captureDocument(handOver, name);
+  }
+
+  // Makes `application` give `text` and captures `name` from it.
   CaptureOutcome captureText(const std::string& name, const std::string& text,
                              const std::string& application = "notepad",
                              engine::SourceKind kind = engine::SourceKind::PlainText) {
     handOver.extractions[application] = [text](HandOver& h) {
       h.engine.state().DocumentText = text;
-      h.engine.state().TextLength = static_cast<std::int32_t>(text.size());
       return std::string();
     };
-    acquisition.SourceApplication = application;
-    acquisition.SourceKind = kind;
-    acquisition.CurrentDocument = name;
-    return captureDocument(handOver, name);
+    return capture(name, application, kind);
+  }
+
+  // What a refused document must leave as it was.
+  auto snapshot() const {
+    const engine::EngineState& s = engineState;
+    return std::tuple(s.DocumentName, s.DocumentText, s.CurrentPosition, s.FrameStartPosition,
+                      settings.LoadedDocuments, readerRecent.entries(),
+                      quickLaunchRecent.entries());
   }
 
   engine::EngineState engineState;

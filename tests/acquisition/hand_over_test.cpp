@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <tuple>
+#include <utility>
+
+#include "acquisition/document_names.h"
+#include "acquisition/hand_over_text.h"
 #include "hand_over_rig.h"
 
 namespace acquisition {
@@ -9,371 +15,222 @@ namespace {
 
 using testing::HandOverRig;
 using K = engine::SourceKind;
+using M = engine::ReadingModeKind;
+using R = reader::ReaderStateKind;
+using Paths = std::vector<std::string>;
 
+// "upon" starts at 6, "time" at 13.
 const std::string Story = "Once upon a time there was a reader.\rShe read every day.";
 
-std::int32_t positionOf(const std::string& text, const std::string& word) {
-  return static_cast<std::int32_t>(text.find(word)) + 1;
+using Cases = std::initializer_list<std::pair<std::string, std::string>>;
+const std::string Empty = EmptyDocumentText;
+
+TEST(FinishDocumentText, BlankTextFiveSpaceRunsAndTrimming) {
+  for (const auto& [input, expected] :
+       Cases{{"", Empty},
+             {"\r\r\t \r", Empty},
+             {std::string("\x01\x00\x1f", 3), Empty},
+             {"one    two", "one    two"},     // four stay
+             {"one     two", "onetwo"},        // five join the words
+             {"one      two", "one two"},      // six leave one
+             {"one          two", "onetwo"},   // ten vanish
+             {"a     b c      d", "ab c d"},   // each run on its own
+             {"a\r\r\r\r\rb", "a\r\r\r\r\rb"}, // line breaks are not spaces
+             {"\r\n\t  Title\rBody.  \r\r", "Title\rBody."},
+             {"\xA0word\x85", "\xA0word\x85"}, // bytes above 32 are not trimmed
+             {"end.     \r  ", "end."}})
+    EXPECT_EQ(finishDocumentText(input), expected) << ::testing::PrintToString(input);
 }
 
-// --- Loading the text ------------------------------------------------------
-
-TEST(CaptureDocument, LoadsTheCleanedTextIntoTheEngine) {
-  HandOverRig rig;
-  const CaptureOutcome outcome = rig.captureText("/docs/a.txt", "\r\r  Title\rBody text.\r\r");
-  EXPECT_TRUE(outcome.handedOver);
-  EXPECT_TRUE(outcome.problem.empty());
-  const engine::EngineState& s = rig.engineState;
-  EXPECT_EQ(s.DocumentText, "Title\rBody text.");
-  EXPECT_EQ(s.OriginalText, s.DocumentText);
-  EXPECT_EQ(s.TextLength, 16);
-  EXPECT_EQ(s.DocumentLength, 16u);
-  EXPECT_EQ(s.DocumentName, "/docs/a.txt");
-  EXPECT_EQ(s.CurrentPosition, 1);
-  EXPECT_EQ(s.FrameStartPosition, 1);
+TEST(HideReplyCharacters, RemovesMarksAtLineStartsButNotOnTheFirstLine) {
+  for (const auto& [input, expected] :
+       Cases{{"Hi\r> quoted", "Hi\r quoted"},   // one mark
+             {"Hi\r> > quoted", "Hi\r quoted"}, // two, a space apart
+             {"Hi\r>>quoted", "Hi\r>quoted"},   // one of two adjacent
+             {"> first\r> second", "> first\r second"},
+             {">>first", ">>first"},
+             {"a\r> > > > x", "a\r x"},
+             {"a > b\rc", "a > b\rc"},
+             {"a\r>b\r>c\r> >d", "a\rb\rc\rd"}})
+    EXPECT_EQ(hideReplyCharacters(input), expected) << ::testing::PrintToString(input);
 }
 
-TEST(CaptureDocument, WhiteSpaceOnlyReadsAsTheEmptyDocument) {
-  for (const std::string& text : {std::string(""), std::string(" \r\r\t "), std::string(9, ' ')}) {
-    HandOverRig rig;
-    rig.captureText("/docs/blank.txt", text);
-    EXPECT_EQ(rig.engineState.DocumentText, "The document is empty");
-    EXPECT_EQ(rig.engineState.DocumentLength, 21u);
+TEST(IsCapturedDocument, DecidesByApplicationKindAndName) {
+  using Case = std::tuple<const char*, K, const char*, bool>;
+  for (const auto& [application, kind, name, captured] :
+       {Case{"OUTLOOK", K::Outlook, "Outlook Document 9", true},
+        Case{"msimn", K::OutlookExpress, "Outlook Express Document 77", true},
+        Case{"wordpad", K::PlainText, "Lumetra Special Document", true},
+        Case{"notepad", K::PlainText, "lumetra special document", false},
+        Case{"winword", K::Word, "/home/ann/report.doc", false},
+        Case{"winword", K::Outlook, "/home/ann/report.doc", true},
+        Case{"iexplore", K::WebPage, "Internet Explorer Document 4711", true},
+        Case{"iexplore", K::WebPage, "Internet Explorer Document", false},
+        Case{"iexplore", K::WebPage, "", false},
+        Case{"", K::PlainText, "Outlook Document 123", false}}) {
+    AcquisitionState state;
+    state.SourceApplication = application;
+    state.SourceKind = kind;
+    EXPECT_EQ(isCapturedDocument(state, name), captured) << application << " / " << name;
   }
 }
 
-TEST(CaptureDocument, ASourceWithoutExtractionGivesTheEmptyDocument) {
-  HandOverRig rig;
-  rig.captureText("/docs/old.txt", "Old text here.");
-  rig.acquisition.SourceApplication = "acrord32";
-  rig.acquisition.SourceKind = K::Pdf;
-  rig.acquisition.CurrentDocument = "/docs/paper.pdf";
-  EXPECT_TRUE(captureDocument(rig.handOver, "/docs/paper.pdf").handedOver);
-  EXPECT_EQ(rig.engineState.DocumentText, "The document is empty");
-  EXPECT_EQ(rig.engineState.DocumentName, "/docs/paper.pdf");
+TEST(SourceMatchesFile, ChecksTheExtensionAgainstTheApplication) {
+  using Case = std::tuple<const char*, const char*, bool>;
+  for (const auto& [name, application, matches] :
+       {Case{"/docs/letter.doc", "winword", true}, Case{"/docs/LETTER.DOC", "notepad", false},
+        Case{"/docs/notes.txt", "wordpad", true}, Case{"/docs/notes.txt", "winword", true},
+        Case{"/docs/notes.TXT", "acrord32", false}, Case{"/docs/paper.pdf", "acrobat", true},
+        Case{"/docs/paper.pdf", "notepad", false}, Case{"/docs/letter.docx", "notepad", true},
+        Case{"/docs/archive.doc.gz", "notepad", true}, Case{"Outlook Document 1", "outlook", true},
+        // A dot in a folder name is not an extension.
+        Case{"/docs/old.doc/readme", "notepad", true}})
+    EXPECT_EQ(sourceMatchesFile(name, application), matches) << name << " / " << application;
 }
 
-TEST(CaptureDocument, FiveSpacesJoinWordsInTheLoadedText) {
-  HandOverRig rig;
-  rig.captureText("/docs/s.txt", "one     two      three          four");
-  EXPECT_EQ(rig.engineState.DocumentText, "onetwo threefour");
+TEST(RecentFilesList, NewestFirstOnceRegardlessOfCaseAtMostFive) {
+  RecentFilesList list;
+  int changes = 0;
+  list.OnChanged = [&] { ++changes; };
+  list.add(""); // ignored, and no change reported
+  for (const char* p : {"/Docs/A.txt", "/1", "/2", "/3", "/docs/a.TXT", "/4", "/5"})
+    list.add(p);
+  EXPECT_EQ(list.entries(), (Paths{"/5", "/4", "/docs/a.TXT", "/3", "/2"}));
+  EXPECT_EQ(changes, 7);
+  list.assign({"/x", "", "/y", "/z", "/w", "/v", "/u"}); // a load keeps the limit
+  EXPECT_EQ(list.entries(), (Paths{"/x", "/y", "/z", "/w", "/v"}));
+  list.setMaxItems(0); // keeps one
+  EXPECT_EQ(list.entries(), (Paths{"/x"}));
 }
 
-TEST(CaptureDocument, TheExtractionRunsWithTheSourceWindowMarkedBusy) {
+TEST(CaptureDocument, LoadsTheCleanedTextAsAFreshDocumentAndListsTheFile) {
   HandOverRig rig;
-  rig.acquisition.SourceWindow = 42;
-  WindowHandle seen = 0;
-  std::string textSeen;
-  rig.handOver.extractions["notepad"] = [&](HandOver& h) {
-    seen = h.acquisition.SourceWindow;
-    textSeen = h.engine.state().DocumentText;
-    return std::string();
-  };
-  rig.acquisition.SourceApplication = "notepad";
-  rig.acquisition.CurrentDocument = "/docs/x.txt";
-  captureDocument(rig.handOver, "/docs/x.txt");
-  EXPECT_EQ(seen, CaptureRunningWindow);
-  EXPECT_EQ(textSeen, "The document is empty");
-}
-
-TEST(CaptureDocument, AProblemOfTheExtractionIsPassedOnAndTheDocumentIsEmpty) {
-  HandOverRig rig;
-  rig.handOver.extractions["notepad"] = [](HandOver&) { return std::string("cannot read"); };
-  rig.acquisition.SourceApplication = "notepad";
-  rig.acquisition.CurrentDocument = "/docs/x.txt";
-  const CaptureOutcome outcome = captureDocument(rig.handOver, "/docs/x.txt");
+  rig.settings.ReadingMode = M::Double;
+  rig.captureText("/docs/a.txt", Story);
+  engine::addGraphicPosition(rig.engineState, 5, 0);
+  const CaptureOutcome outcome = rig.captureText("/docs/b.txt", "\r\r  Title\rBody text.\r\r");
   EXPECT_TRUE(outcome.handedOver);
-  EXPECT_EQ(outcome.problem, "cannot read");
-  EXPECT_EQ(rig.engineState.DocumentText, "The document is empty");
+  EXPECT_TRUE(outcome.problem.empty());
+  const engine::EngineState& s = rig.engineState;
+  EXPECT_EQ(std::tuple(s.DocumentText, s.OriginalText, s.TextLength, s.DocumentLength),
+            std::tuple("Title\rBody text.", "Title\rBody text.", 16, 16u));
+  EXPECT_EQ(std::tuple(s.DocumentName, s.CurrentPosition, s.FrameStartPosition),
+            std::tuple("/docs/b.txt", 1, 1));
+  EXPECT_TRUE(s.GraphicPositions.empty());
+  EXPECT_EQ(rig.pageAtEndClears, 2); // column modes forget the end of the page
+  const std::vector<std::string> recent{"/docs/b.txt", "/docs/a.txt"};
+  EXPECT_EQ(rig.readerRecent.entries(), recent);
+  EXPECT_EQ(rig.quickLaunchRecent.entries(), recent);
 }
 
-// --- The source check ------------------------------------------------------
+TEST(CaptureDocument, TheExtractionRunsOnAResetEngineAndItsProblemIsPassedOn) {
+  HandOverRig rig;
+  rig.settings.ReadingMode = M::Sentence;
+  rig.acquisition.SourceWindow = 42;
+  rig.engineState.LineStartPosition = 40;
+  rig.engineState.NewParagraphPending = true;
+  engine::EngineState seen;
+  WindowHandle window = 0;
+  rig.handOver.extractions["notepad"] = [&](HandOver& h) {
+    seen = h.engine.state();
+    window = h.acquisition.SourceWindow;
+    return std::string("cannot read");
+  };
+  const CaptureOutcome outcome = rig.capture("/docs/x.txt");
+  EXPECT_EQ(std::tuple(window, seen.DocumentText, seen.LineStartPosition, seen.NewParagraphPending,
+                       rig.pageAtEndClears),
+            std::tuple(CaptureRunningWindow, "The document is empty", 1, false, 0));
+  EXPECT_EQ(std::tuple(outcome.handedOver, outcome.problem, rig.engineState.DocumentText),
+            std::tuple(true, "cannot read", "The document is empty"));
+}
 
 TEST(CaptureDocument, ADocFromAPlainTextSourceChangesNothing) {
   HandOverRig rig;
   rig.captureText("/docs/a.txt", Story);
   rig.engineState.FrameStartPosition = 12;
   rig.engineState.CurrentPosition = 20;
-  const engine::EngineState before = rig.engineState;
-  const auto recentBefore = rig.readerRecent.entries();
-
+  const auto before = rig.snapshot();
   rig.handOver.extractions["notepad"] = [](HandOver& h) {
     h.engine.state().DocumentText = "must not be read";
     return std::string();
   };
-  rig.acquisition.CurrentDocument = "/docs/letter.doc";
-  const CaptureOutcome outcome = captureDocument(rig.handOver, "/docs/letter.doc");
-
-  EXPECT_FALSE(outcome.handedOver);
-  EXPECT_EQ(rig.engineState.DocumentText, before.DocumentText);
-  EXPECT_EQ(rig.engineState.DocumentName, "/docs/a.txt");
-  EXPECT_EQ(rig.engineState.CurrentPosition, 20);
-  EXPECT_EQ(rig.engineState.FrameStartPosition, 12);
+  EXPECT_FALSE(rig.capture("/docs/letter.doc").handedOver);
+  EXPECT_EQ(rig.snapshot(), before);
   EXPECT_TRUE(rig.settings.LoadedDocuments.empty());
-  EXPECT_EQ(rig.readerRecent.entries(), recentBefore);
-  EXPECT_EQ(rig.quickLaunchRecent.entries(), recentBefore);
 }
 
-// --- Recent files and saved positions ----------------------------------------
-
-TEST(CaptureDocument, AFileGoesToBothRecentFilesLists) {
-  HandOverRig rig;
-  rig.captureText("/docs/a.txt", Story);
-  rig.captureText("/docs/b.txt", Story);
-  const std::vector<std::string> expected{"/docs/b.txt", "/docs/a.txt"};
-  EXPECT_EQ(rig.readerRecent.entries(), expected);
-  EXPECT_EQ(rig.quickLaunchRecent.entries(), expected);
+TEST(CaptureDocument, ACaptureIsNeverRememberedNeitherOnLeavingNorOnClosing) {
+  using Capture = std::tuple<const char*, K, const char*>;
+  for (const auto& [application, kind, name] :
+       {Capture{"outlook", K::Outlook, "Outlook Document 123"},
+        Capture{"iexplore", K::WebPage, "Internet Explorer Document 5"},
+        Capture{"winword", K::Outlook, "/mail/attachment.doc"}}) {
+    SCOPED_TRACE(name);
+    HandOverRig rig;
+    rig.captureText(name, Story, application, kind);
+    EXPECT_TRUE(rig.readerRecent.entries().empty());
+    EXPECT_TRUE(rig.quickLaunchRecent.entries().empty());
+    rig.engineState.FrameStartPosition = 10;
+    saveReadingPosition(rig.handOver);        // the reader closes mid-way...
+    rig.captureText("/docs/next.txt", Story); // ...and a file replaces the capture
+    EXPECT_TRUE(rig.settings.LoadedDocuments.empty());
+    EXPECT_EQ(rig.readerRecent.entries(), std::vector<std::string>{"/docs/next.txt"});
+  }
 }
 
-struct CapturedSource {
-  const char* application;
-  K kind;
-  const char* name;
-};
-
-class CapturedSourceTest : public ::testing::TestWithParam<CapturedSource> {};
-
-TEST_P(CapturedSourceTest, IsNeverRememberedNeitherOnLeavingNorOnClosing) {
-  const CapturedSource& c = GetParam();
-  HandOverRig rig;
-  rig.captureText(c.name, Story, c.application, c.kind);
-  EXPECT_TRUE(rig.readerRecent.entries().empty());
-  EXPECT_TRUE(rig.quickLaunchRecent.entries().empty());
-
-  // The reader closes mid-way...
-  rig.engineState.FrameStartPosition = 10;
-  saveReadingPosition(rig.handOver);
-  // ... and a file from a plain-text editor replaces the capture.
-  rig.captureText("/docs/next.txt", Story);
-  EXPECT_TRUE(rig.settings.LoadedDocuments.empty());
-  EXPECT_EQ(rig.readerRecent.entries(), std::vector<std::string>{"/docs/next.txt"});
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Captures, CapturedSourceTest,
-    ::testing::Values(CapturedSource{"outlook", K::Outlook, "Outlook Document 123"},
-                      CapturedSource{"msimn", K::OutlookExpress, "Outlook Express Document 9"},
-                      CapturedSource{"iexplore", K::WebPage, "Internet Explorer Document 5"},
-                      CapturedSource{"notepad", K::PlainText, "Lumetra Special Document"},
-                      CapturedSource{"winword", K::Outlook, "/mail/attachment.doc"}));
-
-TEST(SavedPosition, LeavingAFileSavesWhereItsFrameBegan) {
-  HandOverRig rig;
-  rig.captureText("/docs/a.txt", Story);
-  rig.engineState.FrameStartPosition = positionOf(Story, "reader");
-  rig.captureText("/docs/b.txt", "Other.");
-  ASSERT_EQ(rig.settings.LoadedDocuments.size(), 1u);
-  EXPECT_EQ(rig.settings.LoadedDocuments[0],
-            (engine::SavedPosition{"/docs/a.txt", positionOf(Story, "reader")}));
-}
-
-TEST(SavedPosition, APositionBelowOneIsStoredAsZero) {
-  HandOverRig rig;
-  rig.captureText("/docs/a.txt", Story);
-  rig.engineState.FrameStartPosition = -3;
-  saveReadingPosition(rig.handOver);
-  ASSERT_EQ(rig.settings.LoadedDocuments.size(), 1u);
-  EXPECT_EQ(rig.settings.LoadedDocuments[0].position, 0);
-}
-
-TEST(SavedPosition, EveryEntryOfTheNameIsUpdatedAndOtherNamesAreLeft) {
+TEST(SavedPosition, LeavingAFileUpdatesEveryEntryOfItsNameAndNoneWithoutAName) {
   HandOverRig rig;
   rig.settings.LoadedDocuments = {{"/docs/a.txt", 3}, {"/docs/A.txt", 4}, {"/docs/a.txt", 5}};
+  saveReadingPosition(rig.handOver); // no document yet
   rig.captureText("/docs/a.txt", Story);
   rig.engineState.FrameStartPosition = 30;
+  rig.captureText("/docs/b.txt", Story);
+  rig.engineState.FrameStartPosition = -3; // stored as 0
   saveReadingPosition(rig.handOver);
   const std::vector<engine::SavedPosition> expected{
-      {"/docs/a.txt", 30}, {"/docs/A.txt", 4}, {"/docs/a.txt", 30}};
+      {"/docs/a.txt", 30}, {"/docs/A.txt", 4}, {"/docs/a.txt", 30}, {"/docs/b.txt", 0}};
   EXPECT_EQ(rig.settings.LoadedDocuments, expected);
 }
 
-TEST(SavedPosition, NothingIsSavedWithoutADocument) {
-  HandOverRig rig;
-  saveReadingPosition(rig.handOver);
-  rig.captureText("/docs/a.txt", Story);
-  EXPECT_TRUE(rig.settings.LoadedDocuments.empty());
-}
-
-TEST(SavedPosition, ReopeningAFileResumesWhereTheReaderLeftIt) {
-  HandOverRig rig;
-  rig.captureText("/docs/a.txt", Story);
-  const std::int32_t there = positionOf(Story, "time");
-  rig.engineState.FrameStartPosition = there;
-  saveReadingPosition(rig.handOver); // the reader closes
-  rig.captureText("/docs/a.txt", Story);
-  EXPECT_EQ(rig.engineState.CurrentPosition, there);
-  EXPECT_EQ(rig.engineState.FrameStartPosition, 1);
-  ASSERT_FALSE(rig.drawingPositions.empty());
-  EXPECT_EQ(rig.drawingPositions.back(), there);
-}
-
-TEST(SavedPosition, SurvivesARestartThroughTheSettingsRecord) {
-  const std::int32_t there = positionOf(Story, "every");
-  engine::SettingsRecord stored;
-  {
-    HandOverRig firstRun;
-    firstRun.captureText("/docs/a.txt", Story);
-    firstRun.engineState.FrameStartPosition = there;
-    saveReadingPosition(firstRun.handOver); // the reader closes
-    stored = firstRun.settings;             // saved when the program ends
+TEST(SavedPosition, ResumesAtTheStartOfTheWordOrAtTheStart) {
+  const std::int32_t end = static_cast<std::int32_t>(Story.size());
+  // Inside "upon", just after it, on the last letter of "time", past the end.
+  for (const auto& [saved, expected] : {std::pair{8, 6}, {10, 6}, {16, 13}, {end + 1, 1}}) {
+    SCOPED_TRACE(saved);
+    HandOverRig rig;
+    rig.settings.LoadedDocuments = {{"/docs/a.txt", saved}};
+    rig.captureText("/docs/a.txt", Story);
+    EXPECT_EQ(std::tuple(rig.engineState.CurrentPosition, rig.engineState.FrameStartPosition),
+              std::tuple(expected, 1));
+    EXPECT_EQ(rig.drawingPositions, std::vector<std::int32_t>{expected});
   }
-  HandOverRig secondRun(stored);
-  secondRun.captureText("/docs/a.txt", Story);
-  EXPECT_EQ(secondRun.engineState.CurrentPosition, there);
 }
 
-struct RestoreCase {
-  const char* label;
-  std::int32_t saved;
-  std::int32_t expected;
-};
-
-class RestoreTest : public ::testing::TestWithParam<RestoreCase> {};
-
-// "Once upon a time ..." : "upon" starts at 6, "time" at 13.
-TEST_P(RestoreTest, ResumesAtTheStartOfAWordOrAtTheStart) {
-  const RestoreCase& c = GetParam();
-  HandOverRig rig;
-  rig.settings.LoadedDocuments = {{"/docs/a.txt", c.saved}};
-  rig.captureText("/docs/a.txt", Story);
-  EXPECT_EQ(rig.engineState.CurrentPosition, c.expected) << c.label;
-  EXPECT_EQ(rig.engineState.FrameStartPosition, 1) << c.label;
-}
-
-const std::int32_t StoryLength = static_cast<std::int32_t>(Story.size());
-
-INSTANTIATE_TEST_SUITE_P(Positions, RestoreTest,
-                         ::testing::Values(RestoreCase{"word start", 6, 6},
-                                           RestoreCase{"inside a word", 8, 6},
-                                           RestoreCase{"last letter of a word", 16, 13},
-                                           RestoreCase{"on the space after a word", 10, 6},
-                                           RestoreCase{"inside the first word", 3, 1},
-                                           RestoreCase{"at the end", StoryLength, 1},
-                                           RestoreCase{"one past the end", StoryLength + 1, 1},
-                                           RestoreCase{"far past the end", 1000000, 1}));
-
-TEST(SavedPosition, NamesAreComparedExactly) {
-  HandOverRig rig;
-  rig.settings.LoadedDocuments = {{"/docs/A.txt", 13}};
-  rig.captureText("/docs/a.txt", Story);
-  EXPECT_EQ(rig.engineState.CurrentPosition, 1);
-}
-
-// --- Resetting the engine ----------------------------------------------------
-
-TEST(CaptureDocument, ClearsTheGraphicPositionsOfThePreviousDocument) {
-  HandOverRig rig;
-  engine::addGraphicPosition(rig.engineState, 5, 0);
-  rig.captureText("/docs/a.txt", Story);
-  EXPECT_TRUE(rig.engineState.GraphicPositions.empty());
-}
-
-TEST(CaptureDocument, TheGraphicTableIsNeverWrittenPastItsLastEntry) {
-  HandOverRig rig;
-  int refused = 0;
-  rig.handOver.extractions["winword"] = [&](HandOver& h) {
-    for (std::int32_t i = 1; i <= 10005; ++i) {
-      if (!engine::addGraphicPosition(h.engine.state(), i, -1)) ++refused;
-    }
-    h.engine.state().DocumentText = "Tables and pictures.";
-    return std::string();
-  };
-  rig.acquisition.SourceApplication = "winword";
-  rig.acquisition.SourceKind = K::Word;
-  rig.acquisition.CurrentDocument = "/docs/big.doc";
-  captureDocument(rig.handOver, "/docs/big.doc");
-  EXPECT_EQ(rig.engineState.GraphicPositions.size(), engine::MaxGraphicPositions);
-  EXPECT_EQ(refused, 4);
-  EXPECT_EQ(rig.engineState.GraphicPositions.back().position, 10001);
-}
-
-TEST(CaptureDocument, BannerModesResetTheLineAndParagraphState) {
-  HandOverRig rig;
-  rig.settings.ReadingMode = engine::ReadingModeKind::Sentence;
-  rig.engineState.LineStartPosition = 40;
-  rig.engineState.NewParagraphPending = true;
-  int lineStartSeen = 0;
-  bool pendingSeen = true;
-  rig.handOver.extractions["notepad"] = [&](HandOver& h) {
-    lineStartSeen = h.engine.state().LineStartPosition;
-    pendingSeen = h.engine.state().NewParagraphPending;
-    return std::string();
-  };
-  rig.acquisition.SourceApplication = "notepad";
-  rig.acquisition.CurrentDocument = "/docs/a.txt";
-  captureDocument(rig.handOver, "/docs/a.txt");
-  EXPECT_EQ(lineStartSeen, 1);
-  EXPECT_FALSE(pendingSeen);
-  EXPECT_EQ(rig.pageAtEndClears, 0);
-}
-
-TEST(CaptureDocument, ColumnModesClearTheEndOfPage) {
-  HandOverRig rig;
-  rig.settings.ReadingMode = engine::ReadingModeKind::Double;
-  rig.captureText("/docs/a.txt", Story);
-  EXPECT_EQ(rig.pageAtEndClears, 1);
-}
-
-TEST(CaptureDocument, TheNameOfTheDocumentIsTheCurrentDocument) {
-  HandOverRig rig;
-  rig.handOver.extractions["notepad"] = [](HandOver& h) {
-    h.engine.state().DocumentText = "text";
-    return std::string();
-  };
-  rig.acquisition.SourceApplication = "notepad";
-  rig.acquisition.CurrentDocument = "/docs/current.txt";
-  captureDocument(rig.handOver, "/docs/given.txt");
-  EXPECT_EQ(rig.engineState.DocumentName, "/docs/current.txt");
-}
-
-// --- Preparing the reader ----------------------------------------------------
-
-struct StartCase {
-  const char* label;
-  engine::ReadingModeKind mode;
-  bool autoStart;
-  reader::ReaderStateKind state;
-  bool startPending;
-};
-
-class PrepareReaderStartTest : public ::testing::TestWithParam<StartCase> {};
-
-TEST_P(PrepareReaderStartTest, SetsTheStartStateByAutoStart) {
-  const StartCase& c = GetParam();
-  HandOverRig rig;
-  rig.settings.ReadingMode = c.mode;
-  rig.settings.AutoStart = c.autoStart;
-  rig.reading.readerState = reader::ReaderStateKind::PastEnd;
-  rig.reading.startPending = c.autoStart;
-  rig.acquisition.TrackedWindow = 77;
-  rig.captureText("/docs/a.txt", Story);
-  prepareReaderStart(rig.handOver);
-  EXPECT_EQ(rig.reading.readerState, c.state) << c.label;
-  EXPECT_EQ(rig.reading.startPending, c.startPending) << c.label;
-  EXPECT_TRUE(rig.acquisition.ReaderShown) << c.label;
-  EXPECT_EQ(rig.acquisition.TrackedWindow, NoTrackedWindow) << c.label;
-}
-
-using M = engine::ReadingModeKind;
-using R = reader::ReaderStateKind;
-
-INSTANTIATE_TEST_SUITE_P(
-    Modes, PrepareReaderStartTest,
-    ::testing::Values(StartCase{"banner waits", M::Banner, false, R::Ended, true},
-                      StartCase{"banner starts", M::Banner, true, R::Starting, false},
-                      StartCase{"sentence waits", M::Sentence, false, R::Ended, true},
-                      StartCase{"sentence starts", M::Sentence, true, R::Starting, false},
-                      // The column modes leave the start to the reader: unchanged.
-                      StartCase{"single untouched", M::Single, false, R::PastEnd, false},
-                      StartCase{"double untouched", M::Double, true, R::PastEnd, true}));
-
-TEST(PrepareReaderStart, WaitingForTheUserRestoresThePositionAgain) {
-  HandOverRig rig;
-  rig.settings.LoadedDocuments = {{"/docs/a.txt", 13}};
-  rig.captureText("/docs/a.txt", Story);
-  rig.engineState.CurrentPosition = 30; // moved meanwhile
-  prepareReaderStart(rig.handOver);
-  EXPECT_EQ(rig.engineState.CurrentPosition, 13);
+TEST(PrepareReaderStart, BannerModesStartOrWaitAtTheSavedPositionByAutoStart) {
+  // Mode, AutoStart, then the reader's state, startPending and the position:
+  // waiting restores the saved one (13) again; the column modes leave it all.
+  using Start = std::tuple<M, bool, R, bool, std::int32_t>;
+  for (const auto& [mode, autoStart, state, startPending, position] :
+       {Start{M::Banner, false, R::Ended, true, 13},
+        Start{M::Sentence, true, R::Starting, false, 30},
+        Start{M::Double, true, R::PastEnd, true, 30}}) {
+    SCOPED_TRACE(::testing::Message() << static_cast<int>(mode) << " auto " << autoStart);
+    HandOverRig rig;
+    rig.settings.ReadingMode = mode;
+    rig.settings.AutoStart = autoStart;
+    rig.settings.LoadedDocuments = {{"/docs/a.txt", 13}};
+    rig.reading.readerState = R::PastEnd;
+    rig.reading.startPending = autoStart;
+    rig.acquisition.TrackedWindow = 77;
+    rig.captureText("/docs/a.txt", Story);
+    rig.engineState.CurrentPosition = 30; // moved meanwhile
+    prepareReaderStart(rig.handOver);
+    EXPECT_EQ(std::tuple(rig.reading.readerState, rig.reading.startPending,
+                         rig.engineState.CurrentPosition),
+              std::tuple(state, startPending, position));
+    EXPECT_EQ(std::tuple(rig.acquisition.ReaderShown, rig.acquisition.TrackedWindow),
+              std::tuple(true, NoTrackedWindow));
+  }
 }
 
 } // namespace

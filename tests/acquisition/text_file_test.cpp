@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 
 #include "acquisition/document_names.h"
 #include "acquisition/open_text_file.h"
@@ -21,8 +24,9 @@ class TextFileTest : public ::testing::Test {
 protected:
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = fs::temp_directory_path() /
-              (std::string("lumetra-acquisition-") + info->test_suite_name() + "-" + info->name());
+    std::string name = std::string("lumetra-acquisition-") + info->test_suite_name() + info->name();
+    std::replace(name.begin(), name.end(), '/', '-');
+    folder_ = fs::temp_directory_path() / name;
     fs::remove_all(folder_);
     fs::create_directories(folder_);
   }
@@ -30,169 +34,109 @@ protected:
 
   std::string write(const std::string& name, const std::string& bytes) {
     const fs::path path = folder_ / name;
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
+    std::ofstream(path, std::ios::binary) << bytes;
     return path.string();
   }
 
   fs::path folder_;
 };
 
-// --- Reading and decoding ------------------------------------------------------
+enum class Make { Nothing, Bytes, Folder, Huge };
 
-TEST_F(TextFileTest, ReadWholeFileGivesTheBytesAsTheyAre) {
-  const std::string bytes = std::string("a\r\nb\nc\0d\xFF", 9);
-  EXPECT_EQ(readWholeFile(write("raw.bin", bytes)), bytes);
-}
-
-struct DecodeCase {
+struct OpenCase {
   const char* label;
-  std::string bytes;
-  std::string text;
-};
-
-class DecodeTest : public TextFileTest, public ::testing::WithParamInterface<DecodeCase> {};
-
-TEST_P(DecodeTest, ReadsAsCodePage1252WithCrLineEnds) {
-  const DecodeCase& c = GetParam();
-  const TextFileResult result = loadTextFile(write("doc.txt", c.bytes));
-  EXPECT_EQ(result.problem, "") << c.label;
-  EXPECT_EQ(result.text, c.text) << c.label;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, DecodeTest,
-    ::testing::Values(
-        DecodeCase{"lone LF keeps the lines apart", "one\ntwo\n\nthree\n", "one\rtwo\r\rthree\r"},
-        DecodeCase{"CR LF becomes CR", "one\r\ntwo\r\n\r\nthree", "one\rtwo\r\rthree"},
-        DecodeCase{"CR stays", "one\rtwo", "one\rtwo"},
-        DecodeCase{"mixed line ends", "a\r\nb\nc\rd", "a\rb\rc\rd"},
-        // Caf\u00e9 \u201cquoted\u201d na\u00efve \u2013 \u2018ok\u2019 \u2026
-        DecodeCase{"UTF-8 accents and curly quotes",
-                   "Caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D na\xC3\xAFve \xE2\x80\x93 "
-                   "\xE2\x80\x98ok\xE2\x80\x99 \xE2\x80\xA6\n",
-                   "Caf\xE9 \x93quoted\x94 na\xEFve \x96 \x91ok\x92 \x85\r"},
-        DecodeCase{"UTF-8 with a byte-order mark", "\xEF\xBB\xBFS\xC3\xBC\xC3\x9F", "S\xFC\xDF"},
-        DecodeCase{"a character code page 1252 lacks", "\xE2\x86\x92 arrow", "? arrow"},
-        DecodeCase{"bytes that are not UTF-8 are code page 1252", "caf\xE9 \x93hi\x94",
-                   "caf\xE9 \x93hi\x94"},
-        DecodeCase{"UTF-16 with its mark is text", std::string("\xFF\xFEH\0i\0\n\0", 8), "Hi\r"},
-        DecodeCase{"empty file", "", ""}));
-
-TEST_F(TextFileTest, AFileWithNulBytesNearItsStartIsRefused) {
-  const std::string path = write("picture.txt", std::string("GIF89a\0\0\x01\x02text", 14));
-  const TextFileResult result = loadTextFile(path);
-  EXPECT_EQ(result.text, "");
-  EXPECT_EQ(result.problem, std::string(NotTextFileMessage) + path);
-}
-
-TEST_F(TextFileTest, ANulByteAfterTheProbedStartDoesNotRefuseTheFile) {
-  std::string bytes(TextProbeLength, 'a');
-  bytes += std::string("\0tail", 5);
-  const TextFileResult result = loadTextFile(write("long.txt", bytes));
-  EXPECT_EQ(result.problem, "");
-  EXPECT_EQ(result.text.size(), bytes.size());
-}
-
-TEST_F(TextFileTest, AFileBeyondTheReachOfPositionsIsRefusedUnread) {
-  const std::string path = write("huge.txt", "");
-  fs::resize_file(path, MaxTextFileBytes + 1); // sparse: takes no room
-  const TextFileResult result = loadTextFile(path);
-  EXPECT_EQ(result.problem, std::string(TooLargeFileMessage) + path);
-  EXPECT_EQ(result.text, "");
-}
-
-TEST_F(TextFileTest, AMissingFileAsksTheUserToCheckIt) {
-  const TextFileResult result = loadTextFile((folder_ / "gone.txt").string());
-  EXPECT_EQ(result.problem, "Please check if the specified file exists on your harddisk !");
-}
-
-TEST_F(TextFileTest, AFolderCannotBeRead) {
-  fs::create_directories(folder_ / "sub.txt");
-  const TextFileResult result = loadTextFile((folder_ / "sub.txt").string());
-  EXPECT_EQ(result.problem.rfind(UnreadableFileMessage, 0), 0u) << result.problem;
-  EXPECT_EQ(result.text, "");
-}
-
-// --- Opening a file named on the command line ------------------------------------
-
-TEST_F(TextFileTest, OpensAFileAsAPlainTextDocumentUnderItsAbsolutePath) {
-  HandOverRig rig;
-  const std::string path = write("notes.txt", "First line\nSecond line\n");
-  const fs::path roundabout = folder_ / "sub" / ".." / "notes.txt";
-  const OpenOutcome outcome = openTextFile(rig.handOver, roundabout.string());
-  EXPECT_TRUE(outcome.opened);
-  EXPECT_EQ(outcome.problem, "");
-  EXPECT_EQ(rig.acquisition.CurrentDocument, path);
-  EXPECT_EQ(rig.acquisition.SourceApplication, "notepad");
-  EXPECT_EQ(rig.acquisition.SourceKind, engine::SourceKind::PlainText);
-  EXPECT_EQ(rig.acquisition.SourceWindow, NoSourceWindow);
-  EXPECT_EQ(rig.engineState.DocumentName, path);
-  EXPECT_EQ(rig.engineState.DocumentText, "First line\rSecond line");
-  EXPECT_EQ(rig.readerRecent.entries(), std::vector<std::string>{path});
-  EXPECT_EQ(rig.reading.readerState, reader::ReaderStateKind::Ended);
-  EXPECT_TRUE(rig.reading.startPending);
-  EXPECT_TRUE(rig.acquisition.ReaderShown);
-}
-
-TEST_F(TextFileTest, ARelativePathIsTakenFromTheWorkingFolder) {
-  EXPECT_EQ(absoluteDocumentPath("notes.txt"), (fs::current_path() / "notes.txt").string());
-}
-
-TEST_F(TextFileTest, AWhiteSpaceFileReadsAsTheEmptyDocument) {
-  HandOverRig rig;
-  EXPECT_TRUE(openTextFile(rig.handOver, write("blank.txt", " \n\r\n\t\n")).opened);
-  EXPECT_EQ(rig.engineState.DocumentText, "The document is empty");
-}
-
-struct RefusedCase {
-  const char* label;
+  Make make;
   const char* file;
-  std::string bytes; // not written when empty
-  std::string problemStart;
+  std::string bytes;
+  bool opened;
+  std::string expected;     // the document's text, or the message (its start for a folder)
+  bool pathFollows = false; // the message ends in the file's path
 };
 
-class RefusedFileTest : public TextFileTest, public ::testing::WithParamInterface<RefusedCase> {};
+void PrintTo(const OpenCase& c, std::ostream* os) {
+  *os << c.label;
+}
 
-TEST_P(RefusedFileTest, ChangesNothingAndSaysWhy) {
-  const RefusedCase& c = GetParam();
+class OpenTextFileTest : public TextFileTest, public ::testing::WithParamInterface<OpenCase> {};
+
+// A file named on the command line replaces the book being read, or is
+// refused with a message and changes nothing.
+TEST_P(OpenTextFileTest, ReadsAPlainTextDocumentOrChangesNothingAndSaysWhy) {
+  const OpenCase& c = GetParam();
   HandOverRig rig;
-  const std::string before = write("before.txt", "The book being read.");
-  ASSERT_TRUE(openTextFile(rig.handOver, before).opened);
+  const std::string book = write("book.txt", "The book being read.");
+  ASSERT_TRUE(openTextFile(rig.handOver, book).opened);
   rig.engineState.FrameStartPosition = 5;
   rig.engineState.CurrentPosition = 10;
-  const AcquisitionState acquisitionBefore = rig.acquisition;
-  const auto recentBefore = rig.readerRecent.entries();
+  AcquisitionState& a = rig.acquisition;
+  a.ReaderShown = rig.reading.startPending = false; // the reader was closed
+  const auto before = std::tuple(rig.snapshot(), a.CurrentDocument, a.ReaderShown);
 
-  const std::string path = c.bytes.empty() ? (folder_ / c.file).string() : write(c.file, c.bytes);
-  const OpenOutcome outcome = openTextFile(rig.handOver, path);
+  const std::string path = (folder_ / c.file).string();
+  if (c.make == Make::Bytes) write(c.file, c.bytes);
+  if (c.make == Make::Folder) fs::create_directories(path);
+  if (c.make == Make::Huge) fs::resize_file(write(c.file, ""), MaxTextFileBytes + 1); // sparse
+  const OpenOutcome outcome =
+      openTextFile(rig.handOver, (folder_ / "sub" / ".." / c.file).string());
 
-  EXPECT_FALSE(outcome.opened) << c.label;
-  EXPECT_EQ(outcome.problem.rfind(c.problemStart, 0), 0u) << c.label << ": " << outcome.problem;
-  EXPECT_EQ(rig.engineState.DocumentName, before) << c.label;
-  EXPECT_EQ(rig.engineState.DocumentText, "The book being read.") << c.label;
-  EXPECT_EQ(rig.engineState.CurrentPosition, 10) << c.label;
-  EXPECT_EQ(rig.engineState.FrameStartPosition, 5) << c.label;
-  EXPECT_TRUE(rig.settings.LoadedDocuments.empty()) << c.label;
-  EXPECT_EQ(rig.readerRecent.entries(), recentBefore) << c.label;
-  EXPECT_EQ(rig.acquisition.CurrentDocument, acquisitionBefore.CurrentDocument) << c.label;
-  EXPECT_EQ(rig.acquisition.SourceApplication, acquisitionBefore.SourceApplication) << c.label;
+  ASSERT_EQ(outcome.opened, c.opened) << outcome.problem;
+  if (c.opened) {
+    EXPECT_EQ(outcome.problem, "");
+    EXPECT_EQ(rig.engineState.DocumentText, c.expected);
+    EXPECT_EQ(std::tuple(a.CurrentDocument, rig.engineState.DocumentName, a.SourceApplication,
+                         a.SourceKind, a.SourceWindow),
+              std::tuple(path, path, "notepad", engine::SourceKind::PlainText, NoSourceWindow));
+    EXPECT_EQ(rig.readerRecent.entries(), (std::vector<std::string>{path, book}));
+    EXPECT_EQ(std::tuple(a.ReaderShown, rig.reading.readerState, rig.reading.startPending),
+              std::tuple(true, reader::ReaderStateKind::Ended, true));
+  } else {
+    if (c.make == Make::Folder)
+      EXPECT_EQ(outcome.problem.rfind(c.expected, 0), 0u) << outcome.problem;
+    else
+      EXPECT_EQ(outcome.problem, c.expected + (c.pathFollows ? path : ""));
+    EXPECT_EQ(std::tuple(rig.snapshot(), a.CurrentDocument, a.ReaderShown), before);
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, RefusedFileTest,
-    ::testing::Values(RefusedCase{"missing", "gone.txt", "", MissingFileMessage},
-                      RefusedCase{"binary", "image.txt", std::string("\x89PNG\r\n\x1a\n\0\0", 10),
-                                  NotTextFileMessage},
-                      RefusedCase{"a Word document", "letter.doc", "words", NotPlainTextMessage},
-                      RefusedCase{"a PDF document", "paper.PDF", "%PDF-1.4", NotPlainTextMessage}));
+const std::string LongLine = std::string(TextProbeLength, 'a') + std::string("\0tail", 5);
 
-TEST_F(TextFileTest, ReopeningAfterARestartResumesAtTheSavedPosition) {
+INSTANTIATE_TEST_SUITE_P(
+    Files, OpenTextFileTest,
+    ::testing::Values(
+        OpenCase{"every line end becomes CR", Make::Bytes, "ends.txt", "a\r\nb\nc\rd\n\ne\n", true,
+                 "a\rb\rc\rd\r\re"},
+        // Caf\u00e9 \u201cquoted\u201d na\u00efve \u2013 \u2018ok\u2019 \u2026
+        OpenCase{"UTF-8 accents and curly quotes", Make::Bytes, "utf8.txt",
+                 "Caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D na\xC3\xAFve \xE2\x80\x93 "
+                 "\xE2\x80\x98ok\xE2\x80\x99 \xE2\x80\xA6\n",
+                 true, "Caf\xE9 \x93quoted\x94 na\xEFve \x96 \x91ok\x92 \x85"},
+        OpenCase{"other bytes are code page 1252", Make::Bytes, "cp.txt", "caf\xE9 \x93hi\x94",
+                 true, "caf\xE9 \x93hi\x94"},
+        OpenCase{"UTF-16 with its mark is text", Make::Bytes, "wide.txt",
+                 std::string("\xFF\xFEH\0i\0\n\0", 8), true, "Hi"},
+        OpenCase{"a NUL past the probed start is kept", Make::Bytes, "long.txt", LongLine, true,
+                 LongLine},
+        OpenCase{"white space only", Make::Bytes, "blank.txt", " \n\r\n\t\n", true,
+                 "The document is empty"},
+        OpenCase{"missing", Make::Nothing, "gone.txt", "", false, MissingFileMessage, false},
+        OpenCase{"binary", Make::Bytes, "image.txt", std::string("\x89PNG\r\n\x1a\n\0\0", 10),
+                 false, NotTextFileMessage, true},
+        OpenCase{"a folder", Make::Folder, "sub.txt", "", false, UnreadableFileMessage},
+        OpenCase{"too large", Make::Huge, "huge.txt", "", false, TooLargeFileMessage, true},
+        OpenCase{"a Word document", Make::Bytes, "letter.DOC", "words", false, NotPlainTextMessage,
+                 true}),
+    [](const ::testing::TestParamInfo<OpenCase>& info) { // the label, '_' for other than A-Z 0-9
+      std::string name = info.param.label;
+      for (char& ch : name)
+        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+      return name;
+    });
+
+TEST_F(TextFileTest, ReopeningResumesAtTheSavedPositionAlsoAfterARestart) {
   const std::string text = "Chapter one.\nIt was a bright cold day in April.\n";
   const std::string path = write("novel.txt", text);
   // "bright" in the program's text, whose line end is a single CR like the file's LF.
   const std::int32_t bright = static_cast<std::int32_t>(text.find("bright")) + 1;
-
   engine::SettingsRecord stored;
   {
     HandOverRig firstRun;
@@ -206,16 +150,15 @@ TEST_F(TextFileTest, ReopeningAfterARestartResumesAtTheSavedPosition) {
   HandOverRig secondRun(stored);
   ASSERT_TRUE(openTextFile(secondRun.handOver, path).opened);
   EXPECT_EQ(secondRun.engineState.CurrentPosition, bright);
+  // A relative name is taken from the working folder.
+  EXPECT_EQ(absoluteDocumentPath("novel.txt"), (fs::current_path() / "novel.txt").string());
 }
 
-TEST_F(TextFileTest, AnUnsavedEditorWindowIsNotReadFromDisk) {
+TEST(StandardExtractions, AnUnsavedEditorWindowIsNotReadFromDisk) {
   HandOverRig rig;
-  rig.acquisition.SourceApplication = "notepad";
-  rig.acquisition.CurrentDocument = SpecialDocumentName;
-  const CaptureOutcome outcome = captureDocument(rig.handOver, SpecialDocumentName);
-  EXPECT_TRUE(outcome.handedOver);
-  EXPECT_EQ(outcome.problem, "");
-  EXPECT_EQ(rig.engineState.DocumentText, "The document is empty");
+  const CaptureOutcome outcome = rig.capture(SpecialDocumentName);
+  EXPECT_EQ(std::tuple(outcome.handedOver, outcome.problem, rig.engineState.DocumentText),
+            std::tuple(true, "", "The document is empty"));
 }
 
 } // namespace
