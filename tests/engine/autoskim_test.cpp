@@ -7,12 +7,16 @@
 #include <vector>
 
 #include "engine/autoskim_words.h"
-#include "engine/engine_state.h"
-#include "engine/text_engine.h"
-#include "platform/fixed_width_measure.h"
+#include "engine/text_helpers.h"
+#include "engine_fixture.h"
 
 namespace engine {
 namespace {
+
+using testing::EngineFixture;
+using Words = std::vector<std::string>;
+
+const std::string Dot(1, '\xB7');
 
 SettingsRecord skimAt(int level, ReplaceSelection mode = ReplaceSelection::Dots) {
   SettingsRecord settings;
@@ -24,58 +28,95 @@ SettingsRecord skimAt(int level, ReplaceSelection mode = ReplaceSelection::Dots)
 }
 
 SettingsRecord skimWithList(const std::string& list) {
-  SettingsRecord settings;
-  settings.CompressorStatus = true;
-  settings.CompresionSetting = CustomCompressionLevel;
-  settings.UserDefinedCompressorSet = list;
-  settings.CompressorList = list;
+  SettingsRecord settings = skimAt(CustomCompressionLevel);
+  settings.UserDefinedCompressorSet = settings.CompressorList = list;
   return settings;
 }
 
 struct WordCase {
   const char* in;
   bool dropped;
-  const char* out; // the word afterwards
+  const char* out; // the word afterwards; null: anything but the dot
 };
 
-void expectCases(const SettingsRecord& settings, std::initializer_list<WordCase> cases) {
+TEST(AutoSkimWord, DropsWholeListedWordsOnly) {
+  SettingsRecord off = skimAt(4);
+  off.CompressorStatus = false;
+  const struct {
+    const char* name;
+    SettingsRecord settings;
+    std::vector<WordCase> words;
+  } cases[] = {
+      {"anyCase",
+       skimAt(0),
+       {{"the", true, "\xB7"},
+        {"The", true, "\xB7"},
+        {"THE", true, "\xB7"},
+        {"of", true, "\xB7"},
+        {"Of", true, "\xB7"},
+        {"a", true, "\xB7"},
+        {"A", true, "\xB7"}}},
+      {"holdingAListedWord",
+       skimAt(0),
+       {{"they", false, "they"},
+        {"other", false, "other"},
+        {"theme", false, "theme"},
+        {"an", false, "an"},
+        {"off", false, "off"},
+        {"th", false, "th"}}},
+      {"leadingStops",
+       skimAt(0),
+       {{"...the", true, "\xB7"},
+        {"?the", true, "\xB7"},
+        {"!:;the", true, "\xB7"},
+        {"\x85of", true, "\xB7"},
+        {"..hello", false, "hello"},
+        {"hello.", false, "hello."}}},
+      {"trimmedKey",
+       skimAt(0),
+       {{"   the", true, "\xB7"}, {"the ", true, "\xB7"}, {"\tof", true, "\xB7"}}},
+      {"letterOrDigitFirst", skimAt(0), {{"(the", false, "(the"}, {"'the", false, "'the"}}},
+      {"bracketEntry", skimWithList(",(the,"), {{"(the", false, "(the"}}},
+      {"hide", skimAt(0, ReplaceSelection::Hide), {{"the", true, ""}, {"they", false, "they"}}},
+      {"off", off, {{"the", false, "the"}, {"...the", false, "...the"}, {"?!", false, "?!"}}},
+      {"emptyWord", skimAt(4), {{"", false, ""}}},
+      {"blankEntryBetweenParts", skimAt(1), {{" ", false, " "}, {"to", true, "\xB7"}}},
+      {"onlyStops",
+       skimWithList(",,?,.,"),
+       {{"?", false, nullptr},
+        {"...", false, nullptr},
+        {"?!", false, nullptr},
+        {";:", false, nullptr}}},
+      {"capitals",
+       skimWithList(",I'll,I've,I'm,I'd,"),
+       {{"I'll", false, nullptr},
+        {"i'll", false, nullptr},
+        {"I'LL", false, nullptr},
+        {"I've", false, nullptr},
+        {"I'm", false, nullptr},
+        {"i'm", false, nullptr},
+        {"I'd", false, nullptr}}},
+      {"emptySelection",
+       skimWithList(buildCustomCompressorList({})),
+       {{"the", false, nullptr},
+        {"a", false, nullptr},
+        {"of", false, nullptr},
+        {"x", false, nullptr},
+        {",", false, nullptr}}},
+      {"custom",
+       skimWithList(buildCustomCompressorList({{{}, {}, {"they"}, {"other"}, {}}})),
+       {{"They", true, "\xB7"}, {"other", true, "\xB7"}, {"the", false, "the"}}},
+  };
   for (const auto& c : cases) {
-    std::string word = c.in;
-    EXPECT_EQ(autoSkimWord(settings, word), c.dropped) << '"' << c.in << '"';
-    EXPECT_EQ(word, c.out) << '"' << c.in << '"';
+    for (const WordCase& w : c.words) {
+      std::string word = w.in;
+      EXPECT_EQ(autoSkimWord(c.settings, word), w.dropped) << c.name << " \"" << w.in << '"';
+      if (w.out)
+        EXPECT_EQ(word, w.out) << c.name << " \"" << w.in << '"';
+      else
+        EXPECT_NE(word, Dot) << c.name << " \"" << w.in << '"';
+    }
   }
-}
-
-const std::string Dot(1, '\xB7');
-
-TEST(AutoSkimWord, CommonestWordsDroppedInAnyCaseAtLevel90) {
-  const SettingsRecord s = skimAt(0);
-  expectCases(s, {{"the", true, "\xB7"},
-                  {"The", true, "\xB7"},
-                  {"THE", true, "\xB7"},
-                  {"of", true, "\xB7"},
-                  {"Of", true, "\xB7"},
-                  {"a", true, "\xB7"},
-                  {"A", true, "\xB7"}});
-}
-
-TEST(AutoSkimWord, WordsHoldingAListedWordAreKept) {
-  expectCases(skimAt(0), {{"they", false, "they"},
-                          {"other", false, "other"},
-                          {"theme", false, "theme"},
-                          {"an", false, "an"},
-                          {"off", false, "off"},
-                          {"th", false, "th"}});
-}
-
-TEST(AutoSkimWord, HideModeLeavesNothing) {
-  expectCases(skimAt(0, ReplaceSelection::Hide), {{"the", true, ""}, {"they", false, "they"}});
-}
-
-TEST(AutoSkimWord, SwitchedOffChangesNothing) {
-  SettingsRecord s = skimAt(4);
-  s.CompressorStatus = false;
-  expectCases(s, {{"the", false, "the"}, {"...the", false, "...the"}, {"?!", false, "?!"}});
 }
 
 TEST(AutoSkimWord, HigherLevelsDropMore) {
@@ -93,47 +134,6 @@ TEST(AutoSkimWord, HigherLevelsDropMore) {
   }
 }
 
-TEST(AutoSkimWord, LeadingStopPunctuationIsAlwaysRemoved) {
-  expectCases(skimAt(0), {{"...the", true, "\xB7"},
-                          {"?the", true, "\xB7"},
-                          {"!:;the", true, "\xB7"},
-                          {"\x85of", true, "\xB7"},
-                          {"..hello", false, "hello"},
-                          {"hello.", false, "hello."}});
-}
-
-TEST(AutoSkimWord, WordsOfStopPunctuationAreNeverDropped) {
-  // A list that would match anything left once the punctuation is gone.
-  const SettingsRecord s = skimWithList(",,?,.,");
-  for (const char* word : {"?", "...", "?!", ";:"}) {
-    std::string w = word;
-    EXPECT_FALSE(autoSkimWord(s, w)) << word;
-    EXPECT_NE(w, Dot) << word;
-  }
-}
-
-TEST(AutoSkimWord, WordMustBeginWithLetterOrDigit) {
-  expectCases(skimAt(0), {{"(the", false, "(the"}, {"'the", false, "'the"}});
-  expectCases(skimWithList(",(the,"), {{"(the", false, "(the"}});
-}
-
-TEST(AutoSkimWord, KeyIsTrimmed) {
-  expectCases(skimAt(0),
-              {{"   the", true, "\xB7"}, {"the ", true, "\xB7"}, {"\tof", true, "\xB7"}});
-}
-
-TEST(AutoSkimWord, EmptyWordIsLeftAlone) {
-  expectCases(skimAt(4), {{"", false, ""}});
-}
-
-TEST(AutoSkimWord, EntriesWithCapitalsNeverMatch) {
-  const SettingsRecord s = skimWithList(",I'll,I've,I'm,I'd,");
-  for (const char* word : {"I'll", "i'll", "I'LL", "I've", "I'm", "i'm", "I'd"}) {
-    std::string w = word;
-    EXPECT_FALSE(autoSkimWord(s, w)) << word;
-  }
-}
-
 TEST(AutoSkimWord, EveryLowerCaseWordOfTheFullListIsDroppedAtLevel50) {
   const SettingsRecord s = skimAt(4);
   int capitalised = 0;
@@ -146,119 +146,52 @@ TEST(AutoSkimWord, EveryLowerCaseWordOfTheFullListIsDroppedAtLevel50) {
       EXPECT_EQ(autoSkimWord(s, word), !hasCapital) << entry;
     }
   }
-  // "I'll" (twice), "I've", "I'm", "I'd".
-  EXPECT_EQ(capitalised, 5);
-}
-
-TEST(AutoSkimWord, EmptyCustomSelectionDropsNothing) {
-  const std::string list = buildCustomCompressorList({});
-  ASSERT_EQ(list, ",");
-  const SettingsRecord s = skimWithList(list);
-  for (const char* word : {"the", "a", "of", "x", ","}) {
-    std::string w = word;
-    EXPECT_FALSE(autoSkimWord(s, w)) << word;
-  }
-}
-
-TEST(AutoSkimWord, BlankEntriesBetweenPartsMatchNothing) {
-  // Joined presets hold ", ," where two parts meet.
-  expectCases(skimAt(1), {{" ", false, " "}, {"to", true, "\xB7"}});
-}
-
-TEST(AutoSkimWord, CustomListDropsOnlyItsWords) {
-  SettingsRecord s = skimWithList(buildCustomCompressorList({{{}, {}, {"they"}, {"other"}, {}}}));
-  expectCases(s, {{"They", true, "\xB7"}, {"other", true, "\xB7"}, {"the", false, "the"}});
+  EXPECT_EQ(capitalised, 5); // "I'll" (twice), "I've", "I'm", "I'd"
 }
 
 // ---- AutoSkim while the document is scanned --------------------------------------
 
-// A document read by the engine with AutoSkim at a preset level, on a
-// fixed-width measure wide enough for any line.
-struct SkimReading {
-  EngineState st;
-  SettingsRecord settings;
-  platform::FixedWidthMeasure measure{10, 20};
-  std::vector<std::int32_t> timings;
-  TextEngine engine;
+TEST(AutoSkimScanning, DropsListedWordsWithTheirTail) {
+  EngineFixture fx("The cat, the, hat");
+  fx.skim(",the,of,a, ");
+  EXPECT_EQ(fx.words(), (Words{Dot, "cat, ", Dot, "hat "}));
+  fx.settings.CompressorReplaceSelection = ReplaceSelection::Hide;
+  fx.state.CurrentPosition = 1;
+  EXPECT_EQ(fx.words(), (Words{"", "cat, ", "", "hat "}));
+}
 
-  SkimReading(const std::string& text, int level, ReplaceSelection mode = ReplaceSelection::Dots)
-      : settings(skimAt(level, mode)), engine(st, settings, measure, callbacks()) {
-    setDocumentText(st, text);
-    st.bannerTextWidth = 10000;
-    st.columnTextWidth = 10000;
-    st.LinesInFrame = 1;
+TEST(AutoSkimScanning, DroppedWordStillEndsTheRow) {
+  EngineFixture fx("go to the\r\rnext");
+  fx.skim(",the,");
+  fx.engine.getNextWord();
+  fx.engine.getNextWord();
+  EXPECT_EQ(fx.engine.getNextWord(), Dot);
+  EXPECT_TRUE(fx.state.RowBreak);
+}
+
+TEST(AutoSkimScanning, DotsDoNotCountAsWordsOfALine) {
+  EngineFixture fx("the cat of the hat sat");
+  fx.skim(",the,of,a, ");
+  EXPECT_EQ(fx.engine.readLine(2), "\xB7 cat \xB7\xB7 hat ");
+  EXPECT_EQ(fx.engine.readLine(2), "sat ");
+  const std::pair<const char*, const char*> cases[] = {
+      {"cat of the a dog", "cat \xB7\xB7\xB7 dog"}, // one space after a run of dots
+      {"cat the of dog a bird fish", "cat \xB7\xB7 dog \xB7 bird"}};
+  for (const auto& [text, line] : cases) {
+    EngineFixture skimming(text);
+    skimming.skim(",the,of,a, ");
+    EXPECT_EQ(trim(skimming.engine.readLine(3)), line);
   }
-
-  EngineCallbacks callbacks() {
-    EngineCallbacks c;
-    c.setFrameTiming = [this](std::int32_t words) { timings.push_back(words); };
-    return c;
-  }
-
-  // Every word to the end; the scanner leaves CurrentPosition on the last
-  // character once the end is reached.
-  std::vector<std::string> words() {
-    std::vector<std::string> out;
-    for (int guard = 0; guard < 1000; ++guard) {
-      out.push_back(engine.getNextWord());
-      if (st.CurrentPosition >= st.TextLength) break;
-    }
-    return out;
-  }
-};
-
-std::string trimmedWord(const std::string& w) {
-  const auto first = w.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return w.substr(first, w.find_last_not_of(' ') - first + 1);
-}
-
-std::vector<std::string> trimmedWords(SkimReading& r) {
-  std::vector<std::string> out;
-  for (const std::string& w : r.words())
-    out.push_back(trimmedWord(w));
-  return out;
-}
-
-TEST(AutoSkimScanning, DroppedWordsBecomeDotsWithTheirTail) {
-  SkimReading r("The cat, the, dog of a bird.", 0);
-  EXPECT_EQ(trimmedWords(r),
-            (std::vector<std::string>{Dot, "cat,", Dot, "dog", Dot, Dot, "bird."}));
-}
-
-TEST(AutoSkimScanning, HideModeLeavesEmptyWords) {
-  SkimReading r("The cat, the, dog", 0, ReplaceSelection::Hide);
-  EXPECT_EQ(trimmedWords(r), (std::vector<std::string>{"", "cat,", "", "dog"}));
-}
-
-TEST(AutoSkimScanning, SwitchedOffReadsEveryWord) {
-  SkimReading r("The cat, the, dog", 4);
-  r.settings.CompressorStatus = false;
-  EXPECT_EQ(trimmedWords(r), (std::vector<std::string>{"The", "cat,", "the,", "dog"}));
-}
-
-TEST(AutoSkimScanning, RunOfDotsIsFollowedByOneSpace) {
-  SkimReading r("cat of the a dog", 0);
-  r.settings.WordsPerScreen = 6;
-  const std::string line = r.engine.readLine(6);
-  EXPECT_EQ(trimmedWord(line), "cat \xB7\xB7\xB7 dog") << line;
-}
-
-TEST(AutoSkimScanning, DotsDoNotCountTowardsTheWordsOfALine) {
-  SkimReading r("cat the of dog a bird fish", 0);
-  r.settings.WordsPerScreen = 3;
-  const std::string line = r.engine.readLine(3);
-  // Three real words and the dots between them.
-  EXPECT_EQ(trimmedWord(line), "cat \xB7\xB7 dog \xB7 bird") << line;
 }
 
 TEST(AutoSkimScanning, DotsDoNotCountForTheFrameTiming) {
-  SkimReading r("The cat sat on a mat. Then", 0);
-  r.settings.ReadingMode = ReadingModeKind::Sentence;
-  r.st.LinesInFrame = 3;
-  r.engine.readLine(6);
-  ASSERT_FALSE(r.timings.empty());
-  EXPECT_EQ(r.timings.back(), 4) << "cat sat on mat";
+  EngineFixture fx("The cat sat on a mat. Then");
+  fx.skim(",the,of,a, ");
+  fx.settings.ReadingMode = ReadingModeKind::Sentence;
+  fx.state.LinesInFrame = 3;
+  fx.engine.readLine(6);
+  ASSERT_FALSE(fx.timings.empty());
+  EXPECT_EQ(fx.timings.back(), 4) << "cat sat on mat";
 }
 
 } // namespace

@@ -9,127 +9,59 @@
 namespace engine {
 namespace {
 
-// ---- The stored parts -------------------------------------------------------
-
-struct PartCase {
-  int index;
-  std::size_t words;
-  const char* first;
-  const char* last;
-};
-
-class CompressorPartTest : public ::testing::TestWithParam<PartCase> {};
-
-TEST_P(CompressorPartTest, HoldsItsWordsInStoredOrder) {
-  const PartCase& c = GetParam();
-  const std::vector<std::string> words = compressorPartWords(c.index);
-  ASSERT_EQ(words.size(), c.words);
-  EXPECT_EQ(words.front(), c.first);
-  EXPECT_EQ(words.back(), c.last);
-}
-
-TEST_P(CompressorPartTest, IsStoredAsCommaListEndingInCommaSpace) {
-  const std::string_view text = compressorPartText(GetParam().index);
-  ASSERT_GE(text.size(), 3u);
-  EXPECT_EQ(text.front(), ',');
-  EXPECT_EQ(text.substr(text.size() - 2), ", ");
-  EXPECT_EQ(text.find(", ", 0), text.size() - 2) << "no blank entries inside a part";
-}
-
-INSTANTIATE_TEST_SUITE_P(AllParts, CompressorPartTest,
-                         ::testing::Values(PartCase{0, 3, "the", "a"}, PartCase{1, 8, "to", "for"},
-                                           PartCase{2, 18, "on", "said"},
-                                           PartCase{3, 45, "and", "may"},
-                                           PartCase{4, 453, "able", "yours"}));
-
-TEST(CompressorParts, FirstThreePartsAreStoredExactly) {
-  EXPECT_EQ(compressorPartText(0), ",the,of,a, ");
-  EXPECT_EQ(compressorPartText(1), ",to,in,is,you,it,he,was,for, ");
-  EXPECT_EQ(compressorPartText(2),
-            ",on,are,as,his,they,i,at,be,have,had,by,what,all,were,we,your,can,said, ");
-}
-
-TEST(CompressorParts, LastPartKeepsItsDuplicates) {
+TEST(CompressorParts, AreCommaListsOfTheirWordsDuplicatesKept) {
+  const std::size_t sizes[] = {3, 8, 18, 45, 453};
+  for (int part = 0; part < CompressorPartCount; ++part) {
+    EXPECT_EQ(compressorPartWords(part).size(), sizes[part]) << part;
+    const std::string_view text = compressorPartText(part);
+    ASSERT_GE(text.size(), 3u);
+    EXPECT_EQ(text.front(), ',');
+    EXPECT_EQ(text.find(", "), text.size() - 2) << "ends with a comma and a space, no blank inside";
+  }
   const std::vector<std::string> words = compressorPartWords(4);
   for (const char* repeated : {"I'll", "it's", "modern"})
     EXPECT_EQ(std::count(words.begin(), words.end(), repeated), 2) << repeated;
-  // Possessive and plural forms are separate entries.
-  EXPECT_EQ(std::count(words.begin(), words.end(), "bases's"), 1);
-  EXPECT_EQ(std::count(words.begin(), words.end(), "animals'"), 1);
-}
-
-TEST(CompressorParts, IndexesOutsideTheFivePartsAreEmpty) {
   for (int index : {-1, 5, 100}) {
     EXPECT_TRUE(compressorPartText(index).empty());
     EXPECT_TRUE(compressorPartWords(index).empty());
   }
 }
 
-// ---- Presets ------------------------------------------------------------------
-
-TEST(CompressorPresets, AreNamedSetting1ToSetting5) {
+TEST(CompressorPresets, EachPresetJoinsThePartsUpToItsLevel) {
   const auto& presets = compressorPresets();
-  for (int k = 0; k < CompressorPartCount; ++k)
-    EXPECT_EQ(presets[k].name, "Setting" + std::to_string(k + 1));
-}
-
-TEST(CompressorPresets, EachPresetJoinsTheParts) {
-  EXPECT_EQ(presetWordList(0), ",the,of,a, ");
-  EXPECT_EQ(presetWordList(1), ",the,of,a, ,to,in,is,you,it,he,was,for, ");
-  for (int k = 1; k < CompressorPartCount; ++k) {
-    const std::string before = presetWordList(k - 1);
+  for (int k = 0; k < CompressorPartCount; ++k) {
+    const std::string before = k > 0 ? presetWordList(k - 1) : "";
     const std::string list = presetWordList(k);
-    EXPECT_EQ(list.substr(0, before.size()), before) << "preset " << k + 1;
-    EXPECT_EQ(list.substr(before.size()), compressorPartText(k)) << "preset " << k + 1;
+    EXPECT_EQ(list, before + std::string(compressorPartText(k))) << "preset " << k + 1;
+    EXPECT_EQ(presets[k].name, "Setting" + std::to_string(k + 1));
+    EXPECT_EQ(presets[k].words, list);
   }
-}
-
-TEST(CompressorPresets, LevelsOutsideThePresetsGiveNoList) {
   EXPECT_EQ(presetWordList(-1), "");
   EXPECT_EQ(presetWordList(5), "");
-}
-
-TEST(CompressorPresets, ActiveListIsThePresetOrTheCustomSet) {
-  EXPECT_EQ(activeCompressorList(0, ",x,"), ",the,of,a, ");
+  EXPECT_EQ(activeCompressorList(0, ",x,"), presetWordList(0));
   EXPECT_EQ(activeCompressorList(4, ",x,"), presetWordList(4));
   EXPECT_EQ(activeCompressorList(5, ",x,y,"), ",x,y,");
   EXPECT_EQ(activeCompressorList(5, ""), "");
 }
 
-// ---- Stored values ------------------------------------------------------------
-
-TEST(CompressorSettings, ReplaceModeIsDotsOnlyForTheExactWord) {
-  const struct {
-    const char* stored;
-    int mode;
-    ReplaceSelection selection;
-  } cases[] = {
-      {"Dots", 0, ReplaceSelection::Dots},  {"Hide", 2, ReplaceSelection::Hide},
-      {"dots", 2, ReplaceSelection::Hide},  {"", 2, ReplaceSelection::Hide},
-      {"Dots ", 2, ReplaceSelection::Hide}, {"anything", 2, ReplaceSelection::Hide},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(replaceModeFromString(c.stored), c.mode) << '"' << c.stored << '"';
-    EXPECT_EQ(replaceSelectionFromString(c.stored), c.selection) << '"' << c.stored << '"';
+TEST(CompressorSettings, StoredValues) {
+  const std::pair<const char*, ReplaceSelection> modes[] = {
+      {"Dots", ReplaceSelection::Dots},  {"Hide", ReplaceSelection::Hide},
+      {"dots", ReplaceSelection::Hide},  {"", ReplaceSelection::Hide},
+      {"Dots ", ReplaceSelection::Hide}, {"anything", ReplaceSelection::Hide}};
+  for (const auto& [stored, selection] : modes) {
+    EXPECT_EQ(replaceModeFromString(stored), selection == ReplaceSelection::Dots ? 0 : 2) << stored;
+    EXPECT_EQ(replaceSelectionFromString(stored), selection) << '"' << stored << '"';
   }
   EXPECT_EQ(replaceSelectionToString(ReplaceSelection::Dots), "Dots");
   EXPECT_EQ(replaceSelectionToString(ReplaceSelection::Hide), "Hide");
-}
-
-TEST(CompressorSettings, LevelFromStoredSetting) {
-  const struct {
-    const char* stored;
-    int level;
-  } cases[] = {{"s90", 0},    {"s80", 1}, {"s70", 2}, {"s60", 3}, {"s50", 4},
-               {"custom", 5}, {"S90", 5}, {"s40", 5}, {"", 5},    {"s90 ", 5}};
-  for (const auto& c : cases)
-    EXPECT_EQ(compressionLevelFromString(c.stored), c.level) << '"' << c.stored << '"';
-}
-
-TEST(CompressorSettings, LevelToStoredSetting) {
-  const char* names[] = {"s90", "s80", "s70", "s60", "s50"};
+  const std::pair<const char*, int> levels[] = {{"s90", 0}, {"s80", 1},    {"s70", 2}, {"s60", 3},
+                                                {"s50", 4}, {"custom", 5}, {"S90", 5}, {"s40", 5},
+                                                {"", 5},    {"s90 ", 5}};
+  for (const auto& [stored, level] : levels)
+    EXPECT_EQ(compressionLevelFromString(stored), level) << '"' << stored << '"';
   for (int level = 0; level < 5; ++level)
-    EXPECT_EQ(compressionLevelToString(level), names[level]);
+    EXPECT_EQ(compressionLevelFromString(compressionLevelToString(level)), level);
   EXPECT_EQ(compressionLevelToString(5), "custom");
   EXPECT_EQ(compressionLevelToString(-3), "custom");
 }
@@ -137,54 +69,42 @@ TEST(CompressorSettings, LevelToStoredSetting) {
 // ---- The custom list of the options dialog -----------------------------------
 
 TEST(CustomCompressorList, BuiltFromTheCheckedWordsOfEachList) {
-  const struct {
-    CheckedWordLists checked;
-    const char* list;
-  } cases[] = {
+  const std::pair<CheckedWordLists, const char*> cases[] = {
       {{}, ","},
       {{{{"the", "of"}, {}, {}, {}, {}}}, ",the,of,"},
       {{{{}, {"to"}, {}, {}, {}}}, ",to,"},
-      {{{{"the"}, {}, {"on", "are"}, {}, {"I'll"}}}, ",the,on,are,I'll,"},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(buildCustomCompressorList(c.checked), c.list);
+      {{{{"the"}, {}, {"on", "are"}, {}, {"I'll"}}}, ",the,on,are,I'll,"}};
+  for (const auto& [checked, list] : cases)
+    EXPECT_EQ(buildCustomCompressorList(checked), list);
 }
 
-int countChecked(const std::vector<bool>& checks) {
-  return static_cast<int>(std::count(checks.begin(), checks.end(), true));
-}
-
-TEST(CustomCompressorList, PresetListChecksExactlyItsParts) {
-  const WordChecks checks = checkedWordsInList(presetWordList(1));
-  EXPECT_EQ(countChecked(checks[0]), 3);
-  EXPECT_EQ(countChecked(checks[1]), 8);
-  EXPECT_EQ(countChecked(checks[2]), 0);
-  EXPECT_EQ(countChecked(checks[3]), 0);
-  EXPECT_EQ(countChecked(checks[4]), 0);
-  // Every list is as long as its part, duplicates included.
-  EXPECT_EQ(checks[4].size(), 453u);
-}
-
-TEST(CustomCompressorList, OnlyWholeEntriesAreChecked) {
-  // "other" holds "the" and "he" but is neither.
-  const WordChecks checks = checkedWordsInList(",other,");
-  EXPECT_EQ(countChecked(checks[0]), 0);
-  EXPECT_EQ(countChecked(checks[1]), 0);
-  EXPECT_EQ(countChecked(checks[3]), 1);
-  EXPECT_TRUE(checks[3][15]); // "other" is the 16th word of part 4
-}
-
-TEST(CustomCompressorList, EntriesAreMatchedWithTheirCase) {
-  const WordChecks checks = checkedWordsInList(",I'll,the,");
-  EXPECT_TRUE(checks[0][0]);
-  const std::vector<std::string> words = compressorPartWords(4);
-  for (std::size_t i = 0; i < words.size(); ++i)
-    EXPECT_EQ(checks[4][i], words[i] == "I'll") << words[i];
-  EXPECT_EQ(countChecked(checkedWordsInList(",THE,")[0]), 0);
+TEST(CustomCompressorList, ChecksOnlyWholeEntriesWithTheirCase) {
+  const struct {
+    std::string list;
+    std::array<int, CompressorPartCount> counts;
+  } cases[] = {{presetWordList(1), {3, 8, 0, 0, 0}},
+               {",other,", {0, 0, 0, 1, 0}}, // "other" holds "the" and "he" but is neither
+               {",I'll,the,", {1, 0, 0, 0, 2}},
+               {",THE,", {}},
+               {"", {}},
+               {",", {}},
+               {", ,", {}},
+               {"the,of", {}},
+               {"garbage", {}}};
+  for (const auto& c : cases) {
+    const WordChecks checks = checkedWordsInList(c.list);
+    for (int part = 0; part < CompressorPartCount; ++part) {
+      EXPECT_EQ(checks[part].size(), compressorPartWords(part).size());
+      EXPECT_EQ(std::count(checks[part].begin(), checks[part].end(), true), c.counts[part])
+          << '"' << c.list << "\" part " << part;
+    }
+  }
+  EXPECT_TRUE(checkedWordsInList(",other,")[3][15]); // the 16th word of part 4
 }
 
 TEST(CustomCompressorList, CheckedWordsSurviveBuildAndLoad) {
-  CheckedWordLists checked{{{"a"}, {"you", "for"}, {}, {"water", "may"}, {"able", "yours"}}};
+  CheckedWordLists checked{
+      {{"a"}, {"you", "for"}, {}, {"water", "may"}, {"able", "yours", "I'll"}}};
   const WordChecks checks = checkedWordsInList(buildCustomCompressorList(checked));
   for (int part = 0; part < CompressorPartCount; ++part) {
     const std::vector<std::string> words = compressorPartWords(part);
@@ -193,14 +113,6 @@ TEST(CustomCompressorList, CheckedWordsSurviveBuildAndLoad) {
           std::find(checked[part].begin(), checked[part].end(), words[i]) != checked[part].end();
       EXPECT_EQ(checks[part][i], expected) << words[i];
     }
-  }
-}
-
-TEST(CustomCompressorList, EmptyOrMalformedListsCheckNothing) {
-  for (const char* list : {"", ",", ", ,", "the,of", "garbage"}) {
-    const WordChecks checks = checkedWordsInList(list);
-    for (int part = 0; part < CompressorPartCount; ++part)
-      EXPECT_EQ(countChecked(checks[part]), 0) << list;
   }
 }
 

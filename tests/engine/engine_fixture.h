@@ -45,6 +45,27 @@ struct EngineFixture {
     state.DocumentLength = static_cast<std::uint32_t>(text.size());
   }
 
+  // The reading mode with its frame of lines x words.
+  EngineFixture& layout(ReadingModeKind mode, int lines, int perLine) {
+    settings.ReadingMode = mode;
+    settings.LinesPerScreen = static_cast<std::uint8_t>(lines);
+    settings.WordsPerScreen = static_cast<std::uint8_t>(perLine);
+    state.LinesInFrame = static_cast<std::uint8_t>(lines);
+    return *this;
+  }
+
+  // AutoSkim on with the given word list.
+  void skim(const std::string& list, ReplaceSelection mode = ReplaceSelection::Dots) {
+    settings.CompressorStatus = true;
+    settings.CompressorList = list;
+    settings.CompressorReplaceSelection = mode;
+  }
+
+  // The 1-based position of the first occurrence of `needle`.
+  std::int32_t at(const std::string& needle) const {
+    return static_cast<std::int32_t>(state.DocumentText.find(needle)) + 1;
+  }
+
   // Every word of the document, in order, from the current position.
   std::vector<std::string> words(int limit = 100000) {
     std::vector<std::string> out;
@@ -53,6 +74,14 @@ struct EngineFixture {
       out.push_back(engine.getNextWord());
       if (state.CurrentPosition >= len) break;
     }
+    return out;
+  }
+
+  // Every line readLine gives until the end of the document.
+  std::vector<std::string> lines(std::uint8_t perLine) {
+    std::vector<std::string> out;
+    for (int guard = 0; guard < 1000 && state.CurrentPosition < state.TextLength; ++guard)
+      out.push_back(engine.readLine(perLine));
     return out;
   }
 };

@@ -10,18 +10,6 @@ namespace {
 
 using testing::EngineFixture;
 
-std::int32_t at(const EngineFixture& fx, const std::string& needle) {
-  return static_cast<std::int32_t>(fx.state.DocumentText.find(needle)) + 1;
-}
-
-EngineFixture& banner(EngineFixture& fx, int lines, int perLine) {
-  fx.settings.ReadingMode = ReadingModeKind::Banner;
-  fx.settings.LinesPerScreen = static_cast<std::uint8_t>(lines);
-  fx.settings.WordsPerScreen = static_cast<std::uint8_t>(perLine);
-  fx.state.LinesInFrame = static_cast<std::uint8_t>(lines);
-  return fx;
-}
-
 const std::string Twelve = "w1 w2 w3 w4 w5 w6 w7 w8 w9 w10 w11 w12";
 
 TEST(Navigation, GoToStartResetsAndAsksForAnImmediateTick) {
@@ -38,10 +26,10 @@ TEST(Navigation, GoToStartResetsAndAsksForAnImmediateTick) {
 
 TEST(Navigation, GoToEndShowsTheLastFrame) {
   EngineFixture fx(Twelve);
-  banner(fx, 1, 3);
+  fx.layout(ReadingModeKind::Banner, 1, 3);
   fx.engine.goToEnd();
-  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "w10"));
-  EXPECT_EQ(fx.state.FrameStartPosition, at(fx, "w10"));
+  EXPECT_EQ(fx.state.CurrentPosition, fx.at("w10"));
+  EXPECT_EQ(fx.state.FrameStartPosition, fx.at("w10"));
   EXPECT_EQ(fx.timings.back(), 0);
   EXPECT_EQ(fx.state.WordCounter, 0u); // skipped frames are not counted
 }
@@ -52,11 +40,11 @@ TEST(Navigation, GoToEndInALongDocument) {
     text += "word" + std::to_string(i) + " ";
   text += "final last.";
   EngineFixture fx(text);
-  banner(fx, 1, 3);
+  fx.layout(ReadingModeKind::Banner, 1, 3);
   fx.engine.goToEnd();
   // Frames were cut from 500 characters before the end, so the last frame
   // holds at most three words and reaches the end.
-  EXPECT_GE(fx.state.CurrentPosition, at(fx, "word1998"));
+  EXPECT_GE(fx.state.CurrentPosition, fx.at("word1998"));
   EXPECT_FALSE(fx.engine.nextFrames(1));
   EXPECT_EQ(fx.state.FrameLines[0].substr(fx.state.FrameLines[0].size() - 5), "last.");
 }
@@ -65,24 +53,24 @@ TEST(Navigation, GoToEndInSentenceMode) {
   EngineFixture fx("First one. Second one. Third one.");
   fx.settings.ReadingMode = ReadingModeKind::Sentence;
   fx.engine.goToEnd();
-  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "Third"));
+  EXPECT_EQ(fx.state.CurrentPosition, fx.at("Third"));
 }
 
 TEST(Navigation, ParagraphJumps) {
   EngineFixture fx("p1 a.\r\rp2 b c.\r\r\rp3 d.");
   EXPECT_TRUE(fx.engine.nextParagraph());
-  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "p2"));
-  EXPECT_EQ(fx.state.FrameStartPosition, at(fx, "p2"));
+  EXPECT_EQ(fx.state.CurrentPosition, fx.at("p2"));
+  EXPECT_EQ(fx.state.FrameStartPosition, fx.at("p2"));
   EXPECT_TRUE(fx.engine.nextParagraph());
-  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "p3"));
+  EXPECT_EQ(fx.state.CurrentPosition, fx.at("p3"));
   EXPECT_FALSE(fx.engine.nextParagraph());
-  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "p3"));
+  EXPECT_EQ(fx.state.CurrentPosition, fx.at("p3"));
 
   fx.engine.previousParagraph(); // from the start of p3: to p2
-  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "p2"));
-  fx.state.FrameStartPosition = at(fx, "c."); // inside p2: its start
+  EXPECT_EQ(fx.state.CurrentPosition, fx.at("p2"));
+  fx.state.FrameStartPosition = fx.at("c."); // inside p2: its start
   fx.engine.previousParagraph();
-  EXPECT_EQ(fx.state.FrameStartPosition, at(fx, "p2"));
+  EXPECT_EQ(fx.state.FrameStartPosition, fx.at("p2"));
   fx.engine.previousParagraph();
   EXPECT_EQ(fx.state.CurrentPosition, 1);
 }
@@ -90,28 +78,28 @@ TEST(Navigation, ParagraphJumps) {
 TEST(Navigation, NextParagraphInSentenceModeFromAParagraphStart) {
   EngineFixture fx("p1 a.\r\rp2 b.\r\rp3 c.");
   fx.settings.ReadingMode = ReadingModeKind::Sentence;
-  fx.state.CurrentPosition = at(fx, "p2");
+  fx.state.CurrentPosition = fx.at("p2");
   EXPECT_TRUE(fx.engine.nextParagraph());
-  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "p3"));
+  EXPECT_EQ(fx.state.CurrentPosition, fx.at("p3"));
 }
 
 TEST(Navigation, NextFramesOneAndSeveral) {
   EngineFixture fx(Twelve);
-  banner(fx, 1, 3);
+  fx.layout(ReadingModeKind::Banner, 1, 3);
   EXPECT_TRUE(fx.engine.nextFrames(1));
   EXPECT_EQ(fx.state.FrameLines[0], "w1 w2 w3 ");
-  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "w4"));
+  EXPECT_EQ(fx.state.CurrentPosition, fx.at("w4"));
   EXPECT_TRUE(fx.engine.nextFrames(2));
   EXPECT_EQ(fx.state.FrameLines[0], "w7 w8 w9 ");
-  EXPECT_EQ(fx.state.FrameStartPosition, at(fx, "w7"));
-  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "w10"));
+  EXPECT_EQ(fx.state.FrameStartPosition, fx.at("w7"));
+  EXPECT_EQ(fx.state.CurrentPosition, fx.at("w10"));
   EXPECT_FALSE(fx.engine.nextFrames(1));
   EXPECT_EQ(fx.state.FrameLines[0], "w10 w11 w12 ");
 }
 
 TEST(Navigation, NextFramesCountsOnlyTheFrameShown) {
   EngineFixture fx(Twelve);
-  banner(fx, 1, 3);
+  fx.layout(ReadingModeKind::Banner, 1, 3);
   fx.state.CountWords = true;
   fx.engine.nextFrames(3);
   EXPECT_EQ(fx.state.WordCounter, 3u);
@@ -120,33 +108,33 @@ TEST(Navigation, NextFramesCountsOnlyTheFrameShown) {
 
 TEST(Navigation, PreviousFrameRebuildsTheFrameBeforeTheOldStart) {
   EngineFixture fx(Twelve);
-  banner(fx, 1, 3);
+  fx.layout(ReadingModeKind::Banner, 1, 3);
   fx.engine.nextFrames(1);
   fx.engine.nextFrames(1);
   fx.engine.nextFrames(1); // showing w7 w8 w9
   fx.engine.previousFrame();
   EXPECT_EQ(fx.state.FrameLines[0], "... w4 w5 w6 ");
-  EXPECT_EQ(fx.state.FrameStartPosition, at(fx, "w4"));
-  EXPECT_EQ(fx.state.PreviousFrameStart, at(fx, "w4"));
-  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "w7"));
+  EXPECT_EQ(fx.state.FrameStartPosition, fx.at("w4"));
+  EXPECT_EQ(fx.state.PreviousFrameStart, fx.at("w4"));
+  EXPECT_EQ(fx.state.CurrentPosition, fx.at("w7"));
   fx.engine.previousFrame(); // again, from the rebuilt frame
   EXPECT_EQ(fx.state.FrameLines[0], "... w1 w2 w3 ");
-  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "w4"));
+  EXPECT_EQ(fx.state.CurrentPosition, fx.at("w4"));
 }
 
 TEST(Navigation, PreviousFrameFillsSeveralLines) {
   EngineFixture fx(Twelve);
-  banner(fx, 2, 2);
-  fx.state.FrameStartPosition = at(fx, "w9");
+  fx.layout(ReadingModeKind::Banner, 2, 2);
+  fx.state.FrameStartPosition = fx.at("w9");
   fx.engine.previousFrame();
   EXPECT_EQ(fx.state.FrameLines[0], "... w5 w6 ");
   EXPECT_EQ(fx.state.FrameLines[1], "w7 w8 ");
-  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "w9"));
+  EXPECT_EQ(fx.state.CurrentPosition, fx.at("w9"));
 }
 
 TEST(Navigation, PreviousFrameAtTheStartShowsTheFirstFrame) {
   EngineFixture fx(Twelve);
-  banner(fx, 1, 3);
+  fx.layout(ReadingModeKind::Banner, 1, 3);
   fx.engine.previousFrame();
   EXPECT_EQ(fx.state.FrameStartPosition, 1);
   EXPECT_EQ(fx.state.FrameLines[0], "w1 w2 w3 ");
@@ -158,12 +146,12 @@ TEST(Navigation, PreviousSentence) {
   fx.state.LinesInFrame = 3;
   fx.engine.nextFrames(1);
   fx.engine.nextFrames(1); // the frame shown is "Second one here."
-  EXPECT_EQ(fx.state.FrameStartPosition, at(fx, "Second"));
+  EXPECT_EQ(fx.state.FrameStartPosition, fx.at("Second"));
   fx.engine.previousFrame();
   EXPECT_EQ(fx.state.FrameText, "First one. ");
   EXPECT_EQ(fx.state.FrameStartPosition, 1);
-  EXPECT_EQ(fx.state.CurrentPosition, at(fx, "Second"));
-  fx.state.FrameStartPosition = at(fx, "Third");
+  EXPECT_EQ(fx.state.CurrentPosition, fx.at("Second"));
+  fx.state.FrameStartPosition = fx.at("Third");
   fx.engine.previousFrame();
   EXPECT_EQ(fx.state.FrameText, "Second one here. ");
 }
@@ -172,7 +160,7 @@ TEST(Navigation, PreviousSentenceKeepsAbbreviationsInside) {
   EngineFixture fx("Start. We met Mr. Smith today. Then left.");
   fx.settings.ReadingMode = ReadingModeKind::Sentence;
   fx.state.LinesInFrame = 3;
-  fx.state.FrameStartPosition = at(fx, "Then");
+  fx.state.FrameStartPosition = fx.at("Then");
   fx.engine.previousFrame();
   EXPECT_EQ(fx.state.FrameText, "We met Mr. Smith today. ");
 }
@@ -180,26 +168,21 @@ TEST(Navigation, PreviousSentenceKeepsAbbreviationsInside) {
 // ---- Saved positions and hand-over ------------------------------------------------
 
 TEST(SavedPositions, ResumeAtTheStartOfTheWord) {
+  const std::string hello = "Hello wonderful world";
   const struct {
     const char* name;
-    const char* text;
+    std::string text;
     std::vector<SavedPosition> table;
     std::int32_t expected;
-  } cases[] = {
-      {"doc", "Hello wonderful world", {{"doc", 9}}, 7},
-      {"doc", "Hello wonderful world", {{"other", 9}, {"doc", 13}}, 7},
-      {"doc", "Hello wonderful world", {{"Doc", 9}}, 1},
-      {"doc", "Hello wonderful world", {{"doc", 21}}, 1},
-      {"doc", "Hello wonderful world", {{"doc", 500}}, 1},
-      {"doc", "Hello wonderful world", {{"doc", -4}}, 1},
-      {" ", "Hello wonderful world", {{" ", 9}}, 1},
-      {"doc",
-       "caf\xE9"
-       "bar x",
-       {{"doc", 7}},
-       5},
-      {"doc", "Hello wonderful world", {}, 1},
-  };
+  } cases[] = {{"doc", hello, {{"doc", 9}}, 7},
+               {"doc", hello, {{"other", 9}, {"doc", 13}}, 7},
+               {"doc", hello, {{"Doc", 9}}, 1},
+               {"doc", hello, {{"doc", 21}}, 1},
+               {"doc", hello, {{"doc", 500}}, 1},
+               {"doc", hello, {{"doc", -4}}, 1},
+               {" ", hello, {{" ", 9}}, 1},
+               {"doc", std::string("caf\xE9") + "bar x", {{"doc", 7}}, 5},
+               {"doc", hello, {}, 1}};
   for (const auto& c : cases) {
     EngineFixture fx(c.text);
     fx.state.DocumentName = c.name;

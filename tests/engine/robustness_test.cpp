@@ -72,15 +72,12 @@ TEST(Robustness, EveryInputReadsToTheEndAndBackInEveryLayout) {
             fx.loadRaw(in.text);
           else
             fx.load(in.text);
-          fx.settings.ReadingMode = layout.mode;
-          fx.settings.LinesPerScreen = static_cast<std::uint8_t>(layout.lines);
-          fx.settings.WordsPerScreen = static_cast<std::uint8_t>(layout.perLine);
-          fx.state.LinesInFrame = static_cast<std::uint8_t>(layout.lines);
+          fx.layout(layout.mode, layout.lines, layout.perLine);
           fx.state.bannerTextWidth = fx.state.columnTextWidth = width;
           for (int r = 0; r < 18; ++r)
             fx.settings.GeneralTextRules[r] = (r % 3) != 0;
+          fx.skim(",the,a,x,b,");
           fx.settings.CompressorStatus = skim;
-          fx.settings.CompressorList = ",the,a,x,b,";
           const auto result = testing::readThrough(fx.engine, fx.state, fx.settings);
           EXPECT_EQ(result.error, "") << in.name << " " << layout.name << " width " << width;
           EXPECT_EQ(fx.state.FrameStartPosition, 1) << in.name << " " << layout.name;
@@ -94,14 +91,18 @@ TEST(Robustness, AMegabyteWithoutASpace) {
   const std::string text(1 << 20, 'm');
   for (const Layout& layout : Layouts) {
     EngineFixture fx(text, 1000);
-    fx.settings.ReadingMode = layout.mode;
-    fx.settings.LinesPerScreen = static_cast<std::uint8_t>(layout.lines);
-    fx.settings.WordsPerScreen = static_cast<std::uint8_t>(layout.perLine);
-    fx.state.LinesInFrame = static_cast<std::uint8_t>(layout.lines);
+    fx.layout(layout.mode, layout.lines, layout.perLine);
     const auto result = testing::readThrough(fx.engine, fx.state, fx.settings);
     EXPECT_EQ(result.error, "") << layout.name;
     EXPECT_GT(result.framesForward, 1000) << layout.name;
   }
+}
+
+std::string visible(const std::string& s) {
+  std::string out;
+  for (char c : s)
+    if (c != ' ' && c != '\r' && c != '-') out += c;
+  return out;
 }
 
 TEST(Robustness, NothingIsLostReadingForward) {
@@ -109,10 +110,7 @@ TEST(Robustness, NothingIsLostReadingForward) {
   const std::string text = "Alpha beta, gamma. Delta\r\repsilon 3.14 zeta-eta \"theta\" iota";
   for (const Layout& layout : Layouts) {
     EngineFixture fx(text, 120);
-    fx.settings.ReadingMode = layout.mode;
-    fx.settings.LinesPerScreen = static_cast<std::uint8_t>(layout.lines);
-    fx.settings.WordsPerScreen = static_cast<std::uint8_t>(layout.perLine);
-    fx.state.LinesInFrame = static_cast<std::uint8_t>(layout.lines);
+    fx.layout(layout.mode, layout.lines, layout.perLine);
     std::string shown;
     const bool columns =
         layout.mode == ReadingModeKind::Single || layout.mode == ReadingModeKind::Double;
@@ -126,13 +124,7 @@ TEST(Robustness, NothingIsLostReadingForward) {
           shown += l;
       }
     }
-    std::string visible;
-    for (char c : shown)
-      if (c != ' ' && c != '\r' && c != '-') visible += c;
-    std::string expected;
-    for (char c : text)
-      if (c != ' ' && c != '\r' && c != '-') expected += c;
-    EXPECT_EQ(visible, expected) << layout.name;
+    EXPECT_EQ(visible(shown), visible(text)) << layout.name;
   }
 }
 

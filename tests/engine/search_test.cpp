@@ -6,131 +6,87 @@
 #include <string>
 #include <vector>
 
-#include "engine/engine_state.h"
-#include "engine/settings_record.h"
-#include "engine/text_engine.h"
 #include "engine/text_helpers.h"
-#include "platform/fixed_width_measure.h"
+#include "engine_fixture.h"
 
 namespace engine {
 namespace {
 
+using testing::EngineFixture;
+using Positions = std::vector<std::int32_t>;
+
 const std::string Token = "<\\*#*\\>";
 
-// ---- Search text and whole-word matching --------------------------------------
-
-TEST(SearchText, IsLowerCasedAndTrimmed) {
+TEST(SearchText, IsLowerCasedAndTrimmedAsciiOnly) {
   EXPECT_EQ(normaliseSearchText("  The\t"), "the");
   EXPECT_EQ(normaliseSearchText("Of THE"), "of the");
   EXPECT_EQ(normaliseSearchText("\r\n "), "");
-  // Only ASCII letters change case.
   EXPECT_EQ(normaliseSearchText("\xC9T\xC9"), "\xC9t\xC9");
 }
 
 TEST(FindWholeWord, AcceptsOnlyWholeWords) {
   const struct {
-    const char* text;
-    const char* needle;
-    std::int64_t from;
-    std::int64_t expected;
-  } cases[] = {
-      {"other theme bathe the end", "the", 1, 19},
-      {"the other", "the", 1, 1},     // at the very start
-      {"theme", "the", 1, 0},         // start of the text, but part of a word
-      {"other", "the", 1, 0},         // inside a word
-      {"end the", "the", 1, 5},       // reaches the end of the text
-      {"THE End", "the", 1, 1},       // any case
-      {"(the)", "the", 1, 2},         // brackets are not letters
-      {"the1 the", "the", 1, 6},      // digits count as word characters
-      {"caf\xE9the", "the", 1, 5},    // accented letters do not
-      {"x the y the", "the", 3, 3},   // from the offset on
-      {"x the y the", "the", 4, 9},   // the next one after the offset
-      {"x the y the", "the", 10, 0},  // none after it
-      {"of the end", "of the", 1, 1}, // a phrase
-      {"the", "the", 0, 1},           // offsets below 1 count as 1
-      {"the", "the", 9, 0},           // offset past the end
-      {"the", "", 1, 0},              // nothing to look for
-      {"", "the", 1, 0},              // nowhere to look
-      {"thethe the", "the", 1, 8},    // overlapping candidates
-  };
+    const char *text, *needle;
+    std::int64_t from, expected;
+  } cases[] = {{"other theme bathe the end", "the", 1, 19},
+               {"the other", "the", 1, 1},
+               {"theme", "the", 1, 0},
+               {"other", "the", 1, 0},
+               {"end the", "the", 1, 5},
+               {"THE End", "the", 1, 1},
+               {"(the)", "the", 1, 2},
+               {"the1 the", "the", 1, 6},   // digits count as word characters
+               {"caf\xE9the", "the", 1, 5}, // accented letters do not
+               {"x the y the", "the", 3, 3},
+               {"x the y the", "the", 4, 9},
+               {"x the y the", "the", 10, 0},
+               {"of the end", "of the", 1, 1},
+               {"the", "the", 0, 1}, // offsets below 1 count as 1
+               {"the", "the", 9, 0},
+               {"the", "", 1, 0},
+               {"", "the", 1, 0},
+               {"thethe the", "the", 1, 8}};
   for (const auto& c : cases)
     EXPECT_EQ(findWholeWord(c.text, c.needle, c.from), c.expected)
         << '"' << c.text << "\" / \"" << c.needle << "\" from " << c.from;
 }
 
-// ---- The marker -------------------------------------------------------------------
-
-EngineState stateWithText(const std::string& text) {
-  EngineState st;
-  st.DocumentText = text;
-  st.TextLength = static_cast<std::int32_t>(text.size());
-  st.DocumentLength = static_cast<std::uint32_t>(text.size());
-  return st;
-}
-
-TEST(HighlightMarker, TokenIsSevenCharacters) {
-  EXPECT_EQ(HighlightToken.size(), 7u);
-  EXPECT_EQ(HighlightToken, Token);
-  EXPECT_EQ(HighlightMarker, '\x01');
-}
+// ---- The marker and the highlight ----------------------------------------------
 
 TEST(HighlightMarker, InsertAndRemoveRestoreTheText) {
+  EngineFixture fx;
+  fx.loadRaw("abc");
+  auto expectText = [&](const std::string& text) {
+    EXPECT_EQ(fx.state.DocumentText, text);
+    EXPECT_EQ(fx.state.TextLength, static_cast<std::int32_t>(text.size()));
+    EXPECT_EQ(fx.state.DocumentLength, text.size());
+  };
   for (std::int32_t p : {1, 2, 4}) {
-    EngineState st = stateWithText("abc");
-    ASSERT_TRUE(insertHighlightMarker(st, p)) << p;
-    std::string expected = "abc";
-    expected.insert(static_cast<std::size_t>(p) - 1, 1, '\x01');
-    EXPECT_EQ(st.DocumentText, expected);
-    EXPECT_EQ(st.TextLength, 4);
-    EXPECT_EQ(st.DocumentLength, 4u);
-    ASSERT_TRUE(removeHighlightMarker(st, p));
-    EXPECT_EQ(st.DocumentText, "abc");
-    EXPECT_EQ(st.TextLength, 3);
-    EXPECT_EQ(st.DocumentLength, 3u);
+    ASSERT_TRUE(insertHighlightMarker(fx.state, p)) << p;
+    expectText(std::string("abc").insert(static_cast<std::size_t>(p) - 1, 1, '\x01'));
+    ASSERT_TRUE(removeHighlightMarker(fx.state, p));
+    expectText("abc");
   }
+  // Positions outside the text, or no marker there, change nothing.
+  for (std::int32_t p : {0, -5, 5})
+    EXPECT_FALSE(insertHighlightMarker(fx.state, p)) << p;
+  for (std::int32_t p : {0, 4, 2})
+    EXPECT_FALSE(removeHighlightMarker(fx.state, p)) << p;
+  expectText("abc");
 }
-
-TEST(HighlightMarker, PositionsOutsideTheTextChangeNothing) {
-  EngineState st = stateWithText("abc");
-  EXPECT_FALSE(insertHighlightMarker(st, 0));
-  EXPECT_FALSE(insertHighlightMarker(st, -5));
-  EXPECT_FALSE(insertHighlightMarker(st, 5));
-  EXPECT_FALSE(removeHighlightMarker(st, 0));
-  EXPECT_FALSE(removeHighlightMarker(st, 4));
-  EXPECT_FALSE(removeHighlightMarker(st, 2)) << "no marker there";
-  EXPECT_EQ(st.DocumentText, "abc");
-  EXPECT_EQ(st.DocumentLength, 3u);
-  EXPECT_EQ(st.TextLength, 3);
-}
-
-TEST(HighlightMarker, FirstMarkerOfALineBecomesTheToken) {
-  std::string line = "go \x01the end \x01x";
-  ASSERT_TRUE(markHighlightInLine(line));
-  EXPECT_EQ(line, "go " + Token + "the end \x01x");
-  std::string plain = "no marker";
-  EXPECT_FALSE(markHighlightInLine(plain));
-  EXPECT_EQ(plain, "no marker");
-}
-
-// ---- Highlight split -----------------------------------------------------------
 
 TEST(HighlightSplit, CutsTheLineAroundTheMatch) {
   const struct {
     std::string line;
-    const char* search;
+    const char *search, *before, *match, *after;
     bool found;
-    const char* before;
-    const char* match;
-    const char* after;
-  } cases[] = {
-      {"go " + Token + "The end", "the", true, "go ", "The", " end"},
-      {Token + "the", " THE ", true, "", "the", ""},
-      {"a (" + Token + "the) b", "the", true, "a (", "the", ") b"},
-      {"a " + Token + "other the", "the", true, "a other ", "the", ""},
-      {"the a " + Token + "theme", "the", false, "the a theme", "", ""},
-      {"no token the", "the", false, "no token the", "", ""},
-      {"x " + Token + "of the y", "of the", true, "x ", "of the", " y"},
-  };
+  } cases[] = {{"go " + Token + "The end", "the", "go ", "The", " end", true},
+               {Token + "the", " THE ", "", "the", "", true},
+               {"a (" + Token + "the) b", "the", "a (", "the", ") b", true},
+               {"a " + Token + "other the", "the", "a other ", "the", "", true},
+               {"the a " + Token + "theme", "the", "the a theme", "", "", false},
+               {"no token the", "the", "no token the", "", "", false},
+               {"x " + Token + "of the y", "of the", "x ", "of the", " y", true}};
   for (const auto& c : cases) {
     const HighlightSplit split = splitHighlightedLine(c.line, c.search);
     EXPECT_EQ(split.found, c.found) << c.line;
@@ -144,68 +100,48 @@ TEST(HighlightSplit, CutsTheLineAroundTheMatch) {
 
 // A document in an engine, and a frame reader that takes a fixed number of
 // characters from CurrentPosition, so that these tests see only the search.
-struct SearchFixture {
-  EngineState st;
-  SettingsRecord settings;
-  platform::FixedWidthMeasure measure;
-  TextEngine engine{st, settings, measure};
+struct SearchFixture : EngineFixture {
   SearchState search;
   std::size_t frameChars = 12;
   std::vector<std::int32_t> frameStarts;
 
-  explicit SearchFixture(const std::string& text) {
-    st.DocumentText = text;
-    st.OriginalText = text;
-    st.TextLength = static_cast<std::int32_t>(text.size());
-    st.DocumentLength = static_cast<std::uint32_t>(text.size());
-    st.bannerTextWidth = 1000;
-    st.columnTextWidth = 1000;
+  explicit SearchFixture(const std::string& text, std::int32_t frameStart = 1) {
+    loadRaw(text);
+    state.FrameStartPosition = frameStart;
   }
 
   void readFrame() {
-    frameStarts.push_back(st.CurrentPosition);
-    st.FrameStartPosition = st.CurrentPosition;
-    for (auto& line : st.FrameLines)
+    frameStarts.push_back(state.CurrentPosition);
+    state.FrameStartPosition = state.CurrentPosition;
+    for (auto& line : state.FrameLines)
       line.clear();
-    const auto from = static_cast<std::size_t>(st.CurrentPosition - 1);
-    st.FrameLines[0] =
-        from < st.DocumentText.size() ? st.DocumentText.substr(from, frameChars) : "";
-    st.FrameText = st.FrameLines[0];
-    st.CurrentPosition += static_cast<std::int32_t>(st.FrameLines[0].size());
+    const auto from = static_cast<std::size_t>(state.CurrentPosition - 1);
+    state.FrameLines[0] =
+        from < state.DocumentText.size() ? state.DocumentText.substr(from, frameChars) : "";
+    state.FrameText = state.FrameLines[0];
+    state.CurrentPosition += static_cast<std::int32_t>(state.FrameLines[0].size());
   }
 
   SearchOutcome next(const std::string& text) {
     return findNext(engine, search, text, [this] { readFrame(); });
   }
-};
 
-std::vector<std::int32_t> matchesUntilNotFound(SearchFixture& f, const std::string& text) {
-  std::vector<std::int32_t> found;
-  for (int guard = 0; guard < 100; ++guard) {
-    const SearchOutcome o = f.next(text);
-    if (!o.found) break;
-    found.push_back(o.matchPosition);
+  Positions matchesUntilNotFound(const std::string& text) {
+    Positions found;
+    for (SearchOutcome o; found.size() < 100 && (o = next(text)).found;)
+      found.push_back(o.matchPosition);
+    return found;
   }
-  return found;
-}
+};
 
 TEST(FindNext, NeverStopsInsideOtherWords) {
   SearchFixture f("other theme bathe the thesis The end");
-  EXPECT_EQ(matchesUntilNotFound(f, "the"), (std::vector<std::int32_t>{19, 30}));
+  EXPECT_EQ(f.matchesUntilNotFound("the"), (Positions{19, 30}));
 }
 
-TEST(FindNext, FindsAMatchAtTheVeryStart) {
-  SearchFixture f("The cat sat");
-  const SearchOutcome o = f.next("the");
-  ASSERT_TRUE(o.found);
-  EXPECT_EQ(o.matchPosition, 1);
-  EXPECT_EQ(o.startedAt, 1);
-}
-
-TEST(FindNext, FirstSearchStartsAtTheFrameAndRemembersIt) {
-  SearchFixture f("the x the y the");
-  f.st.FrameStartPosition = 5;
-  f.st.CurrentPosition = 9;
+TEST(FindNext, FirstSearchStartsAtTheFrameAndTheNextOnePastTheMatch) {
+  SearchFixture f("the x the y the", 5);
+  f.state.CurrentPosition = 9;
   const SearchOutcome o = f.next("the");
   EXPECT_EQ(o.startedAt, 5);
   EXPECT_EQ(o.matchPosition, 7);
@@ -213,29 +149,22 @@ TEST(FindNext, FirstSearchStartsAtTheFrameAndRemembersIt) {
   EXPECT_EQ(f.search.LastMatch, 8);
   EXPECT_EQ(f.search.FindCount, 1);
   EXPECT_TRUE(f.search.MatchShown);
-  // The next search starts one past LastMatch.
   const SearchOutcome second = f.next("the");
   EXPECT_EQ(second.startedAt, 9);
   EXPECT_EQ(second.matchPosition, 13);
   EXPECT_EQ(f.search.FindCount, 2);
-}
-
-TEST(FindNext, FrameStartAtTheEndSearchesFromTheBeginning) {
-  SearchFixture f("the x the");
-  f.st.FrameStartPosition = 9;
-  const SearchOutcome o = f.next("the");
-  EXPECT_EQ(o.startedAt, 1);
-  EXPECT_EQ(o.matchPosition, 1);
+  // A frame at the very end searches from the beginning.
+  SearchFixture end("the x the", 9);
+  const SearchOutcome wrapped = end.next("the");
+  EXPECT_EQ(wrapped.startedAt, 1);
+  EXPECT_EQ(wrapped.matchPosition, 1);
 }
 
 TEST(FindNext, AfterTheLastMatchReportsNotFoundThenRestarts) {
-  SearchFixture f("the x the y the");
-  f.st.FrameStartPosition = 5;
-  EXPECT_EQ(matchesUntilNotFound(f, "the"), (std::vector<std::int32_t>{7, 13}));
-  // The not-found search returned to where the search began.
-  EXPECT_EQ(f.st.CurrentPosition, 5);
+  SearchFixture f("the x the y the", 5);
+  EXPECT_EQ(f.matchesUntilNotFound("the"), (Positions{7, 13}));
+  EXPECT_EQ(f.state.CurrentPosition, 5); // back where the search began
   EXPECT_EQ(f.search.FindCount, 2);
-
   // The same click again still finds nothing until the wrap step has run.
   EXPECT_FALSE(f.next("the").found);
   offerSearchRestart(f.search);
@@ -253,52 +182,40 @@ TEST(FindNext, RestartIsOfferedOnlyWhenThereIsMoreToSearch) {
     std::int32_t frameStart;
     int searchesBefore; // successful searches before the failing one
     bool offer;
-  } cases[] = {
-      {"nothing here", 1, 0, false}, // whole text searched, nothing anywhere
-      {"the x y z", 3, 0, true},     // started after the only match
-      {"the x y z", 1, 1, true},     // a match was shown before
-  };
+  } cases[] = {{"nothing here", 1, 0, false}, {"the x y z", 3, 0, true}, {"the x y z", 1, 1, true}};
   for (const auto& c : cases) {
-    SearchFixture f(c.text);
-    f.st.FrameStartPosition = c.frameStart;
+    SearchFixture f(c.text, c.frameStart);
     for (int i = 0; i < c.searchesBefore; ++i)
       ASSERT_TRUE(f.next("the").found) << c.text;
     const SearchOutcome o = f.next("the");
     EXPECT_FALSE(o.found) << c.text;
     EXPECT_EQ(o.offerRestart, c.offer) << c.text;
-    EXPECT_EQ(f.st.CurrentPosition, c.frameStart) << c.text;
+    EXPECT_EQ(f.state.CurrentPosition, c.frameStart) << c.text;
   }
-}
-
-TEST(FindNext, EmptySearchTextFindsNothing) {
-  SearchFixture f("the the");
-  EXPECT_FALSE(f.next("   ").found);
-  EXPECT_EQ(f.st.DocumentText, "the the");
+  SearchFixture empty("the the");
+  EXPECT_FALSE(empty.next("   ").found);
+  EXPECT_EQ(empty.state.DocumentText, "the the");
 }
 
 TEST(FindNext, DocumentIsUnchangedAfterManySearches) {
-  const std::string text = "The other day the theme of the talk was THE end.\rthe";
-  SearchFixture f(text);
-  for (int i = 0; i < 25; ++i) {
-    const SearchOutcome o = f.next(i % 7 == 6 ? "talk" : "the");
-    if (!o.found) offerSearchRestart(f.search);
-    ASSERT_EQ(f.st.DocumentText, text) << "after search " << i;
-    ASSERT_EQ(f.st.TextLength, static_cast<std::int32_t>(text.size()));
-    ASSERT_EQ(f.st.DocumentLength, text.size());
+  // The second text holds marker bytes of its own.
+  for (const std::string text :
+       {"The other day the theme of the talk was THE end.\rthe", "a\x01 the \x01the b"}) {
+    SearchFixture f(text);
+    for (int i = 0; i < 25; ++i) {
+      if (!f.next(i % 7 == 6 ? "talk" : "the").found) offerSearchRestart(f.search);
+      ASSERT_EQ(f.state.DocumentText, text) << "after search " << i;
+      ASSERT_EQ(f.state.TextLength, static_cast<std::int32_t>(text.size()));
+      ASSERT_EQ(f.state.DocumentLength, text.size());
+    }
   }
-}
-
-TEST(FindNext, FrameShowsTheTokenWhereTheMatchIs) {
-  SearchFixture f("a b c the end");
-  const SearchOutcome o = f.next("THE");
-  ASSERT_TRUE(o.found);
-  const std::string& line = f.st.FrameLines[0];
-  ASSERT_NE(line.find(Token), std::string::npos) << line;
-  EXPECT_EQ(line.find('\x01'), std::string::npos);
-  const HighlightSplit split = splitHighlightedLine(line, "THE");
-  EXPECT_TRUE(split.found);
-  EXPECT_EQ(split.match, "the");
-  EXPECT_NE(f.st.FrameText.find(Token), std::string::npos);
+  // Also when building the frame fails.
+  SearchFixture f("one the two");
+  EXPECT_THROW(findNext(f.engine, f.search, "the", [] { throw std::runtime_error("draw"); }),
+               std::runtime_error);
+  EXPECT_EQ(f.state.DocumentText, "one the two");
+  EXPECT_EQ(f.state.DocumentLength, 11u);
+  EXPECT_EQ(f.state.TextLength, 11);
 }
 
 TEST(FindNext, FrameIsRebuiltFromTheMatchWordWhenItMissesTheMatch) {
@@ -306,76 +223,48 @@ TEST(FindNext, FrameIsRebuiltFromTheMatchWordWhenItMissesTheMatch) {
   f.frameChars = 2;
   ASSERT_TRUE(f.next("the").found);
   ASSERT_FALSE(f.frameStarts.empty());
-  // The word of the match begins at the bracket.
-  EXPECT_EQ(f.frameStarts.back(), 3);
-  EXPECT_EQ(f.st.FrameLines[0], "(" + Token);
-}
-
-TEST(FindNext, FrameReaderDoesNotCountWords) {
-  SearchFixture f("one the two");
-  f.st.CountWords = true;
-  bool countedDuringFrame = false;
-  const SearchOutcome o = findNext(f.engine, f.search, "the", [&] {
-    countedDuringFrame = countedDuringFrame || f.st.CountWords;
-    f.readFrame();
-  });
-  EXPECT_TRUE(o.found);
-  EXPECT_FALSE(countedDuringFrame);
-  EXPECT_TRUE(f.st.CountWords);
-}
-
-TEST(FindNext, DocumentIsRestoredWhenBuildingTheFrameFails) {
-  SearchFixture f("one the two");
-  EXPECT_THROW(findNext(f.engine, f.search, "the", [] { throw std::runtime_error("draw"); }),
-               std::runtime_error);
-  EXPECT_EQ(f.st.DocumentText, "one the two");
-  EXPECT_EQ(f.st.DocumentLength, 11u);
-  EXPECT_EQ(f.st.TextLength, 11);
-}
-
-TEST(FindNext, DocumentHoldingMarkerBytesIsLeftIntact) {
-  const std::string text = "a\x01 the \x01the b";
-  SearchFixture f(text);
-  for (int i = 0; i < 6; ++i) {
-    if (!f.next("the").found) offerSearchRestart(f.search);
-    ASSERT_EQ(f.st.DocumentText, text);
-  }
+  EXPECT_EQ(f.frameStarts.back(), 3); // the word of the match begins at the bracket
+  EXPECT_EQ(f.state.FrameLines[0], "(" + Token);
 }
 
 // ---- Find Next with the engine's own line reader ----------------------------------
 
-struct EngineSearch {
-  EngineState st;
-  SettingsRecord settings;
-  platform::FixedWidthMeasure measure{10, 20};
-  TextEngine engine{st, settings, measure};
+struct EngineSearch : EngineFixture {
   SearchState search;
 
-  explicit EngineSearch(const std::string& text, int linesInFrame = 1) {
-    setDocumentText(st, text);
-    st.bannerTextWidth = 10000;
-    st.columnTextWidth = 10000;
-    st.LinesInFrame = static_cast<std::uint8_t>(linesInFrame);
-    settings.WordsPerScreen = 6;
-    settings.LinesPerScreen = static_cast<std::uint8_t>(linesInFrame);
+  explicit EngineSearch(const std::string& text, int lines = 1,
+                        ReadingModeKind mode = ReadingModeKind::Banner)
+      : EngineFixture(text) {
+    layout(mode, lines, 6);
   }
+
+  bool next(const std::string& text) { return findNext(engine, search, text).found; }
 
   // The frame line holding the token, split for drawing.
   HighlightSplit highlighted(const std::string& wanted) const {
-    for (const auto& line : st.FrameLines)
+    for (const auto& line : state.FrameLines)
       if (line.find(Token) != std::string::npos) return splitHighlightedLine(line, wanted);
     return {};
   }
 };
 
-TEST(FindNextInFrames, MatchEndsTheFirstLineOfItsFrame) {
-  EngineSearch f("one two three four five six seven eight nine ten the end");
-  ASSERT_TRUE(findNext(f.engine, f.search, "the").found);
-  const HighlightSplit split = f.highlighted("the");
-  ASSERT_TRUE(split.found) << f.st.FrameLines[0];
-  // Five words of context before the match fill the six-word line.
-  EXPECT_EQ(split.before, "six seven eight nine ten ");
-  EXPECT_EQ(split.match, "the");
+TEST(FindNextInFrames, FrameShowsTheContextBeforeTheMatch) {
+  const struct {
+    const char *text, *search, *before;
+    ReadingModeKind mode;
+  } cases[] = {// Five words of context before the match fill the six-word line.
+               {"one two three four five six seven eight nine ten the end", "the",
+                "six seven eight nine ten ", ReadingModeKind::Banner},
+               {"First one here. The cat sat on the mat. Last words.", "mat", "The cat sat on the ",
+                ReadingModeKind::Sentence}};
+  for (const auto& c : cases) {
+    EngineSearch f(c.text, c.mode == ReadingModeKind::Sentence ? 3 : 1, c.mode);
+    ASSERT_TRUE(f.next(c.search));
+    const HighlightSplit split = f.highlighted(c.search);
+    ASSERT_TRUE(split.found) << f.state.FrameLines[0];
+    EXPECT_EQ(split.before, c.before);
+    EXPECT_EQ(split.match, c.search);
+  }
 }
 
 TEST(FindNextInFrames, FrameBeginsNoFurtherThanAHundredCharactersBack) {
@@ -383,66 +272,42 @@ TEST(FindNextInFrames, FrameBeginsNoFurtherThanAHundredCharactersBack) {
   for (int i = 0; i < 40; ++i)
     text += "abcdefghij ";
   const auto match = static_cast<std::int32_t>(text.size()) + 1;
-  text += "the end";
-  EngineSearch f(text);
-  f.settings.WordsPerScreen = 6;
-  f.st.bannerTextWidth = 100000;
-  ASSERT_TRUE(findNext(f.engine, f.search, "the").found);
-  EXPECT_GE(f.st.FrameStartPosition, match - MaxSearchStepBack);
-  EXPECT_LE(f.st.FrameStartPosition, match);
+  EngineSearch f(text + "the end");
+  f.state.bannerTextWidth = 100000;
+  ASSERT_TRUE(f.next("the"));
+  EXPECT_GE(f.state.FrameStartPosition, match - MaxSearchStepBack);
+  EXPECT_LE(f.state.FrameStartPosition, match);
   EXPECT_TRUE(f.highlighted("the").found);
-}
-
-TEST(FindNextInFrames, SentenceModeShowsTheWholeSentence) {
-  EngineSearch f("First one here. The cat sat on the mat. Last words.", 3);
-  f.settings.ReadingMode = ReadingModeKind::Sentence;
-  ASSERT_TRUE(findNext(f.engine, f.search, "mat").found);
-  const HighlightSplit split = f.highlighted("mat");
-  ASSERT_TRUE(split.found);
-  EXPECT_EQ(split.before, "The cat sat on the ");
-  EXPECT_EQ(split.match, "mat");
 }
 
 TEST(FindNextInFrames, EveryMatchIsShownAndTheTextNeverChanges) {
   const std::string text =
       "The theme of the day.\rOther things, the rest;\r\r\"The\" end (the) bathe THE";
   EngineSearch f(text, 3);
-  std::vector<std::int32_t> found;
+  Positions found;
   for (int i = 0; i < 20; ++i) {
     const SearchOutcome o = findNext(f.engine, f.search, "the");
-    ASSERT_EQ(f.st.DocumentText, text);
-    ASSERT_EQ(f.st.DocumentLength, text.size());
-    ASSERT_EQ(f.st.TextLength, static_cast<std::int32_t>(text.size()));
+    ASSERT_EQ(f.state.DocumentText, text);
+    ASSERT_EQ(f.state.DocumentLength, text.size());
+    ASSERT_EQ(f.state.TextLength, static_cast<std::int32_t>(text.size()));
     if (!o.found) break;
     found.push_back(o.matchPosition);
     const HighlightSplit split = f.highlighted("the");
     EXPECT_TRUE(split.found) << "match at " << o.matchPosition;
     EXPECT_EQ(lowerCase(split.match), "the");
   }
-  EXPECT_EQ(found, (std::vector<std::int32_t>{1, 14, 37, 49, 59, 70}));
-}
-
-TEST(FindNextInFrames, AutoSkimIsOffWhileSearching) {
-  EngineSearch f("cat the dog");
-  f.settings.CompressorStatus = true;
-  f.settings.CompressorList = ",the,of,a, ";
-  beginFind(f.search, f.settings);
-  ASSERT_TRUE(findNext(f.engine, f.search, "the").found);
-  EXPECT_EQ(f.highlighted("the").match, "the");
-  endFind(f.search, f.settings);
-  EXPECT_TRUE(f.settings.CompressorStatus);
+  EXPECT_EQ(found, (Positions{1, 14, 37, 49, 59, 70}));
 }
 
 TEST(FindNextInFrames, SearchingCountsNoWordsRead) {
   EngineSearch f("one two the three the four");
-  f.st.CountWords = true;
-  f.st.WordCounter = 7;
-  ASSERT_TRUE(findNext(f.engine, f.search, "the").found);
-  ASSERT_TRUE(findNext(f.engine, f.search, "the").found);
-  EXPECT_EQ(f.st.WordCounter, 7u);
+  f.state.CountWords = true;
+  f.state.WordCounter = 7;
+  ASSERT_TRUE(f.next("the"));
+  ASSERT_TRUE(f.next("the"));
+  EXPECT_EQ(f.state.WordCounter, 7u);
+  EXPECT_TRUE(f.state.CountWords);
 }
-
-// ---- Opening and closing the bar --------------------------------------------------
 
 TEST(FindBarState, AutoSkimIsOffWhileTheBarIsOpen) {
   for (bool skimOn : {false, true}) {
@@ -450,18 +315,13 @@ TEST(FindBarState, AutoSkimIsOffWhileTheBarIsOpen) {
     settings.CompressorStatus = skimOn;
     SearchState search;
     beginFind(search, settings);
-    EXPECT_TRUE(search.FindActive);
-    EXPECT_FALSE(settings.CompressorStatus);
+    EXPECT_TRUE(search.FindActive && !settings.CompressorStatus);
     beginFind(search, settings); // opened again while open
-    search.FindCount = 3;
-    search.LastMatch = 40;
-    search.MatchShown = true;
+    search = {true, 3, 5, 40, true, search.SkimWasOn};
     endFind(search, settings);
     EXPECT_EQ(settings.CompressorStatus, skimOn);
-    EXPECT_FALSE(search.FindActive);
-    EXPECT_EQ(search.FindCount, 0);
-    EXPECT_EQ(search.LastMatch, 0);
-    EXPECT_FALSE(search.MatchShown);
+    EXPECT_TRUE(!search.FindActive && search.FindCount == 0 && search.LastMatch == 0 &&
+                !search.MatchShown);
   }
 }
 

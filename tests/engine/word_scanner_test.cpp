@@ -29,12 +29,10 @@ TEST_P(WordSplitting, ReadsTheExpectedWords) {
 INSTANTIATE_TEST_SUITE_P(
     Scanner, WordSplitting,
     ::testing::Values(
-        WordCase{"plain", "Hello world", {"Hello ", "world "}},
         WordCase{"decimal", "It costs 3.50 dollars", {"It ", "costs ", "3.50 ", "dollars "}},
         WordCase{"thousands", "There were 1,000 men.", {"There ", "were ", "1,000 ", "men."}},
         WordCase{"abbreviation", "Mr. Smith came.", {"Mr. ", "Smith ", "came."}},
         WordCase{"domainSuffix", "Open readme.txt now", {"Open ", "readme.txt ", "now "}},
-        WordCase{"htmlThroughHtm", "See page.html here", {"See ", "page.html ", "here "}},
         WordCase{"email", "Mail me@example.org today", {"Mail ", "me@example.org ", "today "}},
         WordCase{"initials", "J. R. Tolkien", {"J. ", "R. ", "Tolkien "}},
         WordCase{"hyphen", "well-known fact", {"well-", "known ", "fact "}},
@@ -48,11 +46,9 @@ INSTANTIATE_TEST_SUITE_P(
         WordCase{"manyLineBreaks", "end\r\r\r\r\rNext", {"end   ", "Next "}},
         WordCase{"threeLineBreaks", "end\r\r\rNext", {"end ", "Next "}},
         WordCase{"indentation", "     Indented", {"   Indented"}},
-        WordCase{"smallIndentation", "  Indented", {"  Indented"}},
         WordCase{"lastSingleCharacter", "It was I", {"It ", "was I"}},
         WordCase{"lineFeedsDropped", "a\n\nbc", {"a ", "bc "}},
         WordCase{"lastCharacterAfterBreak", "a\r\rb", {"a b"}},
-        WordCase{"onlySeparators", " ,;-", {" ,;-"}},
         WordCase{"bellAfterDot", "end.\x07\x07 next", {"end. ", "next "}},
         WordCase{"accented", "caf\xE9 cr\xE8me", {"caf\xE9 ", "cr\xE8me "}}),
     [](const auto& info) { return info.param.name; });
@@ -114,7 +110,6 @@ INSTANTIATE_TEST_SUITE_P(
                       SentenceCase{"ellipsisCharacter", "So\x85 then", true},
                       SentenceCase{"semicolonBeforeUpper", "Stop; Go", true},
                       SentenceCase{"semicolonBeforeLower", "Stop; go", false},
-                      SentenceCase{"exclamationBeforeUpper", "Hey! You", true},
                       SentenceCase{"exclamationBeforeLower", "Hey! you", false},
                       SentenceCase{"stopBeforeNumber", "Total. 42 more", true},
                       SentenceCase{"colonBeforeSpaces", "Note:   here", false},
@@ -124,7 +119,6 @@ INSTANTIATE_TEST_SUITE_P(
                       SentenceCase{"closingQuoteTwoSpacesLower", "Yes.\"  he said", true},
                       SentenceCase{"closingQuoteUpper", "Yes.\" He said", true},
                       SentenceCase{"commaLaterInTail", "Yes., no", false},
-                      SentenceCase{"questionThenComma", "Yes?, no", false},
                       SentenceCase{"lastWord", "End", true}),
     [](const auto& info) { return info.param.name; });
 
@@ -169,7 +163,6 @@ INSTANTIATE_TEST_SUITE_P(
     Rules, RowBreaks,
     ::testing::Values(
         RowCase{"singleBreakJoins", "one\rtwo more", SourceKind::PlainText, {}, false, 1},
-        RowCase{"noBreak", "one two more", SourceKind::PlainText, {}, false, 0},
         RowCase{"emptyLine", "one\r\rtwo more", SourceKind::PlainText, {}, true, 2},
         RowCase{"sentenceAndBreak", "one.\rtwo more", SourceKind::PlainText, {}, true, 1},
         RowCase{"nextOpensWithMark", "one\r(two more", SourceKind::PlainText, {}, true, 1},
@@ -183,7 +176,6 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"wordRule12Doubles", "one\rtwo more", SourceKind::Word, {12}, true, 2},
         RowCase{"pdfRule13", "one\rtwo more", SourceKind::Pdf, {13}, true, 1},
         RowCase{"outlookRule15", "one\rtwo more", SourceKind::Outlook, {15}, true, 2},
-        RowCase{"outlookExpressRule15", "one\rtwo more", SourceKind::OutlookExpress, {15}, true, 2},
         RowCase{"outlookWithoutRule", "one\rtwo more", SourceKind::Outlook, {}, false, 1},
         RowCase{"webPageAlways", "one\rtwo more", SourceKind::WebPage, {}, true, 1}),
     [](const auto& info) { return info.param.name; });
@@ -222,28 +214,6 @@ INSTANTIATE_TEST_SUITE_P(
                     true},
         HeadingCase{"notFollowedByEmptyLine", "Para.\r\r\rSub title.\rBody.", "Sub", false, false}),
     [](const auto& info) { return info.param.name; });
-
-// ---- AutoSkim inside the scanner --------------------------------------------------
-
-TEST(ScannerAutoSkim, DropsListedWordsWithTheirTail) {
-  EngineFixture fx("The cat, the, hat");
-  fx.settings.CompressorStatus = true;
-  fx.settings.CompressorList = ",the,of,a, ";
-  EXPECT_EQ(fx.words(), (Words{"\xB7", "cat, ", "\xB7", "hat "}));
-  fx.settings.CompressorReplaceSelection = ReplaceSelection::Hide;
-  fx.state.CurrentPosition = 1;
-  EXPECT_EQ(fx.words(), (Words{"", "cat, ", "", "hat "}));
-}
-
-TEST(ScannerAutoSkim, DroppedWordStillEndsTheRow) {
-  EngineFixture fx("go to the\r\rnext");
-  fx.settings.CompressorStatus = true;
-  fx.settings.CompressorList = ",the,";
-  fx.engine.getNextWord();
-  fx.engine.getNextWord();
-  EXPECT_EQ(fx.engine.getNextWord(), "\xB7");
-  EXPECT_TRUE(fx.state.RowBreak);
-}
 
 } // namespace
 } // namespace engine
