@@ -9,119 +9,70 @@ namespace {
 
 using namespace std::string_literals;
 
-std::string allBytes() {
+TEST(Cp1252, AllBytesRoundTripThroughUnicode) {
   std::string bytes;
-  for (int b = 0; b < 256; ++b)
+  for (int b = 0; b < 256; ++b) {
     bytes.push_back(static_cast<char>(b));
-  return bytes;
-}
-
-TEST(Cp1252Table, HighRangeFollowsWindows1252) {
-  struct Case {
-    unsigned char byte;
-    char32_t unicode;
-  };
-  const Case cases[] = {{0x80, U'€'}, {0x82, U'‚'}, {0x83, U'ƒ'}, {0x84, U'„'}, {0x85, U'…'},
-                        {0x86, U'†'}, {0x87, U'‡'}, {0x88, U'ˆ'}, {0x89, U'‰'}, {0x8A, U'Š'},
-                        {0x8B, U'‹'}, {0x8C, U'Œ'}, {0x8E, U'Ž'}, {0x91, U'‘'}, {0x92, U'’'},
-                        {0x93, U'“'}, {0x94, U'”'}, {0x95, U'•'}, {0x96, U'–'}, {0x97, U'—'},
-                        {0x98, U'˜'}, {0x99, U'™'}, {0x9A, U'š'}, {0x9B, U'›'}, {0x9C, U'œ'},
-                        {0x9E, U'ž'}, {0x9F, U'Ÿ'}};
-  for (const Case& c : cases) {
-    EXPECT_EQ(cp1252ToUnicode(c.byte), c.unicode) << std::hex << int(c.byte);
-    EXPECT_EQ(unicodeToCp1252(c.unicode), c.byte) << std::hex << int(c.byte);
+    const char32_t unicode = cp1252ToUnicode(static_cast<unsigned char>(b));
+    EXPECT_EQ(unicodeToCp1252(unicode), b) << b;
+    if (b < 0x80 || b > 0x9F) {
+      EXPECT_EQ(unicode, char32_t(b)) << b; // ASCII and Latin-1 stand for themselves
+    }
   }
+  const std::string utf8 = cp1252ToUtf8(bytes);
+  EXPECT_TRUE(isValidUtf8(utf8));
+  EXPECT_EQ(utf8ToCp1252(utf8), bytes);
+  const std::u16string utf16 = cp1252ToUtf16(bytes);
+  ASSERT_EQ(utf16.size(), 256u);
+  EXPECT_EQ(utf16[0x80], u'€');
+  EXPECT_EQ(utf16ToCp1252(utf16), bytes);
+  EXPECT_EQ(cp1252ToUtf8("caf\xE9 \x80 \x93ok\x94"), "café € “ok”");
 }
 
-TEST(Cp1252Table, UnassignedBytesStandForControlCharacters) {
-  for (unsigned char byte : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
+TEST(Cp1252, UnassignedBytesStandForControlsAndAssignedControlsHaveNoByte) {
+  for (unsigned char byte : {0x81, 0x8D, 0x8F, 0x90, 0x9D})
     EXPECT_EQ(cp1252ToUnicode(byte), char32_t(byte));
-    EXPECT_EQ(unicodeToCp1252(char32_t(byte)), byte);
-  }
-}
-
-TEST(Cp1252Table, LowAndLatin1RangesAreIdentical) {
-  for (int byte = 0; byte < 256; ++byte) {
-    if (byte >= 0x80 && byte <= 0x9F) continue;
-    EXPECT_EQ(cp1252ToUnicode(static_cast<unsigned char>(byte)), char32_t(byte));
-  }
-}
-
-TEST(Cp1252Table, ControlCharactersWithAssignedBytesHaveNoByte) {
   // U+0080 and U+0099 are C1 controls whose bytes the code page gave to € and ™.
   for (char32_t c : {U'\u0080', U'\u0099', U'\u009F', U'\u0100', U'\u20AD', U'\U0001F600'})
     EXPECT_EQ(unicodeToCp1252(c), std::nullopt) << std::hex << unsigned(c);
 }
 
-TEST(Cp1252RoundTrip, AllBytesThroughUtf8) {
-  const std::string bytes = allBytes();
-  const std::string utf8 = cp1252ToUtf8(bytes);
-  EXPECT_TRUE(isValidUtf8(utf8));
-  EXPECT_EQ(utf8ToCp1252(utf8), bytes);
-}
-
-TEST(Cp1252RoundTrip, AllBytesThroughUtf16) {
-  const std::string bytes = allBytes();
-  const std::u16string utf16 = cp1252ToUtf16(bytes);
-  ASSERT_EQ(utf16.size(), 256u);
-  EXPECT_EQ(utf16[0x80], u'€');
-  EXPECT_EQ(utf16ToCp1252(utf16), bytes);
-}
-
-TEST(Cp1252ToUtf8, EncodesKnownCharacters) {
-  EXPECT_EQ(cp1252ToUtf8("caf\xE9 \x80 \x93ok\x94"), "café € “ok”");
-  EXPECT_EQ(cp1252ToUtf8(""), "");
-}
-
-TEST(Utf8ToCp1252, ConvertsAndReplacesWhatTheCodePageLacks) {
+TEST(Utf8ToCp1252, RecognisesWellFormedUtf8AndReplacesWhatTheCodePageLacks) {
   struct Case {
-    std::string utf8, expected;
+    std::string utf8;
+    bool valid;
+    std::string cp1252;
   };
   const Case cases[] = {
-      {"plain", "plain"},
-      {"naïve café", "na\xEFve caf\xE9"},
-      {"“quoted” – dash…", "\x93quoted\x94 \x96 dash\x85"},
-      {"Ωmega", "?mega"},           // Greek is not in the code page
-      {"a😀b", "a?b"},               // one '?' for a four-byte character
-      {"日本", "??"},               // one '?' per character, not per byte
-      {"\xC3", "?"},                // cut off
-      {"a\xE2\x82z", "a??z"},       // cut off inside, every stray byte a '?'
-      {"\xC0\xAF", "??"},           // overlong slash
-      {"\xED\xA0\x80", "???"},      // an encoded surrogate
-      {"\xF4\x90\x80\x80", "????"}, // beyond U+10FFFF
-      {"\x80x", "?x"},              // a lone continuation byte
-      {"\xC2\x81", "\x81"},         // U+0081 keeps its byte
+      {"", true, ""},
+      {"naïve café", true, "na\xEFve caf\xE9"},
+      {"“quoted” – dash…", true, "\x93quoted\x94 \x96 dash\x85"},
+      {"Ωmega", true, "?mega"},            // Greek is not in the code page
+      {"a😀b", true, "a?b"},                // one '?' for a four-byte character
+      {"日本", true, "??"},                // one '?' per character, not per byte
+      {"\xF4\x8F\xBF\xBF", true, "?"},     // U+10FFFF
+      {"\xC2\x81", true, "\x81"},          // U+0081 keeps its byte
+      {"caf\xE9", false, "caf?"},          // code page 1252 é
+      {"\xC3", false, "?"},                // cut off
+      {"a\xE2\x82z", false, "a??z"},       // cut off inside, every stray byte a '?'
+      {"\xC0\xAF", false, "??"},           // overlong slash
+      {"\xE0\x80\xAF", false, "???"},      // overlong
+      {"\xED\xA0\x80", false, "???"},      // an encoded surrogate
+      {"\xF4\x90\x80\x80", false, "????"}, // beyond U+10FFFF
+      {"\xF5\x80\x80\x80", false, "????"}, // lead byte beyond the range
+      {"\x80x", false, "?x"},              // a lone continuation byte
+      {"\xFF", false, "?"},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(utf8ToCp1252(c.utf8), c.expected) << c.utf8;
+  for (const Case& c : cases) {
+    EXPECT_EQ(isValidUtf8(c.utf8), c.valid) << c.utf8;
+    EXPECT_EQ(utf8ToCp1252(c.utf8), c.cp1252) << c.utf8;
+  }
 }
 
 TEST(Utf16ToCp1252, ReplacesSurrogatesAndUnknownCharacters) {
   EXPECT_EQ(utf16ToCp1252(u"é€\U0001F600x"), "\xE9\x80?x");
   EXPECT_EQ(utf16ToCp1252(std::u16string{u'a', char16_t(0xD800), u'b'}), "a?b");
   EXPECT_EQ(utf16ToCp1252(std::u16string{char16_t(0xDC00)}), "?");
-}
-
-TEST(IsValidUtf8, AcceptsWellFormedAndRejectsMalformed) {
-  struct Case {
-    std::string bytes;
-    bool valid;
-  };
-  const Case cases[] = {
-      {"", true},
-      {"ascii only", true},
-      {"é€😀", true},
-      {"\xF4\x8F\xBF\xBF", true},  // U+10FFFF
-      {"caf\xE9", false},          // code page 1252 é
-      {"\xE2\x82", false},         // cut off
-      {"\xC1\xBF", false},         // overlong
-      {"\xE0\x80\xAF", false},     // overlong
-      {"\xED\xBF\xBF", false},     // surrogate
-      {"\xF5\x80\x80\x80", false}, // lead byte beyond the range
-      {"\xFF", false},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(isValidUtf8(c.bytes), c.valid) << c.bytes;
 }
 
 TEST(NormaliseLineEnds, CrLfAndLoneLfBecomeCr) {

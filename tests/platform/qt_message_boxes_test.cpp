@@ -10,10 +10,8 @@
 namespace platform {
 namespace {
 
-using testing::qtApp;
-
-TEST(QtMessageBox, CaptionIconTextAndOkButton) {
-  qtApp();
+TEST(QtMessageBox, CaptionIconPlainTextAndOkButton) {
+  testing::qtApp();
   const std::pair<MessageKind, QMessageBox::Icon> cases[] = {
       {MessageKind::Error, QMessageBox::Critical},
       {MessageKind::Information, QMessageBox::Information},
@@ -26,17 +24,14 @@ TEST(QtMessageBox, CaptionIconTextAndOkButton) {
     EXPECT_EQ(box->text(), "Please check if the specified file exists on your harddisk !");
     EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
   }
-}
-
-TEST(QtMessageBox, TextIsConvertedFromTheCodePageAndShownPlain) {
-  qtApp();
+  // Text is converted from the code page and shown as it is, never as markup.
   auto box = makeMessageBox(MessageKind::Plain, "<b>caf\xE9</b> \x93quoted\x94");
   EXPECT_EQ(box->text(), QString::fromUtf8("<b>café</b> “quoted”"));
   EXPECT_EQ(box->textFormat(), Qt::PlainText);
 }
 
 TEST(QtMessageBox, ShowWaitsUntilTheUserPressesOk) {
-  qtApp();
+  testing::qtApp();
   QString seenText;
   QTimer::singleShot(0, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -47,16 +42,6 @@ TEST(QtMessageBox, ShowWaitsUntilTheUserPressesOk) {
   QtMessageBoxes boxes;
   boxes.information("Done.");
   EXPECT_EQ(seenText, "Done.");
-}
-
-TEST(RecordingMessageBoxes, KeepsKindAndTextInOrder) {
-  RecordingMessageBoxes boxes;
-  boxes.error("bad");
-  boxes.information("fine");
-  boxes.plain("so");
-  EXPECT_EQ(boxes.shown, (std::vector<ShownMessage>{{MessageKind::Error, "bad"},
-                                                    {MessageKind::Information, "fine"},
-                                                    {MessageKind::Plain, "so"}}));
 }
 
 } // namespace
