@@ -10,75 +10,41 @@
 namespace controls {
 namespace {
 
-// Records the notifications of an image as short strings.
-struct Journal {
-  std::vector<std::string> events;
+using Events = std::vector<std::string>;
 
-  void watch(TMyImage& image) {
-    image.OnEndDock = [this](TMyImage&, const Control* target, int x, int y) {
-      events.push_back("enter " + std::string(target ? "target" : "none") + " " +
-                       std::to_string(x) + "," + std::to_string(y));
-    };
-    image.OnEndDrag = [this](TMyImage&, const Control* target, int x, int y) {
-      events.push_back("leave " + std::string(target ? "target" : "none") + " " +
-                       std::to_string(x) + "," + std::to_string(y));
-    };
-    image.OnClick = [this](TMyImage&) { events.push_back("click"); };
-    image.OnMouseDown = [this](TMyImage&, TMouseButton, int x, int y) {
-      events.push_back("down " + std::to_string(x) + "," + std::to_string(y));
-    };
-    image.OnMouseUp = [this](TMyImage&, TMouseButton, int x, int y) {
-      events.push_back("up " + std::to_string(x) + "," + std::to_string(y));
-    };
-    image.OnMouseMove = [this](TMyImage&, int x, int y) {
-      events.push_back("move " + std::to_string(x) + "," + std::to_string(y));
-    };
-  }
-};
-
-TEST(MyImageHover, EnteringAndLeavingRaiseTheTwoNotificationsWithoutTarget) {
-  TMyImage image;
-  Journal journal;
-  journal.watch(image);
-  image.mouseEnter();
-  EXPECT_TRUE(image.MouseInside());
-  image.mouseLeave();
-  EXPECT_FALSE(image.MouseInside());
-  EXPECT_EQ(journal.events,
-            (std::vector<std::string>{"enter none -100,-100", "leave none -100,-100"}));
+// Records the notifications of an image as short strings ("enter -100,-100");
+// a notification with a target is marked "+target".
+void watch(TMyImage& image, Events& events) {
+  auto log = [&events](const char* what, int x, int y, const Control* target = nullptr) {
+    events.push_back(what + std::to_string(x) + "," + std::to_string(y) +
+                     (target ? "+target" : ""));
+  };
+  image.OnEndDock = [log](TMyImage&, const Control* t, int x, int y) { log("enter ", x, y, t); };
+  image.OnEndDrag = [log](TMyImage&, const Control* t, int x, int y) { log("leave ", x, y, t); };
+  image.OnMouseDown = [log](TMyImage&, TMouseButton, int x, int y) { log("down ", x, y); };
+  image.OnMouseUp = [log](TMyImage&, TMouseButton, int x, int y) { log("up ", x, y); };
+  image.OnMouseMove = [log](TMyImage&, int x, int y) { log("move ", x, y); };
+  image.OnClick = [&events](TMyImage&) { events.push_back("click"); };
 }
 
-TEST(MyImageHover, EnterAndLeaveAlternate) {
+TEST(MyImageHover, EnterAndLeaveAlternateAndCarryNoTargetOrPosition) {
+  const std::string enter = "enter -100,-100", leave = "leave -100,-100";
   const struct {
     const char* sequence; // e = enter, l = leave
-    std::vector<std::string> expected;
+    Events expected;
   } cases[] = {
-      {"ee", {"enter none -100,-100"}},
-      {"l", {}},
-      {"elel",
-       {"enter none -100,-100", "leave none -100,-100", "enter none -100,-100",
-        "leave none -100,-100"}},
-      {"ell", {"enter none -100,-100", "leave none -100,-100"}},
+      {"el", {enter, leave}},  {"ee", {enter}}, {"l", {}}, {"elel", {enter, leave, enter, leave}},
+      {"ell", {enter, leave}},
   };
   for (const auto& c : cases) {
     TMyImage image;
-    Journal journal;
-    journal.watch(image);
-    for (const char* s = c.sequence; *s; ++s) {
-      if (*s == 'e') image.mouseEnter();
-      if (*s == 'l') image.mouseLeave();
-    }
-    EXPECT_EQ(journal.events, c.expected) << c.sequence;
+    Events events;
+    watch(image, events);
+    for (const char* s = c.sequence; *s; ++s)
+      *s == 'e' ? image.mouseEnter() : image.mouseLeave();
+    EXPECT_EQ(events, c.expected) << c.sequence;
+    EXPECT_EQ(image.MouseInside(), c.sequence[std::string(c.sequence).size() - 1] == 'e');
   }
-}
-
-TEST(MyImageHover, NoHandlersMeansNoNotificationAndNoFailure) {
-  TMyImage image;
-  image.mouseEnter();
-  image.mouseLeave();
-  image.mouseDown(TMouseButton::mbLeft, 1, 1);
-  image.mouseUp(TMouseButton::mbLeft, 1, 1);
-  EXPECT_FALSE(image.MouseInside());
 }
 
 TEST(MyImageClicks, ALeftPressAndReleaseOverTheImageClicksBeforeTheRelease) {
@@ -87,7 +53,7 @@ TEST(MyImageClicks, ALeftPressAndReleaseOverTheImageClicksBeforeTheRelease) {
     TMouseButton button;
     bool press;
     int upX, upY;
-    std::vector<std::string> expected;
+    Events expected;
   } cases[] = {
       {"inside", TMouseButton::mbLeft, true, 5, 6, {"down 2,3", "click", "up 5,6"}},
       {"released outside", TMouseButton::mbLeft, true, 12, 6, {"down 2,3", "up 12,6"}},
@@ -98,48 +64,45 @@ TEST(MyImageClicks, ALeftPressAndReleaseOverTheImageClicksBeforeTheRelease) {
   for (const auto& c : cases) {
     TMyImage image;
     image.setBounds(0, 0, 12, 12);
-    Journal journal;
-    journal.watch(image);
+    Events events;
+    watch(image, events);
     if (c.press) image.mouseDown(c.button, 2, 3);
     image.mouseUp(c.button, c.upX, c.upY);
-    EXPECT_EQ(journal.events, c.expected) << c.what;
+    image.mouseMove(7, -2); // moves pass on in control coordinates
+    Events expected = c.expected;
+    expected.push_back("move 7,-2");
+    EXPECT_EQ(events, expected) << c.what;
   }
 }
 
-TEST(MyImageClicks, MovesArePassedOnInControlCoordinates) {
+TEST(MyImage, WithoutHandlersEventsRaiseNothingAndDoNotFail) {
   TMyImage image;
-  Journal journal;
-  journal.watch(image);
-  image.mouseMove(7, -2);
-  EXPECT_EQ(journal.events, (std::vector<std::string>{"move 7,-2"}));
+  image.mouseEnter();
+  image.mouseLeave();
+  image.mouseDown(TMouseButton::mbLeft, 1, 1);
+  image.mouseMove(2, 2);
+  image.mouseUp(TMouseButton::mbLeft, 1, 1);
+  EXPECT_FALSE(image.MouseInside());
 }
 
-TEST(MyImagePicture, PaintsItsPictureByNameAtTheOrigin) {
+TEST(MyImagePicture, PaintsItsPictureByNameAtTheOriginAndRepaintsOnChange) {
   TMyImage image;
+  int repaints = 0;
+  image.setChangeListener([&] { ++repaints; });
   platform::RecordingCanvas canvas;
   image.paint(canvas);
   EXPECT_TRUE(canvas.ops().empty());
   image.setPicture("orangedot");
+  image.setPicture("orangedot");
+  image.setStretch(true);
+  image.setTransparent(true);
+  EXPECT_EQ(repaints, 3);
   image.paint(canvas);
   const auto images = canvas.opsOfKind(platform::DrawOp::Kind::Image);
   ASSERT_EQ(images.size(), 1u);
   EXPECT_EQ(images[0].text, "orangedot");
   EXPECT_EQ(images[0].x, 0);
   EXPECT_EQ(images[0].y, 0);
-}
-
-TEST(MyImagePicture, ChangingThePictureOrItsModeRepaints) {
-  TMyImage image;
-  int repaints = 0;
-  image.setChangeListener([&] { ++repaints; });
-  image.setPicture("dotonblack");
-  image.setPicture("dotonblack");
-  image.setStretch(true);
-  image.setTransparent(true);
-  image.setHint("Go To End");
-  image.setCursor(TCursor::crHandPoint);
-  EXPECT_EQ(repaints, 5);
-  EXPECT_EQ(image.Picture(), "dotonblack");
 }
 
 } // namespace

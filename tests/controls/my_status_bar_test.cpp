@@ -23,7 +23,7 @@ void readerPanels(TMyStatusBar& bar) {
   bar.addPanel({"", 50, TAlignment::taRightJustify});
 }
 
-TEST(StatusBarPanels, PanelsLieSideBySideAndTheLastReachesTheRightEdge) {
+TEST(StatusBarPanels, PanelsLieSideBySideTheLastReachesTheEdgeAndNoneGoesPastIt) {
   TMyStatusBar bar;
   readerPanels(bar);
   EXPECT_EQ(bar.panelRect(0), (Rect{0, 0, 33, 20}));
@@ -32,16 +32,12 @@ TEST(StatusBarPanels, PanelsLieSideBySideAndTheLastReachesTheRightEdge) {
   EXPECT_EQ(bar.panelRect(3), (Rect{453, 0, 160, 20}));
   bar.setPanelWidth(2, 20); // Single mode
   EXPECT_EQ(bar.panelRect(3), (Rect{253, 0, 360, 20}));
-}
-
-TEST(StatusBarPanels, PanelsWiderThanTheBarAreCutAtItsEdge) {
-  TMyStatusBar bar;
-  bar.setBounds(0, 0, 100, 20);
-  bar.addPanel({"", 80});
-  bar.addPanel({"", 80});
-  bar.addPanel({"", 80});
-  EXPECT_EQ(bar.panelRect(1), (Rect{80, 0, 20, 20}));
-  EXPECT_EQ(bar.panelRect(2), (Rect{100, 0, 0, 20}));
+  TMyStatusBar narrow;
+  narrow.setBounds(0, 0, 100, 20);
+  for (int i = 0; i < 3; ++i)
+    narrow.addPanel({"", 80});
+  EXPECT_EQ(narrow.panelRect(1), (Rect{80, 0, 20, 20}));
+  EXPECT_EQ(narrow.panelRect(2), (Rect{100, 0, 0, 20}));
 }
 
 TEST(StatusBarPanels, AMissingPanelIsAnErrorToReadAndIgnoredWhenSet) {
@@ -88,49 +84,42 @@ TEST(StatusBarPaint, TextsFollowTheirAlignmentAndOwnerDrawnPanelsAreHandedOver) 
   EXPECT_EQ(fills[0].rect, (Rect{0, 0, 613, 20}));
 }
 
-TEST(StatusBarChildren, ControlsPlacedOnTheBarBelongToIt) {
-  TMyStatusBar bar;
+TEST(StatusBarChildren, ControlsPlacedOnTheBarBelongToItOnceAndLeaveTheirFormerBar) {
+  TMyStatusBar bar, other;
   TMyImage icon, highlight;
+  int repaints = 0;
+  bar.setChangeListener([&] { ++repaints; });
+  other.insertControl(icon);
   bar.insertControl(icon);
   bar.insertControl(highlight);
   bar.insertControl(icon); // once only
+  EXPECT_EQ(other.ControlCount(), 0);
   EXPECT_EQ(bar.ControlCount(), 2);
   EXPECT_EQ(bar.Controls(0), &icon);
   EXPECT_EQ(bar.Controls(1), &highlight);
   EXPECT_EQ(icon.Parent(), &bar);
   EXPECT_THROW(bar.Controls(2), std::out_of_range);
   bar.removeControl(icon);
+  bar.removeControl(icon);
+  EXPECT_EQ(repaints, 3);
   EXPECT_EQ(bar.ControlCount(), 1);
   EXPECT_EQ(icon.Parent(), nullptr);
   EXPECT_FALSE(bar.containsControl(icon));
 }
 
-TEST(StatusBarChildren, AControlMovedToAnotherBarLeavesTheFirst) {
-  TMyStatusBar first, second;
-  TMyImage icon;
-  first.insertControl(icon);
-  second.insertControl(icon);
-  EXPECT_EQ(first.ControlCount(), 0);
-  EXPECT_EQ(second.ControlCount(), 1);
-  EXPECT_EQ(icon.Parent(), &second);
-}
-
-TEST(StatusBarChildren, AChildThatGoesAwayLeavesTheBar) {
+TEST(StatusBarChildren, WhicheverGoesAwayFirstTheOtherIsLeftSound) {
   TMyStatusBar bar;
   auto icon = std::make_unique<TMyImage>();
   bar.insertControl(*icon);
   icon.reset();
   EXPECT_EQ(bar.ControlCount(), 0);
-}
-
-TEST(StatusBarChildren, ABarThatGoesAwayLetsItsChildrenGo) {
-  TMyImage icon;
+  TMyImage survivor;
   {
-    TMyStatusBar bar;
-    bar.insertControl(icon);
-    ASSERT_EQ(icon.Parent(), &bar);
+    TMyStatusBar gone;
+    gone.insertControl(survivor);
+    ASSERT_EQ(survivor.Parent(), &gone);
   }
-  EXPECT_EQ(icon.Parent(), nullptr);
+  EXPECT_EQ(survivor.Parent(), nullptr);
 }
 
 TEST(StatusBarChildren, ABarCannotHoldItselfOrItsOwnParent) {
@@ -141,17 +130,6 @@ TEST(StatusBarChildren, ABarCannotHoldItselfOrItsOwnParent) {
   EXPECT_EQ(inner.ControlCount(), 0);
   EXPECT_EQ(outer.ControlCount(), 1);
   EXPECT_EQ(outer.Parent(), nullptr);
-}
-
-TEST(StatusBarChildren, PlacingAChildRepaintsTheBar) {
-  TMyStatusBar bar;
-  TMyImage icon;
-  int repaints = 0;
-  bar.setChangeListener([&] { ++repaints; });
-  bar.insertControl(icon);
-  bar.removeControl(icon);
-  bar.removeControl(icon);
-  EXPECT_EQ(repaints, 2);
 }
 
 } // namespace
