@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/text_helpers.h"
 #include "engine/text_rules.h"
 #include "engine_fixture.h"
 
@@ -295,6 +296,17 @@ TEST(ColumnLines, LastWordOfAParagraphStaysOnItsLine) {
   EXPECT_EQ(fx.engine.readColumnLine(), "at twelve knots.");
   EXPECT_TRUE(fx.state.RowBreak);
   EXPECT_EQ(fx.engine.readColumnLine(), "The next one ");
+}
+
+TEST(ColumnLines, PunctuationOfTheNextWordCountsTowardsTheWidth) {
+  // "bbb!!!" is six characters wide: measured without its marks it would seem
+  // to fit after "aaaaa " and the line would spill past the column.
+  EngineFixture fx("aaaaa bbb!!! cc dd", 100);
+  fx.settings.ReadingMode = ReadingModeKind::Single;
+  for (int i = 0; i < 5 && fx.state.CurrentPosition < fx.state.TextLength; ++i) {
+    const std::string line = fx.engine.readColumnLine();
+    EXPECT_LE(fx.measure.textWidth({}, trimView(line)), 100) << line;
+  }
 }
 
 TEST(ColumnLines, LongWordIsSplitWithinTheWidth) {
