@@ -2,53 +2,36 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <clocale>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
+#include <optional>
+#include <random>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <pugixml.hpp>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "engine/autoskim_words.h"
+#include "platform/files.h"
 #include "platform/message_boxes.h"
 #include "shell/base64.h"
+#include "shell/settings_conversions.h"
 
 namespace shell {
 namespace {
 
 namespace fs = std::filesystem;
 using engine::SettingsRecord;
-
-class TempFolder {
-public:
-  TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "lumetra-settings-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  const fs::path& path() const { return path_; }
-
-private:
-  fs::path path_;
-};
-
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-void writeFile(const fs::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
+using platform::rgb;
+using Texts = std::vector<std::pair<std::string, std::string>>; // key, plain text
 
 // Edits a settings document in the stored form, addressing elements by their
 // plain names.
@@ -57,6 +40,9 @@ public:
   explicit StoredDocument(const std::string& xml) { document_.load_string(xml.c_str()); }
   pugi::xml_node key(const std::string& name) {
     return document_.document_element().child(encodeBase64(name).c_str());
+  }
+  std::string field(const std::string& name, const std::string& field) {
+    return decodeBase64(key(name).child(encodeBase64(field).c_str()).text().get());
   }
   void setText(const std::string& name, const std::string& field, const std::string& stored) {
     key(name).child(encodeBase64(field).c_str()).text().set(stored.c_str());
@@ -75,35 +61,101 @@ private:
   pugi::xml_document document_;
 };
 
-// A settings file in a temporary folder with the record it loads into and the
+// The record as a fresh factory file loads it.
+SettingsRecord factoryRecord() {
+  SettingsRecord record;
+  record.CompressorList = engine::presetWordList(0);
+  return record;
+}
+
+// Every key moved away from its fallback; `variant` (0 to 2) picks among the
+// stored forms of the keys that have more than two.
+SettingsRecord changedRecord(int variant) {
+  using namespace engine;
+  const auto v = static_cast<std::size_t>(variant);
+  const platform::Color darkRed = rgb(128, 0, 0), grey = rgb(211, 211, 211),
+                        silver = rgb(192, 192, 192), navy = rgb(0, 0, 94);
+  SettingsRecord r = factoryRecord();
+  r.BannerTextColor = std::array{darkRed, silver, rgb(128, 128, 128)}[v];
+  r.BannerBackgroundColor = std::array{grey, navy, rgb(255, 255, 255)}[v];
+  r.BannerFontName = "Times New Roman", r.BannerFontSize = 12, r.BannerFontPointSize = 36;
+  r.BannerTextAlign = TextAlign::Left, r.BannerFontStyle = FontStyle::Bold;
+  r.ColumnTextColor = std::array{silver, darkRed, rgb(255, 255, 0)}[v];
+  r.ColumnBackgroundColor = std::array{navy, grey, rgb(255, 255, 255)}[v];
+  r.ColumnFontName = "Caf\xe9 Sans", r.ColumnFontSize = 0, r.ColumnFontPointSize = 8;
+  r.ColumnTextAlign = std::array{TextAlign::Centre, TextAlign::Justify, TextAlign::Centre}[v];
+  r.ColumnFontStyle = FontStyle::Normal, r.ColumnNumber = 2;
+  r.ColumnWidth =
+      std::array{ColumnWidthKind::Narrow, ColumnWidthKind::Standard, ColumnWidthKind::Wide}[v];
+  r.WordsPerMinute = 1250, r.WordsPerScreen = 11, r.LinesPerScreen = 5;
+  r.SpeedSettingsSelection = SpeedSelection::Automatic;
+  for (std::size_t i = 0; i < r.GeneralTextRules.size(); i += 3)
+    r.GeneralTextRules[i] = true;
+  r.GeneralTextRules[2] = true, r.HeadingMaxWords = 12;
+  r.CompressorStatus = true, r.CompressorReplaceSelection = ReplaceSelection::Hide;
+  if (variant == 0)
+    r.CompresionSetting = 3, r.CompressorList = presetWordList(3);
+  else
+    r.CompresionSetting = 5, r.CompressorList = r.UserDefinedCompressorSet = ",the,with,people,";
+  r.LoopMode = r.AutoStart = r.AutoIncrease = r.AutoHideProgressBar = true;
+  r.ClearTypeFont = false;
+  r.TotalReadingTime = 98765432.125, r.TotalNumberOfWordsReaded = 4000000000u;
+  r.ReadingMode =
+      std::array{ReadingModeKind::Sentence, ReadingModeKind::Single, ReadingModeKind::Double}[v];
+  r.LoadedDocuments = {{"report.txt", 1200}, {"C:\\Docs\\notes?.doc", 7}, {"last", -1}};
+  return r;
+}
+
+// A settings file in a temporary folder, the records it loads into and the
 // errors it reports.
 class SettingsFileTest : public ::testing::Test {
 protected:
-  void SetUp() override { writeFile(path(), factorySettingsText()); }
-
-  fs::path path() const { return folder_.path() / SettingsFileName; }
-
-  SettingsFile& open(SettingsRecord& record) {
-    files_.push_back(std::make_unique<SettingsFile>(path(), record, boxes));
-    SettingsFile& file = *files_.back();
-    file.setDecimalPoint('.');
-    EXPECT_TRUE(file.initXMLFILE());
-    return file;
+  SettingsFileTest() {
+    std::string pattern = (fs::temp_directory_path() / "lumetra-settings-XXXXXX").string();
+    folder_ = ::mkdtemp(pattern.data());
+    reset();
+  }
+  ~SettingsFileTest() override {
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+  }
+  fs::path path() const { return folder_ / SettingsFileName; }
+  // Starts again from the factory file with no box shown.
+  void reset() {
+    platform::writeFileAtomic(path(), factorySettingsText());
+    boxes.shown.clear();
   }
 
-  // Saves `record` into the factory file and loads the file into a new record.
-  SettingsRecord roundTrip(const SettingsRecord& record) {
-    SettingsRecord saved = record;
-    EXPECT_TRUE(open(saved).saveSettings());
+  // Opens the file; without a decimal point given the locale's is used.
+  SettingsFile& open(SettingsRecord& record, std::optional<char> decimalPoint = '.') {
+    files_.push_back(std::make_unique<SettingsFile>(path(), record, boxes));
+    files_.back()->setDecimalPoint(decimalPoint);
+    EXPECT_TRUE(files_.back()->initXMLFILE());
+    return *files_.back();
+  }
+
+  // Saves `record` into the file and loads the file into a new record.
+  SettingsRecord roundTrip(SettingsRecord record, std::optional<char> decimalPoint = '.') {
+    EXPECT_TRUE(open(record, decimalPoint).saveSettings());
     SettingsRecord loaded;
-    EXPECT_TRUE(open(loaded).loadAllSettings());
+    EXPECT_TRUE(open(loaded, decimalPoint).loadAllSettings());
     return loaded;
   }
 
   void editStored(const std::function<void(StoredDocument&)>& edit) {
-    StoredDocument document(readFile(path()));
+    StoredDocument document(platform::readWholeFile(path()));
     edit(document);
-    writeFile(path(), document.text());
+    platform::writeFileAtomic(path(), document.text());
+  }
+
+  // Turns UseDefaultValues off (the flag reads in any case) and stores `texts`
+  // in the "value" fields, Base64-encoded unless `raw`.
+  void storeValues(const Texts& texts, bool raw = false) {
+    editStored([&](StoredDocument& d) {
+      d.set(UseDefaultValuesKey, DefaultField, "fALSE");
+      for (const auto& [key, text] : texts)
+        d.setText(key, ValueField, raw ? text : encodeBase64(text));
+    });
   }
 
   // The texts of the boxes shown so far; every one must be an error box.
@@ -119,510 +171,237 @@ protected:
   platform::RecordingMessageBoxes boxes;
 
 private:
-  TempFolder folder_;
+  fs::path folder_;
   std::vector<std::unique_ptr<SettingsFile>> files_;
 };
 
-// The record as a fresh factory file loads it.
-SettingsRecord factoryRecord() {
-  SettingsRecord record;
-  record.CompressorList = engine::presetWordList(0);
-  return record;
-}
-
-TEST_F(SettingsFileTest, FactoryFileLoadsTheFallbacksFromItsDefaults) {
-  SettingsRecord record;
-  record.WordsPerMinute = 555; // proves the load wrote the field
-  SettingsFile& file = open(record);
-  EXPECT_EQ(file.readBoolSetting(UseDefaultValuesKey, DefaultField, ""), true);
-  EXPECT_TRUE(file.loadAllSettings());
-  EXPECT_EQ(record, factoryRecord());
-  EXPECT_TRUE(errors().empty());
-}
-
-// Each case changes one field away from its fallback; every one must survive
-// a save and a load, alone and all together.
-struct FieldChange {
-  const char* what;
-  std::function<void(SettingsRecord&)> apply;
-};
-
-std::vector<FieldChange> fieldChanges() {
-  using namespace engine;
-  return {
-      {"BannerTextColor",
-       [](SettingsRecord& r) { r.BannerTextColor = platform::rgb(255, 255, 0); }},
-      {"BannerBackgroundColor",
-       [](SettingsRecord& r) { r.BannerBackgroundColor = platform::rgb(255, 255, 255); }},
-      {"BannerFontName", [](SettingsRecord& r) { r.BannerFontName = "Times New Roman"; }},
-      {"BannerFontSize",
-       [](SettingsRecord& r) { r.BannerFontSize = 13, r.BannerFontPointSize = 48; }},
-      {"BannerTextAlign", [](SettingsRecord& r) { r.BannerTextAlign = TextAlign::Left; }},
-      {"BannerFontStyle", [](SettingsRecord& r) { r.BannerFontStyle = FontStyle::Bold; }},
-      {"ColumnTextColor", [](SettingsRecord& r) { r.ColumnTextColor = platform::rgb(0, 0, 0); }},
-      {"ColumnBackgroundColor",
-       [](SettingsRecord& r) { r.ColumnBackgroundColor = platform::rgb(211, 211, 211); }},
-      {"ColumnFontName", [](SettingsRecord& r) { r.ColumnFontName = "Caf\xe9 Sans"; }},
-      {"ColumnFontSize",
-       [](SettingsRecord& r) { r.ColumnFontSize = 0, r.ColumnFontPointSize = 8; }},
-      {"ColumnTextAlign Centre", [](SettingsRecord& r) { r.ColumnTextAlign = TextAlign::Centre; }},
-      {"ColumnTextAlign Justify",
-       [](SettingsRecord& r) { r.ColumnTextAlign = TextAlign::Justify; }},
-      {"ColumnFontStyle", [](SettingsRecord& r) { r.ColumnFontStyle = FontStyle::Normal; }},
-      {"ColumnWidth Narrow", [](SettingsRecord& r) { r.ColumnWidth = ColumnWidthKind::Narrow; }},
-      {"ColumnWidth Standard",
-       [](SettingsRecord& r) { r.ColumnWidth = ColumnWidthKind::Standard; }},
-      {"ColumnWidth Wide", [](SettingsRecord& r) { r.ColumnWidth = ColumnWidthKind::Wide; }},
-      {"ColumnNumber", [](SettingsRecord& r) { r.ColumnNumber = 2; }},
-      {"WordsPerMinute", [](SettingsRecord& r) { r.WordsPerMinute = 1250; }},
-      {"WordsPerScreen", [](SettingsRecord& r) { r.WordsPerScreen = 11; }},
-      {"LinesPerScreen", [](SettingsRecord& r) { r.LinesPerScreen = 5; }},
-      {"SpeedSettingsSelection",
-       [](SettingsRecord& r) { r.SpeedSettingsSelection = SpeedSelection::Automatic; }},
-      {"GeneralTextRules",
-       [](SettingsRecord& r) {
-         for (std::size_t i = 0; i < r.GeneralTextRules.size(); i += 3)
-           r.GeneralTextRules[i] = true;
-         r.GeneralTextRules[2] = true;
-         r.HeadingMaxWords = 12;
-       }},
-      {"CompressorStatus", [](SettingsRecord& r) { r.CompressorStatus = true; }},
-      {"CompressorReplaceSelection",
-       [](SettingsRecord& r) { r.CompressorReplaceSelection = ReplaceSelection::Hide; }},
-      {"CompresionSetting preset",
-       [](SettingsRecord& r) { r.CompresionSetting = 3, r.CompressorList = presetWordList(3); }},
-      {"CompresionSetting custom",
-       [](SettingsRecord& r) {
-         r.CompresionSetting = 5;
-         r.CompressorList = r.UserDefinedCompressorSet = ",the,with,people,";
-       }},
-      {"LoopMode", [](SettingsRecord& r) { r.LoopMode = true; }},
-      {"AutoStart", [](SettingsRecord& r) { r.AutoStart = true; }},
-      {"ClearTypeFont", [](SettingsRecord& r) { r.ClearTypeFont = false; }},
-      {"TotalReadingTime", [](SettingsRecord& r) { r.TotalReadingTime = 98765432.125; }},
-      {"TotalNumberOfWordsReaded",
-       [](SettingsRecord& r) { r.TotalNumberOfWordsReaded = 4000000000u; }},
-      {"AutoIncrease", [](SettingsRecord& r) { r.AutoIncrease = true; }},
-      {"AutoHideProgressBar", [](SettingsRecord& r) { r.AutoHideProgressBar = true; }},
-      {"ReadingMode Sentence",
-       [](SettingsRecord& r) { r.ReadingMode = ReadingModeKind::Sentence; }},
-      {"ReadingMode Single", [](SettingsRecord& r) { r.ReadingMode = ReadingModeKind::Single; }},
-      {"ReadingMode Double", [](SettingsRecord& r) { r.ReadingMode = ReadingModeKind::Double; }},
-      {"LoadedDocuments",
-       [](SettingsRecord& r) {
-         r.LoadedDocuments = {{"report.txt", 1200}, {"C:\\Docs\\notes?.doc", 7}, {"last", -1}};
-       }},
+TEST_F(SettingsFileTest, EveryKeySurvivesASaveAndALoadInItsStoredForm) {
+  const std::string preset3 = engine::presetWordList(3);
+  const Texts stored[] = {
+      {{"BannerTextColor", "Dark Red"},
+       {"BannerBackgroundColor", "Grey"},
+       {"ColumnTextColor", "Granite"},
+       {"ColumnBackgroundColor", "Dark Teal"},
+       {"CompresionSetting", "s60"},
+       {"UserDefinedCompressorSet", preset3}, // the active list
+       {"TotalReadingTime", "98765432.125"}},
+      {{"BannerTextColor", "Granite"},
+       {"BannerBackgroundColor", "Navy"},
+       {"ColumnTextColor", "Dark Red"},
+       {"ColumnBackgroundColor", "Grey"},
+       {"CompresionSetting", "custom"}},
+      {{"BannerTextColor", "Grey"},
+       {"BannerBackgroundColor", "White"},
+       {"TotalReadingTime", "98765432,125"}},
   };
-}
-
-TEST_F(SettingsFileTest, EveryKeySurvivesASaveAndALoad) {
-  for (const FieldChange& change : fieldChanges()) {
-    SetUp();
-    SettingsRecord record = factoryRecord();
-    change.apply(record);
-    ASSERT_NE(record, factoryRecord()) << change.what;
-    EXPECT_EQ(roundTrip(record), record) << change.what;
+  for (int variant = 0; variant < 3; ++variant) {
+    reset();
+    const char decimalPoint = variant == 2 ? ',' : '.';
+    const SettingsRecord record = changedRecord(variant);
+    EXPECT_EQ(roundTrip(record, decimalPoint), record) << variant;
+    StoredDocument document(platform::readWholeFile(path()));
+    for (const auto& [key, text] : stored[variant])
+      EXPECT_EQ(document.field(key, ValueField), text) << variant << ": " << key;
+    EXPECT_TRUE(errors().empty()) << variant;
   }
 }
 
-TEST_F(SettingsFileTest, AllKeysChangedTogetherSurviveASaveAndALoad) {
-  SettingsRecord record = factoryRecord();
-  for (const FieldChange& change : fieldChanges())
-    change.apply(record);
-  EXPECT_EQ(roundTrip(record), record);
-  EXPECT_TRUE(errors().empty());
-}
-
-TEST_F(SettingsFileTest, FirstFullSaveTurnsUseDefaultValuesOff) {
-  // The current values differ from the factory defaults.
-  editStored([](StoredDocument& d) {
+TEST_F(SettingsFileTest, FactoryFileLoadsItsDefaultsAndTheFirstFullSaveTurnsThatOff) {
+  editStored([](StoredDocument& d) { // the current values differ from the factory defaults
     d.set("WordsPerMinute", ValueField, "450");
     d.set("ReadingMode", ValueField, "Single");
   });
-  SettingsRecord first;
+  SettingsRecord first = changedRecord(0);
   SettingsFile& file = open(first);
+  EXPECT_EQ(file.readBoolSetting(UseDefaultValuesKey, DefaultField, ""), true);
   ASSERT_TRUE(file.loadAllSettings());
-  EXPECT_EQ(first.WordsPerMinute, 300);
-  EXPECT_EQ(first.ReadingMode, engine::ReadingModeKind::Banner);
-
+  EXPECT_EQ(first, factoryRecord());
   first.WordsPerMinute = 520;
   ASSERT_TRUE(file.saveSettings());
   EXPECT_EQ(file.readSetting(UseDefaultValuesKey, DefaultField, ""), "False");
-
   SettingsRecord second;
   ASSERT_TRUE(open(second).loadAllSettings());
   EXPECT_EQ(second.WordsPerMinute, 520);
   EXPECT_EQ(second.ReadingMode, engine::ReadingModeKind::Banner);
   // The factory defaults are still there for Restore Defaults.
   EXPECT_EQ(open(second).readSetting("WordsPerMinute", DefaultField, ""), "300");
-}
-
-TEST_F(SettingsFileTest, LoadSettingsReadsTheFieldItIsGiven) {
-  editStored([](StoredDocument& d) {
-    d.set(UseDefaultValuesKey, DefaultField, "False");
-    d.set("LinesPerScreen", ValueField, "4");
-  });
-  SettingsRecord record;
-  SettingsFile& file = open(record);
-  ASSERT_TRUE(file.loadAllSettings());
-  EXPECT_EQ(record.LinesPerScreen, 4);
-  ASSERT_TRUE(file.loadSettings(DefaultField));
-  EXPECT_EQ(record.LinesPerScreen, 3);
+  EXPECT_TRUE(errors().empty());
 }
 
 TEST_F(SettingsFileTest, MissingElementsGiveTheirFallbacks) {
   editStored([](StoredDocument& d) {
     d.set(UseDefaultValuesKey, DefaultField, "False");
-    d.removeKey("ColumnWidth");
-    d.removeKey("ColumnFontStyle");
-    d.removeKey("BannerFontSize");
-    d.key("WordsPerScreen").remove_child(encodeBase64(ValueField).c_str());
+    for (std::size_t i = 0; i < settingsKeys().size(); ++i) {
+      if (i % 2) // either the key or its "value" field is missing
+        d.removeKey(settingsKeys()[i].name);
+      else
+        d.key(settingsKeys()[i].name).remove_child(encodeBase64(ValueField).c_str());
+    }
     d.removeKey(LoadedDocumentsKey);
   });
-  SettingsRecord record;
-  record.ColumnWidth = engine::ColumnWidthKind::Narrow;
-  record.ColumnFontStyle = engine::FontStyle::Normal;
-  record.BannerFontSize = 2;
-  record.BannerFontPointSize = 10;
-  record.WordsPerScreen = 9;
-  record.LoadedDocuments = {{"stale", 3}};
+  SettingsRecord record = changedRecord(0);
   ASSERT_TRUE(open(record).loadAllSettings());
+  EXPECT_EQ(record, factoryRecord());
   EXPECT_EQ(record.ColumnWidth, engine::ColumnWidthKind::ExtraWide);
   EXPECT_EQ(record.ColumnFontStyle, engine::FontStyle::Bold);
   EXPECT_EQ(record.BannerFontSize, 10);
   EXPECT_EQ(record.BannerFontPointSize, 24);
-  EXPECT_EQ(record.WordsPerScreen, 6);
-  EXPECT_TRUE(record.LoadedDocuments.empty());
 }
 
-TEST_F(SettingsFileTest, ColourSchemesSurviveWithTheirStoredNames) {
-  struct Scheme {
-    platform::Color text, background;
-    const char* textName;
-    const char* bannerBackground;
-    const char* columnBackground;
+// Each case stores some "value" texts in the factory file and loads it over a
+// record whose every field differs; the result is the factory record with the
+// case's changes.
+TEST_F(SettingsFileTest, StoredTextsLoadIntoTheirFields) {
+  using R = SettingsRecord;
+  struct Case {
+    Texts stored;
+    std::function<void(R&)> expect;
+    bool raw = false;
   };
-  const Scheme schemes[] = {
-      {platform::rgb(128, 0, 0), platform::rgb(211, 211, 211), "Dark Red", "Grey", "Grey"},
-      {platform::rgb(192, 192, 192), platform::rgb(0, 0, 94), "Granite", "Navy", "Dark Teal"},
-      {platform::rgb(128, 128, 128), platform::rgb(255, 255, 255), "Grey", "White", "White"},
+  const std::string custom = ",people,water,";
+  std::vector<Case> cases = {
+      // Unknown names are silver on navy; both navy names read back.
+      {{{"BannerTextColor", "Pink"},
+        {"BannerBackgroundColor", "Dark Teal"},
+        {"ColumnBackgroundColor", "Navy"}},
+       [](R& r) {
+         r.BannerTextColor = rgb(192, 192, 192);
+         r.BannerBackgroundColor = r.ColumnBackgroundColor = rgb(0, 0, 94);
+       }},
+      // The banner cannot justify and keeps its alignment; the column can.
+      {{{"BannerTextAlign", "Justify"}, {"ColumnTextAlign", "Justify"}},
+       [](R& r) {
+         r.BannerTextAlign = engine::TextAlign::Left,
+         r.ColumnTextAlign = engine::TextAlign::Justify;
+       }},
+      {{{"LoopMode", "TRUE"}, {"AutoStart", "7"}, {"ClearTypeFont", "0"}},
+       [](R& r) { r.LoopMode = r.AutoStart = true, r.ClearTypeFont = false; }},
+      // Padded Base64 from another tool.
+      {{{"WordsPerMinute", "NDU="},
+        {"BannerFontName", "QXJpYWw="},
+        {"ColumnFontName", "VmVyZGFuYQ=="}},
+       [](R& r) {
+         r.WordsPerMinute = 45, r.BannerFontName = "Arial", r.ColumnFontName = "Verdana";
+       },
+       true},
+      {{{"TotalNumberOfWordsReaded", "4294967301"}}, [](R& r) { r.TotalNumberOfWordsReaded = 5; }},
+      {{{"TotalNumberOfWordsReaded", "-1"}},
+       [](R& r) { r.TotalNumberOfWordsReaded = 4294967295u; }},
+      {{{"WordsPerMinute", "0"}}, [](R& r) { r.WordsPerMinute = 10; }},
+      {{{"WordsPerMinute", "1"}}, [](R& r) { r.WordsPerMinute = 1; }},
+      {{{"BannerFontSize", "20"}}, [](R& r) { r.BannerFontSize = 20, r.BannerFontPointSize = 48; }},
+      {{{"ColumnFontSize", "11"}}, [](R& r) { r.ColumnFontSize = 11, r.ColumnFontPointSize = 28; }},
+      {{{"CompresionSetting", "custom"}, {"UserDefinedCompressorSet", custom}},
+       [=](R& r) {
+         r.CompresionSetting = 5, r.CompressorList = r.UserDefinedCompressorSet = custom;
+       }},
   };
-  for (const Scheme& s : schemes) {
-    SetUp();
-    SettingsRecord record = factoryRecord();
-    record.BannerTextColor = record.ColumnTextColor = s.text;
-    record.BannerBackgroundColor = record.ColumnBackgroundColor = s.background;
-    ASSERT_TRUE(open(record).saveSettings());
-    SettingsFile& file = open(record);
-    EXPECT_EQ(file.readSetting("BannerTextColor", ValueField, ""), s.textName);
-    EXPECT_EQ(file.readSetting("ColumnTextColor", ValueField, ""), s.textName);
-    EXPECT_EQ(file.readSetting("BannerBackgroundColor", ValueField, ""), s.bannerBackground);
-    EXPECT_EQ(file.readSetting("ColumnBackgroundColor", ValueField, ""), s.columnBackground);
-    EXPECT_EQ(roundTrip(record), record) << s.textName;
+  const char* levels[] = {"s90", "s80", "s70", "s60", "s50"};
+  for (std::uint8_t level = 0; level < 5; ++level) // the custom list is not read
+    cases.push_back(
+        {{{"CompresionSetting", levels[level]}, {"UserDefinedCompressorSet", custom}}, [=](R& r) {
+           r.CompresionSetting = level, r.CompressorList = engine::presetWordList(level);
+         }});
+  for (const Case& c : cases) {
+    reset();
+    storeValues(c.stored, c.raw);
+    const std::string what = c.stored[0].first + " " + c.stored[0].second;
+    SettingsRecord record = changedRecord(1), expected = factoryRecord(); // rules 2 off: 8
+    expected.UserDefinedCompressorSet = record.UserDefinedCompressorSet;  // kept unless custom
+    c.expect(expected);
+    ASSERT_TRUE(open(record).loadAllSettings()) << what;
+    EXPECT_EQ(record, expected) << what;
   }
 }
-
-TEST_F(SettingsFileTest, UnknownColourNamesReadAsSilverAndNavy) {
-  editStored([](StoredDocument& d) {
-    d.set(UseDefaultValuesKey, DefaultField, "False");
-    d.set("BannerTextColor", ValueField, "Pink");
-    d.set("BannerBackgroundColor", ValueField, "Dark Teal");
-    d.set("ColumnBackgroundColor", ValueField, "Navy");
-  });
-  SettingsRecord record;
-  ASSERT_TRUE(open(record).loadAllSettings());
-  EXPECT_EQ(record.BannerTextColor, platform::rgb(192, 192, 192));
-  EXPECT_EQ(record.BannerBackgroundColor, platform::rgb(0, 0, 94));
-  EXPECT_EQ(record.ColumnBackgroundColor, platform::rgb(0, 0, 94));
-}
-
-TEST_F(SettingsFileTest, AlignmentTextsBannerKeepsColumnJustifies) {
-  editStored([](StoredDocument& d) {
-    d.set(UseDefaultValuesKey, DefaultField, "False");
-    d.set("BannerTextAlign", ValueField, "Justify");
-    d.set("ColumnTextAlign", ValueField, "Justify");
-  });
-  SettingsRecord record;
-  record.BannerTextAlign = engine::TextAlign::Left;
-  ASSERT_TRUE(open(record).loadAllSettings());
-  EXPECT_EQ(record.BannerTextAlign, engine::TextAlign::Left);
-  EXPECT_EQ(record.ColumnTextAlign, engine::TextAlign::Justify);
-}
-
-const std::string EighteenRules = "True,False,True,False,False,False,False,False,False,False,"
-                                  "False,False,False,False,False,False,False,True";
 
 TEST_F(SettingsFileTest, TextRuleLists) {
-  struct Case {
-    std::string stored;
-    bool loads;
-  };
-  const Case cases[] = {
-      {EighteenRules, true},
-      {EighteenRules + ",False", true},                            // 19 items: the last is ignored
-      {EighteenRules + ",banana,,", true},                         // so is anything past it
-      {EighteenRules.substr(0, EighteenRules.rfind(',')), false},  // 17 items
+  const std::string eighteen = "True,False,True,False,False,False,False,False,False,False,"
+                               "False,False,False,False,False,False,False,True";
+  const std::pair<std::string, bool> cases[] = {
+      // the stored list, whether it loads
+      {eighteen, true},
+      {eighteen + ",False", true},                                 // 19 items: the last is ignored
+      {eighteen + ",banana,,", true},                              // so is anything past it
+      {eighteen.substr(0, eighteen.rfind(',')), false},            // 17 items
       {" True, 'False,'True,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1", true}, // blanks and quotes
-      {"True,False,True,False,False,False,False,False,False,False,False,False,False,False,"
-       "False,False,False,True ",
-       false}, // a blank after an item is part of it
+      {eighteen + " ", false}, // a blank after an item is part of it
       {"", false},
   };
-  for (const Case& c : cases) {
-    SetUp();
-    boxes.shown.clear();
-    editStored([&](StoredDocument& d) {
-      d.set(UseDefaultValuesKey, DefaultField, "False");
-      d.set("GeneralTextRules", ValueField, c.stored);
-      d.set("SpeedSettingsSelection", ValueField, "Automatic"); // the key before
-      d.set("CompressorStatus", ValueField, "True");            // the key after
-    });
-    SettingsRecord record;
-    const bool loaded = open(record).loadSettings(ValueField);
-    EXPECT_EQ(loaded, c.loads) << c.stored;
-    EXPECT_EQ(record.SpeedSettingsSelection, engine::SpeedSelection::Automatic) << c.stored;
-    if (c.loads) {
-      EXPECT_TRUE(errors().empty()) << c.stored;
-      EXPECT_TRUE(record.GeneralTextRules[0] && !record.GeneralTextRules[1]) << c.stored;
-      EXPECT_TRUE(record.GeneralTextRules[2] && record.GeneralTextRules[17]) << c.stored;
-      EXPECT_FALSE(record.GeneralTextRules[3]) << c.stored;
-      EXPECT_EQ(record.HeadingMaxWords, 12) << c.stored;
-      EXPECT_TRUE(record.CompressorStatus) << c.stored;
-    } else {
-      EXPECT_EQ(errors(), std::vector<std::string>{LoadFailedMessage}) << c.stored;
-      EXPECT_EQ(record.GeneralTextRules, SettingsRecord{}.GeneralTextRules) << c.stored;
-      EXPECT_FALSE(record.CompressorStatus) << c.stored;
+  for (const auto& [stored, loads] : cases) {
+    reset();
+    storeValues({{"GeneralTextRules", stored},
+                 {"SpeedSettingsSelection", "Automatic"}, // the key before
+                 {"CompressorStatus", "True"}});          // the key after
+    SettingsRecord record, expected;
+    expected.SpeedSettingsSelection = engine::SpeedSelection::Automatic;
+    if (loads) {
+      expected.GeneralTextRules[0] = expected.GeneralTextRules[2] = true;
+      expected.GeneralTextRules[17] = expected.CompressorStatus = true;
+      expected.HeadingMaxWords = 12;
     }
+    EXPECT_EQ(open(record).loadSettings(ValueField), loads) << stored;
+    EXPECT_EQ(errors(),
+              loads ? std::vector<std::string>{} : std::vector{std::string(LoadFailedMessage)})
+        << stored;
+    EXPECT_EQ(record.GeneralTextRules, expected.GeneralTextRules) << stored;
+    EXPECT_EQ(record.HeadingMaxWords, expected.HeadingMaxWords) << stored;
+    EXPECT_EQ(record.SpeedSettingsSelection, expected.SpeedSettingsSelection) << stored;
+    EXPECT_EQ(record.CompressorStatus, expected.CompressorStatus) << stored;
   }
-}
-
-TEST_F(SettingsFileTest, HeadingLimitFollowsRuleTwo) {
-  SettingsRecord record = factoryRecord();
-  record.GeneralTextRules[2] = true;
-  record.HeadingMaxWords = 12;
-  ASSERT_TRUE(open(record).saveSettings());
-  editStored([](StoredDocument& d) {
-    d.set("GeneralTextRules", ValueField,
-          "False,False,False,True,True,True,True,True,True,True,True,True,True,True,True,True,"
-          "True,True");
-  });
-  SettingsRecord loaded;
-  loaded.HeadingMaxWords = 12;
-  ASSERT_TRUE(open(loaded).loadAllSettings());
-  EXPECT_EQ(loaded.HeadingMaxWords, 8);
 }
 
 TEST_F(SettingsFileTest, AKeyThatDoesNotConvertStopsTheLoadThere) {
-  struct Case {
-    const char* key;
-    const char* stored;
-  };
-  const Case cases[] = {
+  const Texts cases = {
       {"BannerFontSize", "ten"},   {"WordsPerMinute", "3OO"},         {"CompressorStatus", "on"},
       {"TotalReadingTime", "1,5"}, {"TotalNumberOfWordsReaded", "-"}, {"ColumnNumber", "2.0"},
   };
-  for (const Case& c : cases) {
-    SetUp();
-    boxes.shown.clear();
-    editStored([&](StoredDocument& d) {
-      d.set(UseDefaultValuesKey, DefaultField, "False");
-      d.set("BannerFontName", ValueField, "Verdana"); // first key read
-      d.set("ReadingMode", ValueField, "Double");     // last key read
-      d.set(c.key, ValueField, c.stored);
-    });
+  for (const auto& bad : cases) {
+    reset();
+    storeValues({{"BannerFontName", "Verdana"}, // first key read
+                 {"ReadingMode", "Double"},     // last key read
+                 bad});
     SettingsRecord record;
-    const SettingsRecord before = record;
-    EXPECT_FALSE(open(record).loadAllSettings()) << c.key;
-    EXPECT_EQ(errors(), std::vector<std::string>{LoadFailedMessage}) << c.key;
-    EXPECT_EQ(record.BannerFontName, "Verdana") << c.key;
-    EXPECT_EQ(record.ReadingMode, before.ReadingMode) << c.key;
+    EXPECT_FALSE(open(record).loadAllSettings()) << bad.first;
+    EXPECT_EQ(errors(), std::vector<std::string>{LoadFailedMessage}) << bad.first;
+    EXPECT_EQ(record.BannerFontName, "Verdana") << bad.first;
+    EXPECT_EQ(record.ReadingMode, SettingsRecord{}.ReadingMode) << bad.first;
   }
 }
 
-TEST_F(SettingsFileTest, NumbersAreCutToTheirFields) {
-  struct Case {
-    const char* key;
-    const char* stored;
-    std::function<void(const SettingsRecord&)> check;
-  };
-  const Case cases[] = {
-      {"TotalNumberOfWordsReaded", "4294967296",
-       [](const SettingsRecord& r) { EXPECT_EQ(r.TotalNumberOfWordsReaded, 0u); }},
-      {"TotalNumberOfWordsReaded", "4294967301",
-       [](const SettingsRecord& r) { EXPECT_EQ(r.TotalNumberOfWordsReaded, 5u); }},
-      {"TotalNumberOfWordsReaded", "-1",
-       [](const SettingsRecord& r) { EXPECT_EQ(r.TotalNumberOfWordsReaded, 4294967295u); }},
-      {"WordsPerMinute", "0", [](const SettingsRecord& r) { EXPECT_EQ(r.WordsPerMinute, 10); }},
-      {"WordsPerMinute", "-250", [](const SettingsRecord& r) { EXPECT_EQ(r.WordsPerMinute, 10); }},
-      {"WordsPerMinute", "1", [](const SettingsRecord& r) { EXPECT_EQ(r.WordsPerMinute, 1); }},
-      {"BannerFontSize", "20",
-       [](const SettingsRecord& r) {
-         EXPECT_EQ(r.BannerFontSize, 20);
-         EXPECT_EQ(r.BannerFontPointSize, 48);
-       }},
-      {"ColumnFontSize", "0", [](const SettingsRecord& r) { EXPECT_EQ(r.ColumnFontPointSize, 8); }},
-      {"ColumnFontSize", "11",
-       [](const SettingsRecord& r) { EXPECT_EQ(r.ColumnFontPointSize, 28); }},
-  };
-  for (const Case& c : cases) {
-    SetUp();
-    editStored([&](StoredDocument& d) {
-      d.set(UseDefaultValuesKey, DefaultField, "False");
-      d.set(c.key, ValueField, c.stored);
-    });
-    SettingsRecord record;
-    ASSERT_TRUE(open(record).loadAllSettings()) << c.key << " " << c.stored;
-    c.check(record);
-  }
-}
-
-TEST_F(SettingsFileTest, AutoSkimListFollowsTheLevel) {
-  struct Case {
-    const char* level;
-    int expected;
-  };
-  const Case cases[] = {{"s90", 0}, {"s80", 1}, {"s70", 2}, {"s60", 3}, {"s50", 4}, {"custom", 5}};
-  for (const Case& c : cases) {
-    SetUp();
-    editStored([&](StoredDocument& d) {
-      d.set(UseDefaultValuesKey, DefaultField, "False");
-      d.set("CompresionSetting", ValueField, c.level);
-      d.set("UserDefinedCompressorSet", ValueField, ",people,water,");
-    });
-    SettingsRecord record;
-    record.UserDefinedCompressorSet = ",kept,";
-    ASSERT_TRUE(open(record).loadAllSettings()) << c.level;
-    EXPECT_EQ(record.CompresionSetting, c.expected) << c.level;
-    if (c.expected == 5) {
-      EXPECT_EQ(record.CompressorList, ",people,water,");
-      EXPECT_EQ(record.UserDefinedCompressorSet, ",people,water,");
-    } else {
-      EXPECT_EQ(record.CompressorList, engine::presetWordList(c.expected)) << c.level;
-      EXPECT_EQ(record.UserDefinedCompressorSet, ",kept,") << c.level;
-    }
-  }
-}
-
-TEST_F(SettingsFileTest, SaveStoresTheActiveListAsTheCustomList) {
-  SettingsRecord record = factoryRecord();
-  record.CompresionSetting = 1;
-  record.CompressorList = engine::presetWordList(1);
-  SettingsFile& file = open(record);
-  ASSERT_TRUE(file.saveSettings());
-  EXPECT_EQ(file.readSetting("UserDefinedCompressorSet", ValueField, "none"),
-            engine::presetWordList(1));
-  EXPECT_EQ(file.readSetting("CompresionSetting", ValueField, ""), "s80");
-}
-
-TEST_F(SettingsFileTest, TotalReadingTimeUsesTheDecimalSeparator) {
-  SettingsRecord record = factoryRecord();
-  record.TotalReadingTime = 1234.5;
-  SettingsFile& file = open(record);
-  file.setDecimalPoint(',');
-  ASSERT_TRUE(file.saveSettings());
-  EXPECT_EQ(file.readSetting("TotalReadingTime", ValueField, ""), "1234,5");
-
-  SettingsRecord loaded;
-  SettingsFile& reader = open(loaded);
-  reader.setDecimalPoint(',');
-  ASSERT_TRUE(reader.loadAllSettings());
-  EXPECT_EQ(loaded.TotalReadingTime, 1234.5);
-
-  // The same text is not a number where the separator is a point.
-  SettingsRecord elsewhere;
-  EXPECT_FALSE(open(elsewhere).loadAllSettings());
-  EXPECT_EQ(elsewhere.TotalReadingTime, 0.0);
-}
-
-TEST_F(SettingsFileTest, BooleansReadInAnyCaseOrAsNumbers) {
-  editStored([](StoredDocument& d) {
-    d.set(UseDefaultValuesKey, DefaultField, "fALSE");
-    d.set("LoopMode", ValueField, "TRUE");
-    d.set("AutoStart", ValueField, "7");
-    d.set("ClearTypeFont", ValueField, "0");
-  });
-  SettingsRecord record;
-  ASSERT_TRUE(open(record).loadAllSettings());
-  EXPECT_TRUE(record.LoopMode);
-  EXPECT_TRUE(record.AutoStart);
-  EXPECT_FALSE(record.ClearTypeFont);
-}
-
-TEST_F(SettingsFileTest, PaddedBase64FromAnotherToolDecodes) {
-  editStored([](StoredDocument& d) {
-    d.set(UseDefaultValuesKey, DefaultField, "False");
-    d.setText("WordsPerMinute", ValueField, "NDU=");         // "45"
-    d.setText("BannerFontName", ValueField, "QXJpYWw=");     // "Arial"
-    d.setText("ColumnFontName", ValueField, "VmVyZGFuYQ=="); // "Verdana"
-  });
-  SettingsRecord record;
-  ASSERT_TRUE(open(record).loadAllSettings());
-  EXPECT_EQ(record.WordsPerMinute, 45);
-  EXPECT_EQ(record.BannerFontName, "Arial");
-  EXPECT_EQ(record.ColumnFontName, "Verdana");
-}
-
-TEST_F(SettingsFileTest, ReadSettingFallbackIsNeverDecoded) {
+TEST_F(SettingsFileTest, ReadAndWriteSettingAddressOnlyExistingElements) {
   SettingsRecord record;
   SettingsFile& file = open(record);
+  // A fallback is used as it is, never decoded.
   EXPECT_EQ(file.readSetting("NoSuchKey", ValueField, "QXJpYWw"), "QXJpYWw");
   EXPECT_EQ(file.readSetting("WordsPerMinute", "nosuchfield", "x"), "x");
   EXPECT_EQ(file.readSetting("WordsPerMinute", ValueField, "x"), "300");
-}
-
-TEST_F(SettingsFileTest, WriteSettingNeverCreatesElementsButSaves) {
-  SettingsRecord record;
-  SettingsFile& file = open(record);
-  const std::string before = readFile(path());
+  const std::string before = platform::readWholeFile(path());
   fs::remove(path());
   EXPECT_TRUE(file.writeSetting("NoSuchKey", ValueField, "1"));
-  EXPECT_EQ(readFile(path()), before);
   EXPECT_TRUE(file.writeSetting(UseDefaultValuesKey, ValueField, "1"));
-  EXPECT_EQ(readFile(path()), before);
+  EXPECT_EQ(platform::readWholeFile(path()), before); // saved, but nothing created
   EXPECT_TRUE(file.writeBoolSetting("LoopMode", ValueField, true));
   EXPECT_EQ(open(record).readSetting("LoopMode", ValueField, ""), "True");
 }
 
-TEST_F(SettingsFileTest, AnEmptyFieldNameAddressesTheKeyElementItself) {
-  editStored([](StoredDocument& d) {
-    d.key("AutoIncrease").prepend_child(pugi::node_pcdata).set_value(encodeBase64("own").c_str());
-  });
-  SettingsRecord record;
-  SettingsFile& file = open(record);
-  EXPECT_EQ(file.readSetting("AutoIncrease", "", "fallback"), "own");
-  EXPECT_TRUE(file.writeSetting("AutoIncrease", "", "changed"));
-  SettingsFile& reopened = open(record);
-  EXPECT_EQ(reopened.readSetting("AutoIncrease", "", "fallback"), "changed");
-  EXPECT_EQ(reopened.readSetting("AutoIncrease", ValueField, ""), "false");
-}
-
-TEST_F(SettingsFileTest, DocumentPositionsKeepTheirOrderAndSkipBlankNames) {
+TEST_F(SettingsFileTest, PositionsKeepTheirOrderSkipBlankNamesAndStoreAnyName) {
   SettingsRecord record = factoryRecord();
-  record.LoadedDocuments = {
-      {"first.txt", 10}, {"", 5}, {"   ", 6}, {"\t", 7}, {" padded ", 8}, {"last.doc", 99},
-  };
-  SettingsFile& file = open(record);
-  ASSERT_TRUE(file.saveLoadedDocuments());
+  record.LoadedDocuments = {{"plain.txt", 10}, {"", 5},          {"   ", 6},   {"\t", 7},
+                            {" padded ", 8},   {"What?.txt", 2}, {"a~b>c", 3}, {"\xe9t\xe9.txt", 4},
+                            {"last.doc", 99}};
+  ASSERT_TRUE(open(record).saveLoadedDocuments());
   SettingsRecord loaded;
   ASSERT_TRUE(open(loaded).loadLoadedDocuments());
-  const std::vector<engine::SavedPosition> expected = {
-      {"first.txt", 10}, {" padded ", 8}, {"last.doc", 99}};
+  const std::vector<engine::SavedPosition> expected = {{"plain.txt", 10},    {" padded ", 8},
+                                                       {"What?.txt", 2},     {"a~b>c", 3},
+                                                       {"\xe9t\xe9.txt", 4}, {"last.doc", 99}};
   EXPECT_EQ(loaded.LoadedDocuments, expected);
-}
-
-TEST_F(SettingsFileTest, NamesWithoutAValidElementFormAreStillStored) {
-  SettingsRecord record = factoryRecord();
-  record.LoadedDocuments = {
-      {"plain.txt", 1}, {"What?.txt", 2}, {"a~b>c", 3}, {"\xe9t\xe9.txt", 4}, {"end", 5}};
-  ASSERT_TRUE(open(record).saveSettings());
-  SettingsRecord loaded;
-  ASSERT_TRUE(open(loaded).loadAllSettings());
-  EXPECT_EQ(loaded.LoadedDocuments, record.LoadedDocuments);
   // Names that are valid as they stand keep their plain Base64 element.
-  EXPECT_NE(readFile(path()).find("<" + encodeBase64("plain.txt") + ">"), std::string::npos);
+  EXPECT_NE(platform::readWholeFile(path()).find("<" + encodeBase64("plain.txt") + ">"),
+            std::string::npos);
 }
 
-TEST_F(SettingsFileTest, PositionsAreCutTo32Bits) {
+TEST_F(SettingsFileTest, PositionsAreCutTo32BitsAndBadOnesSkipped) {
   editStored([](StoredDocument& d) {
     pugi::xml_node list = d.key(LoadedDocumentsKey);
     list.append_child(encodeBase64("big").c_str()).text().set(encodeBase64("4294967297").c_str());
@@ -636,112 +415,121 @@ TEST_F(SettingsFileTest, PositionsAreCutTo32Bits) {
   EXPECT_EQ(record.LoadedDocuments, expected);
 }
 
-TEST_F(SettingsFileTest, UnreadableOrMalformedFilesAreReportedAndKeptAsTheyAre) {
-  const std::string malformed[] = {"", "<a><b></a>", "not xml at all", "<?xml version=\"1.0\"?>"};
-  for (const std::string& text : malformed) {
+TEST_F(SettingsFileTest, MissingUnreadableOrMalformedFilesAreReportedAndKeptAsTheyAre) {
+  const std::optional<std::string> files[] = {std::nullopt, "", "<a><b></a>", "not xml at all",
+                                              "<?xml version=\"1.0\"?>"};
+  for (const std::optional<std::string>& text : files) {
     boxes.shown.clear();
-    writeFile(path(), text);
+    fs::remove(path());
+    if (text) platform::writeFileAtomic(path(), *text);
     SettingsRecord record;
     record.WordsPerMinute = 777;
     SettingsFile file(path(), record, boxes);
-    EXPECT_FALSE(file.initXMLFILE()) << text;
-    ASSERT_EQ(errors().size(), 1u) << text;
+    EXPECT_FALSE(file.initXMLFILE()) << text.value_or("(missing)");
+    ASSERT_EQ(errors().size(), 1u) << text.value_or("(missing)");
     EXPECT_NE(errors()[0].find(path().string()), std::string::npos) << errors()[0];
-    EXPECT_FALSE(file.saveSettings()) << text;
-    EXPECT_EQ(readFile(path()), text) << "a failed file must not be overwritten";
+    EXPECT_FALSE(file.saveSettings());
+    EXPECT_EQ(fs::exists(path()), text.has_value()) << "a failed file must not be written";
+    if (text) {
+      EXPECT_EQ(platform::readWholeFile(path()), *text) << "a failed file must not be overwritten";
+    }
     EXPECT_EQ(record.WordsPerMinute, 777);
   }
-  fs::remove(path());
-  boxes.shown.clear();
-  SettingsRecord record;
-  SettingsFile missing(path(), record, boxes);
-  EXPECT_FALSE(missing.initXMLFILE());
-  EXPECT_EQ(errors().size(), 1u);
-  EXPECT_FALSE(fs::exists(path()));
 }
 
 TEST_F(SettingsFileTest, MissingOrBadUseDefaultValuesLoadsNothing) {
   for (const bool remove : {true, false}) {
-    SetUp();
-    boxes.shown.clear();
+    reset();
     editStored([&](StoredDocument& d) {
-      if (remove)
-        d.removeKey(UseDefaultValuesKey);
-      else
-        d.set(UseDefaultValuesKey, DefaultField, "maybe");
+      remove ? d.removeKey(UseDefaultValuesKey) : d.set(UseDefaultValuesKey, DefaultField, "maybe");
     });
-    SettingsRecord record;
-    record.WordsPerMinute = 777;
+    SettingsRecord record = changedRecord(0);
     EXPECT_FALSE(open(record).loadAllSettings());
     ASSERT_EQ(errors().size(), 1u);
     EXPECT_NE(errors()[0], LoadFailedMessage);
-    EXPECT_EQ(record.WordsPerMinute, 777);
+    EXPECT_EQ(record, changedRecord(0));
+  }
+}
+
+// Where a locale with a decimal comma is installed, the file follows it
+// without being told.
+TEST_F(SettingsFileTest, TotalReadingTimeFollowsTheUserLocale) {
+  const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+  ASSERT_EQ(localeDecimalPoint(), '.');
+  if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE.utf8") &&
+      !std::setlocale(LC_NUMERIC, "fr_FR.UTF-8") && !std::setlocale(LC_NUMERIC, "fr_FR.utf8"))
+    GTEST_SKIP() << "no locale with a decimal comma is installed";
+  SettingsRecord record = factoryRecord();
+  record.TotalReadingTime = 60000.75;
+  const SettingsRecord loaded = roundTrip(record, std::nullopt);
+  std::setlocale(LC_NUMERIC, saved.c_str());
+  EXPECT_EQ(loaded, record);
+  EXPECT_EQ(open(record).readSetting("TotalReadingTime", ValueField, ""), "60000,75");
+  EXPECT_TRUE(errors().empty());
+}
+
+// A process killed while it saves the settings must never leave a file that
+// fails to load or that has lost the reading positions. The child saves in
+// every way the program does and signals each save on `signal` until it is
+// killed (or a generous bound is reached).
+[[noreturn]] void saveUntilKilled(const fs::path& path, int signal) {
+  SettingsRecord record;
+  platform::RecordingMessageBoxes boxes;
+  SettingsFile file(path, record, boxes);
+  if (!file.initXMLFILE() || !file.loadAllSettings()) ::_exit(2);
+  for (int round = 0; round < 100000; ++round) {
+    record.WordsPerMinute = static_cast<std::int16_t>(100 + round % 900);
+    record.BannerFontName = std::string(static_cast<std::size_t>(round % 64), 'x');
+    record.LoadedDocuments.clear();
+    for (int i = 0; i < 40; ++i)
+      record.LoadedDocuments.push_back({"Document " + std::to_string(i) + "?.txt", round});
+    const bool saved = round % 3 == 0   ? file.saveSettings()
+                       : round % 3 == 1 ? file.saveLoadedDocuments()
+                                        : file.writeBoolSetting("LoopMode", ValueField, round % 2);
+    if (!saved || ::write(signal, "s", 1) != 1) ::_exit(3);
+  }
+  ::_exit(0);
+}
+
+TEST_F(SettingsFileTest, KillingASaveNeverLeavesAFileThatFailsToLoad) {
+  std::mt19937 random(20240601);
+  for (int round = 0; round < 30; ++round) {
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      ::close(fds[0]);
+      saveUntilKilled(path(), fds[1]);
+    }
+    ::close(fds[1]);
+    // Let a few saves complete, then kill the child at a random point of the
+    // next one; the busy wait spreads the moment over the whole save.
+    for (unsigned i = 1 + random() % 3; i > 0; --i) {
+      char byte = 0;
+      ASSERT_EQ(::read(fds[0], &byte, 1), 1) << "the saving child ended early";
+    }
+    for (unsigned spin = random() % 2000000; spin > 0; --spin)
+      __asm__ volatile("");
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ::close(fds[0]);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the child ended by itself, status " << status;
+
+    SettingsRecord record;
+    EXPECT_TRUE(open(record).loadAllSettings()) << "round " << round;
+    EXPECT_TRUE(errors().empty()) << "round " << round;
+    ASSERT_EQ(record.LoadedDocuments.size(), 40u) << "round " << round;
+    EXPECT_EQ(record.LoadedDocuments.back().name, "Document 39?.txt");
   }
 }
 
 TEST(FactorySettingsFile, CheckedInFileIsWhatTheGeneratorWrites) {
   const std::string checkedIn =
-      readFile(fs::path(LUMETRA_SOURCE_DIR) / "resources" / SettingsFileName);
+      platform::readWholeFile(fs::path(LUMETRA_SOURCE_DIR) / "resources" / SettingsFileName);
   EXPECT_EQ(checkedIn, factorySettingsText())
       << "run gen_settings resources/LumetraSettings.xml after changing the key table";
-}
-
-TEST(FactorySettingsFile, HoldsEveryKeyWithBothFields) {
-  StoredDocument document(factorySettingsText());
-  for (const SettingsKey& key : settingsKeys()) {
-    pugi::xml_node element = document.key(key.name);
-    ASSERT_TRUE(element) << key.name;
-    EXPECT_EQ(decodeBase64(element.child(encodeBase64(ValueField).c_str()).text().get()),
-              key.fallback)
-        << key.name;
-    EXPECT_EQ(decodeBase64(element.child(encodeBase64(DefaultField).c_str()).text().get()),
-              key.fallback)
-        << key.name;
-  }
-  EXPECT_TRUE(document.key(LoadedDocumentsKey));
-  EXPECT_TRUE(document.key(LoadedDocumentsKey).first_child().empty());
-  EXPECT_EQ(settingsKeys().size(), 31u);
-}
-
-} // namespace
-} // namespace shell
-
-namespace shell {
-namespace {
-
-// Where a locale with a decimal comma is installed, the file follows it
-// without being told.
-TEST(SettingsFileLocale, TotalReadingTimeFollowsTheUserLocale) {
-  const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
-  bool found = false;
-  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"}) {
-    if (std::setlocale(LC_NUMERIC, name) != nullptr) {
-      found = true;
-      break;
-    }
-  }
-  if (!found) GTEST_SKIP() << "no locale with a decimal comma is installed";
-
-  TempFolder folder;
-  const fs::path path = folder.path() / SettingsFileName;
-  writeFile(path, factorySettingsText());
-  platform::RecordingMessageBoxes report;
-  SettingsRecord record;
-  record.TotalReadingTime = 60000.75;
-  SettingsFile writer(path, record, report);
-  ASSERT_TRUE(writer.initXMLFILE());
-  ASSERT_TRUE(writer.saveSettings());
-  const std::string stored = writer.readSetting("TotalReadingTime", ValueField, "");
-  SettingsRecord loaded;
-  SettingsFile reader(path, loaded, report);
-  ASSERT_TRUE(reader.initXMLFILE());
-  const bool ok = reader.loadAllSettings();
-  std::setlocale(LC_NUMERIC, saved.c_str());
-
-  EXPECT_EQ(stored, "60000,75");
-  EXPECT_TRUE(ok);
-  EXPECT_EQ(loaded.TotalReadingTime, 60000.75);
-  EXPECT_TRUE(report.shown.empty());
 }
 
 } // namespace

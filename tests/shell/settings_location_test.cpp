@@ -5,12 +5,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/files.h"
 #include "platform/message_boxes.h"
 #include "shell/settings_file.h"
 
@@ -37,12 +37,6 @@ protected:
   void putFactoryFile(const std::string& text) {
     std::ofstream(program() / SettingsFileName, std::ios::binary) << text;
   }
-  static std::string read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-  }
 
   fs::path root_;
 };
@@ -51,42 +45,28 @@ TEST_F(SettingsLocationTest, WritableProgramFolderKeepsTheFileBesideTheProgram) 
   putFactoryFile("factory");
   const fs::path path = resolveSettingsPath({program(), true, (root_ / "xdg").string(), home()});
   EXPECT_EQ(path, program() / SettingsFileName);
-  EXPECT_FALSE(fs::exists(root_ / "xdg"));
-  EXPECT_FALSE(fs::exists(home() / ".config"));
+  EXPECT_FALSE(fs::exists(root_ / "xdg") || fs::exists(home() / ".config"));
 }
 
 TEST_F(SettingsLocationTest, ReadOnlyProgramFolderUsesTheSeededConfigFolder) {
+  const fs::path xdg = root_ / "xdg", config = home() / ".config" / "lumetra";
+  // Without a factory file only the folder is made.
+  EXPECT_EQ(resolveSettingsPath({program(), false, "", home()}), config / SettingsFileName);
+  EXPECT_TRUE(fs::is_directory(config));
+  EXPECT_FALSE(fs::exists(config / SettingsFileName));
+
   putFactoryFile("factory settings");
-  const fs::path xdg = root_ / "xdg";
-  const fs::path path = resolveSettingsPath({program(), false, xdg.string(), home()});
+  fs::path path = resolveSettingsPath({program(), false, xdg.string(), home()});
   EXPECT_EQ(path, xdg / "lumetra" / SettingsFileName);
-  EXPECT_EQ(read(path), "factory settings");
-}
-
-TEST_F(SettingsLocationTest, WithoutXdgConfigHomeTheHomeConfigFolderIsUsed) {
-  putFactoryFile("factory");
-  for (const std::string& xdg : {std::string(), std::string("relative/config")}) {
-    const fs::path path = resolveSettingsPath({program(), false, xdg, home()});
-    EXPECT_EQ(path, home() / ".config" / "lumetra" / SettingsFileName) << xdg;
-    EXPECT_EQ(read(path), "factory") << xdg;
-  }
-}
-
-TEST_F(SettingsLocationTest, AUsersFileIsNeverOverwritten) {
-  putFactoryFile("factory");
-  const fs::path folder = home() / ".config" / "lumetra";
-  fs::create_directories(folder);
-  std::ofstream(folder / SettingsFileName) << "mine";
-  const fs::path path = resolveSettingsPath({program(), false, "", home()});
-  EXPECT_EQ(path, folder / SettingsFileName);
-  EXPECT_EQ(read(path), "mine");
-}
-
-TEST_F(SettingsLocationTest, WithoutAFactoryFileNothingIsSeeded) {
-  const fs::path path = resolveSettingsPath({program(), false, "", home()});
-  EXPECT_EQ(path, home() / ".config" / "lumetra" / SettingsFileName);
-  EXPECT_FALSE(fs::exists(path));
-  EXPECT_TRUE(fs::is_directory(path.parent_path()));
+  EXPECT_EQ(platform::readWholeFile(path), "factory settings");
+  // A relative XDG_CONFIG_HOME is ignored like an empty one.
+  path = resolveSettingsPath({program(), false, "relative/config", home()});
+  EXPECT_EQ(path, config / SettingsFileName);
+  EXPECT_EQ(platform::readWholeFile(path), "factory settings");
+  // A user's file is never overwritten.
+  std::ofstream(path) << "mine";
+  EXPECT_EQ(resolveSettingsPath({program(), false, "", home()}), path);
+  EXPECT_EQ(platform::readWholeFile(path), "mine");
 }
 
 TEST_F(SettingsLocationTest, FolderWritability) {

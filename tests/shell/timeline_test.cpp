@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/settings_record.h"
@@ -19,21 +20,21 @@ namespace shell {
 namespace {
 
 namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
 
 struct Outcome {
   int status;
-  std::vector<std::string> lines;
-  std::string err;
+  Lines lines;
+  std::string out, err;
 };
 
 class TimelineTest : public ::testing::Test {
 protected:
-  void SetUp() override {
+  TimelineTest() {
     std::string pattern = (fs::temp_directory_path() / "lumetra-timeline-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
+    dir_ = ::mkdtemp(pattern.data());
   }
-  void TearDown() override { fs::remove_all(dir_); }
+  ~TimelineTest() override { fs::remove_all(dir_); }
 
   std::string file(const std::string& name, const std::string& bytes) {
     const fs::path path = dir_ / name;
@@ -41,54 +42,39 @@ protected:
     return path.string();
   }
 
-  static Outcome run(std::vector<std::string> args) {
+  static Outcome run(const Lines& args) {
     std::ostringstream out, err;
-    Outcome r{runTimeline(args, out, err), {}, err.str()};
-    std::istringstream lines(out.str());
+    Outcome r{runTimeline(args, out, err), {}, out.str(), err.str()};
+    std::istringstream lines(r.out);
     for (std::string line; std::getline(lines, line);)
       r.lines.push_back(line);
     return r;
   }
 
-  // A settings file as the program writes it, with `change` applied.
-  std::string settingsFile(const std::function<void(engine::SettingsRecord&)>& change) {
-    engine::SettingsRecord record;
-    platform::RecordingMessageBoxes messages;
-    const fs::path path = dir_ / "LumetraSettings.xml";
-    SettingsFile settings(path, record, messages);
-    EXPECT_TRUE(settings.loadDocument(factorySettingsText()));
-    EXPECT_TRUE(settings.loadAllSettings());
-    change(record);
-    EXPECT_TRUE(settings.saveSettings());
-    return path.string();
-  }
-
   fs::path dir_;
 };
 
-TEST_F(TimelineTest, SlowBannerPrintsEachFrameWithItsTimeAndInterval) {
-  const Outcome r =
-      run({"--wpm", "50", "--layout", "1x3", file("a.txt", "Alpha beta gamma delta.")});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(
-      r.lines,
-      (std::vector<std::string>{
-          R"({"t":0,"event":"frame","start":1,"end":18,"lines":["Alpha beta gamma"],"words":3,"interval":3333,"heading":false})",
-          R"({"t":3533,"event":"frame","start":18,"end":23,"lines":["delta."],"words":1,"interval":3333,"heading":false})",
-          R"({"t":7066,"event":"end"})"}));
-  EXPECT_EQ(r.err, "");
-}
-
-TEST_F(TimelineTest, FastTwoLinesOfFour) {
-  const Outcome r =
-      run({"--wpm=2600", "--layout=2x4", file("b.txt", "w1 w2 w3 w4 w5 w6 w7 w8 w9 w10")});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(
-      r.lines,
-      (std::vector<std::string>{
-          R"({"t":0,"event":"frame","start":1,"end":25,"lines":["w1 w2 w3 w4","w5 w6 w7 w8"],"words":8,"interval":172,"heading":false})",
-          R"({"t":172,"event":"frame","start":25,"end":30,"lines":["w9 w10"],"words":2,"interval":64,"heading":false})",
-          R"({"t":236,"event":"end"})"}));
+TEST_F(TimelineTest, BannerFramesWithTheirTimesAndIntervals) {
+  const std::tuple<Lines, std::string, Lines> cases[] = {
+      // options, text, output
+      {{"--wpm", "50", "--layout", "1x3"},
+       "Alpha beta gamma delta.",
+       {R"({"t":0,"event":"frame","start":1,"end":18,"lines":["Alpha beta gamma"],"words":3,"interval":3333,"heading":false})",
+        R"({"t":3533,"event":"frame","start":18,"end":23,"lines":["delta."],"words":1,"interval":3333,"heading":false})",
+        R"({"t":7066,"event":"end"})"}},
+      {{"--wpm=2600", "--layout=2x4"},
+       "w1 w2 w3 w4 w5 w6 w7 w8 w9 w10",
+       {R"({"t":0,"event":"frame","start":1,"end":25,"lines":["w1 w2 w3 w4","w5 w6 w7 w8"],"words":8,"interval":172,"heading":false})",
+        R"({"t":172,"event":"frame","start":25,"end":30,"lines":["w9 w10"],"words":2,"interval":64,"heading":false})",
+        R"({"t":236,"event":"end"})"}},
+  };
+  for (auto [args, text, expected] : cases) {
+    args.push_back(file("a.txt", text));
+    const Outcome r = run(args);
+    EXPECT_EQ(r.status, 0) << text;
+    EXPECT_EQ(r.lines, expected);
+    EXPECT_EQ(r.err, "");
+  }
 }
 
 TEST_F(TimelineTest, SentenceModeMinimumAtBothSidesOf350) {
@@ -126,68 +112,48 @@ TEST_F(TimelineTest, ParagraphPausesFollowTheRules) {
 }
 
 TEST_F(TimelineTest, TextIsConvertedToUtf8AndEscaped) {
-  // UTF-8 input: recognised and converted; quotes and backslashes escaped
-  Outcome r =
+  // UTF-8 input is recognised; quotes and backslashes are escaped.
+  const Outcome utf8 =
       run({"--wpm", "600", "--layout", "1x6", file("q.txt", "He said \"caf\xC3\xA9\" \\ twice.")});
-  ASSERT_EQ(r.status, 0);
-  ASSERT_FALSE(r.lines.empty());
-  const std::string expected =
-      std::string(R"("lines":["He said \"caf)") + "\xC3\xA9" + R"(\" \\ twice."])";
-  EXPECT_NE(r.lines[0].find(expected), std::string::npos) << r.lines[0];
-
-  // code page 1252 input: curly quotes come out as UTF-8
-  r = run({"--wpm", "600", "--layout", "1x6", file("w.txt", "Say \x93yes\x94 now.")});
-  ASSERT_EQ(r.status, 0);
-  ASSERT_FALSE(r.lines.empty());
-  EXPECT_NE(r.lines[0].find("\xE2\x80\x9Cyes\xE2\x80\x9D"), std::string::npos) << r.lines[0];
-}
-
-TEST(JsonStringTest, EscapesControlCharactersAndConvertsTheCodePage) {
-  EXPECT_EQ(jsonString("a\"b\\c"), R"("a\"b\\c")");
+  EXPECT_NE(utf8.out.find(R"("lines":["He said \"caf)"
+                          "\xC3\xA9"
+                          R"(\" \\ twice."])"),
+            std::string::npos)
+      << utf8.out;
+  // Code page 1252 curly quotes come out as UTF-8.
+  const Outcome cp1252 =
+      run({"--wpm", "600", "--layout", "1x6", file("w.txt", "Say \x93yes\x94 now.")});
+  EXPECT_NE(cp1252.out.find("\xE2\x80\x9Cyes\xE2\x80\x9D"), std::string::npos) << cp1252.out;
   EXPECT_EQ(jsonString(std::string("x\x01y\ty\rz", 7)), R"("x\u0001y\ty\rz")");
-  EXPECT_EQ(jsonString("\xB7"), "\"\xC2\xB7\"");
-  EXPECT_EQ(jsonString("\x80"), "\"\xE2\x82\xAC\"");
+  EXPECT_EQ(jsonString("\x80\xB7"), "\"\xE2\x82\xAC\xC2\xB7\"");
   EXPECT_EQ(jsonString(""), "\"\"");
 }
 
 TEST_F(TimelineTest, AutoSkimShowsDotsOrHidesTheWords) {
   const std::string path = file("s.txt", "It was the best of the times and the worst of it all.");
-  Outcome dots = run({"--wpm", "600", "--layout", "1x6", "--autoskim", "s50", path});
-  ASSERT_EQ(dots.status, 0);
-  std::string all;
-  for (const std::string& line : dots.lines)
-    all += line;
-  EXPECT_NE(all.find("\xC2\xB7"), std::string::npos) << all; // the middle dot, in UTF-8
-
-  Outcome hidden =
+  const Outcome dots = run({"--wpm", "600", "--layout", "1x6", "--autoskim", "s50", path});
+  EXPECT_NE(dots.out.find("\xC2\xB7"), std::string::npos) << dots.out; // the middle dot
+  const Outcome hidden =
       run({"--wpm", "600", "--layout", "1x6", "--autoskim", "s50", "--skim-hide", path});
   ASSERT_EQ(hidden.status, 0);
-  all.clear();
-  for (const std::string& line : hidden.lines)
-    all += line;
-  EXPECT_EQ(all.find("\xC2\xB7"), std::string::npos) << all;
-  EXPECT_EQ(all.find(R"("the ")"), std::string::npos);
-}
-
-TEST_F(TimelineTest, MaxEventsStopsTheOutput) {
-  const Outcome r = run({"--wpm", "600", "--layout", "1x1", "--max-events", "2",
-                         file("m.txt", "One two three four five six.")});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.lines.size(), 2u);
+  EXPECT_EQ(hidden.out.find("\xC2\xB7"), std::string::npos) << hidden.out;
+  EXPECT_EQ(hidden.out.find(R"("the ")"), std::string::npos);
 }
 
 TEST_F(TimelineTest, SettingsFileIsReadNeverWrittenAndOptionsComeLast) {
-  const std::string settings = settingsFile([](engine::SettingsRecord& s) {
-    s.WordsPerMinute = 50;
-    s.LinesPerScreen = 1;
-    s.WordsPerScreen = 3;
-    s.LoopMode = true;
-  });
+  engine::SettingsRecord record;
+  platform::RecordingMessageBoxes messages;
+  const std::string settings = (dir_ / SettingsFileName).string();
+  SettingsFile saved(settings, record, messages);
+  ASSERT_TRUE(saved.loadDocument(factorySettingsText()) && saved.loadAllSettings());
+  record.WordsPerMinute = 50, record.LinesPerScreen = 1, record.WordsPerScreen = 3;
+  record.LoopMode = true;
+  ASSERT_TRUE(saved.saveSettings());
   const std::string before = platform::readWholeFile(settings);
   const auto stamp = fs::last_write_time(settings);
   const std::string text = file("a.txt", "Alpha beta gamma delta.");
 
-  // LoopMode from the file: it reads on until the event limit
+  // LoopMode from the file: it reads on until the event limit.
   Outcome r = run({"--settings", settings, "--max-events", "5", text});
   ASSERT_EQ(r.status, 0);
   ASSERT_EQ(r.lines.size(), 5u);
@@ -230,56 +196,32 @@ TEST_F(TimelineTest, ColumnModesPrintPagesTurnedOneAfterAnother) {
   }
 }
 
-TEST_F(TimelineTest, MissingFileIsReportedWithStatusTwo) {
-  const Outcome r = run({(dir_ / "nowhere.txt").string()});
-  EXPECT_EQ(r.status, 2);
-  EXPECT_TRUE(r.lines.empty());
-  EXPECT_NE(r.err.find("nowhere.txt"), std::string::npos) << r.err;
+TEST_F(TimelineTest, BadFilesAndOptionsGiveAMessageAndStatusTwo) {
+  const std::string ok = file("ok.txt", "Alpha beta."), usage = "usage: lumetra --timeline";
+  std::vector<std::pair<Lines, std::string>> cases = {
+      // arguments, message
+      {{(dir_ / "nowhere.txt").string()}, "nowhere.txt"},
+      {{dir_.string()}, dir_.string()}, // a folder is not a file
+      {{"--settings", (dir_ / "none.xml").string(), ok}, "none.xml"},
+  };
+  for (const char* options :
+       {"", "FILE FILE", "--wpm 0 FILE", "--wpm 3001 FILE", "--wpm fast FILE", "FILE --wpm",
+        "--mode column FILE", "--layout 4x2 FILE", "--layout 2x7 FILE", "--layout 2x FILE",
+        "--rules 18 FILE", "--rules 1,,2 FILE", "--autoskim s40 FILE", "--max-events -1 FILE",
+        "--skim-hide=yes FILE", "--colour red FILE"}) {
+    Lines args;
+    std::istringstream words(options);
+    for (std::string word; words >> word;)
+      args.push_back(word == "FILE" ? ok : word);
+    cases.push_back({args, usage});
+  }
+  for (const auto& [args, message] : cases) {
+    const Outcome r = run(args);
+    EXPECT_EQ(r.status, 2) << message;
+    EXPECT_TRUE(r.lines.empty()) << message;
+    EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+  }
 }
-
-TEST_F(TimelineTest, AFolderIsNotAFile) {
-  const Outcome r = run({dir_.string()});
-  EXPECT_EQ(r.status, 2);
-  EXPECT_FALSE(r.err.empty());
-}
-
-TEST_F(TimelineTest, MissingSettingsFileIsReportedWithStatusTwo) {
-  const Outcome r = run({"--settings", (dir_ / "none.xml").string(), file("a.txt", "Alpha.")});
-  EXPECT_EQ(r.status, 2);
-  EXPECT_TRUE(r.lines.empty());
-  EXPECT_NE(r.err.find("none.xml"), std::string::npos) << r.err;
-}
-
-class BadOptionsTest : public TimelineTest,
-                       public ::testing::WithParamInterface<std::vector<std::string>> {};
-
-TEST_P(BadOptionsTest, GiveTheUsageAndStatusTwo) {
-  std::vector<std::string> args = GetParam();
-  for (std::string& a : args)
-    if (a == "FILE") a = file("ok.txt", "Alpha beta.");
-  const Outcome r = run(args);
-  EXPECT_EQ(r.status, 2);
-  EXPECT_TRUE(r.lines.empty());
-  EXPECT_NE(r.err.find("usage: lumetra --timeline"), std::string::npos) << r.err;
-}
-
-INSTANTIATE_TEST_SUITE_P(Options, BadOptionsTest,
-                         ::testing::Values(std::vector<std::string>{},
-                                           std::vector<std::string>{"FILE", "FILE"},
-                                           std::vector<std::string>{"--wpm", "0", "FILE"},
-                                           std::vector<std::string>{"--wpm", "3001", "FILE"},
-                                           std::vector<std::string>{"--wpm", "fast", "FILE"},
-                                           std::vector<std::string>{"FILE", "--wpm"},
-                                           std::vector<std::string>{"--mode", "column", "FILE"},
-                                           std::vector<std::string>{"--layout", "4x2", "FILE"},
-                                           std::vector<std::string>{"--layout", "2x7", "FILE"},
-                                           std::vector<std::string>{"--layout", "2x", "FILE"},
-                                           std::vector<std::string>{"--rules", "18", "FILE"},
-                                           std::vector<std::string>{"--rules", "1,,2", "FILE"},
-                                           std::vector<std::string>{"--autoskim", "s40", "FILE"},
-                                           std::vector<std::string>{"--max-events", "-1", "FILE"},
-                                           std::vector<std::string>{"--skim-hide=yes", "FILE"},
-                                           std::vector<std::string>{"--colour", "red", "FILE"}));
 
 } // namespace
 } // namespace shell
