@@ -31,110 +31,82 @@ struct Strip {
   platform::RecordingCanvas canvas;
 };
 
-TEST(BannerFrame, TwoEmptyLinesThenTextDrawsOneCentredLine) {
-  Strip s;
-  s.state.FrameLines = {"", "  ", "word here", "", ""};
-  const auto ops = s.draw();
-  ASSERT_EQ(ops.size(), 1u);
-  EXPECT_EQ(ops[0].text, "word here");
-  EXPECT_EQ(ops[0].y, (218 - 20) / 2);
-  // Centred in the text area from 10 to 577: centre at 10 + 567 / 2.
-  EXPECT_EQ(ops[0].x, (567 - 90) / 2 + 10);
+// Lines are trimmed of CRs, TABs and outer blanks and centred as a block;
+// an empty line between two lines stays a gap, empty lines at the ends do not count.
+TEST(BannerFrame, LinesAreCentredAsABlock) {
+  // clang-format off
+  const struct {
+    const char* what;
+    std::array<std::string, engine::MaxFrameLines> lines;
+    int linesInFrame, lineIndex;
+    bool sentence;
+    std::vector<std::string> texts;
+    std::vector<int> ys;
+  } cases[] = {
+      {"two empty lines first", {"", "  ", "word here", "", ""}, 3, 0, false,
+       {"word here"}, {(218 - 20) / 2}},
+      {"a gap", {"first", "", "third", "", ""}, 3, 0, false,
+       {"first", "third"}, {(218 - 60) / 2, (218 - 60) / 2 + 40}},
+      {"empty last line", {"first", "second", "", "", ""}, 3, 0, false,
+       {"first", "second"}, {(218 - 40) / 2, (218 - 40) / 2 + 20}},
+      {"CRs and TABs", {"  a\tb\r  ", "", "", "", ""}, 3, 0, false, {"ab"}, {(218 - 20) / 2}},
+      {"beyond LinesInFrame", {"one", "two", "three", "", ""}, 2, 0, false, {"one", "two"}, {}},
+      {"sentence mode: up to LineIndex", {"a", "b", "c", "d", "e"}, 4, 3, true,
+       {"a", "b", "c", "d"}, {}},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    Strip s;
+    s.state.FrameLines = c.lines;
+    s.state.LinesInFrame = c.linesInFrame;
+    s.state.LineIndex = c.lineIndex;
+    if (c.sentence) s.settings.ReadingMode = engine::ReadingModeKind::Sentence;
+    std::vector<std::string> texts;
+    std::vector<int> ys;
+    for (const DrawOp& op : s.draw()) {
+      texts.push_back(op.text);
+      ys.push_back(op.y);
+    }
+    EXPECT_EQ(texts, c.texts) << c.what;
+    if (!c.ys.empty()) {
+      EXPECT_EQ(ys, c.ys) << c.what;
+    }
+  }
 }
 
-TEST(BannerFrame, AnEmptyLineBetweenTwoLinesStaysAGap) {
+TEST(BannerFrame, CentredInTheTextAreaOrLeftAtTenWithTheFadeColour) {
   Strip s;
-  s.state.FrameLines = {"first", "", "third", "", ""};
-  const auto ops = s.draw();
-  ASSERT_EQ(ops.size(), 2u);
-  const int top = (218 - 3 * 20) / 2;
-  EXPECT_EQ(ops[0].y, top);
-  EXPECT_EQ(ops[1].y, top + 40);
-}
-
-TEST(BannerFrame, AnEmptyLastLineDoesNotCount) {
-  Strip s;
-  s.state.FrameLines = {"first", "second", "", "", ""};
-  const auto ops = s.draw();
-  ASSERT_EQ(ops.size(), 2u);
-  EXPECT_EQ(ops[0].y, (218 - 2 * 20) / 2);
-}
-
-TEST(BannerFrame, LinesLoseCrsTabsAndOuterBlanks) {
-  Strip s;
-  s.settings.LinesPerScreen = 1;
-  s.state.FrameLines = {"  a\tb\r  ", "", "", "", ""};
-  const auto ops = s.draw();
-  ASSERT_EQ(ops.size(), 1u);
-  EXPECT_EQ(ops[0].text, "ab");
-}
-
-TEST(BannerFrame, LeftAlignmentStartsAtTen) {
-  Strip s;
+  s.state.FrameLines = {"word here", "", "", "", ""};
+  // centred in the text area from 10 to 577: centre at 10 + 567 / 2
+  EXPECT_EQ(s.draw()[0].x, (567 - 90) / 2 + 10);
+  EXPECT_EQ(s.draw(5)[0].color, (platform::Color{126, 126, 126}));
+  EXPECT_EQ(s.draw(0)[0].color, (platform::Color{0, 0, 0}));
   s.settings.BannerTextAlign = engine::TextAlign::Left;
-  s.state.FrameLines = {"left", "", "", "", ""};
   EXPECT_EQ(s.draw()[0].x, 10);
 }
 
-TEST(BannerFrame, LinesBeyondLinesInFrameAreNotDrawn) {
-  Strip s;
-  s.state.LinesInFrame = 2;
-  s.state.FrameLines = {"one", "two", "three", "", ""};
-  EXPECT_EQ(s.draw().size(), 2u);
-}
-
-TEST(BannerFrame, SentenceModeDrawsUpToLineIndex) {
-  Strip s;
-  s.settings.ReadingMode = engine::ReadingModeKind::Sentence;
-  s.settings.LinesPerScreen = 1;
-  s.state.LinesInFrame = 4;
-  s.state.LineIndex = 3;
-  s.state.FrameLines = {"a", "b", "c", "d", "e"};
-  EXPECT_EQ(s.draw().size(), 4u);
-}
-
-TEST(BannerFrame, FadeLevelColoursTheText) {
-  Strip s;
-  s.state.FrameLines = {"fading", "", "", "", ""};
-  EXPECT_EQ(s.draw(5)[0].color, (platform::Color{126, 126, 126}));
-  EXPECT_EQ(s.draw(0)[0].color, (platform::Color{0, 0, 0}));
-}
-
-struct HeadingCase {
-  engine::FontStyle style;
-  bool rule0;
-  bool bold;
-  bool underline;
-};
-
-class HeadingWeight : public ::testing::TestWithParam<HeadingCase> {};
-
-TEST_P(HeadingWeight, HeadingsTakeTheOtherWeight) {
-  Strip s;
-  const HeadingCase c = GetParam();
-  s.settings.BannerFontStyle = c.style;
-  s.font.bold = c.style == engine::FontStyle::Bold;
-  s.settings.GeneralTextRules[0] = c.rule0;
-  s.state.HeadingFound = true;
-  s.state.FrameLines = {"Heading", "", "", "", ""};
-  const auto ops = s.draw();
-  ASSERT_EQ(ops.size(), 1u);
-  EXPECT_EQ(ops[0].font.bold, c.bold);
-  EXPECT_EQ(ops[0].font.underline, c.underline);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Styles, HeadingWeight,
-    ::testing::Values(HeadingCase{engine::FontStyle::Normal, false, true, false},
-                      HeadingCase{engine::FontStyle::Normal, true, true, true},
-                      HeadingCase{engine::FontStyle::Bold, false, false, false},
-                      HeadingCase{engine::FontStyle::Bold, true, false, true}));
-
-TEST(BannerFrame, ClearTypeOffDrawsWithoutAntialiasing) {
-  Strip s;
-  s.settings.ClearTypeFont = false;
-  s.state.FrameLines = {"x", "", "", "", ""};
-  EXPECT_FALSE(s.draw()[0].font.antialias);
+TEST(BannerFrame, HeadingsTakeTheOtherWeightAndRuleZeroUnderlinesThem) {
+  const struct {
+    engine::FontStyle style;
+    bool rule0, bold, underline;
+  } cases[] = {{engine::FontStyle::Normal, false, true, false},
+               {engine::FontStyle::Normal, true, true, true},
+               {engine::FontStyle::Bold, false, false, false},
+               {engine::FontStyle::Bold, true, false, true}};
+  for (const auto& c : cases) {
+    Strip s;
+    s.settings.BannerFontStyle = c.style;
+    s.font.bold = c.style == engine::FontStyle::Bold;
+    s.settings.GeneralTextRules[0] = c.rule0;
+    s.settings.ClearTypeFont = false;
+    s.state.HeadingFound = true;
+    s.state.FrameLines = {"Heading", "", "", "", ""};
+    const auto ops = s.draw();
+    ASSERT_EQ(ops.size(), 1u);
+    EXPECT_EQ(ops[0].font.bold, c.bold) << int(c.style) << c.rule0;
+    EXPECT_EQ(ops[0].font.underline, c.underline) << int(c.style) << c.rule0;
+    EXPECT_FALSE(ops[0].font.antialias); // ClearType off draws without antialiasing
+  }
 }
 
 TEST(CondensedFrames, FontSizeSteps) {

@@ -7,50 +7,37 @@ namespace {
 
 using platform::Color;
 
-TEST(FadeLevel, LevelFiveOfWhiteOnBlackIs126) {
-  EXPECT_EQ(fadeLevelColor({255, 255, 255}, {0, 0, 0}, 5), (Color{126, 126, 126}));
+// Level L blends text over background: a = L * 255 div 10,
+// channel = ((255 - a) * back + a * text) div 256; levels outside 0..10 clamp.
+TEST(FadeLevel, ChannelsBlendByTheLevel) {
+  const struct {
+    Color text, back;
+    int level;
+    Color expected;
+  } cases[] = {{{255, 255, 255}, {0, 0, 0}, 5, {126, 126, 126}},
+               {{255, 255, 0}, {0, 0, 94}, 1, {24, 24, 84}},   // a = 25
+               {{255, 255, 0}, {0, 0, 94}, 5, {126, 126, 47}}, // a = 127
+               {{255, 255, 0}, {0, 0, 94}, 9, {228, 228, 9}},  // a = 229
+               {{128, 0, 0}, {211, 211, 211}, 0, {211, 211, 211}},
+               {{128, 0, 0}, {211, 211, 211}, 10, {128, 0, 0}},
+               {{128, 0, 0}, {211, 211, 211}, -3, {211, 211, 211}},
+               {{128, 0, 0}, {211, 211, 211}, 14, {128, 0, 0}}};
+  for (const auto& c : cases)
+    EXPECT_EQ(fadeLevelColor(c.text, c.back, c.level), c.expected) << c.level;
 }
 
-TEST(FadeLevel, EndsAreTheBackgroundAndTheText) {
-  const Color text{128, 0, 0}, back{211, 211, 211};
-  EXPECT_EQ(fadeLevelColor(text, back, 0), back);
-  EXPECT_EQ(fadeLevelColor(text, back, 10), text);
-  EXPECT_EQ(fadeLevelColor(text, back, -3), back);
-  EXPECT_EQ(fadeLevelColor(text, back, 14), text);
-}
-
-struct BlendCase {
-  int level;
-  Color expected;
-};
-
-class FadeBlend : public ::testing::TestWithParam<BlendCase> {};
-
-// Yellow over navy: a = L * 255 div 10, channel = ((255 - a) * back + a * text) div 256.
-TEST_P(FadeBlend, ChannelsBlendByTheLevel) {
-  EXPECT_EQ(fadeLevelColor({255, 255, 0}, {0, 0, 94}, GetParam().level), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(YellowOnNavy, FadeBlend,
-                         ::testing::Values(BlendCase{1, {24, 24, 84}},    // a = 25
-                                           BlendCase{5, {126, 126, 47}},  // a = 127
-                                           BlendCase{9, {228, 228, 9}})); // a = 229
-
-TEST(ColourSchemes, ACommandSetsBothPairs) {
-  engine::SettingsRecord settings;
-  applyColourScheme(settings, SchemeId::DarkRedtextonGray1);
-  EXPECT_EQ(settings.BannerTextColor, (Color{128, 0, 0}));
-  EXPECT_EQ(settings.ColumnTextColor, (Color{128, 0, 0}));
-  EXPECT_EQ(settings.BannerBackgroundColor, (Color{211, 211, 211}));
-  EXPECT_EQ(settings.ColumnBackgroundColor, (Color{211, 211, 211}));
-}
-
-TEST(ColourSchemes, EachSchemeChecksItsOwnItem) {
+TEST(ColourSchemes, EachSchemeSetsBothPairsAndChecksItsOwnItem) {
   for (std::size_t i = 0; i < ColourSchemeCount; ++i) {
     engine::SettingsRecord settings;
     applyColourScheme(settings, static_cast<SchemeId>(i));
     EXPECT_EQ(checkedColourScheme(settings), static_cast<SchemeId>(i)) << ColourSchemes[i].caption;
+    EXPECT_EQ(settings.ColumnTextColor, settings.BannerTextColor) << ColourSchemes[i].caption;
+    EXPECT_EQ(settings.ColumnBackgroundColor, settings.BannerBackgroundColor);
   }
+  engine::SettingsRecord settings;
+  applyColourScheme(settings, SchemeId::DarkRedtextonGray1);
+  EXPECT_EQ(settings.ColumnTextColor, (Color{128, 0, 0}));
+  EXPECT_EQ(settings.ColumnBackgroundColor, (Color{211, 211, 211}));
 }
 
 TEST(ColourSchemes, UnlistedColoursFallToTheNearestItem) {

@@ -21,34 +21,30 @@ std::vector<std::int64_t> times(const std::vector<Draw>& draws) {
   return out;
 }
 
-// 300 wpm, one line of three words: band 3, factor 0.917 - 0.045 * 3 / 13,
-// effective 330, full frame Floor(60000 / 330 * 3) = 545 ms, step 5 ms.
-struct FadeAtThreeHundred : ::testing::Test {
-  PacingFixture f;
-  void SetUp() override {
-    f.banner(300, 1, 3);
-    f.form.setFrameTiming(3);
-    f.form.tmRead->setEnabled(true);
-    f.form.startFadeIn();
-  }
-};
-
-TEST_F(FadeAtThreeHundred, StepIsFiveMilliseconds) {
-  EXPECT_EQ(f.form.tmRead->Interval(), 545);
-  EXPECT_EQ(f.form.fadeStepLength(), 5);
-  EXPECT_EQ(f.form.tmFadeIn->Interval(), 5);
+// A frame of `words` words in a banner layout, fading in from time 0.
+void fadeIn(PacingFixture& f, int lines, int words) {
+  f.banner(300, lines, words);
+  f.form.setFrameTiming(words);
+  f.form.tmRead->setEnabled(true);
+  f.form.startFadeIn();
 }
 
-TEST_F(FadeAtThreeHundred, FadesInOverFiftyMilliseconds) {
+// 300 wpm, one line of three words: band 3, factor 0.917 - 0.045 * 3 / 13,
+// effective 330, full frame Floor(60000 / 330 * 3) = 545 ms, step 5 ms.
+TEST(FadeCycleTest, AtThreeHundredFadesInHoldsAndFadesOutInFiveMillisecondSteps) {
+  PacingFixture f;
+  fadeIn(f, 1, 3);
+  EXPECT_EQ(f.form.tmRead->Interval(), 545);
+  EXPECT_EQ(f.form.tmFadeIn->Interval(), 5);
+
   f.clock.advance(49);
   EXPECT_EQ(levels(f.view.draws), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
   EXPECT_EQ(times(f.view.draws), (std::vector<std::int64_t>{0, 5, 10, 15, 20, 25, 30, 35, 40, 45}));
   EXPECT_TRUE(f.fade.fadeInDone);
   EXPECT_EQ(f.view.clears, 1); // the strip is cleared before the first step
-}
 
-TEST_F(FadeAtThreeHundred, ParksTheFrameTimerWhileTheFrameHolds) {
-  f.clock.advance(50);
+  // the hold: the frame timer is parked and the start tick waits out the rest
+  f.clock.advance(1);
   EXPECT_FALSE(f.form.tmFadeIn->Enabled());
   EXPECT_EQ(f.form.tmRead->Interval(), ParkedReadInterval);
   EXPECT_TRUE(f.form.tmStartFade->Enabled());
@@ -57,44 +53,18 @@ TEST_F(FadeAtThreeHundred, ParksTheFrameTimerWhileTheFrameHolds) {
   EXPECT_FALSE(f.fade.fadeOutDone);
   f.clock.advance(544 - 50);
   EXPECT_EQ(f.view.draws.size(), 10u); // nothing drawn during the hold
-}
 
-TEST_F(FadeAtThreeHundred, FadesOutFromTheFrameIntervalOnAndReadsTheNextFrame) {
-  f.clock.advance(600);
+  f.clock.advance(56);
   const std::vector<Draw> out = f.view.drawsFrom(545);
   EXPECT_EQ(levels(out), (std::vector<int>{9, 8, 7, 6, 5, 4, 3, 2, 1, 0}));
   EXPECT_EQ(times(out),
             (std::vector<std::int64_t>{545, 550, 555, 560, 565, 570, 575, 580, 585, 590}));
   // the closing tick runs the reading loop, which finds the (empty) document ended
-  ASSERT_EQ(f.observer.ends.size(), 1u);
-  EXPECT_EQ(f.observer.ends[0], 595);
+  EXPECT_EQ(f.observer.ends, (std::vector<std::int64_t>{595}));
   EXPECT_FALSE(f.form.tmFade->Enabled());
 }
 
-TEST(FadeStepTest, SentenceModeStepsFollowTheSpeed) {
-  struct Case {
-    int wpm, step;
-  };
-  for (const Case c : {Case{50, 10}, Case{100, 10}, Case{101, 8}, Case{200, 8}, Case{201, 6},
-                       Case{300, 6}, Case{301, 4}, Case{400, 4}, Case{401, 2}, Case{500, 2}}) {
-    PacingFixture f;
-    f.sentence(c.wpm);
-    f.form.setFrameTiming(5);
-    EXPECT_EQ(f.form.fadeStepLength(), c.step) << c.wpm;
-  }
-}
-
-TEST(FadeStepTest, BannerStepIsATenthOfAFullFrameInTenStepsAtMostTwenty) {
-  PacingFixture f;
-  f.banner(50, 1, 3); // full frame 3333 ms: 33, lowered to 20
-  f.form.setFrameTiming(3);
-  EXPECT_EQ(f.form.fadeStepLength(), 20);
-  f.banner(500, 1, 1); // band 5: effective 511, full frame 117 ms: 1
-  f.form.setFrameTiming(1);
-  EXPECT_EQ(f.form.fadeStepLength(), 1);
-}
-
-TEST(FadeInTest, AStepOfOneWritesTheFrameAtFullStrengthAtOnce) {
+TEST(FadeCycleTest, AStepOfOneWritesTheFrameAtFullStrengthAtOnce) {
   PacingFixture f;
   f.banner(300, 1, 3);
   f.form.setFrameTiming(3);
@@ -107,12 +77,9 @@ TEST(FadeInTest, AStepOfOneWritesTheFrameAtFullStrengthAtOnce) {
   EXPECT_TRUE(f.fade.fadeInDone);
 }
 
-TEST(StopTimersTest, LeavesTheFrameAtFullStrengthWithBothFadesFinished) {
+TEST(FadeCycleTest, StopTimersLeavesTheFrameAtFullStrengthWithBothFadesFinished) {
   PacingFixture f;
-  f.banner(300, 1, 3);
-  f.form.setFrameTiming(3);
-  f.form.tmRead->setEnabled(true);
-  f.form.startFadeIn();
+  fadeIn(f, 1, 3);
   f.clock.advance(12);
   f.form.stopTimers();
   EXPECT_FALSE(f.form.tmFadeIn->Enabled());
@@ -125,12 +92,9 @@ TEST(StopTimersTest, LeavesTheFrameAtFullStrengthWithBothFadesFinished) {
   EXPECT_EQ(f.view.draws.size(), drawn);
 }
 
-TEST(StartFadeTest, AnOpenMenuHoldsTheFrameUntilItCloses) {
+TEST(FadeCycleTest, AnOpenMenuHoldsTheFrameUntilItCloses) {
   PacingFixture f;
-  f.banner(300, 1, 3);
-  f.form.setFrameTiming(3);
-  f.form.tmRead->setEnabled(true);
-  f.form.startFadeIn();
+  fadeIn(f, 1, 3);
   f.clock.advance(100);
   f.fade.menuLoopActive = true;
   f.clock.advance(500); // tmStartFade fires at 545 with the menu open
@@ -148,17 +112,13 @@ TEST(StartFadeTest, AnOpenMenuHoldsTheFrameUntilItCloses) {
 // as an edited settings file may ask for: no minimum, factor 1.0): the wait
 // fires again during the fade-out, which must still end and hand over to the
 // next tick.
-TEST(StartFadeTest, AFadeOutLongerThanItsWaitStillEnds) {
+TEST(FadeCycleTest, AFadeOutLongerThanItsWaitStillEnds) {
   PacingFixture f;
-  f.banner(300, 7, 1);
-  f.form.setFrameTiming(1); // 200 ms; step Floor(1400 / 100) = 14 ms
+  fadeIn(f, 7, 1); // 200 ms; step Floor(1400 / 100) = 14 ms
   ASSERT_EQ(f.form.tmRead->Interval(), 200);
-  f.form.tmRead->setEnabled(true);
-  f.form.startFadeIn();
   f.clock.advance(1000);
   // fade-in to 140, wait 60, fade-out 200..326, closing tick at 340
-  ASSERT_EQ(f.observer.ends.size(), 1u);
-  EXPECT_EQ(f.observer.ends[0], 340);
+  EXPECT_EQ(f.observer.ends, (std::vector<std::int64_t>{340}));
   EXPECT_EQ(f.view.draws.back().level, 0);
 }
 

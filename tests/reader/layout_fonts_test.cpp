@@ -19,79 +19,56 @@ public:
   }
 };
 
-TEST(BannerFont, SentenceModeDrawsLargeSizesAt28) {
-  engine::SettingsRecord settings;
-  for (std::uint8_t index : {std::uint8_t{12}, std::uint8_t{13}}) {
-    settings.BannerFontSize = index;
-    EXPECT_EQ(buildBannerFont(settings, ReadingModeKind::Sentence).pointSize, 28) << int(index);
-    EXPECT_EQ(buildBannerFont(settings, ReadingModeKind::Banner).pointSize, index == 12 ? 36 : 48);
+TEST(LayoutFonts, SentenceModeDrawsLargeSizesAt28) {
+  const struct {
+    std::uint8_t index;
+    ReadingModeKind mode;
+    int points;
+  } cases[] = {{12, ReadingModeKind::Sentence, 28},
+               {13, ReadingModeKind::Sentence, 28},
+               {12, ReadingModeKind::Banner, 36},
+               {13, ReadingModeKind::Banner, 48},
+               {10, ReadingModeKind::Sentence, 24}};
+  for (const auto& c : cases) {
+    engine::SettingsRecord settings;
+    settings.BannerFontSize = c.index;
+    EXPECT_EQ(buildBannerFont(settings, c.mode).pointSize, c.points) << int(c.index);
   }
-  settings.BannerFontSize = 10;
-  EXPECT_EQ(buildBannerFont(settings, ReadingModeKind::Sentence).pointSize, 24);
 }
 
-TEST(BannerFont, FamilyWeightAndQualityComeFromTheSettings) {
-  engine::SettingsRecord settings;
-  settings.BannerFontName = "Verdana";
-  settings.BannerFontStyle = engine::FontStyle::Bold;
-  settings.ClearTypeFont = false;
-  const platform::FontSpec font = buildBannerFont(settings, ReadingModeKind::Banner);
-  EXPECT_EQ(font.family, "Verdana");
-  EXPECT_TRUE(font.bold);
-  EXPECT_FALSE(font.antialias);
-  EXPECT_FALSE(font.underline);
-}
-
-TEST(ColumnFont, SizeIndexPastTheListTakesItsLastEntry) {
+TEST(LayoutFonts, ColumnSizeIndexPastTheListTakesItsLastEntry) {
   engine::SettingsRecord settings;
   settings.ColumnFontSize = 200;
-  settings.ColumnFontStyle = engine::FontStyle::Normal;
-  const platform::FontSpec font = buildColumnFont(settings);
-  EXPECT_EQ(font.pointSize, 48);
-  EXPECT_FALSE(font.bold);
-}
-
-struct LinesCase {
-  ReadingModeKind mode;
-  int linesPerScreen;
-  int pointSize;
-  int expected;
-};
-
-class SetNumerOfLinesTest : public ::testing::TestWithParam<LinesCase> {};
-
-TEST_P(SetNumerOfLinesTest, LinesThatFitWithTheModeLimits) {
-  const LinesCase c = GetParam();
-  engine::SettingsRecord settings;
-  settings.ReadingMode = c.mode;
-  settings.LinesPerScreen = static_cast<std::uint8_t>(c.linesPerScreen);
-  platform::FontSpec font;
-  font.pointSize = c.pointSize;
-  ScaledMeasure measure;
-  EXPECT_EQ(setNumerOfLines(218, measure, font, settings), c.expected);
+  EXPECT_EQ(buildColumnFont(settings).pointSize, 48);
 }
 
 // Heights: 48 pt -> 80 px, 2 lines fit (213 / 80); 36 pt -> 60 px, 3 fit;
-// 12 pt -> 20 px, 10 fit; 28 pt -> 46 px, 4 fit.
-INSTANTIATE_TEST_SUITE_P(Strip, SetNumerOfLinesTest,
-                         ::testing::Values(LinesCase{ReadingModeKind::Banner, 3, 48,
-                                                     2}, // three lines asked, two fit
-                                           LinesCase{ReadingModeKind::Banner, 3, 36, 3},
-                                           LinesCase{ReadingModeKind::Banner, 1, 12, 1},
-                                           LinesCase{ReadingModeKind::Banner, 2, 12, 2},
-                                           LinesCase{ReadingModeKind::Sentence, 1, 12,
-                                                     4}, // Sentence ignores LinesPerScreen
-                                           LinesCase{ReadingModeKind::Sentence, 1, 28, 4},
-                                           LinesCase{ReadingModeKind::Sentence, 3, 48, 2}));
-
-TEST(SetNumerOfLines, AStripShorterThanOneLineStillGivesOneLine) {
+// 12 pt -> 20 px, 10 fit; 28 pt -> 46 px, 4 fit. Sentence ignores LinesPerScreen.
+TEST(LayoutFonts, SetNumerOfLinesGivesTheLinesThatFitWithTheModeLimits) {
+  const struct {
+    ReadingModeKind mode;
+    int linesPerScreen, pointSize, expected;
+  } cases[] = {{ReadingModeKind::Banner, 3, 48, 2}, // three lines asked, two fit
+               {ReadingModeKind::Banner, 3, 36, 3},   {ReadingModeKind::Banner, 1, 12, 1},
+               {ReadingModeKind::Banner, 2, 12, 2},   {ReadingModeKind::Sentence, 1, 12, 4},
+               {ReadingModeKind::Sentence, 1, 28, 4}, {ReadingModeKind::Sentence, 3, 48, 2}};
+  ScaledMeasure measure;
+  for (const auto& c : cases) {
+    engine::SettingsRecord settings;
+    settings.ReadingMode = c.mode;
+    settings.LinesPerScreen = static_cast<std::uint8_t>(c.linesPerScreen);
+    platform::FontSpec font;
+    font.pointSize = c.pointSize;
+    EXPECT_EQ(setNumerOfLines(218, measure, font, settings), c.expected)
+        << int(c.mode) << " " << c.linesPerScreen << " lines at " << c.pointSize;
+  }
   engine::SettingsRecord settings;
   settings.ReadingMode = ReadingModeKind::Banner;
-  platform::FixedWidthMeasure measure(10, 400);
-  EXPECT_EQ(setNumerOfLines(218, measure, {}, settings), 1);
+  platform::FixedWidthMeasure tooTall(10, 400); // not even one line fits: still one
+  EXPECT_EQ(setNumerOfLines(218, tooTall, {}, settings), 1);
 }
 
-TEST(CalculateNoOfLines, ReturnsAtMostFourAndLimitsTheFrame) {
+TEST(LayoutFonts, CalculateNoOfLinesReturnsAtMostFourAndLimitsTheFrame) {
   engine::SettingsRecord settings;
   settings.ReadingMode = ReadingModeKind::Banner;
   settings.LinesPerScreen = 2;
@@ -103,18 +80,15 @@ TEST(CalculateNoOfLines, ReturnsAtMostFourAndLimitsTheFrame) {
   EXPECT_EQ(calculateNoOfLines(218, tall, {}, settings).lines, 2); // (218 - 10) / 70
 }
 
-TEST(LinesPerPage, PitchIsTheLetterHeightTimesTheLineSpacing) {
-  platform::FixedWidthMeasure measure(10, 20);
-  EXPECT_EQ(linesPerPage(593, measure, {}, 1.1), 26);  // 573 / 22
-  EXPECT_EQ(linesPerPage(593, measure, {}, 1.65), 17); // 573 / 33
-  EXPECT_EQ(linesPerPage(10, measure, {}, 1.1), 1);
-}
-
-TEST(LineSpacing, RuleSixWidensIt) {
+TEST(LayoutFonts, PagePitchIsTheLetterHeightTimesTheLineSpacingWhichRuleSixWidens) {
   engine::SettingsRecord settings;
   EXPECT_DOUBLE_EQ(lineSpacingFor(settings), 1.1);
   settings.GeneralTextRules[6] = true;
   EXPECT_DOUBLE_EQ(lineSpacingFor(settings), 1.65);
+  platform::FixedWidthMeasure measure(10, 20);
+  EXPECT_EQ(linesPerPage(593, measure, {}, 1.1), 26);  // 573 / 22
+  EXPECT_EQ(linesPerPage(593, measure, {}, 1.65), 17); // 573 / 33
+  EXPECT_EQ(linesPerPage(10, measure, {}, 1.1), 1);
 }
 
 } // namespace

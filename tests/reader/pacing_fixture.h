@@ -3,6 +3,7 @@
 // pauses and the end the reading loop reports, each with its virtual time.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -19,18 +20,19 @@
 
 namespace reader::testing {
 
-// A frame line as the strip draws it: CR and TAB removed, trimmed.
-inline std::string drawn(const std::string& line) {
-  std::string out;
-  for (char c : line)
-    if (c != '\r' && c != '\t') out += c;
-  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-  while (!out.empty() && blank(out.back()))
-    out.pop_back();
-  std::size_t first = 0;
-  while (first < out.size() && blank(out[first]))
-    ++first;
-  return out.substr(first);
+// The non-empty frame lines as the strip draws them: CR and TAB removed, trimmed.
+inline std::vector<std::string> shownLines(const engine::EngineState& es) {
+  std::vector<std::string> out;
+  for (const std::string& line : es.FrameLines) {
+    std::string kept;
+    for (char c : line)
+      if (c != '\r' && c != '\t') kept += c;
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    const auto first = std::find_if_not(kept.begin(), kept.end(), blank);
+    const auto last = std::find_if_not(kept.rbegin(), kept.rend(), blank).base();
+    if (first < last) out.emplace_back(first, last);
+  }
+  return out;
 }
 
 struct Draw {
@@ -46,10 +48,7 @@ public:
       : clock_(clock), es_(es), settings_(settings) {}
 
   void drawFrame(int fadeLevel) override {
-    Draw d{clock_.nowMs(), fadeLevel, {}};
-    for (const std::string& line : es_.FrameLines)
-      if (!drawn(line).empty()) d.lines.push_back(drawn(line));
-    draws.push_back(d);
+    draws.push_back({clock_.nowMs(), fadeLevel, shownLines(es_)});
   }
   void clearFrame() override { ++clears; }
   void displayOnActivate() override {
@@ -61,10 +60,7 @@ public:
     if (settings_.ReadingMode == engine::ReadingModeKind::Sentence) return 4;
     return settings_.LinesPerScreen < fit ? settings_.LinesPerScreen : fit;
   }
-  void setInfoText(const std::string& text) override {
-    hint = text;
-    hints.push_back(text);
-  }
+  void setInfoText(const std::string& text) override { hint = text; }
   std::string infoText() const override { return hint; }
   void toggleInfoTextColor() override { ++hintColourToggles; }
   void updatePercent() override { ++percentUpdates; }
@@ -78,12 +74,12 @@ public:
     if (status == "Graphic detected") status.clear();
   }
   void showFastForwardIcon(NavIcon kind) override { icons.push_back(kind); }
-  void setProgressPanelVisible(bool visible) override { progressVisible = visible; }
-  void moveProgressDot() override { ++dotMoves; }
+  void setProgressPanelVisible(bool) override {}
+  void moveProgressDot() override {}
   void setPauseItemCaption(const std::string& text) override { caption = text; }
   bool findBarOpen() const override { return findBar; }
   void closeFindBar() override { findBar = false; }
-  bool isFullScreen() const override { return fullScreen; }
+  bool isFullScreen() const override { return false; }
   void saveReadingPosition(std::int32_t position) override { savedPositions.push_back(position); }
   void restoreReadingPosition() override { ++restores; }
   void updateWordPosition(int index) override { graphicIndexes.push_back(index); }
@@ -99,15 +95,10 @@ public:
   int fit = 10; // lines of the banner font the strip holds
   std::vector<Draw> draws;
   int clears = 0, fullRedraws = 0, endTexts = 0, hintColourToggles = 0, percentUpdates = 0,
-      dotMoves = 0, restores = 0;
-  std::string hint;
-  std::vector<std::string> hints;
-  std::string status;
+      restores = 0;
+  std::string hint, status, caption;
   std::vector<NavIcon> icons;
-  bool progressVisible = true;
-  std::string caption;
   bool findBar = false;
-  bool fullScreen = false;
   std::vector<std::int32_t> savedPositions;
   std::vector<int> graphicIndexes;
 
@@ -136,11 +127,8 @@ public:
   RecordingObserver(const platform::VirtualClock& clock, const engine::EngineState& es)
       : clock_(clock), es_(es) {}
   void frameShown(std::int32_t words, int interval) override {
-    FrameEvent e{clock_.nowMs(), es_.FrameStartPosition, es_.CurrentPosition, {}, words,
-                 interval,       es_.HeadingIcon};
-    for (const std::string& line : es_.FrameLines)
-      if (!drawn(line).empty()) e.lines.push_back(drawn(line));
-    frames.push_back(e);
+    frames.push_back({clock_.nowMs(), es_.FrameStartPosition, es_.CurrentPosition, shownLines(es_),
+                      words, interval, es_.HeadingIcon});
   }
   void pauseStarted(int interval) override { pauses.push_back({clock_.nowMs(), interval}); }
   void documentEnded() override { ends.push_back(clock_.nowMs()); }
@@ -187,7 +175,7 @@ struct PacingFixture {
     settings.WordsPerMinute = static_cast<std::int16_t>(wpm);
     rs.SentenceMode = true;
   }
-  void rules(std::initializer_list<int> on) {
+  void rules(const std::vector<int>& on) {
     for (int r : on)
       settings.GeneralTextRules[r] = true;
   }
@@ -196,6 +184,16 @@ struct PacingFixture {
     engine::setDocumentText(es, text);
     es.bannerTextWidth = 5670;
     es.columnTextWidth = 5670;
+  }
+  // Starts reading at once: the first frame is read and drawn.
+  void start() {
+    form.beginReading();
+    form.tmReadTimer();
+  }
+  // Reads until the document ends (or ten minutes have passed).
+  void readAll() {
+    start();
+    clock.runUntil([&] { return !observer.ends.empty(); }, 600000);
   }
   // The interval setFrameTiming gives a frame of `words` words.
   int timing(std::int32_t words) {

@@ -1,5 +1,6 @@
 // The sentence and paragraph pauses a tick makes before the next frame
-// (rules 8, 9 and 10), driven from the flags the frame on screen left.
+// (rules 8, 9 and 10), driven from the flags the frame on screen left, and
+// end to end through the real engine.
 #include <gtest/gtest.h>
 
 #include "pacing_fixture.h"
@@ -7,154 +8,108 @@
 namespace reader::testing {
 namespace {
 
-struct PauseFixture : ::testing::Test {
-  PacingFixture f;
-  // A frame closed a paragraph in a one-line layout.
-  void arm(int wpm, std::uint32_t wordsSinceParagraph, bool lineSentence = true) {
-    f.banner(wpm, 1, 3);
+struct PauseCase {
+  const char* what;
+  std::vector<int> rules;
+  int wpm = 300;
+  int lines = 1;
+  bool sentenceMode = false;
+  bool paragraph = true;    // the frame closed a paragraph
+  bool lineSentence = true; // one-line sentence layout
+  bool heading = false;
+  std::uint32_t wordsSinceParagraph = 0;
+  int pause = 0; // 0: no pause
+};
+
+TEST(PauseTest, PauseLengthFollowsRulesSpeedAndParagraphSize) {
+  // clang-format off
+  const PauseCase cases[] = {
+      // rules 9 and 10, band 3: 0.8 - 0.07 * 3 / 13 = 0.783846, effective 382; 180000 / 382
+      {"small paragraph ends like a sentence", {8, 9, 10}, 300, 1, false, true, true, false, 15, 471},
+      {"twenty words are still small; rule 9 off", {8, 10}, 300, 1, false, true, true, false, 20, 0},
+      // rule 10 only, band 3: 0.878 - 0.031 * 3 / 13 = 0.870846, effective 344; 180000 / 344
+      {"without rule 8 every paragraph pauses", {10}, 300, 1, false, true, false, false, 3, 523},
+      // one-line sentence layouts pause longer by speed (rules 9 and 10, 1 x 3)
+      {"band 1", {9, 10}, 150, 1, false, true, true, false, 0, 1148}, // 216000 / 188
+      {"band 2", {9, 10}, 200, 1, false, true, true, false, 0, 853},  // 216000 / 253
+      {"band 3", {9, 10}, 300, 1, false, true, true, false, 0, 706},  // 270000 / 382
+      {"band 4", {9, 10}, 400, 1, false, true, true, false, 0, 701},  // 360000 / 513
+      {"heading paragraph: three words", {9, 10}, 300, 1, false, true, true, true, 0, 471},
+      {"sentence pause, sentence mode", {9}, 300, 1, true, false, true, false, 0, 0},
+      {"sentence pause, two lines", {9}, 300, 2, false, false, true, false, 0, 0},
+      {"sentence pause, rule 9 off", {}, 300, 1, false, false, true, false, 0, 0},
+  };
+  // clang-format on
+  for (const PauseCase& c : cases) {
+    PacingFixture f;
+    f.rules(c.rules);
+    f.banner(c.wpm, c.lines, 3);
+    if (c.sentenceMode) f.sentence(c.wpm);
     f.form.updateEffectiveSpeed();
     f.rs.pendingDelay = true;
-    f.rs.pendingParagraphDelay = true;
-    f.rs.lineSentenceDelay = lineSentence;
-    f.es.WordCounter = 1000 + wordsSinceParagraph;
+    f.rs.pendingParagraphDelay = c.paragraph;
+    f.rs.lineSentenceDelay = c.lineSentence;
+    f.es.HeadingFound = c.heading;
+    f.es.WordCounter = 1000 + c.wordsSinceParagraph;
     f.rs.wordsAtLastParagraph = 1000;
     f.es.FrameLines[0] = "closing words.";
     f.form.tmRead->setEnabled(true);
+    const std::int32_t position = f.es.CurrentPosition;
+    f.form.tmReadTimer();
+    if (c.pause == 0) {
+      EXPECT_TRUE(f.observer.pauses.empty()) << c.what;
+    } else {
+      ASSERT_EQ(f.observer.pauses.size(), 1u) << c.what;
+      EXPECT_EQ(f.observer.pauses[0].interval, c.pause) << c.what;
+      EXPECT_EQ(f.form.tmRead->Interval(), c.pause) << c.what;
+      // the pause tick blanks the strip, reads no frame and counts as reading time
+      EXPECT_TRUE(f.observer.frames.empty()) << c.what;
+      EXPECT_EQ(f.es.CurrentPosition, position) << c.what;
+      ASSERT_FALSE(f.view.draws.empty()) << c.what;
+      EXPECT_TRUE(f.view.draws.back().lines.empty()) << c.what;
+      EXPECT_EQ(f.view.draws.back().level, 10) << c.what;
+      EXPECT_DOUBLE_EQ(f.settings.TotalReadingTime, c.pause) << c.what;
+    }
+    if (c.paragraph) {
+      EXPECT_FALSE(f.rs.pendingDelay) << c.what;
+      EXPECT_EQ(f.rs.wordsAtLastParagraph, 1000 + c.wordsSinceParagraph) << c.what;
+    }
   }
-};
-
-TEST_F(PauseFixture, SmallParagraphEndsLikeASentence) {
-  f.rules({8, 9, 10});
-  arm(300, 15);
-  f.form.tmReadTimer();
-  // no paragraph pause: the sentence pause, three words' time; rules 9 and 10,
-  // band 3: 0.8 - 0.07 * 3 / 13 = 0.783846, effective 382; 180000 / 382 = 471.2
-  ASSERT_EQ(f.observer.pauses.size(), 1u);
-  EXPECT_EQ(f.observer.pauses[0].interval, 471);
-  EXPECT_EQ(f.rs.wordsAtLastParagraph, 1015u);
 }
 
-TEST_F(PauseFixture, LongParagraphGetsTheParagraphPause) {
-  f.rules({8, 9, 10});
-  arm(300, 21);
-  f.form.tmReadTimer();
-  // one-line sentence layout at 201..350: Floor(270000 / 382) = 706
-  ASSERT_EQ(f.observer.pauses.size(), 1u);
-  EXPECT_EQ(f.observer.pauses[0].interval, 706);
-  EXPECT_EQ(f.form.tmRead->Interval(), 706);
-  EXPECT_EQ(f.rs.wordsAtLastParagraph, 1021u);
-  EXPECT_FALSE(f.rs.pendingDelay);
-}
+const std::string Paragraphs =
+    "One two three four five six seven eight nine ten eleven twelve thirteen fourteen fifteen."
+    "\r\rAa bb cc dd ee ff gg hh ii jj kk ll mm nn oo pp qq rr ss tt uu.\r\rLast paragraph here "
+    "now.";
 
-TEST_F(PauseFixture, TwentyWordsStillCountAsASmallParagraph) {
+TEST(PauseTest, A15WordParagraphGetsNoParagraphPauseA21WordOneDoes) {
+  PacingFixture f;
+  f.banner(300, 1, 3);
   f.rules({8, 10});
-  arm(300, 20);
-  f.form.tmReadTimer();
-  EXPECT_TRUE(f.observer.pauses.empty()); // rule 9 off: no sentence pause either
-  EXPECT_FALSE(f.rs.pendingDelay);
-  EXPECT_EQ(f.rs.wordsAtLastParagraph, 1020u);
-}
-
-TEST_F(PauseFixture, WithoutRuleEightEveryParagraphPauses) {
-  f.rules({10});
-  arm(300, 3, false);
-  f.form.tmReadTimer();
+  f.load(Paragraphs);
+  f.readAll();
   ASSERT_EQ(f.observer.pauses.size(), 1u);
-  // rule 10 only, band 3: 0.878 - 0.031 * 3 / 13 = 0.870846, effective 344
-  EXPECT_EQ(f.observer.pauses[0].interval, 523); // 180000 div 344
+  // the pause comes after the frame that ends the 21-word paragraph
+  const auto& frames = f.observer.frames;
+  std::size_t before = 0;
+  while (before + 1 < frames.size() && frames[before + 1].t < f.observer.pauses[0].t)
+    ++before;
+  EXPECT_EQ(frames[before].lines, (std::vector<std::string>{"ss tt uu."}));
+  EXPECT_EQ(f.observer.pauses[0].interval, 523); // rule 10 only: 180000 div 344
 }
 
-struct SpeedCase {
-  int wpm;
-  int interval;
-};
-
-class ParagraphPauseSpeedTest : public ::testing::TestWithParam<SpeedCase> {};
-
-TEST_P(ParagraphPauseSpeedTest, OneLineSentenceLayoutsPauseLongerBySpeed) {
+TEST(PauseTest, WithSentencePausesASmallParagraphPausesThreeWords) {
   PacingFixture f;
-  f.rules({9, 10});
-  f.banner(GetParam().wpm, 1, 3);
-  f.form.updateEffectiveSpeed();
-  f.rs.pendingDelay = f.rs.pendingParagraphDelay = f.rs.lineSentenceDelay = true;
-  f.form.tmRead->setEnabled(true);
-  f.form.tmReadTimer();
-  ASSERT_EQ(f.observer.pauses.size(), 1u);
-  EXPECT_EQ(f.observer.pauses[0].interval, GetParam().interval);
-}
-
-// rules 9 and 10, 1 line, 3 words: 0.8 at band 0 to 0.73 at band 13.
-INSTANTIATE_TEST_SUITE_P(
-    Bands, ParagraphPauseSpeedTest,
-    ::testing::Values(
-        // band 1: 0.8 - 0.07 / 13 = 0.794615, effective 188; 216000 / 188 = 1148.9
-        SpeedCase{150, 1148},
-        // band 2: 0.789231, effective 253; 216000 / 253 = 853.8
-        SpeedCase{200, 853},
-        // band 3: 0.783846, effective 382; 270000 / 382 = 706.8
-        SpeedCase{300, 706},
-        // band 4: 0.778462, effective 513; 360000 / 513 = 701.8
-        SpeedCase{400, 701}));
-
-TEST(PauseTest, HeadingParagraphPausesThreeWords) {
-  PacingFixture f;
-  f.rules({9, 10});
   f.banner(300, 1, 3);
-  f.form.updateEffectiveSpeed(); // 382, as above
-  f.rs.pendingDelay = f.rs.pendingParagraphDelay = f.rs.lineSentenceDelay = true;
-  f.es.HeadingFound = true;
-  f.form.tmRead->setEnabled(true);
-  f.form.tmReadTimer();
-  ASSERT_EQ(f.observer.pauses.size(), 1u);
-  EXPECT_EQ(f.observer.pauses[0].interval, 471); // 180000 div 382
+  f.rules({8, 9, 10});
+  f.load(Paragraphs);
+  f.readAll();
+  // rules 9 and 10: effective 382; a pause after each sentence
+  ASSERT_EQ(f.observer.pauses.size(), 3u);
+  EXPECT_EQ(f.observer.pauses[0].interval, 471); // 180000 / 382: a small paragraph
+  EXPECT_EQ(f.observer.pauses[1].interval, 706); // 270000 / 382: a paragraph end
+  EXPECT_EQ(f.observer.pauses[2].interval, 471); // the last sentence
 }
-
-TEST(PauseTest, PauseTickBlanksTheStripAndReadsNoFrame) {
-  PacingFixture f;
-  f.rules({9});
-  f.banner(300, 1, 3);
-  f.form.updateEffectiveSpeed();
-  f.load("One two three. Four five six.");
-  f.es.CurrentPosition = 15;
-  f.es.FrameLines[0] = "One two three.";
-  f.rs.pendingDelay = true;
-  f.form.tmRead->setEnabled(true);
-  const double before = f.settings.TotalReadingTime;
-  f.form.tmReadTimer();
-  ASSERT_EQ(f.observer.pauses.size(), 1u);
-  EXPECT_TRUE(f.observer.frames.empty());
-  EXPECT_EQ(f.es.CurrentPosition, 15);
-  ASSERT_FALSE(f.view.draws.empty());
-  EXPECT_TRUE(f.view.draws.back().lines.empty());
-  EXPECT_EQ(f.view.draws.back().level, 10);
-  EXPECT_DOUBLE_EQ(f.settings.TotalReadingTime - before, f.observer.pauses[0].interval);
-}
-
-struct NoPauseCase {
-  const char* what;
-  bool sentenceMode;
-  int lines;
-  bool rule9;
-};
-
-class NoSentencePauseTest : public ::testing::TestWithParam<NoPauseCase> {};
-
-TEST_P(NoSentencePauseTest, SentencePausesOnlyInOneLineBannerFrames) {
-  const NoPauseCase& c = GetParam();
-  PacingFixture f;
-  if (c.rule9) f.rules({9});
-  f.banner(300, c.lines, 3);
-  if (c.sentenceMode) f.sentence(300);
-  f.rs.pendingDelay = true;
-  f.form.tmRead->setEnabled(true);
-  f.form.tmReadTimer();
-  EXPECT_TRUE(f.observer.pauses.empty()) << c.what;
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, NoSentencePauseTest,
-                         ::testing::Values(NoPauseCase{"sentence mode", true, 1, true},
-                                           NoPauseCase{"two lines", false, 2, true},
-                                           NoPauseCase{"rule 9 off", false, 1, false}));
 
 } // namespace
 } // namespace reader::testing

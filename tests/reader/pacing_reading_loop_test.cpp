@@ -8,124 +8,76 @@
 namespace reader::testing {
 namespace {
 
-// Starts reading at once and runs until the document ends (or 10 minutes).
-void readAll(PacingFixture& f) {
-  f.form.beginReading();
-  f.form.tmReadTimer();
-  f.clock.runUntil([&] { return !f.observer.ends.empty(); }, 600000);
-}
+const std::string Ten = "Alpha beta gamma delta epsilon zeta eta theta iota kappa.";
 
-std::vector<int> intervals(const PacingFixture& f) {
-  std::vector<int> out;
-  for (const FrameEvent& e : f.observer.frames)
-    out.push_back(e.interval);
-  return out;
-}
-
-std::vector<std::int32_t> wordCounts(const PacingFixture& f) {
-  std::vector<std::int32_t> out;
-  for (const FrameEvent& e : f.observer.frames)
-    out.push_back(e.words);
-  return out;
-}
-
-TEST(ReadingLoopTest, SlowBannerFullAndOneWordLinesLastAlike) {
-  PacingFixture f;
-  f.banner(50, 1, 3);
-  f.load("Alpha beta gamma delta.");
-  readAll(f);
-  ASSERT_EQ(f.observer.frames.size(), 2u);
-  EXPECT_EQ(f.observer.frames[0].lines, (std::vector<std::string>{"Alpha beta gamma"}));
-  EXPECT_EQ(f.observer.frames[1].lines, (std::vector<std::string>{"delta."}));
-  EXPECT_EQ(wordCounts(f), (std::vector<std::int32_t>{3, 1}));
-  EXPECT_EQ(intervals(f), (std::vector<int>{3333, 3333}));
-  // each frame holds its interval plus ten fade steps of 20 ms
-  EXPECT_EQ(f.observer.frames[1].t, 3333 + 200);
-  EXPECT_EQ(f.observer.ends, (std::vector<std::int64_t>{2 * (3333 + 200)}));
-}
-
-TEST(ReadingLoopTest, FastTwoLinesOfFourTimeATwoWordFrameForThree) {
-  PacingFixture f;
-  f.banner(2600, 2, 4);
-  f.load("w1 w2 w3 w4 w5 w6 w7 w8 w9 w10");
-  readAll(f);
-  ASSERT_EQ(f.observer.frames.size(), 2u);
-  EXPECT_EQ(wordCounts(f), (std::vector<std::int32_t>{8, 2}));
-  // 60000 / 2783 * 8 = 172.5, and three words' time 64.7
-  EXPECT_EQ(intervals(f), (std::vector<int>{172, 64}));
-  EXPECT_EQ(f.observer.frames[1].t, 172); // no fade above 500 wpm
-  EXPECT_EQ(f.observer.ends[0], 172 + 64);
-}
-
-TEST(ReadingLoopTest, SentenceModeTwoWordSentenceAtBothSidesOf350) {
-  for (const auto& [wpm, interval] : {std::pair{349, 761}, std::pair{350, 1518}}) {
-    PacingFixture f;
-    f.sentence(wpm);
-    f.load("Short one. Then another sentence here with more words.");
-    readAll(f);
-    ASSERT_EQ(f.observer.frames.size(), 2u) << wpm;
-    EXPECT_EQ(f.observer.frames[0].lines, (std::vector<std::string>{"Short one."}));
-    EXPECT_EQ(f.observer.frames[0].words, 2);
-    EXPECT_EQ(f.observer.frames[0].interval, interval) << wpm;
+// The ten-word document at 600 wpm, one line of three words, read from the start.
+struct Reading : PacingFixture {
+  explicit Reading(bool started = true) {
+    banner(600, 1, 3);
+    load(Ten);
+    if (started) start();
   }
-}
+};
 
-TEST(ReadingLoopTest, FourWordHeadingInSentenceModeLastsOnePointSixTimes) {
-  PacingFixture f;
-  f.sentence(300);
-  f.load("Four Word Heading Here\r\rThe body text follows here. And more of it to read.");
-  readAll(f);
-  ASSERT_GE(f.observer.frames.size(), 2u);
-  EXPECT_TRUE(f.observer.frames[0].heading);
-  EXPECT_EQ(f.observer.frames[0].words, 4);
-  EXPECT_EQ(f.observer.frames[0].interval, 1419); // Floor(887 * 1.6)
-  EXPECT_FALSE(f.observer.frames[1].heading);
-  EXPECT_EQ(f.observer.frames[1].interval, 887); // five words' time, as given
-  EXPECT_EQ(f.view.status, "");                  // the heading message follows the frame
-}
+struct LoopCase {
+  const char* what;
+  bool sentence;
+  int wpm, lines, words;
+  std::string text;
+  std::vector<std::string> firstLines;
+  std::vector<std::int32_t> frameWords; // of the first frames
+  std::vector<int> intervals;
+  bool firstIsHeading;
+  std::vector<std::int64_t> times; // empty: not checked
+  std::int64_t end;                // -1: not checked
+};
 
-TEST(ReadingLoopTest, HeadingInBannerModeAtFourHundredHasNoExtraTime) {
-  PacingFixture f;
-  f.banner(400, 1, 3);
-  f.load("Short Head\r\rThe body text follows here.");
-  readAll(f);
-  ASSERT_GE(f.observer.frames.size(), 2u);
-  EXPECT_TRUE(f.observer.frames[0].heading);
-  EXPECT_EQ(f.observer.frames[0].interval, f.observer.frames[1].interval);
-}
-
-const std::string Paragraph15 =
-    "One two three four five six seven eight nine ten eleven twelve thirteen fourteen fifteen.";
-const std::string Paragraph21 = "Aa bb cc dd ee ff gg hh ii jj kk ll mm nn oo pp qq rr ss tt uu.";
-
-TEST(ReadingLoopTest, SmallParagraphsGetNoParagraphPause) {
-  PacingFixture f;
-  f.banner(300, 1, 3);
-  f.rules({8, 10});
-  f.load(Paragraph15 + "\r\r" + Paragraph21 + "\r\rLast paragraph here now.");
-  readAll(f);
-  ASSERT_EQ(f.observer.pauses.size(), 1u);
-  // the pause comes after the frame that ends the 21-word paragraph
-  const auto& frames = f.observer.frames;
-  std::size_t before = 0;
-  while (before + 1 < frames.size() && frames[before + 1].t < f.observer.pauses[0].t)
-    ++before;
-  EXPECT_EQ(frames[before].lines, (std::vector<std::string>{"ss tt uu."}));
-  // rule 10 only, band 3: effective 344; 180000 div 344 = 523
-  EXPECT_EQ(f.observer.pauses[0].interval, 523);
-}
-
-TEST(ReadingLoopTest, SmallParagraphInOneLineWithSentenceDelayPausesThreeWords) {
-  PacingFixture f;
-  f.banner(300, 1, 3);
-  f.rules({8, 9, 10});
-  f.load(Paragraph15 + "\r\r" + Paragraph21 + "\r\rLast paragraph here now.");
-  readAll(f);
-  // rules 9 and 10: effective 382; a pause after each sentence
-  ASSERT_EQ(f.observer.pauses.size(), 3u);
-  EXPECT_EQ(f.observer.pauses[0].interval, 471); // 180000 / 382: a small paragraph
-  EXPECT_EQ(f.observer.pauses[1].interval, 706); // 270000 / 382: a paragraph end
-  EXPECT_EQ(f.observer.pauses[2].interval, 471); // the last sentence
+TEST(ReadingLoopTest, FramesAreCutTimedAndShownInTurn) {
+  // clang-format off
+  const LoopCase cases[] = {
+      // each frame holds its interval plus ten fade steps of 20 ms
+      {"50 wpm, 1 x 3: full and one-word lines last alike", false, 50, 1, 3,
+       "Alpha beta gamma delta.", {"Alpha beta gamma"},
+       {3, 1}, {3333, 3333}, false, {0, 3333 + 200}, 2 * (3333 + 200)},
+      // 60000 / 2783 * 8 = 172.5, and three words' time 64.7; no fade above 500 wpm
+      {"2600 wpm, 2 x 4: a two-word frame is timed for three", false, 2600, 2, 4,
+       "w1 w2 w3 w4 w5 w6 w7 w8 w9 w10", {"w1 w2 w3 w4", "w5 w6 w7 w8"},
+       {8, 2}, {172, 64}, false, {0, 172}, 172 + 64},
+      {"sentence at 349: two words take five", true, 349, 0, 0,
+       "Short one. Then another sentence here with more words.", {"Short one."},
+       {2}, {761}, false, {}, -1},
+      {"sentence at 350: two words take ten", true, 350, 0, 0,
+       "Short one. Then another sentence here with more words.", {"Short one."},
+       {2}, {1518}, false, {}, -1},
+      // Floor(887 * 1.6), then five words' time as given
+      {"sentence at 300: a four-word heading lasts 1.6 times", true, 300, 0, 0,
+       "Four Word Heading Here\r\rThe body text follows here. And more of it to read.",
+       {"Four Word Heading Here"}, {4}, {1419, 887}, true, {}, -1},
+  };
+  // clang-format on
+  for (const LoopCase& c : cases) {
+    PacingFixture f;
+    if (c.sentence)
+      f.sentence(c.wpm);
+    else
+      f.banner(c.wpm, c.lines, c.words);
+    f.load(c.text);
+    f.readAll();
+    const auto& frames = f.observer.frames;
+    ASSERT_GE(frames.size(), std::max(c.frameWords.size(), c.intervals.size())) << c.what;
+    EXPECT_EQ(frames[0].lines, c.firstLines) << c.what;
+    EXPECT_EQ(frames[0].heading, c.firstIsHeading) << c.what;
+    for (std::size_t i = 0; i < c.frameWords.size(); ++i)
+      EXPECT_EQ(frames[i].words, c.frameWords[i]) << c.what << " frame " << i;
+    for (std::size_t i = 0; i < c.intervals.size(); ++i)
+      EXPECT_EQ(frames[i].interval, c.intervals[i]) << c.what << " frame " << i;
+    for (std::size_t i = 0; i < c.times.size(); ++i)
+      EXPECT_EQ(frames[i].t, c.times[i]) << c.what << " frame " << i;
+    if (c.end >= 0) {
+      EXPECT_EQ(frames.size(), c.frameWords.size()) << c.what;
+      EXPECT_EQ(f.observer.ends, (std::vector<std::int64_t>{c.end})) << c.what;
+    }
+  }
 }
 
 TEST(ReadingLoopTest, AtMostFiveHundredFramesFadeInAboveThatTheyDoNot) {
@@ -133,7 +85,7 @@ TEST(ReadingLoopTest, AtMostFiveHundredFramesFadeInAboveThatTheyDoNot) {
     PacingFixture f;
     f.banner(wpm, 1, 3);
     f.load("Alpha beta gamma delta epsilon zeta eta theta.");
-    readAll(f);
+    f.readAll();
     ASSERT_FALSE(f.view.draws.empty());
     bool faded = false;
     for (const Draw& d : f.view.draws)
@@ -142,33 +94,19 @@ TEST(ReadingLoopTest, AtMostFiveHundredFramesFadeInAboveThatTheyDoNot) {
   }
 }
 
-TEST(ReadingLoopTest, ThreeHundredOneLineOfThreeFadesInFiveMillisecondSteps) {
-  PacingFixture f;
-  f.banner(300, 1, 3);
-  f.load("Alpha beta gamma delta epsilon zeta.");
-  f.form.beginReading();
-  f.form.tmReadTimer();
-  f.clock.advance(100);
-  EXPECT_EQ(f.form.tmFadeIn->Interval(), 5);
-  std::vector<std::int64_t> fadeIn;
-  for (const Draw& d : f.view.draws)
-    if (d.level >= 1 && d.level <= 10) fadeIn.push_back(d.t);
-  EXPECT_EQ(fadeIn, (std::vector<std::int64_t>{0, 5, 10, 15, 20, 25, 30, 35, 40, 45}));
-}
-
 TEST(ReadingLoopTest, CountsEveryWordOnceAndAddsUpTheReadingTime) {
   PacingFixture f;
   f.banner(600, 3, 5);
   f.load("Alpha beta gamma delta epsilon. Theta iota\r\r\rHead Line\r\rBody text follows here.");
-  readAll(f);
+  f.readAll();
   std::int64_t words = 0;
-  for (const FrameEvent& e : f.observer.frames)
+  double total = 0;
+  for (const FrameEvent& e : f.observer.frames) {
     words += e.words;
+    total += e.interval;
+  }
   EXPECT_EQ(words, 13);
   EXPECT_EQ(f.es.WordCounter, 13u);
-  double total = 0;
-  for (const FrameEvent& e : f.observer.frames)
-    total += e.interval;
   // every frame's interval, then one second at the end
   EXPECT_DOUBLE_EQ(f.settings.TotalReadingTime, total + 1000);
 }
@@ -179,10 +117,19 @@ TEST(ReadingLoopTest, AGraphicNearThePositionIsShown) {
   f.load("Alpha beta gamma delta epsilon zeta eta theta iota kappa lambda mu.");
   engine::addGraphicPosition(f.es, 5000, 0);
   engine::addGraphicPosition(f.es, 20, -1);
-  f.form.beginReading();
-  f.form.tmReadTimer(); // the first frame ends at 18, 2 from the picture
+  f.start(); // the first frame ends at 18, 2 from the picture
   EXPECT_EQ(f.view.graphicIndexes, (std::vector<int>{1}));
   EXPECT_EQ(f.view.status, "Graphic detected");
+}
+
+TEST(ReadingLoopTest, AJumpShowsItsIconForOneTickThenPlayForOne) {
+  Reading f(false);
+  f.form.beginReading();
+  f.rs.navIcon = NavIcon::FastForward;
+  for (int tick = 0; tick < 3; ++tick)
+    f.form.tmReadTimer();
+  EXPECT_EQ(f.view.icons,
+            (std::vector<NavIcon>{NavIcon::FastForward, NavIcon::Play, NavIcon::None}));
 }
 
 // --- The end of the document ------------------------------------------------------
@@ -191,7 +138,7 @@ TEST(EndOfDocumentTest, StopsAndSaysSoWithoutLoopMode) {
   PacingFixture f;
   f.banner(600, 1, 3);
   f.load("Alpha beta gamma delta.");
-  readAll(f);
+  f.readAll();
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Ended);
   EXPECT_TRUE(f.rs.readingHalted);
   EXPECT_FALSE(f.form.tmRead->Enabled());
@@ -212,8 +159,7 @@ TEST(EndOfDocumentTest, LoopModeStartsAgainAndHoldsTheFirstFrameOneSecond) {
   f.banner(600, 1, 3);
   f.settings.LoopMode = true;
   f.load("Alpha beta gamma delta.");
-  f.form.beginReading();
-  f.form.tmReadTimer();
+  f.start();
   f.clock.runUntil([&] { return f.observer.frames.size() >= 3; }, 60000);
   ASSERT_EQ(f.observer.frames.size(), 3u);
   EXPECT_TRUE(f.observer.ends.empty());
@@ -229,8 +175,7 @@ TEST(EndOfDocumentTest, LoopModeOnADocumentWithNothingToReadEnds) {
   f.banner(600, 1, 3);
   f.settings.LoopMode = true;
   f.load("x"); // one character: no frame can be read from it
-  f.form.beginReading();
-  f.form.tmReadTimer();
+  f.start();
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Ended);
   EXPECT_EQ(f.observer.ends.size(), 1u);
 }
@@ -241,7 +186,7 @@ TEST(StopOrContinueTest, SpaceNearTheEndStartsAgainAtTheBeginning) {
   PacingFixture f;
   f.banner(600, 1, 3);
   f.load("Alpha beta gamma delta epsilon zeta.");
-  readAll(f);
+  f.readAll();
   const std::size_t frames = f.observer.frames.size();
   f.form.fevhStopOrContinue();
   ASSERT_EQ(f.observer.frames.size(), frames + 1);
@@ -251,26 +196,13 @@ TEST(StopOrContinueTest, SpaceNearTheEndStartsAgainAtTheBeginning) {
   EXPECT_TRUE(f.form.tmRead->Enabled());
 }
 
-TEST(StopOrContinueTest, SpaceWithMoreThanTenCharactersLeftGoesOn) {
-  PacingFixture f;
-  f.banner(600, 1, 3);
-  f.load("Alpha beta gamma delta epsilon zeta eta theta.");
-  f.form.prepareStart(false);
-  f.form.startPreparedDocument(); // first frame shown, waiting for Space
-  ASSERT_EQ(f.rs.readerState, ReaderStateKind::Ended);
-  const std::int32_t after = f.es.CurrentPosition;
-  f.form.fevhStopOrContinue();
-  ASSERT_EQ(f.observer.frames.size(), 1u);
-  EXPECT_EQ(f.observer.frames[0].start, after);
-}
-
-TEST(StopOrContinueTest, PauseHoldsTheFrameAndContinueGoesOn) {
-  PacingFixture f;
-  f.banner(600, 1, 3);
-  f.load("Alpha beta gamma delta epsilon zeta eta theta iota kappa.");
-  f.form.beginReading();
-  f.form.tmReadTimer();
+TEST(StopOrContinueTest, PauseAfterTheMenuGuardHoldsTheFrameAndContinueGoesOn) {
+  Reading f;
   f.clock.advance(100);
+  f.rs.menuGuard = true; // the click that closed a menu is swallowed
+  f.form.fevhStopOrContinue();
+  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
+  EXPECT_FALSE(f.rs.menuGuard);
   f.form.fevhStopOrContinue();
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Paused);
   EXPECT_TRUE(f.rs.readingHalted);
@@ -292,9 +224,8 @@ TEST(StopOrContinueTest, PauseHoldsTheFrameAndContinueGoesOn) {
 TEST(StopOrContinueTest, ContinueDuringAFadedHoldFadesOutWithTheNextStartTick) {
   PacingFixture f;
   f.banner(300, 1, 3); // 545 ms frames, 5 ms steps
-  f.load("Alpha beta gamma delta epsilon zeta eta theta iota kappa.");
-  f.form.beginReading();
-  f.form.tmReadTimer();
+  f.load(Ten);
+  f.start();
   f.clock.advance(200); // holding, the frame timer parked
   f.form.fevhStopOrContinue();
   f.clock.advance(2000);
@@ -307,25 +238,9 @@ TEST(StopOrContinueTest, ContinueDuringAFadedHoldFadesOutWithTheNextStartTick) {
   EXPECT_EQ(f.observer.frames[1].t, 2525);
 }
 
-TEST(StopOrContinueTest, AMenuGuardSwallowsOneRequest) {
-  PacingFixture f;
-  f.banner(600, 1, 3);
-  f.load("Alpha beta gamma delta epsilon zeta eta theta iota kappa.");
-  f.form.beginReading();
-  f.form.tmReadTimer();
-  f.rs.menuGuard = true;
-  f.form.fevhStopOrContinue();
-  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
-  EXPECT_FALSE(f.rs.menuGuard);
-  f.form.fevhStopOrContinue();
-  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Paused);
-}
-
 TEST(StopOrContinueTest, StartingAndPastEndIgnoreTheRequest) {
   for (ReaderStateKind state : {ReaderStateKind::Starting, ReaderStateKind::PastEnd}) {
-    PacingFixture f;
-    f.banner(600, 1, 3);
-    f.load("Alpha beta gamma delta epsilon zeta eta theta iota kappa.");
+    Reading f(false);
     f.rs.readerState = state;
     f.form.fevhStopOrContinue();
     EXPECT_EQ(f.rs.readerState, state);
@@ -335,11 +250,7 @@ TEST(StopOrContinueTest, StartingAndPastEndIgnoreTheRequest) {
 }
 
 TEST(StopOrContinueTest, RestartReadsTheFirstFrameAtOnce) {
-  PacingFixture f;
-  f.banner(600, 1, 3);
-  f.load("Alpha beta gamma delta epsilon zeta eta theta iota kappa.");
-  f.form.beginReading();
-  f.form.tmReadTimer();
+  Reading f;
   f.clock.advance(2000);
   f.view.findBar = true;
   f.form.fevhRestart();
@@ -348,52 +259,8 @@ TEST(StopOrContinueTest, RestartReadsTheFirstFrameAtOnce) {
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
 }
 
-// --- A new document -------------------------------------------------------------------
-
-TEST(DocumentStartTest, AutoStartReadsAtOnce) {
-  PacingFixture f;
-  f.banner(600, 1, 3);
-  f.load("Alpha beta gamma delta epsilon zeta eta theta iota kappa.");
-  f.form.prepareStart(true);
-  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Starting);
-  f.form.startPreparedDocument();
-  ASSERT_EQ(f.observer.frames.size(), 1u);
-  EXPECT_EQ(f.observer.frames[0].start, 1);
-  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
-  EXPECT_EQ(f.view.restores, 1);
-  EXPECT_TRUE(f.form.tmRead->Enabled());
-  ASSERT_FALSE(f.view.icons.empty());
-  EXPECT_EQ(f.view.icons.back(), NavIcon::Play);
-}
-
-TEST(DocumentStartTest, WithoutAutoStartTheFirstFrameWaitsForSpace) {
-  PacingFixture f;
-  f.banner(600, 1, 3);
-  f.load("Alpha beta gamma delta epsilon zeta eta theta iota kappa.");
-  f.form.prepareStart(false);
-  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Paused);
-  EXPECT_TRUE(f.rs.startPending);
-  f.form.startPreparedDocument();
-  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Ended);
-  EXPECT_FALSE(f.rs.startPending);
-  EXPECT_EQ(f.view.hint, HintStart);
-  ASSERT_FALSE(f.view.draws.empty());
-  EXPECT_EQ(f.view.draws.back().lines, (std::vector<std::string>{"Alpha beta gamma"}));
-  EXPECT_EQ(f.view.draws.back().level, 10);
-  f.clock.advance(60000);
-  EXPECT_TRUE(f.observer.frames.empty());
-  f.form.fevhStopOrContinue();
-  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
-  EXPECT_EQ(f.observer.frames.size(), 1u);
-  EXPECT_EQ(f.view.hint, "");
-}
-
-TEST(MenuLoopTest, AnOpenMenuHaltsReadingAndClosingItResumes) {
-  PacingFixture f;
-  f.banner(600, 1, 3);
-  f.load("Alpha beta gamma delta epsilon zeta eta theta iota kappa.");
-  f.form.beginReading();
-  f.form.tmReadTimer();
+TEST(StopOrContinueTest, AnOpenMenuHaltsReadingAndClosingItResumes) {
+  Reading f;
   f.form.enterMenuLoop();
   EXPECT_FALSE(f.form.tmRead->Enabled());
   EXPECT_TRUE(f.fade.menuLoopActive);
@@ -406,17 +273,43 @@ TEST(MenuLoopTest, AnOpenMenuHaltsReadingAndClosingItResumes) {
   EXPECT_EQ(f.observer.frames.size(), 2u);
 }
 
-TEST(NavIconTest, AJumpShowsItsIconForOneTickThenPlayForOne) {
-  PacingFixture f;
-  f.banner(600, 1, 3);
-  f.load("Alpha beta gamma delta epsilon zeta eta theta iota kappa lambda mu nu xi.");
-  f.form.beginReading();
-  f.rs.navIcon = NavIcon::FastForward;
-  f.form.tmReadTimer();
-  f.form.tmReadTimer();
-  f.form.tmReadTimer();
-  EXPECT_EQ(f.view.icons,
-            (std::vector<NavIcon>{NavIcon::FastForward, NavIcon::Play, NavIcon::None}));
+// --- A new document -------------------------------------------------------------------
+
+TEST(DocumentStartTest, AutoStartReadsAtOnce) {
+  Reading f(false);
+  f.form.prepareStart(true);
+  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Starting);
+  f.form.startPreparedDocument();
+  ASSERT_EQ(f.observer.frames.size(), 1u);
+  EXPECT_EQ(f.observer.frames[0].start, 1);
+  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
+  EXPECT_EQ(f.view.restores, 1);
+  EXPECT_TRUE(f.form.tmRead->Enabled());
+  ASSERT_FALSE(f.view.icons.empty());
+  EXPECT_EQ(f.view.icons.back(), NavIcon::Play);
+}
+
+// Space with more than ten characters left goes on from the frame shown.
+TEST(DocumentStartTest, WithoutAutoStartTheFirstFrameWaitsForSpace) {
+  Reading f(false);
+  f.form.prepareStart(false);
+  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Paused);
+  EXPECT_TRUE(f.rs.startPending);
+  f.form.startPreparedDocument();
+  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Ended);
+  EXPECT_FALSE(f.rs.startPending);
+  EXPECT_EQ(f.view.hint, HintStart);
+  ASSERT_FALSE(f.view.draws.empty());
+  EXPECT_EQ(f.view.draws.back().lines, (std::vector<std::string>{"Alpha beta gamma"}));
+  EXPECT_EQ(f.view.draws.back().level, 10);
+  const std::int32_t after = f.es.CurrentPosition;
+  f.clock.advance(60000);
+  EXPECT_TRUE(f.observer.frames.empty());
+  f.form.fevhStopOrContinue();
+  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
+  ASSERT_EQ(f.observer.frames.size(), 1u);
+  EXPECT_EQ(f.observer.frames[0].start, after);
+  EXPECT_EQ(f.view.hint, "");
 }
 
 } // namespace

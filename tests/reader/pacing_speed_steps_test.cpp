@@ -9,46 +9,29 @@ namespace {
 
 enum class Step { MenuUp, MenuDown, KeyUp, KeyDown };
 
-struct StepCase {
-  Step step;
-  int from, to;
-};
-
-class SpeedStepTest : public ::testing::TestWithParam<StepCase> {};
-
-TEST_P(SpeedStepTest, StepsStayWithinTheirLimits) {
-  const StepCase& c = GetParam();
-  PacingFixture f;
-  f.banner(c.from, 1, 3);
-  switch (c.step) {
-  case Step::MenuUp:
-    f.form.increaseSpeed();
-    break;
-  case Step::MenuDown:
-    f.form.decreaseSpeed();
-    break;
-  case Step::KeyUp:
-    f.form.speedUpKey();
-    break;
-  case Step::KeyDown:
-    f.form.speedDownKey();
-    break;
+TEST(SpeedStepTest, StepsStayWithinTheirLimits) {
+  struct {
+    Step step;
+    int from, to;
+  } const cases[] = {
+      {Step::MenuUp, 300, 310},   {Step::MenuUp, 2995, 3000}, {Step::MenuUp, 2999, 3000},
+      {Step::MenuUp, 3000, 3000}, {Step::MenuDown, 300, 290}, {Step::MenuDown, 15, 10},
+      {Step::MenuDown, 10, 10},   {Step::MenuDown, 5, 10},    {Step::KeyUp, 300, 310},
+      {Step::KeyUp, 2990, 3000},  {Step::KeyUp, 2991, 2991},  {Step::KeyUp, 2995, 2995},
+      {Step::KeyUp, 3000, 3000},  {Step::KeyDown, 300, 290},  {Step::KeyDown, 20, 10},
+      {Step::KeyDown, 15, 5},     {Step::KeyDown, 10, 10},    {Step::KeyDown, 5, 5}};
+  const char* names[] = {"menu up", "menu down", "key up", "key down"};
+  for (const auto& c : cases) {
+    PacingFixture f;
+    f.banner(c.from, 1, 3);
+    void (TForm1::*const steps[])() = {&TForm1::increaseSpeed, &TForm1::decreaseSpeed,
+                                       &TForm1::speedUpKey, &TForm1::speedDownKey};
+    (f.form.*steps[static_cast<int>(c.step)])();
+    const char* name = names[static_cast<int>(c.step)];
+    EXPECT_EQ(f.settings.WordsPerMinute, c.to) << name << " from " << c.from;
+    EXPECT_GT(f.view.percentUpdates, 0) << name; // the status line shows the new speed
   }
-  EXPECT_EQ(f.settings.WordsPerMinute, c.to);
-  EXPECT_GT(f.view.percentUpdates, 0); // the status line shows the new speed
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Limits, SpeedStepTest,
-    ::testing::Values(StepCase{Step::MenuUp, 300, 310}, StepCase{Step::MenuUp, 2995, 3000},
-                      StepCase{Step::MenuUp, 2999, 3000}, StepCase{Step::MenuUp, 3000, 3000},
-                      StepCase{Step::MenuDown, 300, 290}, StepCase{Step::MenuDown, 15, 10},
-                      StepCase{Step::MenuDown, 10, 10}, StepCase{Step::MenuDown, 5, 10},
-                      StepCase{Step::KeyUp, 300, 310}, StepCase{Step::KeyUp, 2990, 3000},
-                      StepCase{Step::KeyUp, 2991, 2991}, StepCase{Step::KeyUp, 2995, 2995},
-                      StepCase{Step::KeyUp, 3000, 3000}, StepCase{Step::KeyDown, 300, 290},
-                      StepCase{Step::KeyDown, 20, 10}, StepCase{Step::KeyDown, 15, 5},
-                      StepCase{Step::KeyDown, 10, 10}, StepCase{Step::KeyDown, 5, 5}));
 
 TEST(SpeedKeyTest, AutomaticLayoutFollowsTheArrowKeys) {
   PacingFixture f;

@@ -105,28 +105,18 @@ int blankLinesAfterFirst(const PageColumn& column) {
   return blanks;
 }
 
-struct BreakCase {
-  bool rule4;
-  int breaks;
-  int blanks;
-};
-
-class ParagraphGaps : public ::testing::TestWithParam<BreakCase> {};
-
-TEST_P(ParagraphGaps, LineBreaksBeyondTheFirstBecomeBlankLines) {
-  const BreakCase c = GetParam();
-  Fixture f({{"first line", 10, c.breaks, true}, {"second", 10, 1, true}});
-  f.settings.GeneralTextRules[4] = c.rule4;
-  buildPage(f.page, f.inputs());
-  EXPECT_EQ(blankLinesAfterFirst(f.page.columns[0]), c.blanks);
-  EXPECT_EQ(f.page.columns[0].lines.back(), "second");
+TEST(PageBuilding, LineBreaksBeyondTheFirstBecomeBlankLinesFewerWithRuleFour) {
+  const int cases[][3] = {// rule 4, line breaks, blank lines
+                          {0, 5, 4}, {1, 5, 2}, {0, 2, 1}, {1, 2, 1},
+                          {1, 4, 2}, {1, 3, 2}, {0, 1, 0}, {0, 0, 0}};
+  for (const auto& c : cases) {
+    Fixture f({{"first line", 10, c[1], true}, {"second", 10, 1, true}});
+    f.settings.GeneralTextRules[4] = c[0] != 0;
+    buildPage(f.page, f.inputs());
+    EXPECT_EQ(blankLinesAfterFirst(f.page.columns[0]), c[2]) << c[0] << " " << c[1];
+    EXPECT_EQ(f.page.columns[0].lines.back(), "second");
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Rule4, ParagraphGaps,
-                         ::testing::Values(BreakCase{false, 5, 4}, BreakCase{true, 5, 2},
-                                           BreakCase{false, 2, 1}, BreakCase{true, 2, 1},
-                                           BreakCase{true, 4, 2}, BreakCase{true, 3, 2},
-                                           BreakCase{false, 1, 0}, BreakCase{false, 0, 0}));
 
 TEST(PageBuilding, AHeadingEndingARowWithoutACrIsFollowedByOneBlankLine) {
   ScriptLine heading{"Chapter One", 12, 0, true, true};
@@ -145,23 +135,20 @@ TEST(PageBuilding, BlankLinesStopAtTheEndOfTheColumn) {
   EXPECT_EQ(f.page.columns[0].lines.size(), 4u);
 }
 
-TEST(PageBuilding, ReachingTheEndSetsPageAtEnd) {
+TEST(PageBuilding, OnlyReachingTheEndSetsPageAtEnd) {
   Fixture f({{"one", 10, 1, true}, {"two", 10, 1, true}}, 21);
   buildPage(f.page, f.inputs());
   EXPECT_TRUE(f.page.pageAtEnd);
   EXPECT_FALSE(beginNextPage(f.page, f.state));
-}
 
-TEST(PageBuilding, AFullPageIsNotAtTheEnd) {
-  std::vector<ScriptLine> script(10, ScriptLine{"words on a line", 16, 0, false});
-  Fixture f(script);
-  const std::int32_t end = buildPage(f.page, f.inputs(4));
-  EXPECT_FALSE(f.page.pageAtEnd);
+  Fixture full(std::vector<ScriptLine>(10, ScriptLine{"words on a line", 16, 0, false}));
+  const std::int32_t end = buildPage(full.page, full.inputs(4));
+  EXPECT_FALSE(full.page.pageAtEnd);
   EXPECT_EQ(end, 1 + 4 * 16);
-  EXPECT_EQ(f.state.CurrentPosition, end);
+  EXPECT_EQ(full.state.CurrentPosition, end);
 }
 
-TEST(PageBuilding, SecondColumnGoesOnFromTheFirst) {
+TEST(PageBuilding, SecondColumnGoesOnFromTheFirstAndSingleModeLeavesItEmpty) {
   std::vector<ScriptLine> script;
   for (int i = 0; i < 8; ++i)
     script.push_back({"line " + std::to_string(i), 10, 0, false});
@@ -169,11 +156,7 @@ TEST(PageBuilding, SecondColumnGoesOnFromTheFirst) {
   buildPage(f.page, f.inputs(3, 2));
   EXPECT_EQ(f.page.columns[0].lines, (std::vector<std::string>{"line 0", "line 1", "line 2"}));
   EXPECT_EQ(f.page.columns[1].lines, (std::vector<std::string>{"line 3", "line 4", "line 5"}));
-}
-
-TEST(PageBuilding, SingleModeLeavesTheSecondColumnEmpty) {
-  Fixture f({{"a", 10}, {"b", 10}});
-  f.page.columns[1].lines = {"stale"};
+  f.state.CurrentPosition = 1;
   buildPage(f.page, f.inputs(3, 1));
   EXPECT_TRUE(f.page.columns[1].lines.empty());
 }
@@ -254,13 +237,11 @@ TEST(LongLines, AreCutToTheColumnAndGoOnInTheNextSlot) {
   EXPECT_EQ(column.lines[2], "after");
   for (const auto& line : column.lines)
     EXPECT_LE(f.measure.textWidth(f.font, line), 290);
-}
-
-TEST(LongLines, AreCutAtASpaceWhenOneFits) {
-  Fixture f({{"aaaaaaaaaa bbbbbbbbbb cccccccccc dddd", 37, 1, true}});
-  buildPage(f.page, f.inputs());
-  EXPECT_EQ(f.page.columns[0].lines[0], "aaaaaaaaaa bbbbbbbbbb");
-  EXPECT_EQ(f.page.columns[0].lines[1], "cccccccccc dddd");
+  // a space that fits is where the line is cut
+  Fixture spaced({{"aaaaaaaaaa bbbbbbbbbb cccccccccc dddd", 37, 1, true}});
+  buildPage(spaced.page, spaced.inputs());
+  EXPECT_EQ(spaced.page.columns[0].lines[0], "aaaaaaaaaa bbbbbbbbbb");
+  EXPECT_EQ(spaced.page.columns[0].lines[1], "cccccccccc dddd");
 }
 
 TEST(LongLines, WhatDoesNotFitOnThePageGoesBackToTheDocument) {

@@ -3,44 +3,17 @@
 // checks what can be measured on the pixels.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
-#include <fstream>
-#include <sstream>
 
-#include "engine/text_engine.h"
 #include "engine/text_helpers.h"
-#include "platform/qt/qt_text_measure.h"
-#include "platform/virtual_clock.h"
 #include "reader/colour_schemes.h"
 #include "reader/drawing_column.h"
 #include "reader/layout_fonts.h"
 #include "reader/layout_geometry.h"
-#include "reader/reader_widget.h"
-#include "reader/tform1.h"
+#include "window_fixture.h"
 
-namespace reader {
+namespace reader::testing {
 namespace {
-
-// One application for the whole test program, whichever file asks first.
-QApplication& qtApp() {
-  if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
-  static int argc = 1;
-  static char name[] = "reader_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
-}
-
-std::string sampleText() {
-  std::ifstream in(std::string(LUMETRA_SOURCE_DIR) + "/examples/lighthouse.txt", std::ios::binary);
-  std::stringstream buffer;
-  buffer << in.rdbuf();
-  std::string text = buffer.str();
-  for (char& c : text)
-    if (c == '\n') c = '\r';
-  return text;
-}
 
 QString shotPath(const std::string& name) {
   const QString dir = QString(LUMETRA_BINARY_DIR) + "/screenshots";
@@ -48,39 +21,21 @@ QString shotPath(const std::string& name) {
   return dir + "/" + QString::fromStdString(name) + ".png";
 }
 
-struct Shot {
-  explicit Shot(engine::ReadingModeKind mode) {
-    qtApp();
-    settings.ReadingMode = mode;
-    settings.ColumnNumber = mode == engine::ReadingModeKind::Double ? 2 : 1;
-    settings.AutoStart = true;
-    settings.WordsPerMinute = 300;
-    settings.SpeedSettingsSelection = engine::SpeedSelection::Custom;
-    settings.LinesPerScreen = 2;
-    settings.WordsPerScreen = 4;
-    settings.BannerFontName = "Liberation Sans";
-    settings.ColumnFontName = "Liberation Sans";
-    settings.ColumnFontStyle = engine::FontStyle::Normal;
-    settings.ColumnFontSize = 5; // 14 points
-    engine::setDocumentText(state, sampleText());
-    textEngine = std::make_unique<engine::TextEngine>(state, settings, measure);
-    session = showReaderWindow({settings,
-                                state,
-                                *textEngine,
-                                reading,
-                                fade,
-                                clock,
-                                {0, 0, 1280, 994},
-                                {0, 0, 1280, 1024}});
+// Two lines of four words, 14-point regular columns; the banner modes are
+// paused after twelve seconds so that the frame is drawn whole.
+struct Shot : Reader {
+  explicit Shot(engine::ReadingModeKind mode)
+      : Reader(mode, true, [](engine::SettingsRecord& s) {
+          s.LinesPerScreen = 2;
+          s.WordsPerScreen = 4;
+          s.ColumnFontStyle = engine::FontStyle::Normal;
+          s.ColumnFontSize = 5; // 14 points
+        }) {
     if (isBannerMode(mode)) {
       clock.advance(12000);
-      window().FormKeyDown(ReaderKey::Space); // pause: the frame is drawn whole
+      window().FormKeyDown(ReaderKey::Space);
     }
   }
-
-  ReaderWindow& window() { return *session->reader; }
-  ReaderWidget& widget() { return *session->widget; }
-
   void redraw() {
     window().arrangeControls();
     if (isBannerMode(settings.ReadingMode))
@@ -88,17 +43,7 @@ struct Shot {
     else
       window().readCurrentFrame();
   }
-
   void save(const std::string& name) { ASSERT_TRUE(widget().grabWindow().save(shotPath(name))); }
-
-  engine::SettingsRecord settings;
-  engine::EngineState state;
-  platform::QtTextMeasure measure;
-  std::unique_ptr<engine::TextEngine> textEngine;
-  ReadingState reading;
-  FadeState fade;
-  platform::VirtualClock clock;
-  std::unique_ptr<ReaderSession> session;
 };
 
 bool isInk(const QImage& image, int x, int y, QColor background) {
@@ -123,16 +68,8 @@ std::pair<int, int> inkColumns(const QImage& image, int left, int right, int top
 }
 
 const char* modeName(engine::ReadingModeKind mode) {
-  switch (mode) {
-  case engine::ReadingModeKind::Banner:
-    return "banner";
-  case engine::ReadingModeKind::Sentence:
-    return "sentence";
-  case engine::ReadingModeKind::Single:
-    return "single";
-  default:
-    return "double";
-  }
+  const char* names[] = {"banner", "sentence", "single", "double"};
+  return names[static_cast<int>(mode)];
 }
 
 TEST(Screenshots, EveryModeInEveryColourScheme) {
@@ -213,7 +150,9 @@ TEST(Screenshots, AJustifiedColumnEndsItsLinesAtTheRightMargin) {
 TEST(Screenshots, TheProgressBarFillsTheRightNumberOfPixels) {
   Shot shot(engine::ReadingModeKind::Banner);
   controls::TALProgressBar& bar = shot.window().pbarBanner();
+  ASSERT_EQ(bar.Max(), 10000);
   bar.setPosition(5000);
+  EXPECT_EQ(bar.filledLength(), 278);
   const QImage image = shot.widget().child(ControlId::pbarBanner)->grab().toImage();
   ASSERT_EQ(image.width(), 557);
   int filled = 0;
@@ -224,4 +163,4 @@ TEST(Screenshots, TheProgressBarFillsTheRightNumberOfPixels) {
 }
 
 } // namespace
-} // namespace reader
+} // namespace reader::testing
