@@ -1,5 +1,7 @@
 #include "engine/autoskim_words.h"
 
+#include "engine/text_helpers.h"
+
 namespace engine {
 
 namespace {
@@ -63,15 +65,6 @@ std::array<CompressorPreset, CompressorPartCount> makePresets() {
     presets[k] = {"Setting" + std::to_string(k + 1), joined};
   }
   return presets;
-}
-
-bool isEntryOf(std::string_view list, std::string_view word) {
-  std::string key;
-  key.reserve(word.size() + 2);
-  key += ',';
-  key += word;
-  key += ',';
-  return list.find(key) != std::string_view::npos;
 }
 
 } // namespace
@@ -154,7 +147,7 @@ WordChecks checkedWordsInList(std::string_view list) {
   WordChecks checks;
   for (int part = 0; part < CompressorPartCount; ++part) {
     for (const auto& word : compressorPartWords(part))
-      checks[part].push_back(isEntryOf(list, word));
+      checks[part].push_back(inCommaList(list, word));
   }
   return checks;
 }
