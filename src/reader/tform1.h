@@ -11,7 +11,7 @@
 //
 // The pacing handlers live in tform1_pacing.cpp, the fade handlers in
 // tform1_fades.cpp; the layout and drawing of the window live in
-// tform1_layout.cpp and tform1_drawing.cpp.
+// ReaderWindow (reader_window.h), which is the ReaderView TForm1 draws through.
 #pragma once
 
 #include <cstdint>
