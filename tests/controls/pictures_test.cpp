@@ -8,12 +8,12 @@
 
 #include <string>
 
-#include "qt_app.h"
+#include "support/qt_app.h"
 
 namespace controls {
 namespace {
 
-using testing::qtApp;
+using testsupport::qtApp;
 
 // Pictures of one size, by name: JPEG pictures, or bitmaps (PNG or BMP).
 struct Expected {

@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "qt_app.h"
+#include "support/qt_app.h"
 
 namespace controls {
 namespace {
 
 using platform::rgb;
-using testing::qtApp;
+using testsupport::qtApp;
 
 TEST(ProgressBarWidget, TheBannerBarHalfWayShows278FilledPixels) {
   qtApp();

@@ -7,7 +7,7 @@
 #include <QFile>
 #include <cstdlib>
 
-#include "qt_app.h"
+#include "support/qt_app.h"
 
 namespace platform {
 namespace {
@@ -16,7 +16,7 @@ using ::testing::HasSubstr;
 using ::testing::ThrowsMessage;
 
 TEST(JpegResource, EveryEmbeddedJpegDecodesAsQtDecodesIt) {
-  testing::qtApp();
+  testsupport::qtApp();
   const QStringList files = QDir(":/JPG").entryList({"*.jpg"});
   ASSERT_FALSE(files.isEmpty());
   for (const QString& file : files) {
@@ -38,7 +38,7 @@ TEST(JpegResource, EveryEmbeddedJpegDecodesAsQtDecodesIt) {
 }
 
 TEST(DecodeJpeg, CorruptDataIsAClearError) {
-  testing::qtApp();
+  testsupport::qtApp();
   const auto bytesOf = [](const char* path) {
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path;
@@ -71,7 +71,7 @@ TEST(DecodeJpeg, CorruptDataIsAClearError) {
 }
 
 TEST(PictureResource, UnknownNameIsAClearErrorAndEveryBitmapLoads) {
-  testing::qtApp();
+  testsupport::qtApp();
   EXPECT_THAT([] { loadJpegResource("no-such-picture"); },
               ThrowsMessage<ResourceError>(HasSubstr("\"no-such-picture\"")));
   EXPECT_FALSE(hasJpegResource("no-such-picture"));

@@ -6,12 +6,12 @@
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/qt_text_measure.h"
-#include "qt_app.h"
+#include "support/qt_app.h"
 
 namespace platform {
 namespace {
 
-using testing::qtApp;
+using testsupport::qtApp;
 
 TEST(QtTextEdge, AllBytesRoundTripThroughQString) {
   std::string bytes;

@@ -5,13 +5,13 @@
 #include <QAbstractButton>
 #include <QTimer>
 
-#include "qt_app.h"
+#include "support/qt_app.h"
 
 namespace platform {
 namespace {
 
 TEST(QtMessageBox, CaptionIconPlainTextAndOkButton) {
-  testing::qtApp();
+  testsupport::qtApp();
   const std::pair<MessageKind, QMessageBox::Icon> cases[] = {
       {MessageKind::Error, QMessageBox::Critical},
       {MessageKind::Information, QMessageBox::Information},
@@ -31,7 +31,7 @@ TEST(QtMessageBox, CaptionIconPlainTextAndOkButton) {
 }
 
 TEST(QtMessageBox, ShowWaitsUntilTheUserPressesOk) {
-  testing::qtApp();
+  testsupport::qtApp();
   QString seenText;
   QTimer::singleShot(0, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

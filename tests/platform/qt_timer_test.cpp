@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "qt_app.h"
+#include "support/qt_app.h"
 
 namespace platform {
 namespace {
@@ -16,7 +16,7 @@ namespace {
 class QtTimerTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    testing::qtApp();
+    testsupport::qtApp();
     start = factory.nowMs();
   }
 

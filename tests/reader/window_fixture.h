@@ -13,17 +13,13 @@
 #include "platform/virtual_clock.h"
 #include "reader/reader_widget.h"
 #include "reader/tform1.h"
+#include "support/qt_app.h"
 
 namespace reader::testing {
 
 // One application for the whole test program, whichever test asks first.
 inline QApplication& qtApp() {
-  if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
-  static int argc = 1;
-  static char name[] = "reader_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
+  return testsupport::qtApp();
 }
 
 // The sample document with CR line ends.

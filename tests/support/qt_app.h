@@ -1,16 +1,17 @@
-// The one application object the Qt tests of the controls share, made on
-// first use, on the offscreen platform unless another one is asked for.
+// The one application object a Qt test program shares, made on first use, on
+// the offscreen platform unless another one is asked for.
 #pragma once
 
 #include <QApplication>
 #include <QInputDevice>
 
-namespace controls::testing {
+namespace testsupport {
 
 inline QApplication& qtApp() {
+  if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
-  static char name[] = "controls_tests";
+  static char name[] = "lumetra_tests";
   static char* argv[] = {name, nullptr};
   // Qt keeps its input devices in a list of its own; made before the
   // application, it outlives the application, which deletes the pointer
@@ -21,4 +22,4 @@ inline QApplication& qtApp() {
   return app;
 }
 
-} // namespace controls::testing
+} // namespace testsupport
