@@ -136,7 +136,8 @@ Figures runAt(int wpm, std::size_t wanted) {
   reader::FadeState fade;
   NullView view;
   view.lines = settings.LinesPerScreen;
-  reader::TForm1 form(settings, es, engine, reading, fade, timers, view);
+  reader::WindowParts parts;
+  reader::TForm1 form(reader::ReaderContext::of(engine, reading, fade, parts), timers, view);
   QElapsedTimer clock;
   clock.start();
   FrameClock frames(clock, form, settings, wanted);
@@ -147,8 +148,7 @@ Figures runAt(int wpm, std::size_t wanted) {
     form.tmReadTimer();
   });
   QApplication::exec();
-  form.tmRead->setEnabled(false);
-  form.stopTimers();
+  form.FormClose();
   std::printf("  %4d wpm, %d x %d:", wpm, settings.LinesPerScreen, settings.WordsPerScreen);
   return summarise(frames.frames);
 }

@@ -1,13 +1,11 @@
 // The lumetra program: parses the command line and starts the right mode.
-#include <QApplication>
-
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "shell/reader_program.h"
+#include "shell/qt/reader_program.h"
 #include "shell/timeline.h"
 
 namespace {
@@ -50,7 +48,5 @@ int main(int argc, char** argv) {
                          "a desktop session\n");
     return 1;
   }
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("Lumetra");
-  return shell::runReaderProgram(args[0]);
+  return shell::runReaderProgram(argc, argv, args[0]);
 }

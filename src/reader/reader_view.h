@@ -1,8 +1,9 @@
-// The screen side of the reader window as TForm1 sees it: drawing the strip,
-// the hint label, the status line, the progress panel, the popup caption and
-// the find bar. TForm1 keeps the reading logic and asks the view for every
-// visible effect, so that the Qt widget, the headless timeline and tests can
-// each supply their own. All text is code page 1252.
+// The screen side of the reader window as TForm1 sees it: laying out the
+// controls for a mode or for full screen, drawing the strip and the column
+// pages, the hint label, the status line and the progress panel. TForm1 keeps
+// every handler and asks the view for each visible effect; the view never
+// calls back. ReaderWindow draws on a real surface; SilentView draws nothing
+// (the headless runs), and tests record. All text is code page 1252.
 //
 // ReadingObserver receives what the reading loop shows and when; the timeline
 // and tests use it, the program need not.
@@ -19,7 +20,23 @@ class ReaderView {
 public:
   virtual ~ReaderView() = default;
 
-  // --- The strip (banner modes) and the columns ---------------------------
+  // --- Layout -----------------------------------------------------------------
+  // Line spacing and both fonts from the settings.
+  virtual void prepareFonts() = 0;
+  // The current mode's geometry, fonts, window colour and lines per frame,
+  // applied to the window (arrangeControls).
+  virtual void arrangeControls() = 0;
+  virtual void buildBannerFont() = 0;
+  // Full screen: the window takes the whole screen in black, the strip or the
+  // columns centred, the hint and the percentage on the black labels.
+  virtual void showFullScreen() = 0;
+  // The full-screen places of the current mode, after a mode switch.
+  virtual void placeFullScreen() = 0;
+  // Back to the bordered window with its menu, top bar and status bar.
+  virtual void showNormalWindow() = 0;
+  virtual void closeWindow() = 0;
+
+  // --- The strip (banner modes) -------------------------------------------------
   // Draws the frame in FrameLines at `fadeLevel` (0..10, 10 = full strength).
   virtual void drawFrame(int fadeLevel) = 0;
   // Fills the strip with its own colour.
@@ -32,6 +49,13 @@ public:
   // fit in the strip, limited by LinesPerScreen in Banner mode and to 4 in
   // Sentence mode (the layout's setNumerOfLines).
   virtual int linesInFrame() const = 0;
+
+  // --- The columns (column modes) -------------------------------------------------
+  // Counts a page turn, builds the page from CurrentPosition and draws it;
+  // false when the page was already at the end and nothing was read.
+  virtual bool readColumnFrame() = 0;
+  // Builds and draws the page on screen again from its start; false as above.
+  virtual bool readCurrentFrame() = 0;
 
   // --- Hint label ------------------------------------------------------------
   virtual void setInfoText(const std::string& text) = 0;
@@ -50,22 +74,11 @@ public:
   virtual void hidePictureIcon() = 0;
   virtual void showFastForwardIcon(NavIcon kind) = 0;
 
-  // --- Progress panel, menus, find bar -----------------------------------------
+  // --- Progress panel, find bar --------------------------------------------------
   virtual void setProgressPanelVisible(bool visible) = 0;
   virtual void moveProgressDot() = 0;
-  // Caption of the popup item that pauses: "Pause", "Continue" or "Restart".
-  virtual void setPauseItemCaption(const std::string& caption) = 0;
   virtual bool findBarOpen() const = 0;
   virtual void closeFindBar() = 0;
-  virtual bool isFullScreen() const = 0;
-
-  // --- The document's place in the world -------------------------------------
-  // Stores the reading position of the document (the saved-positions table).
-  virtual void saveReadingPosition(std::int32_t position) = 0;
-  // Moves the reading position to the document's saved position.
-  virtual void restoreReadingPosition() = 0;
-  // Shows the table or picture of GraphicPositions entry `index` in the source.
-  virtual void updateWordPosition(int index) = 0;
 };
 
 // What the reading loop reports as it goes. Every call comes after the state

@@ -7,9 +7,9 @@
 #include "reader/colour_schemes.h"
 #include "reader/drawing_banner.h"
 #include "reader/drawing_column.h"
+#include "reader/hints.h"
 #include "reader/layout_fonts.h"
 #include "reader/layout_geometry.h"
-#include "reader/tform1.h"
 
 namespace reader {
 namespace {
@@ -54,8 +54,8 @@ std::string dotPicture(platform::Color background) {
 
 } // namespace
 
-ReaderWindow::ReaderWindow(ReaderWindowState state, WindowSurface& surface)
-    : s_(state), w_(state.window), surface_(surface) {
+ReaderWindow::ReaderWindow(const ReaderContext& context, WindowSurface& surface)
+    : s_(context), w_(context.window), surface_(surface) {
   pbarBanner_ = makeBar("pbarBanner", false);
   pbarColumn_ = makeBar("pbarColumn", true);
   statusBar_ = std::make_unique<controls::TMyStatusBar>();
@@ -97,7 +97,10 @@ ReaderWindow::ReaderWindow(ReaderWindowState state, WindowSurface& surface)
   surface_.setLabelText(ControlId::lbBlackInfo, HintEscape);
 }
 
-ReaderWindow::~ReaderWindow() = default;
+ReaderWindow::~ReaderWindow() {
+  // The surface lets go of the controls while they still exist.
+  surface_.detachControls();
+}
 
 bool ReaderWindow::bannerMode() const {
   return isBannerMode(s_.settings.ReadingMode);
@@ -107,118 +110,12 @@ platform::Rect ReaderWindow::box(ControlId id) const {
   return s_.layout.geometry.at(id).rect;
 }
 
-// --- Showing the window ----------------------------------------------------------------
+// --- Layout ------------------------------------------------------------------------------
 
-void ReaderWindow::FormShow() {
+void ReaderWindow::prepareFonts() {
   s_.layout.lineSpacing = lineSpacingFor(s_.settings);
   buildBannerFont();
   buildColumnFont();
-  if (form_ != nullptr) {
-    if (bannerMode()) {
-      form_->tmRead->setEnabled(!s_.reading.readingHalted);
-    } else {
-      form_->tmRead->setEnabled(false);
-    }
-  }
-  arrangeControls();
-  UpdateSpeedMenu();
-  s_.reading.SentenceMode = s_.settings.ReadingMode == ReadingModeKind::Sentence;
-  if (!bannerMode()) {
-    s_.page.pageAtEnd = false;
-    readColumnFrame();
-  }
-}
-
-// --- Reading modes ------------------------------------------------------------------------
-
-void ReaderWindow::imgSingleColumnClick() {
-  switchToColumns(ReadingModeKind::Single);
-}
-void ReaderWindow::imgDoubleColumnClick() {
-  switchToColumns(ReadingModeKind::Double);
-}
-void ReaderWindow::imgBannerReaderClick() {
-  switchToBanner(ReadingModeKind::Banner);
-}
-void ReaderWindow::imgSentenceReaderClick() {
-  switchToBanner(ReadingModeKind::Sentence);
-}
-
-void ReaderWindow::switchToColumns(ReadingModeKind mode) {
-  auto& settings = s_.settings;
-  if (settings.ReadingMode == mode) return;
-  const bool fromBanner = bannerMode();
-  closeFindBar();
-  if (form_ != nullptr) {
-    form_->stopTimers();
-    form_->tmRead->setEnabled(false);
-  }
-  if (fromBanner) s_.engine.CurrentPosition = s_.engine.FrameStartPosition;
-  settings.ReadingMode = mode;
-  settings.ColumnNumber = mode == ReadingModeKind::Single ? 1 : 2;
-  s_.reading.SentenceMode = false;
-  arrangeControls();
-  if (s_.layout.fullScreen) {
-    fullScreenGeometry(s_.layout, mode);
-    applyGeometry();
-  }
-  if (form_ != nullptr) form_->updateLabels();
-  s_.engine.columnTextWidth = box(ControlId::pbColumn).width - 10;
-  if (mode == ReadingModeKind::Double) setInfoText(HintNextPage);
-  s_.page.pageAtEnd = false;
-  s_.page.pageTurns = 0;
-  readColumnFrame();
-  if (mode == ReadingModeKind::Single) setInfoText(HintNextPage);
-}
-
-void ReaderWindow::switchToBanner(ReadingModeKind mode) {
-  auto& settings = s_.settings;
-  if (settings.ReadingMode == mode) return;
-  const bool fromColumns = !bannerMode();
-  closeFindBar();
-  setInfoText("");
-  if (fromColumns) s_.engine.CurrentPosition = s_.engine.FrameStartPosition;
-  settings.ReadingMode = mode;
-  s_.reading.SentenceMode = mode == ReadingModeKind::Sentence;
-  buildBannerFont();
-  arrangeControls();
-  if (s_.layout.fullScreen) {
-    fullScreenGeometry(s_.layout, mode);
-    applyGeometry();
-  }
-  if (form_ != nullptr) form_->updateLabels();
-  moveProgressDot();
-  if (fromColumns && form_ != nullptr) {
-    // Reading goes on from the start of the page when the user continues.
-    s_.reading.readerState = ReaderStateKind::Paused;
-    s_.reading.readingHalted = true;
-    form_->tmRead->setEnabled(false);
-    clearText();
-    setInfoText(HintContinue);
-  }
-}
-
-void ReaderWindow::nextMode() {
-  const bool full = s_.layout.fullScreen;
-  switch (s_.settings.ReadingMode) {
-  case ReadingModeKind::Banner:
-    imgSentenceReaderClick();
-    break;
-  case ReadingModeKind::Sentence:
-    imgSingleColumnClick();
-    break;
-  case ReadingModeKind::Single:
-    imgDoubleColumnClick();
-    break;
-  case ReadingModeKind::Double:
-    imgBannerReaderClick();
-    break;
-  }
-  if (full) {
-    fullScreenGeometry(s_.layout, s_.settings.ReadingMode);
-    applyGeometry();
-    if (bannerMode()) clearText();
-  }
 }
 
 void ReaderWindow::arrangeControls() {
@@ -318,69 +215,21 @@ void ReaderWindow::loadModeButtonImages() {
                       s_.settings.CompressorStatus ? "autoskim_on" : "autoskim_off");
 }
 
-// --- Words per screen ------------------------------------------------------------------------
-
-void ReaderWindow::SetWPSLPS() {
-  reader::SetWPSLPS(s_.settings, s_.automatic);
-}
-
-void ReaderWindow::LetLumetrachoosewordsperscreen1Click() {
-  chooseItem(0);
-}
-
-void ReaderWindow::chooseItem(std::size_t item) {
-  chooseWordsPerScreen(s_.settings, s_.automatic, item);
-  UpdateSpeedMenu();
-}
-
-void ReaderWindow::UpdateSpeedMenu() {
-  speedChecks_ = reader::speedMenuChecks(s_.settings);
-  UpdatePercent();
-}
-
 // --- Full screen ----------------------------------------------------------------------------
 
-void ReaderWindow::saveOriginalSettings() {
-  auto& s = s_.settings;
-  s_.layout.savedColours = {s.BannerTextColor, s.BannerBackgroundColor, s.ColumnTextColor,
-                            s.ColumnBackgroundColor};
-  s.BannerBackgroundColor = Black;
-  s.ColumnBackgroundColor = Black;
-  s.BannerTextColor = Silver;
-  s.ColumnTextColor = Silver;
-}
-
-void ReaderWindow::restoreOriginalSettings() {
-  auto& s = s_.settings;
-  const SavedColours& saved = s_.layout.savedColours;
-  s.BannerTextColor = saved.BannerTextColor;
-  s.BannerBackgroundColor = saved.BannerBackgroundColor;
-  s.ColumnTextColor = saved.ColumnTextColor;
-  s.ColumnBackgroundColor = saved.ColumnBackgroundColor;
-}
-
-void ReaderWindow::enterFullScreen() {
-  if (s_.layout.fullScreen) return;
-  s_.layout.fullScreen = true;
-  saveOriginalSettings();
+void ReaderWindow::showFullScreen() {
   s_.layout.geometry.windowColor = Black;
-  fullScreenGeometry(s_.layout, s_.settings.ReadingMode);
-  applyGeometry();
+  placeFullScreen();
   setProgressBarColor();
   surface_.setLabelText(ControlId::lbBlackInfo, w_.hint.empty() ? HintEscape : w_.hint);
-  UpdatePercent();
-  if (bannerMode()) {
-    clearText();
-    if (s_.reading.readingHalted) drawFrame(FullFadeLevel);
-  } else {
-    readCurrentFrame();
-  }
 }
 
-void ReaderWindow::leaveFullScreen() {
-  if (!s_.layout.fullScreen) return;
-  s_.layout.fullScreen = false;
-  restoreOriginalSettings();
+void ReaderWindow::placeFullScreen() {
+  fullScreenGeometry(s_.layout, s_.settings.ReadingMode);
+  applyGeometry();
+}
+
+void ReaderWindow::showNormalWindow() {
   FormGeometry& g = s_.layout.geometry;
   g.bordered = true;
   g.mainMenuShown = true;
@@ -393,17 +242,11 @@ void ReaderWindow::leaveFullScreen() {
     centreWindowInWorkArea(s_.layout);
     applyGeometry();
   }
-  if (bannerMode()) {
-    clearText();
-    if (s_.reading.readingHalted) drawFrame(FullFadeLevel);
-  } else {
-    readCurrentFrame();
-  }
 }
 
 // --- Drawing -----------------------------------------------------------------------------------
 
-void ReaderWindow::drawText(const char* /*tag*/, int fadeLevel) {
+void ReaderWindow::drawText(int fadeLevel) {
   if (!bannerMode()) return;
   const platform::Rect strip = box(ControlId::pbBanner);
   // A heading in bold may no longer fit: its lines give words to the next line
@@ -428,10 +271,10 @@ void ReaderWindow::drawText(const char* /*tag*/, int fadeLevel) {
 }
 
 void ReaderWindow::drawFrame(int fadeLevel) {
-  drawText("szFrame", fadeLevel);
+  drawText(fadeLevel);
 }
 
-void ReaderWindow::clearText() {
+void ReaderWindow::clearFrame() {
   if (!bannerMode()) return;
   const platform::Rect strip = box(ControlId::pbBanner);
   surface_.paint(ControlId::pbBanner, [&](platform::Canvas& canvas) {
@@ -442,10 +285,10 @@ void ReaderWindow::clearText() {
 void ReaderWindow::pbBannerPaint() {
   if (!bannerMode()) return;
   if (s_.fade.fadeInDone && s_.fade.fadeOutDone) {
-    if (!s_.layout.fullScreen) clearText();
+    if (!s_.layout.fullScreen) clearFrame();
     return;
   }
-  drawText("szFrame", s_.fade.fadeLevel);
+  drawText(s_.fade.fadeLevel);
 }
 
 void ReaderWindow::displayOnActivate() {
@@ -470,7 +313,7 @@ void ReaderWindow::displayOnActivate() {
     s_.layout.bannerFont = saved;
     buildBannerFont();
   } else {
-    drawText("szFrame", FullFadeLevel);
+    drawText(FullFadeLevel);
   }
   s_.fade.fadeInDone = true;
   s_.fade.fadeOutDone = true;
@@ -510,26 +353,19 @@ void ReaderWindow::readFromPoint() {
       s_.window.lastReadPosition > s_.engine.CurrentPosition)
     s_.window.lastReadPosition = s_.engine.CurrentPosition;
   redrawPage();
-  const int graphic =
-      engine::graphicBetween(s_.engine, s_.page.pageStart, s_.engine.CurrentPosition);
-  if (graphic >= 0) {
-    updateWordPosition(graphic);
-    showPictureIcon();
-  } else {
-    hidePictureIcon();
-  }
-  UpdatePercent();
+  updatePercent();
 }
 
-void ReaderWindow::readColumnFrame() {
+bool ReaderWindow::readColumnFrame() {
   s_.layout.linesPerPage = linesPerPage(box(ControlId::pbColumn).height, surface_.measure(),
                                         s_.layout.columnFont, s_.layout.lineSpacing);
-  if (!beginNextPage(s_.page, s_.engine)) return;
+  if (!beginNextPage(s_.page, s_.engine)) return false;
   if (s_.page.pageTurns >= 3) setInfoText("");
   readFromPoint();
+  return true;
 }
 
-void ReaderWindow::readCurrentFrame() {
+bool ReaderWindow::readCurrentFrame() {
   s_.layout.linesPerPage = linesPerPage(box(ControlId::pbColumn).height, surface_.measure(),
                                         s_.layout.columnFont, s_.layout.lineSpacing);
   if (beginSamePage(s_.page, s_.engine)) {
@@ -539,7 +375,7 @@ void ReaderWindow::readCurrentFrame() {
   }
   s_.page.pageAtEnd = false;
   --s_.page.pageTurns;
-  readColumnFrame();
+  return readColumnFrame();
 }
 
 void ReaderWindow::redrawPage() {
@@ -582,10 +418,6 @@ void ReaderWindow::pbColumnPaint() {
   if (draw) s_.page.pageDrawn = true;
 }
 
-void ReaderWindow::drawTextColumn(const char* /*tag*/) {
-  redrawPage();
-}
-
 // --- Status line, hints, bars ------------------------------------------------------------------
 
 void ReaderWindow::setStatusPanel(int index, const std::string& text) {
@@ -608,7 +440,7 @@ void ReaderWindow::toggleInfoTextColor() {
                          w_.infoTextBlack ? platform::Color{0, 0, 0} : platform::Color{0, 0, 0x80});
 }
 
-void ReaderWindow::UpdatePercent() {
+void ReaderWindow::updatePercent() {
   const auto& e = s_.engine;
   const std::int64_t length = e.TextLength > 0 ? e.TextLength : 1;
   const std::int64_t p = static_cast<std::int64_t>(std::max(e.CurrentPosition, 0)) * 100 / length;
@@ -705,50 +537,6 @@ void ReaderWindow::setProgressPanelVisible(bool visible) {
   if (panel.visible == visible) return;
   panel.visible = visible;
   applyGeometry();
-}
-
-void ReaderWindow::saveReadingPosition(std::int32_t position) {
-  if (s_.savePosition) {
-    s_.savePosition(position);
-    return;
-  }
-  if (!s_.engine.DocumentName.empty())
-    engine::rememberReadingPosition(s_.settings.LoadedDocuments, s_.engine.DocumentName, position);
-}
-
-void ReaderWindow::restoreReadingPosition() {
-  s_.textEngine.restoreSavedPosition(s_.settings.LoadedDocuments);
-}
-
-// --- Keys
-// --------------------------------------------------------------------------------------------
-
-void ReaderWindow::FormKeyDown(ReaderKey key) {
-  switch (key) {
-  case ReaderKey::Space:
-  case ReaderKey::Enter:
-    if (bannerMode()) {
-      if (form_ != nullptr) form_->fevhStopOrContinue();
-    } else {
-      s_.engine.CountWords = true;
-      readColumnFrame();
-      s_.engine.CountWords = false;
-    }
-    break;
-  case ReaderKey::Tab:
-    nextMode();
-    break;
-  case ReaderKey::Escape:
-    if (findBarOpen())
-      closeFindBar();
-    else if (s_.layout.fullScreen)
-      leaveFullScreen();
-    else
-      surface_.closeWindow();
-    break;
-  case ReaderKey::Other:
-    break;
-  }
 }
 
 } // namespace reader

@@ -1,10 +1,9 @@
 // A reader view that shows nothing, for running the reading loop without a
-// screen: the headless timeline and the benchmarks. It keeps the hint text,
-// because the reading loop reads it back, and offers a fixed number of lines
-// per frame unless a subclass measures them.
+// screen (the pacing benchmark) and as the base of the tests' recording
+// views. It keeps the hint text, because the reading loop reads it back, and
+// offers a fixed number of lines per frame unless a subclass measures them.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "reader/reader_view.h"
@@ -13,11 +12,20 @@ namespace reader {
 
 class SilentView : public ReaderView {
 public:
+  void prepareFonts() override {}
+  void arrangeControls() override {}
+  void buildBannerFont() override {}
+  void showFullScreen() override {}
+  void placeFullScreen() override {}
+  void showNormalWindow() override {}
+  void closeWindow() override {}
   void drawFrame(int) override {}
   void clearFrame() override {}
   void displayOnActivate() override {}
   void drawEndOfDocument() override {}
   int linesInFrame() const override { return lines; }
+  bool readColumnFrame() override { return false; }
+  bool readCurrentFrame() override { return false; }
   void setInfoText(const std::string& text) override { hint_ = text; }
   std::string infoText() const override { return hint_; }
   void toggleInfoTextColor() override {}
@@ -30,14 +38,8 @@ public:
   void showFastForwardIcon(NavIcon) override {}
   void setProgressPanelVisible(bool) override {}
   void moveProgressDot() override {}
-  void setPauseItemCaption(const std::string&) override {}
   bool findBarOpen() const override { return false; }
   void closeFindBar() override {}
-  bool isFullScreen() const override { return false; }
-  // Nothing headless stores reading positions.
-  void saveReadingPosition(std::int32_t) override {}
-  void restoreReadingPosition() override {}
-  void updateWordPosition(int) override {}
 
   int lines = 1;
 

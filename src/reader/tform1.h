@@ -1,50 +1,61 @@
-// TForm1, the reader window's logic apart from its widget: the reading loop
-// that shows one frame after another at the chosen speed, the banner fades,
-// pause / continue / restart, the end of the document and the speed steps.
+// TForm1, the reader window's handlers: every event of the window — a tick of
+// one of its timers, a key, a click, a menu command — arrives here and is
+// handled on the reader's state. TForm1 decides; ReaderView shows.
 //
-// Contract: TForm1 holds no reading state of its own; it works on the
-// settings record, the engine state, the reading state and the fade state it
-// is given, through its own platform::Timers (made from the given factory, so
-// that the same code runs on Qt timers and on the virtual clock) and a
-// ReaderView for everything visible. All handlers run on one thread and may
-// call each other directly, as the timers' handlers do.
+// Contract: TForm1 holds no reading state of its own beyond its timers (made
+// from the given factory, so that the same code runs on Qt timers and on the
+// virtual clock); it works on the ReaderContext it is given and reaches the
+// screen only through its ReaderView, and the document's saved position only
+// through its DocumentPlace. All handlers run on one thread and may call each
+// other directly, as the timers' handlers do.
 //
-// The pacing handlers live in tform1_pacing.cpp, the fade handlers in
-// tform1_fades.cpp; the layout and drawing of the window live in
-// ReaderWindow (reader_window.h), which is the ReaderView TForm1 draws through.
+// The handlers are split by concern: the reading loop in tform1_pacing.cpp,
+// the banner fades in tform1_fades.cpp, the reading modes, full screen and
+// words per screen in tform1_modes.cpp, keys and clicks in tform1_keys.cpp.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
-#include "engine/engine_state.h"
-#include "engine/settings_record.h"
-#include "engine/text_engine.h"
 #include "platform/timer.h"
-#include "reader/fade_state.h"
+#include "reader/commands.h"
+#include "reader/hints.h"
+#include "reader/reader_context.h"
 #include "reader/reader_view.h"
-#include "reader/reading_state.h"
 
 namespace reader {
-
-// Hints of the reading loop, as the window shows them.
-inline constexpr const char* HintStart = "Press Spacebar or Click to Start !";
-inline constexpr const char* HintContinue = "Press Spacebar or Click to Continue !";
-inline constexpr const char* HintRestart = "Press Spacebar to Restart !";
 
 // Interval that parks the frame timer while a faded frame holds.
 inline constexpr int ParkedReadInterval = 1000000;
 
+// The document's place in the world beyond the window. Without hooks the
+// position is kept in, and taken from, the settings' table of documents.
+struct DocumentPlace {
+  // Stores `position` as the document's reading position.
+  std::function<void(std::int32_t position)> savePosition;
+  // Moves the reading position to the document's saved position.
+  std::function<void()> restorePosition;
+  // Shows the table or picture of GraphicPositions entry `index` in the source.
+  std::function<void(int index)> updateWordPosition;
+};
+
 class TForm1 {
 public:
   // Makes the timers and hands the engine its setFrameTiming callback. The
-  // references must outlive the window.
-  TForm1(engine::SettingsRecord& settings, engine::EngineState& engineState,
-         engine::TextEngine& textEngine, ReadingState& reading, FadeState& fade,
-         platform::TimerFactory& timers, ReaderView& view);
+  // context and the view must outlive the window.
+  TForm1(const ReaderContext& context, platform::TimerFactory& timers, ReaderView& view,
+         DocumentPlace place = {});
   ~TForm1();
   TForm1(const TForm1&) = delete;
   TForm1& operator=(const TForm1&) = delete;
+
+  // --- The window (tform1_modes.cpp) ----------------------------------------------
+  // The window is shown: fonts, spacing, layout, then the stored mode.
+  void FormShow();
+  // The window closes: full screen is left so that the user's colours are
+  // what stays in the settings, and the timers stop.
+  void FormClose();
 
   // --- Reading loop (tform1_pacing.cpp) ---------------------------------------
   // One tick: a pending pause, the next frame, or the end of the document.
@@ -110,17 +121,58 @@ public:
   // Length of one fade step in ms for the current mode and speed.
   int fadeStepLength() const;
 
+  // --- Reading modes, full screen, words per screen (tform1_modes.cpp) -----------
+  void imgSingleColumnClick();
+  void imgDoubleColumnClick();
+  void imgBannerReaderClick();
+  void imgSentenceReaderClick();
+  // Next mode: Banner -> Sentence -> Single -> Double -> Banner; in full
+  // screen the new mode is full screen again.
+  void nextMode();
+  void enterFullScreen();
+  void leaveFullScreen();
+  // The full-screen colours replace the user's four colours while full screen
+  // lasts; the user's are kept in the layout state.
+  void saveOriginalSettings();
+  void restoreOriginalSettings();
+  // Runs `work` (a save of the settings) with the user's colours in the
+  // settings, also in full screen.
+  void withUserColours(const std::function<void()>& work);
+  // The words-per-screen submenu: item 0 "Automatic", 1..12 the layouts.
+  void SetWPSLPS();
+  void chooseWordsPerScreen(std::size_t item);
+  bool wordsPerScreenChecked(std::size_t item) const;
+
+  // --- Pages of the column modes ------------------------------------------------------
+  // The next page from CurrentPosition, then the graphic check of the page.
+  void readColumnFrame();
+  // The page on screen read again, then the graphic check.
+  void readCurrentFrame();
+
+  // --- Keys and clicks (tform1_keys.cpp) ------------------------------------------
+  // The key table; true when the key gave a command.
+  bool FormKeyDown(KeyStroke key);
+  bool FormKeyUp(KeyStroke key);
+  // Runs a command of the table.
+  void runCommand(const Command& command);
+  // The column modes' next page (Space, Enter, a click on a column).
+  void nextPageKey();
+  // Escape: the find bar, else full screen, else the window closes.
+  void escapeKey();
+  void Exit2Click();
+
   // Receives what the loop shows; nullptr for none.
   void setObserver(ReadingObserver* observer) { observer_ = observer; }
 
-  // The window's timers.
-  std::unique_ptr<platform::Timer> tmRead;
-  std::unique_ptr<platform::Timer> tmFadeIn;
-  std::unique_ptr<platform::Timer> tmStartFade;
-  std::unique_ptr<platform::Timer> tmFade;
+  // The timers, for looking at (tests, the timeline).
+  const platform::Timer& readTimer() const { return *tmRead; }
+  const platform::Timer& fadeInTimer() const { return *tmFadeIn; }
+  const platform::Timer& startFadeTimer() const { return *tmStartFade; }
+  const platform::Timer& fadeTimer() const { return *tmFade; }
 
 private:
   bool rule(int index) const;
+  bool bannerMode() const;
   bool sentenceModeSelected() const;
   // The pause check of a tick; true when this tick is a pause.
   bool pauseTick();
@@ -129,15 +181,31 @@ private:
   bool readBannerFrame();
   bool readSentenceFrame();
   void showGraphicNearPosition();
+  void showGraphicOnPage();
+  void switchToColumns(engine::ReadingModeKind mode);
+  void switchToBanner(engine::ReadingModeKind mode);
+  void setPauseItemCaption(const char* caption);
+  void savePosition(std::int32_t position);
+  void restorePosition();
 
   engine::SettingsRecord& settings_;
   engine::EngineState& es_;
   engine::TextEngine& engine_;
   ReadingState& rs_;
   FadeState& fade_;
+  LayoutState& layout_;
+  PageModel& page_;
+  WindowState& window_;
+  const AutomaticTable& automatic_;
   platform::TimerFactory& timers_;
   ReaderView& view_;
+  DocumentPlace place_;
   ReadingObserver* observer_ = nullptr;
+
+  std::unique_ptr<platform::Timer> tmRead;
+  std::unique_ptr<platform::Timer> tmFadeIn;
+  std::unique_ptr<platform::Timer> tmStartFade;
+  std::unique_ptr<platform::Timer> tmFade;
 };
 
 } // namespace reader

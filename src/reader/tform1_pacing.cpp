@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "reader/layout_geometry.h"
 #include "reader/speed_compensation.h"
 #include "reader/tform1.h"
 #include "reader/words_per_screen.h"
@@ -17,11 +18,6 @@ constexpr int MaxSpeed = 3000;
 constexpr int MenuMinSpeed = 10;
 constexpr int SpeedStep = 10;
 constexpr char HighlightMarker = '\x01';
-
-const AutomaticTable& automaticTable() {
-  static const AutomaticTable table = buildAutomaticTable();
-  return table;
-}
 
 // Floor of a non-negative or negative real, held in an int.
 int floorToInt(double value) {
@@ -91,11 +87,12 @@ std::string joinLines(const std::array<std::string, engine::MaxFrameLines>& line
 
 } // namespace
 
-TForm1::TForm1(engine::SettingsRecord& settings, engine::EngineState& engineState,
-               engine::TextEngine& textEngine, ReadingState& reading, FadeState& fade,
-               platform::TimerFactory& timers, ReaderView& view)
-    : settings_(settings), es_(engineState), engine_(textEngine), rs_(reading), fade_(fade),
-      timers_(timers), view_(view) {
+TForm1::TForm1(const ReaderContext& context, platform::TimerFactory& timers, ReaderView& view,
+               DocumentPlace place)
+    : settings_(context.settings), es_(context.engine), engine_(context.textEngine),
+      rs_(context.reading), fade_(context.fade), layout_(context.layout), page_(context.page),
+      window_(context.window), automatic_(context.automatic), timers_(timers), view_(view),
+      place_(std::move(place)) {
   tmRead = timers_.createTimer();
   tmFadeIn = timers_.createTimer();
   tmStartFade = timers_.createTimer();
@@ -128,8 +125,15 @@ bool TForm1::sentenceModeSelected() const {
 }
 
 bool TForm1::isBannerRunning() const {
-  return settings_.ReadingMode == ReadingModeKind::Banner ||
-         settings_.ReadingMode == ReadingModeKind::Sentence;
+  return isBannerMode(settings_.ReadingMode);
+}
+
+bool TForm1::bannerMode() const {
+  return isBannerMode(settings_.ReadingMode);
+}
+
+void TForm1::setPauseItemCaption(const char* caption) {
+  window_.pauseCaption = caption;
 }
 
 // --- Frame interval ------------------------------------------------------------
@@ -378,11 +382,29 @@ bool TForm1::pauseTick() {
 void TForm1::showGraphicNearPosition() {
   const int index = engine::graphicNear(es_, es_.CurrentPosition);
   if (index >= 0) {
-    view_.updateWordPosition(index);
+    if (place_.updateWordPosition) place_.updateWordPosition(index);
     view_.showPictureIcon();
   } else {
     view_.hidePictureIcon();
   }
+}
+
+void TForm1::showGraphicOnPage() {
+  const int index = engine::graphicBetween(es_, page_.pageStart, es_.CurrentPosition);
+  if (index >= 0) {
+    if (place_.updateWordPosition) place_.updateWordPosition(index);
+    view_.showPictureIcon();
+  } else {
+    view_.hidePictureIcon();
+  }
+}
+
+void TForm1::readColumnFrame() {
+  if (view_.readColumnFrame()) showGraphicOnPage();
+}
+
+void TForm1::readCurrentFrame() {
+  if (view_.readCurrentFrame()) showGraphicOnPage();
 }
 
 void TForm1::tmReadTimer() {
@@ -443,6 +465,25 @@ void TForm1::beginReading() {
   view_.updatePercent();
 }
 
+// --- The document's place -----------------------------------------------------------
+
+void TForm1::savePosition(std::int32_t position) {
+  if (place_.savePosition) {
+    place_.savePosition(position);
+    return;
+  }
+  if (!es_.DocumentName.empty())
+    engine::rememberReadingPosition(settings_.LoadedDocuments, es_.DocumentName, position);
+}
+
+void TForm1::restorePosition() {
+  if (place_.restorePosition) {
+    place_.restorePosition();
+    return;
+  }
+  engine_.restoreSavedPosition(settings_.LoadedDocuments);
+}
+
 // --- The end of the document -------------------------------------------------------
 
 void TForm1::treatEOF() {
@@ -450,7 +491,7 @@ void TForm1::treatEOF() {
   rs_.readingHalted = true;
   stopTimers();
   view_.toggleInfoTextColor();
-  view_.saveReadingPosition(es_.FrameStartPosition < 1 ? 0 : es_.FrameStartPosition);
+  savePosition(es_.FrameStartPosition < 1 ? 0 : es_.FrameStartPosition);
 
   // Looping needs something to read, and a restart that ends at once again
   // must not restart itself without end.
@@ -460,7 +501,7 @@ void TForm1::treatEOF() {
     fevhRestart();
     rs_.loopRestartRunning = false;
   } else {
-    view_.setPauseItemCaption("Restart");
+    setPauseItemCaption("Restart");
     rs_.readerState = ReaderStateKind::Ended;
     if (view_.infoText() != HintRestart) view_.setInfoText(HintRestart);
     displayEOF();
@@ -495,7 +536,7 @@ void TForm1::fevhStopOrContinue() {
     rs_.readingHalted = true;
     view_.setInfoText(HintContinue);
     rs_.readerState = ReaderStateKind::Paused;
-    view_.setPauseItemCaption("Continue");
+    setPauseItemCaption("Continue");
     view_.setProgressPanelVisible(true);
     updateLabels();
     break;
@@ -503,14 +544,14 @@ void TForm1::fevhStopOrContinue() {
     rs_.readingHalted = false;
     tmRead->setEnabled(true);
     view_.setInfoText("");
-    view_.setPauseItemCaption("Pause");
+    setPauseItemCaption("Pause");
     rs_.readerState = ReaderStateKind::Reading;
     break;
   case ReaderStateKind::Ended: {
     rs_.readingHalted = false;
     tmRead->setEnabled(true);
     view_.setInfoText("");
-    view_.setPauseItemCaption("Pause");
+    setPauseItemCaption("Pause");
     rs_.readerState = ReaderStateKind::Reading;
     const std::int64_t remaining =
         static_cast<std::int64_t>(es_.DocumentLength) - es_.CurrentPosition;
@@ -567,7 +608,7 @@ void TForm1::speedUpKey() {
   settings_.WordsPerMinute = static_cast<std::int16_t>(speed);
   updateLabels();
   if (settings_.SpeedSettingsSelection == engine::SpeedSelection::Automatic) {
-    SetWPSLPS(settings_, automaticTable());
+    reader::SetWPSLPS(settings_, automatic_);
     setNumerOfLines();
   }
 }
@@ -578,7 +619,7 @@ void TForm1::speedDownKey() {
     settings_.WordsPerMinute = static_cast<std::int16_t>(settings_.WordsPerMinute - SpeedStep);
   updateLabels();
   if (settings_.SpeedSettingsSelection == engine::SpeedSelection::Automatic) {
-    SetWPSLPS(settings_, automaticTable());
+    reader::SetWPSLPS(settings_, automatic_);
     setNumerOfLines();
   }
 }
@@ -586,7 +627,7 @@ void TForm1::speedDownKey() {
 // --- Menus -------------------------------------------------------------------------
 
 void TForm1::enterMenuLoop() {
-  if (view_.isFullScreen()) return;
+  if (layout_.fullScreen) return;
   rs_.navIcon = NavIcon::Play;
   tmRead->setEnabled(false);
   rs_.readingHalted = true;
@@ -617,7 +658,7 @@ void TForm1::prepareStart(bool autoStart) {
 void TForm1::startPreparedDocument() {
   if (!isBannerRunning()) return;
   if (rs_.readerState == ReaderStateKind::Starting) {
-    view_.restoreReadingPosition();
+    restorePosition();
     rs_.readingHalted = false;
     tmRead->setEnabled(true);
     tmReadTimer();
@@ -630,7 +671,7 @@ void TForm1::startPreparedDocument() {
   if (!rs_.startPending) return;
   rs_.readerState = ReaderStateKind::Ended;
   view_.setInfoText(HintStart);
-  view_.restoreReadingPosition();
+  restorePosition();
   tmRead->setEnabled(false);
   if (readFrame()) {
     stopTimers();

@@ -31,6 +31,8 @@ public:
   // Shows a custom control in the place of `id`; the surface repaints it on
   // every change it reports.
   virtual void attachControl(ControlId id, controls::Control& control) = 0;
+  // Lets go of every attached control; their owner calls it before they go.
+  virtual void detachControls() = 0;
   // The measure text is laid out with (the window's own font engine).
   virtual const platform::TextMeasure& measure() const = 0;
   virtual void closeWindow() = 0;

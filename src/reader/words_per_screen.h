@@ -40,7 +40,22 @@ struct WordsPerScreenItem {
 };
 
 inline constexpr std::size_t WordsPerScreenItemCount = 13;
-extern const std::array<WordsPerScreenItem, WordsPerScreenItemCount> WordsPerScreenItems;
+// The submenu's items; their component names are the menu items' names.
+inline constexpr std::array<WordsPerScreenItem, WordsPerScreenItemCount> WordsPerScreenItems = {{
+    {"Automatic", "LetLumetrachoosewordsperscreen1", 0, 0},
+    {"1 x 1 (1 line)", "N1x11", 1, 1},
+    {"1 x 2", "N1x21", 1, 2},
+    {"1 x 3", "N1x31", 1, 3},
+    {"1 x 4", "N1x41", 1, 4},
+    {"1 x 5", "N1x51", 1, 5},
+    {"1 x 6", "N1x61", 1, 6},
+    {"2 x 3 (2 lines)", "N2x32lines1", 2, 3},
+    {"2 x 4", "N2x41", 2, 4},
+    {"2 x 5", "N2x51", 2, 5},
+    {"2 x 6", "N2x61", 2, 6},
+    {"3 x 5 (3 lines)", "N3x53lines1", 3, 5},
+    {"3 x 6", "N3x61", 3, 6},
+}};
 
 // The item's command: "Automatic" selects Automatic and takes the table entry;
 // every other item selects Custom with its own lines and words. Out-of-range

@@ -356,7 +356,8 @@ void runBannerTimeline(engine::SettingsRecord& settings, engine::EngineState& es
   const platform::Rect strip = layout.geometry.at(reader::ControlId::pbBanner).rect;
   OffscreenView view(settings, measure, strip.height);
   TimelineObserver observer(writer, clock, es, settings);
-  reader::TForm1 form(settings, es, engine, reading, fade, clock, view);
+  reader::WindowParts parts;
+  reader::TForm1 form(reader::ReaderContext::of(engine, reading, fade, parts), clock, view);
   form.setObserver(&observer);
 
   reading.SentenceMode = settings.ReadingMode == ReadingModeKind::Sentence;

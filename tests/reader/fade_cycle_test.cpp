@@ -25,7 +25,7 @@ std::vector<std::int64_t> times(const std::vector<Draw>& draws) {
 void fadeIn(PacingFixture& f, int lines, int words) {
   f.banner(300, lines, words);
   f.form.setFrameTiming(words);
-  f.form.tmRead->setEnabled(true);
+  f.tmRead().setEnabled(true);
   f.form.startFadeIn();
 }
 
@@ -34,8 +34,8 @@ void fadeIn(PacingFixture& f, int lines, int words) {
 TEST(FadeCycleTest, AtThreeHundredFadesInHoldsAndFadesOutInFiveMillisecondSteps) {
   PacingFixture f;
   fadeIn(f, 1, 3);
-  EXPECT_EQ(f.form.tmRead->Interval(), 545);
-  EXPECT_EQ(f.form.tmFadeIn->Interval(), 5);
+  EXPECT_EQ(f.tmRead().Interval(), 545);
+  EXPECT_EQ(f.tmFadeIn().Interval(), 5);
 
   f.clock.advance(49);
   EXPECT_EQ(levels(f.view.draws), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
@@ -45,11 +45,11 @@ TEST(FadeCycleTest, AtThreeHundredFadesInHoldsAndFadesOutInFiveMillisecondSteps)
 
   // the hold: the frame timer is parked and the start tick waits out the rest
   f.clock.advance(1);
-  EXPECT_FALSE(f.form.tmFadeIn->Enabled());
-  EXPECT_EQ(f.form.tmRead->Interval(), ParkedReadInterval);
-  EXPECT_TRUE(f.form.tmStartFade->Enabled());
-  EXPECT_EQ(f.form.tmStartFade->Interval(), 545 - 50);
-  EXPECT_EQ(f.form.tmFade->Interval(), 5);
+  EXPECT_FALSE(f.tmFadeIn().Enabled());
+  EXPECT_EQ(f.tmRead().Interval(), ParkedReadInterval);
+  EXPECT_TRUE(f.tmStartFade().Enabled());
+  EXPECT_EQ(f.tmStartFade().Interval(), 545 - 50);
+  EXPECT_EQ(f.tmFade().Interval(), 5);
   EXPECT_FALSE(f.fade.fadeOutDone);
   f.clock.advance(544 - 50);
   EXPECT_EQ(f.view.draws.size(), 10u); // nothing drawn during the hold
@@ -61,16 +61,16 @@ TEST(FadeCycleTest, AtThreeHundredFadesInHoldsAndFadesOutInFiveMillisecondSteps)
             (std::vector<std::int64_t>{545, 550, 555, 560, 565, 570, 575, 580, 585, 590}));
   // the closing tick runs the reading loop, which finds the (empty) document ended
   EXPECT_EQ(f.observer.ends, (std::vector<std::int64_t>{595}));
-  EXPECT_FALSE(f.form.tmFade->Enabled());
+  EXPECT_FALSE(f.tmFade().Enabled());
 }
 
 TEST(FadeCycleTest, AStepOfOneWritesTheFrameAtFullStrengthAtOnce) {
   PacingFixture f;
   f.banner(300, 1, 3);
   f.form.setFrameTiming(3);
-  f.form.tmRead->setEnabled(true);
+  f.tmRead().setEnabled(true);
   f.settings.WordsPerMinute = 600; // the step is kept from before
-  f.form.tmFadeIn->setInterval(1);
+  f.tmFadeIn().setInterval(1);
   f.form.startFadeIn();
   ASSERT_FALSE(f.view.draws.empty());
   EXPECT_EQ(f.view.draws.front().level, 10);
@@ -82,8 +82,8 @@ TEST(FadeCycleTest, StopTimersLeavesTheFrameAtFullStrengthWithBothFadesFinished)
   fadeIn(f, 1, 3);
   f.clock.advance(12);
   f.form.stopTimers();
-  EXPECT_FALSE(f.form.tmFadeIn->Enabled());
-  EXPECT_FALSE(f.form.tmFade->Enabled());
+  EXPECT_FALSE(f.tmFadeIn().Enabled());
+  EXPECT_FALSE(f.tmFade().Enabled());
   EXPECT_EQ(f.fade.fadeLevel, 10);
   EXPECT_TRUE(f.fade.fadeInDone);
   EXPECT_TRUE(f.fade.fadeOutDone);
@@ -99,7 +99,7 @@ TEST(FadeCycleTest, AnOpenMenuHoldsTheFrameUntilItCloses) {
   f.fade.menuLoopActive = true;
   f.clock.advance(500); // tmStartFade fires at 545 with the menu open
   EXPECT_TRUE(f.view.drawsFrom(545).empty());
-  EXPECT_FALSE(f.form.tmFade->Enabled());
+  EXPECT_FALSE(f.tmFade().Enabled());
   f.fade.menuLoopActive = false;
   f.clock.advance(495); // the next start tick, at 1040
   const std::vector<Draw> out = f.view.drawsFrom(545);
@@ -115,7 +115,7 @@ TEST(FadeCycleTest, AnOpenMenuHoldsTheFrameUntilItCloses) {
 TEST(FadeCycleTest, AFadeOutLongerThanItsWaitStillEnds) {
   PacingFixture f;
   fadeIn(f, 7, 1); // 200 ms; step Floor(1400 / 100) = 14 ms
-  ASSERT_EQ(f.form.tmRead->Interval(), 200);
+  ASSERT_EQ(f.tmRead().Interval(), 200);
   f.clock.advance(1000);
   // fade-in to 140, wait 60, fade-out 200..326, closing tick at 340
   EXPECT_EQ(f.observer.ends, (std::vector<std::int64_t>{340}));

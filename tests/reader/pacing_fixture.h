@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,8 @@
 #include "platform/fixed_width_measure.h"
 #include "platform/virtual_clock.h"
 #include "reader/fade_state.h"
-#include "reader/reader_view.h"
 #include "reader/reading_state.h"
+#include "reader/silent_view.h"
 #include "reader/tform1.h"
 
 namespace reader::testing {
@@ -41,7 +42,7 @@ struct Draw {
   std::vector<std::string> lines; // non-empty frame lines at the time
 };
 
-class RecordingView : public ReaderView {
+class RecordingView : public SilentView {
 public:
   RecordingView(const platform::VirtualClock& clock, const engine::EngineState& es,
                 const engine::SettingsRecord& settings)
@@ -76,13 +77,8 @@ public:
   void showFastForwardIcon(NavIcon kind) override { icons.push_back(kind); }
   void setProgressPanelVisible(bool) override {}
   void moveProgressDot() override {}
-  void setPauseItemCaption(const std::string& text) override { caption = text; }
   bool findBarOpen() const override { return findBar; }
   void closeFindBar() override { findBar = false; }
-  bool isFullScreen() const override { return false; }
-  void saveReadingPosition(std::int32_t position) override { savedPositions.push_back(position); }
-  void restoreReadingPosition() override { ++restores; }
-  void updateWordPosition(int index) override { graphicIndexes.push_back(index); }
 
   // Draws at full strength or fading, from time `from` on.
   std::vector<Draw> drawsFrom(std::int64_t from) const {
@@ -94,13 +90,10 @@ public:
 
   int fit = 10; // lines of the banner font the strip holds
   std::vector<Draw> draws;
-  int clears = 0, fullRedraws = 0, endTexts = 0, hintColourToggles = 0, percentUpdates = 0,
-      restores = 0;
-  std::string hint, status, caption;
+  int clears = 0, fullRedraws = 0, endTexts = 0, hintColourToggles = 0, percentUpdates = 0;
+  std::string hint, status;
   std::vector<NavIcon> icons;
   bool findBar = false;
-  std::vector<std::int32_t> savedPositions;
-  std::vector<int> graphicIndexes;
 
 private:
   const platform::VirtualClock& clock_;
@@ -142,6 +135,20 @@ private:
   const engine::EngineState& es_;
 };
 
+// Hands out the clock's timers and keeps a hand on each, so that tests can
+// set up a timer's state the way a running reader would have it.
+struct TimerTap : platform::TimerFactory {
+  explicit TimerTap(platform::VirtualClock& clock) : clock(clock) {}
+  std::unique_ptr<platform::Timer> createTimer() override {
+    auto timer = clock.createTimer();
+    made.push_back(timer.get());
+    return timer;
+  }
+  std::int64_t nowMs() const override { return clock.nowMs(); }
+  platform::VirtualClock& clock;
+  std::vector<platform::Timer*> made;
+};
+
 // Rules are switched on by index; everything else starts from the defaults
 // of the settings record with no rule on.
 struct PacingFixture {
@@ -154,7 +161,22 @@ struct PacingFixture {
   FadeState fade;
   RecordingView view{clock, es, settings};
   RecordingObserver observer{clock, es};
-  TForm1 form{settings, es, engine, rs, fade, clock, view};
+  WindowParts parts;
+  // What the window asked of the document's place.
+  std::vector<std::int32_t> savedPositions;
+  int restores = 0;
+  std::vector<int> graphicIndexes;
+  TimerTap timers{clock};
+  TForm1 form{ReaderContext::of(engine, rs, fade, parts), timers, view,
+              DocumentPlace{[this](std::int32_t p) { savedPositions.push_back(p); },
+                            [this] { ++restores; },
+                            [this](int index) { graphicIndexes.push_back(index); }}};
+
+  // TForm1 makes its timers in this order.
+  platform::Timer& tmRead() { return *timers.made.at(0); }
+  platform::Timer& tmFadeIn() { return *timers.made.at(1); }
+  platform::Timer& tmStartFade() { return *timers.made.at(2); }
+  platform::Timer& tmFade() { return *timers.made.at(3); }
 
   PacingFixture() {
     settings.GeneralTextRules.fill(false);
@@ -198,7 +220,7 @@ struct PacingFixture {
   // The interval setFrameTiming gives a frame of `words` words.
   int timing(std::int32_t words) {
     form.setFrameTiming(words);
-    return form.tmRead->Interval();
+    return tmRead().Interval();
   }
 };
 

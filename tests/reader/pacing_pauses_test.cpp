@@ -53,7 +53,7 @@ TEST(PauseTest, PauseLengthFollowsRulesSpeedAndParagraphSize) {
     f.es.WordCounter = 1000 + c.wordsSinceParagraph;
     f.rs.wordsAtLastParagraph = 1000;
     f.es.FrameLines[0] = "closing words.";
-    f.form.tmRead->setEnabled(true);
+    f.tmRead().setEnabled(true);
     const std::int32_t position = f.es.CurrentPosition;
     f.form.tmReadTimer();
     if (c.pause == 0) {
@@ -61,7 +61,7 @@ TEST(PauseTest, PauseLengthFollowsRulesSpeedAndParagraphSize) {
     } else {
       ASSERT_EQ(f.observer.pauses.size(), 1u) << c.what;
       EXPECT_EQ(f.observer.pauses[0].interval, c.pause) << c.what;
-      EXPECT_EQ(f.form.tmRead->Interval(), c.pause) << c.what;
+      EXPECT_EQ(f.tmRead().Interval(), c.pause) << c.what;
       // the pause tick blanks the strip, reads no frame and counts as reading time
       EXPECT_TRUE(f.observer.frames.empty()) << c.what;
       EXPECT_EQ(f.es.CurrentPosition, position) << c.what;

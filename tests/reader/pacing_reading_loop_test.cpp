@@ -118,7 +118,7 @@ TEST(ReadingLoopTest, AGraphicNearThePositionIsShown) {
   engine::addGraphicPosition(f.es, 5000, 0);
   engine::addGraphicPosition(f.es, 20, -1);
   f.start(); // the first frame ends at 18, 2 from the picture
-  EXPECT_EQ(f.view.graphicIndexes, (std::vector<int>{1}));
+  EXPECT_EQ(f.graphicIndexes, (std::vector<int>{1}));
   EXPECT_EQ(f.view.status, "Graphic detected");
 }
 
@@ -141,14 +141,14 @@ TEST(EndOfDocumentTest, StopsAndSaysSoWithoutLoopMode) {
   f.readAll();
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Ended);
   EXPECT_TRUE(f.rs.readingHalted);
-  EXPECT_FALSE(f.form.tmRead->Enabled());
-  EXPECT_EQ(f.form.tmRead->Interval(), 1000);
-  EXPECT_EQ(f.view.caption, "Restart");
+  EXPECT_FALSE(f.tmRead().Enabled());
+  EXPECT_EQ(f.tmRead().Interval(), 1000);
+  EXPECT_EQ(f.parts.window.pauseCaption, "Restart");
   EXPECT_EQ(f.view.hint, HintRestart);
   EXPECT_EQ(f.view.endTexts, 1);
   EXPECT_EQ(f.view.hintColourToggles, 1);
   // the position saved is where the frame that found the end would have begun
-  EXPECT_EQ(f.view.savedPositions, (std::vector<std::int32_t>{23}));
+  EXPECT_EQ(f.savedPositions, (std::vector<std::int32_t>{23}));
   const std::size_t frames = f.observer.frames.size();
   f.clock.advance(60000);
   EXPECT_EQ(f.observer.frames.size(), frames);
@@ -165,7 +165,7 @@ TEST(EndOfDocumentTest, LoopModeStartsAgainAndHoldsTheFirstFrameOneSecond) {
   EXPECT_TRUE(f.observer.ends.empty());
   EXPECT_EQ(f.observer.frames[2].start, 1);
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
-  EXPECT_EQ(f.form.tmRead->Interval(), 1000);
+  EXPECT_EQ(f.tmRead().Interval(), 1000);
   f.clock.runUntil([&] { return f.observer.frames.size() >= 4; }, 60000);
   EXPECT_EQ(f.observer.frames[3].t - f.observer.frames[2].t, 1000);
 }
@@ -192,8 +192,8 @@ TEST(StopOrContinueTest, SpaceNearTheEndStartsAgainAtTheBeginning) {
   ASSERT_EQ(f.observer.frames.size(), frames + 1);
   EXPECT_EQ(f.observer.frames.back().start, 1);
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
-  EXPECT_EQ(f.view.caption, "Pause");
-  EXPECT_TRUE(f.form.tmRead->Enabled());
+  EXPECT_EQ(f.parts.window.pauseCaption, "Pause");
+  EXPECT_TRUE(f.tmRead().Enabled());
 }
 
 TEST(StopOrContinueTest, PauseAfterTheMenuGuardHoldsTheFrameAndContinueGoesOn) {
@@ -207,17 +207,17 @@ TEST(StopOrContinueTest, PauseAfterTheMenuGuardHoldsTheFrameAndContinueGoesOn) {
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Paused);
   EXPECT_TRUE(f.rs.readingHalted);
   EXPECT_EQ(f.view.hint, HintContinue);
-  EXPECT_EQ(f.view.caption, "Continue");
+  EXPECT_EQ(f.parts.window.pauseCaption, "Continue");
   EXPECT_EQ(f.view.fullRedraws, 1);
   f.clock.advance(60000);
   EXPECT_EQ(f.observer.frames.size(), 1u);
 
   f.form.fevhStopOrContinue();
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
-  EXPECT_EQ(f.view.caption, "Pause");
+  EXPECT_EQ(f.parts.window.pauseCaption, "Pause");
   EXPECT_EQ(f.view.hint, "");
   EXPECT_EQ(f.observer.frames.size(), 1u); // no frame is read at that moment
-  f.clock.advance(f.form.tmRead->Interval());
+  f.clock.advance(f.tmRead().Interval());
   EXPECT_EQ(f.observer.frames.size(), 2u);
 }
 
@@ -245,7 +245,7 @@ TEST(StopOrContinueTest, StartingAndPastEndIgnoreTheRequest) {
     f.form.fevhStopOrContinue();
     EXPECT_EQ(f.rs.readerState, state);
     EXPECT_TRUE(f.observer.frames.empty());
-    EXPECT_FALSE(f.form.tmRead->Enabled());
+    EXPECT_FALSE(f.tmRead().Enabled());
   }
 }
 
@@ -262,14 +262,14 @@ TEST(StopOrContinueTest, RestartReadsTheFirstFrameAtOnce) {
 TEST(StopOrContinueTest, AnOpenMenuHaltsReadingAndClosingItResumes) {
   Reading f;
   f.form.enterMenuLoop();
-  EXPECT_FALSE(f.form.tmRead->Enabled());
+  EXPECT_FALSE(f.tmRead().Enabled());
   EXPECT_TRUE(f.fade.menuLoopActive);
   f.clock.advance(10000);
   EXPECT_EQ(f.observer.frames.size(), 1u);
   f.form.exitMenuLoop();
   EXPECT_FALSE(f.fade.menuLoopActive);
-  EXPECT_TRUE(f.form.tmRead->Enabled());
-  f.clock.advance(f.form.tmRead->Interval());
+  EXPECT_TRUE(f.tmRead().Enabled());
+  f.clock.advance(f.tmRead().Interval());
   EXPECT_EQ(f.observer.frames.size(), 2u);
 }
 
@@ -283,8 +283,8 @@ TEST(DocumentStartTest, AutoStartReadsAtOnce) {
   ASSERT_EQ(f.observer.frames.size(), 1u);
   EXPECT_EQ(f.observer.frames[0].start, 1);
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
-  EXPECT_EQ(f.view.restores, 1);
-  EXPECT_TRUE(f.form.tmRead->Enabled());
+  EXPECT_EQ(f.restores, 1);
+  EXPECT_TRUE(f.tmRead().Enabled());
   ASSERT_FALSE(f.view.icons.empty());
   EXPECT_EQ(f.view.icons.back(), NavIcon::Play);
 }

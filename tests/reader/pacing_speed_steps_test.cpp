@@ -72,11 +72,11 @@ TEST(SpeedKeyTest, ASpeedChangeTakesEffectAtTheNextFrame) {
   PacingFixture f;
   f.banner(300, 1, 3);
   f.form.setFrameTiming(3);
-  const int current = f.form.tmRead->Interval();
+  const int current = f.tmRead().Interval();
   f.form.increaseSpeed();
-  EXPECT_EQ(f.form.tmRead->Interval(), current);
+  EXPECT_EQ(f.tmRead().Interval(), current);
   f.form.setFrameTiming(3);
-  EXPECT_LT(f.form.tmRead->Interval(), current);
+  EXPECT_LT(f.tmRead().Interval(), current);
 }
 
 TEST(UpdateLabelsTest, ClipsTheSpeedToThreeThousand) {

@@ -17,19 +17,19 @@ TEST(ModeSwitch, SentenceToSingleStartsThePageAtTheSentenceOnScreen) {
   const std::string firstWords =
       r.state.DocumentText.substr(static_cast<std::size_t>(sentenceStart - 1), 8);
 
-  r.window().imgSingleColumnClick();
+  r.form().imgSingleColumnClick();
   EXPECT_EQ(r.settings.ReadingMode, engine::ReadingModeKind::Single);
   EXPECT_EQ(r.settings.ColumnNumber, 1);
-  EXPECT_EQ(r.session->page.pageStart, sentenceStart);
-  ASSERT_FALSE(r.session->page.columns[0].lines.empty());
-  EXPECT_EQ(r.session->page.columns[0].lines[0].substr(0, 8), firstWords);
-  EXPECT_FALSE(r.form().tmRead->Enabled());
+  EXPECT_EQ(r.parts().page.pageStart, sentenceStart);
+  ASSERT_FALSE(r.parts().page.columns[0].lines.empty());
+  EXPECT_EQ(r.parts().page.columns[0].lines[0].substr(0, 8), firstWords);
+  EXPECT_FALSE(r.form().readTimer().Enabled());
 
   // Back to Banner: reading goes on from the start of that page, not its end.
   EXPECT_GT(r.state.CurrentPosition, sentenceStart);
-  r.window().imgBannerReaderClick();
+  r.form().imgBannerReaderClick();
   EXPECT_EQ(r.state.CurrentPosition, sentenceStart);
-  r.window().FormKeyDown(ReaderKey::Space); // continue
+  r.press(Qt::Key_Space); // continue
   r.clock.advance(5);
   EXPECT_EQ(r.state.FrameStartPosition, sentenceStart);
 }
@@ -38,20 +38,20 @@ TEST(ModeSwitch, TabCyclesBannerSentenceSingleDoubleAndEscapeClosesTheWindow) {
   Reader r(engine::ReadingModeKind::Banner, false);
   for (auto mode : {engine::ReadingModeKind::Sentence, engine::ReadingModeKind::Single,
                     engine::ReadingModeKind::Double, engine::ReadingModeKind::Banner}) {
-    r.window().FormKeyDown(ReaderKey::Tab);
+    r.press(Qt::Key_Tab);
     EXPECT_EQ(r.settings.ReadingMode, mode);
   }
   ASSERT_TRUE(r.widget().isVisible());
-  r.window().FormKeyDown(ReaderKey::Escape); // outside full screen
+  r.press(Qt::Key_Escape); // outside full screen
   EXPECT_FALSE(r.widget().isVisible());
 }
 
 TEST(WordsPerScreen, TwoByFourChecksTheNinthItemAndSetsCustom) {
   Reader r(engine::ReadingModeKind::Banner, false);
   r.settings.SpeedSettingsSelection = engine::SpeedSelection::Automatic;
-  r.window().N2x41Click();
+  r.choose("N2x41");
   EXPECT_EQ(r.settings.SpeedSettingsSelection, engine::SpeedSelection::Custom);
-  EXPECT_TRUE(r.window().speedMenuChecks()[8]);
+  EXPECT_TRUE(r.widget().menuItem("N2x41")->isChecked());
   EXPECT_EQ(
       r.window().statusBar().panel(3).Text.substr(r.window().statusBar().panel(3).Text.find('|')),
       "| 300 wpm (2 x 4)");
@@ -61,8 +61,8 @@ TEST(WordsPerScreen, AThreeLineChoiceInAShortStripGivesTheLinesThatFit) {
   Reader r(engine::ReadingModeKind::Banner, false);
   r.settings.BannerFontSize = 13; // 48 points: not three lines in 218 pixels
   r.window().buildBannerFont();
-  r.window().N3x53lines1Click();
-  const int lineHeight = r.measure.textHeight(r.session->layout.bannerFont, "O");
+  r.choose("N3x53lines1");
+  const int lineHeight = r.measure.textHeight(r.parts().layout.bannerFont, "O");
   const int fit = (218 - 5) / lineHeight;
   ASSERT_LT(fit, 3);
   EXPECT_EQ(r.window().linesInFrame(), fit);
@@ -85,14 +85,14 @@ TEST(FullScreen, ShowsSilverOnBlackAndLeavingRestoresTheFourColours) {
   const auto closeShown = [&] {
     return r.widget().child(ControlId::pbCloseFullScreen)->isVisibleTo(&r.widget());
   };
-  r.window().enterFullScreen();
-  EXPECT_TRUE(r.session->layout.fullScreen);
+  r.form().enterFullScreen();
+  EXPECT_TRUE(r.parts().layout.fullScreen);
   EXPECT_EQ(colours(r.settings), (std::array{Silver, Black, Silver, Black}));
   const QImage& column = r.widget().boxImage(ControlId::pbColumn);
   EXPECT_EQ(column.pixelColor(column.width() / 2, column.height() - 3), QColor(0, 0, 0));
   EXPECT_TRUE(closeShown());
-  r.window().FormKeyDown(ReaderKey::Escape);
-  EXPECT_FALSE(r.session->layout.fullScreen);
+  r.press(Qt::Key_Escape);
+  EXPECT_FALSE(r.parts().layout.fullScreen);
   EXPECT_EQ(colours(r.settings), before);
   EXPECT_TRUE(r.widget().isVisible());
   EXPECT_FALSE(closeShown());
@@ -100,21 +100,21 @@ TEST(FullScreen, ShowsSilverOnBlackAndLeavingRestoresTheFourColours) {
 
 TEST(ColumnPages, EnterTurnsToTheNextPageUntilTheEndAndTheBarKeepsTheFurthestPoint) {
   Reader r(engine::ReadingModeKind::Double, false);
-  std::int32_t previous = r.session->page.pageStart;
+  std::int32_t previous = r.parts().page.pageStart;
   int turns = 0;
-  while (!r.session->page.pageAtEnd && turns < 50) {
-    r.window().FormKeyDown(ReaderKey::Enter);
-    EXPECT_GT(r.session->page.pageStart, previous);
-    previous = r.session->page.pageStart;
+  while (!r.parts().page.pageAtEnd && turns < 50) {
+    r.press(Qt::Key_Return);
+    EXPECT_GT(r.parts().page.pageStart, previous);
+    previous = r.parts().page.pageStart;
     ++turns;
   }
-  EXPECT_TRUE(r.session->page.pageAtEnd);
+  EXPECT_TRUE(r.parts().page.pageAtEnd);
   EXPECT_LT(turns, 50);
   // the progress bar stays at the furthest point read
   const int furthest = r.window().pbarColumn().Position();
   EXPECT_GT(furthest, 0);
   r.state.CurrentPosition = 1;
-  r.window().UpdatePercent();
+  r.window().updatePercent();
   EXPECT_EQ(r.window().pbarColumn().Position(), furthest);
 }
 

@@ -1,4 +1,4 @@
-#include "controls/control_widgets.h"
+#include "controls/qt/control_widgets.h"
 
 #include <gtest/gtest.h>
 

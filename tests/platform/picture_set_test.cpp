@@ -8,9 +8,10 @@
 
 #include <string>
 
+#include "platform/qt/pictures.h"
 #include "support/qt_app.h"
 
-namespace controls {
+namespace platform {
 namespace {
 
 using testsupport::qtApp;
@@ -42,12 +43,6 @@ const Expected kPictures[] = {
     {false, 15, 16, "HighLight"},
 };
 
-QImage bitmapResource(const char* name) {
-  QImage image(QString(":/BMP/%1.png").arg(name));
-  if (image.isNull()) image = QImage(QString(":/BMP/%1.bmp").arg(name));
-  return image;
-}
-
 // Every picture decodes at its size and is not blank (at least three colours).
 TEST(Pictures, EveryPictureIsEmbeddedAtItsSizeAndIsNotBlank) {
   qtApp();
@@ -55,7 +50,7 @@ TEST(Pictures, EveryPictureIsEmbeddedAtItsSizeAndIsNotBlank) {
     for (const QString& name : QString(e.names).split(' ')) {
       const std::string shown = name.toStdString();
       const QImage image =
-          e.jpeg ? QImage(":/JPG/" + name + ".jpg") : bitmapResource(shown.c_str());
+          e.jpeg ? platform::loadJpegResource(shown) : platform::loadBitmapResource(shown);
       ASSERT_FALSE(image.isNull()) << shown << " is missing or does not decode";
       EXPECT_EQ(image.size(), QSize(e.width, e.height)) << shown;
       QList<QRgb> seen;
@@ -72,7 +67,7 @@ TEST(Pictures, EveryPictureIsEmbeddedAtItsSizeAndIsNotBlank) {
 // step per channel above the key.
 TEST(Pictures, TheQuickLaunchButtonHasAKeyColourOutsideItsShape) {
   qtApp();
-  const QImage ql(":/BMP/QL.bmp");
+  const QImage ql = platform::loadBitmapResource("QL");
   ASSERT_FALSE(ql.isNull());
   ASSERT_EQ(ql.size(), QSize(102, 17));
   const QColor key(255, 0, 193);
@@ -95,13 +90,13 @@ TEST(Pictures, TheQuickLaunchButtonHasAKeyColourOutsideItsShape) {
 TEST(Pictures, DotsAreTransparentAroundTheirDiscAndDifferWhenHovered) {
   qtApp();
   for (const char* name : {"dotonwhite", "dotonblack", "dotongrey", "orangedot"}) {
-    const QImage dot = bitmapResource(name);
+    const QImage dot = platform::loadBitmapResource(name);
     ASSERT_TRUE(dot.hasAlphaChannel()) << name;
     EXPECT_EQ(qAlpha(dot.pixel(0, 0)), 0) << name;
     EXPECT_EQ(qAlpha(dot.pixel(6, 6)), 255) << name;
-    EXPECT_NE(dot, bitmapResource((std::string(name) + "mo").c_str())) << name;
+    EXPECT_NE(dot, platform::loadBitmapResource(std::string(name) + "mo")) << name;
   }
 }
 
 } // namespace
-} // namespace controls
+} // namespace platform

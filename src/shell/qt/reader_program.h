@@ -8,8 +8,8 @@
 
 namespace shell {
 
-// Runs the reader on `file` until its window closes; returns the exit status.
-// A QApplication must exist.
-int runReaderProgram(const std::string& file);
+// Makes the application, runs the reader on `file` until its window closes
+// and returns the exit status.
+int runReaderProgram(int& argc, char** argv, const std::string& file);
 
 } // namespace shell

@@ -1,4 +1,4 @@
-#include "shell/reader_program.h"
+#include "shell/qt/reader_program.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -19,8 +19,8 @@
 #include "platform/qt/qt_text_measure.h"
 #include "platform/qt/qt_timer.h"
 #include "reader/fade_state.h"
-#include "reader/reader_widget.h"
 #include "reader/reading_state.h"
+#include "shell/qt/reader_assembly.h"
 #include "shell/settings_file.h"
 #include "shell/settings_location.h"
 
@@ -49,7 +49,9 @@ platform::Rect screenRect() {
 
 } // namespace
 
-int runReaderProgram(const std::string& file) {
+int runReaderProgram(int& argc, char** argv, const std::string& file) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Lumetra");
   platform::QtMessageBoxes messages;
   engine::SettingsRecord settings;
   const std::filesystem::path settingsPath = settingsFilePath();
@@ -79,23 +81,24 @@ int runReaderProgram(const std::string& file) {
   if (!outcome.opened) return 1;
 
   platform::QtTimerFactory timers;
-  int status = 0;
-  {
-    // The hand-over remembers the frame start, which is the position the
-    // reader passes, and never remembers captured documents.
-    const auto savePosition = [&handOver](std::int32_t) {
-      acquisition::saveReadingPosition(handOver);
-    };
-    auto session = reader::showReaderWindow({settings, engineState, textEngine, readingState,
-                                             fadeState, timers, platform::QtDesktop().workArea(),
-                                             screenRect(), savePosition});
-    status = QApplication::exec();
+  ReaderParts parts{textEngine,  readingState, fadeState, timers, platform::QtDesktop().workArea(),
+                    screenRect()};
+  // The hand-over remembers the frame start, which is the position the
+  // reader passes, and never remembers captured documents.
+  parts.place.savePosition = [&handOver](std::int32_t) {
     acquisition::saveReadingPosition(handOver);
-  }
-
-  settings.TotalNumberOfWordsReaded = engineState.WordCounter;
-  if (settingsLoaded) settingsFile.saveSettings();
-  return status;
+  };
+  ReaderAssembly* shown = nullptr;
+  parts.onClose = [&] {
+    acquisition::saveReadingPosition(handOver);
+    settings.TotalNumberOfWordsReaded = engineState.WordCounter;
+    if (settingsLoaded)
+      shown->form().withUserColours([&settingsFile] { settingsFile.saveSettings(); });
+  };
+  ReaderAssembly reader(parts);
+  shown = &reader;
+  reader.show();
+  return QApplication::exec();
 }
 
 } // namespace shell

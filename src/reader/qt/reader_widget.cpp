@@ -1,17 +1,16 @@
-#include "reader/reader_widget.h"
+#include "reader/qt/reader_widget.h"
 
-#include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
+#include "controls/qt/control_widgets.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_text.h"
-#include "reader/layout_geometry.h"
 #include "reader/tform1.h"
 
 namespace reader {
@@ -72,57 +71,6 @@ private:
   std::string name_;
 };
 
-// Hosts a custom control: paints it and follows its place and visibility.
-class ControlHost : public QWidget {
-public:
-  ControlHost(QWidget* parent, controls::Control& control, platform::PictureCache& pictures)
-      : QWidget(parent), control_(control), pictures_(pictures) {
-    control_.setChangeListener([this] { follow(); });
-    setMouseTracking(true);
-    follow();
-  }
-  ~ControlHost() override { control_.setChangeListener(nullptr); }
-
-  void follow() {
-    const platform::Rect& r = control_.BoundsRect();
-    setGeometry(r.left, r.top, r.width, r.height);
-    setVisible(control_.Visible());
-    setToolTip(platform::toQString(control_.Hint()));
-    update();
-  }
-
-protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    platform::QtCanvas canvas(painter, &pictures_);
-    try {
-      control_.paint(canvas);
-    } catch (const std::exception&) {
-      painter.fillRect(rect(), Qt::darkGray);
-    }
-  }
-  void enterEvent(QEnterEvent*) override {
-    if (auto* image = dynamic_cast<controls::TMyImage*>(&control_)) image->mouseEnter();
-  }
-  void leaveEvent(QEvent*) override {
-    if (auto* image = dynamic_cast<controls::TMyImage*>(&control_)) image->mouseLeave();
-  }
-  void mousePressEvent(QMouseEvent* e) override {
-    if (auto* image = dynamic_cast<controls::TMyImage*>(&control_))
-      image->mouseDown(controls::TMouseButton::mbLeft, e->position().toPoint().x(),
-                       e->position().toPoint().y());
-  }
-  void mouseReleaseEvent(QMouseEvent* e) override {
-    if (auto* image = dynamic_cast<controls::TMyImage*>(&control_))
-      image->mouseUp(controls::TMouseButton::mbLeft, e->position().toPoint().x(),
-                     e->position().toPoint().y());
-  }
-
-private:
-  controls::Control& control_;
-  platform::PictureCache& pictures_;
-};
-
 bool isBox(ControlId id) {
   return id == ControlId::pbBanner || id == ControlId::pbColumn || id == ControlId::pbColumn2;
 }
@@ -146,12 +94,8 @@ bool isPicture(ControlId id) {
   }
 }
 
-bool isLabel(ControlId id) {
-  return id == ControlId::lbInfo || id == ControlId::lbBlackInfo || id == ControlId::lbBlackPercent;
-}
-
 // Controls that the window's logic supplies as custom controls.
-bool isHosted(ControlId id) {
+bool isCustomControl(ControlId id) {
   switch (id) {
   case ControlId::MyStatusBar1:
   case ControlId::pbarBanner:
@@ -166,6 +110,14 @@ bool isHosted(ControlId id) {
   default:
     return false;
   }
+}
+
+bool isLabel(ControlId id) {
+  return id == ControlId::lbInfo || id == ControlId::lbBlackInfo || id == ControlId::lbBlackPercent;
+}
+
+QString qName(std::string_view name) {
+  return QString::fromLatin1(name.data(), static_cast<int>(name.size()));
 }
 
 void setBackground(QWidget* w, platform::Color color) {
@@ -195,61 +147,56 @@ void ReaderWidget::makeMenu() {
   menuBar_ = new QMenuBar(this);
   menuBar_->setNativeMenuBar(false);
   menuBar_->setFixedHeight(MenuHeight);
-  QMenu* file = menuBar_->addMenu("&File");
-  file->addAction("E&xit", this, [this] { closeWindow(); });
-  QMenu* speed = menuBar_->addMenu("&Speed");
-  speedMenu_ = speed->menuAction();
-  QMenu* words = speed->addMenu("&Words per Screen");
-  words->setObjectName("WordsperScreen1");
-  wordsMenu_ = words->menuAction();
-  for (std::size_t i = 0; i < WordsPerScreenItems.size(); ++i) {
-    const WordsPerScreenItem& item = WordsPerScreenItems[i];
-    QAction* action = words->addAction(
-        QString::fromLatin1(item.caption.data(), static_cast<int>(item.caption.size())));
-    action->setObjectName(
-        QString::fromLatin1(item.component.data(), static_cast<int>(item.component.size())));
-    action->setCheckable(true);
-    connect(action, &QAction::triggered, this, [this, i] {
-      if (window_ == nullptr) return;
-      using Handler = void (ReaderWindow::*)();
-      static constexpr std::array<Handler, WordsPerScreenItemCount> handlers = {
-          &ReaderWindow::LetLumetrachoosewordsperscreen1Click,
-          &ReaderWindow::N1x11Click,
-          &ReaderWindow::N1x21Click,
-          &ReaderWindow::N1x31Click,
-          &ReaderWindow::N1x41Click,
-          &ReaderWindow::N1x51Click,
-          &ReaderWindow::N1x61Click,
-          &ReaderWindow::N2x32lines1Click,
-          &ReaderWindow::N2x41Click,
-          &ReaderWindow::N2x51Click,
-          &ReaderWindow::N2x61Click,
-          &ReaderWindow::N3x53lines1Click,
-          &ReaderWindow::N3x61Click};
-      (window_->*handlers[i])();
-      const auto checks = window_->speedMenuChecks();
-      for (std::size_t k = 0; k < checks.size(); ++k)
-        wordsItems_[k]->setChecked(checks[k]);
+  // The menus of the bar in their order; submenus take their place among the
+  // items of their parent when their first item comes.
+  for (const MenuInfo& info : readerMenus())
+    if (info.parent == MenuId::None) menuFor(info.id);
+  for (const Command& command : readerCommands()) {
+    if (command.menu == MenuId::None) continue;
+    QAction* action = menuFor(command.menu)->addAction(qName(command.caption));
+    action->setObjectName(qName(command.component));
+    if (!command.shortcut.empty()) action->setShortcut(QKeySequence(qName(command.shortcut)));
+    action->setShortcutContext(Qt::WidgetShortcut);
+    action->setCheckable(command.checked != nullptr);
+    const Command* row = &command;
+    connect(action, &QAction::triggered, this, [this, row] {
+      if (form_ != nullptr) form_->runCommand(*row);
+      refreshChecks();
     });
-    wordsItems_[i] = action;
+    items_.emplace_back(row, action);
   }
-  QMenu* format = menuBar_->addMenu("Forma&t");
-  QMenu* modes = format->addMenu("&Reading Modes");
-  modes->addAction("&Single", this, [this] {
-    if (window_) window_->Single1Click();
-  });
-  modes->addAction("&Double", this, [this] {
-    if (window_) window_->Double1Click();
-  });
-  modes->addAction("&Banner", this, [this] {
-    if (window_) window_->Banner1Click();
-  });
-  modes->addAction("&Sentence", this, [this] {
-    if (window_) window_->Sentence1Click();
-  });
-  format->addAction("&Full Screen", this, [this] {
-    if (window_) window_->FullScreen1Click();
-  });
+}
+
+QMenu* ReaderWidget::menuFor(MenuId id) {
+  const auto found = menus_.find(id);
+  if (found != menus_.end()) return found->second;
+  const MenuInfo* info = nullptr;
+  for (const MenuInfo& m : readerMenus())
+    if (m.id == id) info = &m;
+  QMenu* menu = info == nullptr || info->parent == MenuId::None
+                    ? menuBar_->addMenu(info != nullptr ? qName(info->caption) : QString())
+                    : menuFor(info->parent)->addMenu(qName(info->caption));
+  if (info != nullptr) {
+    menu->setObjectName(qName(info->component));
+    menu->menuAction()->setObjectName(qName(info->component));
+  }
+  connect(menu, &QMenu::aboutToShow, this, [this] { refreshChecks(); });
+  menus_[id] = menu;
+  return menu;
+}
+
+void ReaderWidget::refreshChecks() {
+  if (form_ == nullptr) return;
+  for (const auto& [command, action] : items_)
+    if (command->checked != nullptr) action->setChecked(command->checked(*form_));
+}
+
+QAction* ReaderWidget::menuItem(std::string_view component) const {
+  for (const auto& [command, action] : items_)
+    if (command->component == component) return action;
+  for (const auto& [id, menu] : menus_)
+    if (menu->objectName() == qName(component)) return menu->menuAction();
+  return nullptr;
 }
 
 void ReaderWidget::makeChildren() {
@@ -262,8 +209,8 @@ void ReaderWidget::makeChildren() {
   }
   for (std::size_t i = 0; i < ControlCount; ++i) {
     const auto id = static_cast<ControlId>(i);
-    QWidget* widget = children_[i];
-    if (widget != nullptr || isHosted(id)) continue;
+    if (children_[i] != nullptr || isCustomControl(id)) continue;
+    QWidget* widget = nullptr;
     if (isBox(id)) {
       auto* box = new BoxWidget(parentWidget(id), &boxImages_[id]);
       box->onClick = [this, id] { clicked(id); };
@@ -286,13 +233,10 @@ void ReaderWidget::makeChildren() {
       // The hidden track ends of the dots: plain, never shown.
       widget = new QWidget(parentWidget(id));
     }
-    widget->setObjectName(
-        QString::fromLatin1(controlName(id).data(), static_cast<int>(controlName(id).size())));
     children_[i] = widget;
   }
-  for (ControlId id : {ControlId::pnlTopBar, ControlId::pnlBanner, ControlId::pnlColumn})
-    children_[static_cast<std::size_t>(id)]->setObjectName(
-        QString::fromLatin1(controlName(id).data(), static_cast<int>(controlName(id).size())));
+  for (std::size_t i = 0; i < ControlCount; ++i)
+    if (children_[i] != nullptr) children_[i]->setObjectName(qName(controlName(ControlId(i))));
 }
 
 QWidget* ReaderWidget::parentWidget(ControlId id) const {
@@ -303,10 +247,20 @@ QWidget* ReaderWidget::parentWidget(ControlId id) const {
 }
 
 void ReaderWidget::attachControl(ControlId id, controls::Control& control) {
-  auto* host = new ControlHost(parentWidget(id), control, pictures_);
-  host->setObjectName(
-      QString::fromLatin1(controlName(id).data(), static_cast<int>(controlName(id).size())));
+  QWidget* parent = parentWidget(id);
+  controls::ControlWidget* host = nullptr;
+  if (auto* bar = dynamic_cast<controls::TALProgressBar*>(&control))
+    host = new controls::ProgressBarWidget(*bar, parent);
+  else if (auto* image = dynamic_cast<controls::TMyImage*>(&control))
+    host = new controls::ImageWidget(*image, parent);
+  else if (auto* status = dynamic_cast<controls::TMyStatusBar*>(&control))
+    host = new controls::StatusBarWidget(*status, parent);
+  else
+    host = new controls::ControlWidget(control, parent);
+  host->setObjectName(qName(controlName(id)));
+  host->syncFromControl();
   children_[static_cast<std::size_t>(id)] = host;
+  hosts_.push_back(host);
   // The hint label and the icon lie on the status bar.
   if (id == ControlId::MyStatusBar1) {
     for (ControlId onBar : {ControlId::lbInfo, ControlId::imgLumetra}) {
@@ -316,9 +270,16 @@ void ReaderWidget::attachControl(ControlId id, controls::Control& control) {
   }
 }
 
-void ReaderWidget::connectWindow(ReaderWindow& window, std::function<void()> onStripClick) {
-  window_ = &window;
-  onStripClick_ = std::move(onStripClick);
+void ReaderWidget::detachControls() {
+  for (controls::ControlWidget* host : hosts_) {
+    // Widgets lying on a host (the hint label, the icon) stay with the window.
+    for (QObject* object : host->children())
+      if (auto* child = qobject_cast<QWidget*>(object)) child->setParent(client_);
+    for (QWidget*& slot : children_)
+      if (slot == host) slot = nullptr;
+    delete host;
+  }
+  hosts_.clear();
 }
 
 void ReaderWidget::applyGeometry(const FormGeometry& g) {
@@ -331,8 +292,8 @@ void ReaderWidget::applyGeometry(const FormGeometry& g) {
     if (shown) show();
   }
   menuBar_->setVisible(g.mainMenuShown);
-  speedMenu_->setVisible(g.speedMenuShown);
-  wordsMenu_->setVisible(g.wordsPerScreenMenuShown);
+  if (QAction* speed = menuItem("Speed1")) speed->setVisible(g.speedMenuShown);
+  if (QAction* words = menuItem("WordsperScreen1")) words->setVisible(g.wordsPerScreenMenuShown);
   const int menu = g.mainMenuShown ? MenuHeight : 0;
   menuBar_->setGeometry(0, 0, g.clientWidth, MenuHeight);
   client_->setGeometry(0, menu, g.clientWidth, g.clientHeight);
@@ -351,7 +312,7 @@ void ReaderWidget::applyGeometry(const FormGeometry& g) {
   for (std::size_t i = 0; i < ControlCount; ++i) {
     const auto id = static_cast<ControlId>(i);
     QWidget* widget = children_[i];
-    if (widget == nullptr || isHosted(id)) continue;
+    if (widget == nullptr || isCustomControl(id)) continue;
     const ControlPlacement& p = g.at(id);
     widget->setGeometry(p.rect.left, p.rect.top, p.rect.width, p.rect.height);
     widget->setVisible(p.visible);
@@ -364,9 +325,8 @@ void ReaderWidget::applyGeometry(const FormGeometry& g) {
       }
     }
   }
-  for (std::size_t i = 0; i < ControlCount; ++i)
-    if (isHosted(static_cast<ControlId>(i)) && children_[i] != nullptr) children_[i]->raise();
-  last_ = g;
+  for (controls::ControlWidget* host : hosts_)
+    host->raise();
 }
 
 void ReaderWidget::paint(ControlId box, const std::function<void(platform::Canvas&)>& paint) {
@@ -409,44 +369,19 @@ void ReaderWidget::closeWindow() {
   close();
 }
 
+void ReaderWidget::closeEvent(QCloseEvent* event) {
+  if (onClose_) onClose_();
+  event->accept();
+}
+
 QImage ReaderWidget::grabWindow() {
   return grab().toImage();
 }
 
 void ReaderWidget::clicked(ControlId id) {
-  if (window_ == nullptr) return;
-  switch (id) {
-  case ControlId::imgSingleColumn:
-    window_->imgSingleColumnClick();
-    break;
-  case ControlId::imgDoubleColumn:
-    window_->imgDoubleColumnClick();
-    break;
-  case ControlId::imgBannerReader:
-    window_->imgBannerReaderClick();
-    break;
-  case ControlId::imgSentenceReader:
-    window_->imgSentenceReaderClick();
-    break;
-  case ControlId::imgFullScreen:
-    window_->imgFullScreenClick();
-    break;
-  case ControlId::pbCloseFullScreen:
-    window_->pbCloseFullScreenClick();
-    break;
-  case ControlId::pbBanner:
-    if (onStripClick_) onStripClick_();
-    break;
-  case ControlId::pbColumn:
-  case ControlId::pbColumn2:
-    window_->FormKeyDown(ReaderKey::Space);
-    break;
-  default:
-    break;
-  }
-  const auto checks = window_->speedMenuChecks();
-  for (std::size_t k = 0; k < checks.size(); ++k)
-    wordsItems_[k]->setChecked(checks[k]);
+  if (form_ == nullptr) return;
+  if (const Command* command = findComponentCommand(controlName(id))) form_->runCommand(*command);
+  refreshChecks();
 }
 
 bool ReaderWidget::focusNextPrevChild(bool) {
@@ -462,71 +397,47 @@ bool ReaderWidget::event(QEvent* e) {
   return QWidget::event(e);
 }
 
+KeyStroke toKeyStroke(int qtKey, Qt::KeyboardModifiers modifiers) {
+  static constexpr std::array<std::pair<int, Key>, 18> Keys = {{
+      {Qt::Key_Space, Key::Space},
+      {Qt::Key_Return, Key::Enter},
+      {Qt::Key_Enter, Key::Enter},
+      {Qt::Key_Right, Key::Right},
+      {Qt::Key_Left, Key::Left},
+      {Qt::Key_Up, Key::Up},
+      {Qt::Key_Down, Key::Down},
+      {Qt::Key_PageUp, Key::PageUp},
+      {Qt::Key_PageDown, Key::PageDown},
+      {Qt::Key_Home, Key::Home},
+      {Qt::Key_End, Key::End},
+      {Qt::Key_S, Key::S},
+      {Qt::Key_L, Key::L},
+      {Qt::Key_Tab, Key::Tab},
+      {Qt::Key_Escape, Key::Escape},
+      {Qt::Key_F, Key::F},
+      {Qt::Key_V, Key::V},
+      {Qt::Key_F1, Key::F1},
+  }};
+  for (const auto& [qt, key] : Keys)
+    if (qt == qtKey) return {key, modifiers.testFlag(Qt::ControlModifier)};
+  return {};
+}
+
 void ReaderWidget::keyPressEvent(QKeyEvent* e) {
-  if (window_ == nullptr) return;
-  switch (e->key()) {
-  case Qt::Key_Space:
-    window_->FormKeyDown(ReaderKey::Space);
-    break;
-  case Qt::Key_Return:
-  case Qt::Key_Enter:
-    window_->FormKeyDown(ReaderKey::Enter);
-    break;
-  case Qt::Key_Tab:
-    window_->FormKeyDown(ReaderKey::Tab);
-    break;
-  case Qt::Key_Escape:
-    window_->FormKeyDown(ReaderKey::Escape);
-    break;
-  default:
-    QWidget::keyPressEvent(e);
+  if (form_ != nullptr && form_->FormKeyDown(toKeyStroke(e->key(), e->modifiers()))) {
+    refreshChecks();
+    return;
   }
+  QWidget::keyPressEvent(e);
 }
 
-ReaderSession::~ReaderSession() {
-  // The loop's timers go first, then the window logic, then the widget.
-  if (engine != nullptr) engine->callbacks().currentFont = nullptr;
-  form.reset();
-  reader.reset();
-  widget.reset();
-}
-
-std::unique_ptr<ReaderSession> showReaderWindow(const ReaderParts& parts) {
-  auto session = std::make_unique<ReaderSession>();
-  session->automatic = buildAutomaticTable();
-  session->engine = &parts.textEngine;
-  session->layout.workArea = parts.workArea;
-  session->layout.screen = parts.screen;
-  session->layout.geometry = designedGeometry(session->layout.frame);
-  session->widget = std::make_unique<ReaderWidget>();
-  ReaderWindowState state{parts.settings,     parts.engine,      parts.textEngine, parts.reading,
-                          parts.fade,         session->layout,   session->page,    session->window,
-                          session->automatic, parts.savePosition};
-  session->reader = std::make_unique<ReaderWindow>(state, *session->widget);
-  session->form =
-      std::make_unique<TForm1>(parts.settings, parts.engine, parts.textEngine, parts.reading,
-                               parts.fade, parts.timers, *session->reader);
-  session->reader->attachForm(*session->form);
-  // The engine measures in the fonts the window draws with (Sentence caps at 28 points).
-  LayoutState* layout = &session->layout;
-  engine::SettingsRecord* settings = &parts.settings;
-  parts.textEngine.callbacks().currentFont = [layout, settings] {
-    return isBannerMode(settings->ReadingMode) ? layout->bannerFont : layout->columnFont;
-  };
-  TForm1* form = session->form.get();
-  session->widget->connectWindow(*session->reader, [form] { form->fevhStopOrContinue(); });
-  session->window.lastReadPosition = 1;
-  if (parts.settings.SpeedSettingsSelection == engine::SpeedSelection::Automatic)
-    session->reader->SetWPSLPS();
-  session->reader->FormShow();
-  if (isBannerMode(parts.settings.ReadingMode)) {
-    form->prepareStart(parts.settings.AutoStart);
-    form->startPreparedDocument();
+void ReaderWidget::keyReleaseEvent(QKeyEvent* e) {
+  if (!e->isAutoRepeat() && form_ != nullptr &&
+      form_->FormKeyUp(toKeyStroke(e->key(), e->modifiers()))) {
+    refreshChecks();
+    return;
   }
-  session->widget->show();
-  session->widget->activateWindow();
-  session->widget->setFocus();
-  return session;
+  QWidget::keyReleaseEvent(e);
 }
 
 } // namespace reader

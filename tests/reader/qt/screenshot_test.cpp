@@ -33,7 +33,7 @@ struct Shot : Reader {
         }) {
     if (isBannerMode(mode)) {
       clock.advance(12000);
-      window().FormKeyDown(ReaderKey::Space);
+      press(Qt::Key_Space);
     }
   }
   void redraw() {
@@ -41,7 +41,7 @@ struct Shot : Reader {
     if (isBannerMode(settings.ReadingMode))
       window().displayOnActivate();
     else
-      window().readCurrentFrame();
+      form().readCurrentFrame();
   }
   void save(const std::string& name) { ASSERT_TRUE(widget().grabWindow().save(shotPath(name))); }
 };
@@ -89,7 +89,7 @@ TEST(Screenshots, EveryModeInEveryColourScheme) {
       EXPECT_EQ(image.pixelColor(image.width() / 2, image.height() - 3), QColor(bg.r, bg.g, bg.b))
           << name;
     }
-    shot.window().enterFullScreen();
+    shot.form().enterFullScreen();
     shot.save(std::string(modeName(mode)) + "_full_screen");
     const QImage full = shot.widget().grabWindow();
     EXPECT_EQ(full.width(), 1280);
@@ -122,9 +122,9 @@ TEST(Screenshots, AJustifiedColumnEndsItsLinesAtTheRightMargin) {
   shot.redraw();
   shot.save("single_justified");
   const QImage& column = shot.widget().boxImage(ControlId::pbColumn);
-  const PageColumn& lines = shot.session->page.columns[0];
-  const platform::FontSpec& font = shot.session->layout.columnFont;
-  const double pitch = letterHeight(shot.measure, font) * shot.session->layout.lineSpacing;
+  const PageColumn& lines = shot.parts().page.columns[0];
+  const platform::FontSpec& font = shot.parts().layout.columnFont;
+  const double pitch = letterHeight(shot.measure, font) * shot.parts().layout.lineSpacing;
   const int height = shot.measure.textHeight(font, "O");
   int justified = 0, left = 0;
   for (std::size_t i = 0; i + 1 < lines.lines.size(); ++i) {

@@ -2,17 +2,21 @@
 // off-screen and driven on the virtual clock.
 #pragma once
 
+#include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <fstream>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <sstream>
 
 #include "engine/text_engine.h"
 #include "platform/qt/qt_text_measure.h"
 #include "platform/virtual_clock.h"
-#include "reader/reader_widget.h"
+#include "reader/qt/reader_widget.h"
 #include "reader/tform1.h"
+#include "shell/qt/reader_assembly.h"
 #include "support/qt_app.h"
 
 namespace reader::testing {
@@ -51,19 +55,29 @@ struct Reader {
     if (tweak) tweak(settings);
     engine::setDocumentText(state, sampleText());
     textEngine = std::make_unique<engine::TextEngine>(state, settings, measure);
-    session = showReaderWindow({settings,
-                                state,
-                                *textEngine,
-                                reading,
-                                fade,
-                                clock,
-                                {0, 0, 1280, 994},
-                                {0, 0, 1280, 1024}});
+    assembly = std::make_unique<shell::ReaderAssembly>(shell::ReaderParts{
+        *textEngine, reading, fade, clock, {0, 0, 1280, 994}, {0, 0, 1280, 1024}});
+    assembly->show();
   }
 
-  ReaderWindow& window() { return *session->reader; }
-  ReaderWidget& widget() { return *session->widget; }
-  TForm1& form() { return *session->form; }
+  ReaderWindow& window() { return assembly->window(); }
+  ReaderWidget& widget() { return assembly->widget(); }
+  TForm1& form() { return assembly->form(); }
+  WindowParts& parts() { return assembly->parts; }
+
+  // A key pressed and released on the window, as the user types it.
+  void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent down(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(&widget(), &down);
+    QKeyEvent up(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(&widget(), &up);
+  }
+  // A menu item of the window chosen, by its component name.
+  void choose(std::string_view component) {
+    QAction* item = widget().menuItem(component);
+    ASSERT_NE(item, nullptr) << component;
+    item->trigger();
+  }
 
   engine::SettingsRecord settings;
   engine::EngineState state;
@@ -72,7 +86,7 @@ struct Reader {
   ReadingState reading;
   FadeState fade;
   platform::VirtualClock clock;
-  std::unique_ptr<ReaderSession> session;
+  std::unique_ptr<shell::ReaderAssembly> assembly;
 };
 
 } // namespace reader::testing

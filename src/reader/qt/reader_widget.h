@@ -1,11 +1,9 @@
 // The reader window on screen: a Qt top-level widget that places every child
 // control at the pixel position the layout gives, keeps an off-screen picture
 // for each paint box so that drawing can happen at any time (timers, keys),
-// hosts the custom controls and forwards Qt's key and mouse events to the
-// window's handlers. It implements WindowSurface; it holds no reading state.
-//
-// showReaderWindow builds the whole reader (layout, page, TForm1 and this
-// widget) for the document already in the engine state and shows it.
+// hosts the custom controls, builds its menus from the command table and
+// turns Qt's key, mouse and menu events into calls of TForm1. It implements
+// WindowSurface; it holds no reading state.
 #pragma once
 
 #include <QImage>
@@ -13,29 +11,35 @@
 #include <array>
 #include <functional>
 #include <map>
-#include <memory>
+#include <vector>
 
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_text_measure.h"
-#include "platform/timer.h"
-#include "reader/reader_window.h"
+#include "reader/commands.h"
 #include "reader/window_surface.h"
 
-class QLabel;
+class QMenu;
 class QMenuBar;
 class QAction;
 
+namespace controls {
+class ControlWidget;
+}
+
 namespace reader {
 
-class ReaderWindow;
+class TForm1;
 
 class ReaderWidget : public QWidget, public WindowSurface {
 public:
   explicit ReaderWidget(QWidget* parent = nullptr);
   ~ReaderWidget() override;
 
-  // Handlers receive the widget's events from now on.
-  void connectWindow(ReaderWindow& window, std::function<void()> onStripClick);
+  // The window's events go to `form` from now on; nullptr stops them.
+  void connectForm(TForm1* form) { form_ = form; }
+  // Called when the window is about to close, by any way (the window
+  // manager's close button, Alt+F4, a command).
+  void setCloseHandler(std::function<void()> onClose) { onClose_ = std::move(onClose); }
 
   // WindowSurface.
   void applyGeometry(const FormGeometry& geometry) override;
@@ -44,11 +48,14 @@ public:
   void setLabelColor(ControlId label, platform::Color color) override;
   void setPicture(ControlId image, const std::string& name) override;
   void attachControl(ControlId id, controls::Control& control) override;
+  void detachControls() override;
   const platform::TextMeasure& measure() const override { return measure_; }
   void closeWindow() override;
 
   // The child widget of a control (tests and screenshots look at them).
   QWidget* child(ControlId id) const { return children_[static_cast<std::size_t>(id)]; }
+  // The menu item of a command, by its component name; nullptr when none.
+  QAction* menuItem(std::string_view component) const;
   // The whole window as drawn, client area and menu.
   QImage grabWindow();
   // The off-screen picture of a paint box.
@@ -56,61 +63,34 @@ public:
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   bool focusNextPrevChild(bool next) override;
   bool event(QEvent* event) override;
 
 private:
   void makeChildren();
   void makeMenu();
+  QMenu* menuFor(MenuId id);
   QWidget* parentWidget(ControlId id) const;
   void clicked(ControlId id);
+  void refreshChecks();
 
   platform::QtTextMeasure measure_;
   platform::PictureCache pictures_;
   QMenuBar* menuBar_ = nullptr;
   QWidget* client_ = nullptr;
   std::array<QWidget*, ControlCount> children_{};
+  std::vector<controls::ControlWidget*> hosts_;
   std::map<ControlId, QImage> boxImages_;
-  std::array<QAction*, WordsPerScreenItemCount> wordsItems_{};
-  QAction* speedMenu_ = nullptr;
-  QAction* wordsMenu_ = nullptr;
-  ReaderWindow* window_ = nullptr;
-  std::function<void()> onStripClick_;
+  std::map<MenuId, QMenu*> menus_;
+  std::vector<std::pair<const Command*, QAction*>> items_;
+  TForm1* form_ = nullptr;
+  std::function<void()> onClose_;
   bool fullScreen_ = false;
-  FormGeometry last_;
 };
 
-class TForm1;
-
-// Everything the reader window is made of besides the shared state.
-struct ReaderSession {
-  LayoutState layout;
-  PageModel page;
-  WindowState window;
-  AutomaticTable automatic;
-  std::unique_ptr<ReaderWidget> widget;
-  std::unique_ptr<ReaderWindow> reader;
-  std::unique_ptr<TForm1> form;
-  engine::TextEngine* engine = nullptr;
-  ~ReaderSession();
-};
-
-struct ReaderParts {
-  engine::SettingsRecord& settings;
-  engine::EngineState& engine; // holds the document to read
-  engine::TextEngine& textEngine;
-  ReadingState& reading;
-  FadeState& fade;
-  platform::TimerFactory& timers;
-  platform::Rect workArea; // the desktop work area
-  platform::Rect screen;   // the whole screen, for full screen
-  // See ReaderWindowState::savePosition.
-  std::function<void(std::int32_t position)> savePosition = {};
-};
-
-// Builds the reader window for the document in parts.engine and shows it in
-// the stored reading mode; the document starts as a new hand-over does
-// (AutoStart reads at once, else the first frame waits for Space).
-std::unique_ptr<ReaderSession> showReaderWindow(const ReaderParts& parts);
+// The key of the window's key table for a Qt key, or Key::None.
+KeyStroke toKeyStroke(int qtKey, Qt::KeyboardModifiers modifiers);
 
 } // namespace reader

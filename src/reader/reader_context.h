@@ -1,0 +1,65 @@
+// The state the reader window works on, as references to the structs the
+// program makes once: the settings record, the engine and its state, the
+// reading, fade, layout, page and window state, and the automatic
+// words-per-screen table. TForm1 (the handlers) and ReaderWindow (layout and
+// drawing) are both given the same context; neither owns any of it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/engine_state.h"
+#include "engine/settings_record.h"
+#include "engine/text_engine.h"
+#include "reader/fade_state.h"
+#include "reader/layout_state.h"
+#include "reader/page_model.h"
+#include "reader/reading_state.h"
+#include "reader/words_per_screen.h"
+
+namespace reader {
+
+// What the window shows besides the frame: the hint, the status panels, the
+// caption of the popup's pause item and the furthest point read.
+struct WindowState {
+  std::string hint;
+  std::array<std::string, 4> statusPanels;
+  std::int32_t lastReadPosition = -1;
+  bool infoTextBlack = true;
+  // The last condensed drawing was a forward step.
+  bool condensedForward = true;
+  // The page is being drawn again at full strength (a repaint, not a fade).
+  bool pageFadeUnfinished = false;
+  // Caption of the popup item that pauses: "Pause", "Continue" or "Restart".
+  std::string pauseCaption = "Pause";
+};
+
+// The reader window's own state: layout, page, what the window shows, and the
+// automatic table built once.
+struct WindowParts {
+  LayoutState layout;
+  PageModel page;
+  WindowState window;
+  AutomaticTable automatic = buildAutomaticTable();
+};
+
+struct ReaderContext {
+  engine::SettingsRecord& settings;
+  engine::EngineState& engine;
+  engine::TextEngine& textEngine;
+  ReadingState& reading;
+  FadeState& fade;
+  LayoutState& layout;
+  PageModel& page;
+  WindowState& window;
+  const AutomaticTable& automatic;
+
+  static ReaderContext of(engine::TextEngine& textEngine, ReadingState& reading, FadeState& fade,
+                          WindowParts& parts) {
+    return {textEngine.settings(), textEngine.state(), textEngine,   reading,        fade,
+            parts.layout,          parts.page,         parts.window, parts.automatic};
+  }
+};
+
+} // namespace reader

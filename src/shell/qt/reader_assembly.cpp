@@ -1,0 +1,56 @@
+#include "shell/qt/reader_assembly.h"
+
+#include "reader/layout_geometry.h"
+
+namespace shell {
+
+ReaderAssembly::ReaderAssembly(const ReaderParts& parts)
+    : settings_(parts.textEngine.settings()), textEngine_(parts.textEngine) {
+  reader::LayoutState& layout = this->parts.layout;
+  layout.workArea = parts.workArea;
+  layout.screen = parts.screen;
+  layout.geometry = reader::designedGeometry(layout.frame);
+  const auto context =
+      reader::ReaderContext::of(parts.textEngine, parts.reading, parts.fade, this->parts);
+  widget_ = std::make_unique<reader::ReaderWidget>();
+  window_ = std::make_unique<reader::ReaderWindow>(context, *widget_);
+  form_ = std::make_unique<reader::TForm1>(context, parts.timers, *window_, parts.place);
+  // The engine measures in the fonts the window draws with (Sentence caps at 28 points).
+  reader::LayoutState* shownLayout = &layout;
+  engine::SettingsRecord* settings = &settings_;
+  parts.textEngine.callbacks().currentFont = [shownLayout, settings] {
+    return reader::isBannerMode(settings->ReadingMode) ? shownLayout->bannerFont
+                                                       : shownLayout->columnFont;
+  };
+  widget_->connectForm(form_.get());
+  widget_->setCloseHandler([this, onClose = parts.onClose, closed = false]() mutable {
+    if (closed) return;
+    closed = true;
+    form_->FormClose();
+    if (onClose) onClose();
+  });
+}
+
+ReaderAssembly::~ReaderAssembly() {
+  widget_->connectForm(nullptr);
+  widget_->setCloseHandler(nullptr);
+  textEngine_.callbacks().currentFont = nullptr;
+  form_.reset();
+  window_.reset();
+  widget_.reset();
+}
+
+void ReaderAssembly::show() {
+  parts.window.lastReadPosition = 1;
+  if (settings_.SpeedSettingsSelection == engine::SpeedSelection::Automatic) form_->SetWPSLPS();
+  form_->FormShow();
+  if (reader::isBannerMode(settings_.ReadingMode)) {
+    form_->prepareStart(settings_.AutoStart);
+    form_->startPreparedDocument();
+  }
+  widget_->show();
+  widget_->activateWindow();
+  widget_->setFocus();
+}
+
+} // namespace shell

@@ -1,0 +1,69 @@
+// The reader window, made and wired: the layout, page and window state, the
+// layout-and-drawing half (ReaderWindow), the handlers (TForm1) and the Qt
+// widget, each given the shared state the program made. The program and the
+// widget tests build the reader here and nowhere else.
+//
+// Teardown is in a defined order: the widget stops sending events, TForm1
+// stops its timers, ReaderWindow takes its controls off the widget, and the
+// widget goes last.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "engine/engine_state.h"
+#include "engine/settings_record.h"
+#include "engine/text_engine.h"
+#include "platform/canvas.h"
+#include "platform/timer.h"
+#include "reader/qt/reader_widget.h"
+#include "reader/reader_context.h"
+#include "reader/reader_window.h"
+#include "reader/tform1.h"
+
+namespace shell {
+
+struct ReaderParts {
+  // The engine on the program's settings and engine state, which holds the
+  // document to read.
+  engine::TextEngine& textEngine;
+  reader::ReadingState& reading;
+  reader::FadeState& fade;
+  platform::TimerFactory& timers;
+  platform::Rect workArea; // the desktop work area
+  platform::Rect screen;   // the whole screen, for full screen
+  reader::DocumentPlace place = {};
+  // Runs once when the window closes, by whatever way, after the handlers
+  // have stopped and before any part of the window is taken down: the place
+  // to save the position and the settings.
+  std::function<void()> onClose = {};
+};
+
+class ReaderAssembly {
+public:
+  explicit ReaderAssembly(const ReaderParts& parts);
+  ~ReaderAssembly();
+  ReaderAssembly(const ReaderAssembly&) = delete;
+  ReaderAssembly& operator=(const ReaderAssembly&) = delete;
+
+  // Shows the window for the document in the engine state, in the stored
+  // reading mode; the document starts as a new hand-over does (AutoStart
+  // reads at once, else the first frame waits for Space).
+  void show();
+
+  reader::TForm1& form() { return *form_; }
+  reader::ReaderWindow& window() { return *window_; }
+  reader::ReaderWidget& widget() { return *widget_; }
+
+  reader::WindowParts parts;
+
+private:
+  engine::SettingsRecord& settings_;
+  engine::TextEngine& textEngine_;
+  // Declared in the order they are made; destroyed the other way round.
+  std::unique_ptr<reader::ReaderWidget> widget_;
+  std::unique_ptr<reader::ReaderWindow> window_;
+  std::unique_ptr<reader::TForm1> form_;
+};
+
+} // namespace shell
