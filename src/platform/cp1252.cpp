@@ -95,10 +95,38 @@ std::string utf16BytesToCp1252(std::string_view bytes, bool bigEndian) {
   return text;
 }
 
-bool isAscii(std::string_view bytes) {
-  for (char c : bytes)
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  return true;
+// How many well-formed multi-byte sequences the bytes hold, and how many
+// bytes stand outside any well-formed sequence.
+struct Utf8Census {
+  std::size_t sequences = 0;
+  std::size_t strays = 0;
+};
+
+Utf8Census utf8Census(std::string_view bytes) {
+  Utf8Census census;
+  std::size_t pos = 0;
+  while (pos < bytes.size()) {
+    const std::size_t start = pos;
+    if (!nextUtf8(bytes, pos))
+      ++census.strays;
+    else if (pos - start > 1)
+      ++census.sequences;
+  }
+  return census;
+}
+
+// UTF-8 where it is well formed; a byte outside any well-formed sequence
+// keeps its code page meaning.
+std::string utf8OrBytesToCp1252(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  std::size_t pos = 0;
+  while (pos < bytes.size()) {
+    const std::size_t start = pos;
+    const std::optional<char32_t> c = nextUtf8(bytes, pos);
+    out.push_back(c ? toByteOrQuestionMark(*c) : bytes[start]);
+  }
+  return out;
 }
 
 } // namespace
@@ -186,16 +214,18 @@ std::string decodeIncomingText(std::string_view bytes) {
   constexpr std::string_view utf16LeMark = "\xFF\xFE";
   constexpr std::string_view utf16BeMark = "\xFE\xFF";
   std::string text;
-  if (bytes.starts_with(utf8Mark))
-    text = utf8ToCp1252(bytes.substr(utf8Mark.size()));
-  else if (bytes.starts_with(utf16LeMark))
+  if (bytes.starts_with(utf8Mark)) {
+    text = utf8OrBytesToCp1252(bytes.substr(utf8Mark.size()));
+  } else if (bytes.starts_with(utf16LeMark)) {
     text = utf16BytesToCp1252(bytes.substr(2), false);
-  else if (bytes.starts_with(utf16BeMark))
+  } else if (bytes.starts_with(utf16BeMark)) {
     text = utf16BytesToCp1252(bytes.substr(2), true);
-  else if (!isAscii(bytes) && isValidUtf8(bytes))
-    text = utf8ToCp1252(bytes);
-  else
-    text = std::string(bytes);
+  } else {
+    // A text mostly in UTF-8 is UTF-8, stray bytes and all: one bad byte in
+    // a UTF-8 file must not turn every accent into two letters.
+    const Utf8Census census = utf8Census(bytes);
+    text = census.sequences > census.strays ? utf8OrBytesToCp1252(bytes) : std::string(bytes);
+  }
   return normaliseLineEnds(text);
 }
 

@@ -36,10 +36,14 @@ std::string normaliseLineEnds(std::string_view text);
 // Turns bytes from outside the program (a file, the clipboard, a parser) into
 // program text: code page 1252 with CR line ends.
 // - a UTF-8 byte-order mark marks UTF-8: the mark is dropped and the rest is
-//   converted, malformed sequences becoming '?';
-// - a UTF-16 byte-order mark (either byte order) marks UTF-16, converted likewise;
-// - otherwise well-formed UTF-8 that is not plain ASCII is converted as UTF-8;
+//   converted, each byte outside a well-formed sequence kept as the code page
+//   byte it is;
+// - a UTF-16 byte-order mark (either byte order) marks UTF-16 (lone
+//   surrogates and a cut-off last unit become '?');
+// - otherwise bytes holding more well-formed multi-byte UTF-8 sequences than
+//   stray bytes are converted the same way as after a UTF-8 mark;
 // - anything else is taken as code page 1252 bytes as they are.
+// NUL bytes are kept wherever they stand.
 std::string decodeIncomingText(std::string_view bytes);
 
 } // namespace platform

@@ -263,16 +263,25 @@ public:
   bool begin(std::int64_t t, const char* event) {
     if (full()) return false;
     ++written_;
+    if (std::string_view(event) == "end") ended_ = true;
     out_ << "{\"t\":" << t << ",\"event\":\"" << event << '"';
     return true;
   }
   std::ostream& out() { return out_; }
   void end() { out_ << "}\n"; }
+  // The limit stopped the run before the document's end: says so on a last
+  // line of its own. True when it did.
+  bool reportTruncation() {
+    if (!full() || ended_) return false;
+    out_ << "{\"event\":\"truncated\",\"after\":" << written_ << "}\n";
+    return true;
+  }
 
 private:
   std::ostream& out_;
   std::int64_t limit_;
   std::int64_t written_ = 0;
+  bool ended_ = false;
 };
 
 // The reader's screen, off screen: nothing is drawn; the hint is kept because
@@ -425,7 +434,8 @@ std::string timelineUsage() {
          "  --rules N[,N...]    switch those text rules (0-17) on\n"
          "  --autoskim LEVEL    off, s90, s80, s70, s60 or s50\n"
          "  --skim-hide         skimmed words are hidden instead of shown as dots\n"
-         "  --max-events N      stop after N events (at most 1000000 without it)\n";
+         "  --max-events N      stop after N events (default 1000000); a run cut short\n"
+         "                      ends with {\"event\":\"truncated\",\"after\":N} and status 3\n";
 }
 
 std::string jsonString(const std::string& text) {
@@ -474,7 +484,7 @@ int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::os
   engine::SettingsRecord settings;
   if (!loadSettings(settings, *options, err)) {
     err << "lumetra: cannot read the settings file '" << *options->settingsPath << "'\n";
-    return 2;
+    return 1;
   }
   applyOptions(settings, *options);
 
@@ -491,7 +501,7 @@ int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::os
   const acquisition::OpenOutcome opened = acquisition::openTextFile(handOver, options->file);
   if (!opened.opened) {
     err << "lumetra: " << options->file << ": " << platform::cp1252ToUtf8(opened.problem) << '\n';
-    return 2;
+    return 1;
   }
 
   reader::LayoutState layout;
@@ -503,8 +513,9 @@ int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::os
     runBannerTimeline(settings, es, engine, measure, layout, writer);
   else
     runPageTimeline(settings, es, engine, measure, layout, writer);
+  const bool truncated = writer.reportTruncation();
   out.flush();
-  return 0;
+  return truncated ? TruncatedStatus : 0;
 }
 
 } // namespace shell

@@ -6,6 +6,7 @@
 //   {"t":MS,"event":"pause","interval":I}
 //   {"t":MS,"event":"page","start":S,"end":E,"columns":[[...],[...]]}
 //   {"t":MS,"event":"end"}
+//   {"event":"truncated","after":N}   (the event limit cut the run short)
 //
 // Banner and Sentence mode print a frame for every frame the reading loop
 // builds and a pause for every sentence or paragraph pause; Single and Double
@@ -16,8 +17,9 @@
 // 10 pixels a character and 20 pixels a line, so the output does not depend
 // on the fonts installed.
 //
-// Returns the exit status: 0 when done, 2 for bad options (with the usage on
-// `err`) and for a FILE that cannot be read (with the reason on `err`).
+// Returns the exit status: 0 when done, 1 for a FILE that cannot be read
+// (with the reason on `err`), 2 for bad options (with the usage on `err`), 3
+// when the event limit cut the run short.
 #pragma once
 
 #include <ostream>
@@ -25,6 +27,8 @@
 #include <vector>
 
 namespace shell {
+
+inline constexpr int TruncatedStatus = 3;
 
 // `args` are the words after "--timeline".
 int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -155,13 +155,13 @@ TEST_F(TimelineTest, SettingsFileIsReadNeverWrittenAndOptionsComeLast) {
 
   // LoopMode from the file: it reads on until the event limit.
   Outcome r = run({"--settings", settings, "--max-events", "5", text});
-  ASSERT_EQ(r.status, 0);
-  ASSERT_EQ(r.lines.size(), 5u);
+  ASSERT_EQ(r.status, TruncatedStatus);
+  ASSERT_EQ(r.lines.size(), 6u);
   EXPECT_NE(r.lines[0].find(R"("interval":3333)"), std::string::npos) << r.lines[0];
   EXPECT_NE(r.lines[2].find(R"("start":1,)"), std::string::npos) << r.lines[2];
 
   r = run({"--settings", settings, "--wpm", "2600", "--layout", "2x4", "--max-events", "1", text});
-  ASSERT_EQ(r.lines.size(), 1u);
+  ASSERT_EQ(r.lines.size(), 2u);
   EXPECT_NE(r.lines[0].find(R"("words":4,"interval":86)"), std::string::npos) << r.lines[0];
 
   EXPECT_EQ(platform::readWholeFile(settings), before);
@@ -196,13 +196,17 @@ TEST_F(TimelineTest, ColumnModesPrintPagesTurnedOneAfterAnother) {
   }
 }
 
-TEST_F(TimelineTest, BadFilesAndOptionsGiveAMessageAndStatusTwo) {
+TEST_F(TimelineTest, BadFilesGiveStatusOneAndBadOptionsStatusTwo) {
   const std::string ok = file("ok.txt", "Alpha beta."), usage = "usage: lumetra --timeline";
-  std::vector<std::pair<Lines, std::string>> cases = {
-      // arguments, message
-      {{(dir_ / "nowhere.txt").string()}, "nowhere.txt"},
-      {{dir_.string()}, dir_.string()}, // a folder is not a file
-      {{"--settings", (dir_ / "none.xml").string(), ok}, "none.xml"},
+  struct Case {
+    Lines args;
+    std::string message;
+    int status;
+  };
+  std::vector<Case> cases = {
+      {{(dir_ / "nowhere.txt").string()}, "nowhere.txt", 1},
+      {{dir_.string()}, dir_.string(), 1}, // a folder is not a file
+      {{"--settings", (dir_ / "none.xml").string(), ok}, "none.xml", 1},
   };
   for (const char* options :
        {"", "FILE FILE", "--wpm 0 FILE", "--wpm 3001 FILE", "--wpm fast FILE", "FILE --wpm",
@@ -213,13 +217,29 @@ TEST_F(TimelineTest, BadFilesAndOptionsGiveAMessageAndStatusTwo) {
     std::istringstream words(options);
     for (std::string word; words >> word;)
       args.push_back(word == "FILE" ? ok : word);
-    cases.push_back({args, usage});
+    cases.push_back({args, usage, 2});
   }
-  for (const auto& [args, message] : cases) {
+  for (const auto& [args, message, status] : cases) {
     const Outcome r = run(args);
-    EXPECT_EQ(r.status, 2) << message;
+    EXPECT_EQ(r.status, status) << message;
     EXPECT_TRUE(r.lines.empty()) << message;
     EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+  }
+}
+
+// A run the event limit cuts short says so on its last line and exits 3; a
+// run that reaches the end within the limit does not.
+TEST_F(TimelineTest, ALimitThatCutsTheRunShortEndsWithATruncatedLine) {
+  const std::string doc = file("doc.txt", "One two three four five six seven eight nine ten.");
+  for (const char* mode : {"banner", "single"}) {
+    const Outcome cut = run({"--mode", mode, "--layout", "1x1", "--max-events", "1", doc});
+    EXPECT_EQ(cut.status, 3) << mode;
+    ASSERT_EQ(cut.lines.size(), 2u) << mode;
+    EXPECT_EQ(cut.lines.back(), R"({"event":"truncated","after":1})") << mode;
+
+    const Outcome whole = run({"--mode", mode, doc});
+    EXPECT_EQ(whole.status, 0) << mode;
+    EXPECT_NE(whole.lines.back().find(R"("event":"end")"), std::string::npos) << mode;
   }
 }
 
