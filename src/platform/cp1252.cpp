@@ -95,8 +95,8 @@ std::string utf16BytesToCp1252(std::string_view bytes, bool bigEndian) {
   return text;
 }
 
-// How many well-formed multi-byte sequences the bytes hold, and how many
-// bytes stand outside any well-formed sequence.
+// How many well-formed multi-byte sequences the bytes hold, and how many runs
+// of bytes stand outside any well-formed sequence.
 struct Utf8Census {
   std::size_t sequences = 0;
   std::size_t strays = 0;
@@ -105,12 +105,13 @@ struct Utf8Census {
 Utf8Census utf8Census(std::string_view bytes) {
   Utf8Census census;
   std::size_t pos = 0;
+  bool inStrays = false;
   while (pos < bytes.size()) {
     const std::size_t start = pos;
-    if (!nextUtf8(bytes, pos))
-      ++census.strays;
-    else if (pos - start > 1)
-      ++census.sequences;
+    const bool wellFormed = nextUtf8(bytes, pos).has_value();
+    if (!wellFormed && !inStrays) ++census.strays;
+    if (wellFormed && pos - start > 1) ++census.sequences;
+    inStrays = !wellFormed;
   }
   return census;
 }
