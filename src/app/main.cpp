@@ -1,52 +1,36 @@
-// The lumetra program: parses the command line and starts the right mode.
+// The lumetra program: reads the command line and starts the right mode.
 #include <cstdio>
-#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "platform/x11_display.h"
+#include "shell/command_line.h"
 #include "shell/qt/reader_program.h"
 #include "shell/timeline.h"
 
-namespace {
-
-void printUsage(std::FILE* to) {
-  std::fprintf(to, "usage: lumetra FILE\n"
-                   "       lumetra --timeline [options] FILE\n"
-                   "       lumetra --version\n");
-}
-
-// Qt aborts when the chosen platform plugin finds no display; find out first
-// so that the program can say so and exit cleanly.
-bool displayAvailable() {
-  const char* platform = std::getenv("QT_QPA_PLATFORM");
-  if (platform && *platform && std::string(platform).rfind("xcb", 0) != 0 &&
-      std::string(platform).rfind("wayland", 0) != 0)
-    return true; // offscreen, minimal, vnc ...: no display needed
-  const char* x11 = std::getenv("DISPLAY");
-  const char* wayland = std::getenv("WAYLAND_DISPLAY");
-  return (x11 && *x11) || (wayland && *wayland);
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.size() == 1 && args[0] == "--version") {
+  const shell::CommandLine line =
+      shell::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  switch (line.action) {
+  case shell::CommandLine::Action::Help:
+    std::cout << shell::programUsage();
+    return 0;
+  case shell::CommandLine::Action::Version:
     std::printf("Lumetra %s\n", LUMETRA_VERSION);
     return 0;
+  case shell::CommandLine::Action::Timeline:
+    return shell::runTimeline(line.timelineArgs, std::cout, std::cerr);
+  case shell::CommandLine::Action::Fail:
+    std::cerr << "lumetra: " << line.problem
+              << (line.status == shell::UsageStatus ? " (lumetra --help tells more)\n" : "\n");
+    return line.status;
+  case shell::CommandLine::Action::Read:
+    break;
   }
-  if (!args.empty() && args[0] == "--timeline")
-    return shell::runTimeline(std::vector<std::string>(args.begin() + 1, args.end()), std::cout,
-                              std::cerr);
-  if (args.size() != 1 || args[0].empty() || args[0][0] == '-') {
-    printUsage(stderr);
-    return 2;
+  if (const std::string problem = platform::displayProblem(); !problem.empty()) {
+    std::cerr << "lumetra: " << problem << "\n";
+    return shell::FileProblemStatus;
   }
-  if (!displayAvailable()) {
-    std::fprintf(stderr, "lumetra: no display found (DISPLAY is not set); the reader window needs "
-                         "a desktop session\n");
-    return 1;
-  }
-  return shell::runReaderProgram(argc, argv, args[0]);
+  return shell::runReaderProgram(argc, argv, line.file);
 }

@@ -474,6 +474,10 @@ std::string jsonString(const std::string& text) {
 }
 
 int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    out << timelineUsage();
+    return 0;
+  }
   std::string problem;
   const std::optional<TimelineOptions> options = parseOptions(args, problem);
   if (!options) {

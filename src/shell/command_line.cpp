@@ -1,0 +1,103 @@
+#include "shell/command_line.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <unistd.h>
+
+#include "acquisition/text_file.h"
+
+namespace shell {
+
+namespace {
+
+CommandLine failure(std::string problem, int status) {
+  CommandLine line;
+  line.problem = std::move(problem);
+  line.status = status;
+  return line;
+}
+
+} // namespace
+
+std::string programUsage() {
+  return "usage: lumetra [--] FILE       read FILE (plain text, UTF-8 or Windows-1252)\n"
+         "       lumetra --timeline [options] FILE\n"
+         "                              print, without a window, what the reader would\n"
+         "                              show and when, as JSON lines (--timeline --help\n"
+         "                              lists its options)\n"
+         "       lumetra --version      print the version\n"
+         "       lumetra --help, -h     print this text\n"
+         "Exit status: 0 done, 1 a file or the display cannot be opened, 2 bad usage,\n"
+         "3 a timeline cut short by its event limit.\n";
+}
+
+std::string documentFileProblem(const std::string& path, std::uintmax_t maxBytes) {
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);
+  if (!std::filesystem::exists(status)) return "no such file";
+  if (std::filesystem::is_directory(status)) return "is a folder, not a file";
+  if (!std::filesystem::is_regular_file(status)) return "is not a regular file";
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return std::string("cannot be read: ") + std::strerror(errno);
+  ::close(fd);
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error && size > maxBytes)
+    return "is " + std::to_string(size) + " bytes; the reader holds documents of at most " +
+           std::to_string(maxBytes) + " bytes";
+  return {};
+}
+
+CommandLine parseCommandLine(const std::vector<std::string>& args) {
+  // The timeline parses its own options.
+  if (!args.empty() && args.front() == "--timeline") {
+    CommandLine line;
+    line.action = CommandLine::Action::Timeline;
+    line.timelineArgs.assign(args.begin() + 1, args.end());
+    return line;
+  }
+
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  const QCommandLineOption help(QStringList{"h", "help"});
+  const QCommandLineOption version("version");
+  const QCommandLineOption timeline("timeline");
+  parser.addOption(help);
+  parser.addOption(version);
+  parser.addOption(timeline);
+  QStringList words{"lumetra"};
+  for (const std::string& arg : args)
+    words << QString::fromLocal8Bit(arg.data(), static_cast<qsizetype>(arg.size()));
+  if (!parser.parse(words)) return failure(parser.errorText().toStdString(), UsageStatus);
+
+  const QStringList files = parser.positionalArguments();
+  if (parser.isSet(help)) {
+    CommandLine line;
+    line.action = CommandLine::Action::Help;
+    return line;
+  }
+  if (parser.isSet(timeline)) return failure("--timeline must come first", UsageStatus);
+  if (parser.isSet(version)) {
+    if (!files.isEmpty()) return failure("--version takes no file", UsageStatus);
+    CommandLine line;
+    line.action = CommandLine::Action::Version;
+    return line;
+  }
+  if (files.size() != 1)
+    return failure(files.isEmpty() ? "no file given" : "one file at a time", UsageStatus);
+
+  const QByteArray name = files.front().toLocal8Bit();
+  const std::string file(name.constData(), static_cast<std::size_t>(name.size()));
+  const std::string problem = documentFileProblem(file, acquisition::MaxTextFileBytes);
+  if (!problem.empty()) return failure(file + ": " + problem, FileProblemStatus);
+  CommandLine line;
+  line.action = CommandLine::Action::Read;
+  line.file = file;
+  return line;
+}
+
+} // namespace shell

@@ -1,0 +1,125 @@
+#include "shell/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "acquisition/text_file.h"
+
+namespace shell {
+namespace {
+
+namespace fs = std::filesystem;
+using Action = CommandLine::Action;
+
+class CommandLineTest : public ::testing::Test {
+protected:
+  CommandLineTest() {
+    std::string pattern = (fs::temp_directory_path() / "lumetra-cli-XXXXXX").string();
+    dir_ = ::mkdtemp(pattern.data());
+    std::ofstream(dir_ / "notes.txt") << "Some words.";
+    std::ofstream(dir_ / "-notes.txt") << "A file named like an option.";
+  }
+  ~CommandLineTest() override { fs::remove_all(dir_); }
+  std::string path(const char* name) const { return (dir_ / name).string(); }
+  fs::path dir_;
+};
+
+TEST_F(CommandLineTest, WordsGiveAnActionOrOneProblemWithItsStatus) {
+  const std::string notes = path("notes.txt");
+  ::mkfifo(path("fifo").c_str(), 0600);
+  struct Case {
+    std::vector<std::string> args;
+    Action action;
+    std::string fileOrProblem; // the file to read, or a part of the problem
+    int status;
+  };
+  const Case cases[] = {
+      {{notes}, Action::Read, notes, 0},
+      {{"--", path("-notes.txt")}, Action::Read, path("-notes.txt"), 0},
+      {{"--help"}, Action::Help, "", 0},
+      {{"-h", notes}, Action::Help, "", 0},
+      {{"--version"}, Action::Version, "", 0},
+      {{"--timeline", "--wpm", "300", notes}, Action::Timeline, "", 0},
+      {{}, Action::Fail, "no file given", UsageStatus},
+      {{notes, notes}, Action::Fail, "one file at a time", UsageStatus},
+      {{"--colour", notes}, Action::Fail, "colour", UsageStatus},
+      {{"-x", notes}, Action::Fail, "'x'", UsageStatus},
+      {{notes, "--timeline"}, Action::Fail, "--timeline must come first", UsageStatus},
+      {{"--version", notes}, Action::Fail, "--version", UsageStatus},
+      {{path("nowhere.txt")}, Action::Fail, "nowhere.txt: no such file", FileProblemStatus},
+      {{dir_.string()}, Action::Fail, "is a folder", FileProblemStatus},
+      {{path("fifo")}, Action::Fail, "not a regular file", FileProblemStatus},
+  };
+  for (const Case& c : cases) {
+    const CommandLine line = parseCommandLine(c.args);
+    const std::string what = c.args.empty() ? "(nothing)" : c.args.front();
+    EXPECT_EQ(line.action, c.action) << what;
+    EXPECT_EQ(line.status, c.status) << what;
+    if (c.action == Action::Read) EXPECT_EQ(line.file, c.fileOrProblem) << what;
+    if (c.action == Action::Fail)
+      EXPECT_NE(line.problem.find(c.fileOrProblem), std::string::npos) << line.problem;
+  }
+  EXPECT_EQ(parseCommandLine({"--timeline", "--wpm", "300", notes}).timelineArgs,
+            (std::vector<std::string>{"--wpm", "300", notes}));
+}
+
+TEST_F(CommandLineTest, AnUnreadableOrOversizedFileIsRefusedBeforeAnyWindow) {
+  const std::string big = path("big.txt");
+  { std::ofstream(big) << ""; }
+  fs::resize_file(big, acquisition::MaxTextFileBytes + 1); // sparse: takes no room
+  const std::string tooLarge = documentFileProblem(big, acquisition::MaxTextFileBytes);
+  EXPECT_NE(tooLarge.find(std::to_string(acquisition::MaxTextFileBytes)), std::string::npos)
+      << tooLarge;
+
+  const std::string locked = path("notes.txt");
+  ::chmod(locked.c_str(), 0);
+  if (::geteuid() == 0) GTEST_SKIP() << "running as root: every file can be read";
+  EXPECT_NE(documentFileProblem(locked, 100).find("cannot be read"), std::string::npos);
+}
+
+// The program itself: a bad start prints one line and never reaches Qt,
+// whether or not a display is there.
+TEST_F(CommandLineTest, TheProgramAnswersABadStartWithOneLineAndItsStatus) {
+  const std::string program = std::string(LUMETRA_BINARY_DIR) + "/bin/lumetra";
+  struct Case {
+    std::string environment, args, message;
+    int status;
+  };
+  const Case cases[] = {
+      {"DISPLAY=", "'" + path("nowhere.txt") + "'", "no such file", 1},
+      {"DISPLAY=:4242", "--bogus", "Unknown option 'bogus'", 2},
+      {"DISPLAY=:4242 QT_QPA_PLATFORM=", "'" + path("notes.txt") + "'", "cannot open display :4242",
+       1},
+      {"DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM=", "'" + path("notes.txt") + "'",
+       "cannot open display", 1},
+      {"DISPLAY=", "--version", "", 0},
+  };
+  for (const Case& c : cases) {
+    const std::string err = path("err.txt");
+    const std::string command =
+        "env " + c.environment + " '" + program + "' " + c.args + " >/dev/null 2>'" + err + "'";
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw)) << command;
+    EXPECT_EQ(WEXITSTATUS(raw), c.status) << command;
+    std::ifstream in(err);
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string shown = text.str();
+    if (c.message.empty()) {
+      EXPECT_EQ(shown, "") << command;
+    } else {
+      EXPECT_NE(shown.find(c.message), std::string::npos) << shown;
+      EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 1) << shown;
+    }
+  }
+}
+
+} // namespace
+} // namespace shell
