@@ -25,6 +25,7 @@
 #include <QScreen>
 #include <QtGui/qguiapplication_platform.h>
 
+#include "platform/cp1252.h"
 #include "platform/process_names.h"
 
 namespace platform {
@@ -92,6 +93,14 @@ std::string latin1ToUtf8(std::string_view bytes) {
     }
   }
   return text;
+}
+
+// Title properties hold UTF-8 (_NET_WM_NAME, and WM_NAME of the type
+// UTF8_STRING) or Latin-1 (WM_NAME of the type STRING); programs that set them
+// do not always say which, so well-formed UTF-8 is read as UTF-8 and anything
+// else as Latin-1, whatever the type claims.
+std::string textOfProperty(std::string_view bytes) {
+  return isValidUtf8(bytes) ? std::string(bytes) : latin1ToUtf8(bytes);
 }
 
 std::string_view bytesOf(const xcb_get_property_reply_t* reply) {
@@ -357,16 +366,8 @@ std::string XcbDesktop::queryTitle(WindowId window) {
     auto netReply = await<xcb_get_property_reply_t>(c, netName.sequence, deadline);
     auto nameReply = await<xcb_get_property_reply_t>(c, name.sequence, deadline);
     if (!nameReply) return {};
-    const xcb_atom_t utf8 = x_->ewmhReady ? x_->ewmh.UTF8_STRING : xcb_atom_t{XCB_ATOM_NONE};
-    if (netReply && netReply->type == utf8 && xcb_get_property_value_length(netReply.get()) > 0) {
-      w->title = std::string(firstString(bytesOf(netReply.get())));
-    } else if (nameReply->type == utf8) {
-      w->title = std::string(firstString(bytesOf(nameReply.get())));
-    } else {
-      // STRING is Latin-1; compound text is read the same way, which holds
-      // for its Latin-1 part.
-      w->title = latin1ToUtf8(firstString(bytesOf(nameReply.get())));
-    }
+    const std::string_view netTitle = firstString(bytesOf(netReply.get()));
+    w->title = textOfProperty(netTitle.empty() ? firstString(bytesOf(nameReply.get())) : netTitle);
   }
   return *w->title;
 }
@@ -382,7 +383,7 @@ std::string XcbDesktop::queryClassName(WindowId window) {
     xcb_icccm_get_wm_class_reply_t wmClass{};
     if (xcb_icccm_get_wm_class_from_reply(&wmClass, reply.get())) {
       reply.release(); // the class reply owns it now
-      w->className = latin1ToUtf8(wmClass.class_name ? wmClass.class_name : "");
+      w->className = textOfProperty(wmClass.class_name ? wmClass.class_name : "");
       xcb_icccm_get_wm_class_reply_wipe(&wmClass);
     } else {
       w->className = std::string();
@@ -399,7 +400,7 @@ std::string XcbDesktop::queryRole(WindowId window) {
   if (!w->role) {
     auto reply = x_->property(id, x_->wmRoleAtom, deadline);
     if (!reply && x_->wmRoleAtom != XCB_ATOM_NONE) return {};
-    w->role = latin1ToUtf8(firstString(bytesOf(reply.get())));
+    w->role = textOfProperty(firstString(bytesOf(reply.get())));
   }
   return *w->role;
 }
