@@ -414,8 +414,8 @@ int XcbDesktop::queryProcessId(WindowId window) {
     xcb_connection_t* c = x_->c;
     std::optional<xcb_res_query_client_ids_cookie_t> resCookie;
     if (x_->hasResources) {
-      const xcb_res_client_id_spec_t spec{id, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
-      resCookie = xcb_res_query_client_ids(c, 1, &spec);
+      const xcb_res_client_id_spec_t client{id, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
+      resCookie = xcb_res_query_client_ids(c, 1, &client);
     }
     std::optional<xcb_get_property_cookie_t> pidCookie;
     if (x_->ewmhReady) pidCookie = xcb_ewmh_get_wm_pid(&x_->ewmh, id);
