@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/x11_display.h"
+#include "platform/xcb/x11_display.h"
 #include "shell/command_line.h"
 #include "shell/qt/reader_program.h"
 #include "shell/timeline.h"

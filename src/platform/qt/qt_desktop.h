@@ -1,11 +1,11 @@
-// The desktop as Qt sees it: the work area of the primary screen.
+// The desktop as Qt sees it: the work area of the primary screen, no windows.
 #pragma once
 
 #include "platform/desktop.h"
 
 namespace platform {
 
-class QtDesktop : public Desktop {
+class QtDesktop : public DesktopWithoutWindows {
 public:
   Rect workArea() const override;
 };

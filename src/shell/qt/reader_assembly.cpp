@@ -54,3 +54,11 @@ void ReaderAssembly::show() {
 }
 
 } // namespace shell
+
+namespace shell {
+
+void ReaderAssembly::close() {
+  widget_->close();
+}
+
+} // namespace shell

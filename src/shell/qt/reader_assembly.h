@@ -50,6 +50,8 @@ public:
   // reading mode; the document starts as a new hand-over does (AutoStart
   // reads at once, else the first frame waits for Space).
   void show();
+  // Closes the window as the user would: the close handler runs (once).
+  void close();
 
   reader::TForm1& form() { return *form_; }
   reader::ReaderWindow& window() { return *window_; }

@@ -21,6 +21,7 @@
 #include "reader/fade_state.h"
 #include "reader/reading_state.h"
 #include "shell/qt/reader_assembly.h"
+#include "shell/qt/termination.h"
 #include "shell/settings_file.h"
 #include "shell/settings_location.h"
 
@@ -97,6 +98,10 @@ int runReaderProgram(int& argc, char** argv, const std::string& file) {
   };
   ReaderAssembly reader(parts);
   shown = &reader;
+  // Asked to end by a signal or by the session: closed as by the user, so
+  // that the position and the settings are saved.
+  TerminationRequests termination([&reader] { reader.close(); });
+  QObject::connect(&app, &QCoreApplication::aboutToQuit, [&reader] { reader.close(); });
   reader.show();
   return QApplication::exec();
 }

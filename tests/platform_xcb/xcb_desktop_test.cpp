@@ -1,0 +1,328 @@
+// The X11 desktop against real programs: a private Xvfb with jwm, the
+// mousepad editor on a file and an xterm. What the layer reports is checked
+// against what the X tools (xwininfo, xprop, xdotool) report.
+#include "platform/xcb/xcb_desktop.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <csignal>
+#include <fstream>
+#include <memory>
+#include <regex>
+#include <sstream>
+#include <thread>
+
+#include <QGuiApplication>
+#include <QWindow>
+
+#include "acquisition/source_applications.h"
+#include "platform/cp1252.h"
+#include "x11_session.h"
+
+namespace platform {
+namespace {
+
+using namespace std::chrono_literals;
+using testsupport::commandOutput;
+using testsupport::waitFor;
+
+class XcbDesktopTest : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() {
+    for (const char* tool : {"mousepad", "xterm", "xdotool", "xwininfo"}) {
+      if (testsupport::findProgram(tool).empty()) {
+        skipReason() = std::string(tool) + " is not installed (scripts/install-deps installs it)";
+        return;
+      }
+    }
+    session() = std::make_unique<testsupport::X11Session>();
+    if (auto failure = session()->start()) {
+      skipReason() = *failure;
+      session().reset();
+      return;
+    }
+    qputenv("DISPLAY", session()->display().c_str());
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    static int argc = 1;
+    static char name[] = "platform_xcb_tests";
+    static char* argv[] = {name, nullptr};
+    app() = std::make_unique<QGuiApplication>(argc, argv);
+  }
+
+  static void TearDownTestSuite() {
+    app().reset();
+    session().reset();
+  }
+
+  void SetUp() override {
+    if (!skipReason().empty()) GTEST_SKIP() << "X11 end-to-end test skipped: " << skipReason();
+    desktop = makeDesktop();
+    desktop->setSleep([](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); });
+    ASSERT_TRUE(desktop->available());
+
+    file = session()->home() / "caf\xc3\xa9 notes.txt";
+    std::ofstream(file) << "First line of the notes\nSecond line\n";
+    const std::string mousepad = testsupport::findProgram("mousepad");
+    const std::string dbus = testsupport::findProgram("dbus-run-session");
+    editorGroup = dbus.empty() ? session()->launch({mousepad, file.string()})
+                               : session()->launch({dbus, "--", mousepad, file.string()});
+    terminalGroup =
+        session()->launch({"xterm", "-T", "Lumetra test terminal", "-geometry", "80x24+300+200"});
+    editor = windowOfClass("mousepad");
+    terminal = windowOfClass("xterm");
+    ASSERT_GT(editor, 0) << "mousepad showed no window";
+    ASSERT_GT(terminal, 0) << "xterm showed no window";
+  }
+
+  void TearDown() override {
+    desktop.reset();
+    if (session()) {
+      session()->end(editorGroup);
+      session()->end(terminalGroup);
+    }
+  }
+
+  static std::string& skipReason() {
+    static std::string reason;
+    return reason;
+  }
+  static std::unique_ptr<testsupport::X11Session>& session() {
+    static std::unique_ptr<testsupport::X11Session> s;
+    return s;
+  }
+  static std::unique_ptr<QGuiApplication>& app() {
+    static std::unique_ptr<QGuiApplication> a;
+    return a;
+  }
+
+  std::string onDisplay(const std::string& command) const {
+    return commandOutput("DISPLAY=" + session()->display() + " " + command + " 2>/dev/null");
+  }
+
+  // The visible window of that class, once it is shown.
+  WindowId windowOfClass(const std::string& windowClass) {
+    WindowId found = 0;
+    waitFor(
+        [&] {
+          std::istringstream ids(onDisplay("xdotool search --onlyvisible --class " + windowClass));
+          ids >> found;
+          return found > 0;
+        },
+        15s);
+    return found;
+  }
+
+  bool eventually(const std::function<bool()>& done, std::chrono::milliseconds limit = 5s) {
+    return waitFor(done, limit, [] { QCoreApplication::processEvents(); });
+  }
+
+  // What xwininfo says of the window's client area, in root coordinates.
+  Rect clientRectFromXwininfo(WindowId window) {
+    const std::string info = onDisplay("xwininfo -id " + std::to_string(window));
+    auto number = [&](const std::string& label) {
+      std::smatch m;
+      return std::regex_search(info, m, std::regex(label + ":\\s+(-?\\d+)")) ? std::stoi(m[1]) : -1;
+    };
+    return {number("Absolute upper-left X"), number("Absolute upper-left Y"), number("Width"),
+            number("Height")};
+  }
+
+  // The frame extents the window manager gives: left, right, top, bottom.
+  std::vector<int> frameExtents(WindowId window) {
+    const std::string text =
+        onDisplay("xprop -id " + std::to_string(window) + " _NET_FRAME_EXTENTS");
+    std::vector<int> values;
+    const std::regex number("\\d+");
+    const auto equals = text.find('=');
+    if (equals == std::string::npos) return values;
+    const std::string list = text.substr(equals);
+    for (auto it = std::sregex_iterator(list.begin(), list.end(), number);
+         it != std::sregex_iterator(); ++it) {
+      values.push_back(std::stoi(it->str()));
+    }
+    return values;
+  }
+
+  std::unique_ptr<Desktop> desktop;
+  std::filesystem::path file;
+  pid_t editorGroup = 0, terminalGroup = 0;
+  WindowId editor = 0, terminal = 0;
+};
+
+TEST_F(XcbDesktopTest, ReportsTitleClassProcessAndPlaceOfEachWindow) {
+  struct Expected {
+    WindowId window;
+    std::string className, processName;
+  };
+  for (const auto& [window, className, processName] :
+       {Expected{editor, "mousepad", "mousepad"}, Expected{terminal, "xterm", "xterm"}}) {
+    SCOPED_TRACE(className);
+    std::string name = onDisplay("xdotool getwindowname " + std::to_string(window));
+    while (!name.empty() && (name.back() == '\n' || name.back() == ' '))
+      name.pop_back();
+    EXPECT_EQ(desktop->windowTitle(window), utf8ToCp1252(name));
+    EXPECT_EQ(desktop->windowClassName(window), className);
+    EXPECT_EQ(desktop->processNameOfWindow(window), processName);
+    EXPECT_GT(desktop->processIdOfWindow(window), 0);
+    EXPECT_FALSE(desktop->isOwnWindow(window));
+
+    const Rect client = desktop->clientRect(window);
+    EXPECT_EQ(client, clientRectFromXwininfo(window));
+    const std::vector<int> extents = frameExtents(window);
+    ASSERT_EQ(extents.size(), 4u) << "jwm gives every window frame extents";
+    EXPECT_EQ(desktop->windowRect(window), (Rect{client.left - extents[0], client.top - extents[2],
+                                                 client.width + extents[0] + extents[1],
+                                                 client.height + extents[2] + extents[3]}));
+    EXPECT_TRUE(desktop->isWindowVisible(window));
+    EXPECT_FALSE(desktop->isMinimised(window));
+  }
+  // The title is converted to code page 1252 at the edge: "café" keeps its é.
+  EXPECT_NE(desktop->windowTitle(editor).find("caf\xe9 notes.txt"), std::string::npos)
+      << desktop->windowTitle(editor);
+}
+
+TEST_F(XcbDesktopTest, OnlyTheEditorIsACompatibleApplication) {
+  QWindow own;
+  own.setTitle("mousepad");
+  own.resize(200, 80);
+  own.show();
+  const auto ownWindow = static_cast<WindowId>(own.winId());
+  ASSERT_TRUE(eventually([&] { return desktop->isWindowVisible(ownWindow); }));
+
+  struct Case {
+    const char* name;
+    WindowId window;
+    std::string kind;
+  };
+  for (const auto& [name, window, kind] :
+       {Case{"editor", editor, "notepad"}, Case{"terminal", terminal, ""},
+        Case{"own", ownWindow, ""}}) {
+    SCOPED_TRACE(name);
+    const std::string processName = desktop->processNameOfWindow(window);
+    EXPECT_EQ(acquisition::sourceApplicationOf(*desktop, processName, window), kind);
+    EXPECT_EQ(acquisition::isSupportedWindow(*desktop, processName, window), !kind.empty());
+  }
+  EXPECT_TRUE(desktop->isOwnWindow(ownWindow));
+  EXPECT_EQ(desktop->processNameOfWindow(ownWindow), "platform_xcb_tests");
+  // Even under an editor's name, the program's own window is never a source.
+  EXPECT_FALSE(acquisition::isSupportedWindow(*desktop, "mousepad", ownWindow));
+}
+
+TEST_F(XcbDesktopTest, FollowsTheWindowInFrontAndItsTitle) {
+  ASSERT_TRUE(desktop->switchToWindow(terminal));
+  EXPECT_TRUE(eventually([&] { return desktop->foregroundWindow() == terminal; }))
+      << "in front: " << desktop->foregroundWindow();
+  ASSERT_TRUE(desktop->switchToWindow(editor));
+  EXPECT_TRUE(eventually([&] { return desktop->foregroundWindow() == editor; }));
+
+  const std::string before = desktop->windowTitle(terminal);
+  onDisplay("xdotool set_window --name 'Renamed r\xc3\xa9sum\xc3\xa9  ' " +
+            std::to_string(terminal));
+  EXPECT_TRUE(eventually([&] { return desktop->windowTitle(terminal) == "Renamed r\xe9sum\xe9"; }))
+      << "still " << desktop->windowTitle(terminal) << " (was " << before << ")";
+
+  // A window the program marks (its launch button) never counts as the one in front.
+  desktop->ignoreAsForeground(terminal);
+  ASSERT_TRUE(desktop->switchToWindow(terminal));
+  ASSERT_TRUE(eventually(
+      [&] { return onDisplay("xdotool getactivewindow").find(std::to_string(terminal)) == 0; }));
+  EXPECT_EQ(desktop->foregroundWindow(), editor);
+}
+
+TEST_F(XcbDesktopTest, AMinimisedWindowIsNotShown) {
+  onDisplay("xdotool windowminimize " + std::to_string(editor));
+  EXPECT_TRUE(eventually([&] { return desktop->isMinimised(editor); }));
+  EXPECT_FALSE(desktop->isWindowVisible(editor));
+  EXPECT_TRUE(desktop->isWindowVisible(terminal));
+
+  ASSERT_TRUE(desktop->switchToWindow(editor));
+  EXPECT_TRUE(eventually([&] { return desktop->isWindowVisible(editor); }));
+  EXPECT_FALSE(desktop->isMinimised(editor));
+}
+
+TEST_F(XcbDesktopTest, KeysCopyTheEditorsTextToTheClipboardAndAClickPutsThePointerBack) {
+  ASSERT_TRUE(desktop->switchToWindow(editor));
+  ASSERT_TRUE(eventually([&] { return desktop->foregroundWindow() == editor; }));
+  QGuiApplication::processEvents();
+  desktop->sendKeys(KeySequence::SelectCopyHomeWithPause);
+  EXPECT_TRUE(eventually([&] {
+    return desktop->clipboardText() == "First line of the notes\rSecond line\r";
+  })) << "clipboard: "
+      << desktop->clipboardText();
+
+  onDisplay("xdotool mousemove 40 50");
+  const Rect client = desktop->clientRect(editor);
+  desktop->clickAt(client.left + 10, client.bottom() - 1);
+  EXPECT_TRUE(eventually([&] {
+    return onDisplay("xdotool getmouselocation").starts_with("x:40 y:50 ");
+  })) << onDisplay("xdotool getmouselocation");
+}
+
+TEST_F(XcbDesktopTest, KeepsItsOwnWindowOnTopWithoutTakingTheFocus) {
+  QWindow own;
+  own.setFlags(Qt::Window | Qt::WindowDoesNotAcceptFocus);
+  own.resize(300, 60);
+  own.show();
+  const auto ownWindow = static_cast<WindowId>(own.winId());
+  ASSERT_TRUE(eventually([&] { return desktop->isWindowVisible(ownWindow); }));
+  ASSERT_TRUE(desktop->switchToWindow(editor));
+  ASSERT_TRUE(eventually([&] { return desktop->foregroundWindow() == editor; }));
+
+  EXPECT_FALSE(desktop->keepOnTop(terminal)) << "another program's window is not ours to raise";
+  ASSERT_TRUE(desktop->keepOnTop(ownWindow));
+  EXPECT_TRUE(eventually([&] {
+    return onDisplay("xprop -id " + std::to_string(ownWindow) + " _NET_WM_STATE")
+               .find("_NET_WM_STATE_ABOVE") != std::string::npos;
+  }));
+  std::this_thread::sleep_for(200ms);
+  QGuiApplication::processEvents();
+  EXPECT_EQ(desktop->foregroundWindow(), editor);
+}
+
+TEST_F(XcbDesktopTest, AnEditorKilledWhileBeingAskedAnswersNoWindowInBoundedTime) {
+  const int editorProcess = desktop->processIdOfWindow(editor);
+  ASSERT_GT(editorProcess, 0);
+  std::thread killer([editorProcess] {
+    std::this_thread::sleep_for(150ms);
+    ::kill(editorProcess, SIGKILL);
+  });
+  auto slowest = std::chrono::steady_clock::duration::zero();
+  const bool gone = eventually(
+      [&] {
+        const auto start = std::chrono::steady_clock::now();
+        const std::string title = desktop->windowTitle(editor);
+        const std::string process = desktop->processNameOfWindow(editor);
+        const Rect rect = desktop->windowRect(editor);
+        const bool shown = desktop->isWindowVisible(editor);
+        const std::string kind = acquisition::sourceApplicationOf(*desktop, process, editor);
+        slowest = std::max(slowest, std::chrono::steady_clock::now() - start);
+        return title.empty() && process.empty() && rect == Rect{} && !shown && kind.empty();
+      },
+      10s);
+  killer.join();
+  EXPECT_TRUE(gone) << "the dead editor's window still answered";
+  EXPECT_LT(slowest, 2s) << "a round of questions took "
+                         << std::chrono::duration_cast<std::chrono::milliseconds>(slowest).count()
+                         << " ms";
+}
+
+TEST_F(XcbDesktopTest, AServerThatStopsAnsweringIsGivenUpOnAfterTheLimit) {
+  ASSERT_FALSE(desktop->windowRect(terminal) == Rect{});
+  ::kill(session()->serverProcess(), SIGSTOP);
+  const auto start = std::chrono::steady_clock::now();
+  const Rect rect = desktop->windowRect(terminal);
+  const bool shown = desktop->isWindowVisible(terminal);
+  const auto took = std::chrono::steady_clock::now() - start;
+  ::kill(session()->serverProcess(), SIGCONT);
+
+  EXPECT_EQ(rect, Rect{});
+  EXPECT_FALSE(shown);
+  EXPECT_LT(took, 2s);
+  EXPECT_GE(took, 900ms) << "both questions wait their 500 ms before giving up";
+  EXPECT_TRUE(eventually([&] { return !(desktop->windowRect(terminal) == Rect{}); }))
+      << "answers again once the server runs";
+}
+
+} // namespace
+} // namespace platform
