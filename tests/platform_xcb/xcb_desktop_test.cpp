@@ -18,7 +18,7 @@
 
 #include "acquisition/source_applications.h"
 #include "platform/cp1252.h"
-#include "x11_session.h"
+#include "support/x11_session.h"
 
 namespace platform {
 namespace {

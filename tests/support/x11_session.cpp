@@ -1,4 +1,4 @@
-#include "x11_session.h"
+#include "support/x11_session.h"
 
 #include <algorithm>
 #include <array>
