@@ -237,11 +237,8 @@ void ReaderWindow::showNormalWindow() {
   g.at(ControlId::pbCloseFullScreen).visible = false;
   g.at(ControlId::lbBlackInfo).visible = false;
   g.at(ControlId::lbBlackPercent).visible = false;
+  // The window goes back to the place it had; the widget keeps that place.
   arrangeControls();
-  if (s_.settings.ReadingMode == ReadingModeKind::Single) {
-    centreWindowInWorkArea(s_.layout);
-    applyGeometry();
-  }
 }
 
 // --- Drawing -----------------------------------------------------------------------------------

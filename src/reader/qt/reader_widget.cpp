@@ -1,5 +1,9 @@
 #include "reader/qt/reader_widget.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -7,6 +11,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include "controls/qt/control_widgets.h"
 #include "platform/qt/qt_canvas.h"
@@ -181,6 +186,14 @@ QMenu* ReaderWidget::menuFor(MenuId id) {
     menu->menuAction()->setObjectName(qName(info->component));
   }
   connect(menu, &QMenu::aboutToShow, this, [this] { refreshChecks(); });
+  // A menu closed with Escape leaves the menu bar in its keyboard mode, where
+  // Space would open the menu again: the keys go back to the window once no
+  // menu is open any more.
+  connect(menu, &QMenu::aboutToHide, this, [this] {
+    QTimer::singleShot(0, this, [this] {
+      if (QApplication::activePopupWidget() == nullptr && menuBar_->hasFocus()) setFocus();
+    });
+  });
   menus_[id] = menu;
   return menu;
 }
@@ -286,6 +299,7 @@ void ReaderWidget::applyGeometry(const FormGeometry& g) {
   const bool becameFull = !g.bordered && !fullScreen_;
   const bool leftFull = g.bordered && fullScreen_;
   fullScreen_ = !g.bordered;
+  if (becameFull && isVisible()) placeBeforeFullScreen_ = geometry();
   if (becameFull || leftFull) {
     const bool shown = isVisible();
     setWindowFlag(Qt::FramelessWindowHint, fullScreen_);
@@ -306,7 +320,14 @@ void ReaderWidget::applyGeometry(const FormGeometry& g) {
   } else {
     // A single border: the user does not resize the window.
     if (minimumSize() != size || maximumSize() != size) setFixedSize(size);
-    move(g.window.left, g.window.top);
+    const QPoint requested(g.window.left, g.window.top);
+    if (leftFull && placeBeforeFullScreen_) {
+      placeClient(placeBeforeFullScreen_->topLeft());
+      placeBeforeFullScreen_.reset();
+    } else if (leftFull || requestedPlace_ != requested) {
+      move(requested);
+    }
+    requestedPlace_ = requested;
   }
 
   for (std::size_t i = 0; i < ControlCount; ++i) {
@@ -372,6 +393,21 @@ void ReaderWidget::closeWindow() {
 void ReaderWidget::closeEvent(QCloseEvent* event) {
   if (onClose_) onClose_();
   event->accept();
+}
+
+void ReaderWidget::placeClient(QPoint clientTopLeft) {
+  // The title bar sits just above the client area.
+  const QPoint title(clientTopLeft.x() + 40, clientTopLeft.y() - 10);
+  if (QGuiApplication::screenAt(title) == nullptr) {
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary == nullptr) return;
+    const QRect area = primary->availableGeometry();
+    const QSize frame = frameGeometry().size();
+    move(area.left() + std::max(0, (area.width() - frame.width()) / 2),
+         area.top() + std::max(0, (area.height() - frame.height()) / 2));
+    return;
+  }
+  setGeometry(QRect(clientTopLeft, size()));
 }
 
 QImage ReaderWidget::grabWindow() {

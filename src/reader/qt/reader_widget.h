@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "platform/qt/pictures.h"
@@ -75,6 +76,9 @@ private:
   QWidget* parentWidget(ControlId id) const;
   void clicked(ControlId id);
   void refreshChecks();
+  // Moves the bordered window's client area to `clientTopLeft`, or onto the
+  // primary screen when no screen shows its title bar.
+  void placeClient(QPoint clientTopLeft);
 
   platform::QtTextMeasure measure_;
   platform::PictureCache pictures_;
@@ -88,6 +92,11 @@ private:
   TForm1* form_ = nullptr;
   std::function<void()> onClose_;
   bool fullScreen_ = false;
+  // Where the bordered window's client area was when full screen began.
+  std::optional<QRect> placeBeforeFullScreen_;
+  // The place the layout asked for last; the window moves only when the
+  // layout asks for another, so that a place the user chose survives.
+  std::optional<QPoint> requestedPlace_;
 };
 
 // The key of the window's key table for a Qt key, or Key::None.

@@ -1,0 +1,185 @@
+// The reader program on a real X11 display with a window manager, closed
+// again and again by every way a user closes it, with freed memory
+// overwritten (MALLOC_PERTURB_): it must exit cleanly every time and keep
+// the reading position, which the next start reads on from.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "engine/settings_record.h"
+#include "platform/message_boxes.h"
+#include "shell/settings_file.h"
+#include "support/x11_session.h"
+
+namespace shell {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using testsupport::commandOutput;
+using testsupport::waitFor;
+
+using SilentMessages = platform::RecordingMessageBoxes;
+
+// The saved position of `document` in the settings file at `path`; -1 when
+// the file does not load or holds none.
+std::int32_t savedPosition(const fs::path& path, const std::string& document) {
+  engine::SettingsRecord record;
+  SilentMessages messages;
+  SettingsFile file(path, record, messages);
+  if (!file.initXMLFILE() || !file.loadAllSettings()) return -1;
+  for (const engine::SavedPosition& entry : record.LoadedDocuments)
+    if (entry.name.find(fs::path(document).stem().string()) != std::string::npos)
+      return entry.position;
+  return -1;
+}
+
+// Waits for the process to end; its exit status, or -1 when it did not end
+// in time or ended by a signal.
+int exitStatus(pid_t process) {
+  int status = 0;
+  for (int i = 0; i < 200; ++i) {
+    if (::waitpid(process, &status, WNOHANG) == process)
+      return WIFEXITED(status) ? WEXITSTATUS(status) : -1000 - WTERMSIG(status);
+    std::this_thread::sleep_for(50ms);
+  }
+  return -1;
+}
+
+// The reader program on the session's display: a copy of the program with
+// its own settings file beside it, reading a long document at 900 wpm.
+class ReaderOnX11 : public ::testing::Test {
+protected:
+  void SetUp() override {
+    if (const auto why = x11.start()) GTEST_SKIP() << "no X11 session: " << *why;
+    if (testsupport::findProgram("xdotool").empty()) GTEST_SKIP() << "xdotool is not installed";
+    if (testsupport::findProgram("xwininfo").empty()) GTEST_SKIP() << "xwininfo is not installed";
+    app = x11.home() / "app";
+    document = x11.home() / "story.txt";
+    fs::create_directories(app);
+    fs::copy_file(fs::path(LUMETRA_BINARY_DIR) / "bin" / "lumetra", app / "lumetra");
+    engine::SettingsRecord record;
+    SilentMessages messages;
+    SettingsFile file(app / SettingsFileName, record, messages);
+    ASSERT_TRUE(file.loadDocument(factorySettingsText()) && file.loadAllSettings());
+    record.AutoStart = true;
+    record.WordsPerMinute = 900;
+    ASSERT_TRUE(file.saveSettings());
+    std::ofstream out(document);
+    for (int i = 0; i < 4000; ++i)
+      out << "The keeper climbed the stairs of the lighthouse once more. ";
+  }
+
+  // Starts the reader on the document; its process and its window.
+  std::pair<pid_t, std::string> start() {
+    const pid_t reader = x11.launch({"env", "-u", "QT_QPA_PLATFORM", "MALLOC_PERTURB_=165",
+                                     (app / "lumetra").string(), document.string()});
+    std::string window;
+    waitFor([&] { return !(window = windows(reader)).empty(); }, 10s);
+    if (const auto end = window.find('\n'); end != std::string::npos) window.resize(end);
+    return {reader, window};
+  }
+  // The visible windows of a process, one id a line: the reader's window,
+  // and a menu while one is open.
+  std::string windows(pid_t process) {
+    return on("xdotool search --onlyvisible --pid " + std::to_string(process) + " 2>/dev/null");
+  }
+  std::string on(const std::string& command) {
+    return commandOutput("DISPLAY=" + x11.display() + " " + command);
+  }
+  // Where the window's client area is on the root window.
+  std::pair<int, int> clientPlace(const std::string& window) {
+    const std::string info = on("xwininfo -id " + window);
+    const auto number = [&](const std::string& label) {
+      const auto at = info.find(label);
+      return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + label.size());
+    };
+    return {number("Absolute upper-left X:"), number("Absolute upper-left Y:")};
+  }
+  // Format > Full Screen, then Escape.
+  void fullScreenAndBack(const std::string& window) {
+    on("xdotool windowactivate --sync " + window +
+       " key alt+t sleep 0.3 key f sleep 0.6 key Escape");
+    std::this_thread::sleep_for(600ms);
+  }
+
+  testsupport::X11Session x11;
+  fs::path app, document; // in the session's home folder
+};
+
+TEST_F(ReaderOnX11, FiftyClosesByEveryWayExitCleanlyAndKeepThePosition) {
+  std::int32_t previous = 0, first = -1;
+  for (int run = 0; run < 50; ++run) {
+    const auto [reader, window] = start();
+    ASSERT_FALSE(window.empty()) << "run " << run << ": no window";
+    std::this_thread::sleep_for(400ms); // reads a few frames
+    const std::string activate = "xdotool windowactivate --sync " + window + " ";
+    const char* way = "";
+    switch (run % 4) {
+    case 0:
+      way = "Escape";
+      on(activate + "key Escape");
+      break;
+    case 1:
+      way = "File > Exit";
+      on(activate + "key alt+f sleep 0.3 key x");
+      break;
+    case 2:
+      way = "the window manager's close";
+      on(activate + "key alt+F4");
+      break;
+    default:
+      way = "SIGTERM";
+      ::kill(reader, SIGTERM);
+      break;
+    }
+    const int status = exitStatus(reader);
+    x11.end(reader);
+    ASSERT_EQ(status, 0) << "run " << run << ", closed by " << way;
+    const std::int32_t position = savedPosition(app / SettingsFileName, document.string());
+    ASSERT_GE(position, previous) << "run " << run << ", closed by " << way;
+    if (first < 0) first = position;
+    previous = position;
+  }
+  EXPECT_GT(previous, first) << "each start reads on from the position saved at the last close";
+}
+
+TEST_F(ReaderOnX11, LeavingFullScreenPutsTheWindowBackOnScreen) {
+  const auto [reader, window] = start();
+  ASSERT_FALSE(window.empty());
+  on("xdotool windowmove --sync " + window + " 300 200");
+  const auto moved = clientPlace(window);
+  fullScreenAndBack(window);
+  EXPECT_EQ(clientPlace(window), moved) << "back where the user had put it";
+
+  // A place off every screen, as after a monitor was unplugged.
+  on("xdotool windowmove " + window + " 300 3000");
+  std::this_thread::sleep_for(300ms);
+  fullScreenAndBack(window);
+  const auto [x, y] = clientPlace(window);
+  EXPECT_GE(x, 0);
+  EXPECT_GE(y, 20) << "the title bar above the client area is on the screen";
+  EXPECT_LT(y, 1024 - 300);
+  x11.end(reader);
+}
+
+TEST_F(ReaderOnX11, AfterEscapeClosesAMenuTheKeysGoToTheReader) {
+  const auto [reader, window] = start();
+  ASSERT_FALSE(window.empty());
+  on("xdotool windowactivate --sync " + window + " key alt+f");
+  ASSERT_TRUE(waitFor([&] { return windows(reader) != window + "\n"; }, 3s)) << "no menu opened";
+  on("xdotool key Escape");
+  ASSERT_TRUE(waitFor([&] { return windows(reader) == window + "\n"; }, 3s));
+  on("xdotool key space sleep 0.5");
+  EXPECT_EQ(windows(reader), window + "\n") << "Space opened the menu again";
+  x11.end(reader);
+}
+
+} // namespace
+} // namespace shell
