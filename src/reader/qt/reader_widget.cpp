@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include "controls/qt/control_widgets.h"
+#include "controls/system_colors.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_text.h"
 #include "reader/tform1.h"
@@ -124,6 +125,15 @@ bool isLabel(ControlId id) {
 QString qName(std::string_view name) {
   return QString::fromLatin1(name.data(), static_cast<int>(name.size()));
 }
+
+// The hint label: grey or black text on the status bar's own colour.
+QString hintStyle(const QColor& text) {
+  const QColor face = platform::toQColor(controls::clBtnFace);
+  return QString("color: %1; background: %2;").arg(text.name(), face.name());
+}
+
+// Room beside the hint's text.
+constexpr int HintMargin = 12;
 
 void setBackground(QWidget* w, platform::Color color) {
   QPalette palette = w->palette();
@@ -238,9 +248,8 @@ void ReaderWidget::makeChildren() {
       QFont font = platform::toQFont({"Liberation Sans", 9, id != ControlId::lbInfo, false, true});
       font.setPixelSize(12);
       label->setFont(font);
-      label->setStyleSheet(id == ControlId::lbInfo
-                               ? "color: rgb(96,96,96); background: transparent;"
-                               : "color: silver; background: black;");
+      label->setStyleSheet(id == ControlId::lbInfo ? hintStyle(QColor(96, 96, 96))
+                                                   : "color: silver; background: black;");
       widget = label;
     } else {
       // The hidden track ends of the dots: plain, never shown.
@@ -336,6 +345,10 @@ void ReaderWidget::applyGeometry(const FormGeometry& g) {
     if (widget == nullptr || isCustomControl(id)) continue;
     const ControlPlacement& p = g.at(id);
     widget->setGeometry(p.rect.left, p.rect.top, p.rect.width, p.rect.height);
+    if (id == ControlId::lbInfo) {
+      hintPlace_ = widget->geometry();
+      fitHint();
+    }
     widget->setVisible(p.visible);
     if (isBox(id)) {
       QImage& image = boxImages_[id];
@@ -371,15 +384,26 @@ const QImage& ReaderWidget::boxImage(ControlId box) const {
 }
 
 void ReaderWidget::setLabelText(ControlId label, const std::string& text) {
-  if (auto* widget = qobject_cast<QLabel*>(child(label)))
+  if (auto* widget = qobject_cast<QLabel*>(child(label))) {
     widget->setText(platform::toQString(text));
+    if (label == ControlId::lbInfo) fitHint();
+  }
 }
 
 void ReaderWidget::setLabelColor(ControlId label, platform::Color color) {
-  if (auto* widget = qobject_cast<QLabel*>(child(label))) {
-    const QColor c = platform::toQColor(color);
-    widget->setStyleSheet(QString("color: %1; background: transparent;").arg(c.name()));
-  }
+  if (auto* widget = qobject_cast<QLabel*>(child(label)))
+    widget->setStyleSheet(hintStyle(platform::toQColor(color)));
+}
+
+void ReaderWidget::fitHint() {
+  auto* hint = qobject_cast<QLabel*>(child(ControlId::lbInfo));
+  if (hint == nullptr || hintPlace_.isEmpty()) return;
+  // As wide as its text, centred where the layout put it, and opaque, so that
+  // the status bar's panel separators pass behind the text, never through it.
+  const int width = std::min(hintPlace_.width(),
+                             hint->fontMetrics().horizontalAdvance(hint->text()) + HintMargin);
+  hint->setGeometry(hintPlace_.center().x() - width / 2 + 1, hintPlace_.top(), width,
+                    hintPlace_.height());
 }
 
 void ReaderWidget::setPicture(ControlId image, const std::string& name) {

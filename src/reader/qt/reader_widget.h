@@ -79,6 +79,7 @@ private:
   // Moves the bordered window's client area to `clientTopLeft`, or onto the
   // primary screen when no screen shows its title bar.
   void placeClient(QPoint clientTopLeft);
+  void fitHint();
 
   platform::QtTextMeasure measure_;
   platform::PictureCache pictures_;
@@ -97,6 +98,8 @@ private:
   // The place the layout asked for last; the window moves only when the
   // layout asks for another, so that a place the user chose survives.
   std::optional<QPoint> requestedPlace_;
+  // The hint label's place in the layout; the label takes the part its text needs.
+  QRect hintPlace_;
 };
 
 // The key of the window's key table for a Qt key, or Key::None.

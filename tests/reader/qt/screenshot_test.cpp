@@ -98,6 +98,31 @@ TEST(Screenshots, EveryModeInEveryColourScheme) {
   }
 }
 
+// The status bar's panel separators pass behind the hint, never through its
+// text, in the lowest window (Banner) and the tallest (the column modes).
+TEST(Screenshots, NoPanelSeparatorCrossesTheHint) {
+  for (auto mode : {engine::ReadingModeKind::Banner, engine::ReadingModeKind::Double}) {
+    Shot shot(mode);
+    shot.window().setInfoText("Press Spacebar or Click to Continue !");
+    shot.redraw();
+    shot.save(std::string("hint_") + modeName(mode));
+    const QImage window = shot.widget().grabWindow();
+    QWidget* hint = shot.widget().child(ControlId::lbInfo);
+    ASSERT_TRUE(hint->isVisible());
+    const QRect place(hint->mapTo(&shot.widget(), QPoint(0, 0)), hint->size());
+    const QColor separator(160, 160, 160);
+    const int top = place.top() + 3, bottom = place.bottom() - 3;
+    ASSERT_GT(bottom, top);
+    for (int x = place.left(); x <= place.right(); ++x) {
+      int rows = 0;
+      for (int y = top; y < bottom; ++y)
+        rows += window.pixelColor(x, y) == separator;
+      // Glyphs may cover part of a separator that runs through the text.
+      EXPECT_LT(rows, (bottom - top) / 2) << modeName(mode) << ": a separator at x = " << x;
+    }
+  }
+}
+
 TEST(Screenshots, ABannerFrameIsCentredWithinAPixel) {
   Shot shot(engine::ReadingModeKind::Banner);
   applyColourScheme(shot.settings, SchemeId::WhiteonBlack1);
