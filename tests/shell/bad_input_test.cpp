@@ -1,0 +1,152 @@
+// Bad input at the program's entry points: documents, settings files and
+// saved positions. Each row names the input, what the program answers, and
+// checks that nothing already stored is lost.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "engine/settings_record.h"
+#include "platform/files.h"
+#include "platform/message_boxes.h"
+#include "shell/settings_file.h"
+#include "shell/timeline.h"
+
+namespace shell {
+namespace {
+
+namespace fs = std::filesystem;
+
+class BadInput : public ::testing::Test {
+protected:
+  BadInput() {
+    std::string pattern = (fs::temp_directory_path() / "lumetra-bad-XXXXXX").string();
+    dir_ = ::mkdtemp(pattern.data());
+  }
+  ~BadInput() override { fs::remove_all(dir_); }
+
+  std::string file(const std::string& name, const std::string& bytes) {
+    const fs::path path = dir_ / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path.string();
+  }
+  struct Outcome {
+    int status;
+    std::string out, err;
+  };
+  static Outcome timeline(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = runTimeline(args, out, err);
+    return {status, out.str(), err.str()};
+  }
+  // A good settings file with `position` saved for `document`.
+  std::string settingsWith(const std::string& document, std::int32_t position) {
+    engine::SettingsRecord record;
+    platform::RecordingMessageBoxes messages;
+    const fs::path path = dir_ / SettingsFileName;
+    SettingsFile settings(path, record, messages);
+    EXPECT_TRUE(settings.loadDocument(factorySettingsText()) && settings.loadAllSettings());
+    record.LoadedDocuments = {{document, position}};
+    EXPECT_TRUE(settings.saveSettings());
+    return path.string();
+  }
+
+  fs::path dir_;
+};
+
+std::string randomBytes(std::size_t count) {
+  std::mt19937 random(7);
+  std::string bytes(count, '\0');
+  for (char& c : bytes)
+    c = static_cast<char>(random());
+  return bytes;
+}
+
+TEST_F(BadInput, DocumentsGiveTheirTextAMessageOrTheEmptyDocument) {
+  const std::string bigWord(1 << 20, 'w');
+  std::string longLine;
+  while (longLine.size() < (1u << 20))
+    longLine += "dot.";
+  const std::string nulAfterProbe = std::string(9000, 'x') + " before" + '\0' + "after the NUL";
+  struct Case {
+    const char* what;
+    std::string bytes;
+    int status;
+    std::string shown; // in the output (status 0 or 3) or in the message
+  };
+  const Case cases[] = {
+      {"an empty file", "", 0, "The document is empty"},
+      {"only spaces and line breaks", " \r\n \n\t\n  ", 0, "The document is empty"},
+      {"one word of 1 MB", bigWord, 3, "wwwwwwwwww-"},
+      {"a line of 1 MB without spaces", longLine, 3, R"("lines":["dot.","dot.")"},
+      {"random bytes", randomBytes(65536), 1, "does not hold text"},
+      {"UTF-8 but for one byte", "caf\xC3\xA9 na\xC3\xAFve r\xC3\xB4le \x93quote", 0,
+       "caf\xC3\xA9 na\xC3\xAFve r\xC3\xB4le \xE2\x80\x9Cquote"},
+      {"a NUL byte after the start", nulAfterProbe, 0, "after the NUL"},
+  };
+  for (const Case& c : cases) {
+    const std::string path = file("doc.txt", c.bytes);
+    const Outcome r = timeline({"--max-events", "400", path});
+    EXPECT_EQ(r.status, c.status) << c.what << ": " << r.err;
+    const std::string& where = c.status == 1 ? r.err : r.out;
+    EXPECT_NE(where.find(c.shown), std::string::npos) << c.what << ": " << where.substr(0, 300);
+  }
+  const Outcome missing = timeline({(dir_ / "nowhere.txt").string()});
+  EXPECT_EQ(missing.status, 1);
+}
+
+TEST_F(BadInput, BrokenSettingsFilesAreRefusedAndLeftAsTheyWere) {
+  const std::string document = file("doc.txt", "Some words to read.");
+  std::string wrongTypes = factorySettingsText();
+  // Every value and default of the file replaced by "%%%" (in base64, as
+  // the file stores texts), which converts to no type.
+  for (const std::string tag : {"<dmFsdWU>", "<ZGVmYXVsdA>"})
+    for (std::size_t at = 0; (at = wrongTypes.find(tag, at)) != std::string::npos;) {
+      at += tag.size();
+      wrongTypes.replace(at, wrongTypes.find('<', at) - at, "JSUl");
+    }
+  const std::string factory = factorySettingsText();
+  struct Case {
+    const char* what;
+    std::string bytes;
+    int status;          // a file that is no settings file at all is refused;
+    const char* message; // one that parses reads on from the factory settings
+  };
+  const Case cases[] = {
+      {"a 0-byte file", "", 1, "broken.xml"},
+      {"a file cut in the middle of a tag", factory.substr(0, factory.size() / 2), 1, "broken.xml"},
+      {"not XML at all", randomBytes(2000), 1, "broken.xml"},
+      {"a wrong type in every field", wrongTypes, 0, "'%%%' is not a valid boolean value"},
+  };
+  for (const auto& [what, bytes, status, message] : cases) {
+    const std::string path = file("broken.xml", bytes);
+    const Outcome r = timeline({"--settings", path, document});
+    EXPECT_EQ(r.status, status) << what;
+    EXPECT_NE(r.err.find(message), std::string::npos) << what << ": " << r.err;
+
+    // The program reads the file as the timeline does and, when the load
+    // fails, never writes it back.
+    engine::SettingsRecord record;
+    platform::RecordingMessageBoxes messages;
+    SettingsFile settings(path, record, messages);
+    EXPECT_FALSE(settings.initXMLFILE() && settings.loadAllSettings()) << what;
+    EXPECT_EQ(platform::readWholeFile(path), bytes) << what;
+  }
+}
+
+TEST_F(BadInput, ASavedPositionBeyondTheEndStartsAtTheBeginning) {
+  const std::string document = file("short.txt", "A short text of six words.");
+  for (const std::int32_t position : {999999, -5, 0}) {
+    const std::string settings = settingsWith(document, position);
+    const Outcome r = timeline({"--settings", settings, document});
+    EXPECT_EQ(r.status, 0) << position;
+    EXPECT_EQ(r.out.find(R"("start":1,)"), r.out.find(R"("start":)")) << position << r.out;
+  }
+}
+
+} // namespace
+} // namespace shell
