@@ -18,7 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Incoming text always leaves with CR line ends only.
   if (text.find('\n') != std::string::npos) std::abort();
   // Code page 1252 survives a round trip through UTF-8 unchanged.
-  if (platform::utf8ToCp1252(platform::cp1252ToUtf8(text)) != text) std::abort();
+  const std::string utf8 = platform::cp1252ToUtf8(text);
+  if (platform::utf8ToCp1252(utf8) != text) std::abort();
+  // Program text saved as UTF-8 reads back as it was, NUL bytes and all.
+  if (platform::decodeIncomingText(utf8) != text) std::abort();
 
   try {
     const QImage image = platform::decodeJpeg(bytes);
