@@ -26,16 +26,43 @@ constexpr int CloseFullScreenWidth = 164;
 constexpr int CloseFullScreenHeight = 32;
 constexpr int BlackLabelHeight = 16;
 
-constexpr std::array<std::string_view, ControlCount> Names = {
-    "pnlTopBar",         "imgSingleColumn", "imgDoubleColumn",   "imgBannerReader",
-    "imgSentenceReader", "imgSep",          "imgAutoSkim",       "imgFullScreen",
-    "pbBanner",          "pnlBanner",       "pbarBanner",        "pbGoToStartB",
-    "pbGoToEndB",        "pbGoToStartBOld", "pbGoToEndBOld",     "pbOrangeDot",
-    "pbHighLight",       "pbColumn",        "pbColumn2",         "pnlColumn",
-    "pbarColumn",        "pbGoToStartC",    "pbGoToEndC",        "pbGoToStartCOld",
-    "pbGoToEndCOld",     "pbOrangeDotC",    "pbHighLightC",      "MyStatusBar1",
-    "imgLumetra",        "lbInfo",          "pbCloseFullScreen", "lbBlackInfo",
-    "lbBlackPercent"};
+// Every control of the window: its component name, the control it lies on
+// (Count: the client area) and its kind, in ControlId order.
+constexpr std::array<ControlInfo, ControlCount> Controls = {{
+    {"pnlTopBar", ControlId::Count, ControlKind::Panel},
+    {"imgSingleColumn", ControlId::pnlTopBar, ControlKind::Picture},
+    {"imgDoubleColumn", ControlId::pnlTopBar, ControlKind::Picture},
+    {"imgBannerReader", ControlId::pnlTopBar, ControlKind::Picture},
+    {"imgSentenceReader", ControlId::pnlTopBar, ControlKind::Picture},
+    {"imgSep", ControlId::pnlTopBar, ControlKind::Picture},
+    {"imgAutoSkim", ControlId::pnlTopBar, ControlKind::Picture},
+    {"imgFullScreen", ControlId::pnlTopBar, ControlKind::Picture},
+    {"pbBanner", ControlId::Count, ControlKind::PaintBox},
+    {"pnlBanner", ControlId::Count, ControlKind::Panel},
+    {"pbarBanner", ControlId::pnlBanner, ControlKind::Custom},
+    {"pbGoToStartB", ControlId::pnlBanner, ControlKind::Custom},
+    {"pbGoToEndB", ControlId::pnlBanner, ControlKind::Custom},
+    {"pbGoToStartBOld", ControlId::pnlBanner, ControlKind::Plain},
+    {"pbGoToEndBOld", ControlId::pnlBanner, ControlKind::Plain},
+    {"pbOrangeDot", ControlId::pnlBanner, ControlKind::Custom},
+    {"pbHighLight", ControlId::pnlBanner, ControlKind::Picture},
+    {"pbColumn", ControlId::Count, ControlKind::PaintBox},
+    {"pbColumn2", ControlId::Count, ControlKind::PaintBox},
+    {"pnlColumn", ControlId::Count, ControlKind::Panel},
+    {"pbarColumn", ControlId::pnlColumn, ControlKind::Custom},
+    {"pbGoToStartC", ControlId::pnlColumn, ControlKind::Custom},
+    {"pbGoToEndC", ControlId::pnlColumn, ControlKind::Custom},
+    {"pbGoToStartCOld", ControlId::pnlColumn, ControlKind::Plain},
+    {"pbGoToEndCOld", ControlId::pnlColumn, ControlKind::Plain},
+    {"pbOrangeDotC", ControlId::pnlColumn, ControlKind::Custom},
+    {"pbHighLightC", ControlId::pnlColumn, ControlKind::Picture},
+    {"MyStatusBar1", ControlId::Count, ControlKind::Custom},
+    {"imgLumetra", ControlId::MyStatusBar1, ControlKind::Picture},
+    {"lbInfo", ControlId::MyStatusBar1, ControlKind::Label},
+    {"pbCloseFullScreen", ControlId::Count, ControlKind::Picture},
+    {"lbBlackInfo", ControlId::Count, ControlKind::Label},
+    {"lbBlackPercent", ControlId::Count, ControlKind::Label},
+}};
 
 int floorDiv(int a, int b) {
   int q = a / b;
@@ -101,41 +128,17 @@ void placeButtons(FormGeometry& g, int fullScreenButtonLeft) {
 
 std::string_view controlName(ControlId id) {
   const auto index = static_cast<std::size_t>(id);
-  return index < Names.size() ? Names[index] : std::string_view{};
+  return index < Controls.size() ? Controls[index].name : std::string_view{};
 }
 
 ControlId controlParent(ControlId id) {
-  switch (id) {
-  case ControlId::imgSingleColumn:
-  case ControlId::imgDoubleColumn:
-  case ControlId::imgBannerReader:
-  case ControlId::imgSentenceReader:
-  case ControlId::imgSep:
-  case ControlId::imgAutoSkim:
-  case ControlId::imgFullScreen:
-    return ControlId::pnlTopBar;
-  case ControlId::pbarBanner:
-  case ControlId::pbGoToStartB:
-  case ControlId::pbGoToEndB:
-  case ControlId::pbGoToStartBOld:
-  case ControlId::pbGoToEndBOld:
-  case ControlId::pbOrangeDot:
-  case ControlId::pbHighLight:
-    return ControlId::pnlBanner;
-  case ControlId::pbarColumn:
-  case ControlId::pbGoToStartC:
-  case ControlId::pbGoToEndC:
-  case ControlId::pbGoToStartCOld:
-  case ControlId::pbGoToEndCOld:
-  case ControlId::pbOrangeDotC:
-  case ControlId::pbHighLightC:
-    return ControlId::pnlColumn;
-  case ControlId::imgLumetra:
-  case ControlId::lbInfo:
-    return ControlId::MyStatusBar1;
-  default:
-    return ControlId::Count;
-  }
+  const auto index = static_cast<std::size_t>(id);
+  return index < Controls.size() ? Controls[index].parent : ControlId::Count;
+}
+
+ControlKind controlKind(ControlId id) {
+  const auto index = static_cast<std::size_t>(id);
+  return index < Controls.size() ? Controls[index].kind : ControlKind::Plain;
 }
 
 bool isBannerMode(ReadingModeKind mode) {

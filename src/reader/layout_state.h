@@ -60,6 +60,18 @@ std::string_view controlName(ControlId id);
 // The panel a control lies in, or ControlId::Count for the client area itself.
 ControlId controlParent(ControlId id);
 
+// What a control is on screen: a panel holding others, a paint box the
+// window draws on, a picture, a text label, one of the custom controls the
+// window's logic supplies, or a plain place holder that is never shown.
+enum class ControlKind : std::uint8_t { Panel, PaintBox, Picture, Label, Custom, Plain };
+ControlKind controlKind(ControlId id);
+
+struct ControlInfo {
+  std::string_view name;
+  ControlId parent;
+  ControlKind kind;
+};
+
 struct ControlPlacement {
   platform::Rect rect;
   bool visible = true;

@@ -78,48 +78,7 @@ private:
 };
 
 bool isBox(ControlId id) {
-  return id == ControlId::pbBanner || id == ControlId::pbColumn || id == ControlId::pbColumn2;
-}
-
-bool isPicture(ControlId id) {
-  switch (id) {
-  case ControlId::imgSingleColumn:
-  case ControlId::imgDoubleColumn:
-  case ControlId::imgBannerReader:
-  case ControlId::imgSentenceReader:
-  case ControlId::imgSep:
-  case ControlId::imgAutoSkim:
-  case ControlId::imgFullScreen:
-  case ControlId::imgLumetra:
-  case ControlId::pbCloseFullScreen:
-  case ControlId::pbHighLight:
-  case ControlId::pbHighLightC:
-    return true;
-  default:
-    return false;
-  }
-}
-
-// Controls that the window's logic supplies as custom controls.
-bool isCustomControl(ControlId id) {
-  switch (id) {
-  case ControlId::MyStatusBar1:
-  case ControlId::pbarBanner:
-  case ControlId::pbarColumn:
-  case ControlId::pbOrangeDot:
-  case ControlId::pbOrangeDotC:
-  case ControlId::pbGoToStartB:
-  case ControlId::pbGoToEndB:
-  case ControlId::pbGoToStartC:
-  case ControlId::pbGoToEndC:
-    return true;
-  default:
-    return false;
-  }
-}
-
-bool isLabel(ControlId id) {
-  return id == ControlId::lbInfo || id == ControlId::lbBlackInfo || id == ControlId::lbBlackPercent;
+  return controlKind(id) == ControlKind::PaintBox;
 }
 
 QString qName(std::string_view name) {
@@ -224,7 +183,9 @@ QAction* ReaderWidget::menuItem(std::string_view component) const {
 
 void ReaderWidget::makeChildren() {
   // Panels first, so that their children have a parent to sit on.
-  for (ControlId id : {ControlId::pnlTopBar, ControlId::pnlBanner, ControlId::pnlColumn}) {
+  for (std::size_t i = 0; i < ControlCount; ++i) {
+    const auto id = static_cast<ControlId>(i);
+    if (controlKind(id) != ControlKind::Panel) continue;
     auto* panel = new QWidget(client_);
     setBackground(panel, id == ControlId::pnlTopBar ? platform::Color{0, 0, 0}
                                                     : platform::Color{64, 64, 64});
@@ -232,17 +193,18 @@ void ReaderWidget::makeChildren() {
   }
   for (std::size_t i = 0; i < ControlCount; ++i) {
     const auto id = static_cast<ControlId>(i);
-    if (children_[i] != nullptr || isCustomControl(id)) continue;
+    const ControlKind kind = controlKind(id);
+    if (children_[i] != nullptr || kind == ControlKind::Custom) continue;
     QWidget* widget = nullptr;
-    if (isBox(id)) {
+    if (kind == ControlKind::PaintBox) {
       auto* box = new BoxWidget(parentWidget(id), &boxImages_[id]);
       box->onClick = [this, id] { clicked(id); };
       widget = box;
-    } else if (isPicture(id)) {
+    } else if (kind == ControlKind::Picture) {
       auto* picture = new PictureWidget(parentWidget(id), pictures_);
       picture->onClick = [this, id] { clicked(id); };
       widget = picture;
-    } else if (isLabel(id)) {
+    } else if (kind == ControlKind::Label) {
       auto* label = new QLabel(parentWidget(id));
       label->setAlignment(id == ControlId::lbBlackPercent ? Qt::AlignRight : Qt::AlignCenter);
       QFont font = platform::toQFont({"Liberation Sans", 9, id != ControlId::lbInfo, false, true});
@@ -342,7 +304,7 @@ void ReaderWidget::applyGeometry(const FormGeometry& g) {
   for (std::size_t i = 0; i < ControlCount; ++i) {
     const auto id = static_cast<ControlId>(i);
     QWidget* widget = children_[i];
-    if (widget == nullptr || isCustomControl(id)) continue;
+    if (widget == nullptr || controlKind(id) == ControlKind::Custom) continue;
     const ControlPlacement& p = g.at(id);
     widget->setGeometry(p.rect.left, p.rect.top, p.rect.width, p.rect.height);
     if (id == ControlId::lbInfo) {
