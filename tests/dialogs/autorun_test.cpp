@@ -8,7 +8,6 @@
 #include <sstream>
 #include <string>
 
-#include "dialogs/about_box.h"
 #include "support/temp_folder.h"
 
 namespace dialogs {
@@ -92,18 +91,6 @@ TEST(Autorun, ExecArgumentsAreQuotedThenEscapedForTheFile) {
         Case{"/a\\b", R"("/a\\\\b")"}, Case{"/100%", R"("/100%%")"},
         Case{"/tab\there", std::nullopt}, Case{"/bad\xff", std::nullopt}})
     EXPECT_EQ(desktopExecArgument(c.argument), c.written) << c.argument;
-}
-
-TEST(AboutBox, TheVersionLabelShowsThreeNumbersOrNone) {
-  struct Case {
-    const char* version;
-    const char* label;
-  };
-  for (const Case& c : {Case{"0.1.0", "Lumetra v0.1.0"}, Case{"2.5.1.7", "Lumetra v2.5.1"},
-                        Case{"3", "Lumetra v3.0.0"}, Case{"1.4-beta", "Lumetra v1.4.0"},
-                        Case{"", "Lumetra v"}, Case{"x", "Lumetra v"}})
-    EXPECT_EQ(aboutVersionLabel(c.version), c.label) << c.version;
-  EXPECT_EQ(aboutVersionLabel(programVersion()), std::string("Lumetra v") + LUMETRA_VERSION);
 }
 
 } // namespace

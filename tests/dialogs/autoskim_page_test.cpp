@@ -120,23 +120,5 @@ TEST(AutoSkimPage, LoadingTheSettingsShowsThePresetOrTheActiveCustomList) {
   }
 }
 
-TEST(AutoSkimPage, AWordClickMakesTheLevelCustomAndSavingStoresTheBuiltList) {
-  AutoSkimPage page = builtPage();
-  selectCompressionLevel(page, 0);
-  wordClicked(page, 2, 0, true); // "on", the first word of list 3
-  EXPECT_EQ(page.levelItem, CustomLevelItem);
-  engine::SettingsRecord settings;
-  SaveAutoSkimSettings(page, settings);
-  EXPECT_EQ(settings.CompresionSetting, engine::CustomCompressionLevel);
-  EXPECT_EQ(settings.CompressorList, ",the,of,a,on,");
-  EXPECT_EQ(settings.UserDefinedCompressorSet, ",the,of,a,on,");
-
-  // Loaded back, the page shows the same checks.
-  AutoSkimPage again = builtPage();
-  LoadAutoSkimSettings(again, settings);
-  for (std::size_t i = 0; i < page.lists.size(); ++i)
-    EXPECT_EQ(again.lists[i].Checked, page.lists[i].Checked) << "list " << i + 1;
-}
-
 } // namespace
 } // namespace dialogs

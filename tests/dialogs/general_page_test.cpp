@@ -36,16 +36,5 @@ TEST(GeneralPage, EachSwitchShowsItsOwnSettingAndAutoLoadTheEntry) {
   EXPECT_FALSE(autorun.exists());
 }
 
-TEST(OptionsPages, TheStartPageAndItsTitle) {
-  struct Case {
-    const char* start;
-    const char* title;
-  };
-  for (const Case& c :
-       {Case{"General", "   General"}, Case{"TextRules", "   Text Rules"},
-        Case{"AutoSkim", "   AutoSkim"}, Case{"", "   AutoSkim"}, Case{"general", "   AutoSkim"}})
-    EXPECT_EQ(optionsPageTitle(startPageFor(c.start)), c.title) << c.start;
-}
-
 } // namespace
 } // namespace dialogs

@@ -21,7 +21,6 @@
 #include "acquisition/recent_files.h"
 #include "dialogs/recent_files_store.h"
 
-
 namespace dialogs {
 
 class TMRUMenuItem : public QAction {

@@ -14,6 +14,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "dialogs/qt/dialog_frame.h"
 #include "dialogs/qt/rules_tree_widget.h"
 #include "dialogs/qt/word_check_list.h"
@@ -142,15 +144,15 @@ void TfrmOptions::makeAutoSkimPage() {
   auto* extracted = new QGroupBox(QStringLiteral(" Extracted Words "), pnlAutoSkim);
   extracted->setGeometry(0, 86, PageRect.width(), PageRect.height() - 86);
   auto* compressedBy = new QLabel(QStringLiteral("Document Compressed by:"), extracted);
-  compressedBy->setGeometry(16, 28, 160, 22);
+  compressedBy->setGeometry(16, 28, 170, 22);
   cbCompression = new QComboBox(extracted);
-  cbCompression->setGeometry(180, 27, 110, 24);
+  cbCompression->setGeometry(192, 27, 110, 24);
   for (int item = 0; item < CompressionLevelCount; ++item)
     cbCompression->addItem(platform::toQString(compressionLevelCaption(item)));
   connect(cbCompression, &QComboBox::activated, this, &TfrmOptions::cbCompressionChange);
 
   sbWords = new QScrollArea(extracted);
-  sbWords->setGeometry(12, 60, PageRect.width() - 24, extracted->height() - 70);
+  sbWords->setGeometry(8, 60, PageRect.width() - 16, extracted->height() - 68);
   sbWords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   sbWords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   auto* content = new QWidget;
@@ -168,13 +170,20 @@ void TfrmOptions::makeAutoSkimPage() {
     bold.setBold(true);
     title->setFont(bold);
     column->addWidget(title);
-    clbWords[list] = new WordCheckList(pages_.autoSkim.lists[list].Items, listWidth, content);
+    clbWords[list] = new WordCheckList(pages_.autoSkim.lists[list].Items, content);
     column->addWidget(clbWords[list]);
     connect(
         clbWords[list], &WordCheckList::wordClicked, this,
         [this, list](std::size_t word, bool checked) { clbWordsClickCheck(list, word, checked); });
   }
   column->addStretch();
+  // Four columns when the widest word fits, fewer otherwise; the same for every list.
+  int widest = 0;
+  for (WordCheckList* words : clbWords)
+    widest = std::max(widest, words->widestBox());
+  const int columns = std::clamp(listWidth / (widest + 2), 1, 4);
+  for (WordCheckList* words : clbWords)
+    words->layOut(listWidth, columns);
   sbWords->setWidget(content);
 }
 

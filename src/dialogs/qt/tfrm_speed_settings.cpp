@@ -45,7 +45,7 @@ TfrmSpeedSettings::TfrmSpeedSettings(engine::SettingsRecord& settings,
   setWindowTitle(QStringLiteral("Speed Settings"));
 
   auto* speed = new QGroupBox(QStringLiteral(" Speed "), this);
-  speed->setGeometry(8, 6, 400, 104);
+  speed->setGeometry(8, 6, 400, 108);
   label(speed, "Speed", QRect(14, 28, 44, 22));
   edPace = new QLineEdit(speed);
   edPace->setGeometry(60, 27, 46, 24);
@@ -56,13 +56,13 @@ TfrmSpeedSettings::TfrmSpeedSettings(engine::SettingsRecord& settings,
   label(speed, "Words per minute (WPM)", QRect(130, 28, 150, 22));
   auto* hint =
       label(speed, "For easy adjustment of Speed use your keyboard's up and down arrow keys.",
-            QRect(14, 58, 226, 38));
+            QRect(14, 54, 228, 50));
   hint->setWordWrap(true);
   imgArrowKey = new QLabel(speed);
-  imgArrowKey->setGeometry(245, 44, 147, 54);
+  imgArrowKey->setGeometry(245, 46, 147, 54);
 
   auto* words = new QGroupBox(QStringLiteral(" Words per screen "), this);
-  words->setGeometry(8, 116, 400, 84);
+  words->setGeometry(8, 118, 400, 82);
   rbAutomatic =
       new QRadioButton(QStringLiteral("Automatic (Let Lumetra set words per screen)"), words);
   rbAutomatic->setGeometry(14, 24, 370, 22);
