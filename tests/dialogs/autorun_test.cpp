@@ -1,0 +1,97 @@
+#include "dialogs/autorun.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "support/temp_folder.h"
+
+namespace dialogs {
+namespace {
+
+std::string fileText(const std::filesystem::path& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string quoted(const std::string& text) {
+  return "'" + text + "'";
+}
+
+// Runs desktop-file-validate on the entry; what it said, or nothing when it agreed.
+std::string validationProblems(const std::filesystem::path& entry) {
+  const std::string command = "desktop-file-validate " + quoted(entry.string()) + " 2>&1";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return "could not run desktop-file-validate";
+  std::string output;
+  char buffer[256];
+  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
+    output += buffer;
+  const int status = ::pclose(pipe);
+  return status == 0 && output.empty() ? std::string()
+                                       : output + "(status " + std::to_string(status) + ")";
+}
+
+bool haveValidator() {
+  return std::system("command -v desktop-file-validate >/dev/null 2>&1") == 0;
+}
+
+TEST(Autorun, TheEntryIsWrittenTestedAndRemovedAndValidates) {
+  if (!haveValidator())
+    GTEST_SKIP() << "desktop-file-validate is missing (package desktop-file-utils)";
+  for (const char* program : {"/usr/bin/lumetra", "/opt/Lumetra Reader/lumetra",
+                              "/home/ann/it's \"$HOME\" `x` 100%\\bin/lumetra"}) {
+    testsupport::TempFolder config("lumetra-autorun");
+    Autorun autorun(autostartEntryPath(config.path()), program);
+    EXPECT_FALSE(autorun.exists()) << program;
+    ASSERT_TRUE(autorun.write()) << program;
+    EXPECT_TRUE(autorun.exists());
+    EXPECT_EQ(autorun.entryPath(), config.path() / "autostart" / "lumetra.desktop");
+    const std::string text = fileText(autorun.entryPath());
+    EXPECT_NE(text.find("\nExec=" + *desktopExecArgument(program) + " autorun\n"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(validationProblems(autorun.entryPath()), "") << program << "\n" << text;
+    EXPECT_TRUE(autorun.remove());
+    EXPECT_FALSE(autorun.exists());
+    EXPECT_TRUE(autorun.remove()) << "removing a missing entry is no failure";
+  }
+}
+
+TEST(Autorun, AnEntryCountsWhoeverWroteItAndAFailedWriteLeavesNone) {
+  testsupport::TempFolder config("lumetra-autorun");
+  std::filesystem::create_directories(config / "autostart");
+  std::ofstream(config / "autostart" / "lumetra.desktop") << "[Desktop Entry]\n";
+  EXPECT_TRUE(Autorun(autostartEntryPath(config.path()), "/x/lumetra").exists());
+
+  std::ofstream(config / "plain-file") << "x"; // a configuration folder that is a file
+  Autorun blocked(autostartEntryPath(config / "plain-file"), "/x/lumetra");
+  EXPECT_FALSE(blocked.write());
+  EXPECT_FALSE(blocked.exists());
+  // A program path no entry can hold.
+  Autorun unwritable(autostartEntryPath(config / "other"), "/x/line\nbreak");
+  EXPECT_FALSE(unwritable.write());
+  EXPECT_FALSE(unwritable.exists());
+}
+
+TEST(Autorun, ExecArgumentsAreQuotedThenEscapedForTheFile) {
+  struct Case {
+    const char* argument;
+    std::optional<std::string> written;
+  };
+  for (const Case& c :
+       {Case{"/usr/bin/lumetra", R"("/usr/bin/lumetra")"}, Case{"/a b/c", R"("/a b/c")"},
+        Case{"/a$b", R"("/a\\$b")"}, Case{"/a\"b", R"("/a\\"b")"}, Case{"/a`b", R"("/a\\`b")"},
+        Case{"/a\\b", R"("/a\\\\b")"}, Case{"/100%", R"("/100%%")"},
+        Case{"/tab\there", std::nullopt}, Case{"/bad\xff", std::nullopt}})
+    EXPECT_EQ(desktopExecArgument(c.argument), c.written) << c.argument;
+}
+
+} // namespace
+} // namespace dialogs

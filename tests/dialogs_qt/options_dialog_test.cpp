@@ -1,0 +1,247 @@
+#include "dialogs/qt/tfrm_options.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include <fstream>
+#include <functional>
+
+#include "dialog_rig.h"
+#include "dialogs/qt/rules_tree_widget.h"
+#include "dialogs/qt/word_check_list.h"
+#include "engine/autoskim_words.h"
+
+namespace dialogs::testing {
+namespace {
+
+// Away from the factory values in every kind of setting the dialog touches
+// and in some it does not.
+void changeSettings(engine::SettingsRecord& s) {
+  s.WordsPerMinute = 1250;
+  s.BannerFontSize = 12, s.BannerFontPointSize = 36;
+  s.ColumnTextColor = platform::rgb(128, 0, 0);
+  s.ReadingMode = engine::ReadingModeKind::Double;
+  s.GeneralTextRules[2] = s.GeneralTextRules[9] = true, s.HeadingMaxWords = 12;
+  s.LoopMode = true, s.ClearTypeFont = false;
+  s.CompressorReplaceSelection = engine::ReplaceSelection::Hide;
+  s.CompresionSetting = 3, s.CompressorList = engine::presetWordList(3);
+  s.TotalNumberOfWordsReaded = 4242;
+}
+
+struct OptionsDialog : SettingsRig {
+  explicit OptionsDialog(const std::string& startPage = "General",
+                         const std::function<void(engine::SettingsRecord&)>& tweak = {}) {
+    changeSettings(settings);
+    if (tweak) tweak(settings);
+    dialog = std::make_unique<TfrmOptions>(settings, store, autorun);
+    dialog->StartPage = startPage;
+    dialog->show();
+  }
+  ~OptionsDialog() { dialog.reset(); }
+  // The check boxes of `word` in check list `list` (0-based).
+  std::vector<QCheckBox*> wordBoxes(std::size_t list, const std::string& word) {
+    std::vector<QCheckBox*> boxes;
+    WordCheckList* words = dialog->clbWords[list];
+    for (std::size_t i = 0; i < words->count(); ++i)
+      if (words->box(i)->text().toStdString() == word) boxes.push_back(words->box(i));
+    return boxes;
+  }
+  std::size_t checkedWords() const {
+    std::size_t n = 0;
+    for (WordCheckList* words : dialog->clbWords)
+      for (std::size_t i = 0; i < words->count(); ++i)
+        n += words->box(i)->isChecked() ? 1 : 0;
+    return n;
+  }
+  std::size_t nodeOf(const std::string& caption) const {
+    const RulesTree& tree = dialog->pages().textRules;
+    for (std::size_t i = 0; i < tree.size(); ++i)
+      if (tree[i].caption == caption) return i;
+    ADD_FAILURE() << "no node " << caption;
+    return 0;
+  }
+  void clickNode(std::size_t node, bool onStatePicture) {
+    RulesTreeWidget* tree = dialog->tvTextRules;
+    QTreeWidgetItem* item = tree->itemOfNode(node);
+    const QRect text = tree->visualItemRect(item);
+    const QPoint at = onStatePicture ? tree->statePictureRect(item).center()
+                                     : QPoint(text.right() - 10, text.center().y());
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+  }
+
+  std::unique_ptr<TfrmOptions> dialog;
+};
+
+TEST(OptionsDialog, OpeningSavesTheSettingsFileEvenWhenCancelled) {
+  OptionsDialog rig;
+  EXPECT_EQ(rig.storedValue("WordsPerMinute"), "1250");
+  const engine::SettingsRecord before = rig.settings;
+  click(rig.dialog->cbLoopMode);
+  click(rig.dialog->btCancel);
+  EXPECT_FALSE(rig.dialog->isVisible());
+  EXPECT_EQ(rig.dialog->result(), QDialog::Rejected);
+  EXPECT_EQ(rig.settings, before);
+}
+
+TEST(OptionsDialog, RestoreDefaultsThenCancelGivesBackTheSavedSettings) {
+  OptionsDialog rig;
+  const engine::SettingsRecord saved = rig.settings;
+  click(rig.dialog->btRestoreDefaults);
+  EXPECT_TRUE(rig.dialog->isVisible());
+  EXPECT_EQ(rig.settings.WordsPerMinute, 300);
+  // The pages show the defaults at once.
+  EXPECT_FALSE(rig.dialog->cbLoopMode->isChecked());
+  EXPECT_TRUE(rig.dialog->cbClearType->isChecked());
+  click(rig.dialog->btCancel);
+  EXPECT_EQ(rig.settings, saved);
+  EXPECT_EQ(rig.storedValue("WordsPerMinute"), "1250");
+}
+
+TEST(OptionsDialog, RestoreDefaultsThenOkWritesTheDefaultRulesAtOnceAndTheRestAtTheNextSave) {
+  OptionsDialog rig;
+  engine::SettingsRecord expected = rig.loadedFromFile(shell::DefaultField);
+  // The list the page builds for "~10%" has no blank entry at its end.
+  expected.CompressorList = expected.UserDefinedCompressorSet = ",the,of,a,";
+  click(rig.dialog->btRestoreDefaults);
+  click(rig.dialog->btOK);
+  EXPECT_EQ(rig.dialog->result(), QDialog::Accepted);
+  EXPECT_EQ(rig.settings, expected);
+  EXPECT_EQ(rig.settings.BannerFontPointSize, 24);
+  EXPECT_EQ(rig.storedValue("GeneralTextRules"),
+            rig.file.readSetting("GeneralTextRules", shell::DefaultField, "<missing>"));
+  EXPECT_EQ(rig.storedValue("WordsPerMinute"), "1250");
+  rig.file.saveSettings();
+  EXPECT_EQ(rig.storedValue("WordsPerMinute"), "300");
+}
+
+TEST(OptionsDialog, TheCloseBoxNeitherStoresThePagesNorReloads) {
+  OptionsDialog rig;
+  click(rig.dialog->btRestoreDefaults);
+  const engine::SettingsRecord defaults = rig.settings;
+  click(rig.dialog->cbLoopMode);
+  rig.dialog->close();
+  EXPECT_FALSE(rig.dialog->isVisible());
+  EXPECT_EQ(rig.dialog->result(), QDialog::Rejected);
+  EXPECT_EQ(rig.settings, defaults);
+}
+
+TEST(OptionsDialog, EachPageButtonShowsItsPageAtItsPlaceUnderItsTitle) {
+  OptionsDialog rig("TextRules");
+  TfrmOptions& d = *rig.dialog;
+  EXPECT_EQ(d.lbTitle->text(), "   Text Rules");
+  struct Case {
+    QToolButton* button;
+    QWidget* panel;
+    const char* title;
+  };
+  for (const Case& c : {Case{d.imgAutoSkim, d.pnlAutoSkim, "   AutoSkim"},
+                        Case{d.imgGeneral, d.pnlGeneral, "   General"},
+                        Case{d.imgTextRules, d.pnlTextRules, "   Text Rules"}}) {
+    click(c.button);
+    EXPECT_EQ(d.lbTitle->text(), c.title);
+    for (QWidget* panel : {d.pnlGeneral, d.pnlTextRules, d.pnlAutoSkim})
+      EXPECT_EQ(panel->isVisible(), panel == c.panel) << c.title;
+    EXPECT_EQ(c.panel->pos(), QPoint(104, 48)) << c.title;
+  }
+  EXPECT_EQ(d.windowTitle(), "Options");
+  EXPECT_EQ(d.size(), QSize(561, 449));
+}
+
+TEST(OptionsDialog, OnlyAClickOnAStatePictureTogglesARule) {
+  OptionsDialog rig("TextRules");
+  const std::size_t longer = rig.nodeOf("Detect longer headings");
+  const std::size_t sentence = rig.nodeOf("Delay at end of sentence");
+  const std::size_t group = rig.nodeOf("Headings");
+  const RulesTree& tree = rig.dialog->pages().textRules;
+  ASSERT_EQ(tree[longer].StateIndex, CheckedState); // rule 2 was on
+  rig.clickNode(longer, false);
+  rig.clickNode(group, true);
+  EXPECT_EQ(tree[longer].StateIndex, CheckedState);
+  EXPECT_EQ(tree[group].StateIndex, NoStateIndex);
+  rig.clickNode(longer, true);
+  rig.clickNode(sentence, true);
+  EXPECT_EQ(tree[longer].StateIndex, UncheckedState);
+  EXPECT_EQ(tree[sentence].StateIndex, UncheckedState); // rule 9 was on
+  click(rig.dialog->btOK);
+  EXPECT_FALSE(rig.settings.GeneralTextRules[2]);
+  EXPECT_FALSE(rig.settings.GeneralTextRules[9]);
+  EXPECT_EQ(rig.settings.HeadingMaxWords, 8);
+}
+
+TEST(OptionsDialog, AWordOfListThreeAtTenPercentMakesACustomListOfListOneAndThatWord) {
+  OptionsDialog rig("AutoSkim");
+  TfrmOptions& d = *rig.dialog;
+  d.cbCompression->setCurrentIndex(0);
+  emit d.cbCompression->activated(0);
+  EXPECT_EQ(rig.checkedWords(), 3u);
+  const auto on = rig.wordBoxes(2, "on");
+  ASSERT_EQ(on.size(), 1u);
+  click(on[0]);
+  EXPECT_TRUE(on[0]->isChecked());
+  EXPECT_EQ(d.cbCompression->currentText(), "Custom");
+  click(d.rbDots);
+  click(d.btOK);
+  EXPECT_EQ(rig.settings.CompresionSetting, engine::CustomCompressionLevel);
+  EXPECT_EQ(rig.settings.CompressorList, ",the,of,a,on,");
+  EXPECT_EQ(rig.settings.CompressorReplaceSelection, engine::ReplaceSelection::Dots);
+  rig.file.saveSettings();
+  EXPECT_EQ(rig.storedValue("CompresionSetting"), "custom");
+  EXPECT_EQ(rig.storedValue("UserDefinedCompressorSet"), ",the,of,a,on,");
+}
+
+TEST(OptionsDialog, ACustomWordStoredTwiceIsCheckedInBothPlaces) {
+  OptionsDialog rig("AutoSkim", [](engine::SettingsRecord& s) {
+    s.CompresionSetting = engine::CustomCompressionLevel;
+    s.CompressorList = ",modern,said,";
+  });
+  const auto modern = rig.wordBoxes(4, "modern");
+  ASSERT_EQ(modern.size(), 2u);
+  EXPECT_TRUE(modern[0]->isChecked());
+  EXPECT_TRUE(modern[1]->isChecked());
+  EXPECT_EQ(rig.checkedWords(), 3u);
+  EXPECT_EQ(rig.dialog->cbCompression->currentText(), "Custom");
+  EXPECT_TRUE(rig.dialog->rbHide->isChecked());
+}
+
+TEST(OptionsDialog, AutoLoadShowsTheEntryWhoeverWroteItAndOkWritesOrRemovesIt) {
+  SettingsRig setup;
+  std::filesystem::create_directories(setup.autorun.entryPath().parent_path());
+  std::ofstream(setup.autorun.entryPath()) << "[Desktop Entry]\n";
+  {
+    TfrmOptions dialog(setup.settings, setup.store, setup.autorun);
+    dialog.show();
+    EXPECT_TRUE(dialog.cbAutoLoad->isChecked());
+    click(dialog.cbAutoLoad);
+    click(dialog.btOK);
+  }
+  EXPECT_FALSE(setup.autorun.exists());
+  {
+    TfrmOptions dialog(setup.settings, setup.store, setup.autorun);
+    dialog.show();
+    EXPECT_FALSE(dialog.cbAutoLoad->isChecked());
+    click(dialog.cbAutoLoad);
+    click(dialog.btOK);
+  }
+  EXPECT_TRUE(setup.autorun.exists());
+}
+
+TEST(OptionsDialog, ShowOptionsTellsWhetherOkClosedIt) {
+  for (bool ok : {true, false}) {
+    SettingsRig setup;
+    QTimer::singleShot(0, [ok] {
+      auto* dialog = qobject_cast<TfrmOptions*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      EXPECT_EQ(dialog->currentPage(), OptionsPage::AutoSkim);
+      click(ok ? dialog->btOK : dialog->btCancel);
+    });
+    EXPECT_EQ(showOptions(setup.settings, setup.store, setup.autorun, "AutoSkim"), ok);
+  }
+}
+
+} // namespace
+} // namespace dialogs::testing

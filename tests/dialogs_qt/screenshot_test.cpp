@@ -1,0 +1,132 @@
+// Renders every dialog and page off-screen, saves each picture under the
+// build folder (screenshots/dialog_*.png) and checks what the pixels can tell:
+// the client size, and the pictures drawn where they belong.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "dialog_rig.h"
+#include "dialogs/qt/tfrm_about.h"
+#include "dialogs/qt/tfrm_options.h"
+#include "dialogs/qt/tfrm_speed_settings.h"
+#include "dialogs/qt/tfrm_welcome1.h"
+#include "dialogs/qt/word_check_list.h"
+#include "platform/qt/pictures.h"
+
+namespace dialogs::testing {
+namespace {
+
+QImage shot(QWidget& dialog, const std::string& name) {
+  const QImage image = dialog.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QString dir = QString(LUMETRA_BINARY_DIR) + "/screenshots";
+  QDir().mkpath(dir);
+  EXPECT_TRUE(image.save(dir + "/dialog_" + QString::fromStdString(name) + ".png")) << name;
+  return image;
+}
+
+// Whether `picture` is drawn at `at` in `image`, allowing for JPEG noise.
+bool drawnAt(const QImage& image, const QImage& picture, QPoint at) {
+  const QImage p = picture.convertToFormat(QImage::Format_RGB32);
+  long difference = 0;
+  for (int y = 0; y < p.height(); y += 3)
+    for (int x = 0; x < p.width(); x += 3) {
+      const QColor a = image.pixelColor(at.x() + x, at.y() + y), b = p.pixelColor(x, y);
+      difference += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                    std::abs(a.blue() - b.blue());
+    }
+  const long samples = ((p.width() + 2) / 3) * ((p.height() + 2) / 3);
+  return difference / samples < 12;
+}
+
+QPoint inDialog(QWidget* child, QWidget& dialog) {
+  return child->mapTo(&dialog, QPoint(0, 0));
+}
+
+TEST(DialogScreenshots, EveryOptionsPage) {
+  SettingsRig rig;
+  rig.settings.GeneralTextRules[2] = rig.settings.GeneralTextRules[9] = true;
+  rig.settings.LoopMode = true;
+  TfrmOptions dialog(rig.settings, rig.store, rig.autorun);
+  dialog.show();
+  struct Page {
+    QToolButton* button;
+    const char* name;
+  };
+  for (const Page& page :
+       {Page{dialog.imgGeneral, "options_general"}, Page{dialog.imgTextRules, "options_text_rules"},
+        Page{dialog.imgAutoSkim, "options_autoskim"}}) {
+    click(page.button);
+    const QImage image = shot(dialog, page.name);
+    EXPECT_EQ(image.size(), QSize(561, 449)) << page.name;
+    struct Picture {
+      QToolButton* button;
+      const char* name;
+    };
+    for (const Picture& p :
+         {Picture{dialog.imgGeneral, "opt_general"}, Picture{dialog.imgTextRules, "opt_text_rules"},
+          Picture{dialog.imgAutoSkim, "opt_autoskim"}}) {
+      const QPoint at = inDialog(p.button, dialog) + QPoint(2, 2);
+      EXPECT_TRUE(drawnAt(image, platform::loadJpegResource(p.name), at))
+          << page.name << " " << p.name;
+    }
+  }
+  // The last of the five lists, scrolled into view, at "~50%".
+  dialog.cbCompression->setCurrentIndex(4);
+  emit dialog.cbCompression->activated(4);
+  dialog.sbWords->verticalScrollBar()->setValue(dialog.clbWords[4]->y() - 24);
+  shot(dialog, "options_autoskim_list5");
+  // Every word fits its column.
+  for (WordCheckList* list : dialog.clbWords)
+    for (std::size_t i = 0; i < list->count(); ++i)
+      EXPECT_LE(list->box(i)->sizeHint().width(), list->box(i)->width())
+          << list->box(i)->text().toStdString();
+}
+
+TEST(DialogScreenshots, SpeedSettingsAutomaticAndCustom) {
+  testsupport::qtApp();
+  const reader::AutomaticTable table = reader::buildAutomaticTable();
+  for (auto selection : {engine::SpeedSelection::Automatic, engine::SpeedSelection::Custom}) {
+    engine::SettingsRecord settings;
+    settings.SpeedSettingsSelection = selection;
+    platform::RecordingMessageBoxes boxes;
+    TfrmSpeedSettings dialog(settings, table, boxes);
+    dialog.show();
+    const std::string name =
+        selection == engine::SpeedSelection::Automatic ? "speed_automatic" : "speed_custom";
+    const QImage image = shot(dialog, name);
+    EXPECT_EQ(image.size(), QSize(416, 241));
+    EXPECT_TRUE(drawnAt(image, platform::loadBitmapResource("arrowkey"),
+                        inDialog(dialog.imgArrowKey, dialog)))
+        << name;
+  }
+}
+
+TEST(DialogScreenshots, WelcomePagesAndAboutBoxes) {
+  testsupport::qtApp();
+  TfrmWelcome1 wizard;
+  wizard.show();
+  for (const char* page : {"welcome1", "welcome2"}) {
+    const QImage image = shot(wizard, page);
+    EXPECT_EQ(image.size(), QSize(500, 328));
+    EXPECT_TRUE(drawnAt(image, platform::loadJpegResource(page), QPoint(0, 0))) << page;
+    click(wizard.btNext);
+  }
+  TfrmAbout about("/nowhere/EULA.rtf", {});
+  about.show();
+  for (const char* page : {"about", "about_credits"}) {
+    const QImage image = shot(about, page);
+    EXPECT_EQ(image.size(), QSize(382, 351));
+    EXPECT_TRUE(drawnAt(image, platform::loadBitmapResource("lumetra_in_about_box"),
+                        inDialog(about.imgLogo, about)))
+        << page;
+    click(about.btCredits);
+  }
+}
+
+} // namespace
+} // namespace dialogs::testing

@@ -1,0 +1,99 @@
+#include "dialogs/qt/tfrm_about.h"
+#include "dialogs/qt/tfrm_welcome1.h"
+
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <vector>
+
+#include "dialog_rig.h"
+#include "dialogs/about_box.h"
+#include "platform/qt/pictures.h"
+
+namespace dialogs::testing {
+namespace {
+
+bool showsPicture(const QLabel* label, const char* name) {
+  return label->pixmap().toImage().convertToFormat(QImage::Format_RGB32) ==
+         platform::loadJpegResource(name).convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(WelcomeWizard, FinishClosesItAndBackReturnsToTheFirstPage) {
+  struct Case {
+    std::vector<const char*> clicks;
+    bool closed;
+    int result;
+  };
+  for (const Case& c : {Case{{"next", "next"}, true, QDialog::Accepted},
+                        Case{{"next", "back", "next", "next"}, true, QDialog::Accepted},
+                        Case{{"next", "back", "next"}, false, 0},
+                        Case{{"next", "cancel"}, true, QDialog::Rejected}}) {
+    testsupport::qtApp();
+    TfrmWelcome1 wizard;
+    wizard.show();
+    EXPECT_TRUE(showsPicture(wizard.imgPage, "welcome1"));
+    EXPECT_FALSE(wizard.btBack->isEnabled());
+    EXPECT_EQ(wizard.focusWidget(), wizard.btNext);
+    for (const char* which : c.clicks) {
+      const std::string w = which;
+      click(w == "next" ? wizard.btNext : w == "back" ? wizard.btBack : wizard.btCancel);
+      if (w == "back") {
+        EXPECT_TRUE(showsPicture(wizard.imgPage, "welcome1"));
+        EXPECT_FALSE(wizard.btBack->isEnabled());
+        EXPECT_EQ(wizard.btNext->text(), "Next >");
+      }
+    }
+    EXPECT_EQ(!wizard.isVisible(), c.closed) << c.clicks.size();
+    if (c.closed) {
+      EXPECT_EQ(wizard.result(), c.result);
+    } else {
+      EXPECT_TRUE(showsPicture(wizard.imgPage, "welcome2"));
+      EXPECT_TRUE(wizard.btBack->isEnabled());
+      EXPECT_EQ(wizard.btNext->text(), "Finish");
+    }
+  }
+}
+
+TEST(AboutBox, ShowsTheVersionAndSwitchesBetweenInformationAndCredits) {
+  testsupport::qtApp();
+  TfrmAbout about("/nowhere/EULA.rtf", {});
+  about.show();
+  EXPECT_EQ(about.windowTitle(), "About Lumetra");
+  EXPECT_EQ(about.size(), QSize(382, 351));
+  EXPECT_EQ(about.lbVersion->text().toStdString(), aboutVersionLabel(programVersion()));
+  EXPECT_FALSE(about.imgLogo->pixmap().isNull());
+  for (int round = 0; round < 2; ++round) {
+    EXPECT_TRUE(about.pnlInformation->isVisible());
+    EXPECT_FALSE(about.gbCredits->isVisible());
+    click(about.btCredits);
+    EXPECT_EQ(about.btCredits->text(), " < Back ");
+    EXPECT_FALSE(about.pnlInformation->isVisible());
+    EXPECT_TRUE(about.gbCredits->isVisible());
+    EXPECT_FALSE(about.lbNames->text().isEmpty());
+    EXPECT_EQ(about.gbCredits->geometry().top(), 102);
+    click(about.btCredits);
+    EXPECT_EQ(about.btCredits->text(), "Credits");
+  }
+  click(about.btClose);
+  EXPECT_FALSE(about.isVisible());
+}
+
+TEST(AboutBox, TheLinkOpensTheLicenceFileAndAMissingOneIsNotReported) {
+  testsupport::qtApp();
+  std::vector<std::filesystem::path> opened;
+  TfrmAbout about("/opt/lumetra/EULA.rtf",
+                  [&](const std::filesystem::path& file) { opened.push_back(file); });
+  about.show();
+  EXPECT_EQ(about.lbLicence->cursor().shape(), Qt::PointingHandCursor);
+  QTest::mouseClick(about.lbLicence, Qt::LeftButton, Qt::NoModifier,
+                    about.lbLicence->rect().center());
+  EXPECT_EQ(opened, (std::vector<std::filesystem::path>{"/opt/lumetra/EULA.rtf"}));
+  EXPECT_EQ(licenceFile("/opt/lumetra/lumetra"), "/opt/lumetra/EULA.rtf");
+  openWithDefaultApplication("/nowhere/at/all/EULA.rtf"); // returns without a word
+}
+
+} // namespace
+} // namespace dialogs::testing

@@ -1,0 +1,32 @@
+// A fresh folder under the system's temporary folder for one test, removed
+// with everything in it when the test ends.
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+namespace testsupport {
+
+class TempFolder {
+public:
+  explicit TempFolder(const std::string& prefix = "lumetra-test") {
+    std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
+    if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+  std::filesystem::path path_;
+};
+
+} // namespace testsupport
