@@ -11,10 +11,6 @@ namespace acquisition {
 
 namespace {
 
-bool isBannerFamily(engine::ReadingModeKind mode) {
-  return mode == engine::ReadingModeKind::Banner || mode == engine::ReadingModeKind::Sentence;
-}
-
 // Positions are signed 32-bit, so a text is never longer than they reach.
 void setText(engine::EngineState& s, std::string text) {
   constexpr std::size_t longest = std::numeric_limits<std::int32_t>::max() - 1;
@@ -29,7 +25,7 @@ void resetEngine(HandOver& h, const std::string& name) {
   engine::EngineState& s = h.engine.state();
   s.GraphicPositions.clear();
   setText(s, EmptyDocumentText);
-  if (isBannerFamily(h.engine.settings().ReadingMode)) {
+  if (engine::isBannerMode(h.engine.settings().ReadingMode)) {
     s.CurrentPosition = 1;
     s.LineStartPosition = 1;
     s.NewParagraphPending = false;
@@ -116,7 +112,7 @@ void prepareReaderStart(HandOver& h) {
   h.acquisition.TrackedWindow = NoTrackedWindow;
   h.acquisition.ReaderShown = true;
   const engine::SettingsRecord& settings = h.engine.settings();
-  if (!isBannerFamily(settings.ReadingMode)) return;
+  if (!engine::isBannerMode(settings.ReadingMode)) return;
   if (settings.AutoStart) {
     h.reading.startPending = false;
     h.reading.readerState = reader::ReaderStateKind::Starting;

@@ -87,7 +87,8 @@ void SaveTextRulesSettings(const RulesTree& tree, engine::SettingsRecord& settin
       settings.GeneralTextRules[rule] = node.StateIndex == CheckedState;
     ++rule;
   }
-  settings.HeadingMaxWords = settings.GeneralTextRules[engine::RuleLongerHeadings] ? 12 : 8;
+  settings.HeadingMaxWords =
+      static_cast<decltype(settings.HeadingMaxWords)>(engine::headingMaxWordsFor(settings));
 }
 
 } // namespace dialogs

@@ -21,6 +21,12 @@ enum class SpeedSelection : std::uint8_t { Automatic, Custom };
 enum class ReplaceSelection : std::uint8_t { Dots, Hide };
 enum class ReadingModeKind : std::uint8_t { Banner = 0, Sentence = 1, Single = 2, Double = 3 };
 
+// Banner and Sentence mode show frames in the strip; Single and Double show
+// column pages.
+constexpr bool isBannerMode(ReadingModeKind mode) {
+  return mode == ReadingModeKind::Banner || mode == ReadingModeKind::Sentence;
+}
+
 // Point sizes that the stored font size indexes 0..13 stand for.
 inline constexpr std::array<int, 14> FontSizeList = {8,  9,  10, 11, 12, 14, 16,
                                                      18, 20, 22, 24, 28, 36, 48};
@@ -97,5 +103,12 @@ struct SettingsRecord {
 
   bool operator==(const SettingsRecord&) const = default;
 };
+
+// The values that follow from others, set whenever settings are loaded or
+// given: the longest heading from the "longer headings" rule, the active
+// AutoSkim list from the level (a custom level takes the user's list).
+void deriveSettings(SettingsRecord& settings);
+// The words a heading may hold: 12 with the "longer headings" rule, else 8.
+int headingMaxWordsFor(const SettingsRecord& settings);
 
 } // namespace engine

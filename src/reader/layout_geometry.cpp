@@ -141,10 +141,6 @@ ControlKind controlKind(ControlId id) {
   return index < Controls.size() ? Controls[index].kind : ControlKind::Plain;
 }
 
-bool isBannerMode(ReadingModeKind mode) {
-  return mode == ReadingModeKind::Banner || mode == ReadingModeKind::Sentence;
-}
-
 void updateClientSize(FormGeometry& g, const FrameMetrics& frame) {
   if (g.bordered) {
     g.clientWidth = g.window.width - 2 * frame.border;

@@ -31,6 +31,6 @@ void centreWindowInWorkArea(LayoutState& layout);
 void fullScreenGeometry(LayoutState& layout, engine::ReadingModeKind mode, int blackInfoWidth = 300,
                         int blackPercentWidth = 48);
 
-bool isBannerMode(engine::ReadingModeKind mode);
+using engine::isBannerMode;
 
 } // namespace reader

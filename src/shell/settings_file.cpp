@@ -117,10 +117,12 @@ bool SettingsFile::loadSettings(const std::string& field) {
     if (key.isRead != nullptr && !key.isRead(record_)) continue;
     const std::string text = readSetting(key.name, field, key.fallback);
     if (!key.load(text, record_, conv)) {
+      engine::deriveSettings(record_);
       messages_.error(LoadFailedMessage);
       return false;
     }
   }
+  engine::deriveSettings(record_);
   return true;
 }
 

@@ -77,7 +77,6 @@ bool loadTextRules(std::string_view text, SettingsRecord& record, const Conversi
     start = end + 1;
   }
   record.GeneralTextRules = rules;
-  record.HeadingMaxWords = rules[2] ? 12 : 8;
   return true;
 }
 
@@ -252,8 +251,6 @@ const std::array<SettingsKey, 31> Keys = {{
      [](std::string_view text, SettingsRecord& r, const Conversion&) {
        const int level = engine::compressionLevelFromString(text);
        r.CompresionSetting = static_cast<std::uint8_t>(level);
-       if (level != engine::CustomCompressionLevel)
-         r.CompressorList = engine::presetWordList(level);
        return true;
      },
      [](const SettingsRecord& r, const Conversion&) {
@@ -265,7 +262,6 @@ const std::array<SettingsKey, 31> Keys = {{
      [](const SettingsRecord& r) { return r.CompresionSetting == engine::CustomCompressionLevel; },
      [](std::string_view text, SettingsRecord& r, const Conversion&) {
        r.UserDefinedCompressorSet = std::string(text);
-       r.CompressorList = r.UserDefinedCompressorSet;
        return true;
      },
      [](const SettingsRecord& r, const Conversion&) { return r.CompressorList; }},

@@ -210,11 +210,10 @@ void applyOptions(engine::SettingsRecord& s, const TimelineOptions& o) {
   }
   if (o.skimHide) s.CompressorReplaceSelection = engine::ReplaceSelection::Hide;
 
-  // The values the program derives when settings are loaded or confirmed.
-  s.HeadingMaxWords = s.GeneralTextRules[2] ? 12 : 8;
-  s.CompressorList = engine::activeCompressorList(s.CompresionSetting, s.UserDefinedCompressorSet);
+  engine::deriveSettings(s);
   if (s.SpeedSettingsSelection == engine::SpeedSelection::Automatic)
     reader::SetWPSLPS(s, reader::buildAutomaticTable());
+  // The mode given decides the columns, as a mode switch does.
   if (s.ColumnNumber < 1 || s.ColumnNumber > 2) s.ColumnNumber = 1;
   if (s.ReadingMode == ReadingModeKind::Single) s.ColumnNumber = 1;
   if (s.ReadingMode == ReadingModeKind::Double) s.ColumnNumber = 2;
