@@ -2,7 +2,8 @@
 // current reading mode, the two fonts built from the settings, the lines a
 // frame or a page may hold, full screen and the colours saved around it.
 // One value lives beside the other reader state; the layout operations
-// (layout_geometry.h, layout_fonts.h, layout_modes.h) are its only writers.
+// (layout_geometry.h, layout_fonts.h) and ReaderWindow, which applies them,
+// write it; TForm1 sets full screen and the colours kept around it.
 #pragma once
 
 #include <array>

@@ -1,7 +1,7 @@
 // What the reader window's logic needs from the screen: place the window and
 // its controls, paint on the three paint boxes, set label texts and pictures,
 // host the custom controls and close the window. The Qt widget implements it
-// for the program; tests implement it with recording canvases.
+// for the program; tests record what it is asked (tests/reader).
 #pragma once
 
 #include <functional>
