@@ -16,6 +16,7 @@
 #include "engine/engine_state.h"
 #include "engine/settings_record.h"
 #include "engine/text_engine.h"
+#include "engine/text_helpers.h"
 #include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/fixed_width_measure.h"
@@ -237,13 +238,7 @@ std::string drawnLine(const std::string& line) {
   std::string out;
   for (char c : line)
     if (c != '\r' && c != '\t') out += c;
-  std::size_t first = 0;
-  std::size_t last = out.size();
-  while (first < last && static_cast<unsigned char>(out[first]) <= ' ')
-    ++first;
-  while (last > first && static_cast<unsigned char>(out[last - 1]) <= ' ')
-    --last;
-  return out.substr(first, last - first);
+  return engine::trim(out);
 }
 
 void writeStringArray(std::ostream& out, const std::vector<std::string>& lines) {
