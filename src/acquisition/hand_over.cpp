@@ -11,10 +11,6 @@ namespace acquisition {
 
 namespace {
 
-bool isBannerFamily(engine::ReadingModeKind mode) {
-  return mode == engine::ReadingModeKind::Banner || mode == engine::ReadingModeKind::Sentence;
-}
-
 // Positions are signed 32-bit, so a text is never longer than they reach.
 void setText(engine::EngineState& s, std::string text) {
   constexpr std::size_t longest = std::numeric_limits<std::int32_t>::max() - 1;

@@ -21,6 +21,12 @@ enum class SpeedSelection : std::uint8_t { Automatic, Custom };
 enum class ReplaceSelection : std::uint8_t { Dots, Hide };
 enum class ReadingModeKind : std::uint8_t { Banner = 0, Sentence = 1, Single = 2, Double = 3 };
 
+// Banner and Sentence mode form the banner family, Single and Double the
+// column family.
+inline bool isBannerFamily(ReadingModeKind mode) {
+  return mode == ReadingModeKind::Banner || mode == ReadingModeKind::Sentence;
+}
+
 // Point sizes that the stored font size indexes 0..13 stand for.
 inline constexpr std::array<int, 14> FontSizeList = {8,  9,  10, 11, 12, 14, 16,
                                                      18, 20, 22, 24, 28, 36, 48};
