@@ -156,7 +156,6 @@ std::string TextEngine::readBannerLine(std::uint8_t wordsPerLine, std::string_vi
   }
   if (s.CountWords) s.WordCounter += static_cast<std::uint32_t>(words);
   s.FrameWordCount += words;
-  if (settings_.WordsPerMinute > 3000) settings_.WordsPerMinute = 3000;
   if (!quiet_) headingTestAfterLine();
   return line;
 }
@@ -215,7 +214,6 @@ std::string TextEngine::readSentenceLine() {
   if (!line.empty() && s.LineIndex < MaxFrameLines) s.FrameLines[s.LineIndex] = line;
   if (s.CountWords) s.WordCounter += static_cast<std::uint32_t>(counted);
   s.FrameWordCount = counted;
-  if (settings_.WordsPerMinute > 3000) settings_.WordsPerMinute = 3000;
   if (!quiet_) {
     headingTestAfterLine();
     if (s.HeadingFound && !validateHeading(s.FrameText)) s.HeadingFound = s.HeadingIcon = false;
