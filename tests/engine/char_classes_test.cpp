@@ -164,16 +164,5 @@ TEST(TextRules, PunctuatedBreakUp) {
     EXPECT_FALSE(isPunctuatedBreak(settings, word)) << word;
 }
 
-TEST(TextRules, ReplyCharactersAfterLineBreaksGo) {
-  const std::pair<const char*, const char*> cases[] = {
-      {">first\r> > quoted\rplain", ">first\r quoted\rplain"}, // the first character stays
-      {"a\r>b", "a\rb"},
-      {"a\r > > >b", "a\rb"},
-      {"a > b", "a > b"},
-      {"", ""}};
-  for (const auto& [in, out] : cases)
-    EXPECT_EQ(removeReplyCharacters(in), out) << in;
-}
-
 } // namespace
 } // namespace engine
