@@ -44,12 +44,6 @@ std::string lowerCase(std::string_view s) {
     c = lowerChar(c);
   return out;
 }
-std::string upperCase(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    c = upperChar(c);
-  return out;
-}
 
 std::int64_t findFromCaseInsensitive(std::string_view s, std::string_view sub,
                                      std::int64_t offset) {
