@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   settings.WordsPerScreen = perLine;
   for (int r = 0; r < engine::TextRuleCount; ++r)
     settings.GeneralTextRules[r] = (rules >> r) & 1;
-  settings.HeadingMaxWords = settings.GeneralTextRules[2] ? 12 : 8;
+  settings.HeadingMaxWords = settings.GeneralTextRules[engine::RuleLongerHeadings] ? 12 : 8;
   settings.CompressorStatus = skim;
   settings.CompressorList = ",the,of,a,to,in,is,you,it,he,was,for,";
   state.LinesInFrame = lines;

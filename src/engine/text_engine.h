@@ -7,6 +7,11 @@
 // the callbacks below. Any byte sequence can be read: every operation stays
 // inside DocumentText and every reading loop makes progress or stops at the
 // end. Pixel widths come from the TextMeasure in the font of the current mode.
+// Reading never writes the settings.
+//
+// The words come from the word scanner (word_scanner.h), which this class
+// applies to the state. The class is written in text_engine.cpp (state,
+// measuring, loading), line_readers.cpp, headings.cpp and navigation.cpp.
 #pragma once
 
 #include <cstdint>
