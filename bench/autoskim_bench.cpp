@@ -40,12 +40,10 @@ const std::string& largeText() {
   return text;
 }
 
-void loadDocument(engine::EngineState& st, const std::string& text) {
+// A fresh state holding the text, with a 600-pixel strip and column.
+void prepareState(engine::EngineState& st, const std::string& text) {
   st = engine::EngineState{};
-  st.DocumentText = text;
-  st.OriginalText = text;
-  st.TextLength = static_cast<std::int32_t>(text.size());
-  st.DocumentLength = static_cast<std::uint32_t>(text.size());
+  engine::loadDocument(st, text);
   st.bannerTextWidth = 600;
   st.columnTextWidth = 600;
   st.LinesInFrame = 3;
@@ -69,7 +67,7 @@ void readWholeDocument(benchmark::State& state, bool skim, int level) {
   platform::FixedWidthMeasure measure;
   std::int64_t lines = 0;
   for (auto _ : state) {
-    loadDocument(st, text);
+    prepareState(st, text);
     engine::TextEngine engine(st, settings, measure);
     while (st.CurrentPosition <= static_cast<std::int64_t>(st.DocumentLength)) {
       const std::int32_t before = st.CurrentPosition;
@@ -138,7 +136,7 @@ void BM_FindNext_WithFrame(benchmark::State& state) {
   engine::SettingsRecord settings = settingsAt(false, 0);
   platform::FixedWidthMeasure measure;
   for (auto _ : state) {
-    loadDocument(st, text);
+    prepareState(st, text);
     engine::TextEngine engine(st, settings, measure);
     engine::SearchState search;
     for (int i = 0; i < 200; ++i)

@@ -36,18 +36,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   engine::TextEngine engine(state, settings, measure, callbacks);
 
   std::string text(reinterpret_cast<const char*>(data + 8), size - 8);
-  engine::setDocumentText(state, text);
-  if (raw) {
-    state.DocumentText = text;
-    state.TextLength = static_cast<std::int32_t>(text.size());
-    state.DocumentLength = static_cast<std::uint32_t>(text.size());
-  }
+  if (raw)
+    engine::loadDocument(state, text);
+  else
+    engine::setDocumentText(state, text);
   settings.ReadingMode = static_cast<engine::ReadingModeKind>(mode);
   settings.LinesPerScreen = lines;
   settings.WordsPerScreen = perLine;
   for (int r = 0; r < engine::TextRuleCount; ++r)
     settings.GeneralTextRules[r] = (rules >> r) & 1;
-  settings.HeadingMaxWords = settings.GeneralTextRules[2] ? 12 : 8;
+  settings.HeadingMaxWords = settings.GeneralTextRules[engine::RuleLongerHeadings] ? 12 : 8;
   settings.CompressorStatus = skim;
   settings.CompressorList = ",the,of,a,to,in,is,you,it,he,was,for,";
   state.LinesInFrame = lines;

@@ -68,10 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   st.bannerTextWidth = in.ConsumeIntegralInRange(20, 800);
   st.columnTextWidth = in.ConsumeIntegralInRange(20, 800);
   const std::string text = in.ConsumeRandomLengthString(2048);
-  st.DocumentText = text;
-  st.OriginalText = text;
-  st.TextLength = static_cast<std::int32_t>(text.size());
-  st.DocumentLength = static_cast<std::uint32_t>(text.size());
+  engine::loadDocument(st, text);
 
   platform::FixedWidthMeasure measure(7, 14);
   engine::TextEngine engine(st, settings, measure);

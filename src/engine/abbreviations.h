@@ -10,7 +10,6 @@ namespace engine {
 // 193 entries in stored order; some are held twice, and three entries join
 // two abbreviations with the bytes 0xC2 0xA0.
 extern const std::string_view AbbreviationList;
-inline constexpr int AbbreviationCount = 193;
 
 // Only three-character entries can match the three characters after a dot.
 inline constexpr std::string_view DomainSuffixList =

@@ -106,13 +106,8 @@ std::string activeCompressorList(int level, const std::string& userDefinedSet) {
   return userDefinedSet;
 }
 
-int replaceModeFromString(std::string_view stored) {
-  return stored == "Dots" ? ReplaceModeDots : ReplaceModeHide;
-}
-
 ReplaceSelection replaceSelectionFromString(std::string_view stored) {
-  return replaceModeFromString(stored) == ReplaceModeDots ? ReplaceSelection::Dots
-                                                          : ReplaceSelection::Hide;
+  return stored == "Dots" ? ReplaceSelection::Dots : ReplaceSelection::Hide;
 }
 
 std::string_view replaceSelectionToString(ReplaceSelection selection) {

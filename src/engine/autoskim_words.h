@@ -25,10 +25,6 @@ inline constexpr int CompressorPartCount = 5;
 // The level stored for a custom selection (and for any unknown setting).
 inline constexpr int CustomCompressionLevel = 5;
 
-// Replace modes as the engine numbers them.
-inline constexpr int ReplaceModeDots = 0;
-inline constexpr int ReplaceModeHide = 2;
-
 struct CompressorPreset {
   std::string name;  // "Setting1" .. "Setting5"
   std::string words; // parts 1..k joined
@@ -52,8 +48,7 @@ std::string presetWordList(int level);
 // level for levels 0..4, the stored custom list otherwise.
 std::string activeCompressorList(int level, const std::string& userDefinedSet);
 
-// "Dots" gives ReplaceModeDots (0); any other value gives ReplaceModeHide (2).
-int replaceModeFromString(std::string_view stored);
+// "Dots" gives Dots; any other value gives Hide.
 ReplaceSelection replaceSelectionFromString(std::string_view stored);
 // The stored value for a replace mode: "Dots" or "Hide".
 std::string_view replaceSelectionToString(ReplaceSelection selection);

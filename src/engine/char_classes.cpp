@@ -23,33 +23,6 @@ bool isLetter(char c) {
 bool isAlphanumeric(char c) {
   return isDigit(c) || isLetter(c);
 }
-bool isCR(char c) {
-  return c == '\r';
-}
-bool isSpace(char c) {
-  return c == ' ';
-}
-bool isDot(char c) {
-  return c == '.';
-}
-bool isExclamation(char c) {
-  return c == '!';
-}
-bool isSemicolon(char c) {
-  return c == ';';
-}
-bool isComma(char c) {
-  return c == ',';
-}
-bool isColon(char c) {
-  return c == ':';
-}
-bool isSlash(char c) {
-  return c == '/';
-}
-bool isTab(std::string_view s) {
-  return s == "\t";
-}
 bool isClausePunctuation(char c) {
   return c == '!' || c == '\'' || c == ',' || c == '.' || c == ':' || c == ';' || c == '?';
 }
@@ -62,9 +35,6 @@ bool isTrimmable(char c) {
 
 bool contains(std::string_view s, std::string_view sub) {
   return s.find(sub) != std::string_view::npos;
-}
-bool startsWith(std::string_view s, std::string_view sub) {
-  return s.substr(0, sub.size()) == sub;
 }
 
 bool isListItemNumber(std::string_view s) {
@@ -81,9 +51,6 @@ bool startsUpper(std::string_view s) {
 
 bool closingMarkAt(std::string_view s, std::int64_t i) {
   return i >= 0 && i < static_cast<std::int64_t>(s.size()) && isClosingMark(s[i]);
-}
-bool stopAt(std::string_view s, std::int64_t i) {
-  return i >= 0 && i < static_cast<std::int64_t>(s.size()) && isStopPunctuation(s[i]);
 }
 
 bool isDottedLine(std::string_view s) {
@@ -109,15 +76,8 @@ int crCount(std::string_view s) {
   return n;
 }
 
-bool isLoneApostrophe(std::string_view s) {
-  return trimView(s) == "'";
-}
 bool hasSpace(std::string_view s) {
   return contains(s, " ");
-}
-
-bool isPunctuatedGap(std::string_view s) {
-  return s.find_first_of(StopPunctuation) != std::string_view::npos && contains(s, "  ");
 }
 
 bool opensWithMark(std::string_view s) {
@@ -139,17 +99,6 @@ bool twoSpacesAfter(std::string_view s, std::int64_t i) {
   const auto size = static_cast<std::int64_t>(s.size());
   if (i < -1 || i + 2 >= size) return false;
   return s[i + 1] == ' ' && s[i + 2] == ' ';
-}
-
-bool ellipsisAfter(std::string_view text, std::int64_t p) {
-  if (p < 1) p = 1;
-  int dots = 0;
-  for (auto i = p - 1; i < static_cast<std::int64_t>(text.size()); ++i) {
-    const char c = text[i];
-    if (isAlphanumeric(c)) break;
-    if (c == '.' && ++dots >= 3) return true;
-  }
-  return false;
 }
 
 int crsBefore(std::string_view text, std::int64_t p) {

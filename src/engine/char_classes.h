@@ -29,15 +29,6 @@ bool isStopPunctuation(char c);
 bool isAlphanumeric(char c);
 bool isLetter(char c);
 bool isDigit(char c);
-bool isCR(char c);
-bool isSpace(char c);
-bool isDot(char c);
-bool isExclamation(char c);
-bool isSemicolon(char c);
-bool isComma(char c);
-bool isColon(char c);
-bool isSlash(char c);
-bool isTab(std::string_view s); // the one-character string TAB
 bool isClausePunctuation(char c);
 bool isClosingMark(char c); // " ' ) * ] }
 // White space and control characters: what trimming removes.
@@ -45,16 +36,12 @@ bool isTrimmable(char c);
 
 // String tests (0-based indexes into s).
 bool contains(std::string_view s, std::string_view sub);
-bool startsWith(std::string_view s, std::string_view sub);
 bool isListItemNumber(std::string_view s);
 bool startsUpper(std::string_view s);
 bool closingMarkAt(std::string_view s, std::int64_t i);
-bool stopAt(std::string_view s, std::int64_t i);
 bool isDottedLine(std::string_view s);
 int crCount(std::string_view s);
-bool isLoneApostrophe(std::string_view s);
 bool hasSpace(std::string_view s);
-bool isPunctuatedGap(std::string_view s);
 bool opensWithMark(std::string_view s);
 bool hasLineBreakTriple(std::string_view s);
 bool commaAfter(std::string_view s, std::int64_t i);
@@ -62,8 +49,6 @@ bool twoSpacesAfter(std::string_view s, std::int64_t i);
 
 // Document tests (1-based positions into text; out-of-range positions are
 // treated as the text's edge, never read).
-// From position p, the run of non-alphanumeric characters holds 3 or more dots.
-bool ellipsisAfter(std::string_view text, std::int64_t p);
 // Walking back from p-1 over LineBreakChars, the number of CRs met.
 int crsBefore(std::string_view text, std::int64_t p);
 

@@ -38,6 +38,10 @@ inline int fontPointSize(unsigned index) {
 
 inline constexpr int TextRuleCount = 18;
 
+// The fastest pace. Loading the settings and the speed commands keep
+// WordsPerMinute at or below it; the engine only reads it.
+inline constexpr std::int16_t MaxWordsPerMinute = 3000;
+
 // One entry of the saved reading positions ("LoadedDocuments").
 struct SavedPosition {
   std::string name;

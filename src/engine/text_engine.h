@@ -7,9 +7,13 @@
 // the callbacks below. Any byte sequence can be read: every operation stays
 // inside DocumentText and every reading loop makes progress or stops at the
 // end. Pixel widths come from the TextMeasure in the font of the current mode.
+// Reading never writes the settings.
+//
+// The words come from the word scanner (word_scanner.h), which this class
+// applies to the state. The class is written in text_engine.cpp (state,
+// measuring, loading), line_readers.cpp, headings.cpp and navigation.cpp.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -18,12 +22,11 @@
 
 #include "engine/engine_state.h"
 #include "engine/settings_record.h"
+#include "engine/text_rules.h"
+#include "engine/word_scanner.h"
 #include "platform/text_measure.h"
 
 namespace engine {
-
-// Characters a line may hold, by words per line (index 1..6; index 0 holds 0).
-inline constexpr std::array<int, 7> MaxLineChars = {0, 0, 14, 20, 26, 32, 38};
 
 // Text placed before the first line of a frame rebuilt by stepping back.
 inline constexpr std::string_view PreviousFrameMark = "...";
@@ -99,21 +102,17 @@ public:
   double textWidth(std::string_view text) const;
 
 private:
-  struct Scan;
-  struct Flags;
-  Flags saveFlags() const;
-  void restoreFlags(const Flags& f);
-
+  struct WordFit;
   std::int32_t scanLength() const;
   std::int32_t endPosition() const;
-  void scanAt(std::int32_t position, Scan& out, bool withMap) const;
-  void applyScan(const Scan& scan);
+  WordScan scan(std::int32_t position, bool withMap) const;
+  void applyScan(const WordScan& scan);
   std::string readWordWithPrefix(std::size_t& prefixLength, bool& skimDot);
   std::string splitLongWord(const std::string& word, std::size_t prefixLength, double limit);
-  std::string_view nextWordText(std::int32_t position) const;
+  std::string readFittedWord(const WordFit& fit, bool& skimDot);
   double nextWordWidth() const;
-  bool punctuatedBreakDue(std::int32_t words, std::uint8_t wordsPerLine);
-  std::int32_t wordsToSentenceEnd(std::int32_t limit);
+  bool punctuatedBreakDue(std::int32_t words);
+  std::int32_t wordsToSentenceEnd(std::int32_t limit) const;
   void headingTestAfterLine();
   std::string readBannerLine(std::uint8_t wordsPerLine, std::string_view prefix);
   std::string readSentenceLine();
@@ -125,7 +124,7 @@ private:
   bool isSentenceMode() const;
   bool isColumnMode() const;
   SourceKind sourceKind() const;
-  bool rule(int index) const;
+  bool rule(TextRule r) const;
   std::uint8_t framesLines() const;
 
   EngineState& state_;
@@ -142,9 +141,18 @@ private:
   std::vector<std::int32_t> lastMap_; // document position of each character of the last word
 };
 
-// Hand-over of a new text: trims white space and control characters at both
-// ends (an empty result becomes "The document is empty"), sets TextLength,
-// OriginalText and DocumentLength, and resets the reading positions and flags.
+// The text the engine holds for a document without any.
+inline constexpr std::string_view EmptyDocumentText = "The document is empty";
+
+// The one way a document is put into the engine: DocumentText and
+// OriginalText become `text` as it is (cut to the longest text a position
+// reaches), TextLength and DocumentLength its length, and the reading
+// positions and the flags of the frame are reset. Graphic positions, the
+// document's name and the word counter are left as they are.
+void loadDocument(EngineState& state, std::string text);
+
+// loadDocument of the hand-over's text: white space and control characters
+// are trimmed at both ends, and an empty result becomes EmptyDocumentText.
 void setDocumentText(EngineState& state, std::string text);
 
 // Index of the first graphic within 50 characters of `position`, or -1.

@@ -4,25 +4,32 @@
 
 namespace engine {
 
-std::string_view trimView(std::string_view s) {
+namespace {
+
+std::string_view trimLeftView(std::string_view s) {
   while (!s.empty() && isTrimmable(s.front()))
     s.remove_prefix(1);
+  return s;
+}
+std::string_view trimRightView(std::string_view s) {
   while (!s.empty() && isTrimmable(s.back()))
     s.remove_suffix(1);
   return s;
+}
+
+} // namespace
+
+std::string_view trimView(std::string_view s) {
+  return trimRightView(trimLeftView(s));
 }
 std::string trim(std::string_view s) {
   return std::string(trimView(s));
 }
 std::string trimLeft(std::string_view s) {
-  while (!s.empty() && isTrimmable(s.front()))
-    s.remove_prefix(1);
-  return std::string(s);
+  return std::string(trimLeftView(s));
 }
 std::string trimRight(std::string_view s) {
-  while (!s.empty() && isTrimmable(s.back()))
-    s.remove_suffix(1);
-  return std::string(s);
+  return std::string(trimRightView(s));
 }
 
 char lowerChar(char c) {
@@ -35,12 +42,6 @@ std::string lowerCase(std::string_view s) {
   std::string out(s);
   for (char& c : out)
     c = lowerChar(c);
-  return out;
-}
-std::string upperCase(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    c = upperChar(c);
   return out;
 }
 

@@ -19,7 +19,6 @@ std::string trimRight(std::string_view s);
 char lowerChar(char c);
 char upperChar(char c);
 std::string lowerCase(std::string_view s);
-std::string upperCase(std::string_view s);
 
 // First occurrence of sub in s at or after the 1-based offset, ignoring ASCII
 // case. Returns the 1-based start or 0. An empty sub or offset past the end

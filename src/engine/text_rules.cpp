@@ -12,14 +12,4 @@ bool isPunctuatedBreak(const SettingsRecord& settings, std::string_view word) {
   return last == ',' || last == ';' || last == ')' || last == ']' || last == '-' || last == '\'';
 }
 
-std::string removeReplyCharacters(std::string_view text) {
-  std::string out = replaceAll(text, "\r>", "\r");
-  while (true) {
-    std::string next = replaceAll(out, "\r >", "\r");
-    if (next.size() >= out.size()) break;
-    out = std::move(next);
-  }
-  return out;
-}
-
 } // namespace engine

@@ -1,9 +1,8 @@
-// The text rules that stand apart from the scanner: the indexes of the 18
-// rule flags, the punctuated break-up test and the removal of reply
-// characters from a captured message.
+// The text rules that stand apart from the scanner: the names of the 18
+// rule flags and the punctuated break-up test. Rule 14, the removal of reply
+// characters, belongs to the capture: acquisition's hideReplyCharacters.
 #pragma once
 
-#include <string>
 #include <string_view>
 
 #include "engine/settings_record.h"
@@ -34,9 +33,5 @@ enum TextRule : int {
 
 // Rule 11: the word is not empty and its trimmed text ends with , ; ) ] - or '.
 bool isPunctuatedBreak(const SettingsRecord& settings, std::string_view word);
-
-// Rule 14: every CR '>' becomes CR (one pass), then every CR ' ' '>' becomes
-// CR, repeated while the text gets shorter.
-std::string removeReplyCharacters(std::string_view text);
 
 } // namespace engine

@@ -1,5 +1,6 @@
 #include "shell/settings_keys.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -220,7 +221,8 @@ const std::array<SettingsKey, 31> Keys = {{
      [](std::string_view text, SettingsRecord& r, const Conversion&) {
        std::int16_t value = 0;
        if (!loadInteger(text, value)) return false;
-       r.WordsPerMinute = value > 0 ? value : LowestWordsPerMinute;
+       r.WordsPerMinute =
+           value > 0 ? std::min(value, engine::MaxWordsPerMinute) : LowestWordsPerMinute;
        return true;
      },
      [](const SettingsRecord& r, const Conversion&) { return saveInteger(r.WordsPerMinute); }},

@@ -38,12 +38,7 @@ struct EngineFixture {
   void load(const std::string& text) { setDocumentText(state, text); }
 
   // Puts the text in as it is, without the hand-over's trimming.
-  void loadRaw(const std::string& text) {
-    setDocumentText(state, "x");
-    state.DocumentText = state.OriginalText = text;
-    state.TextLength = static_cast<std::int32_t>(text.size());
-    state.DocumentLength = static_cast<std::uint32_t>(text.size());
-  }
+  void loadRaw(const std::string& text) { loadDocument(state, text); }
 
   // The reading mode with its frame of lines x words.
   EngineFixture& layout(ReadingModeKind mode, int lines, int perLine) {

@@ -140,29 +140,22 @@ TEST(Navigation, PreviousFrameAtTheStartShowsTheFirstFrame) {
   EXPECT_EQ(fx.state.FrameLines[0], "w1 w2 w3 ");
 }
 
-TEST(Navigation, PreviousSentence) {
-  EngineFixture fx("First one. Second one here. Third one.");
-  fx.settings.ReadingMode = ReadingModeKind::Sentence;
-  fx.state.LinesInFrame = 3;
-  fx.engine.nextFrames(1);
-  fx.engine.nextFrames(1); // the frame shown is "Second one here."
-  EXPECT_EQ(fx.state.FrameStartPosition, fx.at("Second"));
-  fx.engine.previousFrame();
-  EXPECT_EQ(fx.state.FrameText, "First one. ");
-  EXPECT_EQ(fx.state.FrameStartPosition, 1);
-  EXPECT_EQ(fx.state.CurrentPosition, fx.at("Second"));
-  fx.state.FrameStartPosition = fx.at("Third");
-  fx.engine.previousFrame();
-  EXPECT_EQ(fx.state.FrameText, "Second one here. ");
-}
-
-TEST(Navigation, PreviousSentenceKeepsAbbreviationsInside) {
-  EngineFixture fx("Start. We met Mr. Smith today. Then left.");
-  fx.settings.ReadingMode = ReadingModeKind::Sentence;
-  fx.state.LinesInFrame = 3;
-  fx.state.FrameStartPosition = fx.at("Then");
-  fx.engine.previousFrame();
-  EXPECT_EQ(fx.state.FrameText, "We met Mr. Smith today. ");
+TEST(Navigation, PreviousSentenceShowsTheWholeSentenceBefore) {
+  const struct {
+    const char *text, *from, *expected;
+  } cases[] = {{"First one. Second one here. Third one.", "Second", "First one. "},
+               {"First one. Second one here. Third one.", "Third", "Second one here. "},
+               {"Start. We met Mr. Smith today. Then left.", "Then", "We met Mr. Smith today. "}};
+  for (const auto& c : cases) {
+    EngineFixture fx(c.text);
+    fx.settings.ReadingMode = ReadingModeKind::Sentence;
+    fx.state.LinesInFrame = 3;
+    fx.state.FrameStartPosition = fx.at(c.from);
+    fx.engine.previousFrame();
+    EXPECT_EQ(fx.state.FrameText, c.expected) << c.from;
+    EXPECT_EQ(fx.state.FrameStartPosition, fx.at(c.expected)) << c.from;
+    EXPECT_EQ(fx.state.CurrentPosition, fx.at(c.from)) << "reading goes on after it";
+  }
 }
 
 // ---- Saved positions and hand-over ------------------------------------------------
@@ -193,24 +186,34 @@ TEST(SavedPositions, ResumeAtTheStartOfTheWord) {
   }
 }
 
-TEST(HandOver, TrimsAndFillsTheLengths) {
-  EngineState s;
-  s.CurrentPosition = 40;
-  s.NewParagraphPending = true;
-  setDocumentText(s, "\r\n  Some text.\t\r\n");
-  EXPECT_EQ(s.DocumentText, "Some text.");
-  EXPECT_EQ(s.OriginalText, "Some text.");
-  EXPECT_EQ(s.TextLength, 10);
-  EXPECT_EQ(s.DocumentLength, 10u);
-  EXPECT_EQ(s.CurrentPosition, 1);
-  EXPECT_EQ(s.FrameStartPosition, 1);
-  EXPECT_FALSE(s.NewParagraphPending);
-}
-
-TEST(HandOver, EmptyTextReadsAsTheEmptyMessage) {
+TEST(Loading, PutsTheTextInWithItsLengthsAndResetsTheReading) {
+  const std::string padded = "\r\n  Some text.\t\r\n";
+  const struct {
+    const char* name;
+    void (*load)(EngineState&, std::string);
+    std::string text, expected;
+  } cases[] = {{"handOverTrims", setDocumentText, padded, "Some text."},
+               {"handOverEmpty", setDocumentText, " \r\n\t ", "The document is empty"},
+               {"asItIs", loadDocument, padded, padded},
+               {"asItIsEmpty", loadDocument, "", ""}};
+  for (const auto& c : cases) {
+    EngineState s;
+    s.CurrentPosition = s.FrameStartPosition = s.PreviousFrameStart = 40;
+    s.NewParagraphPending = s.HeadingFound = s.RowBreak = true;
+    s.FrameLines[0] = s.FrameText = "old frame";
+    addGraphicPosition(s, 5, 0);
+    c.load(s, c.text);
+    EXPECT_EQ(s.DocumentText, c.expected) << c.name;
+    EXPECT_EQ(s.OriginalText, c.expected) << c.name;
+    EXPECT_EQ(s.TextLength, static_cast<std::int32_t>(c.expected.size())) << c.name;
+    EXPECT_EQ(s.DocumentLength, c.expected.size()) << c.name;
+    EXPECT_TRUE(s.CurrentPosition == 1 && s.FrameStartPosition == 1 && s.PreviousFrameStart == -1)
+        << c.name;
+    EXPECT_FALSE(s.NewParagraphPending || s.HeadingFound || s.RowBreak) << c.name;
+    EXPECT_TRUE(s.FrameLines[0].empty() && s.FrameText.empty()) << c.name;
+    EXPECT_EQ(s.GraphicPositions.size(), 1u) << c.name << ": the capture's marks stay";
+  }
   EngineFixture fx(" \r\n\t ");
-  EXPECT_EQ(fx.state.DocumentText, "The document is empty");
-  EXPECT_EQ(fx.state.TextLength, 21);
   EXPECT_EQ(fx.engine.readLine(6), "The document is empty ");
 }
 
@@ -241,12 +244,12 @@ TEST(Graphics, ProximityWithinFiftyCharacters) {
   EXPECT_EQ(graphicBetween(s, 120, 120), 2);
 }
 
-TEST(Graphics, TableHoldsAtMost10001Entries) {
+TEST(Graphics, AFullTableRefusesMore) {
   EngineState s;
-  for (int i = 0; i < 10001; ++i)
-    ASSERT_TRUE(addGraphicPosition(s, i, -1));
-  EXPECT_FALSE(addGraphicPosition(s, 10001, -1));
-  EXPECT_EQ(s.GraphicPositions.size(), 10001u);
+  for (std::size_t i = 0; i < MaxGraphicPositions; ++i)
+    ASSERT_TRUE(addGraphicPosition(s, static_cast<std::int32_t>(i), -1));
+  EXPECT_FALSE(addGraphicPosition(s, 0, -1));
+  EXPECT_EQ(s.GraphicPositions.size(), MaxGraphicPositions);
 }
 
 } // namespace

@@ -74,7 +74,7 @@ TEST(Robustness, EveryInputReadsToTheEndAndBackInEveryLayout) {
             fx.load(in.text);
           fx.layout(layout.mode, layout.lines, layout.perLine);
           fx.state.bannerTextWidth = fx.state.columnTextWidth = width;
-          for (int r = 0; r < 18; ++r)
+          for (int r = 0; r < TextRuleCount; ++r)
             fx.settings.GeneralTextRules[r] = (r % 3) != 0;
           fx.skim(",the,a,x,b,");
           fx.settings.CompressorStatus = skim;

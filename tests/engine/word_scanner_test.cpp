@@ -137,7 +137,7 @@ struct RowCase {
   const char* name;
   const char* text;
   SourceKind kind;
-  std::vector<int> rules;
+  std::vector<TextRule> rules;
   bool rowBreak;
   int count;
 };
@@ -148,7 +148,7 @@ TEST_P(RowBreaks, AfterTheFirstWord) {
   const RowCase& c = GetParam();
   EngineFixture fx(c.text);
   fx.kind = c.kind;
-  for (int r : c.rules)
+  for (TextRule r : c.rules)
     fx.settings.GeneralTextRules[r] = true;
   fx.engine.getNextWord();
   EXPECT_EQ(fx.state.RowBreak, c.rowBreak);
@@ -167,15 +167,34 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"sentenceAndBreak", "one.\rtwo more", SourceKind::PlainText, {}, true, 1},
         RowCase{"nextOpensWithMark", "one\r(two more", SourceKind::PlainText, {}, true, 1},
         RowCase{"capitalWithoutRule", "one\rTwo more", SourceKind::PlainText, {}, false, 1},
-        RowCase{"capitalRule16", "one\rTwo more", SourceKind::PlainText, {16}, true, 1},
-        RowCase{"lowerRule16", "one\rtwo more", SourceKind::PlainText, {16}, false, 1},
-        RowCase{"digitRule16", "one\r2 more", SourceKind::PlainText, {16}, false, 1},
+        RowCase{"capitalRule16",
+                "one\rTwo more",
+                SourceKind::PlainText,
+                {RuleCapitalizedRows},
+                true,
+                1},
+        RowCase{
+            "lowerRule16", "one\rtwo more", SourceKind::PlainText, {RuleCapitalizedRows}, false, 1},
+        RowCase{
+            "digitRule16", "one\r2 more", SourceKind::PlainText, {RuleCapitalizedRows}, false, 1},
         RowCase{"lineBreakTriple", "one \n\rtwo more", SourceKind::PlainText, {}, true, 1},
-        RowCase{"textRule17", "one\rtwo more", SourceKind::PlainText, {17}, true, 1},
-        RowCase{"textRuleOnWord", "one\rtwo more", SourceKind::Word, {17}, false, 1},
-        RowCase{"wordRule12Doubles", "one\rtwo more", SourceKind::Word, {12}, true, 2},
-        RowCase{"pdfRule13", "one\rtwo more", SourceKind::Pdf, {13}, true, 1},
-        RowCase{"outlookRule15", "one\rtwo more", SourceKind::Outlook, {15}, true, 2},
+        RowCase{
+            "textRule17", "one\rtwo more", SourceKind::PlainText, {RuleTextRowPerReturn}, true, 1},
+        RowCase{
+            "textRuleOnWord", "one\rtwo more", SourceKind::Word, {RuleTextRowPerReturn}, false, 1},
+        RowCase{"wordRule12Doubles",
+                "one\rtwo more",
+                SourceKind::Word,
+                {RuleWordRowPerReturn},
+                true,
+                2},
+        RowCase{"pdfRule13", "one\rtwo more", SourceKind::Pdf, {RulePdfRowPerReturn}, true, 1},
+        RowCase{"outlookRule15",
+                "one\rtwo more",
+                SourceKind::Outlook,
+                {RuleOutlookRowPerReturn},
+                true,
+                2},
         RowCase{"outlookWithoutRule", "one\rtwo more", SourceKind::Outlook, {}, false, 1},
         RowCase{"webPageAlways", "one\rtwo more", SourceKind::WebPage, {}, true, 1}),
     [](const auto& info) { return info.param.name; });
@@ -195,7 +214,7 @@ class ScannerHeadings : public ::testing::TestWithParam<HeadingCase> {};
 TEST_P(ScannerHeadings, AfterTheLine) {
   const HeadingCase& c = GetParam();
   EngineFixture fx(c.text);
-  fx.settings.GeneralTextRules[1] = c.rule1;
+  fx.settings.GeneralTextRules[RuleIsolatedLinesAsHeadings] = c.rule1;
   const auto at = static_cast<std::int32_t>(fx.state.DocumentText.find(c.lineStart)) + 1;
   fx.state.CurrentPosition = fx.state.LineStartPosition = fx.state.FrameStartPosition = at;
   while (!fx.state.SentenceEnd)

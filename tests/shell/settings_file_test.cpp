@@ -289,6 +289,7 @@ TEST_F(SettingsFileTest, StoredTextsLoadIntoTheirFields) {
        [](R& r) { r.TotalNumberOfWordsReaded = 4294967295u; }},
       {{{"WordsPerMinute", "0"}}, [](R& r) { r.WordsPerMinute = 10; }},
       {{{"WordsPerMinute", "1"}}, [](R& r) { r.WordsPerMinute = 1; }},
+      {{{"WordsPerMinute", "5000"}}, [](R& r) { r.WordsPerMinute = 3000; }},
       {{{"BannerFontSize", "20"}}, [](R& r) { r.BannerFontSize = 20, r.BannerFontPointSize = 48; }},
       {{{"ColumnFontSize", "11"}}, [](R& r) { r.ColumnFontSize = 11, r.ColumnFontPointSize = 28; }},
       {{{"CompresionSetting", "custom"}, {"UserDefinedCompressorSet", custom}},

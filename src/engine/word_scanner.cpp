@@ -1,0 +1,389 @@
+#include "engine/word_scanner.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "engine/abbreviations.h"
+#include "engine/autoskim.h"
+#include "engine/char_classes.h"
+#include "engine/text_helpers.h"
+#include "engine/text_rules.h"
+
+namespace engine {
+
+namespace {
+
+// How many characters of the next word the sentence and row-break decisions
+// look at.
+constexpr std::int32_t NextWordPeek = 64;
+
+bool endsWithDigit(std::string_view s) {
+  return !s.empty() && isDigit(s.back());
+}
+
+// Removes the line-break characters; they are reported through counts only.
+void dropLineBreaks(std::string& s, std::vector<std::int32_t>* map) {
+  std::size_t out = 0;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (isLineBreakChar(s[i])) continue;
+    s[out] = s[i];
+    if (map) (*map)[out] = (*map)[i];
+    ++out;
+  }
+  s.resize(out);
+  if (map) map->resize(out);
+}
+
+// Indentation or a run of line breaks longer than three characters at either
+// end becomes exactly three spaces.
+void normaliseEnds(std::string& s, std::vector<std::int32_t>* map) {
+  std::size_t lead = 0;
+  while (lead < s.size() && isTrimmable(s[lead]))
+    ++lead;
+  if (lead > 3) {
+    s.replace(0, lead, "   ");
+    if (map) {
+      const std::int32_t to = (*map)[lead - 1] + 1;
+      map->erase(map->begin(), map->begin() + static_cast<std::ptrdiff_t>(lead - 3));
+      (*map)[0] = (*map)[1] = (*map)[2] = to;
+    }
+  }
+  std::size_t trail = 0;
+  while (trail < s.size() && isTrimmable(s[s.size() - 1 - trail]))
+    ++trail;
+  if (trail > 3) {
+    s.resize(s.size() - trail + 3);
+    s[s.size() - 1] = s[s.size() - 2] = s[s.size() - 3] = ' ';
+    if (map) map->resize(s.size());
+  }
+}
+
+// One scan from one position. The steps run in the order of run(); each
+// works on what the steps before it found.
+class Scanner {
+public:
+  Scanner(const EngineState& state, const SettingsRecord& settings, SourceKind kind, bool withMap)
+      : state_(state), settings_(settings), kind_(kind), withMap_(withMap),
+        text_(state.DocumentText), len_(scanLength(state)) {}
+
+  WordScan run(std::int32_t position) {
+    p_ = std::max<std::int32_t>(position, 1);
+    out_.start = p_;
+    if (p_ == 1)
+      while (p_ <= len_ && isLineBreakChar(at(p_)))
+        ++p_;
+    readWord();
+    readTail();
+    takeLastCharacter();
+    countLineBreaks();
+    out_.next = p_;
+    nextWord_ = p_ <= len_
+                    ? text_.substr(p_ - 1, std::min<std::int32_t>(len_ - p_ + 1, NextWordPeek))
+                    : std::string_view();
+    bool sentenceEnd = sentenceEndInTail();
+    sentenceEnd = colonLineEnd(sentenceEnd);
+    if (rowBreak(sentenceEnd)) sentenceEnd = true;
+    testHeading();
+    if (atDocumentEnd()) {
+      out_.endReached = true;
+      sentenceEnd = true;
+    }
+    out_.sentenceEnd = sentenceEnd;
+    buildShownWord();
+    return std::move(out_);
+  }
+
+private:
+  char at(std::int64_t p) const { return p >= 1 && p <= len_ ? text_[p - 1] : '\0'; }
+  bool has(std::int64_t p) const { return p >= 1 && p <= len_; }
+  bool rule(TextRule r) const { return settings_.GeneralTextRules[r]; }
+
+  void addWord(char c) {
+    word_ += c;
+    if (withMap_) wordPos_.push_back(p_);
+    if (!isTrimmable(c)) visible_ = true;
+    ++p_;
+  }
+  void addTail(char c) {
+    tail_ += c;
+    if (withMap_) tailPos_.push_back(p_);
+    ++p_;
+  }
+
+  // Whether the separator c at p_ stays inside the word.
+  bool separatorJoinsWord(char c) const {
+    if (c != '.' && !visible_) return true;            // opening marks go with the word after them
+    if (c == ',' && endsWithDigit(word_)) return true; // thousands comma
+    if (c == '\'' && has(p_ + 1) && isAlphanumeric(at(p_ + 1)) && !word_.empty() &&
+        isAlphanumeric(word_.back()))
+      return true; // apostrophe inside a word
+    if (endsWithDigit(word_) && !isTrimmable(c) && isDigit(at(p_ + 1)) && has(p_ + 1))
+      return true; // decimals, times, dates and ranges stay one word
+    if (c != '.') return false;
+    const std::string withDot = word_ + '.';
+    return isAbbreviation(withDot) || (has(p_ + 3) && isDomainSuffix(text_.substr(p_, 3))) ||
+           word_.find('@') != std::string::npos || (has(p_ + 1) && isDigit(at(p_ + 1))) ||
+           trimView(word_).size() == 1;
+  }
+
+  // Step 1, the word: word characters, and the separators that belong to it.
+  void readWord() {
+    std::int32_t wordChars = 0;
+    while (p_ <= len_) {
+      const char c = at(p_);
+      if (!isWordSeparator(c)) {
+        if (wordChars >= MaxWordScan) break;
+        ++wordChars;
+        addWord(c);
+        continue;
+      }
+      if (!separatorJoinsWord(c)) break;
+      addWord(c);
+    }
+  }
+
+  // Step 2, the tail: separators up to the next word, and the line breaks
+  // after a CR or a full stop.
+  void readTail() {
+    bool absorbing = false;
+    while (p_ <= len_) {
+      const char c = at(p_);
+      if (isWordSeparator(c)) {
+        // A quote after white space that opens a word belongs to that word.
+        if ((c == '"' || c == '\'') && !tail_.empty() && isTrimmable(tail_.back()) && has(p_ + 1) &&
+            !isWordSeparator(at(p_ + 1)))
+          break;
+        if (c == '\r') {
+          absorbing = true;
+        } else if (c == '.') {
+          const char n = at(p_ + 1);
+          absorbing =
+              !(has(p_ + 1) && (n == '.' || isClosingMark(n) || isDigit(n))) && at(p_ - 1) != '.';
+        } else if (!isLineBreakChar(c) && c != ' ') {
+          absorbing = false;
+        }
+        addTail(c);
+        continue;
+      }
+      if (absorbing && isLineBreakChar(c)) {
+        addTail(c);
+        continue;
+      }
+      break;
+    }
+  }
+
+  // A single character left at the end is taken into this word, so that no
+  // text is left that a frame reader would not reach.
+  void takeLastCharacter() {
+    if (p_ == len_ && !isTrimmable(at(p_))) {
+      absorbed_ = at(p_);
+      ++p_;
+    }
+  }
+
+  // The CRs after the word. A dotted leader takes the page number after it
+  // and the line breaks after that, and forces the line to end.
+  void countLineBreaks() {
+    if (absorbed_ || !isDottedLine(word_ + tail_)) {
+      out_.crs = crCount(tail_);
+      return;
+    }
+    while (p_ <= len_ && isWordSeparator(at(p_)))
+      addTail(at(p_));
+    if (crCount(tail_) == 0)
+      while (p_ <= len_ && at(p_) != ' ' && !isLineBreakChar(at(p_)))
+        addTail(at(p_));
+    int crsAfter = 0;
+    while (p_ <= len_ && (isWordSeparator(at(p_)) || isLineBreakChar(at(p_)))) {
+      crsAfter += at(p_) == '\r';
+      ++p_;
+    }
+    out_.forceBreak = true;
+    out_.crs = crCount(tail_) + crsAfter;
+  }
+
+  // Step 3, the sentence end, character by character of the tail.
+  bool sentenceEndInTail() const {
+    bool se = false;
+    bool candidate = false;
+    const bool nextUpper = startsUpper(nextWord_);
+    const bool tailHasCR = out_.crs > 0;
+    for (std::size_t k = 0; k < tail_.size(); ++k) {
+      const char c = tail_[k];
+      const auto i = static_cast<std::int64_t>(k);
+      if (isStopPunctuation(c)) {
+        candidate = true;
+        if ((closingMarkAt(tail_, i + 1) && !twoSpacesAfter(tail_, i + 1) && !nextUpper) ||
+            (c == ':' && !tailHasCR) || commaAfter(tail_, i))
+          candidate = false;
+      }
+      if (candidate) se = true;
+      // A decision against the end also ends the candidate, so that the
+      // spaces after the mark do not bring the end back.
+      if ((c == ':' && k + 1 < tail_.size() && tail_[k + 1] == '/') ||
+          ((c == ';' || c == '!') && !nextUpper))
+        se = candidate = false;
+      if (c == '?' || c == '\x85' || ((c == ';' || c == '!') && nextUpper)) {
+        se = true;
+        if ((closingMarkAt(tail_, i + 1) && !twoSpacesAfter(tail_, i + 1) && !nextUpper &&
+             !commaAfter(tail_, i)) ||
+            commaAfter(tail_, i))
+          se = candidate = false;
+      }
+    }
+    return se;
+  }
+
+  // A colon line (a tail with ':' and a backslash-n) ends its sentence when
+  // a number follows; otherwise the flag goes.
+  bool colonLineEnd(bool sentenceEnd) {
+    out_.colonLine = state_.ColonLine || (contains(tail_, ":") && contains(tail_, "\\n"));
+    if (!out_.colonLine) return sentenceEnd;
+    std::int32_t q = p_;
+    while (q <= len_ && !isAlphanumeric(at(q)))
+      ++q;
+    if (q > len_ || !isDigit(at(q))) {
+      out_.colonLine = false;
+      return sentenceEnd;
+    }
+    return true;
+  }
+
+  // Step 4, the row break: an empty line, or one CR where the sentence ends,
+  // the next line opens with a mark or a capital (rule 16), or the source's
+  // rule makes every line a row. Word and Outlook rows count as paragraphs.
+  bool rowBreak(bool sentenceEnd) {
+    int c = out_.crs;
+    bool breaks = c >= 2;
+    if (c == 1) {
+      const bool nextUpper = startsUpper(nextWord_);
+      if (sentenceEnd || opensWithMark(nextWord_) ||
+          (rule(RuleCapitalizedRows) && nextUpper && !nextWord_.empty() &&
+           isLetter(nextWord_[0])) ||
+          hasLineBreakTriple(tail_) || (kind_ == SourceKind::Pdf && rule(RulePdfRowPerReturn)) ||
+          kind_ == SourceKind::WebPage ||
+          (kind_ == SourceKind::PlainText && rule(RuleTextRowPerReturn)))
+        breaks = true;
+      if ((kind_ == SourceKind::Word && rule(RuleWordRowPerReturn)) ||
+          ((kind_ == SourceKind::OutlookExpress || kind_ == SourceKind::Outlook) &&
+           rule(RuleOutlookRowPerReturn))) {
+        breaks = true;
+        c = 2;
+      }
+    }
+    out_.crs = c;
+    out_.rowBreak = breaks;
+    return breaks;
+  }
+
+  // The heading test on the line this word ends: it ends with an empty line
+  // and stands after two or more (one with rule 1), or opens the document.
+  void testHeading() {
+    if (out_.crs < 2) return;
+    const std::int32_t ls = state_.LineStartPosition;
+    const int before = crsBefore(text_, ls);
+    if ((ls > 1 && before == 2 && rule(RuleIsolatedLinesAsHeadings)) || (ls > 1 && before > 2) ||
+        ls == 1 || state_.FrameStartPosition == 1)
+      out_.heading = true;
+  }
+
+  bool atDocumentEnd() const {
+    return p_ > len_ || (len_ - p_ + 1 < 3 && trimView(nextWord_).empty());
+  }
+
+  // Step 5, the shown word: AutoSkim, then the tail joined on with its line
+  // breaks dropped and its ends evened out.
+  void buildShownWord() {
+    std::string shown = word_;
+    std::size_t stripped = 0;
+    if (!shown.empty()) {
+      const std::size_t before = shown.size();
+      out_.skimmed = autoSkimWord(settings_, shown);
+      if (!out_.skimmed) stripped = before - shown.size();
+    }
+    if (out_.skimmed) {
+      out_.text = shown;
+      if (absorbed_) out_.text += absorbed_;
+      if (withMap_) out_.map.assign(out_.text.size(), out_.next);
+      return;
+    }
+    if (out_.forceBreak) {
+      const std::string_view trimmedTail = trimView(tail_);
+      out_.text = shown;
+      if (!shown.empty() && !tail_.empty() && tail_[0] == ' ' && !trimmedTail.empty())
+        out_.text += ' ';
+      out_.text += trimmedTail;
+      if (withMap_) {
+        out_.map.assign(wordPos_.begin() + static_cast<std::ptrdiff_t>(stripped), wordPos_.end());
+        out_.map.resize(out_.text.size(), out_.next);
+      }
+      return;
+    }
+    out_.text = shown + tail_;
+    std::vector<std::int32_t>* map = withMap_ ? &out_.map : nullptr;
+    if (map) {
+      map->assign(wordPos_.begin() + static_cast<std::ptrdiff_t>(stripped), wordPos_.end());
+      map->insert(map->end(), tailPos_.begin(), tailPos_.end());
+    }
+    normaliseEnds(out_.text, map);
+    dropLineBreaks(out_.text, map);
+    const bool oneCR = crCount(tail_) == 1;
+    if ((!hasSpace(out_.text) && !out_.text.empty() && isAlphanumeric(out_.text.back())) ||
+        (oneCR && (out_.text.empty() || out_.text.back() != ' '))) {
+      out_.text += ' ';
+      if (map) map->push_back(out_.next);
+    }
+    if (absorbed_) {
+      if (!out_.text.empty() && out_.text.back() != ' ' && isAlphanumeric(absorbed_) &&
+          !tail_.empty())
+        out_.text += ' ';
+      out_.text += absorbed_;
+      if (map) map->resize(out_.text.size(), out_.next - 1);
+    }
+  }
+
+  const EngineState& state_;
+  const SettingsRecord& settings_;
+  const SourceKind kind_;
+  const bool withMap_;
+  const std::string_view text_;
+  const std::int32_t len_;
+
+  std::int32_t p_ = 1;
+  std::string word_; // the word without its tail, before AutoSkim
+  std::string tail_; // the separators after the word, line breaks included
+  std::vector<std::int32_t> wordPos_;
+  std::vector<std::int32_t> tailPos_;
+  bool visible_ = false; // the word holds more than white space and control characters
+  char absorbed_ = 0;
+  std::string_view nextWord_; // the first characters of the next word
+  WordScan out_;
+};
+
+} // namespace
+
+WordScan scanWord(const EngineState& state, const SettingsRecord& settings, SourceKind kind,
+                  std::int32_t position, bool withMap) {
+  return Scanner(state, settings, kind, withMap).run(position);
+}
+
+std::int32_t scanLength(const EngineState& state) {
+  return static_cast<std::int32_t>(
+      std::min<std::size_t>(state.DocumentText.size(), std::numeric_limits<std::int32_t>::max()));
+}
+
+std::string_view nextWordText(const EngineState& state, std::int32_t position) {
+  const std::string& t = state.DocumentText;
+  const std::int32_t len = scanLength(state);
+  std::int32_t p = std::max<std::int32_t>(position, 1);
+  while (p <= len && isWordSeparator(t[p - 1]))
+    ++p;
+  const std::int32_t from = p;
+  while (p <= len && !isWordSeparator(t[p - 1]) && p - from < MaxWordScan)
+    ++p;
+  if (from > len) return {};
+  return std::string_view(t).substr(from - 1, p - from);
+}
+
+} // namespace engine
