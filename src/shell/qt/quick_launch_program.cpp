@@ -11,6 +11,7 @@
 #include "dialogs/qt/tfrm_welcome1.h"
 #include "dialogs/recent_files_store.h"
 #include "engine/settings_record.h"
+#include "platform/files.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_timer.h"
 #include "platform/xcb/global_hot_key.h"
@@ -36,6 +37,17 @@ constexpr int PlacementIntervalMs = 15;
 std::filesystem::path markerPath() {
   const std::filesystem::path program = programDirectory();
   return markerFilePath(program, isWritableFolder(program), settingsFilePath().parent_path());
+}
+
+// A missing settings file is laid anew from the factory file.
+void seedSettingsFile(const std::filesystem::path& path) {
+  std::error_code error;
+  if (std::filesystem::exists(path, error)) return;
+  try {
+    platform::writeFileAtomic(path, factorySettingsText());
+  } catch (const platform::FileError&) {
+    // Opening the file reports the problem.
+  }
 }
 
 void openHelpFile() {
@@ -75,6 +87,8 @@ int runQuickLaunchProgram(int& argc, char** argv, const CommandLine& line) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Lumetra");
   QApplication::setQuitOnLastWindowClosed(false);
+  // Asked to end by a signal or by the session: closed as by "Exit".
+  TerminationRequests termination([] { QCoreApplication::quit(); });
   EventLog log(line.eventLog);
   platform::QtMessageBoxes messages;
   std::unique_ptr<platform::Desktop> desktop = platform::makeDesktop();
@@ -129,7 +143,9 @@ int runQuickLaunchProgram(int& argc, char** argv, const CommandLine& line) {
   if (line.start != CommandLine::Start::Autorun) quickLaunch.showBalloon();
 
   engine::SettingsRecord settings;
-  SettingsFile settingsFile(settingsFilePath(), settings, messages);
+  const std::filesystem::path settingsPath = settingsFilePath();
+  seedSettingsFile(settingsPath);
+  SettingsFile settingsFile(settingsPath, settings, messages);
   const bool settingsLoaded = settingsFile.initXMLFILE() && settingsFile.loadAllSettings();
   window.setRecentFilesEnabled(!recentFiles.entries().empty());
 
@@ -140,7 +156,6 @@ int runQuickLaunchProgram(int& argc, char** argv, const CommandLine& line) {
     if (settingsLoaded) settingsFile.saveSettings();
     removeMarker(marker);
   };
-  TerminationRequests termination([] { QCoreApplication::quit(); });
   QObject::connect(&app, &QCoreApplication::aboutToQuit, shutDown);
   const int status = QApplication::exec();
   shutDown();
