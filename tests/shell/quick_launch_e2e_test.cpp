@@ -147,6 +147,17 @@ TEST_F(QuickLaunchOnX11, OneCopyTheButtonOverTheEditorAndCaptureRequests) {
       2s))
       << events("quicklaunch").back();
 
+  // A click on the button.
+  on("xdotool mousemove --sync " + std::to_string(rect[0] + 40) + " " +
+     std::to_string(rect[1] + 8) + " click 1");
+  EXPECT_FALSE(waitForEvent("capture-request", 1, "\"by\":\"button\"").empty())
+      << "a click on the button asked for no capture";
+
+  // The click hides the button until the next look at the window in front.
+  EXPECT_TRUE(waitFor(
+      [&] { return events("quicklaunch").back().find("\"shown\":true") != std::string::npos; },
+      3s));
+
   on("xdotool windowactivate --sync " + editor + " key ctrl+space");
   EXPECT_FALSE(waitForEvent("capture-request", 1, "\"by\":\"hotkey\"").empty())
       << "Ctrl+Space asked for no capture";
@@ -164,6 +175,17 @@ TEST_F(QuickLaunchOnX11, OneCopyTheButtonOverTheEditorAndCaptureRequests) {
   ::kill(first, SIGTERM);
   EXPECT_EQ(exitStatus(first), 0);
   EXPECT_FALSE(fs::exists(app / "balloon.dat"));
+}
+
+TEST_F(QuickLaunchOnX11, AtLogonNoBalloonButOneForAMarkerLeftBehind) {
+  std::ofstream(app / "balloon.dat").flush();
+  const pid_t quickLaunch = lumetra({"autorun", "--event-log", log.string()});
+  EXPECT_FALSE(waitForEvent("balloon").empty()) << "the marker left behind was not shown";
+  EXPECT_TRUE(waitFor([&] { return !fs::exists(app / "balloon.dat"); }, 2s));
+  std::this_thread::sleep_for(1500ms);
+  EXPECT_EQ(events("balloon").size(), 1u) << "autorun showed its own balloon";
+  ::kill(quickLaunch, SIGTERM);
+  EXPECT_EQ(exitStatus(quickLaunch), 0);
 }
 
 } // namespace
