@@ -140,12 +140,21 @@ void QuickLaunchWindow::activate() {
 }
 
 void QuickLaunchWindow::openMenu(bool fromTray, const QPoint& at) {
+  prepareMenu(fromTray);
+  menu_.exec(at);
+  menuClosed();
+}
+
+void QuickLaunchWindow::prepareMenu(bool fromTray) {
+  if (!handlers_) return;
   const MenuState state = handlers_->menuState(fromTray);
   launch_->setVisible(state.launchVisible);
   launch_->setEnabled(state.launchEnabled);
   exit_->setVisible(state.exitVisible);
   hideShow_->setText(state.hideQuickLaunch ? "Hide Quick Launch" : "Show Quick Launch");
-  menu_.exec(at);
+}
+
+void QuickLaunchWindow::menuClosed() {
   launch_->setVisible(false);
   exit_->setVisible(false);
 }

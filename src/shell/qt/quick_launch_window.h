@@ -36,6 +36,10 @@ public:
   QMenu& recentFilesMenu() { return *recent_; }
   QMenu& menu() { return menu_; }
   bool trayShown() const { return tray_ != nullptr && tray_->isVisible(); }
+  // The menu as it opens from the tray or from the button, and as it is
+  // left when it closes ("Launch Lumetra" and "Exit" hidden again).
+  void prepareMenu(bool fromTray);
+  void menuClosed();
 
   platform::WindowId windowId() const override;
   void showButton() override;
