@@ -2,14 +2,18 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QUrl>
 
 #include <iostream>
 
 #include "acquisition/acquisition_state.h"
+#include "dialogs/autorun.h"
 #include "dialogs/qt/adp_mru.h"
+#include "dialogs/qt/tfrm_options.h"
 #include "dialogs/qt/tfrm_welcome1.h"
 #include "dialogs/recent_files_store.h"
+#include "dialogs/settings_file_store.h"
 #include "engine/settings_record.h"
 #include "platform/files.h"
 #include "platform/qt/qt_message_boxes.h"
@@ -96,10 +100,18 @@ int runQuickLaunchProgram(int& argc, char** argv, const CommandLine& line) {
   acquisition::AcquisitionState acquisitionState;
   QuickLaunchState quickLaunchState;
 
+  // Filled in once the settings and the handlers exist.
+  std::function<void()> showOptionsDialog;
+  std::function<void()> openFileToRead;
   QuickLaunchMenuActions actions;
+  actions.options = [&showOptionsDialog] {
+    if (showOptionsDialog) showOptionsDialog();
+  };
   actions.help = openHelpFile;
   actions.exit = [] { QCoreApplication::quit(); };
-  actions.openFile = [&log] { log.write("open-request", ",\"by\":\"menu\""); };
+  actions.openFile = [&openFileToRead] {
+    if (openFileToRead) openFileToRead();
+  };
   QuickLaunchWindow window(actions);
   dialogs::TadpMRU recentFiles(dialogs::currentRecentFilesStore());
   recentFiles.setParentMenuItem(&window.recentFilesMenu());
@@ -148,6 +160,18 @@ int runQuickLaunchProgram(int& argc, char** argv, const CommandLine& line) {
   SettingsFile settingsFile(settingsPath, settings, messages);
   const bool settingsLoaded = settingsFile.initXMLFILE() && settingsFile.loadAllSettings();
   window.setRecentFilesEnabled(!recentFiles.entries().empty());
+  dialogs::SettingsFileStore store(settingsFile);
+  dialogs::Autorun autorun = dialogs::currentAutorun();
+  showOptionsDialog = [&] { dialogs::showOptions(settings, store, autorun, "General", nullptr); };
+  openFileToRead = [&] {
+    const bool wasSuspended = acquisitionState.QuickLaunchSuspended;
+    acquisitionState.QuickLaunchSuspended = true;
+    const QString file = QFileDialog::getOpenFileName(nullptr, "Open File", QString(),
+                                                      "All Lumetra Compatible (*.txt *.doc)");
+    acquisitionState.QuickLaunchSuspended = wasSuspended;
+    if (!file.isEmpty())
+      log.write("open-request", ",\"file\":" + jsonString(file.toStdString()) + ",\"by\":\"menu\"");
+  };
 
   const auto shutDown = [&] {
     if (closing) return;
