@@ -25,7 +25,18 @@ CommandLine failure(std::string problem, int status) {
 } // namespace
 
 std::string programUsage() {
-  return "usage: lumetra [--] FILE       read FILE (plain text, UTF-8 or Windows-1252)\n"
+  return "usage: lumetra                start Quick Launch (the tray icon and the button over\n"
+         "                              compatible applications); a second start tells the\n"
+         "                              running one to show its balloon\n"
+         "       lumetra setup | autorun  start after installing (welcome first) or at logon\n"
+         "                              (no balloon)\n"
+         "       lumetra [--] FILE       read FILE (plain text, UTF-8 or Windows-1252); with\n"
+         "                              Quick Launch running, it reads FILE\n"
+         "       lumetra --capture      ask the running Quick Launch to read the compatible\n"
+         "                              application in front (bind it to a desktop shortcut\n"
+         "                              where Ctrl+Space cannot be grabbed)\n"
+         "       --event-log PATH       (with any of the above) write what the program does as\n"
+         "                              JSON lines to PATH\n"
          "       lumetra --timeline [options] FILE\n"
          "                              print, without a window, what the reader would\n"
          "                              show and when, as JSON lines (--timeline --help\n"
@@ -66,6 +77,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
   const QCommandLineOption help(QStringList{"h", "help"});
   const QCommandLineOption version("version");
   const QCommandLineOption timeline("timeline");
+  const QCommandLineOption capture("capture");
+  const QCommandLineOption eventLog("event-log", "", "PATH");
+  parser.addOption(capture);
+  parser.addOption(eventLog);
   parser.addOption(help);
   parser.addOption(version);
   parser.addOption(timeline);
@@ -87,8 +102,27 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     line.action = CommandLine::Action::Version;
     return line;
   }
-  if (files.size() != 1)
-    return failure(files.isEmpty() ? "no file given" : "one file at a time", UsageStatus);
+  const std::string logPath = parser.value(eventLog).toLocal8Bit().toStdString();
+  if (parser.isSet(capture)) {
+    if (!files.isEmpty()) return failure("--capture takes no file", UsageStatus);
+    CommandLine line;
+    line.action = CommandLine::Action::Capture;
+    line.eventLog = logPath;
+    return line;
+  }
+  // Only the first word says how QuickLaunch was started.
+  const CommandLine::Start start = files.isEmpty()              ? CommandLine::Start::Normal
+                                   : files.front() == "setup"   ? CommandLine::Start::Setup
+                                   : files.front() == "autorun" ? CommandLine::Start::Autorun
+                                                                : CommandLine::Start::Normal;
+  if (files.isEmpty() || start != CommandLine::Start::Normal) {
+    CommandLine line;
+    line.action = CommandLine::Action::QuickLaunch;
+    line.start = start;
+    line.eventLog = logPath;
+    return line;
+  }
+  if (files.size() != 1) return failure("one file at a time", UsageStatus);
 
   const QByteArray name = files.front().toLocal8Bit();
   const std::string file(name.constData(), static_cast<std::size_t>(name.size()));
@@ -97,6 +131,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
   CommandLine line;
   line.action = CommandLine::Action::Read;
   line.file = file;
+  line.eventLog = logPath;
   return line;
 }
 

@@ -14,8 +14,16 @@ inline constexpr int FileProblemStatus = 1;
 inline constexpr int UsageStatus = 2;
 
 struct CommandLine {
-  enum class Action { Read, Timeline, Help, Version, Fail };
+  // Read a file; run QuickLaunch (no file: the program as it starts at logon
+  // or from the menu); ask the running copy to capture the window in front.
+  enum class Action { Read, QuickLaunch, Capture, Timeline, Help, Version, Fail };
+  // How QuickLaunch was started, from the first argument (compared
+  // case-sensitively): "setup" by the installer, "autorun" at logon.
+  enum class Start { Normal, Setup, Autorun };
   Action action = Action::Fail;
+  Start start = Start::Normal;
+  // --event-log PATH: where the running program writes its events; empty for none.
+  std::string eventLog;
   // The file to read (Read).
   std::string file;
   // The words for the timeline, without "--timeline" (Timeline).

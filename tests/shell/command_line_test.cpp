@@ -47,7 +47,13 @@ TEST_F(CommandLineTest, WordsGiveAnActionOrOneProblemWithItsStatus) {
       {{"-h", notes}, Action::Help, "", 0},
       {{"--version"}, Action::Version, "", 0},
       {{"--timeline", "--wpm", "300", notes}, Action::Timeline, "", 0},
-      {{}, Action::Fail, "no file given", UsageStatus},
+      {{}, Action::QuickLaunch, "", 0},
+      {{"setup"}, Action::QuickLaunch, "", 0},
+      {{"autorun", "extra"}, Action::QuickLaunch, "", 0},
+      {{"Setup"}, Action::Fail, "Setup: no such file", FileProblemStatus},
+      {{"--capture"}, Action::Capture, "", 0},
+      {{"--capture", notes}, Action::Fail, "--capture takes no file", UsageStatus},
+      {{"--event-log"}, Action::Fail, "event-log", UsageStatus},
       {{notes, notes}, Action::Fail, "one file at a time", UsageStatus},
       {{"--colour", notes}, Action::Fail, "colour", UsageStatus},
       {{"-x", notes}, Action::Fail, "'x'", UsageStatus},
@@ -66,6 +72,24 @@ TEST_F(CommandLineTest, WordsGiveAnActionOrOneProblemWithItsStatus) {
     if (c.action == Action::Fail)
       EXPECT_NE(line.problem.find(c.fileOrProblem), std::string::npos) << line.problem;
   }
+  struct Start {
+    std::vector<std::string> args;
+    CommandLine::Start start;
+    std::string eventLog;
+  };
+  const Start starts[] = {
+      {{}, CommandLine::Start::Normal, ""},
+      {{"setup"}, CommandLine::Start::Setup, ""},
+      {{"--event-log", "/tmp/e.jsonl", "autorun"}, CommandLine::Start::Autorun, "/tmp/e.jsonl"},
+      {{"--event-log=x.jsonl"}, CommandLine::Start::Normal, "x.jsonl"},
+  };
+  for (const Start& s : starts) {
+    const CommandLine line = parseCommandLine(s.args);
+    EXPECT_EQ(line.action, Action::QuickLaunch);
+    EXPECT_EQ(line.start, s.start) << (s.args.empty() ? "" : s.args.back());
+    EXPECT_EQ(line.eventLog, s.eventLog);
+  }
+  EXPECT_EQ(parseCommandLine({"--event-log", "e.jsonl", notes}).eventLog, "e.jsonl");
   EXPECT_EQ(parseCommandLine({"--timeline", "--wpm", "300", notes}).timelineArgs,
             (std::vector<std::string>{"--wpm", "300", notes}));
 }

@@ -1,0 +1,192 @@
+// Quick Launch on a real X11 display with a window manager that has a tray:
+// one copy per session, the button over a text editor in front, Ctrl+Space
+// and `lumetra --capture` asking for a capture, a terminal in front hiding
+// the button. The running program is watched through its event log.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <thread>
+
+#include "support/x11_session.h"
+
+namespace shell {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using testsupport::commandOutput;
+using testsupport::waitFor;
+
+int exitStatus(pid_t process) {
+  int status = 0;
+  for (int i = 0; i < 200; ++i) {
+    if (::waitpid(process, &status, WNOHANG) == process)
+      return WIFEXITED(status) ? WEXITSTATUS(status) : -1000 - WTERMSIG(status);
+    std::this_thread::sleep_for(50ms);
+  }
+  return -1;
+}
+
+bool running(pid_t process) {
+  int status = 0;
+  return ::waitpid(process, &status, WNOHANG) == 0;
+}
+
+class QuickLaunchOnX11 : public ::testing::Test {
+protected:
+  void SetUp() override {
+    for (const char* tool : {"xdotool", "xwininfo", "mousepad", "xterm"})
+      if (testsupport::findProgram(tool).empty()) GTEST_SKIP() << tool << " is not installed";
+    if (const auto why = x11.start()) GTEST_SKIP() << "no X11 session: " << *why;
+    app = x11.home() / "app";
+    fs::create_directories(app);
+    fs::copy_file(fs::path(LUMETRA_BINARY_DIR) / "bin" / "lumetra", app / "lumetra");
+    log = x11.home() / "events.jsonl";
+    document = x11.home() / "notes.txt";
+    std::ofstream(document) << "The keeper climbed the stairs of the lighthouse.\n";
+  }
+
+  pid_t lumetra(std::vector<std::string> args) {
+    std::vector<std::string> command{"env", "-u", "QT_QPA_PLATFORM", (app / "lumetra").string()};
+    command.insert(command.end(), args.begin(), args.end());
+    return x11.launch(command);
+  }
+  std::vector<std::string> events(const std::string& name) {
+    std::ifstream in(log);
+    std::vector<std::string> found;
+    for (std::string line; std::getline(in, line);)
+      if (line.find("\"event\":\"" + name + "\"") != std::string::npos) found.push_back(line);
+    return found;
+  }
+  // Waits for the `count`th event of that name and gives it.
+  std::string waitForEvent(const std::string& name, std::size_t count = 1,
+                           const std::string& part = "") {
+    std::string last;
+    waitFor(
+        [&] {
+          std::size_t seen = 0;
+          for (const std::string& e : events(name))
+            if (e.find(part) != std::string::npos && ++seen == count) last = e;
+          return !last.empty();
+        },
+        5s);
+    return last;
+  }
+  std::string on(const std::string& command) {
+    return commandOutput("DISPLAY=" + x11.display() + " " + command);
+  }
+  // The outer rectangle (the window manager's frame included) of a window:
+  // left, top, right; the frame's side borders are taken as equal.
+  std::array<int, 3> frameOf(const std::string& window) {
+    const std::string info = on("xwininfo -id " + window);
+    const auto number = [&](const std::string& label) {
+      const auto at = info.find(label);
+      return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + label.size());
+    };
+    const int x = number("Absolute upper-left X:"), border = number("Relative upper-left X:");
+    return {x - border, number("Absolute upper-left Y:") - number("Relative upper-left Y:"),
+            x + number("Width:") + border};
+  }
+  static std::array<int, 4> rectOf(const std::string& event) {
+    std::smatch m;
+    std::array<int, 4> r{-1, -1, -1, -1};
+    if (std::regex_search(event, m, std::regex(R"("rect":\[(-?\d+),(-?\d+),(\d+),(\d+)\])")))
+      for (int i = 0; i < 4; ++i)
+        r[static_cast<std::size_t>(i)] = std::stoi(m[i + 1]);
+    return r;
+  }
+
+  testsupport::X11Session x11;
+  fs::path app, log, document;
+};
+
+TEST_F(QuickLaunchOnX11, OneCopyTheButtonOverTheEditorAndCaptureRequests) {
+  const pid_t first = lumetra({"--event-log", log.string()});
+  ASSERT_FALSE(waitForEvent("balloon").empty()) << "the first start shows its balloon";
+
+  // A second start leaves the marker and ends; the first shows its balloon again.
+  const pid_t second = lumetra({});
+  EXPECT_EQ(exitStatus(second), 0);
+  EXPECT_FALSE(waitForEvent("balloon", 2).empty()) << "no balloon for the second start";
+  EXPECT_TRUE(waitFor([&] { return !fs::exists(app / "balloon.dat"); }, 2s));
+  EXPECT_TRUE(running(first));
+
+  x11.launch({"mousepad", document.string()});
+  std::string editor;
+  waitFor(
+      [&] {
+        return !(editor = on("xdotool search --onlyvisible --class mousepad 2>/dev/null")).empty();
+      },
+      10s);
+  ASSERT_FALSE(editor.empty()) << "mousepad did not show a window";
+  editor.resize(editor.find('\n'));
+  on("xdotool windowactivate --sync " + editor);
+  const std::string shown = waitForEvent("quicklaunch", 1, "\"shown\":true");
+  ASSERT_FALSE(shown.empty()) << "no button over the editor";
+  std::this_thread::sleep_for(300ms); // the window manager may still place the frame
+  auto frame = frameOf(editor);
+  auto rect = rectOf(events("quicklaunch").back());
+  EXPECT_EQ(rect[0], frame[2] - 190) << events("quicklaunch").back();
+  EXPECT_EQ(rect[1], frame[1] + 5) << events("quicklaunch").back();
+  EXPECT_EQ(rect[2], 226);
+  EXPECT_EQ(rect[3], 112);
+
+  // It follows the editor.
+  on("xdotool windowmove --sync " + editor + " 40 60");
+  EXPECT_TRUE(waitFor(
+      [&] {
+        frame = frameOf(editor);
+        rect = rectOf(events("quicklaunch").back());
+        return rect[0] == frame[2] - 190 && rect[1] == frame[1] + 5;
+      },
+      2s))
+      << events("quicklaunch").back();
+
+  // A click on the button.
+  on("xdotool mousemove --sync " + std::to_string(rect[0] + 40) + " " +
+     std::to_string(rect[1] + 8) + " click 1");
+  EXPECT_FALSE(waitForEvent("capture-request", 1, "\"by\":\"button\"").empty())
+      << "a click on the button asked for no capture";
+
+  // The click hides the button until the next look at the window in front.
+  EXPECT_TRUE(waitFor(
+      [&] { return events("quicklaunch").back().find("\"shown\":true") != std::string::npos; },
+      3s));
+
+  on("xdotool windowactivate --sync " + editor + " key ctrl+space");
+  EXPECT_FALSE(waitForEvent("capture-request", 1, "\"by\":\"hotkey\"").empty())
+      << "Ctrl+Space asked for no capture";
+  const pid_t capture = lumetra({"--capture"});
+  EXPECT_EQ(exitStatus(capture), 0);
+  EXPECT_FALSE(waitForEvent("capture-request", 1, "\"by\":\"socket\"").empty())
+      << "lumetra --capture asked for no capture";
+
+  x11.launch({"xterm"});
+  EXPECT_FALSE(waitForEvent("quicklaunch", 1, "\"shown\":false").empty())
+      << "the button stayed over a terminal";
+
+  // Closing removes a marker left for it.
+  std::ofstream(app / "balloon.dat").flush();
+  ::kill(first, SIGTERM);
+  EXPECT_EQ(exitStatus(first), 0);
+  EXPECT_FALSE(fs::exists(app / "balloon.dat"));
+}
+
+TEST_F(QuickLaunchOnX11, AtLogonNoBalloonButOneForAMarkerLeftBehind) {
+  std::ofstream(app / "balloon.dat").flush();
+  const pid_t quickLaunch = lumetra({"autorun", "--event-log", log.string()});
+  EXPECT_FALSE(waitForEvent("balloon").empty()) << "the marker left behind was not shown";
+  EXPECT_TRUE(waitFor([&] { return !fs::exists(app / "balloon.dat"); }, 2s));
+  std::this_thread::sleep_for(1500ms);
+  EXPECT_EQ(events("balloon").size(), 1u) << "autorun showed its own balloon";
+  ::kill(quickLaunch, SIGTERM);
+  EXPECT_EQ(exitStatus(quickLaunch), 0);
+}
+
+} // namespace
+} // namespace shell

@@ -1,0 +1,352 @@
+#include "shell/quick_launch.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "platform/fake_desktop.h"
+#include "platform/virtual_clock.h"
+
+namespace shell {
+namespace {
+
+using platform::FakeDesktop;
+using platform::FakeWindow;
+using platform::Rect;
+using platform::WindowId;
+
+class FakeView : public QuickLaunchView {
+public:
+  WindowId id = 0;
+  bool visible = false;
+  int left = 0, top = -100;
+  std::string currentHint;
+  std::vector<std::string> balloons;
+  int activations = 0;
+  std::vector<bool> busy;
+  bool recentEnabled = false;
+
+  WindowId windowId() const override { return id; }
+  void showButton() override { visible = true; }
+  void hideButton() override { visible = false; }
+  bool buttonVisible() const override { return visible; }
+  void moveButton(int x, int y) override { left = x, top = y; }
+  void setHint(const std::string& hint) override { currentHint = hint; }
+  std::string hint() const override { return currentHint; }
+  void setHandCursor() override {}
+  void setBusyCursor(bool on) override { busy.push_back(on); }
+  void showBalloon(const std::string& title, const std::string& text, int timeoutMs) override {
+    EXPECT_EQ(timeoutMs, 3000);
+    EXPECT_EQ(text.find("XP"), std::string::npos);
+    balloons.push_back(title);
+  }
+  void setRecentFilesEnabled(bool on) override { recentEnabled = on; }
+  void activate() override { ++activations; }
+};
+
+struct Capture {
+  WindowId window;
+  std::string how;
+  bool timersRunning;
+  bool operator==(const Capture&) const = default;
+};
+
+class QuickLaunchTest : public ::testing::Test {
+public:
+  QuickLaunchTest() {
+    editor = desktop.addWindow(editorWindow());
+    terminal = desktop.addWindow({"user@host: ~", "xterm", "", 600, "xterm", {}, {}});
+    view.id = desktop.addWindow(
+        {"", "lumetra", "", FakeDesktop::ownProcess, "lumetra", {{0, -100, 226, 112}, {}}, {}});
+    reader = desktop.addWindow(
+        {"Lumetra", "lumetra", "", FakeDesktop::ownProcess, "lumetra", {{0, 0, 800, 200}, {}}, {}});
+    QuickLaunchHooks hooks;
+    hooks.captureFromApplication = [this](WindowId w, const std::string& how) {
+      captures.push_back({w, how, ql->timersRunning()});
+    };
+    hooks.readerVisible = [this] { return readerVisible; };
+    hooks.isReaderWindow = [this](WindowId w) { return w == reader; };
+    hooks.recentFilesHaveEntry = [this] { return recentEntries; };
+    hooks.markerExists = [this] { return marker; };
+    hooks.removeMarker = [this] { marker = false; };
+    hooks.buttonChanged = [this](bool shown, Rect rect) { reports.emplace_back(shown, rect); };
+    hooks.openHelp = [this] { ++helps; };
+    ql = std::make_unique<TfrmQuickLaunch>(desktop, clock, acq, state, view, hooks);
+    ql->startTimers();
+  }
+
+  static FakeWindow editorWindow() {
+    FakeWindow w;
+    w.title = "notes.txt - Mousepad";
+    w.className = "mousepad";
+    w.processId = 500;
+    w.executable = "mousepad";
+    w.geometry = {{100, 40, 700, 500}, {104, 70, 692, 466}};
+    return w;
+  }
+
+  // The button as it stands when it shows.
+  std::pair<bool, Rect> shownAt(int windowRight, int windowTop) const {
+    return {true, {windowRight - 190, windowTop + 5, 226, 112}};
+  }
+
+  FakeDesktop desktop;
+  platform::VirtualClock clock;
+  acquisition::AcquisitionState acq;
+  QuickLaunchState state;
+  FakeView view;
+  WindowId editor = 0, terminal = 0, reader = 0;
+  bool readerVisible = false, recentEntries = false, marker = false;
+  int helps = 0;
+  std::vector<Capture> captures;
+  std::vector<std::pair<bool, Rect>> reports;
+  std::unique_ptr<TfrmQuickLaunch> ql;
+};
+
+TEST_F(QuickLaunchTest, TheButtonFollowsACompatibleWindowAndLeavesWithIt) {
+  desktop.setForeground(editor);
+  clock.advance(999);
+  EXPECT_FALSE(view.visible) << "before the first focus tick";
+  clock.advance(2);
+  EXPECT_TRUE(view.visible);
+  EXPECT_EQ(state.TargetState, TargetStates::Target);
+  EXPECT_EQ(state.TargetWindow, editor);
+  EXPECT_EQ(acq.TrackedWindow, editor);
+  EXPECT_EQ(std::pair(view.left, view.top), std::pair(800 - 190, 45));
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0], shownAt(800, 40));
+  EXPECT_FALSE(desktop.switches().empty());
+  EXPECT_EQ(desktop.keptOnTop().back(), view.id);
+
+  // Moved: the button follows within a placement tick; a still window is not reported again.
+  desktop.window(editor).geometry.outer = {300, 200, 700, 500};
+  clock.advance(1);
+  EXPECT_EQ(std::pair(view.left, view.top), std::pair(1000 - 190, 205));
+  clock.advance(50);
+  ASSERT_EQ(reports.size(), 2u);
+  EXPECT_EQ(reports[1], shownAt(1000, 200));
+
+  // Another program in front: gone within a second, reported once.
+  desktop.setForeground(terminal);
+  clock.advance(1000);
+  EXPECT_FALSE(view.visible);
+  EXPECT_EQ(state.TargetState, TargetStates::NoTarget);
+  ASSERT_EQ(reports.size(), 3u);
+  EXPECT_FALSE(reports[2].first);
+}
+
+TEST_F(QuickLaunchTest, WindowsInFrontThatAreNoTargetHideTheButton) {
+  struct Case {
+    const char* what;
+    std::function<void(QuickLaunchTest&)> arrange;
+  };
+  const Case cases[] = {
+      {"no window in front", [](QuickLaunchTest& t) { t.desktop.setForeground(0); }},
+      {"the question fails", [](QuickLaunchTest& t) { t.desktop.setForeground(-1); }},
+      {"a terminal", [](QuickLaunchTest& t) { t.desktop.setForeground(t.terminal); }},
+      {"an untitled window of another program",
+       [](QuickLaunchTest& t) {
+         t.desktop.window(t.editor).title = "   ";
+         t.desktop.setForeground(t.editor);
+       }},
+      {"the reader window", [](QuickLaunchTest& t) { t.readerVisible = true; }},
+  };
+  for (const Case& c : cases) {
+    desktop.setForeground(editor);
+    desktop.window(editor).title = "notes.txt - Mousepad";
+    readerVisible = false;
+    clock.advance(1000);
+    ASSERT_TRUE(view.visible) << c.what;
+    c.arrange(*this);
+    clock.advance(1000);
+    if (readerVisible) {
+      // The reader in front only forgets the tracked window; placement then hides nothing
+      // until a document is shown from it.
+      EXPECT_EQ(acq.TrackedWindow, acquisition::NoTrackedWindow) << c.what;
+      continue;
+    }
+    EXPECT_FALSE(view.visible) << c.what;
+    EXPECT_EQ(state.TargetState, TargetStates::NoTarget) << c.what;
+  }
+}
+
+TEST_F(QuickLaunchTest, TheHintAlternatesOnceASecond) {
+  std::vector<std::string> hints;
+  for (int i = 0; i < 3; ++i) {
+    clock.advance(1000);
+    hints.push_back(view.currentHint);
+  }
+  EXPECT_EQ(hints, (std::vector<std::string>{HintOptions, HintReadFile, HintOptions}));
+}
+
+TEST_F(QuickLaunchTest, AMarkerFileShowsTheBalloonOnceUnlessQuickLaunchIsHidden) {
+  marker = true;
+  ql->hideQuickLaunch();
+  clock.advance(3000);
+  EXPECT_TRUE(marker) << "waits while the button is hidden";
+  EXPECT_TRUE(view.balloons.empty());
+  ql->showQuickLaunch();
+  clock.advance(1000);
+  EXPECT_FALSE(marker);
+  EXPECT_EQ(view.balloons, (std::vector<std::string>{BalloonTitle}));
+  EXPECT_TRUE(ql->tmFocus().Enabled()) << "the balloon restarts the focus timer";
+  clock.advance(2000);
+  EXPECT_EQ(view.balloons.size(), 1u);
+}
+
+TEST_F(QuickLaunchTest, RecentFilesAreEnabledOnceTheListHoldsAnEntry) {
+  clock.advance(1000);
+  EXPECT_FALSE(view.recentEnabled);
+  recentEntries = true;
+  clock.advance(1000);
+  EXPECT_TRUE(view.recentEnabled);
+}
+
+TEST_F(QuickLaunchTest, HiddenByTheUserTheButtonNeverShowsButTheTrayStillCaptures) {
+  ql->hideQuickLaunch();
+  EXPECT_FALSE(ql->menuState(true).hideQuickLaunch);
+  desktop.setForeground(editor);
+  clock.advance(3000);
+  EXPECT_FALSE(view.visible);
+  EXPECT_EQ(state.TargetWindow, editor);
+  // The program's own windows in front keep the target.
+  desktop.setForeground(view.id);
+  clock.advance(1000);
+  EXPECT_EQ(state.TargetWindow, editor);
+  EXPECT_TRUE(ql->menuState(true).launchEnabled);
+  ql->trayEvent(TrayEvent::DoubleClick);
+  ASSERT_EQ(captures.size(), 1u);
+  EXPECT_EQ(captures[0].window, editor);
+  EXPECT_EQ(captures[0].how, "tray");
+  // Ctrl+Space needs the button.
+  desktop.setForeground(editor);
+  ql->hotKey();
+  EXPECT_EQ(captures.size(), 1u);
+  desktop.setForeground(terminal);
+  clock.advance(1000);
+  EXPECT_EQ(state.TargetWindow, NoTargetWindow);
+  ql->showQuickLaunch();
+  EXPECT_TRUE(ql->menuState(false).hideQuickLaunch);
+}
+
+TEST_F(QuickLaunchTest, TheTrayMenuAloneOffersLaunchAndExit) {
+  struct Case {
+    bool fromTray;
+    bool target;
+    MenuState expected;
+  };
+  const Case cases[] = {
+      {true, false, {true, false, true, true}},
+      {true, true, {true, true, true, true}},
+      {false, true, {false, false, false, true}},
+  };
+  for (const Case& c : cases) {
+    desktop.setForeground(c.target ? editor : terminal);
+    clock.advance(1000);
+    const MenuState menu = ql->menuState(c.fromTray);
+    EXPECT_EQ(menu.launchVisible, c.expected.launchVisible) << c.fromTray << c.target;
+    EXPECT_EQ(menu.launchEnabled, c.expected.launchEnabled) << c.fromTray << c.target;
+    EXPECT_EQ(menu.exitVisible, c.expected.exitVisible) << c.fromTray << c.target;
+  }
+}
+
+TEST_F(QuickLaunchTest, TrayEvents) {
+  EXPECT_TRUE(ql->trayEvent(TrayEvent::RightButtonDown)) << "opens the menu";
+  EXPECT_EQ(view.activations, 1);
+  EXPECT_FALSE(ql->trayEvent(TrayEvent::BalloonClicked));
+  EXPECT_EQ(helps, 1);
+  // A double click without a target only brings the window forward.
+  EXPECT_FALSE(ql->trayEvent(TrayEvent::DoubleClick));
+  EXPECT_EQ(view.activations, 2);
+  EXPECT_FALSE(ql->trayEvent(TrayEvent::Other));
+  EXPECT_TRUE(captures.empty());
+  EXPECT_EQ(view.activations, 2);
+}
+
+TEST_F(QuickLaunchTest, AClickCapturesWithTheTimersStoppedAndRestartsThem) {
+  desktop.setForeground(editor);
+  clock.advance(1001);
+  ASSERT_TRUE(view.visible);
+  // Pressing the button brings the QuickLaunch window in front: the tracked window is used.
+  desktop.setForeground(view.id);
+  ql->btnClick();
+  EXPECT_EQ(captures, (std::vector<Capture>{{editor, "button", false}}));
+  EXPECT_TRUE(ql->timersRunning());
+  EXPECT_EQ(view.busy, (std::vector<bool>{true, false}));
+  EXPECT_FALSE(view.visible) << "the click hides the button";
+}
+
+TEST_F(QuickLaunchTest, TheHotKeyCapturesTheWindowInFrontButNeverTheReader) {
+  ql->hotKey();
+  EXPECT_TRUE(captures.empty()) << "no button, no capture";
+  desktop.setForeground(editor);
+  clock.advance(1001);
+  ql->hotKey();
+  ql->hotKey("socket");
+  desktop.setForeground(view.id);
+  ql->hotKey();
+  EXPECT_EQ(captures,
+            (std::vector<Capture>{
+                {editor, "hotkey", true}, {editor, "socket", true}, {editor, "hotkey", true}}));
+  desktop.setForeground(reader);
+  ql->hotKey();
+  EXPECT_EQ(captures.size(), 3u);
+  EXPECT_EQ(view.activations, 0);
+}
+
+TEST_F(QuickLaunchTest, WhileTheEditorsDocumentIsReadTheButtonStaysAwayFromIt) {
+  desktop.setForeground(editor);
+  clock.advance(1001);
+  ASSERT_TRUE(view.visible);
+  acq.SourceWindow = editor;
+  acq.ReaderShown = true;
+  clock.advance(1);
+  EXPECT_FALSE(view.visible) << "placement hides it";
+  clock.advance(1000);
+  EXPECT_EQ(acq.TrackedWindow, acquisition::NoTrackedWindow);
+  EXPECT_FALSE(view.visible);
+
+  // The source window closes: forgotten at the next focus tick.
+  acq.ReaderShown = false;
+  desktop.window(editor).state.mapped = false;
+  desktop.setForeground(terminal);
+  clock.advance(1000);
+  clock.advance(1000);
+  EXPECT_EQ(acq.SourceWindow, acquisition::NoSourceWindow);
+  EXPECT_FALSE(view.visible);
+}
+
+TEST_F(QuickLaunchTest, TheQuickLaunchWindowInFrontKeepsALiveTargetAndDropsAGoneOne) {
+  desktop.setForeground(editor);
+  clock.advance(1001);
+  desktop.setForeground(view.id);
+  clock.advance(1000);
+  EXPECT_TRUE(view.visible);
+  EXPECT_EQ(state.TargetWindow, editor);
+  desktop.removeWindow(editor);
+  clock.advance(1000);
+  EXPECT_FALSE(view.visible);
+  EXPECT_EQ(state.TargetWindow, ResetTargetWindow);
+  EXPECT_EQ(acq.TrackedWindow, acquisition::NoTrackedWindow);
+  // Another of the program's windows without a title only forgets the tracked window.
+  desktop.window(reader).title = "";
+  desktop.setForeground(reader);
+  acq.TrackedWindow = terminal;
+  clock.advance(1000);
+  EXPECT_EQ(acq.TrackedWindow, acquisition::NoTrackedWindow);
+}
+
+TEST_F(QuickLaunchTest, TheBalloonHasItsTitleAndIsReported) {
+  int shown = 0;
+  QuickLaunchHooks hooks;
+  hooks.balloonShown = [&shown] { ++shown; };
+  TfrmQuickLaunch own(desktop, clock, acq, state, view, hooks);
+  own.showBalloon();
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(view.balloons, (std::vector<std::string>{BalloonTitle}));
+  EXPECT_FALSE(own.tmFocus().Enabled()) << "a stopped focus timer stays stopped";
+}
+
+} // namespace
+} // namespace shell
