@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "platform/files.h"
+#include "shell/program_files.h"
 #include "shell/settings_file.h"
 
 namespace shell {
@@ -15,7 +16,12 @@ bool isWritableFolder(const std::filesystem::path& folder) {
 
 std::filesystem::path resolveSettingsPath(const SettingsLocation& location) {
   const std::filesystem::path besideProgram = location.programDirectory / SettingsFileName;
-  if (location.programDirectoryWritable) return besideProgram;
+  // An installed program keeps the user's file apart from the factory file,
+  // even when the superuser could write in the program's folder.
+  const bool installed = isInstalledProgram(location.programDirectory);
+  if (location.programDirectoryWritable && !installed) return besideProgram;
+  const std::filesystem::path factory =
+      programFilesFolder(location.programDirectory) / SettingsFileName;
 
   std::filesystem::path configHome;
   if (!location.xdgConfigHome.empty() && location.xdgConfigHome.front() == '/') {
@@ -23,7 +29,7 @@ std::filesystem::path resolveSettingsPath(const SettingsLocation& location) {
   } else if (!location.home.empty()) {
     configHome = std::filesystem::path(location.home) / ".config";
   } else {
-    return besideProgram;
+    return factory;
   }
   const std::filesystem::path folder = configHome / "lumetra";
   const std::filesystem::path target = folder / SettingsFileName;
@@ -33,7 +39,7 @@ std::filesystem::path resolveSettingsPath(const SettingsLocation& location) {
     // Without a factory file nothing is seeded; opening the settings then
     // reports the missing file.
     try {
-      platform::writeFileAtomic(target, platform::readWholeFile(besideProgram));
+      platform::writeFileAtomic(target, platform::readWholeFile(factory));
     } catch (const platform::FileError&) {
     }
   }

@@ -1,7 +1,7 @@
-// Where the settings file lives. The file sits beside
-// the program; when the program's folder is not writable it lives in
-// $XDG_CONFIG_HOME/lumetra/ (by default ~/.config/lumetra/), first seeded
-// there from the factory file beside the program.
+// Where the settings file lives. In the build folder the file sits beside
+// the program. An installed program, or one whose folder is not writable,
+// keeps it in $XDG_CONFIG_HOME/lumetra/ (by default ~/.config/lumetra/), first
+// seeded there from the factory file (see program_files.h for where that is).
 #pragma once
 
 #include <filesystem>

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Installs the build into a throw-away prefix (with `cmake --install`, or as
+# the .deb that cpack makes, unpacked with dpkg-deb), checks the tree, and runs
+# the installed program without a display.
+#   install_test.sh install|deb CMAKE BUILD_DIR SAMPLE_FILE
+set -u
+mode=$1 cmake=$2 build=$3 sample=$4
+root=$(mktemp -d) home=$(mktemp -d)
+trap 'rm -rf "$root" "$home"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+if [ "$mode" = deb ]; then
+  for tool in dpkg-deb dpkg-shlibdeps file; do
+    command -v $tool >/dev/null || { echo "SKIPPED: $tool is not installed"; exit 77; }
+  done
+  "${cmake%cmake}cpack" --config "$build/CPackConfig.cmake" -B "$root/package" >/dev/null ||
+    fail "cpack"
+  deb=$(ls "$root"/package/lumetra_*_amd64.deb) || fail "no lumetra_<version>_amd64.deb"
+  dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the package lacks its dependencies"
+  dpkg-deb -x "$deb" "$root/tree" || fail "dpkg-deb -x"
+  prefix=$root/tree/usr
+else
+  command -v file >/dev/null || { echo "SKIPPED: file is not installed"; exit 77; }
+  prefix=$root/tree
+  "$cmake" --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install"
+fi
+for f in bin/lumetra share/lumetra/LumetraSettings.xml "share/lumetra/Lumetra Help.html" \
+  share/lumetra/EULA.rtf share/applications/lumetra.desktop \
+  share/metainfo/io.github.lumetra.Lumetra.metainfo.xml \
+  share/icons/hicolor/scalable/apps/lumetra.svg share/man/man1/lumetra.1; do
+  [ -f "$prefix/$f" ] || fail "not installed: $f"
+done
+for s in 16 32 48 64 128 256; do
+  size=$(file -b "$prefix/share/icons/hicolor/${s}x$s/apps/lumetra.png")
+  [[ $size == *"$s x $s"* ]] || fail "icon ${s}x$s is: $size"
+done
+[ -x "$prefix/bin/lumetra" ] || fail "bin/lumetra is not executable"
+! grep -q @PROJECT_VERSION@ "$prefix/share/man/man1/lumetra.1" || fail "man page version not filled in"
+
+version=$(env -u DISPLAY "$prefix/bin/lumetra" --version) || fail "--version failed"
+[[ $version == *[0-9].[0-9]* ]] || fail "--version printed: $version"
+grep -q "$version" "$prefix/share/man/man1/lumetra.1" || fail "man page is not of version $version"
+out=$(env -u DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/config" \
+  "$prefix/bin/lumetra" --timeline "$sample") || fail "--timeline failed"
+[ "$(grep -c '"event"' <<<"$out")" -ge 10 ] || fail "--timeline printed: $out"
+# Every option of the command line is in the manual page.
+for option in $( (env -u DISPLAY "$prefix/bin/lumetra" --help
+  env -u DISPLAY "$prefix/bin/lumetra" --timeline --help) | grep -o -- '--[a-z][a-z-]*' | sort -u); do
+  grep -q -- "${option//-/\\\\-}" "$prefix/share/man/man1/lumetra.1" || fail "man page lacks $option"
+done
+echo "the tree installed by $mode is complete; the installed program runs"
