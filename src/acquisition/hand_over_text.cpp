@@ -14,14 +14,4 @@ std::string finishDocumentText(std::string_view text) {
   return engine::trim(out);
 }
 
-std::string hideReplyCharacters(std::string_view text) {
-  std::string out = engine::replaceAll(text, "\r>", "\r");
-  while (true) {
-    std::string next = engine::replaceAll(out, "\r >", "\r");
-    if (next.size() >= out.size()) break;
-    out = std::move(next);
-  }
-  return out;
-}
-
 } // namespace acquisition
