@@ -16,29 +16,7 @@
 namespace controls {
 namespace {
 
-using platform::rgb;
 using testsupport::qtApp;
-
-// The host paints its control where the control lies: the banner bar half way
-// shows 278 filled pixels, then the background.
-TEST(ProgressBarWidget, PaintsItsBarInItsPlace) {
-  qtApp();
-  QWidget panel;
-  TALProgressBar bar;
-  bar.setBounds(19, 8, 557, 6);
-  bar.setMax(10000);
-  bar.setBarColorStyle(TBarColorStyle::cs1Color);
-  bar.setBarColor1(rgb(128, 128, 128));
-  bar.setBackgroundColor(rgb(64, 64, 64));
-  bar.setShowBorder(false);
-  bar.setShowPosText(false);
-  ProgressBarWidget widget(bar, &panel);
-  bar.setPosition(5000);
-  EXPECT_EQ(widget.geometry(), QRect(19, 8, 557, 6));
-  const QImage shot = widget.grab().toImage();
-  EXPECT_EQ(shot.pixelColor(277, 3), QColor(128, 128, 128));
-  EXPECT_EQ(shot.pixelColor(278, 3), QColor(64, 64, 64));
-}
 
 // The draggable dot needs every mouse event in its own coordinates, with its
 // button, also moves without a button pressed; and the cursor and hint it sets
