@@ -1,8 +1,8 @@
 // The text clean-up every document gets when it is handed to the engine:
 // blank text becomes "The document is empty", runs of five spaces (left by
 // some sources as padding) are dropped, and the text is trimmed of white space
-// and control characters at both ends. Also the removal of reply marks from
-// captured mail. All operations work on code page 1252 text with CR line ends.
+// and control characters at both ends. It works on code page 1252 text with CR
+// line ends.
 #pragma once
 
 #include <string>
@@ -17,9 +17,9 @@ inline constexpr const char* EmptyDocumentText = "The document is empty";
 // six leave one); trimmed at both ends.
 std::string finishDocumentText(std::string_view text);
 
-// Rule 14: a '>' right after a CR goes (one pass, so of ">>" one stays), then
-// every space-and-'>' right after a CR goes, until none is left. The first
-// line keeps its marks, as no CR precedes it.
+// Rule 14 for mail: a '>' right after a CR goes (one pass, so of ">>" one
+// stays), then every space-and-'>' right after a CR goes, until none is left.
+// The first line keeps its marks, as no CR precedes it.
 std::string hideReplyCharacters(std::string_view text);
 
 } // namespace acquisition

@@ -94,15 +94,6 @@ std::optional<std::int64_t> VirtualClock::nextDueMs() const {
   return next->due();
 }
 
-int VirtualClock::timerCount() const {
-  return static_cast<int>(state_->timers.size());
-}
-
-int VirtualClock::runningTimerCount() const {
-  return static_cast<int>(std::count_if(state_->timers.begin(), state_->timers.end(),
-                                        [](const VirtualTimer* t) { return t->running(); }));
-}
-
 bool VirtualClock::fireNext(std::int64_t limit) {
   VirtualTimer* next = nullptr;
   for (VirtualTimer* timer : state_->timers)

@@ -40,11 +40,6 @@ public:
   // The time the next timer falls due, if any timer is running.
   std::optional<std::int64_t> nextDueMs() const;
 
-  // How many timers exist and how many of them are running (enabled with a
-  // positive interval).
-  int timerCount() const;
-  int runningTimerCount() const;
-
   struct State;
 
 private:

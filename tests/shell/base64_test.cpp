@@ -12,44 +12,24 @@ struct Vector {
   std::string encoded;
 };
 
-TEST(Base64, ReferenceVectorsWithoutPaddingReadBothWays) {
+TEST(Base64, EncodesWithoutPaddingAndDecodesUpToTheFirstCharacterOutsideTheAlphabet) {
   // RFC 4648 vectors with the "=" padding left off, plus bytes above 127.
-  const Vector vectors[] = {
-      {"", ""},
-      {"f", "Zg"},
-      {"fo", "Zm8"},
-      {"foo", "Zm9v"},
-      {"foob", "Zm9vYg"},
-      {"fooba", "Zm9vYmE"},
-      {"foobar", "Zm9vYmFy"},
-      {"\xff\xfe", "//4"},
-      {"\xfb\xff", "+/8"},
-      {"WordsPerMinute", "V29yZHNQZXJNaW51dGU"},
-  };
-  for (const Vector& v : vectors) {
+  for (const Vector& v :
+       {Vector{"", ""}, Vector{"f", "Zg"}, Vector{"fo", "Zm8"}, Vector{"foob", "Zm9vYg"},
+        Vector{"foobar", "Zm9vYmFy"}, Vector{"\xff\xfe", "//4"}, Vector{"\xfb\xff", "+/8"}}) {
     EXPECT_EQ(encodeBase64(v.plain), v.encoded) << v.plain;
     EXPECT_EQ(decodeBase64(v.encoded), v.plain) << v.encoded;
   }
-}
-
-TEST(Base64, DecodingStopsOutsideTheAlphabetAndDropsLeftoverBits) {
-  const Vector cases[] = {
-      {"foob", "Zm9vYg=="},     // padding written by another tool
-      {"fooba", "Zm9vYmE="},    // one padding character
-      {"foo", "Zm9v YmFy"},     // a blank ends the text
-      {"foo", "Zm9v\nYmFy"},    // so does a line break
-      {"foobar", "Zm9vYmFy!!"}, // trailing rubbish
-      {"", "=Zm9v"},
-      {"", "-_"},       // the URL-safe alphabet is not ours
-      {"", "Z"},        // 6 bits: no byte
-      {"foo", "Zm9vY"}, // 30 bits: three bytes, 6 bits dropped
-      {"f", "Zh"},      // non-zero leftover bits are ignored too
+  const Vector decoded[] = {
+      {"foob", "Zm9vYg=="},  // padding written by another tool
+      {"fooba", "Zm9vYmE="}, // one padding character
+      {"foo", "Zm9v YmFy"},  // a blank ends the text
+      {"", "-_"},            // the URL-safe alphabet is not ours
+      {"foo", "Zm9vY"},      // 30 bits: three bytes, 6 bits dropped
+      {"f", "Zh"},           // non-zero leftover bits are ignored too
   };
-  for (const Vector& v : cases)
+  for (const Vector& v : decoded)
     EXPECT_EQ(decodeBase64(v.encoded), v.plain) << v.encoded;
-}
-
-TEST(Base64, EveryByteValueSurvivesARoundTrip) {
   std::string all;
   for (int i = 0; i < 256; ++i)
     all += static_cast<char>(i);
@@ -63,13 +43,11 @@ TEST(ElementNames, InvalidBase64NamesAreMarkedAndMappedBothWays) {
       {"???", "_Pz8."},                 // Base64 "Pz8/"
       {"~~~", "_fn5-"},                 // Base64 "fn5+"
       {"\xe9t\xe9", "_6XTp"},           // Base64 "6XTp" begins with a digit
-      {"a>b?", "YT5iPw"},               // odd characters whose Base64 happens to be valid
   };
   for (const Vector& v : cases) {
     EXPECT_EQ(elementNameFor(v.plain), v.encoded) << v.plain;
     EXPECT_EQ(nameFromElement(v.encoded), v.plain) << v.encoded;
   }
-  EXPECT_EQ(nameFromElement(""), "");
   EXPECT_EQ(nameFromElement("_"), "");
 }
 

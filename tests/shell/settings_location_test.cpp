@@ -34,28 +34,21 @@ protected:
   }
   fs::path program() const { return root_ / "opt" / "lumetra"; }
   fs::path home() const { return root_ / "home"; }
-  void putFactoryFile(const std::string& text) {
-    std::ofstream(program() / SettingsFileName, std::ios::binary) << text;
-  }
 
   fs::path root_;
 };
 
-TEST_F(SettingsLocationTest, WritableProgramFolderKeepsTheFileBesideTheProgram) {
-  putFactoryFile("factory");
-  const fs::path path = resolveSettingsPath({program(), true, (root_ / "xdg").string(), home()});
-  EXPECT_EQ(path, program() / SettingsFileName);
-  EXPECT_FALSE(fs::exists(root_ / "xdg") || fs::exists(home() / ".config"));
-}
-
-TEST_F(SettingsLocationTest, ReadOnlyProgramFolderUsesTheSeededConfigFolder) {
+TEST_F(SettingsLocationTest, TheFileLivesBesideTheProgramOrInTheSeededConfigFolder) {
   const fs::path xdg = root_ / "xdg", config = home() / ".config" / "lumetra";
-  // Without a factory file only the folder is made.
+  EXPECT_EQ(resolveSettingsPath({program(), true, xdg.string(), home()}),
+            program() / SettingsFileName);
+  EXPECT_FALSE(fs::exists(xdg) || fs::exists(home() / ".config"));
+  // A read-only program folder without a factory file: only the folder is made.
   EXPECT_EQ(resolveSettingsPath({program(), false, "", home()}), config / SettingsFileName);
   EXPECT_TRUE(fs::is_directory(config));
   EXPECT_FALSE(fs::exists(config / SettingsFileName));
 
-  putFactoryFile("factory settings");
+  std::ofstream(program() / SettingsFileName, std::ios::binary) << "factory settings";
   fs::path path = resolveSettingsPath({program(), false, xdg.string(), home()});
   EXPECT_EQ(path, xdg / "lumetra" / SettingsFileName);
   EXPECT_EQ(platform::readWholeFile(path), "factory settings");
@@ -95,19 +88,16 @@ TEST_F(SettingsLocationTest, FolderWritability) {
   EXPECT_FALSE(isWritableFolder(program()));
 }
 
-TEST(SettingsLocation, ProgramDirectoryIsTheTestProgramsFolder) {
-  EXPECT_EQ(programDirectory(), fs::path(LUMETRA_BINARY_DIR) / "bin");
-  const SettingsLocation here = currentSettingsLocation();
-  EXPECT_EQ(here.programDirectory, programDirectory());
-  EXPECT_TRUE(here.programDirectoryWritable);
-}
-
+// The build puts a settings file that opens beside the program, which is where
+// this test program runs.
 TEST(SettingsLocation, TheBuildPutsASettingsFileBesideTheProgram) {
-  const fs::path path = fs::path(LUMETRA_BINARY_DIR) / "bin" / SettingsFileName;
-  ASSERT_TRUE(fs::exists(path));
+  const SettingsLocation here = currentSettingsLocation();
+  EXPECT_EQ(here.programDirectory, fs::path(LUMETRA_BINARY_DIR) / "bin");
+  EXPECT_TRUE(here.programDirectoryWritable);
   engine::SettingsRecord record;
   platform::RecordingMessageBoxes boxes;
-  SettingsFile file(path, record, boxes);
+  SettingsFile file(settingsFilePath(), record, boxes);
+  EXPECT_EQ(file.path(), here.programDirectory / SettingsFileName);
   EXPECT_TRUE(file.initXMLFILE());
   EXPECT_TRUE(boxes.shown.empty());
 }

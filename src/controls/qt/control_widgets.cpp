@@ -135,28 +135,4 @@ void ImageWidget::mouseReleaseEvent(QMouseEvent* event) {
 StatusBarWidget::StatusBarWidget(TMyStatusBar& bar, QWidget* parent)
     : ControlWidget(bar, parent), bar_(bar) {}
 
-void StatusBarWidget::insertControl(ControlWidget& child) {
-  bar_.insertControl(child.control());
-  if (child.control().Parent() != &bar_) return;
-  child.setParent(this);
-  child.syncFromControl();
-  child.raise();
-}
-
-Bitmap toBitmap(const QImage& image) {
-  if (image.isNull()) return {};
-  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-  Bitmap bitmap(rgb.width(), rgb.height());
-  for (int y = 0; y < rgb.height(); ++y) {
-    for (int x = 0; x < rgb.width(); ++x) {
-      const QRgb px = rgb.pixel(x, y);
-      bitmap.setPixel(x, y,
-                      platform::rgb(static_cast<std::uint8_t>(qRed(px)),
-                                    static_cast<std::uint8_t>(qGreen(px)),
-                                    static_cast<std::uint8_t>(qBlue(px))));
-    }
-  }
-  return bitmap;
-}
-
 } // namespace controls

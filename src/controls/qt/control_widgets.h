@@ -70,14 +70,9 @@ class StatusBarWidget : public ControlWidget {
 public:
   StatusBarWidget(TMyStatusBar& bar, QWidget* parent = nullptr);
   TMyStatusBar& bar() const { return bar_; }
-  // Puts a child control on the bar, and its widget inside this one.
-  void insertControl(ControlWidget& child);
 
 private:
   TMyStatusBar& bar_;
 };
-
-// Converts a picture to the plain pixels a progress bar tiles.
-Bitmap toBitmap(const QImage& image);
 
 } // namespace controls

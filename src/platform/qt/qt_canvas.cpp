@@ -6,12 +6,8 @@
 
 namespace platform {
 
-QtCanvas::QtCanvas(QPainter& painter, PictureCache* pictures)
-    : painter_(&painter), pictures_(pictures), measure_(painter.device()) {}
-
 QtCanvas::QtCanvas(QImage& image, PictureCache* pictures)
-    : ownPainter_(std::make_unique<QPainter>(&image)), painter_(ownPainter_.get()),
-      pictures_(pictures), measure_(&image) {}
+    : painter_(std::make_unique<QPainter>(&image)), pictures_(pictures), measure_(&image) {}
 
 QtCanvas::~QtCanvas() = default;
 

@@ -1,7 +1,8 @@
-// The canvas of the running program: draws with a QPainter on a widget or on a
-// QImage. Text is converted from code page 1252 and measured in the painter's
-// device; pictures are the embedded ones, loaded by name (platform/qt/pictures.h).
-// drawImage throws ResourceError for a picture the program does not carry.
+// The canvas of the running program: draws with a QPainter on a QImage, which
+// the widgets then copy to the screen. Text is converted from code page 1252
+// and measured for the image; pictures are the embedded ones, loaded by name
+// (platform/qt/pictures.h). drawImage throws ResourceError for a picture the
+// program does not carry.
 #pragma once
 
 #include <QPainter>
@@ -17,10 +18,8 @@ namespace platform {
 
 class QtCanvas : public Canvas {
 public:
-  // Draws with `painter`, which must be active and outlive the canvas. With a
-  // cache, each picture is decoded once.
-  explicit QtCanvas(QPainter& painter, PictureCache* pictures = nullptr);
   // Draws on `image` with a painter of its own, ended when the canvas goes.
+  // With a cache, each picture is decoded once.
   explicit QtCanvas(QImage& image, PictureCache* pictures = nullptr);
   ~QtCanvas() override;
   QtCanvas(const QtCanvas&) = delete;
@@ -33,8 +32,7 @@ public:
   const TextMeasure& measure() const override { return measure_; }
 
 private:
-  std::unique_ptr<QPainter> ownPainter_;
-  QPainter* painter_;
+  std::unique_ptr<QPainter> painter_;
   PictureCache* pictures_;
   QtTextMeasure measure_;
 };

@@ -1,5 +1,8 @@
 #include "platform/qt/qt_message_boxes.h"
 
+#include <QMessageBox>
+#include <memory>
+
 #include "platform/qt/qt_text.h"
 
 namespace platform {
@@ -18,8 +21,6 @@ QMessageBox::Icon iconFor(MessageKind kind) {
   return QMessageBox::NoIcon;
 }
 
-} // namespace
-
 std::unique_ptr<QMessageBox> makeMessageBox(MessageKind kind, std::string_view text,
                                             QWidget* parent) {
   auto box = std::make_unique<QMessageBox>(iconFor(kind), QStringLiteral("Lumetra"),
@@ -28,6 +29,8 @@ std::unique_ptr<QMessageBox> makeMessageBox(MessageKind kind, std::string_view t
   box->setDefaultButton(QMessageBox::Ok);
   return box;
 }
+
+} // namespace
 
 void QtMessageBoxes::show(MessageKind kind, std::string_view text) {
   makeMessageBox(kind, text, parent_)->exec();

@@ -2,17 +2,13 @@
 // "Lumetra" with an OK button and the icon of the kind of message.
 #pragma once
 
-#include <QMessageBox>
+#include <string_view>
 
 #include "platform/message_boxes.h"
 
 class QWidget;
 
 namespace platform {
-
-// The box a message is shown in, ready to be run; exposed for tests.
-std::unique_ptr<QMessageBox> makeMessageBox(MessageKind kind, std::string_view text,
-                                            QWidget* parent = nullptr);
 
 class QtMessageBoxes : public MessageBoxes {
 public:
