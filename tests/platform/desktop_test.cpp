@@ -12,12 +12,13 @@
 namespace platform {
 namespace {
 
-FakeWindow editorWindow() {
+FakeWindow editorWindow(std::string title = "notes.txt", std::string className = "Mousepad",
+                        std::string role = "", int processId = 3100) {
   FakeWindow w;
-  w.title = "notes.txt - Mousepad";
-  w.className = "Mousepad";
-  w.role = "MousepadWindow";
-  w.processId = 3100;
+  w.title = std::move(title);
+  w.className = std::move(className);
+  w.role = std::move(role);
+  w.processId = processId;
   w.executable = "mousepad";
   w.geometry = {{96, 73, 648, 511}, {100, 100, 640, 480}};
   return w;
@@ -36,27 +37,17 @@ TEST_F(DesktopRulesTest, AWindowThatIsNotThereAnswersNoWindow) {
   const WindowId brokenWindow = desktop.addWindow(broken);
   const WindowId gone = desktop.addWindow(editorWindow());
   desktop.removeWindow(gone);
-
-  struct Case {
-    const char* name;
-    WindowId window;
-    std::string processName;
-  };
-  for (const auto& [name, window, processName] :
-       {Case{"no window", NoWindow, ""}, Case{"failed foreground", FailedWindow, "null"},
-        Case{"negative", -100, ""}, Case{"gone", gone, ""}, Case{"broken", brokenWindow, ""}}) {
-    SCOPED_TRACE(name);
-    EXPECT_EQ(desktop.windowTitle(window), "");
-    EXPECT_EQ(desktop.windowClassName(window), "");
-    EXPECT_EQ(desktop.windowRole(window), "");
-    EXPECT_EQ(desktop.processNameOfWindow(window), processName);
+  for (const WindowId window : {NoWindow, FailedWindow, WindowId{-100}, gone, brokenWindow}) {
+    SCOPED_TRACE(window);
+    EXPECT_EQ(desktop.windowTitle(window) + desktop.windowClassName(window) +
+                  desktop.windowRole(window),
+              "");
+    EXPECT_EQ(desktop.processNameOfWindow(window), window == FailedWindow ? "null" : "");
     EXPECT_EQ(desktop.processIdOfWindow(window), 0);
     EXPECT_EQ(desktop.windowRect(window), Rect{});
     EXPECT_EQ(desktop.clientRect(window), Rect{});
-    EXPECT_FALSE(desktop.isWindowVisible(window));
-    EXPECT_FALSE(desktop.isMinimised(window));
-    EXPECT_FALSE(desktop.isOwnWindow(window));
-    EXPECT_FALSE(desktop.keepOnTop(window));
+    EXPECT_FALSE(desktop.isWindowVisible(window) || desktop.isMinimised(window) ||
+                 desktop.isOwnWindow(window) || desktop.keepOnTop(window));
   }
   EXPECT_FALSE(desktop.switchToWindow(gone));
   EXPECT_TRUE(desktop.switches().empty());
@@ -73,46 +64,23 @@ TEST_F(DesktopRulesTest, TextsComeInAsCodePage1252WithTheTitleRightTrimmed) {
       {"  leading spaces stay", "LIBREOFFICE-WRITER", "", "  leading spaces stay",
        "libreoffice-writer", ""},
       {"\xe6\x97\xa5\xe6\x9c\xac.txt", "Xed", "", "??.txt", "xed", ""},
-      {std::string("ends in a control\x01\x1f"), "K", "", "ends in a control", "k", ""},
-      {" \t ", "", "", "", "", ""},
+      {"ends in a control\x01\x1f", "K", "", "ends in a control", "k", ""},
+      {" \t ", std::string(300, 'Q'), "", "", std::string(255, 'q'), ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.title);
-    FakeWindow w = editorWindow();
-    w.title = c.title;
-    w.className = c.className;
-    w.role = c.role;
-    const WindowId window = desktop.addWindow(w);
+    const WindowId window = desktop.addWindow(editorWindow(c.title, c.className, c.role));
     EXPECT_EQ(desktop.windowTitle(window), c.expectedTitle);
     EXPECT_EQ(desktop.windowClassName(window), c.expectedClass);
     EXPECT_EQ(desktop.windowRole(window), c.expectedRole);
   }
-}
-
-TEST_F(DesktopRulesTest, AClassNameKeepsAtMost255Characters) {
-  FakeWindow w = editorWindow();
-  w.className = std::string(300, 'Q');
-  const WindowId window = desktop.addWindow(w);
-  EXPECT_EQ(desktop.windowClassName(window), std::string(255, 'q'));
-}
-
-TEST_F(DesktopRulesTest, TheProcessNameIsTheLowerCaseExecutableOfTheWindowsProcess) {
-  FakeWindow w = editorWindow();
-  w.processId = 3200;
+  FakeWindow w = editorWindow("", "", "", 3200);
   w.executable = "FeatherPad";
-  const WindowId window = desktop.addWindow(w);
-  EXPECT_EQ(desktop.processNameOfWindow(window), "featherpad");
-  EXPECT_EQ(desktop.processNameOfWindow(editor), "mousepad");
-
-  FakeWindow unknown = editorWindow();
-  unknown.processId = 0;
-  EXPECT_EQ(desktop.processNameOfWindow(desktop.addWindow(unknown)), "");
+  EXPECT_EQ(desktop.processNameOfWindow(desktop.addWindow(w)), "featherpad");
+  EXPECT_EQ(desktop.processNameOfWindow(desktop.addWindow(editorWindow("", "", "", 0))), "");
 }
 
-TEST_F(DesktopRulesTest, RectanglesAndStateAreThoseTheDesktopGives) {
-  EXPECT_EQ(desktop.windowRect(editor), (Rect{96, 73, 648, 511}));
-  EXPECT_EQ(desktop.clientRect(editor), (Rect{100, 100, 640, 480}));
-
+TEST_F(DesktopRulesTest, AWindowIsShownWhenMappedAndNotHidden) {
   struct Case {
     WindowState state;
     bool shown, minimised;
@@ -126,39 +94,25 @@ TEST_F(DesktopRulesTest, RectanglesAndStateAreThoseTheDesktopGives) {
   }
 }
 
-TEST_F(DesktopRulesTest, TheWindowInFront) {
-  desktop.setForeground(editor);
-  EXPECT_EQ(desktop.foregroundWindow(), editor);
-  desktop.setForeground(NoWindow);
-  EXPECT_EQ(desktop.foregroundWindow(), NoWindow);
-  desktop.setForeground(FailedWindow);
-  EXPECT_EQ(desktop.foregroundWindow(), FailedWindow);
+TEST_F(DesktopRulesTest, AnIgnoredWindowInFrontLeavesTheWindowBeforeIt) {
+  const WindowId button = desktop.addWindow(editorWindow("", "", "", FakeDesktop::ownProcess));
+  desktop.ignoreAsForeground(button);
+  struct Step {
+    WindowId front, seen;
+  };
+  for (const auto& [front, seen] : {Step{button, NoWindow}, Step{editor, editor},
+                                    Step{button, editor}, Step{FailedWindow, FailedWindow}}) {
+    desktop.setForeground(front);
+    EXPECT_EQ(desktop.foregroundWindow(), seen) << front;
+  }
   EXPECT_EQ(desktop.processNameOfWindow(desktop.foregroundWindow()), "null");
 }
 
-TEST_F(DesktopRulesTest, AnIgnoredWindowInFrontLeavesTheWindowBeforeIt) {
-  FakeWindow buttonWindow = editorWindow();
-  buttonWindow.processId = FakeDesktop::ownProcess;
-  const WindowId button = desktop.addWindow(buttonWindow);
-  desktop.ignoreAsForeground(button);
-
-  desktop.setForeground(button);
-  EXPECT_EQ(desktop.foregroundWindow(), NoWindow) << "nothing was in front before it";
-  desktop.setForeground(editor);
-  EXPECT_EQ(desktop.foregroundWindow(), editor);
-  desktop.setForeground(button);
-  EXPECT_EQ(desktop.foregroundWindow(), editor);
-  desktop.setForeground(FailedWindow);
-  EXPECT_EQ(desktop.foregroundWindow(), FailedWindow);
-}
-
 TEST_F(DesktopRulesTest, OwnWindowsAreKnownByProcessIdAndOnlyTheyAreKeptOnTop) {
-  FakeWindow ownWindow = editorWindow();
-  ownWindow.processId = FakeDesktop::ownProcess;
+  FakeWindow ownWindow = editorWindow("", "", "", FakeDesktop::ownProcess);
   ownWindow.executable = "lumetra";
   const WindowId own = desktop.addWindow(ownWindow);
-  FakeWindow namedLikeUs = editorWindow();
-  namedLikeUs.processId = 5000;
+  FakeWindow namedLikeUs = editorWindow("", "", "", 5000);
   namedLikeUs.executable = "lumetra";
   const WindowId other = desktop.addWindow(namedLikeUs);
 
@@ -170,92 +124,53 @@ TEST_F(DesktopRulesTest, OwnWindowsAreKnownByProcessIdAndOnlyTheyAreKeptOnTop) {
   EXPECT_EQ(desktop.keptOnTop(), std::vector<WindowId>{own});
 }
 
-TEST_F(DesktopRulesTest, SwitchingBringsAMinimisedWindowBackToTheFront) {
-  desktop.window(editor).state = {false, true, true};
-  EXPECT_TRUE(desktop.switchToWindow(editor));
-  EXPECT_EQ(desktop.foregroundWindow(), editor);
-  EXPECT_TRUE(desktop.isWindowVisible(editor));
-  EXPECT_FALSE(desktop.isMinimised(editor));
-}
-
-// What the focused application sees of a key sequence: which keys it gets
-// while Control is held, and the pauses.
-struct Received {
-  std::vector<std::pair<Key, bool>> presses; // key, with Control held
-  std::vector<int> pausesAfterPresses;       // presses made before each pause
-  std::vector<int> pauseLengths;
-  bool balanced = true; // every key released, none released twice
-};
-
-Received whatTheApplicationGets(const std::vector<DesktopInput>& input) {
-  Received received;
+// What the focused application sees of a key sequence: each key, "^" when
+// Control is held, each pause with its length; "unbalanced" when a key is
+// pressed twice, released unpressed or left down.
+std::string whatTheApplicationGets(const std::vector<DesktopInput>& input) {
+  std::string seen;
   std::vector<Key> held;
-  for (const DesktopInput& event : input) {
-    const auto it = std::find(held.begin(), held.end(), event.key);
-    if (event.kind == DesktopInput::KeyDown) {
-      if (it != held.end()) received.balanced = false;
-      held.push_back(event.key);
-      if (event.key != Key::Control) {
-        const bool control = std::find(held.begin(), held.end(), Key::Control) != held.end();
-        received.presses.push_back({event.key, control});
+  const auto holding = [&](Key key) { return std::find(held.begin(), held.end(), key); };
+  bool balanced = true;
+  for (const DesktopInput& e : input) {
+    const bool control = holding(Key::Control) != held.end();
+    if (e.kind == DesktopInput::KeyDown) {
+      balanced = balanced && holding(e.key) == held.end();
+      held.push_back(e.key);
+      if (e.key != Key::Control) {
+        const char* names[] = {"A", "C", "Right", "Home"};
+        const Key keys[] = {Key::A, Key::C, Key::Right, Key::Home};
+        const auto at = std::find(std::begin(keys), std::end(keys), e.key) - std::begin(keys);
+        seen += std::string(control ? "^" : "") + (at < 4 ? names[at] : "?") + " ";
       }
-    } else if (event.kind == DesktopInput::KeyUp) {
-      if (it == held.end())
-        received.balanced = false;
-      else
-        held.erase(it);
-    } else if (event.kind == DesktopInput::Pause) {
-      received.pausesAfterPresses.push_back(static_cast<int>(received.presses.size()));
-      received.pauseLengths.push_back(event.milliseconds);
+    } else if (e.kind == DesktopInput::KeyUp) {
+      balanced = balanced && holding(e.key) != held.end();
+      if (holding(e.key) != held.end()) held.erase(holding(e.key));
+    } else if (e.kind == DesktopInput::Pause) {
+      seen += std::string(control ? "^" : "") + "pause" + std::to_string(e.milliseconds) + " ";
     }
   }
-  if (!held.empty()) received.balanced = false;
-  return received;
+  return balanced && held.empty() ? seen : seen + "unbalanced";
 }
 
-TEST_F(DesktopRulesTest, KeySequencesGiveTheApplicationItsShortcutsWithNoKeyLeftDown) {
-  using P = std::pair<Key, bool>;
-  const std::vector<P> selectCopyHome{
-      {Key::A, true}, {Key::C, true}, {Key::Right, false}, {Key::Home, true}};
+TEST(DesktopKeysTest, KeySequencesGiveTheShortcutsAndPauseWithControlStillHeld) {
   struct Case {
     KeySequence sequence;
-    std::vector<P> presses;
-    std::vector<int> pausesAfterPresses, pauseLengths;
+    const char* seen;
   };
-  const Case cases[] = {
-      {KeySequence::SelectCopyHome, selectCopyHome, {}, {}},
-      {KeySequence::SelectCopyHomeWithPause, selectCopyHome, {2}, {250}},
-      {KeySequence::SelectCopy, {{Key::A, true}, {Key::C, true}}, {}, {}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(static_cast<int>(c.sequence));
-    FakeDesktop keys;
-    keys.sendKeys(c.sequence);
-    const Received received = whatTheApplicationGets(keys.input());
-    EXPECT_TRUE(received.balanced);
-    EXPECT_EQ(received.presses, c.presses);
-    EXPECT_EQ(received.pausesAfterPresses, c.pausesAfterPresses);
-    EXPECT_EQ(received.pauseLengths, c.pauseLengths);
+  for (const auto& [sequence, seen] :
+       {Case{KeySequence::SelectCopyHome, "^A ^C Right ^Home "},
+        Case{KeySequence::SelectCopyHomeWithPause, "^A ^C ^pause250 Right ^Home "},
+        Case{KeySequence::SelectCopy, "^A ^C "}}) {
+    FakeDesktop desktop;
+    std::vector<int> slept;
+    desktop.sendKeys(sequence);
+    EXPECT_EQ(whatTheApplicationGets(desktop.input()), seen);
+    desktop.setSleep([&](int ms) { slept.push_back(ms); });
+    desktop.sendKeys(sequence);
+    EXPECT_EQ(slept.size(), std::string(seen).find("pause") != std::string::npos ? 1u : 0u)
+        << "pauses go through the sleep given";
   }
-}
-
-TEST_F(DesktopRulesTest, ThePauseIsTakenWhileControlIsStillHeldAfterTheCopy) {
-  desktop.sendKeys(KeySequence::SelectCopyHomeWithPause);
-  const auto& input = desktop.input();
-  const auto pause = std::find_if(input.begin(), input.end(), [](const DesktopInput& e) {
-    return e.kind == DesktopInput::Pause;
-  });
-  ASSERT_NE(pause, input.end());
-  ASSERT_NE(pause + 1, input.end());
-  EXPECT_EQ(*(pause + 1), (DesktopInput{DesktopInput::KeyUp, Key::Control}));
-}
-
-TEST_F(DesktopRulesTest, PausesGoThroughTheSleepGiven) {
-  std::vector<int> slept;
-  desktop.setSleep([&](int ms) { slept.push_back(ms); });
-  desktop.sendKeys(KeySequence::SelectCopyHomeWithPause);
-  desktop.sendKeys(KeySequence::SelectCopy);
-  EXPECT_EQ(slept, std::vector<int>{250});
 }
 
 TEST_F(DesktopRulesTest, AClickPressesAtThePointAndPutsThePointerBack) {
@@ -272,8 +187,7 @@ TEST_F(DesktopRulesTest, AClickPressesAtThePointAndPutsThePointerBack) {
 
 TEST_F(DesktopRulesTest, TheClipboardTextComesInWithCrLineEnds) {
   struct Case {
-    std::string text;
-    std::string expected;
+    std::string text, expected;
   };
   for (const auto& [text, expected] :
        {Case{"one\ntwo\n", "one\rtwo\r"}, Case{"one\r\ntwo", "one\rtwo"},
@@ -291,7 +205,6 @@ TEST(FixedDesktopTest, KnowsItsWorkAreaAndNoWindows) {
   EXPECT_EQ(desktop.workArea(), (Rect{0, 0, 1280, 994}));
   EXPECT_FALSE(desktop.available());
   EXPECT_EQ(desktop.foregroundWindow(), FailedWindow);
-  EXPECT_EQ(desktop.processNameOfWindow(desktop.foregroundWindow()), "null");
   EXPECT_FALSE(desktop.switchToWindow(0x400001));
   EXPECT_EQ(desktop.clipboardText(), "");
 }

@@ -32,43 +32,43 @@ protected:
   static void SetUpTestSuite() {
     for (const char* tool : {"mousepad", "xterm", "xdotool", "xwininfo"}) {
       if (testsupport::findProgram(tool).empty()) {
-        skipReason() = std::string(tool) + " is not installed (scripts/install-deps installs it)";
+        skipReason_ = std::string(tool) + " is not installed (scripts/install-deps installs it)";
         return;
       }
     }
-    session() = std::make_unique<testsupport::X11Session>();
-    if (auto failure = session()->start()) {
-      skipReason() = *failure;
-      session().reset();
+    session_ = std::make_unique<testsupport::X11Session>();
+    if (auto failure = session_->start()) {
+      skipReason_ = *failure;
+      session_.reset();
       return;
     }
-    qputenv("DISPLAY", session()->display().c_str());
+    qputenv("DISPLAY", session_->display().c_str());
     qputenv("QT_QPA_PLATFORM", "xcb");
     static int argc = 1;
     static char name[] = "platform_xcb_tests";
     static char* argv[] = {name, nullptr};
-    app() = std::make_unique<QGuiApplication>(argc, argv);
+    app_ = std::make_unique<QGuiApplication>(argc, argv);
   }
 
   static void TearDownTestSuite() {
-    app().reset();
-    session().reset();
+    app_.reset();
+    session_.reset();
   }
 
   void SetUp() override {
-    if (!skipReason().empty()) GTEST_SKIP() << "X11 end-to-end test skipped: " << skipReason();
+    if (!skipReason_.empty()) GTEST_SKIP() << "X11 end-to-end test skipped: " << skipReason_;
     desktop = makeDesktop();
     desktop->setSleep([](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); });
     ASSERT_TRUE(desktop->available());
 
-    file = session()->home() / "caf\xc3\xa9 notes.txt";
+    file = session_->home() / "caf\xc3\xa9 notes.txt";
     std::ofstream(file) << "First line of the notes\nSecond line\n";
     const std::string mousepad = testsupport::findProgram("mousepad");
     const std::string dbus = testsupport::findProgram("dbus-run-session");
-    editorGroup = dbus.empty() ? session()->launch({mousepad, file.string()})
-                               : session()->launch({dbus, "--", mousepad, file.string()});
+    editorGroup = dbus.empty() ? session_->launch({mousepad, file.string()})
+                               : session_->launch({dbus, "--", mousepad, file.string()});
     terminalGroup =
-        session()->launch({"xterm", "-T", "Lumetra test terminal", "-geometry", "80x24+300+200"});
+        session_->launch({"xterm", "-T", "Lumetra test terminal", "-geometry", "80x24+300+200"});
     editor = windowOfClass("mousepad");
     terminal = windowOfClass("xterm");
     ASSERT_GT(editor, 0) << "mousepad showed no window";
@@ -77,27 +77,18 @@ protected:
 
   void TearDown() override {
     desktop.reset();
-    if (session()) {
-      session()->end(editorGroup);
-      session()->end(terminalGroup);
+    if (session_) {
+      session_->end(editorGroup);
+      session_->end(terminalGroup);
     }
   }
 
-  static std::string& skipReason() {
-    static std::string reason;
-    return reason;
-  }
-  static std::unique_ptr<testsupport::X11Session>& session() {
-    static std::unique_ptr<testsupport::X11Session> s;
-    return s;
-  }
-  static std::unique_ptr<QGuiApplication>& app() {
-    static std::unique_ptr<QGuiApplication> a;
-    return a;
-  }
+  static inline std::string skipReason_;
+  static inline std::unique_ptr<testsupport::X11Session> session_;
+  static inline std::unique_ptr<QGuiApplication> app_;
 
   std::string onDisplay(const std::string& command) const {
-    return commandOutput("DISPLAY=" + session()->display() + " " + command + " 2>/dev/null");
+    return commandOutput("DISPLAY=" + session_->display() + " " + command + " 2>/dev/null");
   }
 
   // The visible window of that class, once it is shown.
@@ -105,8 +96,8 @@ protected:
     WindowId found = 0;
     waitFor(
         [&] {
-          std::istringstream ids(onDisplay("xdotool search --onlyvisible --class " + windowClass));
-          ids >> found;
+          std::istringstream(onDisplay("xdotool search --onlyvisible --class " + windowClass)) >>
+              found;
           return found > 0;
         },
         15s);
@@ -117,30 +108,13 @@ protected:
     return waitFor(done, limit, [] { QCoreApplication::processEvents(); });
   }
 
-  // What xwininfo says of the window's client area, in root coordinates.
-  Rect clientRectFromXwininfo(WindowId window) {
-    const std::string info = onDisplay("xwininfo -id " + std::to_string(window));
-    auto number = [&](const std::string& label) {
-      std::smatch m;
-      return std::regex_search(info, m, std::regex(label + ":\\s+(-?\\d+)")) ? std::stoi(m[1]) : -1;
-    };
-    return {number("Absolute upper-left X"), number("Absolute upper-left Y"), number("Width"),
-            number("Height")};
-  }
-
-  // The frame extents the window manager gives: left, right, top, bottom.
-  std::vector<int> frameExtents(WindowId window) {
-    const std::string text =
-        onDisplay("xprop -id " + std::to_string(window) + " _NET_FRAME_EXTENTS");
+  // The numbers an X tool prints after each label, in order.
+  std::vector<int> numbers(const std::string& text, const std::string& pattern) {
     std::vector<int> values;
-    const std::regex number("\\d+");
-    const auto equals = text.find('=');
-    if (equals == std::string::npos) return values;
-    const std::string list = text.substr(equals);
-    for (auto it = std::sregex_iterator(list.begin(), list.end(), number);
-         it != std::sregex_iterator(); ++it) {
-      values.push_back(std::stoi(it->str()));
-    }
+    const std::regex number(pattern);
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), number);
+         it != std::sregex_iterator(); ++it)
+      values.push_back(std::stoi((*it)[1]));
     return values;
   }
 
@@ -159,21 +133,23 @@ TEST_F(XcbDesktopTest, ReportsTitleClassProcessAndPlaceOfEachWindow) {
        {Expected{editor, "mousepad", "mousepad"}, Expected{terminal, "xterm", "xterm"}}) {
     SCOPED_TRACE(className);
     std::string name = onDisplay("xdotool getwindowname " + std::to_string(window));
-    while (!name.empty() && (name.back() == '\n' || name.back() == ' '))
-      name.pop_back();
+    name.erase(name.find_last_not_of(" \n") + 1);
     EXPECT_EQ(desktop->windowTitle(window), utf8ToCp1252(name));
     EXPECT_EQ(desktop->windowClassName(window), className);
     EXPECT_EQ(desktop->processNameOfWindow(window), processName);
     EXPECT_GT(desktop->processIdOfWindow(window), 0);
     EXPECT_FALSE(desktop->isOwnWindow(window));
 
-    const Rect client = desktop->clientRect(window);
-    EXPECT_EQ(client, clientRectFromXwininfo(window));
-    const std::vector<int> extents = frameExtents(window);
-    ASSERT_EQ(extents.size(), 4u) << "jwm gives every window frame extents";
-    EXPECT_EQ(desktop->windowRect(window), (Rect{client.left - extents[0], client.top - extents[2],
-                                                 client.width + extents[0] + extents[1],
-                                                 client.height + extents[2] + extents[3]}));
+    // xwininfo's client area, and jwm's frame extents (left, right, top, bottom) around it.
+    const std::vector<int> c = numbers(onDisplay("xwininfo -id " + std::to_string(window)),
+                                       "(?:Absolute upper-left [XY]|Width|Height):\\s+(-?\\d+)");
+    const std::vector<int> e =
+        numbers(onDisplay("xprop -id " + std::to_string(window) + " _NET_FRAME_EXTENTS"), "(\\d+)");
+    ASSERT_EQ(c.size(), 4u);
+    ASSERT_EQ(e.size(), 4u) << "jwm gives every window frame extents";
+    EXPECT_EQ(desktop->clientRect(window), (Rect{c[0], c[1], c[2], c[3]}));
+    EXPECT_EQ(desktop->windowRect(window),
+              (Rect{c[0] - e[0], c[1] - e[2], c[2] + e[0] + e[1], c[3] + e[2] + e[3]}));
     EXPECT_TRUE(desktop->isWindowVisible(window));
     EXPECT_FALSE(desktop->isMinimised(window));
   }
@@ -309,12 +285,12 @@ TEST_F(XcbDesktopTest, AnEditorKilledWhileBeingAskedAnswersNoWindowInBoundedTime
 
 TEST_F(XcbDesktopTest, AServerThatStopsAnsweringIsGivenUpOnAfterTheLimit) {
   ASSERT_FALSE(desktop->windowRect(terminal) == Rect{});
-  ::kill(session()->serverProcess(), SIGSTOP);
+  ::kill(session_->serverProcess(), SIGSTOP);
   const auto start = std::chrono::steady_clock::now();
   const Rect rect = desktop->windowRect(terminal);
   const bool shown = desktop->isWindowVisible(terminal);
   const auto took = std::chrono::steady_clock::now() - start;
-  ::kill(session()->serverProcess(), SIGCONT);
+  ::kill(session_->serverProcess(), SIGCONT);
 
   EXPECT_EQ(rect, Rect{});
   EXPECT_FALSE(shown);

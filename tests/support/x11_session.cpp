@@ -1,10 +1,8 @@
 #include "support/x11_session.h"
 
 #include <algorithm>
-#include <array>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <thread>
 
 #include <fcntl.h>
@@ -21,25 +19,18 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 std::string findProgram(const std::string& name) {
-  const char* path = std::getenv("PATH");
-  std::string folders = path ? path : "/usr/bin:/bin";
-  std::size_t start = 0;
-  while (start <= folders.size()) {
-    const std::size_t end = std::min(folders.find(':', start), folders.size());
-    const fs::path candidate = fs::path(folders.substr(start, end - start)) / name;
-    if (::access(candidate.c_str(), X_OK) == 0) return candidate.string();
-    start = end + 1;
-  }
-  return {};
+  std::string path = commandOutput("command -v '" + name + "' 2>/dev/null");
+  while (!path.empty() && path.back() == '\n')
+    path.pop_back();
+  return path.starts_with('/') ? path : std::string();
 }
 
 std::string commandOutput(const std::string& command) {
   std::string output;
   if (FILE* pipe = ::popen(command.c_str(), "r")) {
-    std::array<char, 4096> buffer{};
-    std::size_t read = 0;
-    while ((read = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-      output.append(buffer.data(), read);
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+      output.append(buffer, n);
     ::pclose(pipe);
   }
   return output;
@@ -58,19 +49,13 @@ bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds limit,
 
 namespace {
 
-// Ends a process group and collects its leader, giving it a moment to go quietly.
+// Ends a process group and collects its leader, giving it two seconds to go quietly.
 void endGroup(pid_t leader) {
   if (leader <= 0) return;
   ::kill(-leader, SIGTERM);
-  for (int i = 0; i < 100; ++i) {
-    if (::waitpid(leader, nullptr, WNOHANG) == leader) {
-      ::kill(-leader, SIGKILL); // what the leader left behind in its group
-      return;
-    }
-    std::this_thread::sleep_for(20ms);
-  }
-  ::kill(-leader, SIGKILL);
-  ::waitpid(leader, nullptr, 0);
+  const bool gone = waitFor([&] { return ::waitpid(leader, nullptr, WNOHANG) == leader; }, 2s);
+  ::kill(-leader, SIGKILL); // the leader, or what it left behind in its group
+  if (!gone) ::waitpid(leader, nullptr, 0);
 }
 
 } // namespace
@@ -79,10 +64,8 @@ X11Session::~X11Session() {
   for (auto it = launched_.rbegin(); it != launched_.rend(); ++it)
     endGroup(*it);
   endGroup(windowManager_);
-  if (server_ > 0) {
-    ::kill(server_, SIGCONT); // a test may have stopped it
-    endGroup(server_);
-  }
+  if (server_ > 0) ::kill(server_, SIGCONT); // a test may have stopped it
+  endGroup(server_);
   std::error_code ignored;
   if (!home_.empty()) fs::remove_all(home_, ignored);
 }
@@ -90,20 +73,18 @@ X11Session::~X11Session() {
 std::vector<std::string> X11Session::environment() const {
   std::vector<std::string> variables;
   for (char** entry = environ; *entry; ++entry) {
-    const std::string variable = *entry;
-    const std::string name = variable.substr(0, variable.find('='));
-    if (name == "DISPLAY" || name == "HOME" || name.starts_with("XDG_") ||
-        name == "DBUS_SESSION_BUS_ADDRESS" || name == "WAYLAND_DISPLAY") {
-      continue;
-    }
-    variables.push_back(variable);
+    const std::string variable = *entry, name = variable.substr(0, variable.find('='));
+    if (name != "DISPLAY" && name != "HOME" && !name.starts_with("XDG_") &&
+        name != "DBUS_SESSION_BUS_ADDRESS" && name != "WAYLAND_DISPLAY")
+      variables.push_back(variable);
   }
   variables.push_back("DISPLAY=" + display_);
   variables.push_back("HOME=" + home_.string());
-  variables.push_back("XDG_CONFIG_HOME=" + (home_ / "config").string());
-  variables.push_back("XDG_DATA_HOME=" + (home_ / "data").string());
-  variables.push_back("XDG_CACHE_HOME=" + (home_ / "cache").string());
-  variables.push_back("XDG_RUNTIME_DIR=" + (home_ / "runtime").string());
+  for (const auto& [name, sub] : {std::pair{"XDG_CONFIG_HOME=", "config"},
+                                  {"XDG_DATA_HOME=", "data"},
+                                  {"XDG_CACHE_HOME=", "cache"},
+                                  {"XDG_RUNTIME_DIR=", "runtime"}})
+    variables.push_back(name + (home_ / sub).string());
   // No accessibility bus and no settings daemon: the programs start faster
   // and leave nothing behind.
   variables.push_back("NO_AT_BRIDGE=1");
@@ -111,14 +92,14 @@ std::vector<std::string> X11Session::environment() const {
   return variables;
 }
 
-pid_t X11Session::spawn(const std::vector<std::string>& arguments, int keepOpenFd) {
-  std::vector<std::string> variables = environment();
+pid_t X11Session::spawn(const std::vector<std::string>& arguments) {
+  const std::vector<std::string> variables = environment();
   std::vector<char*> argv, envp;
   for (const auto& a : arguments)
     argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
   for (const auto& v : variables)
     envp.push_back(const_cast<char*>(v.c_str()));
+  argv.push_back(nullptr);
   envp.push_back(nullptr);
 
   posix_spawnattr_t attributes;
@@ -132,7 +113,6 @@ pid_t X11Session::spawn(const std::vector<std::string>& arguments, int keepOpenF
   posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, log.c_str(),
                                    O_WRONLY | O_CREAT | O_APPEND, 0600);
   posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
-  (void)keepOpenFd; // inherited as it is: made without close-on-exec
   pid_t process = 0;
   const int failed =
       ::posix_spawnp(&process, argv[0], &actions, &attributes, argv.data(), envp.data());
@@ -142,9 +122,8 @@ pid_t X11Session::spawn(const std::vector<std::string>& arguments, int keepOpenF
 }
 
 std::optional<std::string> X11Session::start() {
-  for (const char* tool : {"Xvfb", "jwm", "xprop"}) {
+  for (const char* tool : {"Xvfb", "jwm", "xprop"})
     if (findProgram(tool).empty()) return std::string(tool) + " is not installed";
-  }
   char folder[] = "/tmp/lumetra-x11-XXXXXX";
   if (!::mkdtemp(folder)) return std::string("cannot make a temporary home folder");
   home_ = folder;
@@ -152,34 +131,31 @@ std::optional<std::string> X11Session::start() {
     fs::create_directories(home_ / sub);
   fs::permissions(home_ / "runtime", fs::perms::owner_all);
 
-  // The server writes the display number it chose to this pipe.
+  // The server writes the display number it chose to this pipe, which it
+  // inherits (made without close-on-exec).
   int pipeFds[2];
   if (::pipe(pipeFds) != 0) return std::string("cannot make a pipe");
   server_ = spawn({"Xvfb", "-displayfd", std::to_string(pipeFds[1]), "-screen", "0", "1280x1024x24",
-                   "-nolisten", "tcp", "-noreset"},
-                  pipeFds[1]);
+                   "-nolisten", "tcp", "-noreset"});
   ::close(pipeFds[1]);
   std::string number;
   pollfd reader{pipeFds[0], POLLIN, 0};
-  while (number.find('\n') == std::string::npos && ::poll(&reader, 1, 10000) > 0) {
-    char buffer[32];
-    const ssize_t got = ::read(pipeFds[0], buffer, sizeof buffer);
-    if (got <= 0) break;
+  char buffer[32];
+  ssize_t got = 0;
+  while (number.find('\n') == std::string::npos && ::poll(&reader, 1, 10000) > 0 &&
+         (got = ::read(pipeFds[0], buffer, sizeof buffer)) > 0)
     number.append(buffer, static_cast<std::size_t>(got));
-  }
   ::close(pipeFds[0]);
-  if (server_ <= 0 || number.empty() || number.find('\n') == std::string::npos) {
+  if (server_ <= 0 || number.find('\n') == std::string::npos)
     return std::string("Xvfb did not start");
-  }
   display_ = ":" + number.substr(0, number.find('\n'));
 
   windowManager_ = spawn({"jwm"});
   const std::string check =
       "DISPLAY=" + display_ + " xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null";
   if (windowManager_ <= 0 ||
-      !waitFor([&] { return commandOutput(check).find("window id") != std::string::npos; }, 10s)) {
+      !waitFor([&] { return commandOutput(check).find("window id") != std::string::npos; }, 10s))
     return std::string("jwm did not take over the display");
-  }
   return std::nullopt;
 }
 

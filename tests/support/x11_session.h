@@ -47,7 +47,7 @@ public:
 
 private:
   std::vector<std::string> environment() const;
-  pid_t spawn(const std::vector<std::string>& arguments, int keepOpenFd = -1);
+  pid_t spawn(const std::vector<std::string>& arguments);
 
   std::filesystem::path home_;
   std::string display_;
