@@ -24,7 +24,8 @@ class QAction;
 
 namespace controls {
 class ControlWidget;
-}
+class TMyImage;
+} // namespace controls
 
 namespace reader {
 
@@ -67,6 +68,7 @@ protected:
   void closeEvent(QCloseEvent* event) override;
   bool focusNextPrevChild(bool next) override;
   bool event(QEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
 private:
   void makeChildren();
@@ -74,6 +76,9 @@ private:
   QMenu* menuFor(MenuId id);
   QWidget* parentWidget(ControlId id) const;
   void clicked(ControlId id);
+  void clickedComponent(std::string_view component);
+  void bindImage(ControlId id, controls::TMyImage& image);
+  void pointer(ControlId id, PointerEvent event, int x, int y);
   void refreshChecks();
 
   platform::QtTextMeasure measure_;
@@ -82,6 +87,7 @@ private:
   QWidget* client_ = nullptr;
   std::array<QWidget*, ControlCount> children_{};
   std::vector<controls::ControlWidget*> hosts_;
+  std::vector<controls::TMyImage*> images_;
   std::map<ControlId, QImage> boxImages_;
   std::map<MenuId, QMenu*> menus_;
   std::vector<std::pair<const Command*, QAction*>> items_;
