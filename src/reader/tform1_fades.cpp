@@ -143,6 +143,9 @@ void TForm1::tmFadeStopTimer() {
     }
   }
   readColumnFrame();
+  // The page that follows the fade stands at full strength.
+  fade_.fadeLevel = FullFadeLevel;
+  fade_.fadeOutDone = true;
 }
 
 void TForm1::stopPageFade() {

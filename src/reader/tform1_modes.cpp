@@ -54,6 +54,10 @@ void TForm1::switchToColumns(ReadingModeKind mode) {
   stopPageFade();
   tmRead->setEnabled(false);
   if (fromBanner) es_.CurrentPosition = es_.FrameStartPosition;
+  // The last page on screen: the other column mode shows it again rather
+  // than an empty page after it.
+  if (!fromBanner && engine::atOrPastEnd(es_, es_.CurrentPosition))
+    es_.CurrentPosition = page_.pageStart;
   settings_.ReadingMode = mode;
   settings_.ColumnNumber = mode == ReadingModeKind::Single ? 1 : 2;
   rs_.SentenceMode = false;

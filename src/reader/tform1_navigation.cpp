@@ -73,6 +73,9 @@ void TForm1::fevhGoToEnd() {
     return;
   }
   setFrameTiming(0);
+  // The engine reads its way to the last frame from the position; from the
+  // very end it would find none.
+  if (engine::atOrPastEnd(es_, es_.CurrentPosition)) es_.CurrentPosition = 1;
   engine_.goToEnd();
   view_.clearFrame();
   bannerStart();
@@ -328,15 +331,15 @@ void TForm1::pbOrangeDotMouseUp(ControlId dot) {
   const DotTrack track =
       banner ? bannerDotTrack(layout_.geometry) : columnDotTrack(layout_.geometry);
   const double f = droppedDotFraction(track, banner ? rect.left : rect.top);
-  if (!banner) window_.columnDotDropTop = rect.top;
   es_.CurrentPosition = dropPosition(es_, f);
   if (engine::atOrPastEnd(es_, es_.CurrentPosition)) {
     // The very end: the last frame or page.
     fevhGoToEnd();
-    return;
+  } else {
+    es_.CurrentPosition = wordStartAt(es_, es_.CurrentPosition);
+    readFromHere();
   }
-  es_.CurrentPosition = wordStartAt(es_, es_.CurrentPosition);
-  readFromHere();
+  if (!banner) window_.columnDotDropTop = layout_.geometry.at(dot).rect.top;
 }
 
 // The frame or page from CurrentPosition at once, after a drop of the dot.
