@@ -83,16 +83,96 @@ constexpr std::array Commands = {
     control("imgFullScreen", "Switch to Full Screen Mode", [](TForm1& f) { f.enterFullScreen(); }),
     control("pbCloseFullScreen", "", [](TForm1& f) { f.leaveFullScreen(); }),
     control("pbBanner", "", [](TForm1& f) { f.fevhStopOrContinue(); }),
-    control("pbColumn", "", [](TForm1& f) { f.nextPageKey(); }),
-    control("pbColumn2", "", [](TForm1& f) { f.nextPageKey(); }),
+    control("pnlBanner", "", [](TForm1& f) { f.fevhStopOrContinue(); }),
+    control("pbColumn", "", [](TForm1& f) { f.fevhNextPage(); }),
+    control("pbColumn2", "", [](TForm1& f) { f.fevhNextPage(); }),
+    control("frmInterface", "", [](TForm1& f) { f.FormClick(); }),
+    control("pbGoToStartB", "", [](TForm1& f) { f.pbGoToStartBClick(); }),
+    control("pbGoToEndB", "", [](TForm1& f) { f.pbGoToEndBClick(); }),
+    control("pbGoToStartC", "Go to Start", [](TForm1& f) { f.pbGoToStartCClick(); }),
+    control("pbGoToEndC", "Go To End", [](TForm1& f) { f.pbGoToEndCClick(); }),
+    control("pbHighLight", "", [](TForm1& f) { f.pbHighLightClick(ControlId::pbHighLight); }),
+    control("pbHighLightC", "", [](TForm1& f) { f.pbHighLightClick(ControlId::pbHighLightC); }),
 
     // --- Keys ----------------------------------------------------------------------------------
     key({Key::Space}, Family::Banner, [](TForm1& f) { f.fevhStopOrContinue(); }),
     key({Key::Space}, Family::Column, [](TForm1& f) { f.nextPageKey(); }),
     key({Key::Enter}, Family::Banner, [](TForm1& f) { f.fevhStopOrContinue(); }),
     key({Key::Enter}, Family::Column, [](TForm1& f) { f.nextPageKey(); }),
+    key({Key::Right}, Family::Banner, [](TForm1& f) { f.goForward(false); }),
+    key({Key::Right}, Family::Column, [](TForm1& f) { f.nextPageKey(); }),
+    key({Key::Left}, Family::Banner, [](TForm1& f) { f.goBackward(false); }),
+    key({Key::Left}, Family::Column, [](TForm1& f) { f.skipBack(); }),
+    key({Key::Down}, Family::Banner, [](TForm1& f) { f.speedDownKey(); }),
+    key({Key::Down}, Family::Column, [](TForm1& f) { f.nextPageKey(); }),
+    key({Key::Up}, Family::Banner, [](TForm1& f) { f.speedUpKey(); }),
+    key({Key::Up}, Family::Column, [](TForm1& f) { f.skipBack(); }),
+    key({Key::PageDown}, Family::Banner, [](TForm1& f) { f.goToNextParagraph(); }),
+    key({Key::PageDown}, Family::Column, [](TForm1& f) { f.threePagesForward(); }),
+    key({Key::PageUp}, Family::Banner, [](TForm1& f) { f.goToPreviousParagraph(); }),
+    key({Key::PageUp}, Family::Column, [](TForm1& f) { f.threePagesBack(); }),
+    key({Key::Home}, Family::Banner, [](TForm1& f) { f.fevhRestart(); }),
+    key({Key::Home}, Family::Column, [](TForm1& f) { f.fevhGoToStart(); }),
+    key({Key::S}, Family::Banner, [](TForm1& f) { f.fevhRestart(); }),
+    key({Key::S}, Family::Column, [](TForm1& f) { f.fevhGoToStart(); }),
+    key({Key::End}, Family::Both, [](TForm1& f) { f.fevhGoToEnd(); }),
+    key({Key::L}, Family::Both, [](TForm1& f) { f.lastKey(); }),
     key({Key::Tab}, Family::Both, [](TForm1& f) { f.nextMode(); }),
     key({Key::Escape}, Family::Both, [](TForm1& f) { f.escapeKey(); }),
+    key(
+        {Key::Right}, Family::Both, [](TForm1& f) { f.navigationKeyUp(); }, KeyPhase::Up),
+    key(
+        {Key::Left}, Family::Both, [](TForm1& f) { f.navigationKeyUp(); }, KeyPhase::Up),
+    key(
+        {Key::PageUp}, Family::Both, [](TForm1& f) { f.navigationKeyUp(); }, KeyPhase::Up),
+    key(
+        {Key::PageDown}, Family::Both, [](TForm1& f) { f.navigationKeyUp(); }, KeyPhase::Up),
+};
+
+// The dots: pressed, dragged and released, and the hover picture.
+void dotPointer(TForm1& f, ControlId dot, PointerEvent event, int x, int y) {
+  switch (event) {
+  case PointerEvent::Enter:
+    f.pbOrangeDotMouseEnter(dot);
+    break;
+  case PointerEvent::Leave:
+    f.pbOrangeDotMouseLeave(dot);
+    break;
+  case PointerEvent::Down:
+    f.pbOrangeDotMouseDown(dot);
+    break;
+  case PointerEvent::Move:
+    f.pbOrangeDotMouseMove(dot, x, y);
+    break;
+  case PointerEvent::Up:
+    f.pbOrangeDotMouseUp(dot);
+    break;
+  }
+}
+
+template <ControlId Dot> void dot(TForm1& f, PointerEvent event, int x, int y) {
+  dotPointer(f, Dot, event, x, y);
+}
+
+// A mark offers its highlight when the mouse enters it.
+template <ControlId Mark> void mark(TForm1& f, PointerEvent event, int, int) {
+  if (event == PointerEvent::Enter) f.markMouseEnter(Mark);
+}
+
+// A highlight goes when the mouse leaves it.
+template <ControlId Highlight> void highlight(TForm1& f, PointerEvent event, int, int) {
+  if (event == PointerEvent::Leave) f.pbHighLightMouseLeave(Highlight);
+}
+
+constexpr std::array PointerBindings = {
+    PointerBinding{"pbOrangeDot", dot<ControlId::pbOrangeDot>},
+    PointerBinding{"pbOrangeDotC", dot<ControlId::pbOrangeDotC>},
+    PointerBinding{"pbGoToStartB", mark<ControlId::pbGoToStartB>},
+    PointerBinding{"pbGoToEndB", mark<ControlId::pbGoToEndB>},
+    PointerBinding{"pbGoToStartC", mark<ControlId::pbGoToStartC>},
+    PointerBinding{"pbGoToEndC", mark<ControlId::pbGoToEndC>},
+    PointerBinding{"pbHighLight", highlight<ControlId::pbHighLight>},
+    PointerBinding{"pbHighLightC", highlight<ControlId::pbHighLightC>},
 };
 
 struct KeyNameEntry {
@@ -126,6 +206,16 @@ std::span<const Command> readerCommands() {
 
 std::span<const MenuInfo> readerMenus() {
   return Menus;
+}
+
+std::span<const PointerBinding> readerPointerBindings() {
+  return PointerBindings;
+}
+
+const PointerBinding* findPointerBinding(std::string_view component) {
+  for (const PointerBinding& binding : PointerBindings)
+    if (binding.component == component) return &binding;
+  return nullptr;
 }
 
 const Command* findKeyCommand(KeyStroke key, KeyPhase phase, bool banner) {

@@ -4,7 +4,9 @@
 // (pressed or released), the reading-mode family it belongs to, the menu it
 // sits in and the handler. The Qt window builds its menus, its key map and its
 // click bindings from this table, and the headless timeline finds its `--at`
-// commands in it, so a command is added in one row.
+// commands in it, so a command is added in one row. A second, smaller table
+// binds the pointer's moves over the progress dots, marks and highlights
+// (enter, leave, press, drag, release) to their handlers.
 //
 // Contract: a key and phase has at most one row per family (a Both row counts
 // for both), so a key press runs at most one handler.
@@ -90,6 +92,19 @@ struct Command {
 std::span<const Command> readerCommands();
 // The menus in the order the menu bar and their parents show them.
 std::span<const MenuInfo> readerMenus();
+
+// What the pointer did over a control; x and y are within the control.
+enum class PointerEvent : std::uint8_t { Enter, Leave, Down, Move, Up };
+using PointerHandler = void (*)(TForm1&, PointerEvent, int x, int y);
+
+struct PointerBinding {
+  std::string_view component;
+  PointerHandler handler;
+};
+
+std::span<const PointerBinding> readerPointerBindings();
+// The binding of a component ("pbOrangeDot"), or nullptr.
+const PointerBinding* findPointerBinding(std::string_view component);
 
 // The row a key gives in the mode family `banner` (true: Banner, Sentence).
 const Command* findKeyCommand(KeyStroke key, KeyPhase phase, bool banner);

@@ -1,5 +1,5 @@
-// The fade state of the reader window: the strength a banner frame is drawn
-// at while it fades in and out, and how far each fade has come. One value is
+// The fade state of the reader window: the strength a banner frame or a page
+// is drawn at while it fades, and how far each fade has come. One value is
 // made in main and handed by reference to TForm1; tests make a fresh one per
 // case. Levels run from 0 (background colour) to 10 (full strength).
 #pragma once
@@ -21,6 +21,8 @@ struct FadeState {
   bool menuLoopActive = false;
   // Focus-timer ticks since the hint colour last changed.
   int hintBlinkTicks = 0;
+  // Pages the page fade turns when it ends: all but the last pass unseen.
+  int pagesAfterFade = 1;
 };
 
 } // namespace reader

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/char_classes.h"
 #include "engine/text_engine.h"
 #include "reader/drawing_column.h"
 
@@ -218,6 +219,110 @@ std::int32_t buildPage(PageModel& page, const PageInputs& in) {
       page.lastLineStart > page.pageStart)
     e.CurrentPosition = page.lastLineStart;
   return end;
+}
+
+std::int32_t readPageFromPoint(PageModel& page, const PageInputs& in,
+                               std::int32_t& lastReadPosition) {
+  const std::int32_t end = buildPage(page, in);
+  const std::int32_t next = in.engine.CurrentPosition;
+  if (in.settings.GeneralTextRules[RepeatLastLineRule] && next < end &&
+      lastReadPosition < next + 60 && lastReadPosition > next)
+    lastReadPosition = next;
+  return end;
+}
+
+namespace {
+
+// Where the page that starts at `from` lets the next page start.
+std::int32_t nextPageStart(PageModel& scratch, const PageInputs& in, std::int32_t from) {
+  engine::EngineState& e = in.engine;
+  e.CurrentPosition = from;
+  e.LineStartPosition = from;
+  scratch.pageStart = from;
+  scratch.pageAtEnd = false;
+  buildPage(scratch, in);
+  return e.CurrentPosition;
+}
+
+bool isWordStart(const std::string& text, std::int32_t p) {
+  const auto blank = [](char c) { return engine::isWordSeparator(c) || c == '\0'; };
+  const char c = text[static_cast<std::size_t>(p) - 1];
+  if (blank(c)) return false;
+  return p == 1 || blank(text[static_cast<std::size_t>(p) - 2]);
+}
+
+// The engine's positions and heading state, kept across the trial layouts.
+struct SavedPositions {
+  explicit SavedPositions(engine::EngineState& e)
+      : e_(e), current(e.CurrentPosition), frameStart(e.FrameStartPosition),
+        lineStart(e.LineStartPosition), lastHeadingCheck(e.LastHeadingCheck),
+        wordCounter(e.WordCounter), countWords(e.CountWords),
+        paragraphPending(e.NewParagraphPending), headingCandidate(e.HeadingCandidate),
+        headingText(e.HeadingText), headingWords(e.HeadingWordCount) {
+    e.CountWords = false;
+  }
+  ~SavedPositions() {
+    e_.CurrentPosition = current;
+    e_.FrameStartPosition = frameStart;
+    e_.LineStartPosition = lineStart;
+    e_.LastHeadingCheck = lastHeadingCheck;
+    e_.WordCounter = wordCounter;
+    e_.CountWords = countWords;
+    e_.NewParagraphPending = paragraphPending;
+    e_.HeadingCandidate = headingCandidate;
+    e_.HeadingText = std::move(headingText);
+    e_.HeadingWordCount = headingWords;
+  }
+  SavedPositions(const SavedPositions&) = delete;
+  SavedPositions& operator=(const SavedPositions&) = delete;
+
+  engine::EngineState& e_;
+  std::int32_t current, frameStart, lineStart, lastHeadingCheck;
+  std::uint32_t wordCounter;
+  bool countWords, paragraphPending, headingCandidate;
+  std::string headingText;
+  std::int32_t headingWords;
+};
+
+} // namespace
+
+std::int32_t previousPageStart(PageModel& scratch, const PageInputs& in, std::int32_t start) {
+  engine::EngineState& e = in.engine;
+  const std::int32_t textEnd = static_cast<std::int32_t>(
+      std::min<std::int64_t>(static_cast<std::int64_t>(e.DocumentText.size()), e.DocumentLength));
+  const std::int32_t target = std::min(start, textEnd + 1);
+  if (target <= 1) return 1;
+  const SavedPositions saved(e);
+
+  // A window of text that surely holds more than a page: the page's lines
+  // times the characters of the narrowest letter a line could hold.
+  const int columns = in.columnCount == 2 ? 2 : 1;
+  const int narrow = std::max(in.measure.textWidth(in.columnFont, "i"), 1);
+  std::int64_t window = static_cast<std::int64_t>(columns) * std::max(in.linesPerPage, 1) *
+                        std::max((in.columnWidth - 10) / narrow, 1);
+  std::int32_t low = 1;
+  while (true) {
+    low = static_cast<std::int32_t>(std::max<std::int64_t>(1, target - window));
+    if (low == 1 || nextPageStart(scratch, in, low) < target) break;
+    window *= 2;
+  }
+  if (low == 1 && nextPageStart(scratch, in, 1) >= target) return 1;
+
+  std::vector<std::int32_t> starts;
+  for (std::int32_t p = low + 1; p < target; ++p)
+    if (isWordStart(e.DocumentText, p)) starts.push_back(p);
+  // The earliest word start whose page reaches the target.
+  std::size_t lo = 0;
+  std::size_t hi = starts.size();
+  while (lo < hi) {
+    const std::size_t mid = lo + (hi - lo) / 2;
+    if (nextPageStart(scratch, in, starts[mid]) >= target)
+      hi = mid;
+    else
+      lo = mid + 1;
+  }
+  if (lo < starts.size()) return starts[lo];
+  return std::max<std::int32_t>(target - 1, 1);
 }
 
 bool beginNextPage(PageModel& page, engine::EngineState& engine) {

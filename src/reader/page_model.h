@@ -82,6 +82,18 @@ struct PageInputs {
 // position the page ended at before that move.
 std::int32_t buildPage(PageModel& page, const PageInputs& in);
 
+// readFromPoint without drawing: buildPage, and with rule 7 the furthest point
+// read follows the repeated line back when it lay less than 60 characters
+// beyond it. Returns what buildPage returns.
+std::int32_t readPageFromPoint(PageModel& page, const PageInputs& in,
+                               std::int32_t& lastReadPosition);
+
+// The start of the page whose layout ends where a page starting at `start`
+// begins: the earliest word start from which a page, laid out as buildPage
+// does, still reaches `start`. 1 when the document's start is that close.
+// Builds pages on `scratch` and leaves the engine's positions as they were.
+std::int32_t previousPageStart(PageModel& scratch, const PageInputs& in, std::int32_t start);
+
 // readColumnFrame's bookkeeping before a page is built: counts the turn and
 // sets pageStart, FrameStartPosition and LineStartPosition to CurrentPosition.
 // Returns false (nothing to do) when the page is at the end.

@@ -21,12 +21,22 @@
 namespace reader {
 
 // What the window shows besides the frame: the hint, the status panels, the
-// caption of the popup's pause item and the furthest point read.
+// caption of the popup's pause item, the furthest point read and the state of
+// the progress dots and marks.
 struct WindowState {
   std::string hint;
   std::array<std::string, 4> statusPanels;
+  // The furthest position reached in this document: -1 before any document,
+  // 1 when one is handed over, raised by every status line refresh.
   std::int32_t lastReadPosition = -1;
   bool infoTextBlack = true;
+  // The user is dragging a dot: reading does not move it meanwhile.
+  bool draggingDot = false;
+  // Where the last drop left the columns' dot; a release there does nothing.
+  int columnDotDropTop = -1;
+  // The hints of the two hover highlights: which jump a click on them makes.
+  std::string highlightHint;
+  std::string highlightHintC;
   // The last condensed drawing was a forward step.
   bool condensedForward = true;
   // The page is being drawn again at full strength (a repaint, not a fade).

@@ -5,13 +5,14 @@
 // calls back. ReaderWindow draws on a real surface; SilentView draws nothing
 // (the headless runs), and tests record. All text is code page 1252.
 //
-// ReadingObserver receives what the reading loop shows and when; the timeline
-// and tests use it, the program need not.
+// ReadingObserver receives what the reading loop and the frame steps show and
+// when; the timeline and tests use it, the program need not.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "reader/layout_state.h"
 #include "reader/reading_state.h"
 
 namespace reader {
@@ -50,33 +51,57 @@ public:
   // Sentence mode (the layout's setNumerOfLines).
   virtual int linesInFrame() const = 0;
 
+  // --- Frame steps (banner modes) ---------------------------------------------------
+  // The strip's font at its condensed size (bold with a bold banner font) and
+  // LinesInFrame for it, before a frame step reads its frame; buildBannerFont
+  // goes back to the usual font.
+  virtual void useCondensedFont() = 0;
+  // Draws the frame a step has just read in the condensed font, as a forward
+  // or a backward step.
+  virtual void drawCondensedFrame(bool forward) = 0;
+
   // --- The columns (column modes) -------------------------------------------------
   // Counts a page turn, builds the page from CurrentPosition and draws it;
   // false when the page was already at the end and nothing was read.
   virtual bool readColumnFrame() = 0;
   // Builds and draws the page on screen again from its start; false as above.
   virtual bool readCurrentFrame() = 0;
+  // Counts a page turn and builds the page from CurrentPosition without
+  // drawing it (a page passed over); false when the page was at the end.
+  virtual bool skipColumnPage() = 0;
+  // Draws the page on screen at `fadeLevel` (the page fade).
+  virtual void drawPage(int fadeLevel) = 0;
+  // The start of the page whose layout ends where a page starting at `start`
+  // begins; 1 at the start of the document.
+  virtual std::int32_t previousPageStart(std::int32_t start) = 0;
+  // Width of `letter` in the column font, at least 1.
+  virtual int columnLetterWidth(char letter) const = 0;
 
   // --- Hint label ------------------------------------------------------------
+  // Shows the text on lbInfo (and on lbBlackInfo in full screen); a text that
+  // is not empty makes the label visible.
   virtual void setInfoText(const std::string& text) = 0;
-  virtual std::string infoText() const = 0;
-  // Switches the hint's text colour between the system info colour and black.
-  virtual void toggleInfoTextColor() = 0;
+  virtual void hideInfoText() = 0;
+  // Black, or the system info-text colour.
+  virtual void setInfoTextColor(bool black) = 0;
 
   // --- Status line -----------------------------------------------------------
-  // Position text and progress bars.
-  virtual void updatePercent() = 0;
-  // Clears the status message panel.
-  virtual void clearStatusMessage() = 0;
-  virtual void showHeadingIcon() = 0;
-  virtual void hideHeadingIcon() = 0;
-  virtual void showPictureIcon() = 0;
-  virtual void hidePictureIcon() = 0;
-  virtual void showFastForwardIcon(NavIcon kind) = 0;
+  // Panel 1 (messages) or panel 3 (position).
+  virtual void setStatusText(int panel, const std::string& text) = 0;
+  // The whole percentage on the full-screen label and the progress bars at
+  // `barPosition` (0..10000): pbarBanner always, pbarColumn in the column modes.
+  virtual void showProgress(std::int64_t percent, int barPosition) = 0;
 
-  // --- Progress panel, find bar --------------------------------------------------
+  // --- Progress panel, dots, marks, find bar ------------------------------------------
   virtual void setProgressPanelVisible(bool visible) = 0;
-  virtual void moveProgressDot() = 0;
+  // Puts both dots where the layout's geometry places them.
+  virtual void placeProgressDots() = 0;
+  // A dot shows its hover picture ("orangedotmo") while the mouse is over it.
+  virtual void setDotHover(ControlId dot, bool over) = 0;
+  // A start or end mark's hint and cursor (hand, else arrow).
+  virtual void setMarkHint(ControlId mark, const std::string& hint, bool handCursor) = 0;
+  // Shows or hides a hover highlight at the place the layout's geometry gives it.
+  virtual void showHighlight(ControlId highlight, bool shown) = 0;
   virtual bool findBarOpen() const = 0;
   virtual void closeFindBar() = 0;
 };
@@ -87,8 +112,9 @@ public:
 class ReadingObserver {
 public:
   virtual ~ReadingObserver() = default;
-  // A frame was built by a tick and is being drawn now. `words` is the count
-  // given to setFrameTiming for it, `interval` the interval that set.
+  // A frame was built by a tick or a navigation step and is being drawn now.
+  // `words` is the count given to setFrameTiming for it, `interval` the
+  // interval that set.
   virtual void frameShown(std::int32_t words, int interval) = 0;
   // A sentence or paragraph pause of `interval` ms begins.
   virtual void pauseStarted(int interval) = 0;

@@ -10,6 +10,7 @@
 #include "reader/hints.h"
 #include "reader/layout_fonts.h"
 #include "reader/layout_geometry.h"
+#include "reader/progress_dot.h"
 
 namespace reader {
 namespace {
@@ -19,6 +20,8 @@ using engine::ReadingModeKind;
 constexpr platform::Color BarColour{128, 128, 128};
 constexpr platform::Color BarBackground{64, 64, 64};
 constexpr int BarRange = 10000;
+// The desktop's info-text colour the halted hint blinks to.
+constexpr platform::Color InfoTextColour{0, 0, 0x80};
 
 std::unique_ptr<controls::TMyImage> makeImage(const char* name, const char* picture) {
   auto image = std::make_unique<controls::TMyImage>();
@@ -94,6 +97,8 @@ ReaderWindow::ReaderWindow(const ReaderContext& context, WindowSurface& surface)
   surface_.setPicture(ControlId::imgSep, "divider");
   surface_.setPicture(ControlId::imgFullScreen, "full_screen");
   surface_.setPicture(ControlId::pbCloseFullScreen, "cancelfull");
+  surface_.setPicture(ControlId::pbHighLight, "HighLight");
+  surface_.setPicture(ControlId::pbHighLightC, "HighLight");
   surface_.setLabelText(ControlId::lbBlackInfo, HintEscape);
 }
 
@@ -156,15 +161,18 @@ void ReaderWindow::placeControls() {
   place(*pbGoToStartC_, ControlId::pbGoToStartC);
   place(*pbGoToEndC_, ControlId::pbGoToEndC);
   statusBar_->setPanelWidth(2, g.statusPanel2Width);
-  // The dots keep their place along the bar; only their cross position is fixed.
-  const ControlPlacement& dot = g.at(ControlId::pbOrangeDot);
-  pbOrangeDot_->setBounds(pbOrangeDot_->Left() > 0 ? pbOrangeDot_->Left() : dot.rect.left,
-                          dot.rect.top, dot.rect.width, dot.rect.height);
-  const ControlPlacement& dotC = g.at(ControlId::pbOrangeDotC);
-  pbOrangeDotC_->setBounds(dotC.rect.left,
-                           pbOrangeDotC_->Top() > 0 ? pbOrangeDotC_->Top() : dotC.rect.top,
-                           dotC.rect.width, dotC.rect.height);
-  moveProgressDot();
+  // The layout puts the dots at the start of their bars; they belong at the
+  // current position (unless one is being dragged).
+  if (!w_.draggingDot) placeDots(s_.layout.geometry, s_.engine);
+  placeProgressDots();
+}
+
+void ReaderWindow::placeProgressDots() {
+  const FormGeometry& g = s_.layout.geometry;
+  const platform::Rect& dot = g.at(ControlId::pbOrangeDot).rect;
+  pbOrangeDot_->setBounds(dot.left, dot.top, dot.width, dot.height);
+  const platform::Rect& dotC = g.at(ControlId::pbOrangeDotC).rect;
+  pbOrangeDotC_->setBounds(dotC.left, dotC.top, dotC.width, dotC.height);
 }
 
 void ReaderWindow::setNumerOfLinesNow() {
@@ -305,7 +313,7 @@ void ReaderWindow::displayOnActivate() {
                               strip.width, strip.height, FullFadeLevel};
     surface_.paint(ControlId::pbBanner, [&](platform::Canvas& canvas) {
       reader::clearText(canvas, strip.width, strip.height, s_.settings.BannerBackgroundColor);
-      drawCondensedFrame(canvas, in, false);
+      reader::drawCondensedFrame(canvas, in, false);
     });
     s_.layout.bannerFont = saved;
     buildBannerFont();
@@ -314,6 +322,26 @@ void ReaderWindow::displayOnActivate() {
   }
   s_.fade.fadeInDone = true;
   s_.fade.fadeOutDone = true;
+}
+
+void ReaderWindow::useCondensedFont() {
+  platform::FontSpec small = s_.layout.bannerFont;
+  small.pointSize = getFontSize(s_.layout.bannerPointSize);
+  small.bold = s_.settings.BannerFontStyle == engine::FontStyle::Bold;
+  s_.layout.bannerFont = small;
+  calculateNoOfLines();
+}
+
+void ReaderWindow::drawCondensedFrame(bool forward) {
+  if (!bannerMode()) return;
+  w_.condensedForward = forward;
+  const platform::Rect strip = box(ControlId::pbBanner);
+  const BannerDrawInputs in{s_.engine,   s_.settings,  s_.layout.bannerFont,
+                            strip.width, strip.height, FullFadeLevel};
+  surface_.paint(ControlId::pbBanner, [&](platform::Canvas& canvas) {
+    reader::clearText(canvas, strip.width, strip.height, s_.settings.BannerBackgroundColor);
+    reader::drawCondensedFrame(canvas, in, true);
+  });
 }
 
 void ReaderWindow::drawEndOfDocument() {
@@ -344,31 +372,55 @@ PageInputs ReaderWindow::pageInputs(ColumnLineSource& source) {
 
 void ReaderWindow::readFromPoint() {
   s_.engine.columnTextWidth = box(ControlId::pbColumn).width - 10;
-  const std::int32_t end = buildPage(s_.page, pageInputs(*lineSource_));
-  if (s_.settings.GeneralTextRules[7] && s_.engine.CurrentPosition < end &&
-      s_.window.lastReadPosition < s_.engine.CurrentPosition + 60 &&
-      s_.window.lastReadPosition > s_.engine.CurrentPosition)
-    s_.window.lastReadPosition = s_.engine.CurrentPosition;
+  readPageFromPoint(s_.page, pageInputs(*lineSource_), w_.lastReadPosition);
   redrawPage();
-  updatePercent();
+}
+
+void ReaderWindow::updateLinesPerPage() {
+  s_.layout.linesPerPage = linesPerPage(box(ControlId::pbColumn).height, surface_.measure(),
+                                        s_.layout.columnFont, s_.layout.lineSpacing);
 }
 
 bool ReaderWindow::readColumnFrame() {
-  s_.layout.linesPerPage = linesPerPage(box(ControlId::pbColumn).height, surface_.measure(),
-                                        s_.layout.columnFont, s_.layout.lineSpacing);
+  updateLinesPerPage();
   if (!beginNextPage(s_.page, s_.engine)) return false;
-  if (s_.page.pageTurns >= 3) setInfoText("");
   readFromPoint();
   return true;
 }
 
+bool ReaderWindow::skipColumnPage() {
+  updateLinesPerPage();
+  if (!beginNextPage(s_.page, s_.engine)) return false;
+  s_.engine.columnTextWidth = box(ControlId::pbColumn).width - 10;
+  readPageFromPoint(s_.page, pageInputs(*lineSource_), w_.lastReadPosition);
+  return true;
+}
+
+void ReaderWindow::drawPage(int fadeLevel) {
+  if (bannerMode()) return;
+  s_.fade.fadeLevel = fadeLevel;
+  w_.pageFadeUnfinished = true;
+  pbColumnPaint();
+  w_.pageFadeUnfinished = false;
+}
+
+std::int32_t ReaderWindow::previousPageStart(std::int32_t start) {
+  updateLinesPerPage();
+  PageModel scratch;
+  return reader::previousPageStart(scratch, pageInputs(*lineSource_), start);
+}
+
+int ReaderWindow::columnLetterWidth(char letter) const {
+  return std::max(surface_.measure().textWidth(s_.layout.columnFont, std::string(1, letter)), 1);
+}
+
 bool ReaderWindow::readCurrentFrame() {
-  s_.layout.linesPerPage = linesPerPage(box(ControlId::pbColumn).height, surface_.measure(),
-                                        s_.layout.columnFont, s_.layout.lineSpacing);
+  updateLinesPerPage();
   if (beginSamePage(s_.page, s_.engine)) {
-    // The page began at the end: show the last page instead.
-    s_.page.pageStart = 1;
-    s_.engine.CurrentPosition = 1;
+    // The page began at the end: the page before it instead.
+    const std::int32_t start = previousPageStart(s_.page.pageStart);
+    s_.page.pageStart = start;
+    s_.engine.CurrentPosition = start;
   }
   s_.page.pageAtEnd = false;
   --s_.page.pageTurns;
@@ -415,53 +467,38 @@ void ReaderWindow::pbColumnPaint() {
   if (draw) s_.page.pageDrawn = true;
 }
 
-// --- Status line, hints, bars ------------------------------------------------------------------
+// --- Status line, hints, bars, dots, marks ------------------------------------------------------
 
-void ReaderWindow::setStatusPanel(int index, const std::string& text) {
-  if (index < 0 || index >= 4) return;
-  w_.statusPanels[static_cast<std::size_t>(index)] = text;
-  statusBar_->setPanelText(index, text);
+void ReaderWindow::setStatusText(int panel, const std::string& text) {
+  if (panel >= 0 && panel < statusBar_->panelCount()) statusBar_->setPanelText(panel, text);
 }
 
 void ReaderWindow::setInfoText(const std::string& text) {
-  w_.hint = text;
   if (s_.layout.fullScreen) surface_.setLabelText(ControlId::lbBlackInfo, text);
-  if (!text.empty()) s_.layout.geometry.at(ControlId::lbInfo).visible = true;
   surface_.setLabelText(ControlId::lbInfo, text);
-  if (s_.settings.ReadingMode == ReadingModeKind::Single) setStatusPanel(1, "");
-}
-
-void ReaderWindow::toggleInfoTextColor() {
-  w_.infoTextBlack = !w_.infoTextBlack;
-  surface_.setLabelColor(ControlId::lbInfo,
-                         w_.infoTextBlack ? platform::Color{0, 0, 0} : platform::Color{0, 0, 0x80});
-}
-
-void ReaderWindow::updatePercent() {
-  const auto& e = s_.engine;
-  const std::int64_t length = e.TextLength > 0 ? e.TextLength : 1;
-  const std::int64_t p = static_cast<std::int64_t>(std::max(e.CurrentPosition, 0)) * 100 / length;
-  std::string text = std::to_string(p) + "%";
-  const auto& s = s_.settings;
-  if (s.ReadingMode == ReadingModeKind::Banner) {
-    text += " | " + std::to_string(s.WordsPerMinute) + " wpm (" + std::to_string(s.LinesPerScreen) +
-            " x " + std::to_string(s.WordsPerScreen) + ")";
-  } else if (s.ReadingMode == ReadingModeKind::Sentence) {
-    text += " | " + std::to_string(s.WordsPerMinute) + " wpm ";
+  ControlPlacement& label = s_.layout.geometry.at(ControlId::lbInfo);
+  if (!text.empty() && !label.visible) {
+    label.visible = true;
+    applyGeometry();
   }
-  setStatusPanel(3, text);
-  if (s_.layout.fullScreen)
-    surface_.setLabelText(ControlId::lbBlackPercent, std::to_string(p) + "%");
+}
 
-  if (e.DocumentLength == 0) return;
-  if (w_.lastReadPosition > static_cast<std::int64_t>(e.DocumentLength)) w_.lastReadPosition = 0;
-  const double fraction = static_cast<double>(std::max(e.CurrentPosition, w_.lastReadPosition)) /
-                          static_cast<double>(e.DocumentLength);
-  if (e.CurrentPosition > w_.lastReadPosition) w_.lastReadPosition = e.CurrentPosition;
-  const int position = std::clamp(static_cast<int>(std::floor(BarRange * fraction)), 0, BarRange);
-  pbarBanner_->setPosition(position);
-  if (!bannerMode()) pbarColumn_->setPosition(position);
-  moveProgressDot();
+void ReaderWindow::hideInfoText() {
+  ControlPlacement& label = s_.layout.geometry.at(ControlId::lbInfo);
+  if (!label.visible) return;
+  label.visible = false;
+  applyGeometry();
+}
+
+void ReaderWindow::setInfoTextColor(bool black) {
+  surface_.setLabelColor(ControlId::lbInfo, black ? platform::Color{0, 0, 0} : InfoTextColour);
+}
+
+void ReaderWindow::showProgress(std::int64_t percent, int barPosition) {
+  if (s_.layout.fullScreen)
+    surface_.setLabelText(ControlId::lbBlackPercent, std::to_string(percent) + "%");
+  pbarBanner_->setPosition(barPosition);
+  if (!bannerMode()) pbarColumn_->setPosition(barPosition);
 }
 
 void ReaderWindow::setProgressBarColor() {
@@ -469,63 +506,42 @@ void ReaderWindow::setProgressBarColor() {
     bar->setBackgroundColor(BarBackground);
     bar->setBarColor1(BarColour);
   }
-  pbOrangeDot_->setPicture(dotPicture(s_.settings.BannerBackgroundColor));
-  pbOrangeDotC_->setPicture(dotPicture(s_.settings.ColumnBackgroundColor));
+  setDotHover(ControlId::pbOrangeDot, pbOrangeDot_->MouseInside());
+  setDotHover(ControlId::pbOrangeDotC, pbOrangeDotC_->MouseInside());
 }
 
-void ReaderWindow::moveProgressDot() {
-  const auto& e = s_.engine;
-  const double f = e.DocumentLength == 0 ? 0.0
-                                         : std::clamp(static_cast<double>(e.CurrentPosition) /
-                                                          static_cast<double>(e.DocumentLength),
-                                                      0.0, 1.0);
-  const FormGeometry& g = s_.layout.geometry;
-  {
-    const int start = g.at(ControlId::pbGoToStartBOld).rect.right();
-    const int end = g.at(ControlId::pbGoToEndBOld).rect.left;
-    const int w = pbOrangeDot_->Width();
-    int left = start + static_cast<int>(std::floor((end - start) * f)) - w / 2;
-    left = std::min(std::max(left, start), end - w);
-    pbOrangeDot_->setLeft(left);
-  }
-  {
-    const int start = g.at(ControlId::pbGoToStartCOld).rect.bottom();
-    const int end = g.at(ControlId::pbGoToEndCOld).rect.top;
-    const int h = pbOrangeDotC_->Height();
-    int top = start + static_cast<int>(std::floor((end - start) * f)) - h / 2;
-    top = std::min(std::max(top, start), end - h);
-    pbOrangeDotC_->setTop(top);
-  }
+void ReaderWindow::setDotHover(ControlId dot, bool over) {
+  const std::string suffix = over ? "mo" : "";
+  if (dot == ControlId::pbOrangeDot)
+    pbOrangeDot_->setPicture(dotPicture(s_.settings.BannerBackgroundColor) + suffix);
+  else if (dot == ControlId::pbOrangeDotC)
+    pbOrangeDotC_->setPicture(dotPicture(s_.settings.ColumnBackgroundColor) + suffix);
 }
 
-void ReaderWindow::showHeadingIcon() {
-  setStatusPanel(1, "Heading detected");
-  if (s_.settings.ReadingMode == ReadingModeKind::Single) setInfoText("");
-}
-
-void ReaderWindow::hideHeadingIcon() {
-  if (w_.statusPanels[1] == "Heading detected") setStatusPanel(1, "");
-}
-
-void ReaderWindow::hidePictureIcon() {
-  if (w_.statusPanels[1] == "Graphic detected") setStatusPanel(1, "");
-}
-
-void ReaderWindow::showFastForwardIcon(NavIcon kind) {
-  if (!bannerMode()) return;
-  switch (kind) {
-  case NavIcon::Play:
-    setStatusPanel(1, "Play");
-    break;
-  case NavIcon::FastForward:
-    setStatusPanel(1, "Fast Forward");
-    break;
-  case NavIcon::Rewind:
-    setStatusPanel(1, "Rewind");
-    break;
+controls::TMyImage& ReaderWindow::mark(ControlId id) {
+  switch (id) {
+  case ControlId::pbGoToStartB:
+    return *pbGoToStartB_;
+  case ControlId::pbGoToEndB:
+    return *pbGoToEndB_;
+  case ControlId::pbGoToStartC:
+    return *pbGoToStartC_;
   default:
-    setStatusPanel(1, "");
+    return *pbGoToEndC_;
   }
+}
+
+void ReaderWindow::setMarkHint(ControlId id, const std::string& hint, bool handCursor) {
+  controls::TMyImage& image = mark(id);
+  image.setHint(hint);
+  image.setCursor(handCursor ? controls::TCursor::crHandPoint : controls::TCursor::crArrow);
+}
+
+void ReaderWindow::showHighlight(ControlId highlight, bool shown) {
+  if (highlight != ControlId::pbHighLight && highlight != ControlId::pbHighLightC) return;
+  ControlPlacement& place = s_.layout.geometry.at(highlight);
+  place.visible = shown;
+  applyGeometry();
 }
 
 void ReaderWindow::setProgressPanelVisible(bool visible) {

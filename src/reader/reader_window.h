@@ -48,23 +48,29 @@ public:
   void drawEndOfDocument() override;
   int linesInFrame() const override;
 
+  // --- ReaderView: frame steps -------------------------------------------------------------
+  void useCondensedFont() override;
+  void drawCondensedFrame(bool forward) override;
+
   // --- ReaderView: the columns --------------------------------------------------------
   bool readColumnFrame() override;
   bool readCurrentFrame() override;
+  bool skipColumnPage() override;
+  void drawPage(int fadeLevel) override;
+  std::int32_t previousPageStart(std::int32_t start) override;
+  int columnLetterWidth(char letter) const override;
 
-  // --- ReaderView: hint, status line, progress panel -----------------------------------
+  // --- ReaderView: hint, status line, progress panel, dots and marks --------------------
   void setInfoText(const std::string& text) override;
-  std::string infoText() const override { return w_.hint; }
-  void toggleInfoTextColor() override;
-  void updatePercent() override;
-  void clearStatusMessage() override { setStatusPanel(1, ""); }
-  void showHeadingIcon() override;
-  void hideHeadingIcon() override;
-  void showPictureIcon() override { setStatusPanel(1, "Graphic detected"); }
-  void hidePictureIcon() override;
-  void showFastForwardIcon(NavIcon kind) override;
+  void hideInfoText() override;
+  void setInfoTextColor(bool black) override;
+  void setStatusText(int panel, const std::string& text) override;
+  void showProgress(std::int64_t percent, int barPosition) override;
   void setProgressPanelVisible(bool visible) override;
-  void moveProgressDot() override;
+  void placeProgressDots() override;
+  void setDotHover(ControlId dot, bool over) override;
+  void setMarkHint(ControlId mark, const std::string& hint, bool handCursor) override;
+  void showHighlight(ControlId highlight, bool shown) override;
   bool findBarOpen() const override { return false; }
   void closeFindBar() override {}
 
@@ -75,6 +81,10 @@ public:
   controls::TALProgressBar& pbarBanner() { return *pbarBanner_; }
   controls::TALProgressBar& pbarColumn() { return *pbarColumn_; }
   controls::TMyStatusBar& statusBar() { return *statusBar_; }
+  controls::TMyImage& orangeDot() { return *pbOrangeDot_; }
+  controls::TMyImage& orangeDotC() { return *pbOrangeDotC_; }
+  // A start or end mark (pbGoToStartB ... pbGoToEndC).
+  controls::TMyImage& mark(ControlId id);
   // The inputs a page is built from in the current layout.
   PageInputs pageInputs(ColumnLineSource& source);
 
@@ -88,8 +98,8 @@ private:
   void drawText(int fadeLevel);
   void readFromPoint();
   void redrawPage();
-  void setStatusPanel(int index, const std::string& text);
   void applyGeometry();
+  void updateLinesPerPage();
   void placeControls();
   platform::Rect box(ControlId id) const;
 

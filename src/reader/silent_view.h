@@ -1,7 +1,7 @@
 // A reader view that shows nothing, for running the reading loop without a
-// screen (the pacing benchmark) and as the base of the tests' recording
-// views. It keeps the hint text, because the reading loop reads it back, and
-// offers a fixed number of lines per frame unless a subclass measures them.
+// screen (the pacing benchmark) and as the base of the timeline's and the
+// tests' recording views. It builds no pages and offers a fixed number of
+// lines per frame unless a subclass does better.
 #pragma once
 
 #include <string>
@@ -24,27 +24,28 @@ public:
   void displayOnActivate() override {}
   void drawEndOfDocument() override {}
   int linesInFrame() const override { return lines; }
+  void useCondensedFont() override {}
+  void drawCondensedFrame(bool) override {}
   bool readColumnFrame() override { return false; }
   bool readCurrentFrame() override { return false; }
-  void setInfoText(const std::string& text) override { hint_ = text; }
-  std::string infoText() const override { return hint_; }
-  void toggleInfoTextColor() override {}
-  void updatePercent() override {}
-  void clearStatusMessage() override {}
-  void showHeadingIcon() override {}
-  void hideHeadingIcon() override {}
-  void showPictureIcon() override {}
-  void hidePictureIcon() override {}
-  void showFastForwardIcon(NavIcon) override {}
+  bool skipColumnPage() override { return false; }
+  void drawPage(int) override {}
+  std::int32_t previousPageStart(std::int32_t) override { return 1; }
+  int columnLetterWidth(char) const override { return 1; }
+  void setInfoText(const std::string&) override {}
+  void hideInfoText() override {}
+  void setInfoTextColor(bool) override {}
+  void setStatusText(int, const std::string&) override {}
+  void showProgress(std::int64_t, int) override {}
   void setProgressPanelVisible(bool) override {}
-  void moveProgressDot() override {}
+  void placeProgressDots() override {}
+  void setDotHover(ControlId, bool) override {}
+  void setMarkHint(ControlId, const std::string&, bool) override {}
+  void showHighlight(ControlId, bool) override {}
   bool findBarOpen() const override { return false; }
   void closeFindBar() override {}
 
   int lines = 1;
-
-private:
-  std::string hint_;
 };
 
 } // namespace reader

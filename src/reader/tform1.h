@@ -10,13 +10,16 @@
 // other directly, as the timers' handlers do.
 //
 // The handlers are split by concern: the reading loop in tform1_pacing.cpp,
-// the banner fades in tform1_fades.cpp, the reading modes, full screen and
-// words per screen in tform1_modes.cpp, keys and clicks in tform1_keys.cpp.
+// the banner and page fades in tform1_fades.cpp, the reading modes, full
+// screen and words per screen in tform1_modes.cpp, navigation, the progress
+// dot and the marks in tform1_navigation.cpp, the status line, the hint and
+// its blinking in tform1_status.cpp, keys and clicks in tform1_keys.cpp.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "platform/timer.h"
 #include "reader/commands.h"
@@ -72,9 +75,6 @@ public:
   void fevhStopOrContinue();
   // Reads again from the start of the document, at once.
   void fevhRestart();
-  // Banner modes: the first frame of the document comes with the next tick,
-  // at once.
-  void fevhGoToStart();
   void updateLabels();
   bool isBannerRunning() const;
   // Sets tmRead's interval for a frame of `words` words (0: the next tick at
@@ -120,6 +120,93 @@ public:
   void tmFadeTimer();
   // Length of one fade step in ms for the current mode and speed.
   int fadeStepLength() const;
+
+  // --- Page fade of the column modes (tform1_fades.cpp) ----------------------------
+  // Fades the page out in ten steps of 40 ms, then shows the page that starts
+  // at CurrentPosition (after `pages` - 1 pages passed over unseen); nothing
+  // when the page is at the end of the document.
+  void initializeFade(int pages = 1);
+  void tmFadeColumnTimer();
+  void tmFadeStopTimer();
+  // A page fade under way is dropped (a mode switch, a page read at once).
+  void stopPageFade();
+
+  // --- Status line and hint (tform1_status.cpp) -------------------------------------
+  // The hint label (and the full-screen label); in Single mode the status
+  // message makes room for it.
+  void setInfoText(const std::string& text);
+  const std::string& infoText() const;
+  // The position text of panel 3, the progress bars and lastReadPosition.
+  void UpdatePercent();
+  void showHeadingIcon();
+  void hideHeadingIcon();
+  void showPictureIcon();
+  void hidePictureIcon();
+  // "Play", "Fast Forward", "Rewind" by kind in the banner modes; any other
+  // kind clears a navigation message.
+  void showFastForwardIcon(NavIcon kind);
+  void hideFastForwardIcon();
+  void clearStatusMessage();
+  // A message that clears itself after tmHideInfo's second.
+  void showTimedStatusMessage(const std::string& text);
+  void tmHideInfoTimer();
+  // Every 100 ms: the halted hint blinks, 15 ticks in each colour.
+  void tmFocusTimer();
+  // Switches the hint's colour between black and the info colour.
+  void toggleInfoTextColor();
+
+  // --- Navigation (tform1_navigation.cpp) ---------------------------------------------
+  // Banner modes: the first frame at once; column modes: fade to the first page.
+  void fevhGoToStart();
+  // Banner modes: the last frame at once; column modes: fade to the last page.
+  void fevhGoToEnd();
+  // Back to the furthest point read ("Go To Last").
+  void fevhGoToLast();
+  // Column modes: fade to the next page.
+  void fevhNextPage();
+  // Banner modes: the next / previous frame (a sentence in Sentence mode) at
+  // once, and reading goes on from there.
+  void goForward(bool fromWheel);
+  void goBackward(bool fromWheel);
+  void goToNextFrame();
+  void goToPreviousFrame();
+  void goToNextSentence();
+  void goToPreviousSentence();
+  // Page Down and Page Up in the banner modes.
+  void goToNextParagraph();
+  void goToPreviousParagraph();
+  // Column modes: one page back, three pages forward or back.
+  void skipBack();
+  void threePagesForward();
+  void threePagesBack();
+  // The L key: back to the furthest point read, at once in the banner
+  // modes, with a page fade in the column modes.
+  void lastKey();
+  // Right, Left, Page Up or Page Down released: "Play", the dot placed.
+  void navigationKeyUp();
+  // Places the dots at the current position (not while one is dragged).
+  void showOrangeDot();
+
+  // --- The progress dots and marks (tform1_navigation.cpp) -------------------------------
+  // `dot` is pbOrangeDot or pbOrangeDotC; x, y within the dot.
+  void pbOrangeDotMouseDown(ControlId dot);
+  void pbOrangeDotMouseMove(ControlId dot, int x, int y);
+  void pbOrangeDotMouseUp(ControlId dot);
+  void pbOrangeDotMouseEnter(ControlId dot);
+  void pbOrangeDotMouseLeave(ControlId dot);
+  // The mouse entered a start or end mark (pbGoToStartB ... pbGoToEndC).
+  void markMouseEnter(ControlId mark);
+  // A click on a hover highlight: the jump its hint names.
+  void pbHighLightClick(ControlId highlight);
+  void pbHighLightMouseLeave(ControlId highlight);
+  void pbGoToStartBClick();
+  void pbGoToEndBClick();
+  void pbGoToStartCClick();
+  void pbGoToEndCClick();
+  // A click on the window itself (not on a control).
+  void FormClick();
+  // The wheel, one notch up or down.
+  void FormMouseWheel(bool up);
 
   // --- Reading modes, full screen, words per screen (tform1_modes.cpp) -----------
   void imgSingleColumnClick();
@@ -169,6 +256,8 @@ public:
   const platform::Timer& fadeInTimer() const { return *tmFadeIn; }
   const platform::Timer& startFadeTimer() const { return *tmStartFade; }
   const platform::Timer& fadeTimer() const { return *tmFade; }
+  // A timer other than the focus timer runs: the reader has work to come.
+  bool workScheduled() const;
 
 private:
   bool rule(int index) const;
@@ -187,6 +276,15 @@ private:
   void setPauseItemCaption(const char* caption);
   void savePosition(std::int32_t position);
   void restorePosition();
+  void setStatusPanel(int index, const std::string& text);
+  void readFromHere();
+  void jumpToFrameAt();
+  void bannerStart();
+  void bannerJumpTo(std::int32_t position);
+  void columnGoToEnd();
+  void columnPagesBack(int pages);
+  void frameStepShown();
+  bool isDot(ControlId id) const;
 
   engine::SettingsRecord& settings_;
   engine::EngineState& es_;
@@ -206,6 +304,10 @@ private:
   std::unique_ptr<platform::Timer> tmFadeIn;
   std::unique_ptr<platform::Timer> tmStartFade;
   std::unique_ptr<platform::Timer> tmFade;
+  std::unique_ptr<platform::Timer> tmFadeColumn;
+  std::unique_ptr<platform::Timer> tmFadeStop;
+  std::unique_ptr<platform::Timer> tmHideInfo;
+  std::unique_ptr<platform::Timer> tmFocus;
 };
 
 } // namespace reader

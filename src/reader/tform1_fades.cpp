@@ -1,7 +1,10 @@
-// The banner fades of TForm1: each frame fades in from the background colour
-// in ten steps, holds, and fades out in ten steps before the next frame.
+// The fades of TForm1. Banner modes: each frame fades in from the background
+// colour in ten steps, holds, and fades out in ten steps before the next
+// frame. Column modes: a page fades out in ten steps of 40 ms and the next
+// page follows at once, at full strength.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "reader/tform1.h"
 
@@ -95,6 +98,59 @@ void TForm1::tmFadeTimer() {
   tmFade->setEnabled(false);
   tmRead->setEnabled(true);
   tmReadTimer();
+}
+
+// --- Page fade ----------------------------------------------------------------------
+
+void TForm1::initializeFade(int pages) {
+  if (page_.pageAtEnd) return;
+  view_.clearFrame();
+  if (page_.pageTurns >= 3 && !infoText().empty()) setInfoText("");
+  fade_.pagesAfterFade = std::max(pages, 1);
+  tmFadeStop->setEnabled(false);
+  // Restarted even when a fade is under way: the count starts again now.
+  tmFadeColumn->setEnabled(false);
+  tmFadeColumn->setEnabled(true);
+  fade_.fadeOutStep = 0;
+  fade_.fadeOutDone = false;
+  tmFadeColumnTimer();
+}
+
+void TForm1::tmFadeColumnTimer() {
+  if (!fade_.fadeOutDone) {
+    ++fade_.fadeOutStep;
+    fade_.fadeLevel = std::max(FullFadeLevel - fade_.fadeOutStep, 0);
+    view_.drawPage(fade_.fadeLevel);
+    if (fade_.fadeOutStep >= FullFadeLevel) fade_.fadeOutDone = true;
+    return;
+  }
+  tmFadeColumn->setEnabled(false);
+  tmFadeStop->setEnabled(true);
+  tmFadeStopTimer();
+}
+
+void TForm1::tmFadeStopTimer() {
+  tmFadeStop->setEnabled(false);
+  const int pages = std::exchange(fade_.pagesAfterFade, 1);
+  for (int passed = 1; passed < pages; ++passed) {
+    if (!view_.skipColumnPage()) break;
+    if (page_.pageAtEnd) {
+      // The page passed over is the last: it is the one to show.
+      es_.CurrentPosition = page_.pageStart;
+      page_.pageAtEnd = false;
+      --page_.pageTurns;
+      break;
+    }
+  }
+  readColumnFrame();
+  // The page that follows the fade stands at full strength.
+  fade_.fadeLevel = FullFadeLevel;
+  fade_.fadeOutDone = true;
+}
+
+void TForm1::stopPageFade() {
+  tmFadeColumn->setEnabled(false);
+  tmFadeStop->setEnabled(false);
 }
 
 } // namespace reader

@@ -27,6 +27,12 @@ void TForm1::nextPageKey() {
   es_.CountWords = false;
 }
 
+void TForm1::navigationKeyUp() {
+  rs_.navIcon = NavIcon::None;
+  showFastForwardIcon(NavIcon::Play);
+  showOrangeDot();
+}
+
 void TForm1::escapeKey() {
   if (view_.findBarOpen())
     view_.closeFindBar();

@@ -11,10 +11,11 @@ using engine::ReadingModeKind;
 // --- Showing and closing --------------------------------------------------------------
 
 void TForm1::FormShow() {
+  tmFocus->setEnabled(true);
   view_.prepareFonts();
   tmRead->setEnabled(bannerMode() && !rs_.readingHalted);
   view_.arrangeControls();
-  view_.updatePercent();
+  UpdatePercent();
   rs_.SentenceMode = settings_.ReadingMode == ReadingModeKind::Sentence;
   if (!bannerMode()) {
     page_.pageAtEnd = false;
@@ -25,7 +26,9 @@ void TForm1::FormShow() {
 void TForm1::FormClose() {
   leaveFullScreen();
   stopTimers();
+  stopPageFade();
   tmRead->setEnabled(false);
+  tmFocus->setEnabled(false);
 }
 
 // --- Reading modes ----------------------------------------------------------------------
@@ -48,8 +51,13 @@ void TForm1::switchToColumns(ReadingModeKind mode) {
   const bool fromBanner = bannerMode();
   view_.closeFindBar();
   stopTimers();
+  stopPageFade();
   tmRead->setEnabled(false);
   if (fromBanner) es_.CurrentPosition = es_.FrameStartPosition;
+  // The last page on screen: the other column mode shows it again rather
+  // than an empty page after it.
+  if (!fromBanner && engine::atOrPastEnd(es_, es_.CurrentPosition))
+    es_.CurrentPosition = page_.pageStart;
   settings_.ReadingMode = mode;
   settings_.ColumnNumber = mode == ReadingModeKind::Single ? 1 : 2;
   rs_.SentenceMode = false;
@@ -57,18 +65,19 @@ void TForm1::switchToColumns(ReadingModeKind mode) {
   if (layout_.fullScreen) view_.placeFullScreen();
   updateLabels();
   es_.columnTextWidth = layout_.geometry.at(ControlId::pbColumn).rect.width - 10;
-  if (mode == ReadingModeKind::Double) view_.setInfoText(HintNextPage);
+  if (mode == ReadingModeKind::Double) setInfoText(HintNextPage);
   page_.pageAtEnd = false;
   page_.pageTurns = 0;
   readColumnFrame();
-  if (mode == ReadingModeKind::Single) view_.setInfoText(HintNextPage);
+  if (mode == ReadingModeKind::Single) setInfoText(HintNextPage);
 }
 
 void TForm1::switchToBanner(ReadingModeKind mode) {
   if (settings_.ReadingMode == mode) return;
   const bool fromColumns = !bannerMode();
   view_.closeFindBar();
-  view_.setInfoText("");
+  stopPageFade();
+  setInfoText("");
   if (fromColumns) es_.CurrentPosition = es_.FrameStartPosition;
   settings_.ReadingMode = mode;
   rs_.SentenceMode = mode == ReadingModeKind::Sentence;
@@ -76,14 +85,14 @@ void TForm1::switchToBanner(ReadingModeKind mode) {
   view_.arrangeControls();
   if (layout_.fullScreen) view_.placeFullScreen();
   updateLabels();
-  view_.moveProgressDot();
+  showOrangeDot();
   if (fromColumns) {
     // Reading goes on from the start of the page when the user continues.
     rs_.readerState = ReaderStateKind::Paused;
     rs_.readingHalted = true;
     tmRead->setEnabled(false);
     view_.clearFrame();
-    view_.setInfoText(HintContinue);
+    setInfoText(HintContinue);
   }
 }
 
@@ -151,7 +160,7 @@ void TForm1::enterFullScreen() {
   saveOriginalSettings();
   layout_.fullScreen = true;
   view_.showFullScreen();
-  view_.updatePercent();
+  UpdatePercent();
   if (bannerMode()) {
     view_.clearFrame();
     if (rs_.readingHalted) view_.drawFrame(FullFadeLevel);
@@ -181,7 +190,7 @@ void TForm1::SetWPSLPS() {
 
 void TForm1::chooseWordsPerScreen(std::size_t item) {
   reader::chooseWordsPerScreen(settings_, automatic_, item);
-  view_.updatePercent();
+  UpdatePercent();
 }
 
 bool TForm1::wordsPerScreenChecked(std::size_t item) const {

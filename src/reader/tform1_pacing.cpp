@@ -97,23 +97,44 @@ TForm1::TForm1(const ReaderContext& context, platform::TimerFactory& timers, Rea
   tmFadeIn = timers_.createTimer();
   tmStartFade = timers_.createTimer();
   tmFade = timers_.createTimer();
+  tmFadeColumn = timers_.createTimer();
+  tmFadeStop = timers_.createTimer();
+  tmHideInfo = timers_.createTimer();
+  tmFocus = timers_.createTimer();
   tmRead->setInterval(20);
   tmFadeIn->setInterval(20);
   tmStartFade->setInterval(1000);
   tmFade->setInterval(1000);
+  tmFadeColumn->setInterval(40);
+  tmFadeStop->setInterval(1);
+  tmHideInfo->setInterval(1000);
+  tmFocus->setInterval(100);
   tmRead->OnTimer = [this] { tmReadTimer(); };
   tmFadeIn->OnTimer = [this] { tmFadeInTimer(); };
   tmStartFade->OnTimer = [this] { tmStartFadeTimer(); };
   tmFade->OnTimer = [this] { tmFadeTimer(); };
+  tmFadeColumn->OnTimer = [this] { tmFadeColumnTimer(); };
+  tmFadeStop->OnTimer = [this] { tmFadeStopTimer(); };
+  tmHideInfo->OnTimer = [this] { tmHideInfoTimer(); };
+  tmFocus->OnTimer = [this] { tmFocusTimer(); };
+  tmFocus->setEnabled(true);
   engine_.callbacks().setFrameTiming = [this](std::int32_t words) { setFrameTiming(words); };
 }
 
 TForm1::~TForm1() {
   engine_.callbacks().setFrameTiming = nullptr;
-  for (auto* timer : {tmRead.get(), tmFadeIn.get(), tmStartFade.get(), tmFade.get()}) {
+  for (auto* timer : {tmRead.get(), tmFadeIn.get(), tmStartFade.get(), tmFade.get(),
+                      tmFadeColumn.get(), tmFadeStop.get(), tmHideInfo.get(), tmFocus.get()}) {
     timer->setEnabled(false);
     timer->OnTimer = nullptr;
   }
+}
+
+bool TForm1::workScheduled() const {
+  for (const auto* timer : {tmRead.get(), tmFadeIn.get(), tmStartFade.get(), tmFade.get(),
+                            tmFadeColumn.get(), tmFadeStop.get(), tmHideInfo.get()})
+    if (timer->Enabled() && timer->Interval() > 0) return true;
+  return false;
 }
 
 bool TForm1::rule(int index) const {
@@ -320,12 +341,12 @@ bool TForm1::readSentenceFrame() {
 void TForm1::writeCurrentFrame() {
   fade_.fadeLevel = FullFadeLevel;
   view_.drawFrame(FullFadeLevel);
-  if (isBannerRunning()) view_.updatePercent();
+  if (isBannerRunning()) UpdatePercent();
 }
 
 void TForm1::updateLabels() {
   if (settings_.WordsPerMinute > MaxSpeed) settings_.WordsPerMinute = MaxSpeed;
-  view_.updatePercent();
+  UpdatePercent();
 }
 
 // --- The tick ------------------------------------------------------------------
@@ -383,9 +404,9 @@ void TForm1::showGraphicNearPosition() {
   const int index = engine::graphicNear(es_, es_.CurrentPosition);
   if (index >= 0) {
     if (place_.updateWordPosition) place_.updateWordPosition(index);
-    view_.showPictureIcon();
+    showPictureIcon();
   } else {
-    view_.hidePictureIcon();
+    hidePictureIcon();
   }
 }
 
@@ -393,18 +414,27 @@ void TForm1::showGraphicOnPage() {
   const int index = engine::graphicBetween(es_, page_.pageStart, es_.CurrentPosition);
   if (index >= 0) {
     if (place_.updateWordPosition) place_.updateWordPosition(index);
-    view_.showPictureIcon();
+    showPictureIcon();
   } else {
-    view_.hidePictureIcon();
+    hidePictureIcon();
   }
 }
 
 void TForm1::readColumnFrame() {
-  if (view_.readColumnFrame()) showGraphicOnPage();
+  // A page read now ends any page fade still under way.
+  stopPageFade();
+  if (!view_.readColumnFrame()) return;
+  if (page_.pageTurns >= 3 && !infoText().empty()) setInfoText("");
+  showGraphicOnPage();
+  UpdatePercent();
 }
 
 void TForm1::readCurrentFrame() {
-  if (view_.readCurrentFrame()) showGraphicOnPage();
+  stopPageFade();
+  if (!view_.readCurrentFrame()) return;
+  if (page_.pageTurns >= 3 && !infoText().empty()) setInfoText("");
+  showGraphicOnPage();
+  UpdatePercent();
 }
 
 void TForm1::tmReadTimer() {
@@ -416,7 +446,7 @@ void TForm1::tmReadTimer() {
 
   tmFade->setEnabled(false);
   if (!view_.findBarOpen()) tmStartFade->setEnabled(false);
-  if (engine::beforeEnd(es_, es_.CurrentPosition)) view_.setInfoText("");
+  if (engine::beforeEnd(es_, es_.CurrentPosition)) setInfoText("");
 
   if (paused) {
     settings_.TotalReadingTime += tmRead->Interval();
@@ -427,11 +457,11 @@ void TForm1::tmReadTimer() {
     treatEOF();
   } else {
     if (es_.HeadingIcon && !es_.FrameText.empty())
-      view_.showHeadingIcon();
+      showHeadingIcon();
     else
-      view_.hideHeadingIcon();
+      hideHeadingIcon();
     updateLabels();
-    view_.moveProgressDot();
+    showOrangeDot();
     if (observer_) observer_->frameShown(rs_.frameTimingWords, rs_.frameTimingInterval);
     if (settings_.WordsPerMinute >= 501) {
       writeCurrentFrame();
@@ -450,7 +480,7 @@ void TForm1::tmReadTimer() {
   settings_.TotalReadingTime += tmRead->Interval();
   showGraphicNearPosition();
 
-  if (tmRead->Enabled() && !rs_.readingHalted) view_.showFastForwardIcon(rs_.navIcon);
+  if (tmRead->Enabled() && !rs_.readingHalted) showFastForwardIcon(rs_.navIcon);
   const bool jumped = rs_.navIcon == NavIcon::FastForward || rs_.navIcon == NavIcon::Rewind;
   rs_.navIcon = jumped || view_.findBarOpen() ? NavIcon::Play : NavIcon::None;
   rs_.SentenceMode = sentenceModeSelected();
@@ -460,9 +490,9 @@ void TForm1::beginReading() {
   if (!isBannerRunning()) return;
   tmRead->setEnabled(true);
   rs_.readingHalted = false;
-  view_.setInfoText("");
+  setInfoText("");
   rs_.readerState = ReaderStateKind::Reading;
-  view_.updatePercent();
+  UpdatePercent();
 }
 
 // --- The document's place -----------------------------------------------------------
@@ -490,7 +520,7 @@ void TForm1::treatEOF() {
   tmRead->setEnabled(false);
   rs_.readingHalted = true;
   stopTimers();
-  view_.toggleInfoTextColor();
+  toggleInfoTextColor();
   savePosition(es_.FrameStartPosition < 1 ? 0 : es_.FrameStartPosition);
 
   // Looping needs something to read, and a restart that ends at once again
@@ -503,7 +533,7 @@ void TForm1::treatEOF() {
   } else {
     setPauseItemCaption("Restart");
     rs_.readerState = ReaderStateKind::Ended;
-    if (view_.infoText() != HintRestart) view_.setInfoText(HintRestart);
+    if (infoText() != HintRestart) setInfoText(HintRestart);
     displayEOF();
     if (observer_) observer_->documentEnded();
   }
@@ -512,12 +542,12 @@ void TForm1::treatEOF() {
 
 void TForm1::displayEOF() {
   if (isBannerRunning()) {
-    view_.clearStatusMessage();
+    clearStatusMessage();
     view_.clearFrame();
     view_.drawEndOfDocument();
   } else {
     view_.drawEndOfDocument();
-    view_.setInfoText("");
+    setInfoText("");
   }
 }
 
@@ -534,7 +564,7 @@ void TForm1::fevhStopOrContinue() {
     stopTimers();
     tmRead->setEnabled(false);
     rs_.readingHalted = true;
-    view_.setInfoText(HintContinue);
+    setInfoText(HintContinue);
     rs_.readerState = ReaderStateKind::Paused;
     setPauseItemCaption("Continue");
     view_.setProgressPanelVisible(true);
@@ -543,14 +573,14 @@ void TForm1::fevhStopOrContinue() {
   case ReaderStateKind::Paused:
     rs_.readingHalted = false;
     tmRead->setEnabled(true);
-    view_.setInfoText("");
+    setInfoText("");
     setPauseItemCaption("Pause");
     rs_.readerState = ReaderStateKind::Reading;
     break;
   case ReaderStateKind::Ended: {
     rs_.readingHalted = false;
     tmRead->setEnabled(true);
-    view_.setInfoText("");
+    setInfoText("");
     setPauseItemCaption("Pause");
     rs_.readerState = ReaderStateKind::Reading;
     const std::int64_t remaining =
@@ -573,13 +603,6 @@ void TForm1::fevhRestart() {
   tmRead->setEnabled(true);
   rs_.readingHalted = false;
   engine_.goToStart();
-  rs_.readerState = ReaderStateKind::Reading;
-  tmReadTimer();
-}
-
-void TForm1::fevhGoToStart() {
-  engine_.goToStart();
-  view_.setInfoText("");
   rs_.readerState = ReaderStateKind::Reading;
   tmReadTimer();
 }
@@ -644,7 +667,7 @@ void TForm1::exitMenuLoop() {
 void TForm1::prepareStart(bool autoStart) {
   setNumerOfLines();
   if (autoStart) {
-    view_.setInfoText("");
+    setInfoText("");
     rs_.readerState = ReaderStateKind::Starting;
   } else {
     tmRead->setEnabled(false);
@@ -663,14 +686,14 @@ void TForm1::startPreparedDocument() {
     tmRead->setEnabled(true);
     tmReadTimer();
     if (rs_.readerState == ReaderStateKind::Ended) return; // the document ended at once
-    view_.showFastForwardIcon(NavIcon::Play);
-    view_.setInfoText("");
+    showFastForwardIcon(NavIcon::Play);
+    setInfoText("");
     rs_.readerState = ReaderStateKind::Reading;
     return;
   }
   if (!rs_.startPending) return;
   rs_.readerState = ReaderStateKind::Ended;
-  view_.setInfoText(HintStart);
+  setInfoText(HintStart);
   restorePosition();
   tmRead->setEnabled(false);
   if (readFrame()) {

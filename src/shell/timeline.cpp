@@ -1,5 +1,7 @@
 #include "shell/timeline.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <exception>
@@ -22,12 +24,12 @@
 #include "platform/fixed_width_measure.h"
 #include "platform/message_boxes.h"
 #include "platform/virtual_clock.h"
+#include "reader/headless_view.h"
 #include "reader/layout_fonts.h"
 #include "reader/layout_geometry.h"
 #include "reader/layout_state.h"
 #include "reader/page_model.h"
 #include "reader/reader_view.h"
-#include "reader/silent_view.h"
 #include "reader/tform1.h"
 #include "reader/words_per_screen.h"
 #include "shell/settings_file.h"
@@ -40,10 +42,15 @@ using engine::ReadingModeKind;
 // Without --max-events the timeline still stops after this many events, so
 // that LoopMode cannot make it run for ever.
 constexpr std::int64_t DefaultMaxEvents = 1000000;
-// A page fade: ten steps of 40 ms, then the next page at once.
-constexpr std::int64_t PageTurnMs = 400;
 constexpr int CharWidth = 10;
 constexpr int LineHeight = 20;
+
+// A reader command at a virtual time: `--at T:NAME`.
+struct TimedCommand {
+  std::int64_t t = 0;
+  std::string name;
+  reader::KeyStroke key;
+};
 
 struct TimelineOptions {
   std::optional<std::string> settingsPath;
@@ -55,6 +62,8 @@ struct TimelineOptions {
   std::optional<int> autoskim; // -1 off, else the preset level 0..4
   bool skimHide = false;
   std::optional<std::int64_t> maxEvents;
+  std::vector<TimedCommand> commands; // in the order given
+  bool help = false;
   std::string file;
 };
 
@@ -104,6 +113,41 @@ std::optional<int> parseAutoSkim(std::string_view text) {
   return std::nullopt;
 }
 
+// A key the reader's command table has a row for, in either family and
+// either phase.
+bool keyHasCommand(reader::KeyStroke key) {
+  for (const reader::KeyPhase phase : {reader::KeyPhase::Down, reader::KeyPhase::Up})
+    for (const bool banner : {true, false})
+      if (reader::findKeyCommand(key, phase, banner) != nullptr) return true;
+  return false;
+}
+
+// "T:NAME"; on failure says why in `problem`.
+std::optional<TimedCommand> parseCommand(std::string_view text, std::string& problem) {
+  const std::size_t colon = text.find(':');
+  const auto t = parseInteger(text.substr(0, colon));
+  if (colon == std::string_view::npos || !t || *t < 0) {
+    problem = "--at takes T:NAME, with T the time in ms from the start of reading";
+    return std::nullopt;
+  }
+  const std::string name(text.substr(colon + 1));
+  if (name.rfind("find=", 0) == 0 || name == "find-next" || name == "find-go" ||
+      name == "find-close") {
+    problem = "the reader command '" + name + "' is not available yet (the find bar)";
+    return std::nullopt;
+  }
+  const std::optional<reader::KeyStroke> key = reader::parseKeyName(name);
+  if (!key) {
+    problem = "unknown reader command '" + name + "'";
+    return std::nullopt;
+  }
+  if (!keyHasCommand(*key)) {
+    problem = "the reader command '" + name + "' is not available yet";
+    return std::nullopt;
+  }
+  return TimedCommand{*t, reader::keyName(*key), *key};
+}
+
 // Parses the words after "--timeline"; on failure says why in `problem`.
 std::optional<TimelineOptions> parseOptions(const std::vector<std::string>& args,
                                             std::string& problem) {
@@ -129,13 +173,17 @@ std::optional<TimelineOptions> parseOptions(const std::vector<std::string>& args
       return std::nullopt;
     };
 
+    if (word == "--help") {
+      o.help = true;
+      return o;
+    }
     if (word == "--skim-hide") {
       if (inlineValue) return bad("--skim-hide takes no value");
       o.skimHide = true;
       continue;
     }
     if (word == "--settings" || word == "--mode" || word == "--wpm" || word == "--layout" ||
-        word == "--rules" || word == "--autoskim" || word == "--max-events") {
+        word == "--rules" || word == "--autoskim" || word == "--max-events" || word == "--at") {
       const std::optional<std::string> v = value();
       if (!v) return bad(word + " needs a value");
       if (word == "--settings") {
@@ -160,6 +208,11 @@ std::optional<TimelineOptions> parseOptions(const std::vector<std::string>& args
         const auto rules = parseRules(*v);
         if (!rules) return bad("--rules takes rule numbers from 0 to 17, separated by commas");
         o.rules.insert(o.rules.end(), rules->begin(), rules->end());
+      } else if (word == "--at") {
+        std::string why;
+        const std::optional<TimedCommand> command = parseCommand(*v, why);
+        if (!command) return bad(why);
+        o.commands.push_back(*command);
       } else if (word == "--autoskim") {
         o.autoskim = parseAutoSkim(*v);
         if (!o.autoskim) return bad("--autoskim takes off, s90, s80, s70, s60 or s50");
@@ -278,24 +331,86 @@ private:
   bool ended_ = false;
 };
 
-// The reader's screen, off screen: nothing is drawn; the hint is kept because
-// the reading loop reads it back.
-class OffscreenView : public reader::SilentView {
+// The reader's screen, off screen: it lays out and builds pages as the window
+// does, draws nothing, and reports the pages it shows. With `screenEvents`
+// it also reports every change of the hint, of status panels 1 and 3, and of
+// the reading mode.
+class TimelineView : public reader::HeadlessView {
 public:
-  OffscreenView(const engine::SettingsRecord& settings, const platform::TextMeasure& measure,
-                int stripHeight)
-      : settings_(settings), measure_(measure), stripHeight_(stripHeight) {}
+  TimelineView(const reader::ReaderContext& context, const platform::TextMeasure& measure,
+               EventWriter& writer, const platform::VirtualClock& clock, bool screenEvents)
+      : HeadlessView(context, measure), writer_(writer), clock_(clock), screenEvents_(screenEvents),
+        mode_(context.settings.ReadingMode) {}
 
-  int linesInFrame() const override {
-    return reader::setNumerOfLines(stripHeight_, measure_,
-                                   reader::buildBannerFont(settings_, settings_.ReadingMode),
-                                   settings_);
+  void arrangeControls() override {
+    HeadlessView::arrangeControls();
+    const ReadingModeKind mode = context().settings.ReadingMode;
+    if (mode == mode_) return;
+    mode_ = mode;
+    if (!screenEvents_ || !writer_.begin(clock_.nowMs(), "mode")) return;
+    static constexpr const char* Names[] = {"banner", "sentence", "single", "double"};
+    writer_.out() << ",\"mode\":\"" << Names[static_cast<int>(mode)] << '"';
+    writer_.end();
+  }
+  void setInfoText(const std::string& text) override {
+    if (text == hint_) return;
+    hint_ = text;
+    if (!screenEvents_ || !writer_.begin(clock_.nowMs(), "hint")) return;
+    writer_.out() << ",\"text\":" << jsonString(text);
+    writer_.end();
+  }
+  void setStatusText(int panel, const std::string& text) override {
+    if (panel != 1 && panel != 3) return;
+    std::string& shown = panels_[panel == 1 ? 0 : 1];
+    if (text == shown) return;
+    shown = text;
+    if (!screenEvents_ || !writer_.begin(clock_.nowMs(), "status")) return;
+    writer_.out() << ",\"panel\":" << panel << ",\"text\":" << jsonString(text);
+    writer_.end();
+  }
+  void closeWindow() override { closed = true; }
+
+  // A page was shown since the last take.
+  bool pageShownPending() const { return pageShownSince_; }
+  bool takePageShown() { return std::exchange(pageShownSince_, false); }
+  // The last page of the document was shown.
+  bool ended = false;
+  bool closed = false;
+
+protected:
+  void pageShown() override {
+    pageShownSince_ = true;
+    const reader::PageModel& page = context().page;
+    const engine::EngineState& es = context().engine;
+    if (writer_.begin(clock_.nowMs(), "page")) {
+      std::ostream& out = writer_.out();
+      out << ",\"start\":" << page.pageStart << ",\"end\":" << es.CurrentPosition
+          << ",\"columns\":[";
+      const int columns = context().settings.ReadingMode == ReadingModeKind::Double ? 2 : 1;
+      for (int c = 0; c < columns; ++c) {
+        std::vector<std::string> lines;
+        for (const std::string& line : page.columns[static_cast<std::size_t>(c)].lines)
+          lines.push_back(drawnLine(line));
+        out << (c ? "," : "");
+        writeStringArray(out, lines);
+      }
+      out << ']';
+      writer_.end();
+    }
+    if (page.pageAtEnd) {
+      ended = true;
+      if (writer_.begin(clock_.nowMs(), "end")) writer_.end();
+    }
   }
 
 private:
-  const engine::SettingsRecord& settings_;
-  const platform::TextMeasure& measure_;
-  int stripHeight_;
+  EventWriter& writer_;
+  const platform::VirtualClock& clock_;
+  bool screenEvents_;
+  ReadingModeKind mode_;
+  std::string hint_;
+  std::array<std::string, 2> panels_;
+  bool pageShownSince_ = false;
 };
 
 // Reports the reading loop's frames, pauses and end as events.
@@ -349,70 +464,64 @@ private:
   const engine::SettingsRecord& settings_;
 };
 
-// Banner and Sentence mode: the reading loop on the virtual clock.
-void runBannerTimeline(engine::SettingsRecord& settings, engine::EngineState& es,
-                       engine::TextEngine& engine, const platform::TextMeasure& measure,
-                       const reader::LayoutState& layout, EventWriter& writer) {
+// The reader on the virtual clock: it starts as a shown window does (reading
+// at once in the banner modes, the first page in the column modes), then
+// receives the commands at their times. Without commands the column modes
+// turn a page as soon as the last one is shown (each page fade takes 400 ms).
+void runReader(engine::SettingsRecord& settings, engine::EngineState& es,
+               engine::TextEngine& engine, const platform::TextMeasure& measure,
+               const std::vector<TimedCommand>& commands, EventWriter& writer) {
   platform::VirtualClock clock;
   reader::ReadingState reading;
   reader::FadeState fade;
-  const platform::Rect strip = layout.geometry.at(reader::ControlId::pbBanner).rect;
-  OffscreenView view(settings, measure, strip.height);
-  TimelineObserver observer(writer, clock, es, settings);
   reader::WindowParts parts;
-  reader::TForm1 form(reader::ReaderContext::of(engine, reading, fade, parts), clock, view);
+  parts.window.lastReadPosition = 1; // a document was handed over
+  const auto context = reader::ReaderContext::of(engine, reading, fade, parts);
+  TimelineView view(context, measure, writer, clock, !commands.empty());
+  TimelineObserver observer(writer, clock, es, settings);
+  reader::TForm1 form(context, clock, view);
   form.setObserver(&observer);
 
   reading.SentenceMode = settings.ReadingMode == ReadingModeKind::Sentence;
-  form.beginReading();
-  form.tmReadTimer();
-  const auto done = [&] { return observer.ended || writer.full(); };
-  constexpr std::int64_t Day = 24LL * 60 * 60 * 1000;
-  while (!done() && clock.nextDueMs())
-    clock.runUntil(done, Day);
-}
-
-// Single and Double mode: every page, turned one after another.
-void runPageTimeline(engine::SettingsRecord& settings, engine::EngineState& es,
-                     engine::TextEngine& engine, const platform::TextMeasure& measure,
-                     const reader::LayoutState& layout, EventWriter& writer) {
-  const platform::Rect column = layout.geometry.at(reader::ControlId::pbColumn).rect;
-  const platform::FontSpec font = reader::buildColumnFont(settings);
-  reader::EngineColumnLineSource source(engine);
-  reader::PageInputs inputs{
-      es,
-      settings,
-      measure,
-      source,
-      font,
-      settings.ReadingMode == ReadingModeKind::Double ? 2 : 1,
-      reader::linesPerPage(column.height, measure, font, reader::lineSpacingFor(settings)),
-      column.width};
-  es.columnTextWidth = column.width - 10;
-  reader::PageModel page;
-  std::int32_t position = 1;
-  std::int64_t t = 0;
-  while (!writer.full()) {
-    const reader::PageSnapshot snap = reader::buildPageAt(page, inputs, position);
-    if (writer.begin(t, "page")) {
-      std::ostream& out = writer.out();
-      out << ",\"start\":" << snap.start << ",\"end\":" << snap.end << ",\"columns\":[";
-      for (std::size_t c = 0; c < snap.columns.size(); ++c) {
-        std::vector<std::string> lines;
-        for (const std::string& line : snap.columns[c])
-          lines.push_back(drawnLine(line));
-        out << (c ? "," : "");
-        writeStringArray(out, lines);
-      }
-      out << ']';
-      writer.end();
-    }
-    // A page that does not move on would repeat for ever: it is the last.
-    if (snap.atEnd || es.CurrentPosition <= position) break;
-    position = es.CurrentPosition;
-    t += PageTurnMs;
+  form.FormShow();
+  if (reader::isBannerMode(settings.ReadingMode)) {
+    form.beginReading();
+    form.tmReadTimer();
   }
-  if (writer.begin(t, "end")) writer.end();
+
+  const bool turnPages = commands.empty() && !reader::isBannerMode(settings.ReadingMode);
+  const auto ended = [&] { return observer.ended || view.ended; };
+  constexpr std::int64_t Day = 24LL * 60 * 60 * 1000;
+  std::size_t next = 0;
+  while (!writer.full() && !view.closed) {
+    if (turnPages && view.takePageShown()) {
+      if (parts.page.pageAtEnd) break;
+      form.fevhNextPage();
+      continue;
+    }
+    if (next < commands.size()) {
+      const TimedCommand& command = commands[next++];
+      clock.runUntil([&] { return writer.full(); },
+                     std::max<std::int64_t>(command.t - clock.nowMs(), 0));
+      if (!writer.begin(clock.nowMs(), "command")) break;
+      writer.out() << ",\"name\":" << jsonString(command.name);
+      writer.end();
+      // A command after the end still runs: the end is reported anew.
+      observer.ended = false;
+      view.ended = false;
+      form.FormKeyDown(command.key);
+      form.FormKeyUp(command.key);
+      if (view.closed) form.FormClose();
+      continue;
+    }
+    if (ended() || !form.workScheduled()) break;
+    clock.runUntil(
+        [&] {
+          return writer.full() || ended() || !form.workScheduled() ||
+                 (turnPages && view.pageShownPending());
+        },
+        Day);
+  }
 }
 
 } // namespace
@@ -429,7 +538,27 @@ std::string timelineUsage() {
          "  --autoskim LEVEL    off, s90, s80, s70, s60 or s50\n"
          "  --skim-hide         skimmed words are hidden instead of shown as dots\n"
          "  --max-events N      stop after N events (default 1000000); a run cut short\n"
-         "                      ends with {\"event\":\"truncated\",\"after\":N} and status 3\n";
+         "                      ends with {\"event\":\"truncated\",\"after\":N} and status 3\n"
+         "  --at T:NAME         at T ms from the start of reading, the reader gets the\n"
+         "                      command NAME as from its key (pressed and released);\n"
+         "                      repeatable, commands at one time run in the order given\n"
+         "  --help              print this text\n"
+         "commands: Space Enter Right Left Up Down PageUp PageDown Home End S L Tab Escape\n"
+         "  (F, V, F1, Ctrl+S, Ctrl+F, Ctrl+V and the find bar's find=TEXT, find-next,\n"
+         "  find-go and find-close are refused: the reader does not offer them yet)\n"
+         "events, one JSON object a line; t is the virtual time in ms:\n"
+         "  frame   a frame on the strip: start, end, lines, words, interval, heading\n"
+         "  pause   a sentence or paragraph pause: interval\n"
+         "  page    a page on the columns: start, end, columns (lines of each column)\n"
+         "  end     the end of the document was reached (a later command reports it anew)\n"
+         "  command a command applied: name\n"
+         "  hint    the hint label changed: text (only with --at)\n"
+         "  status  status panel 1 or 3 changed: panel, text (only with --at)\n"
+         "  mode    the reading mode switched: banner, sentence, single, double (only with --at)\n"
+         "Timers due at T run before a command at T. The timeline stops at the end of\n"
+         "the document or when nothing is due, once no command is left, when Escape\n"
+         "closes the reader, or at --max-events. Without --at the column modes turn a\n"
+         "page every 400 ms (one page fade); with --at pages turn only on commands.\n";
 }
 
 std::string jsonString(const std::string& text) {
@@ -478,6 +607,10 @@ int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::os
     err << "lumetra: " << problem << '\n' << timelineUsage();
     return 2;
   }
+  if (options->help) {
+    out << timelineUsage();
+    return 0;
+  }
 
   engine::SettingsRecord settings;
   if (!loadSettings(settings, *options, err)) {
@@ -502,15 +635,12 @@ int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::os
     return 1;
   }
 
-  reader::LayoutState layout;
-  reader::arrangeGeometry(layout, settings.ReadingMode);
-  es.bannerTextWidth = layout.geometry.at(reader::ControlId::pbBanner).rect.width - 10;
-  es.columnTextWidth = layout.geometry.at(reader::ControlId::pbColumn).rect.width - 10;
   EventWriter writer(out, options->maxEvents.value_or(DefaultMaxEvents));
-  if (reader::isBannerMode(settings.ReadingMode))
-    runBannerTimeline(settings, es, engine, measure, layout, writer);
-  else
-    runPageTimeline(settings, es, engine, measure, layout, writer);
+  // Commands at the same time run in the order given.
+  std::vector<TimedCommand> commands = options->commands;
+  std::stable_sort(commands.begin(), commands.end(),
+                   [](const TimedCommand& a, const TimedCommand& b) { return a.t < b.t; });
+  runReader(settings, es, engine, measure, commands, writer);
   const bool truncated = writer.reportTruncation();
   out.flush();
   return truncated ? TruncatedStatus : 0;

@@ -6,20 +6,29 @@
 //   {"t":MS,"event":"pause","interval":I}
 //   {"t":MS,"event":"page","start":S,"end":E,"columns":[[...],[...]]}
 //   {"t":MS,"event":"end"}
+//   {"t":MS,"event":"command","name":NAME}
+//   {"t":MS,"event":"hint","text":T}
+//   {"t":MS,"event":"status","panel":1|3,"text":T}
+//   {"t":MS,"event":"mode","mode":"banner"|"sentence"|"single"|"double"}
 //   {"event":"truncated","after":N}   (the event limit cut the run short)
 //
-// Banner and Sentence mode print a frame for every frame the reading loop
-// builds and a pause for every sentence or paragraph pause; Single and Double
-// mode print every page, turned one after another as by the Space key (each
-// page fade takes 400 ms). Settings are the factory settings, then the file
-// given with --settings (read only; the timeline never writes settings or
-// reading positions), then the options. Text is measured as fixed-width,
-// 10 pixels a character and 20 pixels a line, so the output does not depend
-// on the fonts installed.
+// Banner and Sentence mode print a frame for every frame put on the strip
+// (by the reading loop or by a navigation command) and a pause for every
+// sentence or paragraph pause; Single and Double mode print every page put
+// on the columns. `--at T:NAME` gives the reader the command of a key at a
+// virtual time, found in the reader's command table as the window finds it;
+// with commands the hint, status and mode events are printed too, and the
+// column modes turn pages only on commands (without, a page every 400 ms,
+// one page fade). Settings are the factory settings, then the file given
+// with --settings (read only; the timeline never writes settings or reading
+// positions), then the options. Text is measured as fixed-width, 10 pixels a
+// character and 20 pixels a line, so the output does not depend on the fonts
+// installed.
 //
-// Returns the exit status: 0 when done, 1 for a FILE that cannot be read
-// (with the reason on `err`), 2 for bad options (with the usage on `err`), 3
-// when the event limit cut the run short.
+// Returns the exit status: 0 when done (and for --help, with the usage on
+// `out`), 1 for a FILE that cannot be read (with the reason on `err`), 2 for
+// bad options and refused commands (with the reason and the usage on `err`),
+// 3 when the event limit cut the run short.
 #pragma once
 
 #include <ostream>

@@ -15,8 +15,8 @@
 #include "platform/fixed_width_measure.h"
 #include "platform/virtual_clock.h"
 #include "reader/fade_state.h"
+#include "reader/headless_view.h"
 #include "reader/reading_state.h"
-#include "reader/silent_view.h"
 #include "reader/tform1.h"
 
 namespace reader::testing {
@@ -42,11 +42,14 @@ struct Draw {
   std::vector<std::string> lines; // non-empty frame lines at the time
 };
 
-class RecordingView : public SilentView {
+// Lays out and builds pages as the window does (fixed-width text), records
+// what it is asked to show.
+class RecordingView : public HeadlessView {
 public:
-  RecordingView(const platform::VirtualClock& clock, const engine::EngineState& es,
-                const engine::SettingsRecord& settings)
-      : clock_(clock), es_(es), settings_(settings) {}
+  RecordingView(const platform::VirtualClock& clock, const ReaderContext& context,
+                const platform::TextMeasure& measure)
+      : HeadlessView(context, measure), clock_(clock), es_(context.engine),
+        settings_(context.settings) {}
 
   void drawFrame(int fadeLevel) override {
     draws.push_back({clock_.nowMs(), fadeLevel, shownLines(es_)});
@@ -61,24 +64,34 @@ public:
     if (settings_.ReadingMode == engine::ReadingModeKind::Sentence) return 4;
     return settings_.LinesPerScreen < fit ? settings_.LinesPerScreen : fit;
   }
-  void setInfoText(const std::string& text) override { hint = text; }
-  std::string infoText() const override { return hint; }
-  void toggleInfoTextColor() override { ++hintColourToggles; }
-  void updatePercent() override { ++percentUpdates; }
-  void clearStatusMessage() override { status.clear(); }
-  void showHeadingIcon() override { status = "Heading detected"; }
-  void hideHeadingIcon() override {
-    if (status == "Heading detected") status.clear();
+  void useCondensedFont() override { ++condensed; }
+  void drawCondensedFrame(bool forward) override {
+    condensedDraws.push_back(forward);
+    drawFrame(10);
   }
-  void showPictureIcon() override { status = "Graphic detected"; }
-  void hidePictureIcon() override {
-    if (status == "Graphic detected") status.clear();
+  void drawPage(int fadeLevel) override { pageDraws.push_back({clock_.nowMs(), fadeLevel}); }
+  void setInfoText(const std::string& text) override { hints.push_back(text); }
+  void hideInfoText() override { ++hintHides; }
+  void setInfoTextColor(bool black) override { hintColours.push_back({clock_.nowMs(), black}); }
+  void setStatusText(int panel, const std::string& text) override {
+    if (panel == 1) messages.push_back(text);
+    if (panel == 3) positions.push_back(text);
   }
-  void showFastForwardIcon(NavIcon kind) override { icons.push_back(kind); }
-  void setProgressPanelVisible(bool) override {}
-  void moveProgressDot() override {}
+  void showProgress(std::int64_t, int bar) override { bars.push_back(bar); }
+  void placeProgressDots() override { ++dotPlacings; }
+  void setDotHover(ControlId dot, bool over) override { dotHovers.push_back({dot, over}); }
+  void setMarkHint(ControlId mark, const std::string& hint, bool hand) override {
+    markHints.push_back({mark, hint, hand});
+  }
+  void showHighlight(ControlId highlight, bool shown) override {
+    highlights.push_back({highlight, shown});
+  }
   bool findBarOpen() const override { return findBar; }
   void closeFindBar() override { findBar = false; }
+
+  // The hint as last shown, and the message of status panel 1.
+  std::string hint() const { return hints.empty() ? std::string() : hints.back(); }
+  std::string status() const { return messages.empty() ? std::string() : messages.back(); }
 
   // Draws at full strength or fading, from time `from` on.
   std::vector<Draw> drawsFrom(std::int64_t from) const {
@@ -88,11 +101,28 @@ public:
     return out;
   }
 
+  struct Timed {
+    std::int64_t t;
+    int level; // the fade level drawn at time t
+    bool operator==(const Timed&) const = default;
+  };
+  struct MarkHint {
+    ControlId mark;
+    std::string hint;
+    bool hand;
+    bool operator==(const MarkHint&) const = default;
+  };
+
   int fit = 10; // lines of the banner font the strip holds
   std::vector<Draw> draws;
-  int clears = 0, fullRedraws = 0, endTexts = 0, hintColourToggles = 0, percentUpdates = 0;
-  std::string hint, status;
-  std::vector<NavIcon> icons;
+  std::vector<Timed> pageDraws;
+  int clears = 0, fullRedraws = 0, endTexts = 0, hintHides = 0, condensed = 0, dotPlacings = 0;
+  std::vector<bool> condensedDraws;
+  std::vector<std::string> hints, messages, positions;
+  std::vector<std::pair<std::int64_t, bool>> hintColours;
+  std::vector<int> bars;
+  std::vector<std::pair<ControlId, bool>> dotHovers, highlights;
+  std::vector<MarkHint> markHints;
   bool findBar = false;
 
 private:
@@ -159,9 +189,9 @@ struct PacingFixture {
   engine::TextEngine engine{es, settings, measure};
   ReadingState rs;
   FadeState fade;
-  RecordingView view{clock, es, settings};
-  RecordingObserver observer{clock, es};
   WindowParts parts;
+  RecordingView view{clock, ReaderContext::of(engine, rs, fade, parts), measure};
+  RecordingObserver observer{clock, es};
   // What the window asked of the document's place.
   std::vector<std::int32_t> savedPositions;
   int restores = 0;
@@ -177,6 +207,10 @@ struct PacingFixture {
   platform::Timer& tmFadeIn() { return *timers.made.at(1); }
   platform::Timer& tmStartFade() { return *timers.made.at(2); }
   platform::Timer& tmFade() { return *timers.made.at(3); }
+  platform::Timer& tmFadeColumn() { return *timers.made.at(4); }
+  platform::Timer& tmFadeStop() { return *timers.made.at(5); }
+  platform::Timer& tmHideInfo() { return *timers.made.at(6); }
+  platform::Timer& tmFocus() { return *timers.made.at(7); }
 
   PacingFixture() {
     settings.GeneralTextRules.fill(false);

@@ -29,7 +29,10 @@ TEST(SpeedStepTest, StepsStayWithinTheirLimits) {
     (f.form.*steps[static_cast<int>(c.step)])();
     const char* name = names[static_cast<int>(c.step)];
     EXPECT_EQ(f.settings.WordsPerMinute, c.to) << name << " from " << c.from;
-    EXPECT_GT(f.view.percentUpdates, 0) << name; // the status line shows the new speed
+    // the status line shows the new speed
+    ASSERT_FALSE(f.view.positions.empty()) << name;
+    const std::string& text = f.view.positions.back();
+    EXPECT_EQ(text.substr(text.find('|')), "| " + std::to_string(c.to) + " wpm (1 x 3)") << name;
   }
 }
 

@@ -196,6 +196,160 @@ TEST_F(TimelineTest, ColumnModesPrintPagesTurnedOneAfterAnother) {
   }
 }
 
+// Three paragraphs; at 600 wpm in one line of three words each sentence is
+// one frame: 1 "One two three.", 16 "Four five six.", 32 "Seven eight nine.",
+// 50 "Ten eleven twelve.", 70 "Last one here." (the end at 83).
+const std::string Story = "One two three. Four five six.\n\nSeven eight nine. Ten eleven twelve."
+                          "\n\nLast one here.";
+
+// The events that follow a command, up to the next command.
+Lines after(const Lines& lines, const std::string& command) {
+  Lines out;
+  bool in = false;
+  for (const std::string& line : lines) {
+    const bool isCommand = line.find(R"("event":"command")") != std::string::npos;
+    if (isCommand)
+      in = line.find(R"("name":")" + command + '"') != std::string::npos;
+    else if (in)
+      out.push_back(line);
+  }
+  return out;
+}
+
+bool has(const Lines& lines, const std::string& part) {
+  for (const std::string& line : lines)
+    if (line.find(part) != std::string::npos) return true;
+  return false;
+}
+
+TEST_F(TimelineTest, KeysGiveTheirCommandsInEachMode) {
+  struct Case {
+    const char* mode;
+    Lines commands; // --at values; the last command's events are checked
+    Lines expected; // parts of the events after it, each in some event
+    Lines absent;   // parts no event after it holds
+  };
+  const Case cases[] = {
+      {"banner",
+       {"300:Space"},
+       {R"("event":"hint","text":"Press Spacebar or Click to Continue !")"},
+       {R"("event":"frame")"}},
+      {"banner",
+       {"0:PageDown"},
+       {R"("t":0,"event":"frame","start":32,)", R"("text":"Fast Forward")"},
+       {}},
+      {"banner",
+       {"300:PageUp"},
+       {R"("t":300,"event":"frame","start":1,)", R"("text":"Rewind")"},
+       {}},
+      {"banner",
+       {"0:End"},
+       {R"("t":0,"event":"frame","start":70,)", R"("t":269,"event":"end")"},
+       {}},
+      {"banner", {"600:Home"}, {R"("t":600,"event":"frame","start":1,)"}, {}},
+      {"banner", {"600:S"}, {R"("t":600,"event":"frame","start":1,)"}, {}},
+      {"banner", {"600:Home", "650:L"}, {R"("t":650,"event":"frame","start":50,)"}, {}},
+      {"banner", {"0:Right"}, {R"("t":0,"event":"frame","start":50,)"}, {}},
+      {"banner",
+       {"300:Left"},
+       {R"("t":300,"event":"frame","start":1,)", R"("lines":["... One two three."])"},
+       {}},
+      {"banner", {"0:Up"}, {R"x("text":"19% | 610 wpm (1 x 3)")x"}, {}},
+      {"banner", {"0:Down"}, {R"x("text":"19% | 590 wpm (1 x 3)")x"}, {}},
+      {"banner", {"0:Tab"}, {R"("event":"mode","mode":"sentence")"}, {}},
+      {"sentence", {"0:Right"}, {R"("t":0,"event":"frame","start":16,)"}, {}},
+      {"sentence", {"0:Right", "10:Left"}, {R"("t":10,"event":"frame","start":1,)"}, {}},
+      {"sentence",
+       {"0:Tab"},
+       {R"("event":"mode","mode":"single")", R"("event":"page","start":1,)"},
+       {}},
+      {"single",
+       {"0:Tab"},
+       {R"("event":"mode","mode":"double")", R"("event":"page","start":1,)"},
+       {}},
+      {"double", {"0:Tab"}, {R"("event":"mode","mode":"banner")"}, {R"("event":"page")"}},
+      {"single", {"0:End"}, {}, {R"("event":"page")"}}, // the one page is the last: no fade
+      {"single", {"0:PageDown"}, {}, {R"("event":"page")"}},
+      {"banner", {"0:Escape", "500:Space"}, {}, {R"("event")"}}, // the window closed
+  };
+  const std::string path = file("story.txt", Story);
+  for (const Case& c : cases) {
+    Lines args = {"--mode", c.mode, "--wpm", "600", "--layout", "1x3"};
+    for (const std::string& at : c.commands) {
+      args.push_back("--at");
+      args.push_back(at);
+    }
+    args.push_back(path);
+    const Outcome r = run(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string last = c.commands.back().substr(c.commands.back().find(':') + 1);
+    const Lines events = after(r.lines, last);
+    const std::string what = std::string(c.mode) + " " + c.commands.back();
+    for (const std::string& part : c.expected)
+      EXPECT_TRUE(has(events, part)) << what << ": " << part << "\n" << r.out;
+    for (const std::string& part : c.absent)
+      EXPECT_FALSE(has(events, part)) << what << ": " << part << "\n" << r.out;
+  }
+}
+
+TEST_F(TimelineTest, CommandsComeAtTheirTimesAndACommandAfterTheEndStillRuns) {
+  const Outcome r = run({"--wpm", "600", "--layout", "1x3", "--at", "5000:Space", "--at",
+                         "2000:Space", file("story.txt", Story)});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const Lines expected = {
+      R"({"t":1345,"event":"end"})",
+      R"({"t":2000,"event":"command","name":"Space"})",
+      R"({"t":2000,"event":"frame","start":1,"end":16,"lines":["One two three."],"words":3,"interval":269,"heading":false})",
+      R"({"t":5000,"event":"command","name":"Space"})",
+  };
+  std::size_t found = 0;
+  for (const std::string& line : r.lines)
+    if (found < expected.size() && line == expected[found]) ++found;
+  EXPECT_EQ(found, expected.size()) << r.out;
+  // The second Space comes after the second end and restarts once more; then
+  // the reader reads to the end again and the timeline stops there.
+  EXPECT_EQ(r.lines.back(), R"({"t":6345,"event":"end"})");
+}
+
+TEST_F(TimelineTest, WithCommandsPagesTurnOnlyOnCommands) {
+  std::string text;
+  for (int i = 0; i < 400; ++i)
+    text += "Words to fill the column pages. ";
+  const Outcome r = run(
+      {"--mode", "single", "--at", "1000:Space", "--at", "2000:PageDown", file("long.txt", text)});
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::vector<long> pages;
+  for (const std::string& line : r.lines)
+    if (line.find(R"("event":"page")") != std::string::npos)
+      pages.push_back(std::stol(line.substr(5)));
+  // The first page, Space at once, Page Down after its fade; nothing turns by itself.
+  EXPECT_EQ(pages, (std::vector<long>{0, 1000, 2400}));
+  EXPECT_NE(r.lines.back().find(R"("t":2400,)"), std::string::npos) << r.lines.back();
+}
+
+TEST_F(TimelineTest, CommandsNotOfferedYetAreRefused) {
+  const std::string ok = file("ok.txt", "Alpha beta.");
+  for (const char* at : {"0:F", "0:V", "0:F1", "0:Ctrl+S", "0:Ctrl+F", "0:Ctrl+V", "0:find=word",
+                         "0:find-next", "0:find-go", "0:find-close"}) {
+    const Outcome r = run({"--at", at, ok});
+    EXPECT_EQ(r.status, 2) << at;
+    EXPECT_TRUE(r.lines.empty()) << at;
+    EXPECT_NE(r.err.find("is not available yet"), std::string::npos) << r.err;
+  }
+  for (const char* at : {"0:Jump", "Space", "-5:Space", "x:Space", "0:"}) {
+    const Outcome r = run({"--at", at, ok});
+    EXPECT_EQ(r.status, 2) << at;
+    EXPECT_NE(r.err.find("usage: lumetra --timeline"), std::string::npos) << r.err;
+  }
+}
+
+TEST_F(TimelineTest, HelpDocumentsTheCommandsAndEvents) {
+  const Outcome r = run({"--help"});
+  EXPECT_EQ(r.status, 0);
+  for (const char* part : {"--at T:NAME", "PageDown", "status", "mode", "hint", "command"})
+    EXPECT_NE(r.out.find(part), std::string::npos) << part;
+}
+
 TEST_F(TimelineTest, BadFilesGiveStatusOneAndBadOptionsStatusTwo) {
   const std::string ok = file("ok.txt", "Alpha beta."), usage = "usage: lumetra --timeline";
   struct Case {

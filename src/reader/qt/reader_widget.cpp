@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "controls/qt/control_widgets.h"
 #include "controls/system_colors.h"
@@ -45,6 +46,18 @@ private:
   const QImage* image_;
 };
 
+// The window's client area: a click on it, not on a control, calls back.
+class ClientWidget : public QWidget {
+public:
+  using QWidget::QWidget;
+  std::function<void()> onClick;
+
+protected:
+  void mousePressEvent(QMouseEvent* e) override {
+    if (e->button() == Qt::LeftButton && onClick) onClick();
+  }
+};
+
 // A picture control: draws the named embedded picture stretched to its size.
 class PictureWidget : public QWidget {
 public:
@@ -55,6 +68,7 @@ public:
     update();
   }
   std::function<void()> onClick;
+  std::function<void(PointerEvent)> onPointer;
 
 protected:
   void paintEvent(QPaintEvent*) override {
@@ -70,6 +84,12 @@ protected:
   }
   void mousePressEvent(QMouseEvent* e) override {
     if (e->button() == Qt::LeftButton && onClick) onClick();
+  }
+  void enterEvent(QEnterEvent*) override {
+    if (onPointer) onPointer(PointerEvent::Enter);
+  }
+  void leaveEvent(QEvent*) override {
+    if (onPointer) onPointer(PointerEvent::Leave);
   }
 
 private:
@@ -109,7 +129,9 @@ ReaderWidget::ReaderWidget(QWidget* parent) : QWidget(parent) {
   setCursor(Qt::PointingHandCursor);
   setFocusPolicy(Qt::StrongFocus);
   makeMenu();
-  client_ = new QWidget(this);
+  auto* client = new ClientWidget(this);
+  client->onClick = [this] { clickedComponent("frmInterface"); };
+  client_ = client;
   client_->setObjectName("client");
   setBackground(client_, {0, 0, 0});
   makeChildren();
@@ -186,7 +208,8 @@ void ReaderWidget::makeChildren() {
   for (std::size_t i = 0; i < ControlCount; ++i) {
     const auto id = static_cast<ControlId>(i);
     if (controlKind(id) != ControlKind::Panel) continue;
-    auto* panel = new QWidget(client_);
+    auto* panel = new ClientWidget(client_);
+    panel->onClick = [this, id] { clicked(id); };
     setBackground(panel, id == ControlId::pnlTopBar ? platform::Color{0, 0, 0}
                                                     : platform::Color{64, 64, 64});
     children_[static_cast<std::size_t>(id)] = panel;
@@ -203,6 +226,7 @@ void ReaderWidget::makeChildren() {
     } else if (kind == ControlKind::Picture) {
       auto* picture = new PictureWidget(parentWidget(id), pictures_);
       picture->onClick = [this, id] { clicked(id); };
+      picture->onPointer = [this, id](PointerEvent event) { pointer(id, event, 0, 0); };
       widget = picture;
     } else if (kind == ControlKind::Label) {
       auto* label = new QLabel(parentWidget(id));
@@ -235,9 +259,10 @@ void ReaderWidget::attachControl(ControlId id, controls::Control& control) {
   controls::ControlWidget* host = nullptr;
   if (auto* bar = dynamic_cast<controls::TALProgressBar*>(&control))
     host = new controls::ProgressBarWidget(*bar, parent);
-  else if (auto* image = dynamic_cast<controls::TMyImage*>(&control))
+  else if (auto* image = dynamic_cast<controls::TMyImage*>(&control)) {
     host = new controls::ImageWidget(*image, parent);
-  else if (auto* status = dynamic_cast<controls::TMyStatusBar*>(&control))
+    bindImage(id, *image);
+  } else if (auto* status = dynamic_cast<controls::TMyStatusBar*>(&control))
     host = new controls::StatusBarWidget(*status, parent);
   else
     host = new controls::ControlWidget(control, parent);
@@ -254,7 +279,44 @@ void ReaderWidget::attachControl(ControlId id, controls::Control& control) {
   }
 }
 
+// The image's mouse reports go to the handlers its bindings name.
+void ReaderWidget::bindImage(ControlId id, controls::TMyImage& image) {
+  using controls::TMouseButton;
+  image.OnEndDock = [this, id](controls::TMyImage&, const controls::Control*, int, int) {
+    pointer(id, PointerEvent::Enter, 0, 0);
+  };
+  image.OnEndDrag = [this, id](controls::TMyImage&, const controls::Control*, int, int) {
+    pointer(id, PointerEvent::Leave, 0, 0);
+  };
+  image.OnMouseDown = [this, id](controls::TMyImage&, TMouseButton button, int x, int y) {
+    if (button == TMouseButton::mbLeft) pointer(id, PointerEvent::Down, x, y);
+  };
+  image.OnMouseMove = [this, id](controls::TMyImage&, int x, int y) {
+    pointer(id, PointerEvent::Move, x, y);
+  };
+  image.OnMouseUp = [this, id](controls::TMyImage&, TMouseButton button, int x, int y) {
+    if (button == TMouseButton::mbLeft) pointer(id, PointerEvent::Up, x, y);
+  };
+  image.OnClick = [this, id](controls::TMyImage&) { clicked(id); };
+  images_.push_back(&image);
+}
+
+void ReaderWidget::pointer(ControlId id, PointerEvent event, int x, int y) {
+  if (form_ == nullptr) return;
+  if (const PointerBinding* binding = findPointerBinding(controlName(id)))
+    binding->handler(*form_, event, x, y);
+}
+
 void ReaderWidget::detachControls() {
+  for (controls::TMyImage* image : images_) {
+    image->OnEndDock = nullptr;
+    image->OnEndDrag = nullptr;
+    image->OnMouseDown = nullptr;
+    image->OnMouseMove = nullptr;
+    image->OnMouseUp = nullptr;
+    image->OnClick = nullptr;
+  }
+  images_.clear();
   for (controls::ControlWidget* host : hosts_) {
     // Widgets lying on a host (the hint label, the icon) stay with the window.
     for (QObject* object : host->children())
@@ -401,9 +463,19 @@ QImage ReaderWidget::grabWindow() {
 }
 
 void ReaderWidget::clicked(ControlId id) {
+  clickedComponent(controlName(id));
+}
+
+void ReaderWidget::clickedComponent(std::string_view component) {
   if (form_ == nullptr) return;
-  if (const Command* command = findComponentCommand(controlName(id))) form_->runCommand(*command);
+  if (const Command* command = findComponentCommand(component)) form_->runCommand(*command);
   refreshChecks();
+}
+
+void ReaderWidget::wheelEvent(QWheelEvent* e) {
+  const int delta = e->angleDelta().y();
+  if (form_ != nullptr && delta != 0) form_->FormMouseWheel(delta > 0);
+  e->accept();
 }
 
 bool ReaderWidget::focusNextPrevChild(bool) {

@@ -25,7 +25,8 @@ class QAction;
 
 namespace controls {
 class ControlWidget;
-}
+class TMyImage;
+} // namespace controls
 
 namespace reader {
 
@@ -68,6 +69,7 @@ protected:
   void closeEvent(QCloseEvent* event) override;
   bool focusNextPrevChild(bool next) override;
   bool event(QEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
 private:
   void makeChildren();
@@ -75,6 +77,9 @@ private:
   QMenu* menuFor(MenuId id);
   QWidget* parentWidget(ControlId id) const;
   void clicked(ControlId id);
+  void clickedComponent(std::string_view component);
+  void bindImage(ControlId id, controls::TMyImage& image);
+  void pointer(ControlId id, PointerEvent event, int x, int y);
   void refreshChecks();
   // Moves the bordered window's client area to `clientTopLeft`, or onto the
   // primary screen when no screen shows its title bar.
@@ -87,6 +92,7 @@ private:
   QWidget* client_ = nullptr;
   std::array<QWidget*, ControlCount> children_{};
   std::vector<controls::ControlWidget*> hosts_;
+  std::vector<controls::TMyImage*> images_;
   std::map<ControlId, QImage> boxImages_;
   std::map<MenuId, QMenu*> menus_;
   std::vector<std::pair<const Command*, QAction*>> items_;

@@ -114,7 +114,7 @@ TEST(ColumnPages, EnterTurnsToTheNextPageUntilTheEndAndTheBarKeepsTheFurthestPoi
   const int furthest = r.window().pbarColumn().Position();
   EXPECT_GT(furthest, 0);
   r.state.CurrentPosition = 1;
-  r.window().updatePercent();
+  r.form().UpdatePercent();
   EXPECT_EQ(r.window().pbarColumn().Position(), furthest);
 }
 

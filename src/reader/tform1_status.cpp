@@ -1,0 +1,166 @@
+// The status line and the hint of TForm1: the messages of panel 1, the
+// position text of panel 3 with the progress bars and the furthest point
+// read, the hint label and its blinking while reading is halted.
+#include <algorithm>
+#include <cmath>
+
+#include "reader/layout_geometry.h"
+#include "reader/tform1.h"
+
+namespace reader {
+namespace {
+
+using engine::ReadingModeKind;
+
+constexpr const char* HeadingMessage = "Heading detected";
+constexpr const char* GraphicMessage = "Graphic detected";
+constexpr int MessagePanel = 1;
+constexpr int PositionPanel = 3;
+constexpr int BarRange = 10000;
+// Focus ticks (100 ms) the halted hint keeps each colour.
+constexpr int BlinkTicks = 15;
+
+bool isNavigationMessage(const std::string& text) {
+  return text == "Play" || text == "Fast Forward" || text == "Rewind";
+}
+
+} // namespace
+
+void TForm1::setStatusPanel(int index, const std::string& text) {
+  if (index < 0 || index >= static_cast<int>(window_.statusPanels.size())) return;
+  std::string& panel = window_.statusPanels[static_cast<std::size_t>(index)];
+  if (panel == text) return;
+  panel = text;
+  view_.setStatusText(index, text);
+}
+
+// --- The hint -------------------------------------------------------------------------
+
+void TForm1::setInfoText(const std::string& text) {
+  window_.hint = text;
+  view_.setInfoText(text);
+  if (settings_.ReadingMode == ReadingModeKind::Single) setStatusPanel(MessagePanel, "");
+}
+
+const std::string& TForm1::infoText() const {
+  return window_.hint;
+}
+
+void TForm1::toggleInfoTextColor() {
+  window_.infoTextBlack = !window_.infoTextBlack;
+  view_.setInfoTextColor(window_.infoTextBlack);
+}
+
+void TForm1::tmFocusTimer() {
+  // Focus tracking of the source window comes with the capture; here the
+  // timer makes a halted hint blink in the banner modes.
+  if (!bannerMode()) return;
+  ++fade_.hintBlinkTicks;
+  if (!rs_.readingHalted) {
+    if (!window_.infoTextBlack) toggleInfoTextColor();
+    fade_.hintBlinkTicks = 0;
+  } else if (fade_.hintBlinkTicks >= BlinkTicks) {
+    toggleInfoTextColor();
+    fade_.hintBlinkTicks = 0;
+  }
+}
+
+// --- Messages of panel 1 ------------------------------------------------------------------
+
+void TForm1::showHeadingIcon() {
+  setStatusPanel(MessagePanel, HeadingMessage);
+  if (settings_.ReadingMode == ReadingModeKind::Single) {
+    // The narrow window has no room for both.
+    window_.hint.clear();
+    view_.setInfoText("");
+    view_.hideInfoText();
+  }
+}
+
+void TForm1::hideHeadingIcon() {
+  if (window_.statusPanels[MessagePanel] == HeadingMessage) setStatusPanel(MessagePanel, "");
+}
+
+void TForm1::showPictureIcon() {
+  setStatusPanel(MessagePanel, GraphicMessage);
+  if (settings_.ReadingMode == ReadingModeKind::Single) {
+    window_.hint.clear();
+    view_.setInfoText("");
+    view_.hideInfoText();
+  }
+}
+
+void TForm1::hidePictureIcon() {
+  if (window_.statusPanels[MessagePanel] == GraphicMessage) setStatusPanel(MessagePanel, "");
+}
+
+void TForm1::showFastForwardIcon(NavIcon kind) {
+  if (!bannerMode()) return;
+  switch (kind) {
+  case NavIcon::Play:
+    setStatusPanel(MessagePanel, "Play");
+    break;
+  case NavIcon::FastForward:
+    setStatusPanel(MessagePanel, "Fast Forward");
+    break;
+  case NavIcon::Rewind:
+    setStatusPanel(MessagePanel, "Rewind");
+    break;
+  default:
+    // Only a navigation message goes: what the frame itself reported (a
+    // heading, a graphic) stays while the frame is shown.
+    if (isNavigationMessage(window_.statusPanels[MessagePanel])) setStatusPanel(MessagePanel, "");
+  }
+}
+
+void TForm1::hideFastForwardIcon() {
+  showFastForwardIcon(NavIcon::None);
+}
+
+void TForm1::clearStatusMessage() {
+  setStatusPanel(MessagePanel, "");
+}
+
+void TForm1::showTimedStatusMessage(const std::string& text) {
+  setStatusPanel(MessagePanel, text);
+  tmHideInfo->setEnabled(false);
+  tmHideInfo->setEnabled(true);
+}
+
+void TForm1::tmHideInfoTimer() {
+  clearStatusMessage();
+  tmHideInfo->setEnabled(false);
+}
+
+// --- Position text, bars, the furthest point read ------------------------------------------
+
+void TForm1::UpdatePercent() {
+  const std::int64_t length = std::max<std::int32_t>(es_.TextLength, 1);
+  const std::int64_t p = static_cast<std::int64_t>(std::max(es_.CurrentPosition, 0)) * 100 / length;
+  std::string text = std::to_string(p) + "%";
+  if (!view_.findBarOpen()) {
+    if (settings_.ReadingMode == ReadingModeKind::Banner) {
+      text += " | " + std::to_string(settings_.WordsPerMinute) + " wpm (" +
+              std::to_string(settings_.LinesPerScreen) + " x " +
+              std::to_string(settings_.WordsPerScreen) + ")";
+    } else if (settings_.ReadingMode == ReadingModeKind::Sentence) {
+      text += " | " + std::to_string(settings_.WordsPerMinute) + " wpm ";
+    }
+  }
+  setStatusPanel(PositionPanel, text);
+
+  // The bar shows the furthest point read, the dot the current one.
+  std::int32_t& furthest = window_.lastReadPosition;
+  if (furthest > static_cast<std::int64_t>(es_.DocumentLength)) furthest = 0;
+  int bar = 0;
+  if (es_.DocumentLength > 0) {
+    const double fraction = static_cast<double>(std::max(es_.CurrentPosition, furthest)) /
+                            static_cast<double>(es_.DocumentLength);
+    bar = std::clamp(static_cast<int>(std::floor(BarRange * fraction)), 0, BarRange);
+  }
+  if (es_.CurrentPosition > furthest) furthest = es_.CurrentPosition;
+  view_.showProgress(p, bar);
+  showOrangeDot();
+}
+
+} // namespace reader
