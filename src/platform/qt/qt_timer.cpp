@@ -5,9 +5,17 @@
 
 namespace platform {
 
-QtTimer::QtTimer() : timer_(new QTimer) {
+namespace {
+
+constexpr std::int64_t NsPerMs = 1'000'000;
+constexpr std::int64_t StaleHandlerNs = 100 * NsPerMs;
+
+} // namespace
+
+QtTimer::QtTimer(std::shared_ptr<QtTimerClock> clock)
+    : clock_(std::move(clock)), timer_(new QTimer) {
   timer_->setTimerType(Qt::PreciseTimer);
-  timer_->setSingleShot(false);
+  timer_->setSingleShot(true);
   QObject::connect(timer_, &QTimer::timeout, [this] { fire(); });
 }
 
@@ -36,18 +44,43 @@ void QtTimer::setInterval(int milliseconds) {
 }
 
 void QtTimer::restart() {
-  if (enabled_ && interval_ > 0)
-    timer_->start(interval_);
-  else
+  if (!enabled_ || interval_ <= 0) {
     timer_->stop();
+    return;
+  }
+  // Inside another timer's handler the count starts at that timer's due time,
+  // unless the handler has run so long (a dialog of its own) that the moment
+  // it was due is gone.
+  const std::int64_t now = clock_->nowNs();
+  const std::optional<std::int64_t> firing = clock_->firingDueNs;
+  const std::int64_t from = firing && now - *firing <= StaleHandlerNs ? *firing : now;
+  dueNs_ = from + interval_ * NsPerMs;
+  scheduleNext();
+}
+
+void QtTimer::scheduleNext() {
+  const std::int64_t now = clock_->nowNs();
+  // Far behind (the machine slept, a handler ran for long): count afresh
+  // rather than firing a burst to catch up.
+  if (dueNs_ < now - interval_ * NsPerMs) dueNs_ = now;
+  const std::int64_t waitNs = std::max<std::int64_t>(dueNs_ - now, 0);
+  timer_->start(static_cast<int>((waitNs + NsPerMs - 1) / NsPerMs));
 }
 
 void QtTimer::fire() {
   const std::shared_ptr<bool> alive = alive_;
   // A copy, so that a handler destroying its own timer stays safe.
   const std::function<void()> handler = OnTimer;
+  const std::int64_t due = dueNs_;
+  // The next count starts now, from this firing's due time.
+  dueNs_ += interval_ * NsPerMs;
+  scheduleNext();
+  const std::shared_ptr<QtTimerClock> clock = clock_;
+  const std::optional<std::int64_t> outer = clock->firingDueNs;
+  clock->firingDueNs = due;
   firing_ = true;
   if (handler) handler();
+  clock->firingDueNs = outer;
   if (*alive) firing_ = false;
 }
 
