@@ -27,11 +27,13 @@ const std::string_view AbbreviationList =
 bool isAbbreviation(std::string_view wordWithDot) {
   while (!wordWithDot.empty() && !isAlphanumeric(wordWithDot.front()))
     wordWithDot.remove_prefix(1);
-  return !wordWithDot.empty() && inCommaList(AbbreviationList, wordWithDot);
+  static const CommaListSet entries(AbbreviationList);
+  return !wordWithDot.empty() && entries.contains(wordWithDot);
 }
 
 bool isDomainSuffix(std::string_view threeChars) {
-  return threeChars.size() == 3 && inCommaList(DomainSuffixList, lowerCase(threeChars));
+  static const CommaListSet entries(DomainSuffixList);
+  return threeChars.size() == 3 && entries.contains(lowerCase(threeChars));
 }
 
 } // namespace engine

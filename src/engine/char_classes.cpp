@@ -4,16 +4,6 @@
 
 namespace engine {
 
-bool isWordSeparator(char c) {
-  return WordSeparators.find(c) != std::string_view::npos;
-}
-bool isLineBreakChar(char c) {
-  return LineBreakChars.find(c) != std::string_view::npos;
-}
-bool isStopPunctuation(char c) {
-  return StopPunctuation.find(c) != std::string_view::npos;
-}
-
 bool isDigit(char c) {
   return c >= '0' && c <= '9';
 }

@@ -5,6 +5,7 @@
 // tests that look into the document take 1-based positions.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -20,10 +21,33 @@ inline constexpr char LineBreakBytes[] = {'\r', '\n', '\t', '\0', '\a', '\f'};
 inline constexpr std::string_view LineBreakChars{LineBreakBytes, 6};
 inline constexpr std::string_view StopPunctuation{".?;:!\x85", 6};
 
-// Membership of the three sets.
-bool isWordSeparator(char c);
-bool isLineBreakChar(char c);
-bool isStopPunctuation(char c);
+// Membership of the three sets, looked up in a table of the 256 bytes (the
+// scanner asks for every character of the document).
+namespace detail {
+enum : std::uint8_t { SeparatorBit = 1, LineBreakBit = 2, StopBit = 4 };
+constexpr std::array<std::uint8_t, 256> charClassTable() {
+  std::array<std::uint8_t, 256> table{};
+  const auto mark = [&table](std::string_view set, std::uint8_t bit) {
+    for (const char c : set)
+      table[static_cast<unsigned char>(c)] |= bit;
+  };
+  mark(WordSeparators, SeparatorBit);
+  mark(LineBreakChars, LineBreakBit);
+  mark(StopPunctuation, StopBit);
+  return table;
+}
+inline constexpr std::array<std::uint8_t, 256> CharClasses = charClassTable();
+} // namespace detail
+
+inline bool isWordSeparator(char c) {
+  return (detail::CharClasses[static_cast<unsigned char>(c)] & detail::SeparatorBit) != 0;
+}
+inline bool isLineBreakChar(char c) {
+  return (detail::CharClasses[static_cast<unsigned char>(c)] & detail::LineBreakBit) != 0;
+}
+inline bool isStopPunctuation(char c) {
+  return (detail::CharClasses[static_cast<unsigned char>(c)] & detail::StopBit) != 0;
+}
 
 // Single-character tests.
 bool isAlphanumeric(char c);

@@ -80,6 +80,22 @@ bool inCommaList(std::string_view list, std::string_view item) {
   return list.find(key) != std::string_view::npos;
 }
 
+CommaListSet::CommaListSet(std::string_view list) : list_(list) {
+  for (std::size_t from = 0; from < list.size();) {
+    const std::size_t comma = list.find(',', from);
+    const std::size_t end = comma == std::string_view::npos ? list.size() : comma;
+    // Only entries with a comma on each side count.
+    if (from > 0 && comma != std::string_view::npos) entries_.insert(list.substr(from, end - from));
+    from = end + 1;
+  }
+}
+
+bool CommaListSet::contains(std::string_view item) const {
+  // An item holding a comma can only match across entries: the plain search.
+  if (item.find(',') != std::string_view::npos) return inCommaList(list_, item);
+  return entries_.count(item) != 0;
+}
+
 std::string replaceAll(std::string_view s, std::string_view from, std::string_view to) {
   if (from.empty()) return std::string(s);
   std::string out;

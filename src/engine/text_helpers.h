@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 namespace engine {
 
@@ -31,6 +32,18 @@ std::int64_t lastOccurrenceBefore(std::string_view s, std::string_view sub, std:
 
 // The comma list holds "," + item + "," (case-sensitive).
 bool inCommaList(std::string_view list, std::string_view item);
+
+// The same test on a fixed list asked for again and again: the entries are
+// hashed once. The list must outlive the set.
+class CommaListSet {
+public:
+  explicit CommaListSet(std::string_view list);
+  bool contains(std::string_view item) const;
+
+private:
+  std::string_view list_;
+  std::unordered_set<std::string_view> entries_;
+};
 
 // Replaces every non-overlapping occurrence of from, left to right. An empty
 // from leaves s unchanged.
