@@ -1,15 +1,18 @@
 // Reads a multi-megabyte English text frame by frame to the end, in Banner
 // 1x3, Banner 3x5 and Sentence mode, and reports megabytes and frames per
-// second. The text is the fortune files of the installed fortunes package,
+// second. The text is the file LUMETRA_BENCH_TEXT names (scripts/bench
+// generates one), else the fortune files of the installed fortunes package,
 // concatenated and repeated; nothing is downloaded.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
 #include "../tests/engine/read_through.h"
+#include "engine/autoskim_words.h"
 #include "engine/engine_state.h"
 #include "engine/settings_record.h"
 #include "engine/text_engine.h"
@@ -23,6 +26,13 @@ constexpr std::size_t TargetSize = 8u << 20;
 // holding a NUL byte are skipped), with CR line ends as the engine expects.
 const std::string& englishText() {
   static const std::string text = [] {
+    if (const char* named = std::getenv("LUMETRA_BENCH_TEXT")) {
+      std::ifstream in(named, std::ios::binary);
+      std::string body((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+      for (char& c : body)
+        if (c == '\n') c = '\r';
+      return body;
+    }
     std::string all;
     const std::filesystem::path folder = "/usr/share/games/fortunes";
     std::error_code ec;
@@ -47,7 +57,8 @@ const std::string& englishText() {
   return text;
 }
 
-void readToTheEnd(benchmark::State& st, engine::ReadingModeKind mode, int lines, int perLine) {
+void readToTheEnd(benchmark::State& st, engine::ReadingModeKind mode, int lines, int perLine,
+                  bool skim = false) {
   const std::string& text = englishText();
   if (text.empty()) {
     st.SkipWithError("no text under /usr/share/games/fortunes (install the fortunes-min package)");
@@ -62,6 +73,8 @@ void readToTheEnd(benchmark::State& st, engine::ReadingModeKind mode, int lines,
     settings.ReadingMode = mode;
     settings.LinesPerScreen = static_cast<std::uint8_t>(lines);
     settings.WordsPerScreen = static_cast<std::uint8_t>(perLine);
+    settings.CompressorStatus = skim;
+    if (skim) settings.CompressorList = engine::presetWordList(4);
     engine::setDocumentText(state, text);
     state.LinesInFrame = static_cast<std::uint8_t>(lines);
     state.bannerTextWidth = 780;
@@ -84,6 +97,9 @@ void readToTheEnd(benchmark::State& st, engine::ReadingModeKind mode, int lines,
 void BM_Banner1x3(benchmark::State& st) {
   readToTheEnd(st, engine::ReadingModeKind::Banner, 1, 3);
 }
+void BM_Banner1x3AutoSkim(benchmark::State& st) {
+  readToTheEnd(st, engine::ReadingModeKind::Banner, 1, 3, true);
+}
 void BM_Banner3x5(benchmark::State& st) {
   readToTheEnd(st, engine::ReadingModeKind::Banner, 3, 5);
 }
@@ -92,6 +108,7 @@ void BM_Sentence(benchmark::State& st) {
 }
 
 BENCHMARK(BM_Banner1x3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Banner1x3AutoSkim)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Banner3x5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Sentence)->Unit(benchmark::kMillisecond);
 

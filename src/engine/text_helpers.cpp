@@ -1,5 +1,8 @@
 #include "engine/text_helpers.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "engine/char_classes.h"
 
 namespace engine {
@@ -51,6 +54,12 @@ std::int64_t findFromCaseInsensitive(std::string_view s, std::string_view sub,
   if (offset < 1) offset = 1;
   const auto size = static_cast<std::int64_t>(s.size());
   const auto n = static_cast<std::int64_t>(sub.size());
+  if (offset - 1 + n > size) return 0;
+  // Without letters, case plays no part: the library's search.
+  if (std::all_of(sub.begin(), sub.end(), [](char c) { return lowerChar(c) == upperChar(c); })) {
+    const std::size_t at = s.find(sub, static_cast<std::size_t>(offset - 1));
+    return at == std::string_view::npos ? 0 : static_cast<std::int64_t>(at) + 1;
+  }
   for (std::int64_t i = offset - 1; i + n <= size; ++i) {
     std::int64_t k = 0;
     while (k < n && lowerChar(s[i + k]) == lowerChar(sub[k]))
@@ -64,9 +73,17 @@ std::int64_t lastOccurrenceBefore(std::string_view s, std::string_view sub, std:
   if (sub.empty() || pos < 1) return 0;
   const auto size = static_cast<std::int64_t>(s.size());
   const auto n = static_cast<std::int64_t>(sub.size());
-  std::int64_t end = pos < size ? pos : size; // last usable 1-based end
-  for (std::int64_t start = end - n; start >= 0; --start) {
-    if (s.compare(static_cast<std::size_t>(start), sub.size(), sub) == 0) return start + 1;
+  const std::int64_t end = pos < size ? pos : size; // last usable 1-based end
+  if (end - n < 0) return 0;
+  // Backwards from the last possible start, jumping between occurrences of
+  // the first character (memrchr is much faster than rfind's byte loop).
+  std::size_t candidates = static_cast<std::size_t>(end - n) + 1; // starts 0 .. candidates-1
+  while (candidates > 0) {
+    const void* hit = ::memrchr(s.data(), sub[0], candidates);
+    if (hit == nullptr) return 0;
+    const auto start = static_cast<std::size_t>(static_cast<const char*>(hit) - s.data());
+    if (s.compare(start, sub.size(), sub) == 0) return static_cast<std::int64_t>(start) + 1;
+    candidates = start;
   }
   return 0;
 }
