@@ -71,7 +71,7 @@ TEST(Robustness, EveryInputReadsToTheEndAndBackInEveryLayout) {
           if (in.raw)
             fx.loadRaw(in.text);
           else
-            fx.load(in.text);
+            setDocumentText(fx.state, in.text);
           fx.layout(layout.mode, layout.lines, layout.perLine);
           fx.state.bannerTextWidth = fx.state.columnTextWidth = width;
           for (int r = 0; r < TextRuleCount; ++r)
