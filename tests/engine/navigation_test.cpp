@@ -170,35 +170,22 @@ TEST(SavedPositions, ResumeAtTheStartOfTheWord) {
   }
 }
 
-TEST(Loading, PutsTheTextInWithItsLengthsAndResetsTheReading) {
-  const std::string padded = "\r\n  Some text.\t\r\n";
-  const struct {
-    const char* name;
-    void (*load)(EngineState&, std::string);
-    std::string text, expected;
-  } cases[] = {{"handOverTrims", setDocumentText, padded, "Some text."},
-               {"handOverEmpty", setDocumentText, " \r\n\t ", "The document is empty"},
-               {"asItIs", loadDocument, padded, padded},
-               {"asItIsEmpty", loadDocument, "", ""}};
-  for (const auto& c : cases) {
-    EngineState s;
-    s.CurrentPosition = s.FrameStartPosition = s.PreviousFrameStart = 40;
-    s.NewParagraphPending = s.HeadingFound = s.RowBreak = true;
-    s.FrameLines[0] = s.FrameText = "old frame";
-    addGraphicPosition(s, 5, 0);
-    c.load(s, c.text);
-    EXPECT_EQ(s.DocumentText, c.expected) << c.name;
-    EXPECT_EQ(s.OriginalText, c.expected) << c.name;
-    EXPECT_EQ(s.TextLength, static_cast<std::int32_t>(c.expected.size())) << c.name;
-    EXPECT_EQ(s.DocumentLength, c.expected.size()) << c.name;
-    EXPECT_TRUE(s.CurrentPosition == 1 && s.FrameStartPosition == 1 && s.PreviousFrameStart == -1)
-        << c.name;
-    EXPECT_FALSE(s.NewParagraphPending || s.HeadingFound || s.RowBreak) << c.name;
-    EXPECT_TRUE(s.FrameLines[0].empty() && s.FrameText.empty()) << c.name;
-    EXPECT_EQ(s.GraphicPositions.size(), 1u) << c.name << ": the capture's marks stay";
-  }
-  EngineFixture fx(" \r\n\t ");
-  EXPECT_EQ(fx.engine.readLine(6), "The document is empty ");
+TEST(Loading, PutsTheTextInAsItIsWithItsLengthsAndResetsTheReading) {
+  const std::string text = "\r\n  Some text.\t\r\n";
+  EngineState s;
+  s.CurrentPosition = s.FrameStartPosition = s.PreviousFrameStart = 40;
+  s.NewParagraphPending = s.HeadingFound = s.RowBreak = true;
+  s.FrameLines[0] = s.FrameText = "old frame";
+  addGraphicPosition(s, 5, 0);
+  loadDocument(s, text);
+  EXPECT_EQ(s.DocumentText, text);
+  EXPECT_EQ(s.OriginalText, text);
+  EXPECT_EQ(s.TextLength, static_cast<std::int32_t>(text.size()));
+  EXPECT_EQ(s.DocumentLength, text.size());
+  EXPECT_TRUE(s.CurrentPosition == 1 && s.FrameStartPosition == 1 && s.PreviousFrameStart == -1);
+  EXPECT_FALSE(s.NewParagraphPending || s.HeadingFound || s.RowBreak);
+  EXPECT_TRUE(s.FrameLines[0].empty() && s.FrameText.empty());
+  EXPECT_EQ(s.GraphicPositions.size(), 1u) << "the capture's marks stay";
 }
 
 TEST(PositionCompare, NegativePositionsAreNeverPastTheEnd) {
