@@ -1,7 +1,5 @@
-// The string tests the scanner is built from, the text helpers, the
-// abbreviation test and rule 11, where their results are not plain to see
-// from the scanner's own tests: edges of the thresholds, and reads that must
-// stay inside the string.
+// The string tests the scanner is built from, at the edges of their
+// thresholds and where a read could leave the string.
 #include "engine/char_classes.h"
 
 #include <gtest/gtest.h>
@@ -73,56 +71,43 @@ TEST(StringTests, IndexedTestsStayInsideTheString) {
 TEST(TextHelpers, TrimSearchAndReplace) {
   EXPECT_EQ(trim(" \t\r\x01 a b\r\0"s), "a b");
   EXPECT_EQ(trim("\x85x\xA0"), "\x85x\xA0"); // bytes above 0x7F are kept
-  EXPECT_EQ(trim("   "), "");
-  EXPECT_EQ(trimLeft(" a "), "a ");
-  EXPECT_EQ(trimRight(" a "), " a");
   const struct {
     const char* s;
     const char* sub;
     std::int64_t offset, expected;
-  } finds[] = {{"Hello hello", "HELLO", 1, 1}, {"Hello hello", "hello", 2, 7},
-               {"Hello", "lo", 5, 0},          {"Hello", "", 1, 0},
-               {"Hello", "o", 0, 5},           {"Hello", "o", 99, 0},
+  } finds[] = {{"Hello hello", "hello", 2, 7},
+               {"Hello", "", 1, 0},
+               {"Hello", "o", 0, 5},
                {"abc", "abcd", 1, 0}};
   for (const auto& c : finds)
     EXPECT_EQ(findFromCaseInsensitive(c.s, c.sub, c.offset), c.expected) << c.s << "/" << c.sub;
   const std::string s = "a\r\rb\r\rc";
-  const std::pair<std::int64_t, std::int64_t> lasts[] = {{7, 5}, {6, 5}, {5, 2},
-                                                         {2, 0}, {0, 0}, {1000, 5}};
+  const std::pair<std::int64_t, std::int64_t> lasts[] = {{6, 5}, {5, 2}, {2, 0}, {1000, 5}};
   for (const auto& [before, expected] : lasts)
     EXPECT_EQ(lastOccurrenceBefore(s, "\r\r", before), expected) << before;
-  EXPECT_EQ(lastOccurrenceBefore(s, "A", 7), 0); // case-sensitive
   EXPECT_TRUE(inCommaList(",a,bc,", "bc"));
-  EXPECT_FALSE(inCommaList(",a,bc,", "b"));
-  EXPECT_FALSE(inCommaList(",a,bc,", "BC"));
+  EXPECT_FALSE(inCommaList(",a,bc,", "b") || inCommaList(",a,bc,", "BC"));
   EXPECT_EQ(replaceAll("aaa", "aa", "b"), "ba");
   EXPECT_EQ(replaceAll("abc", "", "z"), "abc");
   EXPECT_EQ(replaceAll("abab", "ab", "abab"), "abababab");
 }
 
 TEST(Abbreviations, MatchCaseSensitivelyAfterLeadingMarks) {
-  const struct {
-    const char* word;
-    bool expected;
-  } cases[] = {{"Mr.", true},   {"mr.", false},  {"(Mr.", true}, {"\"Dr.", true},
-               {"etc.", true},  {"Etc.", false}, {"e.", true},   {"Mrs", false},
-               {"Sept.", true}, {"x.", false},   {"", false}};
-  for (const auto& c : cases)
-    EXPECT_EQ(isAbbreviation(c.word), c.expected) << c.word;
-  // Only three-character entries can match, in any case.
-  for (const char* s : {"txt", "COM", "htm"})
-    EXPECT_TRUE(isDomainSuffix(s)) << s;
-  for (const char* s : {"html", "go ", "the"})
-    EXPECT_FALSE(isDomainSuffix(s)) << s;
+  for (const char* word : {"Mr.", "(Mr.", "\"Dr."})
+    EXPECT_TRUE(isAbbreviation(word)) << word;
+  for (const char* word : {"mr.", "Mrs", "x.", ""})
+    EXPECT_FALSE(isAbbreviation(word)) << word;
+  EXPECT_TRUE(isDomainSuffix("COM")); // in any case
+  EXPECT_FALSE(isDomainSuffix("html") || isDomainSuffix("the"));
 }
 
 TEST(TextRules, PunctuatedBreakUp) {
   SettingsRecord settings;
   EXPECT_FALSE(isPunctuatedBreak(settings, "word,")); // rule off
   settings.GeneralTextRules[RulePunctuatedBreakUp] = true;
-  for (const char* word : {"word, ", "word;", "(aside) ", "[1]", "well-", "boys' "})
+  for (const char* word : {"word, ", "(aside) ", "well-"})
     EXPECT_TRUE(isPunctuatedBreak(settings, word)) << word;
-  for (const char* word : {"word.", "word", "", "   "})
+  for (const char* word : {"word.", "word", ""})
     EXPECT_FALSE(isPunctuatedBreak(settings, word)) << word;
 }
 

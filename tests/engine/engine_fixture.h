@@ -1,5 +1,5 @@
-// Test helper: a fresh engine on a fixed-width measure (10 pixels a
-// character) with the frame timing calls recorded.
+// Test helper: an engine on a fixed-width measure (10 pixels a character)
+// that records the frame timings it is asked for.
 #pragma once
 
 #include <string>
@@ -27,20 +27,16 @@ struct EngineFixture {
     return c;
   }
 
-  // Loads the text as the hand-over does, with a wide banner and column.
+  // The text loaded as the hand-over does, in a wide banner and column.
   explicit EngineFixture(const std::string& text = {}, double width = 10000) {
-    load(text);
-    state.bannerTextWidth = width;
-    state.columnTextWidth = width;
+    setDocumentText(state, text);
+    state.bannerTextWidth = state.columnTextWidth = width;
     state.LinesInFrame = 1;
   }
 
-  void load(const std::string& text) { setDocumentText(state, text); }
-
-  // Puts the text in as it is, without the hand-over's trimming.
+  // The text as it is, without the hand-over's trimming.
   void loadRaw(const std::string& text) { loadDocument(state, text); }
 
-  // The reading mode with its frame of lines x words.
   EngineFixture& layout(ReadingModeKind mode, int lines, int perLine) {
     settings.ReadingMode = mode;
     settings.LinesPerScreen = static_cast<std::uint8_t>(lines);
@@ -49,11 +45,10 @@ struct EngineFixture {
     return *this;
   }
 
-  // AutoSkim on with the given word list.
-  void skim(const std::string& list, ReplaceSelection mode = ReplaceSelection::Dots) {
+  void skim(const std::string& list) {
     settings.CompressorStatus = true;
     settings.CompressorList = list;
-    settings.CompressorReplaceSelection = mode;
+    settings.CompressorReplaceSelection = ReplaceSelection::Dots;
   }
 
   // The 1-based position of the first occurrence of `needle`.
@@ -61,18 +56,17 @@ struct EngineFixture {
     return static_cast<std::int32_t>(state.DocumentText.find(needle)) + 1;
   }
 
-  // Every word of the document, in order, from the current position.
-  std::vector<std::string> words(int limit = 100000) {
+  // Every word from the current position to the end.
+  std::vector<std::string> words() {
     std::vector<std::string> out;
-    const auto len = static_cast<std::int32_t>(state.DocumentText.size());
-    while (limit-- > 0) {
+    for (int guard = 0; guard < 100000; ++guard) {
       out.push_back(engine.getNextWord());
-      if (state.CurrentPosition >= len) break;
+      if (state.CurrentPosition >= static_cast<std::int32_t>(state.DocumentText.size())) break;
     }
     return out;
   }
 
-  // Every line readLine gives until the end of the document.
+  // Every line readLine gives until the end.
   std::vector<std::string> lines(std::uint8_t perLine) {
     std::vector<std::string> out;
     for (int guard = 0; guard < 1000 && state.CurrentPosition < state.TextLength; ++guard)

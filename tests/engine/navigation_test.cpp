@@ -24,36 +24,32 @@ TEST(Navigation, GoToStartResetsAndAsksForAnImmediateTick) {
   EXPECT_EQ(fx.timings, (std::vector<std::int32_t>{0}));
 }
 
-TEST(Navigation, GoToEndShowsTheLastFrame) {
-  EngineFixture fx(Twelve);
-  fx.layout(ReadingModeKind::Banner, 1, 3);
-  fx.engine.goToEnd();
-  EXPECT_EQ(fx.state.CurrentPosition, fx.at("w10"));
-  EXPECT_EQ(fx.state.FrameStartPosition, fx.at("w10"));
-  EXPECT_EQ(fx.timings.back(), 0);
-  EXPECT_EQ(fx.state.WordCounter, 0u); // skipped frames are not counted
-}
-
-TEST(Navigation, GoToEndInALongDocument) {
+TEST(Navigation, GoToEndShowsTheLastFrameUncounted) {
+  const struct {
+    std::string text;
+    ReadingModeKind mode;
+    const char* lastFrame;
+  } cases[] = {{Twelve, ReadingModeKind::Banner, "w10"},
+               {"First one. Second one. Third one.", ReadingModeKind::Sentence, "Third"}};
+  for (const auto& c : cases) {
+    EngineFixture fx(c.text);
+    fx.layout(c.mode, 1, 3);
+    fx.state.CountWords = true;
+    fx.engine.goToEnd();
+    EXPECT_EQ(fx.state.CurrentPosition, fx.at(c.lastFrame)) << c.text;
+    EXPECT_EQ(fx.timings.back(), 0) << c.text;
+    EXPECT_EQ(fx.state.WordCounter, 0u) << c.text;
+  }
+  // In a long document the frames are cut from near the end; the last reaches it.
   std::string text;
   for (int i = 0; i < 2000; ++i)
     text += "word" + std::to_string(i) + " ";
-  text += "final last.";
-  EngineFixture fx(text);
+  EngineFixture fx(text + "final last.");
   fx.layout(ReadingModeKind::Banner, 1, 3);
   fx.engine.goToEnd();
-  // Frames were cut from 500 characters before the end, so the last frame
-  // holds at most three words and reaches the end.
   EXPECT_GE(fx.state.CurrentPosition, fx.at("word1998"));
   EXPECT_FALSE(fx.engine.nextFrames(1));
   EXPECT_EQ(fx.state.FrameLines[0].substr(fx.state.FrameLines[0].size() - 5), "last.");
-}
-
-TEST(Navigation, GoToEndInSentenceMode) {
-  EngineFixture fx("First one. Second one. Third one.");
-  fx.settings.ReadingMode = ReadingModeKind::Sentence;
-  fx.engine.goToEnd();
-  EXPECT_EQ(fx.state.CurrentPosition, fx.at("Third"));
 }
 
 TEST(Navigation, ParagraphJumps) {
@@ -83,9 +79,10 @@ TEST(Navigation, NextParagraphInSentenceModeFromAParagraphStart) {
   EXPECT_EQ(fx.state.CurrentPosition, fx.at("p3"));
 }
 
-TEST(Navigation, NextFramesOneAndSeveral) {
+TEST(Navigation, NextFramesSkipsUncountedToTheLastOneShown) {
   EngineFixture fx(Twelve);
   fx.layout(ReadingModeKind::Banner, 1, 3);
+  fx.state.CountWords = true;
   EXPECT_TRUE(fx.engine.nextFrames(1));
   EXPECT_EQ(fx.state.FrameLines[0], "w1 w2 w3 ");
   EXPECT_EQ(fx.state.CurrentPosition, fx.at("w4"));
@@ -93,51 +90,38 @@ TEST(Navigation, NextFramesOneAndSeveral) {
   EXPECT_EQ(fx.state.FrameLines[0], "w7 w8 w9 ");
   EXPECT_EQ(fx.state.FrameStartPosition, fx.at("w7"));
   EXPECT_EQ(fx.state.CurrentPosition, fx.at("w10"));
+  EXPECT_EQ(fx.state.WordCounter, 6u) << "only the frames shown count";
+  EXPECT_EQ(fx.state.FrameWordCount, 3);
   EXPECT_FALSE(fx.engine.nextFrames(1));
   EXPECT_EQ(fx.state.FrameLines[0], "w10 w11 w12 ");
 }
 
-TEST(Navigation, NextFramesCountsOnlyTheFrameShown) {
-  EngineFixture fx(Twelve);
-  fx.layout(ReadingModeKind::Banner, 1, 3);
-  fx.state.CountWords = true;
-  fx.engine.nextFrames(3);
-  EXPECT_EQ(fx.state.WordCounter, 3u);
-  EXPECT_EQ(fx.state.FrameWordCount, 3);
-}
-
 TEST(Navigation, PreviousFrameRebuildsTheFrameBeforeTheOldStart) {
-  EngineFixture fx(Twelve);
+  const struct {
+    int lines, perLine;
+    const char* from;
+    const char *line0, *line1, *start, *position;
+  } cases[] = {{1, 3, "w7", "... w4 w5 w6 ", "", "w4", "w7"},
+               {2, 2, "w9", "... w5 w6 ", "w7 w8 ", "w5", "w9"},
+               {1, 3, "", "w1 w2 w3 ", "", "w1", "w4"}};
+  for (const auto& c : cases) {
+    EngineFixture fx(Twelve);
+    fx.layout(ReadingModeKind::Banner, c.lines, c.perLine);
+    fx.state.FrameStartPosition = fx.at(c.from);
+    fx.engine.previousFrame();
+    EXPECT_EQ(fx.state.FrameLines[0], c.line0) << c.from;
+    EXPECT_EQ(fx.state.FrameLines[1], c.line1) << c.from;
+    EXPECT_EQ(fx.state.FrameStartPosition, fx.at(c.start)) << c.from;
+    EXPECT_EQ(fx.state.CurrentPosition, fx.at(c.position)) << c.from;
+  }
+  EngineFixture fx(Twelve); // again, from the rebuilt frame
   fx.layout(ReadingModeKind::Banner, 1, 3);
-  fx.engine.nextFrames(1);
-  fx.engine.nextFrames(1);
-  fx.engine.nextFrames(1); // showing w7 w8 w9
+  fx.state.FrameStartPosition = fx.at("w7");
   fx.engine.previousFrame();
-  EXPECT_EQ(fx.state.FrameLines[0], "... w4 w5 w6 ");
-  EXPECT_EQ(fx.state.FrameStartPosition, fx.at("w4"));
   EXPECT_EQ(fx.state.PreviousFrameStart, fx.at("w4"));
-  EXPECT_EQ(fx.state.CurrentPosition, fx.at("w7"));
-  fx.engine.previousFrame(); // again, from the rebuilt frame
+  fx.engine.previousFrame();
   EXPECT_EQ(fx.state.FrameLines[0], "... w1 w2 w3 ");
   EXPECT_EQ(fx.state.CurrentPosition, fx.at("w4"));
-}
-
-TEST(Navigation, PreviousFrameFillsSeveralLines) {
-  EngineFixture fx(Twelve);
-  fx.layout(ReadingModeKind::Banner, 2, 2);
-  fx.state.FrameStartPosition = fx.at("w9");
-  fx.engine.previousFrame();
-  EXPECT_EQ(fx.state.FrameLines[0], "... w5 w6 ");
-  EXPECT_EQ(fx.state.FrameLines[1], "w7 w8 ");
-  EXPECT_EQ(fx.state.CurrentPosition, fx.at("w9"));
-}
-
-TEST(Navigation, PreviousFrameAtTheStartShowsTheFirstFrame) {
-  EngineFixture fx(Twelve);
-  fx.layout(ReadingModeKind::Banner, 1, 3);
-  fx.engine.previousFrame();
-  EXPECT_EQ(fx.state.FrameStartPosition, 1);
-  EXPECT_EQ(fx.state.FrameLines[0], "w1 w2 w3 ");
 }
 
 TEST(Navigation, PreviousSentenceShowsTheWholeSentenceBefore) {
@@ -186,35 +170,22 @@ TEST(SavedPositions, ResumeAtTheStartOfTheWord) {
   }
 }
 
-TEST(Loading, PutsTheTextInWithItsLengthsAndResetsTheReading) {
-  const std::string padded = "\r\n  Some text.\t\r\n";
-  const struct {
-    const char* name;
-    void (*load)(EngineState&, std::string);
-    std::string text, expected;
-  } cases[] = {{"handOverTrims", setDocumentText, padded, "Some text."},
-               {"handOverEmpty", setDocumentText, " \r\n\t ", "The document is empty"},
-               {"asItIs", loadDocument, padded, padded},
-               {"asItIsEmpty", loadDocument, "", ""}};
-  for (const auto& c : cases) {
-    EngineState s;
-    s.CurrentPosition = s.FrameStartPosition = s.PreviousFrameStart = 40;
-    s.NewParagraphPending = s.HeadingFound = s.RowBreak = true;
-    s.FrameLines[0] = s.FrameText = "old frame";
-    addGraphicPosition(s, 5, 0);
-    c.load(s, c.text);
-    EXPECT_EQ(s.DocumentText, c.expected) << c.name;
-    EXPECT_EQ(s.OriginalText, c.expected) << c.name;
-    EXPECT_EQ(s.TextLength, static_cast<std::int32_t>(c.expected.size())) << c.name;
-    EXPECT_EQ(s.DocumentLength, c.expected.size()) << c.name;
-    EXPECT_TRUE(s.CurrentPosition == 1 && s.FrameStartPosition == 1 && s.PreviousFrameStart == -1)
-        << c.name;
-    EXPECT_FALSE(s.NewParagraphPending || s.HeadingFound || s.RowBreak) << c.name;
-    EXPECT_TRUE(s.FrameLines[0].empty() && s.FrameText.empty()) << c.name;
-    EXPECT_EQ(s.GraphicPositions.size(), 1u) << c.name << ": the capture's marks stay";
-  }
-  EngineFixture fx(" \r\n\t ");
-  EXPECT_EQ(fx.engine.readLine(6), "The document is empty ");
+TEST(Loading, PutsTheTextInAsItIsWithItsLengthsAndResetsTheReading) {
+  const std::string text = "\r\n  Some text.\t\r\n";
+  EngineState s;
+  s.CurrentPosition = s.FrameStartPosition = s.PreviousFrameStart = 40;
+  s.NewParagraphPending = s.HeadingFound = s.RowBreak = true;
+  s.FrameLines[0] = s.FrameText = "old frame";
+  addGraphicPosition(s, 5, 0);
+  loadDocument(s, text);
+  EXPECT_EQ(s.DocumentText, text);
+  EXPECT_EQ(s.OriginalText, text);
+  EXPECT_EQ(s.TextLength, static_cast<std::int32_t>(text.size()));
+  EXPECT_EQ(s.DocumentLength, text.size());
+  EXPECT_TRUE(s.CurrentPosition == 1 && s.FrameStartPosition == 1 && s.PreviousFrameStart == -1);
+  EXPECT_FALSE(s.NewParagraphPending || s.HeadingFound || s.RowBreak);
+  EXPECT_TRUE(s.FrameLines[0].empty() && s.FrameText.empty());
+  EXPECT_EQ(s.GraphicPositions.size(), 1u) << "the capture's marks stay";
 }
 
 TEST(PositionCompare, NegativePositionsAreNeverPastTheEnd) {
@@ -242,14 +213,6 @@ TEST(Graphics, ProximityWithinFiftyCharacters) {
   EXPECT_EQ(graphicBetween(s, 100, 150), 1);
   EXPECT_EQ(graphicBetween(s, 101, 119), -1);
   EXPECT_EQ(graphicBetween(s, 120, 120), 2);
-}
-
-TEST(Graphics, AFullTableRefusesMore) {
-  EngineState s;
-  for (std::size_t i = 0; i < MaxGraphicPositions; ++i)
-    ASSERT_TRUE(addGraphicPosition(s, static_cast<std::int32_t>(i), -1));
-  EXPECT_FALSE(addGraphicPosition(s, 0, -1));
-  EXPECT_EQ(s.GraphicPositions.size(), MaxGraphicPositions);
 }
 
 } // namespace

@@ -50,10 +50,12 @@ inline bool readOneFrame(TextEngine& engine, EngineState& s, const SettingsRecor
 inline ReadThrough readThrough(TextEngine& engine, EngineState& s, const SettingsRecord& settings) {
   ReadThrough r;
   const auto size = static_cast<std::int64_t>(s.DocumentText.size());
-  const std::int64_t limit = size + 16;
   const bool columns = settings.ReadingMode == ReadingModeKind::Single ||
                        settings.ReadingMode == ReadingModeKind::Double;
-  // Forward.
+  const auto fail = [&](const char* what, std::int64_t at) {
+    r.error = what + std::string(" at ") + std::to_string(at);
+    return r;
+  };
   while (true) {
     const std::int32_t before = s.CurrentPosition;
     if (columns) {
@@ -64,40 +66,22 @@ inline ReadThrough readThrough(TextEngine& engine, EngineState& s, const Setting
     } else if (!readOneFrame(engine, s, settings)) {
       break;
     }
-    ++r.framesForward;
-    if (s.CurrentPosition <= before) {
-      r.error = "no progress forward at " + std::to_string(before);
-      return r;
-    }
-    if (s.CurrentPosition < 1 || s.CurrentPosition > size) {
-      r.error = "position out of the text: " + std::to_string(s.CurrentPosition);
-      return r;
-    }
-    if (r.framesForward > limit) {
-      r.error = "too many frames forward";
-      return r;
-    }
+    if (s.CurrentPosition <= before) return fail("no progress forward", before);
+    if (s.CurrentPosition < 1 || s.CurrentPosition > size)
+      return fail("position out of the text", s.CurrentPosition);
+    if (++r.framesForward > size + 16) return fail("too many frames forward", before);
   }
-  // Back to the start.
   s.PreviousFrameStart = -1;
   s.FrameStartPosition = s.CurrentPosition;
   while (s.FrameStartPosition > 1) {
     const std::int32_t before =
         s.PreviousFrameStart > 0 ? s.PreviousFrameStart : s.FrameStartPosition;
     engine.previousFrame();
-    ++r.framesBack;
-    if (s.FrameStartPosition >= before && s.FrameStartPosition != 1) {
-      r.error = "no progress back at " + std::to_string(before);
-      return r;
-    }
-    if (s.CurrentPosition < 1 || s.CurrentPosition > size + 1) {
-      r.error = "position out of the text going back: " + std::to_string(s.CurrentPosition);
-      return r;
-    }
-    if (r.framesBack > limit) {
-      r.error = "too many frames back";
-      return r;
-    }
+    if (s.FrameStartPosition >= before && s.FrameStartPosition != 1)
+      return fail("no progress back", before);
+    if (s.CurrentPosition < 1 || s.CurrentPosition > size + 1)
+      return fail("position out of the text going back", s.CurrentPosition);
+    if (++r.framesBack > size + 16) return fail("too many frames back", before);
   }
   return r;
 }

@@ -1,6 +1,6 @@
 // The rules every desktop shares, on the scripted desktop: what a window
 // that is none, gone or broken answers, how texts come in, the window in
-// front, own windows, key sequences, the click and the clipboard.
+// front, own windows, key sequences and the clipboard.
 #include "platform/desktop.h"
 
 #include <gtest/gtest.h>
@@ -173,18 +173,6 @@ TEST(DesktopKeysTest, KeySequencesGiveTheShortcutsAndPauseWithControlStillHeld) 
   }
 }
 
-TEST_F(DesktopRulesTest, AClickPressesAtThePointAndPutsThePointerBack) {
-  desktop.setPointer(700, 20);
-  desktop.clickAt(110, 579);
-  const std::vector<DesktopInput> expected{
-      {DesktopInput::PointerMove, Key::Control, 110, 579},
-      {DesktopInput::ButtonDown, Key::Control, 110, 579},
-      {DesktopInput::ButtonUp, Key::Control, 110, 579},
-      {DesktopInput::PointerMove, Key::Control, 700, 20},
-  };
-  EXPECT_EQ(desktop.input(), expected);
-}
-
 TEST_F(DesktopRulesTest, TheClipboardTextComesInWithCrLineEnds) {
   struct Case {
     std::string text, expected;
@@ -198,15 +186,6 @@ TEST_F(DesktopRulesTest, TheClipboardTextComesInWithCrLineEnds) {
   }
   desktop.setClipboard("Title", "<p>caf\xc3\xa9</p>");
   EXPECT_EQ(desktop.clipboardHtml(), "<p>caf\xc3\xa9</p>") << "HTML goes to its parser as offered";
-}
-
-TEST(FixedDesktopTest, KnowsItsWorkAreaAndNoWindows) {
-  FixedDesktop desktop({0, 0, 1280, 994});
-  EXPECT_EQ(desktop.workArea(), (Rect{0, 0, 1280, 994}));
-  EXPECT_FALSE(desktop.available());
-  EXPECT_EQ(desktop.foregroundWindow(), FailedWindow);
-  EXPECT_FALSE(desktop.switchToWindow(0x400001));
-  EXPECT_EQ(desktop.clipboardText(), "");
 }
 
 } // namespace

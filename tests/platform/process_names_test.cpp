@@ -59,12 +59,8 @@ TEST_F(ProcessNamesTest, TakesTheExecutableThenTheCommandLineThenTheShortName) {
     makeProcess(++id, c.exe, c.cmdline, c.comm);
     EXPECT_EQ(executableNameOfProcess(id, root), c.expected);
   }
-}
-
-TEST_F(ProcessNamesTest, AProcessThatIsGoneOrNoneHasNoName) {
-  EXPECT_EQ(executableNameOfProcess(999999, root), "");
-  EXPECT_EQ(executableNameOfProcess(0, root), "");
-  EXPECT_EQ(executableNameOfProcess(-1, root), "");
+  for (int gone : {999999, 0, -1})
+    EXPECT_EQ(executableNameOfProcess(gone, root), "") << gone;
 }
 
 TEST(ProcessNamesOfThisSystemTest, NamesThisTestProgram) {

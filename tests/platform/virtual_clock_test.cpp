@@ -129,14 +129,6 @@ TEST_F(VirtualClockTest, RunUntilStopsAtTheFiringThatMeetsTheConditionOrAtTheLim
   EXPECT_EQ(ticks, 10);
 }
 
-TEST_F(VirtualClockTest, NextDueIsThatOfTheEarliestRunningTimer) {
-  EXPECT_EQ(clock.nextDueMs(), std::nullopt);
-  auto a = make("a", 40), b = make("b", 15), c = make("c", 5, false);
-  EXPECT_EQ(clock.nextDueMs(), 15);
-  b->setEnabled(false);
-  EXPECT_EQ(clock.nextDueMs(), 40);
-}
-
 TEST(VirtualClockLifetime, TimerOutlivingTheClockStaysUsable) {
   std::unique_ptr<Timer> timer = VirtualClock().createTimer();
   timer->setInterval(5);
