@@ -24,7 +24,7 @@ void setText(engine::EngineState& s, std::string text) {
 void resetEngine(HandOver& h, const std::string& name) {
   engine::EngineState& s = h.engine.state();
   s.GraphicPositions.clear();
-  setText(s, EmptyDocumentText);
+  setText(s, std::string(EmptyDocumentText));
   if (engine::isBannerMode(h.engine.settings().ReadingMode)) {
     s.CurrentPosition = 1;
     s.LineStartPosition = 1;

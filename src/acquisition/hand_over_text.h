@@ -8,9 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "engine/text_engine.h"
+
 namespace acquisition {
 
-inline constexpr const char* EmptyDocumentText = "The document is empty";
+using engine::EmptyDocumentText;
 
 // The hand-over's final shape of a document's text: the empty text for blank
 // input; every run of five spaces removed (so five spaces join two words and

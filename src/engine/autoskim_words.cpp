@@ -125,26 +125,4 @@ std::string_view compressionLevelToString(int level) {
   return LevelNames[level];
 }
 
-std::string buildCustomCompressorList(const CheckedWordLists& checked) {
-  std::string list;
-  for (const auto& words : checked) {
-    if (words.empty()) continue;
-    for (const auto& word : words) {
-      list += ',';
-      list += word;
-    }
-  }
-  list += ',';
-  return list;
-}
-
-WordChecks checkedWordsInList(std::string_view list) {
-  WordChecks checks;
-  for (int part = 0; part < CompressorPartCount; ++part) {
-    for (const auto& word : compressorPartWords(part))
-      checks[part].push_back(inCommaList(list, word));
-  }
-  return checks;
-}
-
 } // namespace engine

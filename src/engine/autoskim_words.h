@@ -59,16 +59,4 @@ int compressionLevelFromString(std::string_view stored);
 // The stored value for a level: "s90".."s50" for 0..4, "custom" otherwise.
 std::string_view compressionLevelToString(int level);
 
-// The checked words of the five check lists, in list order.
-using CheckedWordLists = std::array<std::vector<std::string>, CompressorPartCount>;
-
-// Builds the custom list: for each check list that has checked words, a comma
-// and its words joined by commas; then one final comma.
-std::string buildCustomCompressorList(const CheckedWordLists& checked);
-
-// For every word of every part (by index, duplicates included), whether it is
-// an entry of `list` (case-sensitive comma-list membership).
-using WordChecks = std::array<std::vector<bool>, CompressorPartCount>;
-WordChecks checkedWordsInList(std::string_view list);
-
 } // namespace engine

@@ -162,15 +162,4 @@ protected:
   std::optional<std::string> queryClipboardHtml() override { return std::nullopt; }
 };
 
-// A desktop of a fixed work area and no windows, for tests of window placement.
-class FixedDesktop : public DesktopWithoutWindows {
-public:
-  explicit FixedDesktop(Rect area = {0, 0, 1024, 768}) : area_(area) {}
-  Rect workArea() const override { return area_; }
-  void setWorkArea(Rect area) { area_ = area; }
-
-private:
-  Rect area_;
-};
-
 } // namespace platform

@@ -193,7 +193,8 @@ std::optional<TimelineOptions> parseOptions(const std::vector<std::string>& args
         if (!o.mode) return bad("unknown mode '" + *v + "'");
       } else if (word == "--wpm") {
         const auto n = parseInteger(*v);
-        if (!n || *n < 1 || *n > 3000) return bad("--wpm takes a speed from 1 to 3000");
+        if (!n || *n < 1 || *n > engine::MaxWordsPerMinute)
+          return bad("--wpm takes a speed from 1 to " + std::to_string(engine::MaxWordsPerMinute));
         o.wpm = static_cast<int>(*n);
       } else if (word == "--layout") {
         if (*v == "auto") {

@@ -84,7 +84,7 @@ struct HandOverRig {
 const std::string Story = "Once upon a time there was a reader.\rShe read every day.";
 
 TEST(FinishDocumentText, BlankTextFiveSpaceRunsAndTrimming) {
-  const std::string Empty = EmptyDocumentText;
+  const std::string Empty(EmptyDocumentText);
   for (const auto& [input, expected] : std::initializer_list<std::pair<std::string, std::string>>{
            {"\r\r\t \r", Empty},
            {std::string("\x01\x00\x1f", 3), Empty}, // control characters are trimmed
