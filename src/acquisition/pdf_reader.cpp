@@ -33,7 +33,8 @@ void appendFolded(std::string& out, const char* utf8, gssize length) {
 // A page's text: one "\n" ends a line, two or more end a paragraph.
 void addPage(WordDocumentBuilder& out, std::string_view text) {
   std::size_t end = text.size();
-  while (end > 0 && (text[end - 1] == '\n' || text[end - 1] == ' '))
+  // Poppler ends a page with a form feed.
+  while (end > 0 && static_cast<unsigned char>(text[end - 1]) <= ' ')
     --end;
   std::size_t i = 0;
   while (i < end) {
@@ -67,11 +68,11 @@ std::optional<WordDocument> readPdf(std::unique_ptr<poppler::document> pdf,
     const poppler::byte_array bytes =
         page->text(poppler::rectf(), poppler::page::non_raw_non_physical_layout).to_utf8();
     const std::string_view text(bytes.data(), bytes.size());
-    if (text.find_first_not_of(" \n") == std::string_view::npos) continue;
-    if (anyText) {
-      if (!out.atParagraphStart()) out.endParagraph();
-      out.addSpecial(PageBreakChar);
-    }
+    if (std::all_of(text.begin(), text.end(),
+                    [](char c) { return static_cast<unsigned char>(c) <= ' '; }))
+      continue;
+    // A page ends its last paragraph with a page break, as a section end does.
+    if (anyText) out.endParagraph(PageBreakChar);
     addPage(out, text);
     anyText = true;
   }
