@@ -5,6 +5,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "acquisition/doc_reader.h"
 #include "acquisition/document_names.h"
 #include "acquisition/docx_reader.h"
 #include "acquisition/hand_over_text.h"
@@ -21,7 +22,7 @@ namespace {
 // A PDF's header may follow some bytes of other matter.
 constexpr std::size_t PdfHeaderReach = 1024;
 
-enum class Content { Unknown, Zip, Pdf };
+enum class Content { Unknown, Zip, Pdf, Compound };
 
 Content sniff(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -29,6 +30,7 @@ Content sniff(const std::string& path) {
   in.read(head.data(), head.size());
   const std::string_view bytes(head.data(), static_cast<std::size_t>(in.gcount()));
   if (bytes.starts_with("PK\x03\x04") || bytes.starts_with("PK\x05\x06")) return Content::Zip;
+  if (isCompoundFile(bytes)) return Content::Compound;
   if (bytes.find("%PDF-") != std::string_view::npos) return Content::Pdf;
   return Content::Unknown;
 }
@@ -64,11 +66,18 @@ DocumentRead readPdf(const std::string& path, const DocumentLimits& limits) {
   return out;
 }
 
+DocumentRead readBinaryWord(const std::string& path, const DocumentLimits& limits) {
+  DocumentRead out;
+  out.document = readDoc(path, limits);
+  out.fontSizes = false;
+  return out;
+}
+
 } // namespace
 
 bool isDocumentFileName(std::string_view name) {
   static constexpr std::string_view extensions[] = {".docx", ".docm", ".dotx", ".dotm",
-                                                    ".odt",  ".ott",  ".pdf"};
+                                                    ".odt",  ".ott",  ".pdf",  ".doc"};
   const std::string extension = lowerExtension(name);
   for (const std::string_view e : extensions)
     if (extension == e) return true;
@@ -89,6 +98,8 @@ DocumentRead readDocument(const std::string& path, const DocumentLimits& limits)
       return readPackage(path, limits);
     case Content::Pdf:
       return readPdf(path, limits);
+    case Content::Compound:
+      return readBinaryWord(path, limits);
     case Content::Unknown:
       break;
     }
@@ -103,20 +114,24 @@ DocumentRead readDocument(const std::string& path, const DocumentLimits& limits)
 }
 
 std::string extractDocumentFile(HandOver& h) {
-  DocumentRead read = readDocument(h.acquisition.CurrentDocument);
+  const DocumentRead read = readDocument(h.acquisition.CurrentDocument);
   if (!read.document) return read.problem;
+  installDocument(h, read);
+  return {};
+}
+
+void installDocument(HandOver& h, const DocumentRead& read) {
   WordText text = normaliseWordText(*read.document);
   engine::EngineState& s = h.engine.state();
   s.DocumentText = std::move(text.text);
   s.TextLength = static_cast<std::int32_t>(s.DocumentText.size());
   s.GraphicPositions = std::move(text.graphics);
   h.acquisition.SourceKind = read.kind;
-  if (read.kind == engine::SourceKind::Word) {
+  if (read.kind == engine::SourceKind::Word && read.fontSizes) {
     h.engine.callbacks().headingFontLarger = HeadingFontTest(*read.document);
   } else {
     h.engine.callbacks().headingFontLarger = nullptr;
   }
-  return {};
 }
 
 } // namespace acquisition

@@ -97,13 +97,6 @@ INSTANTIATE_TEST_SUITE_P(
         PickCase{"Missing", Make::Nothing, "gone.docx", Word, "", MissingFileMessage}),
     [](const auto& info) { return std::string(info.param.label); });
 
-TEST(DocumentFileNames, TheReadersExtensionsInAnyCase) {
-  for (const char* name : {"a.docx", "b.DOCX", "c.docm", "d.dotx", "e.odt", "f.Ott", "g.pdf"})
-    EXPECT_TRUE(isDocumentFileName(name)) << name;
-  for (const char* name : {"a.doc", "b.txt", "docx", "c.docx.bak", "folder.pdf/file"})
-    EXPECT_FALSE(isDocumentFileName(name)) << name;
-}
-
 // --- The hand-over ---------------------------------------------------------------
 
 class DocumentCaptureTest : public testing::DocumentFolderTest {
