@@ -83,17 +83,11 @@ const engine::SourceKind Pdf = engine::SourceKind::Pdf;
 INSTANTIATE_TEST_SUITE_P(
     Cases, DocumentReaderTest,
     ::testing::Values(
-        PickCase{"Docx", Make::Docx, "letter.docx", Word, "From Word", nullptr},
-        PickCase{"Odt", Make::Odt, "letter.odt", Word, "From Writer", nullptr},
-        PickCase{"Pdf", Make::Pdf, "paper.pdf", Pdf, "From a PDF", nullptr},
         PickCase{"DocxNamedOdt", Make::Docx, "wrong.odt", Word, "From Word", nullptr},
         PickCase{"PdfWithoutExtension", Make::Pdf, "paper", Pdf, "From a PDF", nullptr},
         PickCase{"OdtNamedPdf", Make::Odt, "wrong.pdf", Word, "From Writer", nullptr},
-        PickCase{"TextNamedDocx", Make::Text, "fake.docx", Word, "", DamagedDocumentMessage},
-        PickCase{"TextNamedPdf", Make::Text, "fake.pdf", Pdf, "", EmptyDocumentText},
         PickCase{"TextFile", Make::Text, "notes.txt", Word, "", UnknownDocumentMessage},
         PickCase{"OtherZip", Make::Zip, "archive.docx", Word, "", UnknownDocumentMessage},
-        PickCase{"Folder", Make::Folder, "folder.docx", Word, "", UnreadableFileMessage},
         PickCase{"Missing", Make::Nothing, "gone.docx", Word, "", MissingFileMessage}),
     [](const auto& info) { return std::string(info.param.label); });
 
@@ -126,25 +120,6 @@ TEST_F(DocumentCaptureTest, AWordDocumentReachesTheEngineWithItsMarksAndItsHeadi
   ASSERT_TRUE(larger);
   EXPECT_TRUE(larger("Report"));
   EXPECT_FALSE(larger("Body text."));
-}
-
-TEST_F(DocumentCaptureTest, APdfReachesTheEngineAsAPdfWithoutAHeadingTest) {
-  rig.textEngine.callbacks().headingFontLarger = [](std::string_view) { return true; };
-  const std::string file = path("paper.pdf");
-  testing::writePdf(file, {{{72, 100, "PDF words."}}});
-  const CaptureOutcome outcome = rig.capture(file, AcrobatReaderApp, engine::SourceKind::Pdf);
-  EXPECT_EQ(outcome.problem, "");
-  EXPECT_EQ(rig.engineState.DocumentText, "PDF words.");
-  EXPECT_EQ(rig.acquisition.DocumentSourceKind, engine::SourceKind::Pdf);
-  EXPECT_FALSE(rig.textEngine.callbacks().headingFontLarger);
-}
-
-TEST_F(DocumentCaptureTest, AnUnreadableDocumentLeavesTheEmptyDocumentAndSaysWhy) {
-  const std::string file = write("broken.docx", "not a zip");
-  const CaptureOutcome outcome = rig.capture(file, WordApp, engine::SourceKind::Word);
-  EXPECT_EQ(outcome.problem, DamagedDocumentMessage + file);
-  EXPECT_EQ(rig.engineState.DocumentText, EmptyDocumentText);
-  EXPECT_TRUE(rig.engineState.GraphicPositions.empty());
 }
 
 } // namespace

@@ -143,24 +143,6 @@ INSTANTIATE_TEST_SUITE_P(
         SizeCase{"UnknownStyleTakesTheDefault", p("x", "Missing"), 11}),
     [](const auto& info) { return std::string(info.param.label); });
 
-TEST(OdtSizes, TwelvePointsWhenNoStyleGivesASize) {
-  const WordDocument doc = readBody(p("x"));
-  EXPECT_EQ(doc.paragraphs.at(0).runs.at(0).points, 12);
-}
-
-TEST(OdtTables, TwoTablesAndAPictureGiveThreeMarksInOrder) {
-  const auto table = [](const std::string& cell) {
-    return "<table:table><table:table-row><table:table-cell>" + p(cell) +
-           "</table:table-cell></table:table-row></table:table>";
-  };
-  const WordText out = normaliseWordText(
-      readBody(p("First") + table("T1") + p("Picture " + Image) + table("T2") + p("Last")));
-  EXPECT_EQ(out.text, "First\r\rPicture\r\rLast");
-  const std::vector<int> marks = {out.graphics.at(0).mark, out.graphics.at(1).mark,
-                                  out.graphics.at(2).mark};
-  EXPECT_EQ(marks, (std::vector<int>{0, -1, 0}));
-}
-
 class OdtFileTest : public testing::DocumentFolderTest {};
 
 TEST_F(OdtFileTest, DeeplyNestedListsAreRefused) {

@@ -139,12 +139,5 @@ TEST(PdfLocked, AnEncryptedPdfReadsAsTheEmptyDocument) {
   EXPECT_EQ(read.problem, EmptyDocumentText);
 }
 
-TEST(PdfBytes, ReadFromMemoryLikeFromAFile) {
-  const std::optional<WordDocument> doc = readPdfBytes(drawnPdf());
-  ASSERT_TRUE(doc.has_value());
-  EXPECT_EQ(normaliseWordText(*doc).text, "Some text to cut.");
-  EXPECT_FALSE(readPdfBytes("%PDF-1.4 nothing").has_value());
-}
-
 } // namespace
 } // namespace acquisition

@@ -57,24 +57,6 @@ std::vector<std::pair<std::string, int>> marksByText(const WordText& t) {
   return out;
 }
 
-TEST(NormaliseWordTextMarks, TwoTablesAndAPictureLeaveMarksInOrderWhereTheyStood) {
-  WordDocument doc;
-  const std::string table1 = "a\r\x07"
-                             "b\r\x07\x07";
-  const std::string table2 = "c\r\x07\x07";
-  doc.text = "Intro\r" + table1 +
-             "Mid\x01"
-             "dle\r" +
-             table2 + "End\r";
-  doc.tables = {
-      {6, static_cast<std::int32_t>(table1.size())},
-      {static_cast<std::int32_t>(6 + table1.size() + 8), static_cast<std::int32_t>(table2.size())}};
-  const WordText out = normaliseWordText(doc);
-  EXPECT_EQ(out.text, "Intro\r\rMiddle\r\rEnd");
-  using Marks = std::vector<std::pair<std::string, int>>;
-  EXPECT_EQ(marksByText(out), (Marks{{"Midd", 0}, {"dle\r", -1}, {"End", 0}}));
-}
-
 TEST(NormaliseWordTextMarks, AMarkAtTheEndStaysInsideTheText) {
   WordDocument doc;
   doc.text = "Words\r\x01\r";
