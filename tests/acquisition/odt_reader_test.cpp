@@ -58,11 +58,6 @@ INSTANTIATE_TEST_SUITE_P(
                  "d \r"},
         BodyCase{"AbsurdSpaceCountIsBounded", p(R"(a<text:s text:c="2000000000"/>b)"),
                  "a" + std::string(1024, ' ') + "b\r"},
-        BodyCase{"ListItemsAndSections",
-                 "<text:list><text:list-item>" + p("one") + "</text:list-item><text:list-item>" +
-                     p("two") + "</text:list-item></text:list><text:section>" + p("three") +
-                     "</text:section>",
-                 "one\rtwo\rthree\r"},
         BodyCase{
             "TableCellsCoveredCellsAndRows",
             "<table:table><table:table-column/><table:table-header-rows><table:table-row>"
@@ -88,11 +83,6 @@ INSTANTIATE_TEST_SUITE_P(
                        p("note") + "</text:note-body></text:note><office:annotation>" +
                        p("comment") + "</office:annotation> text"),
                  "kept text\r"},
-        BodyCase{"IndexSourcesAreLeftOutAndBodiesKept",
-                 "<text:table-of-content><text:table-of-content-source>" + p("template") +
-                     "</text:table-of-content-source><text:index-body>" + p("Entry 1") +
-                     "</text:index-body></text:table-of-content>",
-                 "Entry 1\r"},
         BodyCase{
             "PageBreakStyles", p("before") + p("after", "Break") + p("end", "BreakAfter"),
             "before\r\x0c"
