@@ -13,7 +13,7 @@
 
 #include "acquisition/acquisition_state.h"
 #include "acquisition/hand_over.h"
-#include "acquisition/open_text_file.h"
+#include "acquisition/open_document_file.h"
 #include "engine/autoskim_words.h"
 #include "engine/engine_state.h"
 #include "engine/settings_record.h"
@@ -630,7 +630,7 @@ int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::os
   reader::ReadingState handOverReading;
   acquisition::HandOver handOver{
       engine, acquisitionState, handOverReading, {}, {}, acquisition::standardExtractions()};
-  const acquisition::OpenOutcome opened = acquisition::openTextFile(handOver, options->file);
+  const acquisition::OpenOutcome opened = acquisition::openDocumentFile(handOver, options->file);
   if (!opened.opened) {
     err << "lumetra: " << options->file << ": " << platform::cp1252ToUtf8(opened.problem) << '\n';
     return 1;

@@ -8,7 +8,7 @@
 
 #include "acquisition/acquisition_state.h"
 #include "acquisition/hand_over.h"
-#include "acquisition/open_text_file.h"
+#include "acquisition/open_document_file.h"
 #include "acquisition/recent_files.h"
 #include "engine/engine_state.h"
 #include "engine/settings_record.h"
@@ -77,7 +77,7 @@ int runReaderProgram(int& argc, char** argv, const std::string& file) {
                                  readingState, {&recentFiles},
                                  {},           acquisition::standardExtractions()};
 
-  const acquisition::OpenOutcome outcome = acquisition::openTextFile(handOver, file);
+  const acquisition::OpenOutcome outcome = acquisition::openDocumentFile(handOver, file);
   if (!outcome.problem.empty()) messages.error(outcome.problem);
   if (!outcome.opened) return 1;
 
