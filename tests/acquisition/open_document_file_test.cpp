@@ -105,7 +105,7 @@ TEST_F(OpenDocumentFileTest, BadInputIsRefusedAndTheDocumentStays) {
       {"image.txt", Make::Bytes, std::string("\x89PNG\r\n\x1a\n\0\0", 10), NotTextFileMessage,
        true},
       {"huge.txt", Make::Huge, "", TooLargeFileMessage, true},
-      {"fake.pdf", Make::Bytes, "not a PDF", EmptyDocumentText, false},
+      {"fake.pdf", Make::Bytes, "not a PDF", std::string(EmptyDocumentText), false},
       {"fake.docx", Make::Bytes, "not a zip", DamagedDocumentMessage, true},
       {"cut.docx", Make::Bytes, report.substr(0, report.size() / 2), DamagedDocumentMessage, true},
       {"letter.DOC", Make::Bytes, "not a Word file", DamagedDocumentMessage, true},
