@@ -252,7 +252,44 @@ std::string normaliseBreaks(std::string text) {
 
 } // namespace
 
-HtmlText htmlToText(std::string_view html, std::string_view fallbackTitle) {
+std::string withoutBrowserSuffix(std::string_view windowTitle) {
+  static constexpr std::string_view browsers[] = {"mozilla firefox private browsing",
+                                                  "mozilla firefox",
+                                                  "firefox",
+                                                  "google chrome",
+                                                  "chromium",
+                                                  "microsoft edge",
+                                                  "windows internet explorer",
+                                                  "internet explorer",
+                                                  "epiphany",
+                                                  "web",
+                                                  "falkon",
+                                                  "konqueror",
+                                                  "midori",
+                                                  "opera",
+                                                  "brave",
+                                                  "vivaldi",
+                                                  "qutebrowser",
+                                                  "librewolf",
+                                                  "waterfox",
+                                                  "seamonkey",
+                                                  "iceweasel"};
+  // A hyphen, an en dash or an em dash between spaces.
+  static constexpr std::string_view dashes[] = {" - ", " \xE2\x80\x93 ", " \xE2\x80\x94 "};
+  const std::string_view title = engine::trimView(windowTitle);
+  const std::string lower = engine::lowerCase(title);
+  for (const std::string_view dash : dashes) {
+    const std::size_t at = lower.rfind(dash);
+    if (at == std::string::npos) continue;
+    const std::string_view name =
+        engine::trimView(std::string_view(lower).substr(at + dash.size()));
+    for (const std::string_view browser : browsers)
+      if (name == browser) return engine::trim(title.substr(0, at));
+  }
+  return std::string(title);
+}
+
+HtmlText htmlToText(std::string_view html, std::string_view windowTitle) {
   HtmlText out;
   std::string converted;
   html = withoutClipboardHeader(html);
@@ -281,7 +318,8 @@ HtmlText htmlToText(std::string_view html, std::string_view fallbackTitle) {
   walk.run();
 
   const std::string title =
-      page.title.empty() ? engine::trim(platform::utf8ToCp1252(fallbackTitle)) : page.title;
+      page.title.empty() ? engine::trim(platform::utf8ToCp1252(withoutBrowserSuffix(windowTitle)))
+                         : page.title;
   std::string text = walk.pageText();
   if (!title.empty()) text = title + "\r\n\r\n" + text;
   if (!text.empty()) text = normaliseBreaks(std::move(text));

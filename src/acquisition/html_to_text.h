@@ -34,7 +34,12 @@ struct HtmlText {
 };
 
 // `html` as it came from the clipboard (UTF-8; other bytes are read as code
-// page 1252); `fallbackTitle` is used when the page has no <title>.
-HtmlText htmlToText(std::string_view html, std::string_view fallbackTitle = {});
+// page 1252); `windowTitle` (UTF-8), without its browser's suffix, is used
+// when the page has no <title>.
+HtmlText htmlToText(std::string_view html, std::string_view windowTitle = {});
+
+// A browser window's title without the browser's name at its end
+// ("Harbour news - Mozilla Firefox" gives "Harbour news"), trimmed.
+std::string withoutBrowserSuffix(std::string_view windowTitle);
 
 } // namespace acquisition

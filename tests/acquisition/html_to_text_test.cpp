@@ -69,8 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
         PageCase{"TitledPageStartsWithTitleAndAnEmptyLine",
                  "<html><head><title>  Page \n Title </title></head><body>Body.</body></html>",
                  "Page Title\r\rBody.", "Window title"},
-        PageCase{"WindowTitleWhenThePageHasNone", "<body><p>Body.</p></body>",
-                 "Window title\r\rBody.", "Window title"},
+        PageCase{"WindowTitleWithoutTheBrowserWhenThePageHasNone", "<body><p>Body.</p></body>",
+                 "Window title\r\rBody.", "Window title - Mozilla Firefox"},
         PageCase{"NoTitleAtAll", "<p>One.</p><p>Two.</p>", "One.\r\rTwo."},
         PageCase{"HiddenPartsAndFragmentMarksNeverReachTheText",
                  "<body><!--StartFragment--><script>var hidden=1;</script><style>p{color:red}"
@@ -119,6 +119,19 @@ TEST(HtmlToTextPage, ANewsPageKeepsItsStoryAndLosesItsMenusFormsAndFooter) {
             "Schools in the town stay open.\r\r\r"
             "Most read\r\r\r\r\r\r"
             "\xA9 2024 Harbour Town Gazette");
+}
+
+TEST(HtmlToTextWindowTitle, LosesTheBrowsersNameOnly) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"Harbour news - Mozilla Firefox", "Harbour news"},
+      {"Harbour news \xE2\x80\x94 Chromium", "Harbour news"},
+      {" Tides \xE2\x80\x93 Google Chrome ", "Tides"},
+      {"A - B - Web", "A - B"},
+      {"Harbour news - Mousepad", "Harbour news - Mousepad"},
+      {"Firefox", "Firefox"},
+      {"", ""}};
+  for (const auto& [title, expected] : cases)
+    EXPECT_EQ(withoutBrowserSuffix(title), expected) << title;
 }
 
 TEST(HtmlPage, EachElementRendersItsStretchOfThePageText) {
