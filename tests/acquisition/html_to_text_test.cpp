@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string>
 
+#include "acquisition/html_nesting.h"
 #include "acquisition/html_page.h"
 
 namespace acquisition {
@@ -160,6 +161,27 @@ TEST(HtmlToTextHostile, DeeplyNestedElementsAreConverted) {
   html += "deep text";
   const HtmlText out = htmlToText(html);
   EXPECT_EQ(out.text, "deep text");
+}
+
+// Two levels allowed: what lies deeper loses its tags and keeps its text.
+TEST(HtmlNesting, TagsBeyondTheDepthGoTheirTextStays) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"<div><div><div>three</div></div></div>", "<div><div>three</div></div>"},
+      {"<b><i><u title='a>b'>x</u></i></b><b>y</b>", "<b><i>x</i></b><b>y</b>"},
+      {"<ul><li>a<li>b<li><div><div><p>c</div></div></ul>",
+       "<ul><li>a<li>b<li><div><p>c</div></ul>"},
+      {"<div><div><script>if (a<b) x = '<div>';</script><br/><!-- <div><div> --></div></div>",
+       nullptr},
+      {"<DIV><Div><div>x</DIV></div></div>", "<DIV><Div>x</div></div>"},
+  };
+  for (const auto& [html, expected] : cases) {
+    const std::optional<std::string> out = flattenDeepNesting(html, 2);
+    if (expected == nullptr) {
+      EXPECT_FALSE(out.has_value()) << html;
+    } else {
+      EXPECT_EQ(out.value_or("(unchanged)"), expected) << html;
+    }
+  }
 }
 
 TEST(HtmlToTextHostile, ThousandsOfOneLetterParagraphsAreCutWithAMessage) {
