@@ -1,0 +1,164 @@
+#include "acquisition/html_text_passes.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/text_helpers.h"
+
+namespace acquisition {
+namespace {
+
+// The rounds as written: one replace-all per entry, each over the text the
+// last one left.
+std::string headingsOneByOne(std::string text, const std::vector<std::string>& headings) {
+  for (const std::string& h : headings)
+    if (!h.empty()) text = engine::replaceAll(text, "\r" + h + "\r", "\r\r" + h + "\r\r");
+  return text;
+}
+std::string paragraphsOneByOne(std::string text, const std::vector<std::string>& paragraphs) {
+  for (const std::string& p : paragraphs)
+    if (!p.empty()) text = engine::replaceAll(text, p, p + "\r");
+  return text;
+}
+std::string removalsOneByOne(std::string text, const std::vector<std::string>& removals) {
+  for (const std::string& r : removals)
+    text = engine::replaceAll(text, r, "\r");
+  return text;
+}
+
+PassBudget ample() {
+  return PassBudget{1u << 30, 1u << 30, false};
+}
+
+// Texts and lists over a few characters, so that entries overlap, repeat,
+// stand next to each other and hold one another.
+class RandomPages {
+public:
+  explicit RandomPages(unsigned seed) : random_(seed) {}
+
+  std::string text(std::size_t maxLength, std::string_view alphabet) {
+    std::string out(pick(maxLength), ' ');
+    for (char& c : out)
+      c = alphabet[pick(alphabet.size() - 1)];
+    return out;
+  }
+
+  // Entries taken from the text, made up, or repeated.
+  std::vector<std::string> list(const std::string& from, std::string_view alphabet) {
+    std::vector<std::string> out(pick(8));
+    for (std::string& e : out) {
+      const std::size_t kind = pick(3);
+      if (kind == 0 && !from.empty()) {
+        const std::size_t start = pick(from.size() - 1);
+        e = from.substr(start, 1 + pick(std::min<std::size_t>(6, from.size() - start - 1)));
+      } else if (kind == 1 && &e != &out[0]) {
+        e = out[pick(static_cast<std::size_t>(&e - &out[0]) - 1)];
+      } else {
+        e = text(4, alphabet);
+      }
+    }
+    return out;
+  }
+
+  std::size_t pick(std::size_t max) {
+    return std::uniform_int_distribution<std::size_t>(0, max)(random_);
+  }
+
+private:
+  std::mt19937 random_;
+};
+
+// Lines, separators and entries without CR, as the page gives them.
+TEST(HtmlTextPasses, HeadingsGiveWhatOneReplaceAllPerHeadingGives) {
+  RandomPages pages(17);
+  for (int i = 0; i < 4000; ++i) {
+    const std::string text = pages.text(40, "ab \r\r\r");
+    std::vector<std::string> headings = pages.list(text, "ab ");
+    for (std::string& h : headings)
+      h = std::string(engine::replaceAll(h, "\r", ""));
+    PassBudget budget = ample();
+    ASSERT_EQ(surroundHeadings(text, headings, budget), headingsOneByOne(text, headings))
+        << "case " << i;
+  }
+}
+
+TEST(HtmlTextPasses, ParagraphsGiveWhatOneReplaceAllPerParagraphGives) {
+  RandomPages pages(29);
+  for (int i = 0; i < 4000; ++i) {
+    const std::string text = pages.text(50, "aab \r");
+    std::vector<std::string> paragraphs = pages.list(text, "ab ");
+    for (std::string& p : paragraphs)
+      p = std::string(engine::replaceAll(p, "\r", ""));
+    if (pages.pick(4) == 0) paragraphs.push_back("a\r\nb"); // a paragraph of two lines
+    PassBudget budget = ample();
+    ASSERT_EQ(breakAfterParagraphs(text, paragraphs, budget), paragraphsOneByOne(text, paragraphs))
+        << "case " << i;
+  }
+}
+
+// Removals hold CRs and may match across the CR an earlier one left.
+TEST(HtmlTextPasses, RemovalsGiveWhatOneReplaceAllPerRemovalGives) {
+  RandomPages pages(43);
+  for (int i = 0; i < 6000; ++i) {
+    const std::string text = pages.text(50, "ab\r\r");
+    const std::vector<std::string> removals = pages.list(text, "ab\r");
+    PassBudget budget = ample();
+    ASSERT_EQ(cutRemovals(text, removals, budget), removalsOneByOne(text, removals))
+        << "case " << i;
+  }
+}
+
+TEST(HtmlTextPasses, ARemovalMatchesAcrossTheLineBreakAnEarlierOneLeft) {
+  // Two inline link blocks side by side: removing the first puts a CR before the second.
+  const std::string text = "Page\rHomeAbout\rText";
+  const std::vector<std::string> removals = {"\rHome", "\rAbout"};
+  PassBudget budget = ample();
+  EXPECT_EQ(cutRemovals(text, removals, budget), "Page\r\rText");
+  EXPECT_EQ(removalsOneByOne(text, removals), "Page\r\rText");
+}
+
+TEST(HtmlTextPasses, RepeatedHeadingsOnAdjacentLinesSettle) {
+  std::string text = "Top";
+  for (int i = 0; i < 30; ++i)
+    text += "\rSame";
+  text += "\rEnd";
+  const std::vector<std::string> headings(25, "Same");
+  PassBudget budget = ample();
+  EXPECT_EQ(surroundHeadings(text, headings, budget), headingsOneByOne(text, headings));
+}
+
+struct BudgetCase {
+  const char* label;
+  std::string (*round)(std::string_view, const std::vector<std::string>&, PassBudget&);
+  std::vector<std::string> list;
+};
+
+void PrintTo(const BudgetCase& c, std::ostream* os) {
+  *os << c.label;
+}
+
+class HtmlTextPassesBudgetTest : public ::testing::TestWithParam<BudgetCase> {};
+
+// A list built to make the text explode stops at the budget and says so.
+TEST_P(HtmlTextPassesBudgetTest, StopsWhenTheBudgetRunsOut) {
+  std::string text;
+  for (int i = 0; i < 3000; ++i)
+    text += "a\r";
+  PassBudget budget{1u << 20, 10000, false};
+  const std::string out = GetParam().round(text, GetParam().list, budget);
+  EXPECT_TRUE(budget.exhausted);
+  EXPECT_LE(out.size(), text.size() + 10000);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HtmlTextPassesBudgetTest,
+                         ::testing::Values(BudgetCase{"Headings", surroundHeadings,
+                                                      std::vector<std::string>(3000, "a")},
+                                           BudgetCase{"Paragraphs", breakAfterParagraphs,
+                                                      std::vector<std::string>(3000, "a")}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+} // namespace
+} // namespace acquisition
