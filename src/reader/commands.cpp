@@ -93,6 +93,10 @@ constexpr std::array Commands = {
     control("pbGoToEndC", "Go To End", [](TForm1& f) { f.pbGoToEndCClick(); }),
     control("pbHighLight", "", [](TForm1& f) { f.pbHighLightClick(ControlId::pbHighLight); }),
     control("pbHighLightC", "", [](TForm1& f) { f.pbHighLightClick(ControlId::pbHighLightC); }),
+    control("pbFindNext", "Find Next", [](TForm1& f) { f.pbFindNextClick(); }),
+    control("pbGo", "Read from this position", [](TForm1& f) { f.pbGoClick(); }),
+    control("pbCloseFind", "Cancel and return to original position",
+            [](TForm1& f) { f.pbCloseFindClick(); }),
 
     // --- Keys ----------------------------------------------------------------------------------
     key({Key::Space}, Family::Banner, [](TForm1& f) { f.fevhStopOrContinue(); }),
@@ -119,6 +123,9 @@ constexpr std::array Commands = {
     key({Key::L}, Family::Both, [](TForm1& f) { f.lastKey(); }),
     key({Key::Tab}, Family::Both, [](TForm1& f) { f.nextMode(); }),
     key({Key::Escape}, Family::Both, [](TForm1& f) { f.escapeKey(); }),
+    key({Key::F}, Family::Both, [](TForm1& f) { f.FindText1Click(); }),
+    key(
+        {Key::F, true}, Family::Both, [](TForm1& f) { f.FindText1Click(); }, KeyPhase::Up),
     key(
         {Key::Right}, Family::Both, [](TForm1& f) { f.navigationKeyUp(); }, KeyPhase::Up),
     key(

@@ -13,7 +13,8 @@
 // the banner and page fades in tform1_fades.cpp, the reading modes, full
 // screen and words per screen in tform1_modes.cpp, navigation, the progress
 // dot and the marks in tform1_navigation.cpp, the status line, the hint and
-// its blinking in tform1_status.cpp, keys and clicks in tform1_keys.cpp.
+// its blinking in tform1_status.cpp, keys and clicks in tform1_keys.cpp, the
+// find bar in tform1_find.cpp, the menus' commands in tform1_menus.cpp.
 #pragma once
 
 #include <cstdint>
@@ -248,6 +249,23 @@ public:
   void escapeKey();
   void Exit2Click();
 
+  // --- The find bar (tform1_find.cpp) ------------------------------------------------
+  // "&Find Text", F, Ctrl+F: opens the bar (not in full screen); reading halts.
+  void FindText1Click();
+  // The edit box's text changed.
+  void tbFindTextChange(const std::string& text);
+  // Find Next (the button, Enter in the edit box): the next whole-word match
+  // after the frame, shown highlighted.
+  void pbFindNextClick();
+  // Closes the bar and reads on from the match; `fromButton` restarts reading.
+  void pbGoClick(bool fromButton = true);
+  // Closes the bar and returns to where the search began.
+  void pbCloseFindClick();
+  void tmFindWrapTimer();
+  bool findBarOpen() const { return window_.search.FindActive; }
+  // Closes the bar, as Cancel does, when it is open.
+  void closeFindBar();
+
   // Receives what the loop shows; nullptr for none.
   void setObserver(ReadingObserver* observer) { observer_ = observer; }
 
@@ -308,6 +326,8 @@ private:
   std::unique_ptr<platform::Timer> tmFadeStop;
   std::unique_ptr<platform::Timer> tmHideInfo;
   std::unique_ptr<platform::Timer> tmFocus;
+  // One second after "not found": the offer to search from the start.
+  std::unique_ptr<platform::Timer> tmFindWrap;
 };
 
 } // namespace reader

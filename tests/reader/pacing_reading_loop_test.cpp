@@ -251,10 +251,10 @@ TEST(StopOrContinueTest, StartingAndPastEndIgnoreTheRequest) {
 TEST(StopOrContinueTest, RestartReadsTheFirstFrameAtOnce) {
   Reading f;
   f.clock.advance(2000);
-  f.view.findBar = true;
+  f.parts.window.search.FindActive = true;
   f.form.fevhRestart();
   EXPECT_EQ(f.observer.frames.back().start, 1);
-  EXPECT_FALSE(f.view.findBar);
+  EXPECT_FALSE(f.parts.window.search.FindActive);
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
 }
 

@@ -7,11 +7,13 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QToolButton>
 #include <QWheelEvent>
 
 #include "controls/qt/control_widgets.h"
@@ -270,8 +272,9 @@ void ReaderWidget::attachControl(ControlId id, controls::Control& control) {
   host->syncFromControl();
   children_[static_cast<std::size_t>(id)] = host;
   hosts_.push_back(host);
-  // The hint label and the icon lie on the status bar.
+  // The hint label, the icon and the find bar lie on the status bar.
   if (id == ControlId::MyStatusBar1) {
+    makeFindBar(host);
     for (ControlId onBar : {ControlId::lbInfo, ControlId::imgLumetra}) {
       QWidget* child = children_[static_cast<std::size_t>(onBar)];
       if (child != nullptr) child->setParent(host);
@@ -432,6 +435,74 @@ void ReaderWidget::fitHint() {
 
 void ReaderWidget::setPicture(ControlId image, const std::string& name) {
   if (auto* widget = dynamic_cast<PictureWidget*>(child(image))) widget->setPicture(name);
+}
+
+// The find bar: an edit box (left 0, width 121) and three 18 x 18 buttons at
+// 121, 140 and 159, at the left of the status line, hidden until opened.
+void ReaderWidget::makeFindBar(QWidget* statusBar) {
+  if (findBar_ != nullptr) {
+    findBar_->setParent(statusBar);
+    return;
+  }
+  findBar_ = new QWidget(statusBar);
+  findBar_->setObjectName("pnlFind");
+  findBar_->setGeometry(0, 1, 178, 18);
+  tbFindText_ = new QLineEdit(findBar_);
+  tbFindText_->setObjectName("tbFindText");
+  tbFindText_->setGeometry(0, 0, 121, 18);
+  connect(tbFindText_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    if (form_ != nullptr) form_->tbFindTextChange(platform::fromQString(text));
+  });
+  connect(tbFindText_, &QLineEdit::returnPressed, this, [this] { clickedComponent("pbFindNext"); });
+  const struct {
+    const char* component;
+    const char* picture;
+    int left;
+  } buttons[] = {
+      {"pbFindNext", "findNext", 121}, {"pbGo", "findGo", 140}, {"pbCloseFind", "findClose", 159}};
+  for (const auto& b : buttons) {
+    auto* button = new QToolButton(findBar_);
+    button->setObjectName(b.component);
+    button->setGeometry(b.left, 0, 18, 18);
+    button->setAutoRaise(true);
+    try {
+      button->setIcon(QIcon(QPixmap::fromImage(pictures_.picture(b.picture))));
+    } catch (const std::exception&) {
+    }
+    if (const Command* command = findComponentCommand(b.component))
+      button->setToolTip(qName(command->caption));
+    const std::string component = b.component;
+    connect(button, &QToolButton::clicked, this, [this, component] {
+      clickedComponent(component);
+      if (findBar_->isVisible()) tbFindText_->setFocus();
+    });
+  }
+  // Escape in the edit box closes the bar and returns, as the window's key does.
+  tbFindText_->installEventFilter(this);
+  findBar_->hide();
+}
+
+void ReaderWidget::showFindBar(bool shown, const std::string& text) {
+  if (findBar_ == nullptr) return;
+  if (!shown) {
+    findBar_->hide();
+    setFocus();
+    return;
+  }
+  tbFindText_->setText(platform::toQString(text));
+  findBar_->show();
+  findBar_->raise();
+  tbFindText_->selectAll();
+  tbFindText_->setFocus();
+}
+
+bool ReaderWidget::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == tbFindText_ && e->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+    clickedComponent("pbCloseFind");
+    return true;
+  }
+  return QWidget::eventFilter(watched, e);
 }
 
 void ReaderWidget::closeWindow() {
