@@ -110,6 +110,8 @@ public:
   // HighlightToken) with the match in swapped colours: on the strip in the
   // banner modes, in the first column in the column modes.
   virtual void drawFindFrame() = 0;
+  // The AutoSkim button's picture, "autoskim_on" or "autoskim_off".
+  virtual void setAutoSkimPicture(bool on) = 0;
 };
 
 // What the reading loop reports as it goes. Every call comes after the state

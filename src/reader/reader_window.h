@@ -74,6 +74,9 @@ public:
   void showHighlight(ControlId highlight, bool shown) override;
   void showFindBar(bool shown) override;
   void drawFindFrame() override;
+  void setAutoSkimPicture(bool on) override {
+    surface_.setPicture(ControlId::imgAutoSkim, on ? "autoskim_on" : "autoskim_off");
+  }
 
   // --- Painting on request (the surface repaints a box) ----------------------------------
   void pbBannerPaint();

@@ -44,6 +44,7 @@ public:
   void showHighlight(ControlId, bool) override {}
   void showFindBar(bool) override {}
   void drawFindFrame() override {}
+  void setAutoSkimPicture(bool) override {}
 
   int lines = 1;
 };

@@ -258,20 +258,6 @@ TEST(StopOrContinueTest, RestartReadsTheFirstFrameAtOnce) {
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
 }
 
-TEST(StopOrContinueTest, AnOpenMenuHaltsReadingAndClosingItResumes) {
-  Reading f;
-  f.form.enterMenuLoop();
-  EXPECT_FALSE(f.tmRead().Enabled());
-  EXPECT_TRUE(f.fade.menuLoopActive);
-  f.clock.advance(10000);
-  EXPECT_EQ(f.observer.frames.size(), 1u);
-  f.form.exitMenuLoop();
-  EXPECT_FALSE(f.fade.menuLoopActive);
-  EXPECT_TRUE(f.tmRead().Enabled());
-  f.clock.advance(f.tmRead().Interval());
-  EXPECT_EQ(f.observer.frames.size(), 2u);
-}
-
 // --- A new document -------------------------------------------------------------------
 
 TEST(DocumentStartTest, AutoStartReadsAtOnce) {

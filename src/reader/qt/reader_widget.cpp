@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -99,6 +100,10 @@ private:
   std::string name_;
 };
 
+bool isPopup(MenuId id) {
+  return id == MenuId::pmBanner || id == MenuId::pmColumn;
+}
+
 bool isBox(ControlId id) {
   return controlKind(id) == ControlKind::PaintBox;
 }
@@ -152,17 +157,46 @@ void ReaderWidget::makeMenu() {
   for (const Command& command : readerCommands()) {
     if (command.menu == MenuId::None) continue;
     QAction* action = menuFor(command.menu)->addAction(qName(command.caption));
+    items_.emplace_back(&command, action);
     action->setObjectName(qName(command.component));
+    action->setCheckable(command.checked != nullptr);
+    // A popup's choice runs after the popup has closed (showPopup).
+    if (isPopup(command.menu)) continue;
     if (!command.shortcut.empty()) action->setShortcut(QKeySequence(qName(command.shortcut)));
     action->setShortcutContext(Qt::WidgetShortcut);
-    action->setCheckable(command.checked != nullptr);
     const Command* row = &command;
     connect(action, &QAction::triggered, this, [this, row] {
       if (form_ != nullptr) form_->runCommand(*row);
       refreshChecks();
     });
-    items_.emplace_back(row, action);
   }
+}
+
+QMenu* ReaderWidget::popupMenu(PopupMenuKind kind) {
+  return menuFor(kind == PopupMenuKind::pmColumn ? MenuId::pmColumn : MenuId::pmBanner);
+}
+
+void ReaderWidget::showPopup(QPoint at) {
+  if (form_ == nullptr || popup_ == PopupMenuKind::None) return;
+  const bool banner = popup_ == PopupMenuKind::pmBanner;
+  form_->enterMenuLoop();
+  if (banner)
+    form_->pmBannerPopup();
+  else
+    form_->pmColumnPopup();
+  refreshChecks();
+  QMenu* menu = popupMenu(popup_);
+  QAction* chosen = menu->exec(at);
+  if (form_ == nullptr) return;
+  // Reading resumes as the popup closes; the choice runs after that.
+  if (banner) form_->exitMenuLoop();
+  for (const auto& [command, action] : items_)
+    if (action == chosen && chosen != nullptr) form_->runCommand(*command);
+  refreshChecks();
+}
+
+void ReaderWidget::contextMenuEvent(QContextMenuEvent* e) {
+  showPopup(e->globalPos());
 }
 
 QMenu* ReaderWidget::menuFor(MenuId id) {
@@ -171,14 +205,29 @@ QMenu* ReaderWidget::menuFor(MenuId id) {
   const MenuInfo* info = nullptr;
   for (const MenuInfo& m : readerMenus())
     if (m.id == id) info = &m;
-  QMenu* menu = info == nullptr || info->parent == MenuId::None
-                    ? menuBar_->addMenu(info != nullptr ? qName(info->caption) : QString())
-                    : menuFor(info->parent)->addMenu(qName(info->caption));
+  QMenu* menu = nullptr;
+  if (isPopup(id))
+    menu = new QMenu(this);
+  else if (info == nullptr || info->parent == MenuId::None)
+    menu = menuBar_->addMenu(info != nullptr ? qName(info->caption) : QString());
+  else
+    menu = menuFor(info->parent)->addMenu(qName(info->caption));
   if (info != nullptr) {
     menu->setObjectName(qName(info->component));
     menu->menuAction()->setObjectName(qName(info->component));
   }
   connect(menu, &QMenu::aboutToShow, this, [this] { refreshChecks(); });
+  // The main menu's loop: reading halts while any of its menus is open.
+  if (info != nullptr && info->parent == MenuId::None && !isPopup(id)) {
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+      if (form_ != nullptr) form_->enterMenuLoop();
+    });
+    connect(menu, &QMenu::aboutToHide, this, [this] {
+      QTimer::singleShot(0, this, [this] {
+        if (QApplication::activePopupWidget() == nullptr && form_ != nullptr) form_->exitMenuLoop();
+      });
+    });
+  }
   // A menu closed with Escape leaves the menu bar in its keyboard mode, where
   // Space would open the menu again: the keys go back to the window once no
   // menu is open any more.
@@ -193,8 +242,14 @@ QMenu* ReaderWidget::menuFor(MenuId id) {
 
 void ReaderWidget::refreshChecks() {
   if (form_ == nullptr) return;
-  for (const auto& [command, action] : items_)
+  for (const auto& [command, action] : items_) {
     if (command->checked != nullptr) action->setChecked(command->checked(*form_));
+    if (command->enabled != nullptr) action->setEnabled(command->enabled(*form_));
+    if (command->captionNow != nullptr) {
+      // The caption keeps its accelerator on the first letter.
+      action->setText("&" + platform::toQString(command->captionNow(*form_)));
+    }
+  }
 }
 
 QAction* ReaderWidget::menuItem(std::string_view component) const {
@@ -342,6 +397,7 @@ void ReaderWidget::applyGeometry(const FormGeometry& g) {
     if (shown) show();
   }
   menuBar_->setVisible(g.mainMenuShown);
+  popup_ = fullScreen_ ? PopupMenuKind::None : g.popup;
   if (QAction* speed = menuItem("Speed1")) speed->setVisible(g.speedMenuShown);
   if (QAction* words = menuItem("WordsperScreen1")) words->setVisible(g.wordsPerScreenMenuShown);
   const int menu = g.mainMenuShown ? MenuHeight : 0;
@@ -534,6 +590,11 @@ QImage ReaderWidget::grabWindow() {
 }
 
 void ReaderWidget::clicked(ControlId id) {
+  // The status bar's icon pops up the menu of the current mode.
+  if (id == ControlId::imgLumetra) {
+    showPopup(QCursor::pos());
+    return;
+  }
   clickedComponent(controlName(id));
 }
 

@@ -58,6 +58,10 @@ public:
 
   // The find bar's edit box and buttons (tests and screenshots).
   QWidget* findBar() const { return findBar_; }
+  // The popup menu of the current mode, opened at `at` (screen coordinates)
+  // as a right click does; returns when it closes.
+  void showPopup(QPoint at);
+  QMenu* popupMenu(PopupMenuKind kind);
 
   // The child widget of a control (tests and screenshots look at them).
   QWidget* child(ControlId id) const { return children_[static_cast<std::size_t>(id)]; }
@@ -75,6 +79,7 @@ protected:
   bool focusNextPrevChild(bool next) override;
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
 
 private:
@@ -114,6 +119,7 @@ private:
   // The hint label's place in the layout; the label takes the part its text needs.
   QRect hintPlace_;
   QWidget* findBar_ = nullptr;
+  PopupMenuKind popup_ = PopupMenuKind::pmBanner;
   QLineEdit* tbFindText_ = nullptr;
 };
 
