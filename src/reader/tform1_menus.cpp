@@ -121,7 +121,7 @@ void TForm1::openFileFrom(const std::string& folder, bool prepareBannerStart) {
     if (!bannerMode()) readCurrentFrame();
     return;
   }
-  view_.closeWindow();
+  // The hook hides the window, hands the file over and shows it again.
   if (hooks_.openDocument) hooks_.openDocument(*file);
   if (prepareBannerStart && bannerMode()) {
     if (settings_.AutoStart) {

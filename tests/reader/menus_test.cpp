@@ -2,6 +2,11 @@
 // guard, AutoSkim, the dialog commands, opening a file and the mode keys.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "reader/library_folder.h"
 #include "reader/pacing_fixture.h"
 
 namespace reader::testing {
@@ -147,6 +152,20 @@ TEST(Menus, OpeningAFileHandsTheChoiceOverAndTheLibraryStartsInItsFolder) {
   EXPECT_EQ(f.chosenFrom, "/lib/eBooks");
   EXPECT_EQ(f.opened, std::vector<std::string>{"/tmp/a.txt"});
   EXPECT_TRUE(f.rs.startPending); // without AutoStart the first frame waits
+}
+
+TEST(LibraryFolder, MadeBesideTheProgramElseInTheDataFolder) {
+  const std::filesystem::path root =
+      std::filesystem::temp_directory_path() / ("lumetra_library_" + std::to_string(::getpid()));
+  std::filesystem::remove_all(root);
+  std::filesystem::create_directories(root / "bin");
+  const std::filesystem::path data = root / "data";
+  EXPECT_EQ(libraryFolder(root / "bin", data), root / "bin" / "eBooks");
+  EXPECT_TRUE(std::filesystem::is_directory(root / "bin" / "eBooks"));
+  // A program folder that cannot take it: the user's data folder.
+  EXPECT_EQ(libraryFolder(root / "missing" / "bin", data), data / "lumetra" / "eBooks");
+  EXPECT_TRUE(std::filesystem::is_directory(data / "lumetra" / "eBooks"));
+  std::filesystem::remove_all(root);
 }
 
 } // namespace
