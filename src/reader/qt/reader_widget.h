@@ -62,6 +62,8 @@ public:
   // as a right click does; returns when it closes.
   void showPopup(QPoint at);
   QMenu* popupMenu(PopupMenuKind kind);
+  // The checks, enabling and captions of every item brought up to date.
+  void refreshMenus() { refreshChecks(); }
 
   // The child widget of a control (tests and screenshots look at them).
   QWidget* child(ControlId id) const { return children_[static_cast<std::size_t>(id)]; }
