@@ -23,6 +23,20 @@ template <std::size_t I> constexpr Command wordsItem() {
           [](const TForm1& f) { return f.wordsPerScreenChecked(I); }};
 }
 
+// Colour scheme `I` of the Format menu (the order of ColourSchemes).
+template <std::size_t I>
+constexpr Command colourItem(std::string_view component, std::string_view caption) {
+  return {component,
+          caption,
+          "",
+          NoKey,
+          KeyPhase::Down,
+          Family::Both,
+          MenuId::Color,
+          [](TForm1& f) { f.chooseColourScheme(I); },
+          [](const TForm1& f) { return f.colourSchemeChecked(I); }};
+}
+
 // A bare key of the key table.
 constexpr Command key(KeyStroke stroke, Family family, CommandHandler handler,
                       KeyPhase phase = KeyPhase::Down) {
@@ -81,6 +95,7 @@ constexpr std::array Menus = {
     MenuInfo{MenuId::Speed, MenuId::None, "Speed1", "&Speed"},
     MenuInfo{MenuId::WordsPerScreen, MenuId::Speed, "WordsperScreen1", "&Words per Screen"},
     MenuInfo{MenuId::Format, MenuId::None, "Format1", "Forma&t"},
+    MenuInfo{MenuId::Color, MenuId::Format, "Color1", "&Color"},
     MenuInfo{MenuId::ReadingModes, MenuId::Format, "ReadingModes1", "&Reading Modes"},
     MenuInfo{MenuId::AutoSkim, MenuId::None, "AutoSkim1", "&AutoSkim"},
     MenuInfo{MenuId::Options, MenuId::None, "Options1", "&Options"},
@@ -111,6 +126,13 @@ constexpr std::array Commands = {
     wordsItem<10>(),
     wordsItem<11>(),
     wordsItem<12>(),
+    colourItem<0>("GrayonBlack1", "&Gray text on Black"),
+    colourItem<1>("YellowonBlack1", "&Yellow text on Black"),
+    colourItem<2>("WhiteonBlack1", "&White text on Black"),
+    colourItem<3>("GrayonWhite1", "G&ray text on White"),
+    colourItem<4>("BlacktextonWhite1", "&Black text on White"),
+    colourItem<5>("DarkRedtextonGray1", "&Dark Red text on Gray"),
+    colourItem<6>("GraytextonNavy1", "Gray text on &Navy"),
     item(MenuId::ReadingModes, "Single1", "&Single", [](TForm1& f) { f.imgSingleColumnClick(); }),
     item(MenuId::ReadingModes, "Double1", "&Double", [](TForm1& f) { f.imgDoubleColumnClick(); }),
     item(MenuId::ReadingModes, "Banner1", "&Banner", [](TForm1& f) { f.imgBannerReaderClick(); }),

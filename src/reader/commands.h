@@ -63,6 +63,7 @@ enum class MenuId : std::uint8_t {
   WordsPerScreen,
   Format,
   ReadingModes,
+  Color,
   AutoSkim,
   Options,
   Help,

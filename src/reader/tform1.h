@@ -285,6 +285,10 @@ public:
   void chooseAutoSkim(int level);
   bool autoSkimChecked(int level) const;
   void UpdateAutoSkimMenu();
+  // Format, Color: the scheme's colours, the window repainted; the banner
+  // modes go on reading with a new frame.
+  void chooseColourScheme(std::size_t scheme);
+  bool colourSchemeChecked(std::size_t scheme) const;
   // A dialog command: reading halts, the dialog runs modally, then Paused.
   void runDialog(const std::function<void()>& dialog);
   void SpeedSettings1Click();

@@ -1,5 +1,6 @@
 // The menus' own commands: the popups' opening and the menu guard, AutoSkim,
 // the dialogs, opening files, help and the keys that only release.
+#include "reader/colour_schemes.h"
 #include "reader/tform1.h"
 
 namespace reader {
@@ -69,6 +70,25 @@ void TForm1::imgAutoSkimClick() {
   es_.CurrentPosition = es_.FrameStartPosition;
   readFrame();
   view_.displayOnActivate();
+}
+
+// --- Format, Color ---------------------------------------------------------------------
+
+void TForm1::chooseColourScheme(std::size_t scheme) {
+  applyColourScheme(settings_, static_cast<SchemeId>(scheme));
+  view_.arrangeControls();
+  if (!bannerMode()) {
+    readCurrentFrame();
+    return;
+  }
+  tmFade->setEnabled(false);
+  tmStartFade->setEnabled(false);
+  beginReading();
+  tmReadTimer();
+}
+
+bool TForm1::colourSchemeChecked(std::size_t scheme) const {
+  return checkedColourScheme(settings_) == static_cast<SchemeId>(scheme);
 }
 
 // --- Dialogs -----------------------------------------------------------------------------

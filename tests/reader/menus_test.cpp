@@ -123,6 +123,20 @@ TEST(Menus, AutoSkimItemsCheckOneLevelAndTheButtonSwitches) {
   EXPECT_TRUE(f.row("AutoSkimOff1").checked(f.form));
 }
 
+TEST(Menus, AColourSchemeChecksItsItemAndReadingGoesOnWithANewFrame) {
+  Menus f;
+  f.start();
+  f.form.fevhStopOrContinue(); // paused
+  const std::size_t frames = f.observer.frames.size();
+  f.form.runCommand(f.row("BlacktextonWhite1"));
+  EXPECT_EQ(f.settings.BannerBackgroundColor, (platform::Color{255, 255, 255}));
+  EXPECT_EQ(f.settings.ColumnTextColor, (platform::Color{0, 0, 0}));
+  EXPECT_TRUE(f.row("BlacktextonWhite1").checked(f.form));
+  EXPECT_FALSE(f.row("GrayonWhite1").checked(f.form));
+  EXPECT_EQ(f.observer.frames.size(), frames + 1);
+  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
+}
+
 TEST(Menus, DialogCommandsHaltAndLeaveReadingPausedButThePopupsSpeedSettingsResumes) {
   const struct {
     const char* component;
