@@ -23,6 +23,20 @@ template <std::size_t I> constexpr Command wordsItem() {
           [](const TForm1& f) { return f.wordsPerScreenChecked(I); }};
 }
 
+// Colour scheme `I` of the Format menu (the order of ColourSchemes).
+template <std::size_t I>
+constexpr Command colourItem(std::string_view component, std::string_view caption) {
+  return {component,
+          caption,
+          "",
+          NoKey,
+          KeyPhase::Down,
+          Family::Both,
+          MenuId::Color,
+          [](TForm1& f) { f.chooseColourScheme(I); },
+          [](const TForm1& f) { return f.colourSchemeChecked(I); }};
+}
+
 // A bare key of the key table.
 constexpr Command key(KeyStroke stroke, Family family, CommandHandler handler,
                       KeyPhase phase = KeyPhase::Down) {
@@ -40,17 +54,65 @@ constexpr Command item(MenuId menu, std::string_view component, std::string_view
   return {component, caption, "", NoKey, KeyPhase::Down, family, menu, handler, nullptr};
 }
 
+// A menu item that shows a shortcut text beside its caption.
+constexpr Command shortcutItem(MenuId menu, std::string_view component, std::string_view caption,
+                               std::string_view shortcut, CommandHandler handler) {
+  return {component,    caption, shortcut, NoKey,  KeyPhase::Down,
+          Family::Both, menu,    handler,  nullptr};
+}
+
+// AutoSkim item of `Level` (-1 off, 0..4 the presets, 5 custom).
+template <int Level>
+constexpr Command skimItem(std::string_view component, std::string_view caption) {
+  return {component,
+          caption,
+          "",
+          NoKey,
+          KeyPhase::Down,
+          Family::Both,
+          MenuId::AutoSkim,
+          [](TForm1& f) { f.chooseAutoSkim(Level); },
+          [](const TForm1& f) { return f.autoSkimChecked(Level); }};
+}
+
+// An item of the column popup that is greyed at the last page.
+constexpr Command pageItem(std::string_view component, std::string_view caption,
+                           CommandHandler handler) {
+  return {component,
+          caption,
+          "",
+          NoKey,
+          KeyPhase::Down,
+          Family::Column,
+          MenuId::pmColumn,
+          handler,
+          nullptr,
+          [](const TForm1& f) { return f.columnPageItemsEnabled(); }};
+}
+
 constexpr std::array Menus = {
     MenuInfo{MenuId::File, MenuId::None, "File1", "&File"},
     MenuInfo{MenuId::Speed, MenuId::None, "Speed1", "&Speed"},
     MenuInfo{MenuId::WordsPerScreen, MenuId::Speed, "WordsperScreen1", "&Words per Screen"},
     MenuInfo{MenuId::Format, MenuId::None, "Format1", "Forma&t"},
+    MenuInfo{MenuId::Color, MenuId::Format, "Color1", "&Color"},
     MenuInfo{MenuId::ReadingModes, MenuId::Format, "ReadingModes1", "&Reading Modes"},
+    MenuInfo{MenuId::AutoSkim, MenuId::None, "AutoSkim1", "&AutoSkim"},
+    MenuInfo{MenuId::Options, MenuId::None, "Options1", "&Options"},
+    MenuInfo{MenuId::Help, MenuId::None, "Help1", "&Help"},
+    MenuInfo{MenuId::pmBanner, MenuId::None, "pmBanner", ""},
+    MenuInfo{MenuId::pmColumn, MenuId::None, "pmColumn", ""},
 };
 
 constexpr std::array Commands = {
     // --- Main menu ---------------------------------------------------------------------
+    item(MenuId::File, "OpenFile1", "Open &File ...", [](TForm1& f) { f.OpenFile1Click(); }),
+    item(MenuId::File, "Library1", "&Library ...", [](TForm1& f) { f.Library1Click(); }),
     item(MenuId::File, "Exit2", "E&xit", [](TForm1& f) { f.Exit2Click(); }),
+    item(MenuId::Speed, "IncreaseSpeed1", "&Increase Speed          Up Arrow",
+         [](TForm1& f) { f.increaseSpeed(); }),
+    item(MenuId::Speed, "DecreaseSpeedDownArrow1", "&Decrease Speed    Down Arrow",
+         [](TForm1& f) { f.decreaseSpeed(); }),
     wordsItem<0>(),
     wordsItem<1>(),
     wordsItem<2>(),
@@ -64,12 +126,73 @@ constexpr std::array Commands = {
     wordsItem<10>(),
     wordsItem<11>(),
     wordsItem<12>(),
+    colourItem<0>("GrayonBlack1", "&Gray text on Black"),
+    colourItem<1>("YellowonBlack1", "&Yellow text on Black"),
+    colourItem<2>("WhiteonBlack1", "&White text on Black"),
+    colourItem<3>("GrayonWhite1", "G&ray text on White"),
+    colourItem<4>("BlacktextonWhite1", "&Black text on White"),
+    colourItem<5>("DarkRedtextonGray1", "&Dark Red text on Gray"),
+    colourItem<6>("GraytextonNavy1", "Gray text on &Navy"),
     item(MenuId::ReadingModes, "Single1", "&Single", [](TForm1& f) { f.imgSingleColumnClick(); }),
     item(MenuId::ReadingModes, "Double1", "&Double", [](TForm1& f) { f.imgDoubleColumnClick(); }),
     item(MenuId::ReadingModes, "Banner1", "&Banner", [](TForm1& f) { f.imgBannerReaderClick(); }),
     item(MenuId::ReadingModes, "Sentence1", "&Sentence",
          [](TForm1& f) { f.imgSentenceReaderClick(); }),
+    item(MenuId::Speed, "SpeedSettings1", "&Speed Settings ...",
+         [](TForm1& f) { f.SpeedSettings1Click(); }),
     item(MenuId::Format, "FullScreen1", "&Full Screen", [](TForm1& f) { f.enterFullScreen(); }),
+    skimItem<-1>("AutoSkimOff1", "AutoSkim &Off"),
+    skimItem<0>("N10ofWordsExtracted1", "&10% of Words Extracted"),
+    skimItem<1>("N20ofWordsExtracted1", "&20% of Words Extracted"),
+    skimItem<2>("N30ofWordsExtracted1", "&30% of Words Extracted"),
+    skimItem<3>("N40ofWordsExtracted1", "&40% of Words Extracted"),
+    skimItem<4>("N40ofWordsExtracted2", "&50% of Words Extracted"),
+    skimItem<5>("CustomofWordsExtracted1", "&Custom"),
+    item(MenuId::AutoSkim, "AutoSkimSettings1", "&AutoSkim Settings ...",
+         [](TForm1& f) { f.showOptionsPage("AutoSkim"); }),
+    item(MenuId::Options, "General1", "&General ...",
+         [](TForm1& f) { f.showOptionsPage("General"); }),
+    item(MenuId::Options, "extRules1", "&Text Rules ...",
+         [](TForm1& f) { f.showOptionsPage("TextRules"); }),
+    item(MenuId::Options, "AutoSkim2", "&AutoSkim ...",
+         [](TForm1& f) { f.showOptionsPage("AutoSkim"); }),
+    shortcutItem(MenuId::Help, "Help2", "&Help", "F1", [](TForm1& f) { f.Help2Click(); }),
+    item(MenuId::Help, "LumetraontheWeb1", "Lumetra on the &Web",
+         [](TForm1& f) { f.LumetraontheWeb1Click(); }),
+    item(MenuId::Help, "WelcomeScreen1", "Welcome &Screen",
+         [](TForm1& f) { f.WelcomeScreen1Click(); }),
+    item(MenuId::Help, "AboutLumetra1", "&About Lumetra ...",
+         [](TForm1& f) { f.AboutLumetra1Click(); }),
+
+    // --- Popup of the banner modes -------------------------------------------------------
+    Command{"Pause1", "&Pause", "", NoKey, KeyPhase::Down, Family::Banner, MenuId::pmBanner,
+            [](TForm1& f) { f.Pause1Click(); }, nullptr, nullptr,
+            [](const TForm1& f) -> const std::string& { return f.pauseCaption(); }},
+    item(MenuId::pmBanner, "GoToLast1", "Go To &Last", [](TForm1& f) { f.fevhGoToLast(); }),
+    item(MenuId::pmBanner, "GoToStart1", "Go To &Start", [](TForm1& f) { f.fevhRestart(); }),
+    item(MenuId::pmBanner, "FindText1", "&Find Text", [](TForm1& f) { f.FindText1Click(); }),
+    item(MenuId::pmBanner, "IncreaseSpeedUpArrow1", "&Increase Speed     (Up Arrow)",
+         [](TForm1& f) { f.increaseSpeed(); }),
+    item(MenuId::pmBanner, "DecreaseSpeedDownArrow2", "&Decrease Speed    (Down Arrow)",
+         [](TForm1& f) { f.decreaseSpeed(); }),
+    item(MenuId::pmBanner, "SpeedSettings2", "&Speed Settings ...",
+         [](TForm1& f) { f.SpeedSettings2Click(); }),
+    item(MenuId::pmBanner, "AutoSkimSettings2", "&AutoSkim Settings ...",
+         [](TForm1& f) { f.showOptionsPage("AutoSkim"); }),
+    item(MenuId::pmBanner, "OpenFile2", "&Open File ...", [](TForm1& f) { f.OpenFile2Click(); }),
+    item(MenuId::pmBanner, "Help3", "&Help", [](TForm1& f) { f.Help2Click(); }),
+    item(MenuId::pmBanner, "Close1", "&Close", [](TForm1& f) { f.Exit2Click(); }),
+
+    // --- Popup of the column modes -------------------------------------------------------
+    pageItem("MenuItem1", "&Next Page", [](TForm1& f) { f.fevhNextPage(); }),
+    item(MenuId::pmColumn, "MenuItem3", "Go To &Start", [](TForm1& f) { f.fevhGoToStart(); }),
+    pageItem("MenuItem2", "Go To &Last", [](TForm1& f) { f.fevhGoToLast(); }),
+    item(MenuId::pmColumn, "Find1", "&Find Text", [](TForm1& f) { f.FindText1Click(); }),
+    item(MenuId::pmColumn, "MenuItem9", "&AutoSkim Settings ...",
+         [](TForm1& f) { f.showOptionsPage("AutoSkim"); }),
+    item(MenuId::pmColumn, "MenuItem11", "&Open File ...", [](TForm1& f) { f.OpenFile2Click(); }),
+    item(MenuId::pmColumn, "MenuItem12", "&Help", [](TForm1& f) { f.Help2Click(); }),
+    item(MenuId::pmColumn, "MenuItem13", "&Close", [](TForm1& f) { f.Exit2Click(); }),
 
     // --- Buttons and paint boxes -----------------------------------------------------------
     control("imgSingleColumn", "Switch to Single Column",
@@ -81,6 +204,7 @@ constexpr std::array Commands = {
     control("imgSentenceReader", "Switch to Sentence Reader",
             [](TForm1& f) { f.imgSentenceReaderClick(); }),
     control("imgFullScreen", "Switch to Full Screen Mode", [](TForm1& f) { f.enterFullScreen(); }),
+    control("imgAutoSkim", "", [](TForm1& f) { f.imgAutoSkimClick(); }),
     control("pbCloseFullScreen", "", [](TForm1& f) { f.leaveFullScreen(); }),
     control("pbBanner", "", [](TForm1& f) { f.fevhStopOrContinue(); }),
     control("pnlBanner", "", [](TForm1& f) { f.fevhStopOrContinue(); }),
@@ -93,6 +217,10 @@ constexpr std::array Commands = {
     control("pbGoToEndC", "Go To End", [](TForm1& f) { f.pbGoToEndCClick(); }),
     control("pbHighLight", "", [](TForm1& f) { f.pbHighLightClick(ControlId::pbHighLight); }),
     control("pbHighLightC", "", [](TForm1& f) { f.pbHighLightClick(ControlId::pbHighLightC); }),
+    control("pbFindNext", "Find Next", [](TForm1& f) { f.pbFindNextClick(); }),
+    control("pbGo", "Read from this position", [](TForm1& f) { f.pbGoClick(); }),
+    control("pbCloseFind", "Cancel and return to original position",
+            [](TForm1& f) { f.pbCloseFindClick(); }),
 
     // --- Keys ----------------------------------------------------------------------------------
     key({Key::Space}, Family::Banner, [](TForm1& f) { f.fevhStopOrContinue(); }),
@@ -119,6 +247,15 @@ constexpr std::array Commands = {
     key({Key::L}, Family::Both, [](TForm1& f) { f.lastKey(); }),
     key({Key::Tab}, Family::Both, [](TForm1& f) { f.nextMode(); }),
     key({Key::Escape}, Family::Both, [](TForm1& f) { f.escapeKey(); }),
+    key({Key::F}, Family::Both, [](TForm1& f) { f.FindText1Click(); }),
+    key({Key::V}, Family::Both, [](TForm1& f) { f.fullScreenKey(); }),
+    key({Key::F1}, Family::Both, [](TForm1& f) { f.Help2Click(); }),
+    key(
+        {Key::V, true}, Family::Both, [](TForm1& f) { f.fullScreenKey(); }, KeyPhase::Up),
+    key(
+        {Key::S, true}, Family::Both, [](TForm1& f) { f.ctrlSKeyUp(); }, KeyPhase::Up),
+    key(
+        {Key::F, true}, Family::Both, [](TForm1& f) { f.FindText1Click(); }, KeyPhase::Up),
     key(
         {Key::Right}, Family::Both, [](TForm1& f) { f.navigationKeyUp(); }, KeyPhase::Up),
     key(

@@ -63,6 +63,12 @@ enum class MenuId : std::uint8_t {
   WordsPerScreen,
   Format,
   ReadingModes,
+  Color,
+  AutoSkim,
+  Options,
+  Help,
+  pmBanner, // the popup of the banner modes
+  pmColumn, // the popup of the column modes
 };
 
 struct MenuInfo {
@@ -86,6 +92,10 @@ struct Command {
   CommandHandler handler = nullptr;
   // Check mark of a menu item; absent = never checked.
   CommandState checked = nullptr;
+  // Whether the item can be chosen; absent = always.
+  CommandState enabled = nullptr;
+  // The caption as the item shows it now; absent = `caption`.
+  const std::string& (*captionNow)(const TForm1&) = nullptr;
 };
 
 // Every command, in the order the menus show their items.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/search.h"
 #include "engine/text_helpers.h"
 #include "reader/colour_schemes.h"
 #include "reader/layout_fonts.h"
@@ -92,9 +93,38 @@ void drawText(platform::Canvas& canvas, const BannerDrawInputs& in) {
   const platform::Color color =
       fadeLevelColor(in.settings.BannerTextColor, in.settings.BannerBackgroundColor, in.fadeLevel);
   layOutFrame(canvas, in, font, false, [&](const std::string& line, int y, int available) {
-    canvas.drawText(lineX(in, available, canvas.measure().textWidth(font, line)), y, line, font,
-                    color);
+    const int width = highlightedLineWidth(canvas.measure(), line, in.searchText, font);
+    drawHighlightedLine(canvas, lineX(in, available, width), y, line, in.searchText, font, color,
+                        in.settings.BannerBackgroundColor);
   });
+}
+
+int highlightedLineWidth(const platform::TextMeasure& measure, std::string_view line,
+                         std::string_view searchText, const platform::FontSpec& font) {
+  if (line.find(engine::HighlightToken) == std::string_view::npos)
+    return measure.textWidth(font, line);
+  const engine::HighlightSplit split = engine::splitHighlightedLine(line, searchText);
+  return measure.textWidth(font, split.before + split.match + split.after);
+}
+
+void drawHighlightedLine(platform::Canvas& canvas, int x, int y, std::string_view line,
+                         std::string_view searchText, const platform::FontSpec& font,
+                         platform::Color text, platform::Color background) {
+  if (line.find(engine::HighlightToken) == std::string_view::npos) {
+    canvas.drawText(x, y, line, font, text);
+    return;
+  }
+  const engine::HighlightSplit split = engine::splitHighlightedLine(line, searchText);
+  const platform::TextMeasure& measure = canvas.measure();
+  if (!split.before.empty()) canvas.drawText(x, y, split.before, font, text);
+  x += measure.textWidth(font, split.before);
+  if (!split.match.empty()) {
+    const int w = measure.textWidth(font, split.match);
+    canvas.fillRect({x, y, w, measure.textHeight(font, split.match)}, text);
+    canvas.drawText(x, y, split.match, font, background);
+    x += w;
+  }
+  if (!split.after.empty()) canvas.drawText(x, y, split.after, font, text);
 }
 
 void clearText(platform::Canvas& canvas, int width, int height, platform::Color background) {

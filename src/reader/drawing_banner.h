@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/engine_state.h"
@@ -24,6 +25,9 @@ struct BannerDrawInputs {
   int width = 0;  // of pbBanner
   int height = 0; // of pbBanner
   int fadeLevel = 10;
+  // While a find match is shown: the text searched; a line holding the
+  // highlight token draws the match after it in swapped colours.
+  std::string_view searchText = {};
 };
 
 // The lines drawText lays out: from the first line that counts to the last
@@ -48,6 +52,15 @@ platform::FontSpec bannerFrameFont(const platform::FontSpec& bannerFont,
 // the text area (10 px to the right edge) or from x = 10. Draws nothing over
 // the strip's background: callers clear it first when they need to.
 void drawText(platform::Canvas& canvas, const BannerDrawInputs& in);
+
+// Draws `line` at (x, y); when it holds the find bar's highlight token, the
+// match after it is drawn in `background` on a block of `text` colour.
+void drawHighlightedLine(platform::Canvas& canvas, int x, int y, std::string_view line,
+                         std::string_view searchText, const platform::FontSpec& font,
+                         platform::Color text, platform::Color background);
+// Width of the line as drawHighlightedLine draws it (the token takes no room).
+int highlightedLineWidth(const platform::TextMeasure& measure, std::string_view line,
+                         std::string_view searchText, const platform::FontSpec& font);
 
 // Fills the strip with the banner background (clearText).
 void clearText(platform::Canvas& canvas, int width, int height, platform::Color background);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "engine/engine_state.h"
+#include "engine/search.h"
 #include "engine/settings_record.h"
 #include "engine/text_engine.h"
 #include "reader/fade_state.h"
@@ -43,6 +44,13 @@ struct WindowState {
   bool pageFadeUnfinished = false;
   // Caption of the popup item that pauses: "Pause", "Continue" or "Restart".
   std::string pauseCaption = "Pause";
+  // The find bar: its state between searches, the edit box's text and the
+  // text the match on screen was found with.
+  engine::SearchState search;
+  std::string findText;
+  std::string searchedText;
+  // The hint label shows the find bar's wrap message.
+  bool wrapMessageShown = false;
 };
 
 // The reader window's own state: layout, page, what the window shows, and the

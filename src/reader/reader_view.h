@@ -102,8 +102,16 @@ public:
   virtual void setMarkHint(ControlId mark, const std::string& hint, bool handCursor) = 0;
   // Shows or hides a hover highlight at the place the layout's geometry gives it.
   virtual void showHighlight(ControlId highlight, bool shown) = 0;
-  virtual bool findBarOpen() const = 0;
-  virtual void closeFindBar() = 0;
+  // Shows or hides the find bar on the status line: the edit box with its
+  // text selected and focused and the three buttons; in Double mode the hint
+  // label moves to the right of the bar while it is shown.
+  virtual void showFindBar(bool shown) = 0;
+  // Draws the frame built around a match (FrameLines, the match marked by
+  // HighlightToken) with the match in swapped colours: on the strip in the
+  // banner modes, in the first column in the column modes.
+  virtual void drawFindFrame() = 0;
+  // The AutoSkim button's picture, "autoskim_on" or "autoskim_off".
+  virtual void setAutoSkimPicture(bool on) = 0;
 };
 
 // What the reading loop reports as it goes. Every call comes after the state

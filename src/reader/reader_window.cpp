@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "controls/system_colors.h"
+#include "engine/text_helpers.h"
 #include "reader/colour_schemes.h"
 #include "reader/drawing_banner.h"
 #include "reader/drawing_column.h"
@@ -22,6 +23,8 @@ constexpr platform::Color BarBackground{64, 64, 64};
 constexpr int BarRange = 10000;
 // The desktop's info-text colour the halted hint blinks to.
 constexpr platform::Color InfoTextColour{0, 0, 0x80};
+// The find bar's width on the status line: the edit box and three buttons.
+constexpr int FindBarWidth = 180;
 
 std::unique_ptr<controls::TMyImage> makeImage(const char* name, const char* picture) {
   auto image = std::make_unique<controls::TMyImage>();
@@ -267,12 +270,60 @@ void ReaderWindow::drawText(int fadeLevel) {
       s_.engine.HeadingCandidate = true;
     }
   }
-  const BannerDrawInputs in{s_.engine,   s_.settings,  s_.layout.bannerFont,
-                            strip.width, strip.height, fadeLevel};
+  const bool match = w_.search.FindActive && w_.search.MatchShown;
+  const BannerDrawInputs in{s_.engine,
+                            s_.settings,
+                            s_.layout.bannerFont,
+                            strip.width,
+                            strip.height,
+                            fadeLevel,
+                            match ? std::string_view(w_.searchedText) : std::string_view()};
   surface_.paint(ControlId::pbBanner, [&](platform::Canvas& canvas) {
     reader::clearText(canvas, strip.width, strip.height, s_.settings.BannerBackgroundColor);
     reader::drawText(canvas, in);
   });
+}
+
+void ReaderWindow::showFindBar(bool shown) {
+  ControlPlacement& info = s_.layout.geometry.at(ControlId::lbInfo);
+  if (shown && s_.settings.ReadingMode == ReadingModeKind::Double) {
+    hintBeforeFind_ = info.rect;
+    info.rect.left = FindBarWidth;
+    applyGeometry();
+  } else if (!shown && hintBeforeFind_) {
+    info.rect = *hintBeforeFind_;
+    hintBeforeFind_.reset();
+    applyGeometry();
+  }
+  surface_.showFindBar(shown, w_.findText);
+}
+
+void ReaderWindow::drawFindFrame() {
+  if (bannerMode()) {
+    drawText(FullFadeLevel);
+    return;
+  }
+  // The frame around the match takes the first column's place.
+  const platform::Rect c1 = box(ControlId::pbColumn);
+  const platform::FontSpec font = s_.layout.columnFont;
+  surface_.paint(ControlId::pbColumn, [&](platform::Canvas& canvas) {
+    paintColumnBackground(canvas, c1.width, c1.height, s_.settings.ColumnBackgroundColor);
+    const double pitch = letterHeight(canvas.measure(), font) * s_.layout.lineSpacing;
+    int row = 0;
+    for (const std::string& raw : s_.engine.FrameLines) {
+      const std::string line = engine::trim(raw);
+      if (line.empty()) continue;
+      drawHighlightedLine(canvas, 5, static_cast<int>(std::floor(row++ * pitch + 10)), line,
+                          w_.searchedText, font, s_.settings.ColumnTextColor,
+                          s_.settings.ColumnBackgroundColor);
+    }
+  });
+  if (s_.settings.ReadingMode == ReadingModeKind::Double) {
+    const platform::Rect c2 = box(ControlId::pbColumn2);
+    surface_.paint(ControlId::pbColumn2, [&](platform::Canvas& canvas) {
+      paintColumnBackground(canvas, c2.width, c2.height, s_.settings.ColumnBackgroundColor);
+    });
+  }
 }
 
 void ReaderWindow::drawFrame(int fadeLevel) {

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "controls/al_progress_bar.h"
@@ -71,8 +72,11 @@ public:
   void setDotHover(ControlId dot, bool over) override;
   void setMarkHint(ControlId mark, const std::string& hint, bool handCursor) override;
   void showHighlight(ControlId highlight, bool shown) override;
-  bool findBarOpen() const override { return false; }
-  void closeFindBar() override {}
+  void showFindBar(bool shown) override;
+  void drawFindFrame() override;
+  void setAutoSkimPicture(bool on) override {
+    surface_.setPicture(ControlId::imgAutoSkim, on ? "autoskim_on" : "autoskim_off");
+  }
 
   // --- Painting on request (the surface repaints a box) ----------------------------------
   void pbBannerPaint();
@@ -117,6 +121,8 @@ private:
   std::unique_ptr<controls::TMyImage> pbGoToStartC_;
   std::unique_ptr<controls::TMyImage> pbGoToEndC_;
   std::unique_ptr<EngineColumnLineSource> lineSource_;
+  // Where the hint label was before the find bar moved it (Double mode).
+  std::optional<platform::Rect> hintBeforeFind_;
 };
 
 } // namespace reader

@@ -42,8 +42,9 @@ public:
   void setDotHover(ControlId, bool) override {}
   void setMarkHint(ControlId, const std::string&, bool) override {}
   void showHighlight(ControlId, bool) override {}
-  bool findBarOpen() const override { return false; }
-  void closeFindBar() override {}
+  void showFindBar(bool) override {}
+  void drawFindFrame() override {}
+  void setAutoSkimPicture(bool) override {}
 
   int lines = 1;
 };

@@ -13,12 +13,14 @@
 // the banner and page fades in tform1_fades.cpp, the reading modes, full
 // screen and words per screen in tform1_modes.cpp, navigation, the progress
 // dot and the marks in tform1_navigation.cpp, the status line, the hint and
-// its blinking in tform1_status.cpp, keys and clicks in tform1_keys.cpp.
+// its blinking in tform1_status.cpp, keys and clicks in tform1_keys.cpp, the
+// find bar in tform1_find.cpp, the menus' commands in tform1_menus.cpp.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/timer.h"
@@ -41,6 +43,26 @@ struct DocumentPlace {
   std::function<void()> restorePosition;
   // Shows the table or picture of GraphicPositions entry `index` in the source.
   std::function<void(int index)> updateWordPosition;
+};
+
+// What the window's menus reach beyond it: the dialogs (modal), the file
+// dialog, the hand-over of a chosen file, the help file and the web site.
+// A hook left empty does nothing.
+struct ReaderHooks {
+  // The options dialog on its page "General", "TextRules" or "AutoSkim".
+  std::function<void(const std::string& page)> showOptions;
+  std::function<void()> showSpeedSettings;
+  std::function<void()> showWelcome;
+  std::function<void()> showAbout;
+  // The open dialog, starting in `folder` (empty: where it was last); the
+  // chosen file, or nothing when the user cancels.
+  std::function<std::optional<std::string>(const std::string& folder)> chooseFile;
+  // The library folder, made when it is missing.
+  std::function<std::string()> libraryFolder;
+  // Hands the file to the reader as `lumetra FILE` does.
+  std::function<void(const std::string& path)> openDocument;
+  std::function<void()> openHelp;
+  std::function<void()> openWebSite;
 };
 
 class TForm1 {
@@ -248,6 +270,60 @@ public:
   void escapeKey();
   void Exit2Click();
 
+  // --- Menus, popups, dialogs, files and help (tform1_menus.cpp) ---------------------
+  void setHooks(ReaderHooks hooks) { hooks_ = std::move(hooks); }
+  // A popup opens: the menu guard, the pause item's caption, reading halts.
+  void pmBannerPopup();
+  void pmColumnPopup();
+  // "&Next Page" and "Go To &Last" of the column popup.
+  bool columnPageItemsEnabled() const { return !page_.pageAtEnd; }
+  const std::string& pauseCaption() const { return window_.pauseCaption; }
+  // The popup's "&Pause": clears the guard, then pauses or continues.
+  void Pause1Click();
+  void imgAutoSkimClick();
+  // AutoSkim items: -1 off, 0..4 the presets, 5 the custom list.
+  void chooseAutoSkim(int level);
+  bool autoSkimChecked(int level) const;
+  void UpdateAutoSkimMenu();
+  // Format, Color: the scheme's colours, the window repainted; the banner
+  // modes go on reading with a new frame.
+  void chooseColourScheme(std::size_t scheme);
+  bool colourSchemeChecked(std::size_t scheme) const;
+  // A dialog command: reading halts, the dialog runs modally, then Paused.
+  void runDialog(const std::function<void()>& dialog);
+  void SpeedSettings1Click();
+  // The popup's speed settings: reading resumes after the dialog.
+  void SpeedSettings2Click();
+  void showOptionsPage(const std::string& page);
+  void WelcomeScreen1Click();
+  void AboutLumetra1Click();
+  // Open a file: from the main menu, from a popup, from the library folder.
+  void OpenFile1Click();
+  void OpenFile2Click();
+  void Library1Click();
+  void Help2Click();
+  void LumetraontheWeb1Click();
+  // Ctrl+S released: the first frame or page next.
+  void ctrlSKeyUp();
+  void fullScreenKey();
+
+  // --- The find bar (tform1_find.cpp) ------------------------------------------------
+  // "&Find Text", F, Ctrl+F: opens the bar (not in full screen); reading halts.
+  void FindText1Click();
+  // The edit box's text changed.
+  void tbFindTextChange(const std::string& text);
+  // Find Next (the button, Enter in the edit box): the next whole-word match
+  // after the frame, shown highlighted.
+  void pbFindNextClick();
+  // Closes the bar and reads on from the match; `fromButton` restarts reading.
+  void pbGoClick(bool fromButton = true);
+  // Closes the bar and returns to where the search began.
+  void pbCloseFindClick();
+  void tmFindWrapTimer();
+  bool findBarOpen() const { return window_.search.FindActive; }
+  // Closes the bar, as Cancel does, when it is open.
+  void closeFindBar();
+
   // Receives what the loop shows; nullptr for none.
   void setObserver(ReadingObserver* observer) { observer_ = observer; }
 
@@ -274,6 +350,7 @@ private:
   void switchToColumns(engine::ReadingModeKind mode);
   void switchToBanner(engine::ReadingModeKind mode);
   void setPauseItemCaption(const char* caption);
+  void openFileFrom(const std::string& folder, bool prepareBannerStart);
   void savePosition(std::int32_t position);
   void restorePosition();
   void setStatusPanel(int index, const std::string& text);
@@ -299,6 +376,7 @@ private:
   ReaderView& view_;
   DocumentPlace place_;
   ReadingObserver* observer_ = nullptr;
+  ReaderHooks hooks_;
 
   std::unique_ptr<platform::Timer> tmRead;
   std::unique_ptr<platform::Timer> tmFadeIn;
@@ -308,6 +386,8 @@ private:
   std::unique_ptr<platform::Timer> tmFadeStop;
   std::unique_ptr<platform::Timer> tmHideInfo;
   std::unique_ptr<platform::Timer> tmFocus;
+  // One second after "not found": the offer to search from the start.
+  std::unique_ptr<platform::Timer> tmFindWrap;
 };
 
 } // namespace reader

@@ -34,8 +34,8 @@ void TForm1::navigationKeyUp() {
 }
 
 void TForm1::escapeKey() {
-  if (view_.findBarOpen())
-    view_.closeFindBar();
+  if (findBarOpen())
+    closeFindBar();
   else if (layout_.fullScreen)
     leaveFullScreen();
   else

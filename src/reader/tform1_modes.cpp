@@ -49,7 +49,7 @@ void TForm1::imgSentenceReaderClick() {
 void TForm1::switchToColumns(ReadingModeKind mode) {
   if (settings_.ReadingMode == mode) return;
   const bool fromBanner = bannerMode();
-  view_.closeFindBar();
+  closeFindBar();
   stopTimers();
   stopPageFade();
   tmRead->setEnabled(false);
@@ -75,7 +75,7 @@ void TForm1::switchToColumns(ReadingModeKind mode) {
 void TForm1::switchToBanner(ReadingModeKind mode) {
   if (settings_.ReadingMode == mode) return;
   const bool fromColumns = !bannerMode();
-  view_.closeFindBar();
+  closeFindBar();
   stopPageFade();
   setInfoText("");
   if (fromColumns) es_.CurrentPosition = es_.FrameStartPosition;

@@ -111,7 +111,7 @@ void TForm1::columnGoToEnd() {
 
 void TForm1::fevhGoToLast() {
   if (bannerMode()) {
-    view_.closeFindBar();
+    closeFindBar();
     view_.clearFrame();
     bannerJumpTo(window_.lastReadPosition);
     return;
@@ -299,7 +299,7 @@ bool TForm1::isDot(ControlId id) const {
 }
 
 void TForm1::pbOrangeDotMouseDown(ControlId dot) {
-  if (!isDot(dot) || view_.findBarOpen()) return;
+  if (!isDot(dot) || findBarOpen()) return;
   window_.draggingDot = true;
   if (dot == ControlId::pbOrangeDot) view_.showHighlight(ControlId::pbHighLight, false);
 }
@@ -448,7 +448,7 @@ void TForm1::FormClick() {
 }
 
 void TForm1::FormMouseWheel(bool up) {
-  if (view_.findBarOpen()) return;
+  if (findBarOpen()) return;
   if (bannerMode()) {
     if (up)
       goBackward(true);

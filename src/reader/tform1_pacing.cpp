@@ -101,6 +101,7 @@ TForm1::TForm1(const ReaderContext& context, platform::TimerFactory& timers, Rea
   tmFadeStop = timers_.createTimer();
   tmHideInfo = timers_.createTimer();
   tmFocus = timers_.createTimer();
+  tmFindWrap = timers_.createTimer();
   tmRead->setInterval(20);
   tmFadeIn->setInterval(20);
   tmStartFade->setInterval(1000);
@@ -117,22 +118,26 @@ TForm1::TForm1(const ReaderContext& context, platform::TimerFactory& timers, Rea
   tmFadeStop->OnTimer = [this] { tmFadeStopTimer(); };
   tmHideInfo->OnTimer = [this] { tmHideInfoTimer(); };
   tmFocus->OnTimer = [this] { tmFocusTimer(); };
+  tmFindWrap->setInterval(1000);
+  tmFindWrap->OnTimer = [this] { tmFindWrapTimer(); };
   tmFocus->setEnabled(true);
   engine_.callbacks().setFrameTiming = [this](std::int32_t words) { setFrameTiming(words); };
 }
 
 TForm1::~TForm1() {
   engine_.callbacks().setFrameTiming = nullptr;
-  for (auto* timer : {tmRead.get(), tmFadeIn.get(), tmStartFade.get(), tmFade.get(),
-                      tmFadeColumn.get(), tmFadeStop.get(), tmHideInfo.get(), tmFocus.get()}) {
+  for (auto* timer :
+       {tmRead.get(), tmFadeIn.get(), tmStartFade.get(), tmFade.get(), tmFadeColumn.get(),
+        tmFadeStop.get(), tmHideInfo.get(), tmFocus.get(), tmFindWrap.get()}) {
     timer->setEnabled(false);
     timer->OnTimer = nullptr;
   }
 }
 
 bool TForm1::workScheduled() const {
-  for (const auto* timer : {tmRead.get(), tmFadeIn.get(), tmStartFade.get(), tmFade.get(),
-                            tmFadeColumn.get(), tmFadeStop.get(), tmHideInfo.get()})
+  for (const auto* timer :
+       {tmRead.get(), tmFadeIn.get(), tmStartFade.get(), tmFade.get(), tmFadeColumn.get(),
+        tmFadeStop.get(), tmHideInfo.get(), tmFindWrap.get()})
     if (timer->Enabled() && timer->Interval() > 0) return true;
   return false;
 }
@@ -445,7 +450,7 @@ void TForm1::tmReadTimer() {
   const bool paused = pauseTick();
 
   tmFade->setEnabled(false);
-  if (!view_.findBarOpen()) tmStartFade->setEnabled(false);
+  if (!findBarOpen()) tmStartFade->setEnabled(false);
   if (engine::beforeEnd(es_, es_.CurrentPosition)) setInfoText("");
 
   if (paused) {
@@ -482,7 +487,7 @@ void TForm1::tmReadTimer() {
 
   if (tmRead->Enabled() && !rs_.readingHalted) showFastForwardIcon(rs_.navIcon);
   const bool jumped = rs_.navIcon == NavIcon::FastForward || rs_.navIcon == NavIcon::Rewind;
-  rs_.navIcon = jumped || view_.findBarOpen() ? NavIcon::Play : NavIcon::None;
+  rs_.navIcon = jumped || findBarOpen() ? NavIcon::Play : NavIcon::None;
   rs_.SentenceMode = sentenceModeSelected();
 }
 
@@ -598,7 +603,7 @@ void TForm1::fevhStopOrContinue() {
 }
 
 void TForm1::fevhRestart() {
-  view_.closeFindBar();
+  closeFindBar();
   view_.clearFrame();
   tmRead->setEnabled(true);
   rs_.readingHalted = false;

@@ -138,7 +138,7 @@ void TForm1::UpdatePercent() {
   const std::int64_t length = std::max<std::int32_t>(es_.TextLength, 1);
   const std::int64_t p = static_cast<std::int64_t>(std::max(es_.CurrentPosition, 0)) * 100 / length;
   std::string text = std::to_string(p) + "%";
-  if (!view_.findBarOpen()) {
+  if (!findBarOpen()) {
     if (settings_.ReadingMode == ReadingModeKind::Banner) {
       text += " | " + std::to_string(settings_.WordsPerMinute) + " wpm (" +
               std::to_string(settings_.LinesPerScreen) + " x " +

@@ -36,6 +36,8 @@ public:
   // The measure text is laid out with (the window's own font engine).
   virtual const platform::TextMeasure& measure() const = 0;
   virtual void closeWindow() = 0;
+  // The find bar on the status line, with `text` selected in its edit box.
+  virtual void showFindBar(bool /*shown*/, const std::string& /*text*/) {}
 };
 
 } // namespace reader

@@ -50,6 +50,17 @@ struct TimedCommand {
   std::int64_t t = 0;
   std::string name;
   reader::KeyStroke key;
+  // A find-bar command instead of a key: the button's component, and for
+  // "find=TEXT" the text searched.
+  std::string component;
+  std::optional<std::string> findText;
+};
+
+// The find bar's commands and the buttons that give them.
+constexpr std::pair<std::string_view, std::string_view> FindCommands[] = {
+    {"find-next", "pbFindNext"},
+    {"find-go", "pbGo"},
+    {"find-close", "pbCloseFind"},
 };
 
 struct TimelineOptions {
@@ -131,11 +142,13 @@ std::optional<TimedCommand> parseCommand(std::string_view text, std::string& pro
     return std::nullopt;
   }
   const std::string name(text.substr(colon + 1));
-  if (name.rfind("find=", 0) == 0 || name == "find-next" || name == "find-go" ||
-      name == "find-close") {
-    problem = "the reader command '" + name + "' is not available yet (the find bar)";
-    return std::nullopt;
+  if (name.rfind("find=", 0) == 0) {
+    TimedCommand command{*t, name, {}, "pbFindNext", name.substr(5)};
+    return command;
   }
+  for (const auto& [findName, component] : FindCommands)
+    if (name == findName && reader::findComponentCommand(component) != nullptr)
+      return TimedCommand{*t, name, {}, std::string(component), std::nullopt};
   const std::optional<reader::KeyStroke> key = reader::parseKeyName(name);
   if (!key) {
     problem = "unknown reader command '" + name + "'";
@@ -353,6 +366,26 @@ public:
     writer_.out() << ",\"mode\":\"" << Names[static_cast<int>(mode)] << '"';
     writer_.end();
   }
+  // A match of the find bar on screen: its position and the frame around it,
+  // the match set off by [ ].
+  void drawFindFrame() override {
+    const engine::EngineState& es = context().engine;
+    const engine::SearchState& search = context().window.search;
+    if (!writer_.begin(clock_.nowMs(), "match")) return;
+    std::vector<std::string> lines;
+    for (const std::string& line : es.FrameLines) {
+      if (line.find(engine::HighlightToken) == std::string::npos) {
+        if (!drawnLine(line).empty()) lines.push_back(drawnLine(line));
+        continue;
+      }
+      const engine::HighlightSplit split =
+          engine::splitHighlightedLine(line, context().window.searchedText);
+      lines.push_back(drawnLine(split.before + "[" + split.match + "]" + split.after));
+    }
+    writer_.out() << ",\"position\":" << search.LastMatch - 1 << ",\"lines\":";
+    writeStringArray(writer_.out(), lines);
+    writer_.end();
+  }
   void setInfoText(const std::string& text) override {
     if (text == hint_) return;
     hint_ = text;
@@ -510,8 +543,17 @@ void runReader(engine::SettingsRecord& settings, engine::EngineState& es,
       // A command after the end still runs: the end is reported anew.
       observer.ended = false;
       view.ended = false;
-      form.FormKeyDown(command.key);
-      form.FormKeyUp(command.key);
+      if (command.findText) {
+        // Opens the bar when needed, types the text and searches.
+        form.FindText1Click();
+        form.tbFindTextChange(*command.findText);
+      }
+      if (!command.component.empty()) {
+        form.runCommand(*reader::findComponentCommand(command.component));
+      } else {
+        form.FormKeyDown(command.key);
+        form.FormKeyUp(command.key);
+      }
       if (view.closed) form.FormClose();
       continue;
     }
@@ -545,14 +587,15 @@ std::string timelineUsage() {
          "                      repeatable, commands at one time run in the order given\n"
          "  --help              print this text\n"
          "commands: Space Enter Right Left Up Down PageUp PageDown Home End S L Tab Escape\n"
-         "  (F, V, F1, Ctrl+S, Ctrl+F, Ctrl+V and the find bar's find=TEXT, find-next,\n"
-         "  find-go and find-close are refused: the reader does not offer them yet)\n"
+         "  F V F1 Ctrl+F Ctrl+V Ctrl+S, and the find bar's find=TEXT (open the bar,\n"
+         "  type TEXT, Find Next), find-next, find-go, find-close\n"
          "events, one JSON object a line; t is the virtual time in ms:\n"
          "  frame   a frame on the strip: start, end, lines, words, interval, heading\n"
          "  pause   a sentence or paragraph pause: interval\n"
          "  page    a page on the columns: start, end, columns (lines of each column)\n"
          "  end     the end of the document was reached (a later command reports it anew)\n"
          "  command a command applied: name\n"
+         "  match   the find bar shows a match: position, lines (the match in [ ])\n"
          "  hint    the hint label changed: text (only with --at)\n"
          "  status  status panel 1 or 3 changed: panel, text (only with --at)\n"
          "  mode    the reading mode switched: banner, sentence, single, double (only with --at)\n"

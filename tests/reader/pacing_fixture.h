@@ -86,8 +86,8 @@ public:
   void showHighlight(ControlId highlight, bool shown) override {
     highlights.push_back({highlight, shown});
   }
-  bool findBarOpen() const override { return findBar; }
-  void closeFindBar() override { findBar = false; }
+  void showFindBar(bool shown) override { findBar = shown; }
+  void drawFindFrame() override { ++findDraws; }
 
   // The hint as last shown, and the message of status panel 1.
   std::string hint() const { return hints.empty() ? std::string() : hints.back(); }
@@ -124,6 +124,7 @@ public:
   std::vector<std::pair<ControlId, bool>> dotHovers, highlights;
   std::vector<MarkHint> markHints;
   bool findBar = false;
+  int findDraws = 0;
 
 private:
   const platform::VirtualClock& clock_;

@@ -251,25 +251,11 @@ TEST(StopOrContinueTest, StartingAndPastEndIgnoreTheRequest) {
 TEST(StopOrContinueTest, RestartReadsTheFirstFrameAtOnce) {
   Reading f;
   f.clock.advance(2000);
-  f.view.findBar = true;
+  f.parts.window.search.FindActive = true;
   f.form.fevhRestart();
   EXPECT_EQ(f.observer.frames.back().start, 1);
-  EXPECT_FALSE(f.view.findBar);
+  EXPECT_FALSE(f.parts.window.search.FindActive);
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
-}
-
-TEST(StopOrContinueTest, AnOpenMenuHaltsReadingAndClosingItResumes) {
-  Reading f;
-  f.form.enterMenuLoop();
-  EXPECT_FALSE(f.tmRead().Enabled());
-  EXPECT_TRUE(f.fade.menuLoopActive);
-  f.clock.advance(10000);
-  EXPECT_EQ(f.observer.frames.size(), 1u);
-  f.form.exitMenuLoop();
-  EXPECT_FALSE(f.fade.menuLoopActive);
-  EXPECT_TRUE(f.tmRead().Enabled());
-  f.clock.advance(f.tmRead().Interval());
-  EXPECT_EQ(f.observer.frames.size(), 2u);
 }
 
 // --- A new document -------------------------------------------------------------------

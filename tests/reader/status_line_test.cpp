@@ -26,7 +26,7 @@ TEST(StatusLine, ThePositionTextOfEachMode) {
     f.banner(300, 1, 3);
     f.settings.ReadingMode = c.mode;
     f.load(std::string(100, 'x'));
-    f.view.findBar = c.findBar;
+    f.parts.window.search.FindActive = c.findBar;
     f.es.CurrentPosition = 42;
     f.form.UpdatePercent();
     ASSERT_FALSE(f.view.positions.empty());

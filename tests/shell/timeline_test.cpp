@@ -327,16 +327,9 @@ TEST_F(TimelineTest, WithCommandsPagesTurnOnlyOnCommands) {
   EXPECT_NE(r.lines.back().find(R"("t":2400,)"), std::string::npos) << r.lines.back();
 }
 
-TEST_F(TimelineTest, CommandsNotOfferedYetAreRefused) {
+TEST_F(TimelineTest, UnknownCommandsAreRefused) {
   const std::string ok = file("ok.txt", "Alpha beta.");
-  for (const char* at : {"0:F", "0:V", "0:F1", "0:Ctrl+S", "0:Ctrl+F", "0:Ctrl+V", "0:find=word",
-                         "0:find-next", "0:find-go", "0:find-close"}) {
-    const Outcome r = run({"--at", at, ok});
-    EXPECT_EQ(r.status, 2) << at;
-    EXPECT_TRUE(r.lines.empty()) << at;
-    EXPECT_NE(r.err.find("is not available yet"), std::string::npos) << r.err;
-  }
-  for (const char* at : {"0:Jump", "Space", "-5:Space", "x:Space", "0:"}) {
+  for (const char* at : {"0:Jump", "Space", "-5:Space", "x:Space", "0:", "0:find-again"}) {
     const Outcome r = run({"--at", at, ok});
     EXPECT_EQ(r.status, 2) << at;
     EXPECT_NE(r.err.find("usage: lumetra --timeline"), std::string::npos) << r.err;
@@ -395,6 +388,26 @@ TEST_F(TimelineTest, ALimitThatCutsTheRunShortEndsWithATruncatedLine) {
     EXPECT_EQ(whole.status, 0) << mode;
     EXPECT_NE(whole.lines.back().find(R"("event":"end")"), std::string::npos) << mode;
   }
+}
+
+TEST_F(TimelineTest, TheFindBarShowsWholeWordMatchesWrapsAndReturns) {
+  const std::string doc = file("find.txt", "The other theme was the best. Then the end came.");
+  const Outcome r =
+      run({"--wpm", "300", "--layout", "1x3", "--at", "1000:find=the", "--at", "1000:find-next",
+           "--at", "1500:find-next", "--at", "2500:find-next", "--at", "3000:find-close", doc});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::vector<std::string> expected = {
+      R"({"t":1000,"event":"match","position":21,"lines":["theme was [the]"]})",
+      R"({"t":1000,"event":"match","position":36,"lines":["Then [the] end"]})",
+      R"({"t":1500,"event":"hint","text":"The text searched was not found !"})",
+      R"({"t":2500,"event":"hint","text":"Click Find Next to search from the start..."})",
+      R"({"t":2500,"event":"match","position":1,"lines":["[The] other theme"]})",
+      R"({"t":3001,"event":"frame","start":17,"end":31,"lines":["was the best."],"words":3,"interval":545,"heading":false})",
+  };
+  std::size_t found = 0;
+  for (const std::string& line : r.lines)
+    if (found < expected.size() && line == expected[found]) ++found;
+  EXPECT_EQ(found, expected.size()) << r.out;
 }
 
 } // namespace

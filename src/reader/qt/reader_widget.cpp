@@ -5,13 +5,16 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QToolButton>
 #include <QWheelEvent>
 
 #include "controls/qt/control_widgets.h"
@@ -97,6 +100,10 @@ private:
   std::string name_;
 };
 
+bool isPopup(MenuId id) {
+  return id == MenuId::pmBanner || id == MenuId::pmColumn;
+}
+
 bool isBox(ControlId id) {
   return controlKind(id) == ControlKind::PaintBox;
 }
@@ -150,17 +157,46 @@ void ReaderWidget::makeMenu() {
   for (const Command& command : readerCommands()) {
     if (command.menu == MenuId::None) continue;
     QAction* action = menuFor(command.menu)->addAction(qName(command.caption));
+    items_.emplace_back(&command, action);
     action->setObjectName(qName(command.component));
+    action->setCheckable(command.checked != nullptr);
+    // A popup's choice runs after the popup has closed (showPopup).
+    if (isPopup(command.menu)) continue;
     if (!command.shortcut.empty()) action->setShortcut(QKeySequence(qName(command.shortcut)));
     action->setShortcutContext(Qt::WidgetShortcut);
-    action->setCheckable(command.checked != nullptr);
     const Command* row = &command;
     connect(action, &QAction::triggered, this, [this, row] {
       if (form_ != nullptr) form_->runCommand(*row);
       refreshChecks();
     });
-    items_.emplace_back(row, action);
   }
+}
+
+QMenu* ReaderWidget::popupMenu(PopupMenuKind kind) {
+  return menuFor(kind == PopupMenuKind::pmColumn ? MenuId::pmColumn : MenuId::pmBanner);
+}
+
+void ReaderWidget::showPopup(QPoint at) {
+  if (form_ == nullptr || popup_ == PopupMenuKind::None) return;
+  const bool banner = popup_ == PopupMenuKind::pmBanner;
+  form_->enterMenuLoop();
+  if (banner)
+    form_->pmBannerPopup();
+  else
+    form_->pmColumnPopup();
+  refreshChecks();
+  QMenu* menu = popupMenu(popup_);
+  QAction* chosen = menu->exec(at);
+  if (form_ == nullptr) return;
+  // Reading resumes as the popup closes; the choice runs after that.
+  if (banner) form_->exitMenuLoop();
+  for (const auto& [command, action] : items_)
+    if (action == chosen && chosen != nullptr) form_->runCommand(*command);
+  refreshChecks();
+}
+
+void ReaderWidget::contextMenuEvent(QContextMenuEvent* e) {
+  showPopup(e->globalPos());
 }
 
 QMenu* ReaderWidget::menuFor(MenuId id) {
@@ -169,14 +205,29 @@ QMenu* ReaderWidget::menuFor(MenuId id) {
   const MenuInfo* info = nullptr;
   for (const MenuInfo& m : readerMenus())
     if (m.id == id) info = &m;
-  QMenu* menu = info == nullptr || info->parent == MenuId::None
-                    ? menuBar_->addMenu(info != nullptr ? qName(info->caption) : QString())
-                    : menuFor(info->parent)->addMenu(qName(info->caption));
+  QMenu* menu = nullptr;
+  if (isPopup(id))
+    menu = new QMenu(this);
+  else if (info == nullptr || info->parent == MenuId::None)
+    menu = menuBar_->addMenu(info != nullptr ? qName(info->caption) : QString());
+  else
+    menu = menuFor(info->parent)->addMenu(qName(info->caption));
   if (info != nullptr) {
     menu->setObjectName(qName(info->component));
     menu->menuAction()->setObjectName(qName(info->component));
   }
   connect(menu, &QMenu::aboutToShow, this, [this] { refreshChecks(); });
+  // The main menu's loop: reading halts while any of its menus is open.
+  if (info != nullptr && info->parent == MenuId::None && !isPopup(id)) {
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+      if (form_ != nullptr) form_->enterMenuLoop();
+    });
+    connect(menu, &QMenu::aboutToHide, this, [this] {
+      QTimer::singleShot(0, this, [this] {
+        if (QApplication::activePopupWidget() == nullptr && form_ != nullptr) form_->exitMenuLoop();
+      });
+    });
+  }
   // A menu closed with Escape leaves the menu bar in its keyboard mode, where
   // Space would open the menu again: the keys go back to the window once no
   // menu is open any more.
@@ -191,8 +242,14 @@ QMenu* ReaderWidget::menuFor(MenuId id) {
 
 void ReaderWidget::refreshChecks() {
   if (form_ == nullptr) return;
-  for (const auto& [command, action] : items_)
+  for (const auto& [command, action] : items_) {
     if (command->checked != nullptr) action->setChecked(command->checked(*form_));
+    if (command->enabled != nullptr) action->setEnabled(command->enabled(*form_));
+    if (command->captionNow != nullptr) {
+      // The caption keeps its accelerator on the first letter.
+      action->setText("&" + platform::toQString(command->captionNow(*form_)));
+    }
+  }
 }
 
 QAction* ReaderWidget::menuItem(std::string_view component) const {
@@ -270,8 +327,9 @@ void ReaderWidget::attachControl(ControlId id, controls::Control& control) {
   host->syncFromControl();
   children_[static_cast<std::size_t>(id)] = host;
   hosts_.push_back(host);
-  // The hint label and the icon lie on the status bar.
+  // The hint label, the icon and the find bar lie on the status bar.
   if (id == ControlId::MyStatusBar1) {
+    makeFindBar(host);
     for (ControlId onBar : {ControlId::lbInfo, ControlId::imgLumetra}) {
       QWidget* child = children_[static_cast<std::size_t>(onBar)];
       if (child != nullptr) child->setParent(host);
@@ -339,6 +397,7 @@ void ReaderWidget::applyGeometry(const FormGeometry& g) {
     if (shown) show();
   }
   menuBar_->setVisible(g.mainMenuShown);
+  popup_ = fullScreen_ ? PopupMenuKind::None : g.popup;
   if (QAction* speed = menuItem("Speed1")) speed->setVisible(g.speedMenuShown);
   if (QAction* words = menuItem("WordsperScreen1")) words->setVisible(g.wordsPerScreenMenuShown);
   const int menu = g.mainMenuShown ? MenuHeight : 0;
@@ -434,6 +493,74 @@ void ReaderWidget::setPicture(ControlId image, const std::string& name) {
   if (auto* widget = dynamic_cast<PictureWidget*>(child(image))) widget->setPicture(name);
 }
 
+// The find bar: an edit box (left 0, width 121) and three 18 x 18 buttons at
+// 121, 140 and 159, at the left of the status line, hidden until opened.
+void ReaderWidget::makeFindBar(QWidget* statusBar) {
+  if (findBar_ != nullptr) {
+    findBar_->setParent(statusBar);
+    return;
+  }
+  findBar_ = new QWidget(statusBar);
+  findBar_->setObjectName("pnlFind");
+  findBar_->setGeometry(0, 1, 178, 18);
+  tbFindText_ = new QLineEdit(findBar_);
+  tbFindText_->setObjectName("tbFindText");
+  tbFindText_->setGeometry(0, 0, 121, 18);
+  connect(tbFindText_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    if (form_ != nullptr) form_->tbFindTextChange(platform::fromQString(text));
+  });
+  connect(tbFindText_, &QLineEdit::returnPressed, this, [this] { clickedComponent("pbFindNext"); });
+  const struct {
+    const char* component;
+    const char* picture;
+    int left;
+  } buttons[] = {
+      {"pbFindNext", "findNext", 121}, {"pbGo", "findGo", 140}, {"pbCloseFind", "findClose", 159}};
+  for (const auto& b : buttons) {
+    auto* button = new QToolButton(findBar_);
+    button->setObjectName(b.component);
+    button->setGeometry(b.left, 0, 18, 18);
+    button->setAutoRaise(true);
+    try {
+      button->setIcon(QIcon(QPixmap::fromImage(pictures_.picture(b.picture))));
+    } catch (const std::exception&) {
+    }
+    if (const Command* command = findComponentCommand(b.component))
+      button->setToolTip(qName(command->caption));
+    const std::string component = b.component;
+    connect(button, &QToolButton::clicked, this, [this, component] {
+      clickedComponent(component);
+      if (findBar_->isVisible()) tbFindText_->setFocus();
+    });
+  }
+  // Escape in the edit box closes the bar and returns, as the window's key does.
+  tbFindText_->installEventFilter(this);
+  findBar_->hide();
+}
+
+void ReaderWidget::showFindBar(bool shown, const std::string& text) {
+  if (findBar_ == nullptr) return;
+  if (!shown) {
+    findBar_->hide();
+    setFocus();
+    return;
+  }
+  tbFindText_->setText(platform::toQString(text));
+  findBar_->show();
+  findBar_->raise();
+  tbFindText_->selectAll();
+  tbFindText_->setFocus();
+}
+
+bool ReaderWidget::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == tbFindText_ && e->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+    clickedComponent("pbCloseFind");
+    return true;
+  }
+  return QWidget::eventFilter(watched, e);
+}
+
 void ReaderWidget::closeWindow() {
   close();
 }
@@ -463,6 +590,11 @@ QImage ReaderWidget::grabWindow() {
 }
 
 void ReaderWidget::clicked(ControlId id) {
+  // The status bar's icon pops up the menu of the current mode.
+  if (id == ControlId::imgLumetra) {
+    showPopup(QCursor::pos());
+    return;
+  }
   clickedComponent(controlName(id));
 }
 

@@ -22,6 +22,7 @@
 class QMenu;
 class QMenuBar;
 class QAction;
+class QLineEdit;
 
 namespace controls {
 class ControlWidget;
@@ -53,6 +54,16 @@ public:
   void detachControls() override;
   const platform::TextMeasure& measure() const override { return measure_; }
   void closeWindow() override;
+  void showFindBar(bool shown, const std::string& text) override;
+
+  // The find bar's edit box and buttons (tests and screenshots).
+  QWidget* findBar() const { return findBar_; }
+  // The popup menu of the current mode, opened at `at` (screen coordinates)
+  // as a right click does; returns when it closes.
+  void showPopup(QPoint at);
+  QMenu* popupMenu(PopupMenuKind kind);
+  // The checks, enabling and captions of every item brought up to date.
+  void refreshMenus() { refreshChecks(); }
 
   // The child widget of a control (tests and screenshots look at them).
   QWidget* child(ControlId id) const { return children_[static_cast<std::size_t>(id)]; }
@@ -69,6 +80,8 @@ protected:
   void closeEvent(QCloseEvent* event) override;
   bool focusNextPrevChild(bool next) override;
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
 
 private:
@@ -85,6 +98,7 @@ private:
   // primary screen when no screen shows its title bar.
   void placeClient(QPoint clientTopLeft);
   void fitHint();
+  void makeFindBar(QWidget* statusBar);
 
   platform::QtTextMeasure measure_;
   platform::PictureCache pictures_;
@@ -106,6 +120,9 @@ private:
   std::optional<QPoint> requestedPlace_;
   // The hint label's place in the layout; the label takes the part its text needs.
   QRect hintPlace_;
+  QWidget* findBar_ = nullptr;
+  PopupMenuKind popup_ = PopupMenuKind::pmBanner;
+  QLineEdit* tbFindText_ = nullptr;
 };
 
 // The key of the window's key table for a Qt key, or Key::None.

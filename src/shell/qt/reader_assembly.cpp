@@ -1,6 +1,11 @@
 #include "shell/qt/reader_assembly.h"
 
+#include "dialogs/qt/tfrm_about.h"
+#include "dialogs/qt/tfrm_speed_settings.h"
+#include "dialogs/qt/tfrm_welcome1.h"
 #include "reader/layout_geometry.h"
+#include "reader/library_folder.h"
+#include "reader/qt/reader_desktop.h"
 
 namespace shell {
 
@@ -22,6 +27,35 @@ ReaderAssembly::ReaderAssembly(const ReaderParts& parts)
     return reader::isBannerMode(settings->ReadingMode) ? shownLayout->bannerFont
                                                        : shownLayout->columnFont;
   };
+  reader::ReaderHooks hooks;
+  reader::ReaderWidget* widget = widget_.get();
+  hooks.showOptions = parts.showOptions;
+  hooks.showSpeedSettings = [this, widget] {
+    dialogs::showSpeedSettings(settings_, this->parts.automatic, widget);
+  };
+  hooks.showWelcome = [widget] { dialogs::showWelcome(widget); };
+  hooks.showAbout = [widget] { dialogs::showAbout(widget); };
+  hooks.chooseFile = [widget](const std::string& folder) {
+    widget->lower();
+    return reader::chooseReaderFile(widget, folder);
+  };
+  hooks.libraryFolder = [program = parts.programFolder, data = parts.dataHome] {
+    return reader::libraryFolder(program, data).string();
+  };
+  hooks.openHelp = [program = parts.programFolder] { reader::openHelpFile(program); };
+  hooks.openWebSite = [] { reader::openWebSite(); };
+  if (parts.openDocument) {
+    hooks.openDocument = [this, open = parts.openDocument,
+                          onClose = parts.onClose](const std::string& path) {
+      // The document on screen is left as a closed window leaves it.
+      form_->FormClose();
+      if (onClose) onClose();
+      widget_->hide();
+      open(path);
+      show();
+    };
+  }
+  form_->setHooks(std::move(hooks));
   widget_->connectForm(form_.get());
   widget_->setCloseHandler([this, onClose = parts.onClose, closed = false]() mutable {
     if (closed) return;

@@ -8,8 +8,10 @@
 // widget goes last.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "engine/engine_state.h"
 #include "engine/settings_record.h"
@@ -37,6 +39,14 @@ struct ReaderParts {
   // have stopped and before any part of the window is taken down: the place
   // to save the position and the settings.
   std::function<void()> onClose = {};
+  // Hands a file chosen in the reader to it, as `lumetra FILE` does; the
+  // window is hidden meanwhile and shown again afterwards.
+  std::function<void(const std::string& path)> openDocument = {};
+  // The options dialog on a page, when the program offers it.
+  std::function<void(const std::string& page)> showOptions = {};
+  // The folder holding the program's files (help, library).
+  std::filesystem::path programFolder = {};
+  std::filesystem::path dataHome = {};
 };
 
 class ReaderAssembly {

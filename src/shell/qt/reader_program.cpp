@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include <filesystem>
 
@@ -20,6 +21,7 @@
 #include "platform/qt/qt_timer.h"
 #include "reader/fade_state.h"
 #include "reader/reading_state.h"
+#include "shell/program_files.h"
 #include "shell/qt/reader_assembly.h"
 #include "shell/qt/termination.h"
 #include "shell/settings_file.h"
@@ -77,9 +79,14 @@ int runReaderProgram(int& argc, char** argv, const std::string& file) {
                                  readingState, {&recentFiles},
                                  {},           acquisition::standardExtractions()};
 
-  const acquisition::OpenOutcome outcome = acquisition::openDocumentFile(handOver, file);
-  if (!outcome.problem.empty()) messages.error(outcome.problem);
-  if (!outcome.opened) return 1;
+  // Every file reaches the reader this one way: the start-up file and the
+  // files chosen in the reader's own open dialog.
+  const auto openInReader = [&handOver, &messages](const std::string& path) {
+    const acquisition::OpenOutcome outcome = acquisition::openDocumentFile(handOver, path);
+    if (!outcome.problem.empty()) messages.error(outcome.problem);
+    return outcome.opened;
+  };
+  if (!openInReader(file)) return 1;
 
   platform::QtTimerFactory timers;
   ReaderParts parts{textEngine,  readingState, fadeState, timers, platform::QtDesktop().workArea(),
@@ -89,6 +96,10 @@ int runReaderProgram(int& argc, char** argv, const std::string& file) {
   parts.place.savePosition = [&handOver](std::int32_t) {
     acquisition::saveReadingPosition(handOver);
   };
+  parts.openDocument = [&openInReader](const std::string& path) { openInReader(path); };
+  parts.programFolder = programFilesFolder(QCoreApplication::applicationDirPath().toStdString());
+  parts.dataHome =
+      QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
   ReaderAssembly* shown = nullptr;
   parts.onClose = [&] {
     acquisition::saveReadingPosition(handOver);

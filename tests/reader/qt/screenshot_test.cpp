@@ -3,7 +3,9 @@
 // checks what can be measured on the pixels.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
+#include <QMenu>
 
 #include "engine/text_helpers.h"
 #include "reader/colour_schemes.h"
@@ -185,6 +187,58 @@ TEST(Screenshots, TheProgressBarFillsTheRightNumberOfPixels) {
     if (image.pixelColor(x, image.height() / 2) == QColor(128, 128, 128)) ++filled;
   EXPECT_EQ(filled, 278);
   shot.save("banner_progress_half");
+}
+
+// The longest run of pixels of exactly `colour` in any row of the image.
+int longestRun(const QImage& image, QColor colour) {
+  int best = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0, run = 0; x < image.width(); ++x) {
+      run = image.pixelColor(x, y) == colour ? run + 1 : 0;
+      best = std::max(best, run);
+    }
+  return best;
+}
+
+// The find bar open with a match highlighted: the match is a block of the
+// text colour (the colours swapped), which plain text never draws.
+TEST(Screenshots, TheFindBarWithAHighlightedMatch) {
+  for (auto mode : {engine::ReadingModeKind::Banner, engine::ReadingModeKind::Double}) {
+    Shot shot(mode);
+    applyColourScheme(shot.settings, SchemeId::WhiteonBlack1);
+    shot.redraw();
+    const ControlId box = isBannerMode(mode) ? ControlId::pbBanner : ControlId::pbColumn;
+    EXPECT_LT(longestRun(shot.widget().boxImage(box), Qt::white), 30) << modeName(mode);
+    shot.form().FindText1Click();
+    ASSERT_TRUE(shot.widget().findBar()->isVisible());
+    shot.form().tbFindTextChange("lighthouse");
+    shot.form().pbFindNextClick();
+    ASSERT_TRUE(shot.parts().window.search.MatchShown) << modeName(mode);
+    shot.save(std::string("find_bar_") + modeName(mode));
+    EXPECT_GE(longestRun(shot.widget().boxImage(box), Qt::white), 30) << modeName(mode);
+  }
+}
+
+// The menu bar's first menu and both popups, opened and drawn.
+TEST(Screenshots, TheMainMenuAndBothPopupsOpened) {
+  Shot shot(engine::ReadingModeKind::Banner);
+  shot.widget().refreshMenus();
+  const struct {
+    QMenu* menu;
+    const char* name;
+  } menus[] = {{shot.widget().menuItem("File1")->menu(), "menu_file"},
+               {shot.widget().menuItem("Format1")->menu(), "menu_format"},
+               {shot.widget().popupMenu(PopupMenuKind::pmBanner), "popup_banner"},
+               {shot.widget().popupMenu(PopupMenuKind::pmColumn), "popup_column"}};
+  for (const auto& m : menus) {
+    ASSERT_NE(m.menu, nullptr) << m.name;
+    m.menu->popup(shot.widget().mapToGlobal(QPoint(20, 20)));
+    QApplication::processEvents();
+    const QImage image = m.menu->grab().toImage();
+    ASSERT_TRUE(image.save(shotPath(m.name)));
+    EXPECT_GT(image.height(), 40) << m.name;
+    m.menu->hide();
+  }
 }
 
 } // namespace

@@ -1,0 +1,186 @@
+// The menus' commands on the virtual clock: the popups' opening, the menu
+// guard, AutoSkim, the dialog commands, opening a file and the mode keys.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "reader/library_folder.h"
+#include "reader/pacing_fixture.h"
+
+namespace reader::testing {
+namespace {
+
+using engine::ReadingModeKind;
+
+constexpr const char* Text = "One two three four five six seven eight nine ten eleven twelve.";
+
+struct Menus : PacingFixture {
+  std::vector<std::string> dialogs;
+  std::vector<std::string> opened;
+  std::optional<std::string> chosen;
+  std::string chosenFrom = "-";
+  Menus() {
+    banner(300, 1, 3);
+    load(Text);
+    ReaderHooks hooks;
+    hooks.showOptions = [this](const std::string& page) { dialogs.push_back(page); };
+    hooks.showSpeedSettings = [this] { dialogs.push_back("speed"); };
+    hooks.showAbout = [this] { dialogs.push_back("about"); };
+    hooks.chooseFile = [this](const std::string& folder) {
+      chosenFrom = folder;
+      return chosen;
+    };
+    hooks.libraryFolder = [] { return std::string("/lib/eBooks"); };
+    hooks.openDocument = [this](const std::string& path) { opened.push_back(path); };
+    form.setHooks(hooks);
+  }
+  const Command& row(std::string_view component) {
+    const Command* c = findComponentCommand(component);
+    EXPECT_NE(c, nullptr) << component;
+    return *c;
+  }
+};
+
+TEST(Menus, TabGoesToTheNextModeAndUpInSingleGoesAPageBack) {
+  const struct {
+    ReadingModeKind from, to;
+  } cases[] = {{ReadingModeKind::Banner, ReadingModeKind::Sentence},
+               {ReadingModeKind::Double, ReadingModeKind::Banner}};
+  for (const auto& c : cases) {
+    Menus f;
+    f.settings.ReadingMode = c.from;
+    f.settings.ColumnNumber = c.from == ReadingModeKind::Double ? 2 : 1;
+    f.form.FormShow();
+    EXPECT_TRUE(f.form.FormKeyDown({Key::Tab}));
+    EXPECT_EQ(f.settings.ReadingMode, c.to);
+  }
+  Menus f;
+  std::string longText;
+  for (int i = 0; i < 300; ++i)
+    longText += "Words to fill more than one column page. ";
+  f.load(longText);
+  f.settings.ReadingMode = ReadingModeKind::Single;
+  f.form.FormShow();
+  f.form.FormKeyDown({Key::Space});
+  f.clock.advance(1000);
+  ASSERT_GT(f.parts.page.pageStart, 1);
+  EXPECT_EQ(f.settings.WordsPerMinute, 300);
+  f.form.FormKeyDown({Key::Up});
+  f.clock.advance(1000);
+  EXPECT_EQ(f.parts.page.pageStart, 1);
+  EXPECT_EQ(f.settings.WordsPerMinute, 300);
+}
+
+TEST(Menus, TheBannerPopupHaltsReadingNamesThePauseItemAndClosingResumes) {
+  Menus f;
+  f.start();
+  f.clock.advance(1000);
+  f.form.enterMenuLoop();
+  f.form.pmBannerPopup();
+  EXPECT_EQ(f.form.pauseCaption(), "Pause");
+  EXPECT_FALSE(f.tmRead().Enabled());
+  EXPECT_TRUE(f.fade.menuLoopActive); // the fade-out may not start
+  const std::size_t frames = f.observer.frames.size();
+  f.clock.advance(3000);
+  EXPECT_EQ(f.observer.frames.size(), frames);
+  f.form.exitMenuLoop(); // closed without a choice
+  f.clock.advance(3000);
+  EXPECT_GT(f.observer.frames.size(), frames);
+  // Chosen: Pause pauses, and the caption then offers to continue.
+  f.form.pmBannerPopup();
+  f.form.exitMenuLoop();
+  f.form.runCommand(f.row("Pause1"));
+  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Paused);
+  f.form.pmBannerPopup();
+  EXPECT_EQ(f.form.pauseCaption(), "Continue");
+}
+
+TEST(Menus, TheColumnPopupGreysNextPageAndGoToLastAtTheLastPage) {
+  Menus f;
+  f.settings.ReadingMode = ReadingModeKind::Single;
+  f.form.FormShow();
+  f.form.pmColumnPopup();
+  for (const char* item : {"MenuItem1", "MenuItem2"}) {
+    f.parts.page.pageAtEnd = false;
+    EXPECT_TRUE(f.row(item).enabled(f.form)) << item;
+    f.parts.page.pageAtEnd = true;
+    EXPECT_FALSE(f.row(item).enabled(f.form)) << item;
+  }
+}
+
+TEST(Menus, AutoSkimItemsCheckOneLevelAndTheButtonSwitches) {
+  Menus f;
+  f.form.runCommand(f.row("N30ofWordsExtracted1"));
+  EXPECT_TRUE(f.settings.CompressorStatus);
+  EXPECT_EQ(f.settings.CompresionSetting, 2);
+  EXPECT_TRUE(f.row("N30ofWordsExtracted1").checked(f.form));
+  EXPECT_FALSE(f.row("AutoSkimOff1").checked(f.form));
+  EXPECT_FALSE(f.row("N10ofWordsExtracted1").checked(f.form));
+  f.form.runCommand(f.row("imgAutoSkim"));
+  EXPECT_FALSE(f.settings.CompressorStatus);
+  EXPECT_TRUE(f.row("AutoSkimOff1").checked(f.form));
+}
+
+TEST(Menus, AColourSchemeChecksItsItemAndReadingGoesOnWithANewFrame) {
+  Menus f;
+  f.start();
+  f.form.fevhStopOrContinue(); // paused
+  const std::size_t frames = f.observer.frames.size();
+  f.form.runCommand(f.row("BlacktextonWhite1"));
+  EXPECT_EQ(f.settings.BannerBackgroundColor, (platform::Color{255, 255, 255}));
+  EXPECT_EQ(f.settings.ColumnTextColor, (platform::Color{0, 0, 0}));
+  EXPECT_TRUE(f.row("BlacktextonWhite1").checked(f.form));
+  EXPECT_FALSE(f.row("GrayonWhite1").checked(f.form));
+  EXPECT_EQ(f.observer.frames.size(), frames + 1);
+  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
+}
+
+TEST(Menus, DialogCommandsHaltAndLeaveReadingPausedButThePopupsSpeedSettingsResumes) {
+  const struct {
+    const char* component;
+    const char* dialog;
+    bool paused;
+  } cases[] = {{"SpeedSettings1", "speed", true},       {"General1", "General", true},
+               {"extRules1", "TextRules", true},        {"AutoSkim2", "AutoSkim", true},
+               {"AutoSkimSettings2", "AutoSkim", true}, {"AboutLumetra1", "about", true},
+               {"SpeedSettings2", "speed", false}};
+  for (const auto& c : cases) {
+    Menus f;
+    f.start();
+    f.form.runCommand(f.row(c.component));
+    ASSERT_EQ(f.dialogs, std::vector<std::string>{c.dialog}) << c.component;
+    EXPECT_EQ(f.rs.readerState == ReaderStateKind::Paused, c.paused) << c.component;
+    EXPECT_EQ(f.tmRead().Enabled(), !c.paused) << c.component;
+  }
+}
+
+TEST(Menus, OpeningAFileHandsTheChoiceOverAndTheLibraryStartsInItsFolder) {
+  Menus f;
+  f.form.runCommand(f.row("OpenFile1"));
+  EXPECT_EQ(f.chosenFrom, "");
+  EXPECT_TRUE(f.opened.empty()); // cancelled
+  f.chosen = "/tmp/a.txt";
+  f.form.runCommand(f.row("Library1"));
+  EXPECT_EQ(f.chosenFrom, "/lib/eBooks");
+  EXPECT_EQ(f.opened, std::vector<std::string>{"/tmp/a.txt"});
+  EXPECT_TRUE(f.rs.startPending); // without AutoStart the first frame waits
+}
+
+TEST(LibraryFolder, MadeBesideTheProgramElseInTheDataFolder) {
+  const std::filesystem::path root =
+      std::filesystem::temp_directory_path() / ("lumetra_library_" + std::to_string(::getpid()));
+  std::filesystem::remove_all(root);
+  std::filesystem::create_directories(root / "bin");
+  const std::filesystem::path data = root / "data";
+  EXPECT_EQ(libraryFolder(root / "bin", data), root / "bin" / "eBooks");
+  EXPECT_TRUE(std::filesystem::is_directory(root / "bin" / "eBooks"));
+  // A program folder that cannot take it: the user's data folder.
+  EXPECT_EQ(libraryFolder(root / "missing" / "bin", data), data / "lumetra" / "eBooks");
+  EXPECT_TRUE(std::filesystem::is_directory(data / "lumetra" / "eBooks"));
+  std::filesystem::remove_all(root);
+}
+
+} // namespace
+} // namespace reader::testing
