@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/char_classes.h"
+#include "engine/search.h"
 #include "engine/text_engine.h"
 #include "reader/drawing_column.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 constexpr int IgnoreMultipleReturnsRule = 4;
 constexpr int RepeatLastLineRule = 7;
-constexpr char HighlightMarker = '\x01';
+using engine::HighlightMarker;
 
 bool isPageBlank(char c) {
   const auto u = static_cast<unsigned char>(c);

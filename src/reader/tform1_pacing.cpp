@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/search.h"
+#include "engine/settings_record.h"
 #include "reader/layout_geometry.h"
 #include "reader/speed_compensation.h"
 #include "reader/tform1.h"
@@ -14,10 +16,10 @@ namespace {
 
 using engine::ReadingModeKind;
 
-constexpr int MaxSpeed = 3000;
+constexpr int MaxSpeed = engine::MaxWordsPerMinute;
 constexpr int MenuMinSpeed = 10;
 constexpr int SpeedStep = 10;
-constexpr char HighlightMarker = '\x01';
+using engine::HighlightMarker;
 
 // Floor of a non-negative or negative real, held in an int.
 int floorToInt(double value) {

@@ -12,7 +12,7 @@ constexpr const char* WebSite = "https://lumetra.example.org/";
 } // namespace
 
 const char* const OpenFileFilter =
-    "All Lumetra Compatible (*.txt;*.doc) (*.txt *.doc);;"
+    "All Lumetra Compatible (*.txt;*.doc) (*.txt *.doc *.docx *.odt *.pdf *.text *.md *.log);;"
     "Documents (*.docx *.odt *.pdf);;Text (*.text *.md *.log);;All files (*)";
 
 std::optional<std::string> chooseReaderFile(QWidget* parent, const std::string& folder) {

@@ -166,8 +166,9 @@ int runQuickLaunchProgram(int& argc, char** argv, const CommandLine& line) {
   openFileToRead = [&] {
     const bool wasSuspended = acquisitionState.QuickLaunchSuspended;
     acquisitionState.QuickLaunchSuspended = true;
-    const QString file = QFileDialog::getOpenFileName(nullptr, "Open File", QString(),
-                                                      "All Lumetra Compatible (*.txt *.doc)");
+    const QString file = QFileDialog::getOpenFileName(
+        nullptr, "Open File", QString(),
+        "All Lumetra Compatible (*.txt;*.doc) (*.txt *.doc *.docx *.odt *.pdf *.text *.md *.log)");
     acquisitionState.QuickLaunchSuspended = wasSuspended;
     if (!file.isEmpty())
       log.write("open-request", ",\"file\":" + jsonString(file.toStdString()) + ",\"by\":\"menu\"");

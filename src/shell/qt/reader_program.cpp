@@ -11,6 +11,9 @@
 #include "acquisition/hand_over.h"
 #include "acquisition/open_document_file.h"
 #include "acquisition/recent_files.h"
+#include "dialogs/autorun.h"
+#include "dialogs/qt/tfrm_options.h"
+#include "dialogs/settings_file_store.h"
 #include "engine/engine_state.h"
 #include "engine/settings_record.h"
 #include "engine/text_engine.h"
@@ -97,6 +100,12 @@ int runReaderProgram(int& argc, char** argv, const std::string& file) {
     acquisition::saveReadingPosition(handOver);
   };
   parts.openDocument = [&openInReader](const std::string& path) { openInReader(path); };
+  // The options dialog writes what it changes through the settings file.
+  dialogs::SettingsFileStore store(settingsFile);
+  dialogs::Autorun autorun = dialogs::currentAutorun();
+  parts.showOptions = [&](const std::string& page) {
+    dialogs::showOptions(settings, store, autorun, page, nullptr);
+  };
   parts.programFolder = programFilesFolder(QCoreApplication::applicationDirPath().toStdString());
   parts.dataHome =
       QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
