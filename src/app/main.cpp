@@ -45,5 +45,5 @@ int main(int argc, char** argv) {
   }
   if (line.action == shell::CommandLine::Action::QuickLaunch)
     return shell::runQuickLaunchProgram(argc, argv, line);
-  return shell::runReaderProgram(argc, argv, line.file);
+  return shell::runReaderProgram(argc, argv, line.file, line.eventLog);
 }

@@ -177,6 +177,42 @@ TEST_F(QuickLaunchOnX11, OneCopyTheButtonOverTheEditorAndCaptureRequests) {
   EXPECT_FALSE(fs::exists(app / "balloon.dat"));
 }
 
+// A file given while the copy runs opens in the editor of its type and in
+// the reader, which takes the editor's window as the one it follows.
+TEST_F(QuickLaunchOnX11, AFileGivenToTheRunningCopyOpensInItsEditorAndInTheReader) {
+  if (testsupport::findProgram("xdg-mime").empty()) GTEST_SKIP() << "xdg-mime is not installed";
+  on("HOME=" + x11.home().string() + " xdg-mime default org.xfce.mousepad.desktop text/plain");
+  const pid_t quickLaunch = lumetra({"--event-log", log.string()});
+  ASSERT_FALSE(waitForEvent("balloon").empty());
+  EXPECT_EQ(exitStatus(lumetra({document.string()})), 0);
+  const std::string captured = waitForEvent("capture");
+  EXPECT_NE(captured.find(document.string()), std::string::npos) << captured;
+  EXPECT_NE(captured.find("\"kind\":0"), std::string::npos) << captured;
+
+  // This window manager gives a new window no focus: the user's click does.
+  std::string editor;
+  waitFor(
+      [&] {
+        return !(editor = on("xdotool search --onlyvisible --class mousepad 2>/dev/null")).empty();
+      },
+      10s);
+  ASSERT_FALSE(editor.empty()) << "the file did not open in its editor";
+  editor.resize(editor.find('\n'));
+  on("xdotool windowactivate --sync " + editor);
+  const std::string source = waitForEvent("source-window");
+  EXPECT_NE(source.find(std::to_string(std::stoll(editor))), std::string::npos) << source;
+
+  std::string reader;
+  waitFor([&] { return !(reader = on("xdotool search --onlyvisible --name '^Lumetra$'")).empty(); },
+          5s);
+  ASSERT_FALSE(reader.empty()) << "the reader did not show";
+  reader.resize(reader.find('\n'));
+  on("xdotool windowactivate --sync " + reader + " key space");
+  EXPECT_FALSE(waitForEvent("frame", 1, "lighthouse").empty()) << "the reader read nothing";
+  ::kill(quickLaunch, SIGTERM);
+  EXPECT_EQ(exitStatus(quickLaunch), 0);
+}
+
 TEST_F(QuickLaunchOnX11, AtLogonNoBalloonButOneForAMarkerLeftBehind) {
   std::ofstream(app / "balloon.dat").flush();
   const pid_t quickLaunch = lumetra({"autorun", "--event-log", log.string()});

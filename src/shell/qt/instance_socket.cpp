@@ -1,6 +1,7 @@
 #include "shell/qt/instance_socket.h"
 
 #include <QLocalSocket>
+#include <QTimer>
 
 namespace shell {
 
@@ -33,7 +34,10 @@ void InstanceServer::accept() {
         QByteArray line = socket->readLine(4096);
         if (line.endsWith('\n')) line.chop(1);
         const InstanceRequest request = parseInstanceRequest(line.toStdString());
-        if (request.kind != InstanceRequest::Kind::Unknown) handle_(request);
+        // Handled from the event loop, not inside the socket's signal: a
+        // request may wait for windows while the socket goes away.
+        if (request.kind != InstanceRequest::Kind::Unknown)
+          QTimer::singleShot(0, this, [this, request] { handle_(request); });
       }
       if (socket->bytesAvailable() > 4096) socket->abort(); // not a request: dropped
     });

@@ -23,6 +23,7 @@
 #include "shell/instance_lock.h"
 #include "shell/qt/instance_socket.h"
 #include "shell/qt/quick_launch_window.h"
+#include "shell/qt/reader_session.h"
 #include "shell/qt/termination.h"
 #include "shell/settings_file.h"
 #include "shell/settings_location.h"
@@ -41,17 +42,6 @@ constexpr int PlacementIntervalMs = 15;
 std::filesystem::path markerPath() {
   const std::filesystem::path program = programDirectory();
   return markerFilePath(program, isWritableFolder(program), settingsFilePath().parent_path());
-}
-
-// A missing settings file is laid anew from the factory file.
-void seedSettingsFile(const std::filesystem::path& path) {
-  std::error_code error;
-  if (std::filesystem::exists(path, error)) return;
-  try {
-    platform::writeFileAtomic(path, factorySettingsText());
-  } catch (const platform::FileError&) {
-    // Opening the file reports the problem.
-  }
 }
 
 void openHelpFile() {
@@ -100,28 +90,57 @@ int runQuickLaunchProgram(int& argc, char** argv, const CommandLine& line) {
   acquisition::AcquisitionState acquisitionState;
   QuickLaunchState quickLaunchState;
 
-  // Filled in once the settings and the handlers exist.
-  std::function<void()> showOptionsDialog;
-  std::function<void()> openFileToRead;
+  // Made once the settings may be read (after the welcome wizard of "setup").
+  std::unique_ptr<ReaderSession> session;
+  std::unique_ptr<TfrmQuickLaunch> quickLaunch;
+  bool opening = false;
+  // Hands a file to the reader and shows it, with the button held back meanwhile.
+  const auto openInReader = [&](const std::string& file, const std::string& by) {
+    log.write("open-request", ",\"file\":" + jsonString(file) + ",\"by\":" + jsonString(by));
+    // One file at a time: a request that comes while a file opens is dropped.
+    if (!session || opening) return;
+    opening = true;
+    const bool wasSuspended = acquisitionState.QuickLaunchSuspended;
+    acquisitionState.QuickLaunchSuspended = true;
+    quickLaunch->stopTimers();
+    // The document on screen is left first, so that its position is saved.
+    const bool readerWasVisible = session->readerVisible();
+    if (readerWasVisible) session->closeReader();
+    if (session->openFile(file) || readerWasVisible) session->showReader();
+    acquisitionState.QuickLaunchSuspended = wasSuspended;
+    quickLaunch->startTimers();
+    opening = false;
+  };
+  const auto openFileToRead = [&] {
+    const bool wasSuspended = acquisitionState.QuickLaunchSuspended;
+    acquisitionState.QuickLaunchSuspended = true;
+    const QString file = QFileDialog::getOpenFileName(
+        nullptr, "Open File", QString(),
+        "All Lumetra Compatible (*.txt;*.doc) (*.txt *.doc *.docx *.odt *.pdf *.text *.md *.log)");
+    acquisitionState.QuickLaunchSuspended = wasSuspended;
+    if (!file.isEmpty()) openInReader(file.toStdString(), "menu");
+  };
+
   QuickLaunchMenuActions actions;
-  actions.options = [&showOptionsDialog] {
-    if (showOptionsDialog) showOptionsDialog();
+  actions.options = [&] {
+    if (!session) return;
+    dialogs::SettingsFileStore store(session->settingsFile());
+    dialogs::Autorun autorun = dialogs::currentAutorun();
+    dialogs::showOptions(session->settings(), store, autorun, "General", nullptr);
   };
   actions.help = openHelpFile;
   actions.exit = [] { QCoreApplication::quit(); };
-  actions.openFile = [&openFileToRead] {
-    if (openFileToRead) openFileToRead();
-  };
+  actions.openFile = openFileToRead;
   QuickLaunchWindow window(actions);
   dialogs::TadpMRU recentFiles(dialogs::currentRecentFilesStore());
   recentFiles.setParentMenuItem(&window.recentFilesMenu());
-  recentFiles.OnClick = [&log](dialogs::TadpMRU& sender, const std::string& file) {
-    sender.add(file);
-    log.write("open-request", ",\"file\":" + jsonString(file) + ",\"by\":\"recent\"");
+  recentFiles.OnClick = [&openInReader](dialogs::TadpMRU&, const std::string& file) {
+    openInReader(file, "recent");
   };
 
   QuickLaunchHooks hooks;
   hooks.captureFromApplication = loggedCaptureRequest(log);
+  hooks.readerVisible = [&session] { return session && session->readerVisible(); };
   hooks.recentFilesHaveEntry = [&recentFiles] { return !recentFiles.entries().empty(); };
   hooks.markerExists = [marker] { return markerExists(marker); };
   hooks.removeMarker = [marker] { removeMarker(marker); };
@@ -131,54 +150,43 @@ int runQuickLaunchProgram(int& argc, char** argv, const CommandLine& line) {
   hooks.isReaderWindow = [&desktop, &window](platform::WindowId w) {
     return desktop->isOwnWindow(w) && w != window.windowId();
   };
-  TfrmQuickLaunch quickLaunch(*desktop, timers, acquisitionState, quickLaunchState, window, hooks,
-                              PlacementIntervalMs);
-  window.setHandlers(&quickLaunch);
+  quickLaunch = std::make_unique<TfrmQuickLaunch>(
+      *desktop, timers, acquisitionState, quickLaunchState, window, hooks, PlacementIntervalMs);
+  window.setHandlers(quickLaunch.get());
   desktop->ignoreAsForeground(window.windowId());
 
-  platform::GlobalHotKey hotKey(SpaceKeysym, ControlMask, [&quickLaunch] { quickLaunch.hotKey(); });
+  platform::GlobalHotKey hotKey(SpaceKeysym, ControlMask,
+                                [&quickLaunch] { quickLaunch->hotKey(); });
   InstanceServer server(currentInstanceFolder() / InstanceSocketName,
-                        [&quickLaunch, &log](const InstanceRequest& request) {
+                        [&quickLaunch, &openInReader](const InstanceRequest& request) {
                           if (request.kind == InstanceRequest::Kind::Capture)
-                            quickLaunch.hotKey("socket");
+                            quickLaunch->hotKey("socket");
                           else
-                            log.write("open-request", ",\"file\":" + jsonString(request.file) +
-                                                          ",\"by\":\"socket\"");
+                            openInReader(request.file, "socket");
                         });
 
   bool closing = false;
   if (line.start == CommandLine::Start::Setup) {
-    quickLaunch.stopTimers();
+    quickLaunch->stopTimers();
     dialogs::showWelcome(nullptr);
   }
-  quickLaunch.startTimers();
-  if (line.start != CommandLine::Start::Autorun) quickLaunch.showBalloon();
+  quickLaunch->startTimers();
+  if (line.start != CommandLine::Start::Autorun) quickLaunch->showBalloon();
 
-  engine::SettingsRecord settings;
-  const std::filesystem::path settingsPath = settingsFilePath();
-  seedSettingsFile(settingsPath);
-  SettingsFile settingsFile(settingsPath, settings, messages);
-  const bool settingsLoaded = settingsFile.initXMLFILE() && settingsFile.loadAllSettings();
+  session = std::make_unique<ReaderSession>(*desktop, messages, log, acquisitionState);
+  session->setOpenThroughApplications(true);
+  session->addRecentFilesList(recentFiles.list());
   window.setRecentFilesEnabled(!recentFiles.entries().empty());
-  dialogs::SettingsFileStore store(settingsFile);
-  dialogs::Autorun autorun = dialogs::currentAutorun();
-  showOptionsDialog = [&] { dialogs::showOptions(settings, store, autorun, "General", nullptr); };
-  openFileToRead = [&] {
-    const bool wasSuspended = acquisitionState.QuickLaunchSuspended;
-    acquisitionState.QuickLaunchSuspended = true;
-    const QString file = QFileDialog::getOpenFileName(
-        nullptr, "Open File", QString(),
-        "All Lumetra Compatible (*.txt;*.doc) (*.txt *.doc *.docx *.odt *.pdf *.text *.md *.log)");
-    acquisitionState.QuickLaunchSuspended = wasSuspended;
-    if (!file.isEmpty())
-      log.write("open-request", ",\"file\":" + jsonString(file.toStdString()) + ",\"by\":\"menu\"");
-  };
 
   const auto shutDown = [&] {
     if (closing) return;
     closing = true;
-    quickLaunch.stopTimers();
-    if (settingsLoaded) settingsFile.saveSettings();
+    quickLaunch->stopTimers();
+    // A reader on screen saves its position and the settings as it closes.
+    if (session->readerVisible())
+      session->closeReader();
+    else if (session->settingsLoaded())
+      session->settingsFile().saveSettings();
     removeMarker(marker);
   };
   QObject::connect(&app, &QCoreApplication::aboutToQuit, shutDown);

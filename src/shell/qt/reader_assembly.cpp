@@ -57,9 +57,9 @@ ReaderAssembly::ReaderAssembly(const ReaderParts& parts)
   }
   form_->setHooks(std::move(hooks));
   widget_->connectForm(form_.get());
-  widget_->setCloseHandler([this, onClose = parts.onClose, closed = false]() mutable {
-    if (closed) return;
-    closed = true;
+  widget_->setCloseHandler([this, onClose = parts.onClose] {
+    if (closed_) return;
+    closed_ = true;
     form_->FormClose();
     if (onClose) onClose();
   });
@@ -75,6 +75,7 @@ ReaderAssembly::~ReaderAssembly() {
 }
 
 void ReaderAssembly::show() {
+  closed_ = false;
   parts.window.lastReadPosition = 1;
   if (settings_.SpeedSettingsSelection == engine::SpeedSelection::Automatic) form_->SetWPSLPS();
   form_->FormShow();

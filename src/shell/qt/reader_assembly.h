@@ -60,7 +60,7 @@ public:
   // reading mode; the document starts as a new hand-over does (AutoStart
   // reads at once, else the first frame waits for Space).
   void show();
-  // Closes the window as the user would: the close handler runs (once).
+  // Closes the window as the user would: the close handler runs (once per show).
   void close();
 
   reader::TForm1& form() { return *form_; }
@@ -76,6 +76,8 @@ private:
   std::unique_ptr<reader::ReaderWidget> widget_;
   std::unique_ptr<reader::ReaderWindow> window_;
   std::unique_ptr<reader::TForm1> form_;
+  // The close handler has run since the window was last shown.
+  bool closed_ = false;
 };
 
 } // namespace shell

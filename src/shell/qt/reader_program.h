@@ -1,7 +1,5 @@
-// The reader program: everything `lumetra FILE` runs. It makes the one copy of
-// each state struct, loads the settings file, hands the file over to the
-// reader, shows the reader window and, when the window closes, remembers the
-// reading position and saves the settings.
+// The reader program: everything `lumetra FILE` runs. It hands the file to
+// the reader session and shows the reader window until it closes.
 #pragma once
 
 #include <string>
@@ -9,7 +7,8 @@
 namespace shell {
 
 // Makes the application, runs the reader on `file` until its window closes
-// and returns the exit status.
-int runReaderProgram(int& argc, char** argv, const std::string& file);
+// and returns the exit status. `eventLog` is where the frames shown and the
+// document read are logged (empty for no log).
+int runReaderProgram(int& argc, char** argv, const std::string& file, const std::string& eventLog);
 
 } // namespace shell
