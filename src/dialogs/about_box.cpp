@@ -35,8 +35,8 @@ std::string_view creditsText() {
          "Qt, pugixml and libjpeg-turbo";
 }
 
-std::filesystem::path licenceFile(const std::filesystem::path& programFile) {
-  return programFile.parent_path() / "EULA.rtf";
+std::filesystem::path licenceFile(const std::filesystem::path& programFolder) {
+  return programFolder / "EULA.rtf";
 }
 
 } // namespace dialogs

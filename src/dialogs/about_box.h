@@ -1,6 +1,6 @@
 // What the About box shows: "Lumetra v" and the program's version as
 // major.minor.release, the names of the people and projects behind it, and
-// where the licence agreement lives ("EULA.rtf" beside the program).
+// where the licence agreement lives ("EULA.rtf" among the program's files).
 #pragma once
 
 #include <filesystem>
@@ -19,7 +19,8 @@ std::string aboutVersionLabel(std::string_view version);
 // The credits box's names, one per line.
 std::string_view creditsText();
 
-// The licence agreement beside the program file.
-std::filesystem::path licenceFile(const std::filesystem::path& programFile);
+// The licence agreement in the folder of the program's files (beside the
+// program in the build folder, share/lumetra when installed).
+std::filesystem::path licenceFile(const std::filesystem::path& programFolder);
 
 } // namespace dialogs

@@ -114,8 +114,8 @@ void TfrmAbout::btCloseClick() {
   accept();
 }
 
-void showAbout(QWidget* parent) {
-  TfrmAbout dialog(licenceFile(programFile()), openWithDefaultApplication, parent);
+void showAbout(QWidget* parent, const std::filesystem::path& programFolder) {
+  TfrmAbout dialog(licenceFile(programFolder), openWithDefaultApplication, parent);
   dialog.exec();
 }
 

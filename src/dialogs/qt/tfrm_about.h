@@ -53,6 +53,7 @@ private:
   FileOpener open_;
 };
 
-void showAbout(QWidget* parent = nullptr);
+// `programFolder` holds the program's files (the licence among them).
+void showAbout(QWidget* parent, const std::filesystem::path& programFolder);
 
 } // namespace dialogs

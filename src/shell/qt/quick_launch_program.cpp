@@ -1,9 +1,7 @@
 #include "shell/qt/quick_launch_program.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFileDialog>
-#include <QUrl>
 
 #include <iostream>
 
@@ -20,7 +18,9 @@
 #include "platform/qt/qt_timer.h"
 #include "platform/xcb/global_hot_key.h"
 #include "platform/xcb/xcb_desktop.h"
+#include "reader/qt/reader_desktop.h"
 #include "shell/instance_lock.h"
+#include "shell/program_files.h"
 #include "shell/qt/instance_socket.h"
 #include "shell/qt/quick_launch_window.h"
 #include "shell/qt/reader_session.h"
@@ -45,8 +45,7 @@ std::filesystem::path markerPath() {
 }
 
 void openHelpFile() {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(
-      QString::fromStdString((programDirectory() / "Lumetra Help.chm").string())));
+  reader::openHelpFile(programFilesFolder(programDirectory()));
 }
 
 } // namespace

@@ -34,7 +34,9 @@ ReaderAssembly::ReaderAssembly(const ReaderParts& parts)
     dialogs::showSpeedSettings(settings_, this->parts.automatic, widget);
   };
   hooks.showWelcome = [widget] { dialogs::showWelcome(widget); };
-  hooks.showAbout = [widget] { dialogs::showAbout(widget); };
+  hooks.showAbout = [widget, program = parts.programFolder] {
+    dialogs::showAbout(widget, program);
+  };
   hooks.chooseFile = [widget](const std::string& folder) {
     widget->lower();
     return reader::chooseReaderFile(widget, folder);
