@@ -300,12 +300,17 @@ bool loadSettings(engine::SettingsRecord& settings, const TimelineOptions& o, st
   return true;
 }
 
-// The line as the strip draws it: CR and TAB removed, trimmed.
-std::string drawnLine(const std::string& line) {
+// The line without the characters the strip leaves out (CR and TAB).
+std::string stripped(const std::string& line) {
   std::string out;
   for (char c : line)
     if (c != '\r' && c != '\t') out += c;
-  return engine::trim(out);
+  return out;
+}
+
+// The line as the strip draws it: CR and TAB removed, trimmed.
+std::string drawnLine(const std::string& line) {
+  return engine::trim(stripped(line));
 }
 
 void writeStringArray(std::ostream& out, const std::vector<std::string>& lines) {
@@ -366,24 +371,34 @@ public:
     writer_.out() << ",\"mode\":\"" << Names[static_cast<int>(mode)] << '"';
     writer_.end();
   }
-  // A match of the find bar on screen: its position and the frame around it,
-  // the match set off by [ ].
+  // A match of the find bar on screen: the frame around it, and where the
+  // match lies in the lines as printed (line index, character offset, length).
   void drawFindFrame() override {
     const engine::EngineState& es = context().engine;
-    const engine::SearchState& search = context().window.search;
-    if (!writer_.begin(clock_.nowMs(), "match")) return;
+    if (!writer_.begin(clock_.nowMs(), "frame")) return;
     std::vector<std::string> lines;
+    std::string highlight;
     for (const std::string& line : es.FrameLines) {
-      if (line.find(engine::HighlightToken) == std::string::npos) {
+      if (line.find(engine::HighlightToken) == std::string::npos || !highlight.empty()) {
         if (!drawnLine(line).empty()) lines.push_back(drawnLine(line));
         continue;
       }
       const engine::HighlightSplit split =
           engine::splitHighlightedLine(line, context().window.searchedText);
-      lines.push_back(drawnLine(split.before + "[" + split.match + "]" + split.after));
+      // The offset in the printed line: what precedes the match, without
+      // the characters the strip leaves out and the blanks trimmed in front.
+      const std::string whole = split.before + split.match + split.after;
+      const std::size_t lead = stripped(whole).size() - engine::trimLeft(stripped(whole)).size();
+      const std::size_t before = stripped(split.before).size();
+      highlight = ",\"highlight\":{\"line\":" + std::to_string(lines.size()) +
+                  ",\"start\":" + std::to_string(before > lead ? before - lead : 0) +
+                  ",\"length\":" + std::to_string(split.match.size()) + "}";
+      lines.push_back(drawnLine(whole));
     }
-    writer_.out() << ",\"position\":" << search.LastMatch - 1 << ",\"lines\":";
+    writer_.out() << ",\"start\":" << es.FrameStartPosition << ",\"end\":" << es.CurrentPosition
+                  << ",\"lines\":";
     writeStringArray(writer_.out(), lines);
+    writer_.out() << highlight;
     writer_.end();
   }
   void setInfoText(const std::string& text) override {
@@ -595,7 +610,8 @@ std::string timelineUsage() {
          "  page    a page on the columns: start, end, columns (lines of each column)\n"
          "  end     the end of the document was reached (a later command reports it anew)\n"
          "  command a command applied: name\n"
-         "  match   the find bar shows a match: position, lines (the match in [ ])\n"
+         "          a frame the find bar draws for a match has start, end, lines and\n"
+         "          highlight: line, start, length (where the match is in the lines)\n"
          "  hint    the hint label changed: text (only with --at)\n"
          "  status  status panel 1 or 3 changed: panel, text (only with --at)\n"
          "  mode    the reading mode switched: banner, sentence, single, double (only with --at)\n"

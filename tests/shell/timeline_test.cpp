@@ -397,11 +397,11 @@ TEST_F(TimelineTest, TheFindBarShowsWholeWordMatchesWrapsAndReturns) {
            "--at", "1500:find-next", "--at", "2500:find-next", "--at", "3000:find-close", doc});
   ASSERT_EQ(r.status, 0) << r.err;
   const std::vector<std::string> expected = {
-      R"({"t":1000,"event":"match","position":21,"lines":["theme was [the]"]})",
-      R"({"t":1000,"event":"match","position":36,"lines":["Then [the] end"]})",
+      R"({"t":1000,"event":"frame","start":11,"end":26,"lines":["theme was the"],"highlight":{"line":0,"start":10,"length":3}})",
+      R"({"t":1000,"event":"frame","start":31,"end":45,"lines":["Then the end"],"highlight":{"line":0,"start":5,"length":3}})",
       R"({"t":1500,"event":"hint","text":"The text searched was not found !"})",
       R"({"t":2500,"event":"hint","text":"Click Find Next to search from the start..."})",
-      R"({"t":2500,"event":"match","position":1,"lines":["[The] other theme"]})",
+      R"({"t":2500,"event":"frame","start":1,"end":18,"lines":["The other theme"],"highlight":{"line":0,"start":0,"length":3}})",
       R"({"t":3001,"event":"frame","start":17,"end":31,"lines":["was the best."],"words":3,"interval":545,"heading":false})",
   };
   std::size_t found = 0;
