@@ -15,6 +15,7 @@
 #include "platform/message_boxes.h"
 #include "shell/settings_file.h"
 #include "shell/timeline.h"
+#include "support/temp_folder.h"
 
 namespace shell {
 namespace {
@@ -30,16 +31,8 @@ struct Outcome {
 
 class TimelineTest : public ::testing::Test {
 protected:
-  TimelineTest() {
-    std::string pattern = (fs::temp_directory_path() / "lumetra-timeline-XXXXXX").string();
-    dir_ = ::mkdtemp(pattern.data());
-  }
-  ~TimelineTest() override { fs::remove_all(dir_); }
-
   std::string file(const std::string& name, const std::string& bytes) {
-    const fs::path path = dir_ / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
+    return folder_.write(name, bytes);
   }
 
   static Outcome run(const Lines& args) {
@@ -51,7 +44,8 @@ protected:
     return r;
   }
 
-  fs::path dir_;
+  testsupport::TempFolder folder_{"lumetra-timeline"};
+  const fs::path& dir_ = folder_.path();
 };
 
 TEST_F(TimelineTest, BannerFramesWithTheirTimesAndIntervals) {
