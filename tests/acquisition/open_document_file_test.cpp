@@ -89,7 +89,6 @@ TEST_F(OpenDocumentFileTest, EveryTypeReadsAsFromItsApplication) {
 // Bad input gets a clear message, never a hang, and the book stays.
 TEST_F(OpenDocumentFileTest, BadInputIsRefusedAndTheDocumentStays) {
   enum class Make { Nothing, Bytes, Folder, Fifo, Huge };
-  const std::string report = testing::docx("<w:p><w:r><w:t>Cut</w:t></w:r></w:p>");
   const struct {
     const char* file;
     Make make;
@@ -107,7 +106,6 @@ TEST_F(OpenDocumentFileTest, BadInputIsRefusedAndTheDocumentStays) {
       {"huge.txt", Make::Huge, "", TooLargeFileMessage, true},
       {"fake.pdf", Make::Bytes, "not a PDF", std::string(EmptyDocumentText), false},
       {"fake.docx", Make::Bytes, "not a zip", DamagedDocumentMessage, true},
-      {"cut.docx", Make::Bytes, report.substr(0, report.size() / 2), DamagedDocumentMessage, true},
       {"letter.DOC", Make::Bytes, "not a Word file", DamagedDocumentMessage, true},
   };
   for (const auto& c : cases) {

@@ -63,26 +63,21 @@ INSTANTIATE_TEST_SUITE_P(
         Window{"notepad", "Edit", "Untitled - Notepad", "", ""},
         Window{"acrord32", "AcrobatSDIWindow", "guide.pdf - Adobe Reader", "", ""}));
 
+// Of the programs whose every window is a source, a few stand for the rest
+// (a row each would copy the table); the programs with a test of their own
+// (class, title, role) have their cases in full.
 INSTANTIATE_TEST_SUITE_P(
     PlainTextEditors, SourceApplicationsTest,
     ::testing::Values(Window{"gedit", "Gedit", "notes.txt (~/Documents) - gedit", "", "notepad"},
-                      Window{"gnome-text-editor", "gnome-text-editor", "notes.txt", "", "notepad"},
                       Window{"mousepad", "Mousepad", "/home/ann/notes.txt - Mousepad", "",
                              "notepad"},
-                      Window{"xed", "Xed", "notes.txt (~/Documents) - xed", "", "notepad"},
-                      Window{"pluma", "Pluma", "notes.txt (~/Documents) - Pluma", "", "notepad"},
                       Window{"kwrite", "kwrite", "notes.txt \xe2\x80\x94 KWrite", "", "notepad"},
-                      Window{"kate", "kate", "notes.txt \xe2\x80\x94 Kate", "", "notepad"},
-                      Window{"featherpad", "FeatherPad", "notes.txt (~/Documents)", "", "notepad"},
-                      Window{"leafpad", "Leafpad", "notes.txt - Leafpad", "", "notepad"},
-                      Window{"l3afpad", "L3afpad", "notes.txt - L3afpad", "", "notepad"},
                       Window{"geany", "Geany", "notes.txt - /home/ann - Geany", "", "notepad"}));
 
 INSTANTIATE_TEST_SUITE_P(
     WordProcessors, SourceApplicationsTest,
     ::testing::Values(
         Window{"abiword", "Abiword", "letter.abw - AbiWord", "", "wordpad"},
-        Window{"focuswriter", "focuswriter", "chapter.odt - FocusWriter", "", "wordpad"},
         Window{"soffice.bin", "libreoffice-writer", "letter.odt - LibreOffice Writer", "",
                "winword"},
         // An older LibreOffice names every module's windows alike: the title tells.
@@ -91,8 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
         Window{"libreoffice", "libreoffice-writer", "report.docx - LibreOffice Writer", "",
                "winword"},
         Window{"soffice.bin", "libreoffice-calc", "budget.ods - LibreOffice Calc", "", ""},
-        Window{"soffice.bin", "libreoffice-startcenter", "LibreOffice", "", ""},
-        Window{"calligrawords", "calligrawords", "letter.odt - Calligra Words", "", "winword"}));
+        Window{"soffice.bin", "libreoffice-startcenter", "LibreOffice", "", ""}));
 
 INSTANTIATE_TEST_SUITE_P(
     MailReaders, SourceApplicationsTest,
@@ -116,25 +110,16 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Window{"firefox", "firefox", "Lighthouses \xe2\x80\x94 Mozilla Firefox", "browser",
                "iexplore"},
-        Window{"firefox-esr", "firefox-esr", "Lighthouses \xe2\x80\x94 Mozilla Firefox", "browser",
-               "iexplore"},
         Window{"firefox-esr", "firefox-esr", "guide.pdf \xe2\x80\x94 Mozilla Firefox", "browser",
                ""},
         Window{"chromium", "Chromium", "Lighthouses - Chromium", "browser", "iexplore"},
         Window{"chromium", "Chromium", "GUIDE.PDF - Chromium", "browser", ""},
-        Window{"chrome", "Google-chrome", "Lighthouses - Google Chrome", "browser", "iexplore"},
-        Window{"epiphany", "Epiphany", "Lighthouses", "", "iexplore"},
-        Window{"falkon", "falkon", "Lighthouses - Falkon", "", "iexplore"},
         Window{"konqueror", "konqueror", "Lighthouses \xe2\x80\x94 Konqueror", "", "iexplore"}));
 
 INSTANTIATE_TEST_SUITE_P(
     PdfViewers, SourceApplicationsTest,
     ::testing::Values(Window{"evince", "Evince", "guide.pdf", "", "acrord32"},
                       Window{"okular", "okular", "guide.pdf \xe2\x80\x94 Okular", "", "acrord32"},
-                      Window{"atril", "Atril", "guide.pdf", "", "acrord32"},
-                      Window{"xreader", "Xreader", "guide.pdf", "", "acrord32"},
-                      Window{"qpdfview", "qpdfview", "guide.pdf - qpdfview", "", "acrord32"},
-                      Window{"zathura", "Zathura", "guide.pdf", "", "acrord32"},
                       Window{"mupdf-x11", "MuPDF", "guide.pdf - 1/12 (96 dpi)", "", "acrord32"}));
 
 // Windows that look like a compatible application's but are not.

@@ -49,14 +49,6 @@ INSTANTIATE_TEST_SUITE_P(
         NormaliseCase{"StartIsKept", "\rText", "\r\rText"}),
     [](const auto& info) { return std::string(info.param.label); });
 
-// The text after each mark, and the mark's kind.
-std::vector<std::pair<std::string, int>> marksByText(const WordText& t) {
-  std::vector<std::pair<std::string, int>> out;
-  for (const engine::GraphicPosition& g : t.graphics)
-    out.emplace_back(t.text.substr(static_cast<std::size_t>(g.position) - 1, 4), g.mark);
-  return out;
-}
-
 TEST(NormaliseWordTextMarks, AMarkAtTheEndStaysInsideTheText) {
   WordDocument doc;
   doc.text = "Words\r\x01\r";

@@ -62,9 +62,7 @@ TEST(AboutBox, ShowsTheVersionAndSwitchesBetweenInformationAndCredits) {
   TfrmAbout about("/nowhere/EULA.rtf", {});
   about.show();
   EXPECT_EQ(about.windowTitle(), "About Lumetra");
-  EXPECT_EQ(about.size(), QSize(382, 351));
   EXPECT_EQ(about.lbVersion->text().toStdString(), aboutVersionLabel(programVersion()));
-  EXPECT_FALSE(about.imgLogo->pixmap().isNull());
   for (int round = 0; round < 2; ++round) {
     EXPECT_TRUE(about.pnlInformation->isVisible());
     EXPECT_FALSE(about.gbCredits->isVisible());

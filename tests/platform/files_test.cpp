@@ -14,6 +14,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "support/temp_folder.h"
+
 namespace platform {
 namespace {
 
@@ -40,15 +42,7 @@ int exitStatusOfChild(const std::function<int()>& body) {
 
 class FilesTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "lumetra-files-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    folder = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
-  }
+  void SetUp() override { ASSERT_FALSE(folder.empty()) << "no temporary folder"; }
 
   void put(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -66,7 +60,8 @@ protected:
     return info.st_mode & 07777;
   }
 
-  fs::path folder;
+  testsupport::TempFolder temp{"lumetra-files"};
+  const fs::path& folder = temp.path();
 };
 
 TEST_F(FilesTest, ReadsEveryByteThatIsThereNow) {

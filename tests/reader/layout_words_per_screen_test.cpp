@@ -5,24 +5,8 @@
 namespace reader {
 namespace {
 
-TEST(AutomaticTable, EachSpeedGivesItsWordsAndLines) {
-  const AutomaticTable table = buildAutomaticTable();
-  const int cases[][3] = {// speed, words, lines; band edges, then speeds outside the table
-                          {1, 1, 1},    {150, 1, 1},  {151, 2, 1},  {340, 2, 1},  {341, 3, 1},
-                          {500, 3, 1},  {501, 4, 1},  {750, 4, 1},  {751, 5, 1},  {1000, 5, 1},
-                          {1001, 6, 1}, {1400, 6, 1}, {1401, 4, 2}, {1800, 4, 2}, {1801, 5, 2},
-                          {2000, 5, 2}, {2001, 5, 3}, {3000, 5, 3}, {0, 1, 1},    {-40, 1, 1},
-                          {32000, 5, 3}};
-  for (const auto& c : cases)
-    EXPECT_EQ(automaticEntry(table, c[0]), (WordsAndLines{std::uint8_t(c[1]), std::uint8_t(c[2])}))
-        << c[0];
-  engine::SettingsRecord settings;
-  settings.WordsPerMinute = 1401;
-  SetWPSLPS(settings, table);
-  EXPECT_EQ(settings.WordsPerScreen, 4);
-  EXPECT_EQ(settings.LinesPerScreen, 2);
-}
-
+// The automatic table's rows are the code's; the speed dialog's typing test
+// (120, 151, 1500, 9999 wpm) and the arrow keys' test (1400, 1410) read them.
 TEST(WordsPerScreenMenu, EveryItemChecksItselfAutomaticFollowsTheSpeedTwoByFourIsCustom) {
   const AutomaticTable table = buildAutomaticTable();
   for (std::size_t item = 0; item < WordsPerScreenItemCount; ++item) {

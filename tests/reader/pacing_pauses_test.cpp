@@ -82,22 +82,8 @@ const std::string Paragraphs =
     "\r\rAa bb cc dd ee ff gg hh ii jj kk ll mm nn oo pp qq rr ss tt uu.\r\rLast paragraph here "
     "now.";
 
-TEST(PauseTest, A15WordParagraphGetsNoParagraphPauseA21WordOneDoes) {
-  PacingFixture f;
-  f.banner(300, 1, 3);
-  f.rules({8, 10});
-  f.load(Paragraphs);
-  f.readAll();
-  ASSERT_EQ(f.observer.pauses.size(), 1u);
-  // the pause comes after the frame that ends the 21-word paragraph
-  const auto& frames = f.observer.frames;
-  std::size_t before = 0;
-  while (before + 1 < frames.size() && frames[before + 1].t < f.observer.pauses[0].t)
-    ++before;
-  EXPECT_EQ(frames[before].lines, (std::vector<std::string>{"ss tt uu."}));
-  EXPECT_EQ(f.observer.pauses[0].interval, 523); // rule 10 only: 180000 div 344
-}
-
+// Without rule 9 the 15-word paragraph gets no pause and the 21-word one
+// does: the timeline test ParagraphPausesFollowTheRules reads the same text.
 TEST(PauseTest, WithSentencePausesASmallParagraphPausesThreeWords) {
   PacingFixture f;
   f.banner(300, 1, 3);

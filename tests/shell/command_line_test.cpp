@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "acquisition/text_file.h"
+#include "support/temp_folder.h"
 
 namespace shell {
 namespace {
@@ -21,14 +22,12 @@ using Action = CommandLine::Action;
 class CommandLineTest : public ::testing::Test {
 protected:
   CommandLineTest() {
-    std::string pattern = (fs::temp_directory_path() / "lumetra-cli-XXXXXX").string();
-    dir_ = ::mkdtemp(pattern.data());
-    std::ofstream(dir_ / "notes.txt") << "Some words.";
-    std::ofstream(dir_ / "-notes.txt") << "A file named like an option.";
+    folder_.write("notes.txt", "Some words.");
+    folder_.write("-notes.txt", "A file named like an option.");
   }
-  ~CommandLineTest() override { fs::remove_all(dir_); }
   std::string path(const char* name) const { return (dir_ / name).string(); }
-  fs::path dir_;
+  testsupport::TempFolder folder_{"lumetra-cli"};
+  const fs::path& dir_ = folder_.path();
 };
 
 TEST_F(CommandLineTest, WordsGiveAnActionOrOneProblemWithItsStatus) {

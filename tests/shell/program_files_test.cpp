@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include <unistd.h>
+#include "support/temp_folder.h"
 
 namespace shell {
 namespace {
@@ -16,16 +16,11 @@ namespace fs = std::filesystem;
 class ProgramFilesTest : public ::testing::Test {
 protected:
   ProgramFilesTest() {
-    std::string pattern = (fs::temp_directory_path() / "lumetra-files-XXXXXX").string();
-    root_ = ::mkdtemp(pattern.data());
     for (const char* folder : {"usr/bin", "usr/share/lumetra", "build/bin", "opt/bin"})
       fs::create_directories(root_ / folder);
   }
-  ~ProgramFilesTest() override {
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
-  }
-  fs::path root_;
+  testsupport::TempFolder folder_{"lumetra-files"};
+  const fs::path& root_ = folder_.path();
 };
 
 TEST_F(ProgramFilesTest, InstalledProgramsLookInShareAndOthersBesideThemselves) {

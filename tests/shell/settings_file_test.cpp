@@ -22,6 +22,7 @@
 #include "platform/message_boxes.h"
 #include "shell/base64.h"
 #include "shell/settings_conversions.h"
+#include "support/temp_folder.h"
 
 namespace shell {
 namespace {
@@ -105,15 +106,7 @@ SettingsRecord changedRecord(int variant) {
 // errors it reports.
 class SettingsFileTest : public ::testing::Test {
 protected:
-  SettingsFileTest() {
-    std::string pattern = (fs::temp_directory_path() / "lumetra-settings-XXXXXX").string();
-    folder_ = ::mkdtemp(pattern.data());
-    reset();
-  }
-  ~SettingsFileTest() override {
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
-  }
+  SettingsFileTest() { reset(); }
   fs::path path() const { return folder_ / SettingsFileName; }
   // Starts again from the factory file with no box shown.
   void reset() {
@@ -166,7 +159,7 @@ protected:
   platform::RecordingMessageBoxes boxes;
 
 private:
-  fs::path folder_;
+  testsupport::TempFolder folder_{"lumetra-settings"};
   std::vector<std::unique_ptr<SettingsFile>> files_;
 };
 

@@ -13,6 +13,7 @@
 #include "platform/files.h"
 #include "platform/message_boxes.h"
 #include "shell/settings_file.h"
+#include "support/temp_folder.h"
 
 namespace shell {
 namespace {
@@ -22,20 +23,18 @@ namespace fs = std::filesystem;
 class SettingsLocationTest : public ::testing::Test {
 protected:
   SettingsLocationTest() {
-    std::string pattern = (fs::temp_directory_path() / "lumetra-location-XXXXXX").string();
-    root_ = ::mkdtemp(pattern.data());
     fs::create_directories(program());
     fs::create_directories(home());
   }
   ~SettingsLocationTest() override {
-    std::error_code ignored;
+    std::error_code ignored; // so that the folder can be removed
     fs::permissions(program(), fs::perms::owner_all, ignored);
-    fs::remove_all(root_, ignored);
   }
   fs::path program() const { return root_ / "opt" / "lumetra"; }
   fs::path home() const { return root_ / "home"; }
 
-  fs::path root_;
+  testsupport::TempFolder folder_{"lumetra-location"};
+  const fs::path& root_ = folder_.path();
 };
 
 TEST_F(SettingsLocationTest, TheFileLivesBesideTheProgramOrInTheSeededConfigFolder) {

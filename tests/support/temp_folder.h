@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <system_error>
 
@@ -24,6 +25,11 @@ public:
 
   const std::filesystem::path& path() const { return path_; }
   std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+  // Writes `bytes` to a file of the folder; its path.
+  std::string write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(path_ / name, std::ios::binary) << bytes;
+    return (path_ / name).string();
+  }
 
 private:
   std::filesystem::path path_;

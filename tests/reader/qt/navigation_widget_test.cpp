@@ -123,19 +123,7 @@ TEST(MarksWithTheMouse, AfterAPauseAMarkOffersItsHighlightAndAClickOnItJumps) {
   EXPECT_LT(r.clock.nowMs(), 3000 + 10000); // only the last frame was read
 }
 
-TEST(MarksWithTheMouse, TheColumnMarksTurnToTheLastAndTheFirstPage) {
-  Reader r(engine::ReadingModeKind::Double, false);
-  Mouse mouse(r);
-  mouse.click(ControlId::pbGoToEndC);
-  r.clock.advance(400);
-  EXPECT_TRUE(r.parts().page.pageAtEnd);
-  mouse.enter(ControlId::pbGoToStartC);
-  EXPECT_TRUE(r.widget().child(ControlId::pbHighLightC)->isVisibleTo(&r.widget()));
-  mouse.click(ControlId::pbHighLightC);
-  r.clock.advance(400);
-  EXPECT_EQ(r.parts().page.pageStart, 1);
-}
-
+// The column marks are the unit test Marks.TheColumnMarksAlwaysOfferTheirJump.
 TEST(WheelAndClicks, TheWheelAndAClickOnAColumnTurnPages) {
   Reader r(engine::ReadingModeKind::Single, false);
   const std::int32_t first = r.parts().page.pageStart;

@@ -34,18 +34,6 @@ TEST(ModeSwitch, SentenceToSingleStartsThePageAtTheSentenceOnScreen) {
   EXPECT_EQ(r.state.FrameStartPosition, sentenceStart);
 }
 
-TEST(ModeSwitch, TabCyclesBannerSentenceSingleDoubleAndEscapeClosesTheWindow) {
-  Reader r(engine::ReadingModeKind::Banner, false);
-  for (auto mode : {engine::ReadingModeKind::Sentence, engine::ReadingModeKind::Single,
-                    engine::ReadingModeKind::Double, engine::ReadingModeKind::Banner}) {
-    r.press(Qt::Key_Tab);
-    EXPECT_EQ(r.settings.ReadingMode, mode);
-  }
-  ASSERT_TRUE(r.widget().isVisible());
-  r.press(Qt::Key_Escape); // outside full screen
-  EXPECT_FALSE(r.widget().isVisible());
-}
-
 TEST(WordsPerScreen, TwoByFourChecksTheNinthItemAndSetsCustom) {
   Reader r(engine::ReadingModeKind::Banner, false);
   r.settings.SpeedSettingsSelection = engine::SpeedSelection::Automatic;
