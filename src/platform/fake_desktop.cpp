@@ -109,6 +109,7 @@ bool FakeDesktop::requestActivation(WindowId id) {
   if (!windows_.count(id)) return false;
   switches_.push_back(id);
   FakeWindow& window = windows_.at(id);
+  if (window.refusesFocus) return true;
   window.state = WindowState{true, false, false};
   foreground_ = id;
   return true;

@@ -24,7 +24,8 @@ struct FakeWindow {
   std::string executable; // what the system gives as the file name of the process' executable
   WindowGeometry geometry;
   WindowState state{true, false, false};
-  bool broken = false; // every question about the window throws
+  bool broken = false;       // every question about the window throws
+  bool refusesFocus = false; // a switch to the window leaves the window in front as it was
 };
 
 // One thing the program did to the desktop, in order.
