@@ -561,6 +561,14 @@ bool ReaderWidget::eventFilter(QObject* watched, QEvent* e) {
   return QWidget::eventFilter(watched, e);
 }
 
+void ReaderWidget::showWithoutFocus() {
+  // Back over the window the user works in, which keeps the focus.
+  setAttribute(Qt::WA_ShowWithoutActivating, true);
+  show();
+  raise();
+  setAttribute(Qt::WA_ShowWithoutActivating, false);
+}
+
 void ReaderWidget::closeWindow() {
   close();
 }

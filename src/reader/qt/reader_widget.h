@@ -55,6 +55,10 @@ public:
   const platform::TextMeasure& measure() const override { return measure_; }
   void closeWindow() override;
   void showFindBar(bool shown, const std::string& text) override;
+  void showWithoutFocus() override;
+  void hideWindow() override { hide(); }
+  bool windowShown() const override { return isVisible(); }
+  std::int64_t windowId() const override { return static_cast<std::int64_t>(internalWinId()); }
 
   // The find bar's edit box and buttons (tests and screenshots).
   QWidget* findBar() const { return findBar_; }

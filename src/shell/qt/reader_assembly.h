@@ -13,10 +13,12 @@
 #include <memory>
 #include <string>
 
+#include "acquisition/acquisition_state.h"
 #include "engine/engine_state.h"
 #include "engine/settings_record.h"
 #include "engine/text_engine.h"
 #include "platform/canvas.h"
+#include "platform/desktop.h"
 #include "platform/timer.h"
 #include "reader/qt/reader_widget.h"
 #include "reader/reader_context.h"
@@ -47,6 +49,14 @@ struct ReaderParts {
   // The folder holding the program's files (help, library).
   std::filesystem::path programFolder = {};
   std::filesystem::path dataHome = {};
+  // The desktop and the acquisition state the reader follows its source
+  // window with (SourceWindow, ReaderShown). Without them the window has a
+  // desktop whose windows cannot be seen and no source window of its own,
+  // and it stays as it is whatever window is in front.
+  platform::Desktop* desktop = nullptr;
+  acquisition::AcquisitionState* acquisition = nullptr;
+  // Hides the QuickLaunch window when the reader comes back over its source.
+  std::function<void()> hideQuickLaunch = {};
 };
 
 class ReaderAssembly {

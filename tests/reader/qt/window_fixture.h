@@ -11,7 +11,9 @@
 #include <memory>
 #include <sstream>
 
+#include "acquisition/acquisition_state.h"
 #include "engine/text_engine.h"
+#include "platform/fake_desktop.h"
 #include "platform/qt/qt_text_measure.h"
 #include "platform/virtual_clock.h"
 #include "reader/qt/reader_widget.h"
@@ -55,8 +57,11 @@ struct Reader {
     if (tweak) tweak(settings);
     engine::setDocumentText(state, sampleText());
     textEngine = std::make_unique<engine::TextEngine>(state, settings, measure);
-    assembly = std::make_unique<shell::ReaderAssembly>(shell::ReaderParts{
-        *textEngine, reading, fade, clock, {0, 0, 1280, 994}, {0, 0, 1280, 1024}});
+    shell::ReaderParts parts{*textEngine, reading,           fade,
+                             clock,       {0, 0, 1280, 994}, {0, 0, 1280, 1024}};
+    parts.desktop = &desktop;
+    parts.acquisition = &acquisition;
+    assembly = std::make_unique<shell::ReaderAssembly>(parts);
     assembly->show();
   }
 
@@ -86,6 +91,9 @@ struct Reader {
   ReadingState reading;
   FadeState fade;
   platform::VirtualClock clock;
+  // The desktop the window follows its source window on; none unless a test sets one.
+  platform::FakeDesktop desktop;
+  acquisition::AcquisitionState acquisition;
   std::unique_ptr<shell::ReaderAssembly> assembly;
 };
 
