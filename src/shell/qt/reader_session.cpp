@@ -83,7 +83,9 @@ ReaderSession::ReaderSession(platform::Desktop& desktop, platform::MessageBoxes&
       textEngine_(std::make_unique<engine::TextEngine>(engineState_, settings_, measure_,
                                                        engine::EngineCallbacks{})),
       handOver_{*textEngine_,    acquisition_, readingState_,
-                {&recentFiles_}, {},           acquisition::standardExtractions()} {
+                {&recentFiles_}, {},           acquisition::standardExtractions()},
+      capture_{desktop, [this] { return recentlyUsed_.localFiles(); }} {
+  acquisition::addCaptureExtractions(handOver_.extractions, capture_);
   seedSettingsFile(settingsFilePath());
   settingsLoaded_ = settingsFile_.initXMLFILE() && settingsFile_.loadAllSettings();
   engineState_.WordCounter = settings_.TotalNumberOfWordsReaded;
@@ -105,6 +107,10 @@ ReaderSession::ReaderSession(platform::Desktop& desktop, platform::MessageBoxes&
     dialogs::showOptions(settings_, store, autorun, page, nullptr);
   };
   parts.onClose = [this] { saveOnClose(); };
+  parts.desktop = &desktop;
+  parts.acquisition = &acquisition_;
+  // QuickLaunch's placement timer takes its button away by itself while the
+  // reader is shown over the window the button was on.
   reader_ = std::make_unique<ReaderAssembly>(parts);
   frameEvents_ = std::make_unique<FrameEvents>(log_, engineState_);
   reader_->form().setObserver(frameEvents_.get());
@@ -125,7 +131,29 @@ bool ReaderSession::openFile(const std::string& path) {
   if (!outcome.opened) return false;
   log_.capture(acquisition_.CurrentDocument, static_cast<int>(acquisition_.SourceKind),
                engineState_.TextLength);
+  // Plain-text files go on the desktop's recently-used list, where the
+  // capture from an editor looks for the file behind its window.
+  if (engine::lowerCase(std::filesystem::path(path).extension().string()) == ".txt")
+    recentlyUsed_.add(acquisition::absoluteDocumentPath(path), "text/plain");
   if (openThroughApplications_ && desktop_.available()) attachApplicationWindow(path);
+  return true;
+}
+
+bool ReaderSession::captureWindow(platform::WindowId window) {
+  // The document on screen is left first, so that its position is saved.
+  const bool readerWasVisible = readerVisible();
+  if (readerWasVisible) closeReader();
+  const acquisition::CaptureOutcome outcome =
+      acquisition::captureFromWindow(handOver_, capture_, window);
+  if (!outcome.problem.empty()) messages_.error(outcome.problem);
+  if (!outcome.handedOver) {
+    if (readerWasVisible) showReader();
+    return false;
+  }
+  log_.capture(acquisition_.CurrentDocument, static_cast<int>(acquisition_.SourceKind),
+               engineState_.TextLength);
+  acquisition::prepareReaderStart(handOver_);
+  showReader();
   return true;
 }
 
