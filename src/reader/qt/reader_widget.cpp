@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include "controls/qt/control_widgets.h"
 #include "controls/system_colors.h"
@@ -564,9 +565,12 @@ bool ReaderWidget::eventFilter(QObject* watched, QEvent* e) {
 void ReaderWidget::showWithoutFocus() {
   // Back over the window the user works in, which keeps the focus.
   setAttribute(Qt::WA_ShowWithoutActivating, true);
+  // The platform window reads the wish when it is mapped again.
+  if (QWindow* window = windowHandle()) window->setProperty("_q_showWithoutActivating", true);
   show();
   raise();
   setAttribute(Qt::WA_ShowWithoutActivating, false);
+  if (QWindow* window = windowHandle()) window->setProperty("_q_showWithoutActivating", false);
 }
 
 void ReaderWidget::closeWindow() {
