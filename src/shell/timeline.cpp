@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdint>
 #include <exception>
+#include <filesystem>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -47,6 +48,8 @@ using engine::ReadingModeKind;
 // that LoopMode cannot make it run for ever.
 constexpr std::int64_t DefaultMaxEvents = 1000000;
 constexpr int MaxCaptureDelayMs = 600000;
+// `--timeline --hold-clipboard FILE` is the helper that keeps the clipboard.
+constexpr const char* HoldClipboardOption = "--hold-clipboard";
 constexpr int CharWidth = 10;
 constexpr int LineHeight = 20;
 
@@ -652,6 +655,14 @@ std::optional<int> captureWindowInFront(acquisition::HandOver& h, const Timeline
   return std::nullopt;
 }
 
+// The user's clipboard, put back by the capture, outlives the run.
+void keepClipboard(platform::DesktopSession& session) {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return;
+  session.keepClipboard(self.string(), {"--timeline", HoldClipboardOption});
+}
+
 // What was captured, before the reader's events.
 void writeCaptureEvent(EventWriter& writer, const acquisition::AcquisitionState& a) {
   if (!writer.begin(0, "capture")) return;
@@ -744,6 +755,8 @@ std::string jsonString(const std::string& text) {
 }
 
 int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  // The helper a capture leaves to keep the user's clipboard.
+  if (args.size() == 2 && args[0] == HoldClipboardOption) return platform::holdClipboard(args[1]);
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     out << timelineUsage();
     return 0;
@@ -797,6 +810,7 @@ int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::os
   runReader(settings, es, engine, measure, commands, writer);
   const bool truncated = writer.reportTruncation();
   out.flush();
+  if (capture.session) keepClipboard(*capture.session);
   return truncated ? TruncatedStatus : 0;
 }
 
