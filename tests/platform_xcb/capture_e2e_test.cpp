@@ -4,6 +4,7 @@
 // was once the capture has ended.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -16,6 +17,8 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QProcess>
+
+#include <sys/wait.h>
 
 #include "support/x11_session.h"
 
@@ -232,6 +235,29 @@ TEST_F(CaptureOnX11, ATerminalInFrontOrNoDisplayEndsWithStatusThree) {
   const TimelineRun noDisplay = capture({}, ":9999");
   EXPECT_EQ(noDisplay.status, 3);
   EXPECT_NE(noDisplay.err.find("display"), std::string::npos) << noDisplay.err;
+}
+
+} // namespace
+
+namespace {
+
+// Words the timeline refuses before it looks at any display.
+TEST(TimelineCaptureOptions, AFileOrAStrayDelayIsRefusedAsBadUsage) {
+  if (!std::filesystem::exists(Lumetra)) GTEST_SKIP() << "the program is not built at " << Lumetra;
+  struct Case {
+    std::string words, message;
+  };
+  for (const auto& [words, message] :
+       {Case{"--capture notes.txt", "not a FILE"},
+        Case{"--capture-delay 5 notes.txt", "goes with --capture"},
+        Case{"--capture --capture-delay -1", "--capture-delay takes"},
+        Case{"--capture --capture-delay soon", "--capture-delay takes"},
+        Case{"--capture=yes", "takes no value"}}) {
+    const std::string command = Lumetra + " --timeline " + words + " 2>&1 >/dev/null";
+    const std::string err = commandOutput(command);
+    EXPECT_EQ(WEXITSTATUS(std::system((command + " >/dev/null").c_str())), 2) << words;
+    EXPECT_NE(err.find(message), std::string::npos) << words << ": " << err;
+  }
 }
 
 } // namespace
