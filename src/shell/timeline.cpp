@@ -22,6 +22,7 @@
 #include "engine/settings_record.h"
 #include "engine/text_engine.h"
 #include "engine/text_helpers.h"
+#include "platform/accessible_text.h"
 #include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/fixed_width_measure.h"
@@ -628,6 +629,7 @@ std::optional<int> captureWindowInFront(acquisition::HandOver& h, const Timeline
   if (o.captureDelayMs > 0) desktop.waitUntil([] { return false; }, o.captureDelayMs);
   capture.context = std::make_unique<acquisition::CaptureContext>(acquisition::CaptureContext{
       desktop, [&capture] { return capture.recentlyUsed.localFiles(); }});
+  capture.context->accessibleText = platform::accessibleDocumentText;
   acquisition::addCaptureExtractions(h.extractions, *capture.context);
 
   const platform::WindowId window = desktop.foregroundWindow();

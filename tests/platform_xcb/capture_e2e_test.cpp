@@ -92,11 +92,18 @@ protected:
   }
 
   // Starts mousepad (on a bus of its own, so that it is a new instance) and
-  // brings its window to the front.
-  std::string startEditor(const std::vector<std::string>& files) {
+  // brings its window to the front. With `busFile`, the editor offers its
+  // text on the accessibility bus and the address of its session bus is
+  // written there; the accessibility bus ends with the editor's bus.
+  std::string startEditor(const std::vector<std::string>& files,
+                          const std::filesystem::path& busFile = {}) {
     std::vector<std::string> command;
     const std::string dbus = testsupport::findProgram("dbus-run-session");
     if (!dbus.empty()) command = {dbus, "--"};
+    if (!busFile.empty())
+      command.insert(command.end(), {"sh", "-c",
+                                     "unset NO_AT_BRIDGE; echo \"$DBUS_SESSION_BUS_ADDRESS\" > '" +
+                                         busFile.string() + "'; exec \"$0\" \"$@\""});
     command.push_back(testsupport::findProgram("mousepad"));
     command.insert(command.end(), files.begin(), files.end());
     launched_.push_back(session_->launch(command));
@@ -135,10 +142,15 @@ protected:
   }
 
   // The timeline's capture, with this process answering for the clipboard it
-  // holds meanwhile.
-  TimelineRun capture(const QStringList& extra = {}, const std::string& display = "") {
+  // holds meanwhile. Without `bus` the program finds no accessibility bus and
+  // copies with keys.
+  TimelineRun capture(const QStringList& extra = {}, const std::string& display = "",
+                      const std::string& bus = "") {
     QProcess lumetra;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DBUS_SESSION_BUS_ADDRESS");
+    environment.remove("AT_SPI_BUS_ADDRESS");
+    if (!bus.empty()) environment.insert("DBUS_SESSION_BUS_ADDRESS", QString::fromStdString(bus));
     environment.insert("DISPLAY",
                        QString::fromStdString(display.empty() ? session_->display() : display));
     environment.insert("HOME", QString::fromStdString(session_->home().string()));
@@ -220,6 +232,29 @@ TEST_F(CaptureOnX11, AnUnsavedBufferGivesTheTypedTextAsTheSpecialDocument) {
   const TimelineRun again = capture();
   EXPECT_EQ(shownWords(again.out), "XTyped in a hurry. Never saved.")
       << "the caret went back to the start and the selection was dropped";
+}
+
+TEST_F(CaptureOnX11, TheAccessibilityInterfaceGivesTheTextWithoutKeysOrClipboard) {
+  if (testsupport::findProgram("dbus-run-session").empty())
+    GTEST_SKIP() << "dbus-run-session is not installed (scripts/install-deps installs dbus-x11)";
+  const std::filesystem::path busFile = session_->home() / "editor-bus";
+  const std::string editor = startEditor({}, busFile);
+  ASSERT_FALSE(editor.empty()) << "mousepad showed no window";
+  onDisplay("xdotool type --delay 5 'Read through the accessibility bus.'");
+  ASSERT_TRUE(
+      waitFor([&] { return onDisplay("xdotool getwindowname " + editor).starts_with("*"); }, 5s));
+  std::string bus;
+  std::ifstream(busFile) >> bus;
+  ASSERT_FALSE(bus.empty()) << "the editor's bus address was not written";
+  setUserClipboard();
+
+  const TimelineRun run = capture({}, "", bus);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(shownWords(run.out), "Read through the accessibility bus.");
+  EXPECT_TRUE(QGuiApplication::clipboard()->ownsClipboard()) << "the clipboard was never taken";
+  // No key moved the caret: what is typed next goes at the end.
+  onDisplay("xdotool type --delay 5 ' X'");
+  EXPECT_EQ(shownWords(capture({}, "", bus).out), "Read through the accessibility bus. X");
 }
 
 TEST_F(CaptureOnX11, ATerminalInFrontOrNoDisplayEndsWithStatusThree) {
