@@ -111,9 +111,16 @@ Copied copyFromWindow(CaptureContext& c, WindowHandle window, KeySequence sequen
   return copied;
 }
 
-// An editor's text: select-copy-home with its pause, once more when the copy
-// came back blank (the application had not filled the clipboard yet).
+// An editor's text: through the accessibility interface, else select-copy-home
+// with its pause, once more when the copy came back blank (the application
+// had not filled the clipboard yet).
 std::string editorText(CaptureContext& c, WindowHandle window, KeySequence sequence) {
+  if (c.accessibleText) {
+    const int process = c.desktop.processIdOfWindow(window);
+    std::optional<std::string> text;
+    if (process > 0) text = c.accessibleText(process);
+    if (text && !engine::trimView(*text).empty()) return *text;
+  }
   Copied copied = copyFromWindow(c, window, sequence);
   if (copied.answered && engine::trim(copied.text).empty())
     copied = copyFromWindow(c, window, KeySequence::SelectCopyHome);

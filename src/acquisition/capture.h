@@ -16,7 +16,9 @@
 // becomes text) and named after the window. A PDF viewer without a file
 // gives "The document is empty".
 //
-// Keys are sent only to the window itself, once it is in front, never to a
+// An editor's text is read through the accessibility interface where the
+// editor offers it, else copied with keys. Keys are sent only to the window
+// itself, once it is in front, never to a
 // terminal, and after the modifiers the user still holds are released. Every
 // capture that uses the clipboard puts back all that the clipboard held, and
 // waits at most 2 s for the application's copy.
@@ -47,6 +49,11 @@ struct CaptureContext {
   std::function<std::vector<std::string>()> recentFiles;
   // The longest wait for an application's copy.
   int copyWaitMs = platform::CopyWaitMs;
+  // An editor's text through the desktop's accessibility interface, given the
+  // editor's process; nothing when it cannot be had. Asked before any key is
+  // sent; without it (or without an answer) the keys and the clipboard give
+  // the text.
+  std::function<std::optional<std::string>(int processId)> accessibleText;
 
   // The text an editor gave while its file was looked for, kept for the
   // extraction when no file was found, so that the keys are sent once.

@@ -44,7 +44,7 @@ RecentlyUsedList::RecentlyUsedList(std::filesystem::path file) : file_(std::move
 
 std::filesystem::path RecentlyUsedList::defaultLocation() {
   const std::string dataHome = environment("XDG_DATA_HOME");
-  // The base folder specification ignores a relative XDG_DATA_HOME.
+  // A relative XDG_DATA_HOME is ignored, as the XDG base directories have it.
   if (!dataHome.empty() && dataHome.front() == '/')
     return std::filesystem::path(dataHome) / "recently-used.xbel";
   return std::filesystem::path(environment("HOME")) / ".local" / "share" / "recently-used.xbel";

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdint>
 #include <exception>
+#include <filesystem>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -21,6 +22,7 @@
 #include "engine/settings_record.h"
 #include "engine/text_engine.h"
 #include "engine/text_helpers.h"
+#include "platform/accessible_text.h"
 #include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/fixed_width_measure.h"
@@ -47,6 +49,8 @@ using engine::ReadingModeKind;
 // that LoopMode cannot make it run for ever.
 constexpr std::int64_t DefaultMaxEvents = 1000000;
 constexpr int MaxCaptureDelayMs = 600000;
+// `--timeline --hold-clipboard FILE` is the helper that keeps the clipboard.
+constexpr const char* HoldClipboardOption = "--hold-clipboard";
 constexpr int CharWidth = 10;
 constexpr int LineHeight = 20;
 
@@ -640,6 +644,7 @@ std::optional<int> captureWindowInFront(acquisition::HandOver& h, const Timeline
   if (o.captureDelayMs > 0) desktop.waitUntil([] { return false; }, o.captureDelayMs);
   capture.context = std::make_unique<acquisition::CaptureContext>(acquisition::CaptureContext{
       desktop, [&capture] { return capture.recentlyUsed.localFiles(); }});
+  capture.context->accessibleText = platform::accessibleDocumentText;
   acquisition::addCaptureExtractions(h.extractions, *capture.context);
 
   const platform::WindowId window = desktop.foregroundWindow();
@@ -665,6 +670,14 @@ std::optional<int> captureWindowInFront(acquisition::HandOver& h, const Timeline
     err << "lumetra: --capture: " << platform::cp1252ToUtf8(outcome.problem) << '\n';
   acquisition::prepareReaderStart(h);
   return std::nullopt;
+}
+
+// The user's clipboard, put back by the capture, outlives the run.
+void keepClipboard(platform::DesktopSession& session) {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return;
+  session.keepClipboard(self.string(), {"--timeline", HoldClipboardOption});
 }
 
 // What was captured, before the reader's events.
@@ -760,6 +773,8 @@ std::string jsonString(const std::string& text) {
 }
 
 int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  // The helper a capture leaves to keep the user's clipboard.
+  if (args.size() == 2 && args[0] == HoldClipboardOption) return platform::holdClipboard(args[1]);
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     out << timelineUsage();
     return 0;
@@ -813,6 +828,7 @@ int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::os
   runReader(settings, es, engine, measure, commands, writer);
   const bool truncated = writer.reportTruncation();
   out.flush();
+  if (capture.session) keepClipboard(*capture.session);
   return truncated ? TruncatedStatus : 0;
 }
 

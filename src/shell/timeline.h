@@ -6,7 +6,10 @@
 //
 //   {"t":0,"event":"capture","application":APP,"name":NAME,"kind":K}
 //
-// then the reader's events:
+// then the reader's events. The clipboard the capture put back is left to
+// the desktop's clipboard manager, or else to a helper, `lumetra --timeline
+// --hold-clipboard FILE`, that offers it until another program copies.
+// The reader's events:
 //
 //   {"t":MS,"event":"frame","start":S,"end":E,"lines":[...],"words":N,"interval":I,"heading":B}
 //   {"t":MS,"event":"pause","interval":I}

@@ -193,6 +193,49 @@ TEST_F(CaptureTest, AnEditorThatNeverCopiesGivesTheEmptyDocumentWithinTheWait) {
   EXPECT_LE(desktop.waitedMs(), platform::CopyWaitMs + 100);
 }
 
+TEST_F(CaptureTest, AnEditorsTextThroughTheAccessibilityInterfaceNeedsNoKeys) {
+  std::vector<int> asked;
+  context.accessibleText = [&](int process) -> std::optional<std::string> {
+    asked.push_back(process);
+    if (process == 700) return "Notes read\rwithout a key.";
+    if (process == 701) return " \r ";
+    return std::nullopt;
+  };
+  const std::string saved = write("minutes.txt", "Notes read\r\nwithout keys.\r\n");
+  struct Case {
+    int process;
+    std::string title;
+    std::vector<std::string> recent;
+    std::string name, text;
+    bool keys;
+  };
+  for (const auto& [process, title, files, expectedName, expectedText, keys] :
+       {Case{700,
+             "Untitled 1 - Mousepad",
+             {},
+             SpecialDocumentName,
+             "Notes read\rwithout a key.",
+             false},
+        Case{700, "minutes - Mousepad", {saved}, saved, "Notes read\rwithout keys.", false},
+        // Blank or no accessible text: the keys and the clipboard.
+        Case{701, "Untitled 2 - Mousepad", {}, SpecialDocumentName, "copied with keys", true},
+        Case{702, "Untitled 3 - Mousepad", {}, SpecialDocumentName, "copied with keys", true}}) {
+    SCOPED_TRACE(title);
+    recent = files;
+    const std::size_t inputBefore = desktop.input().size();
+    const WindowId editor = addApplication("mousepad", title, process);
+    desktop.answerCopies(editor, "copied with keys");
+    ASSERT_TRUE(capture(editor).handedOver);
+    EXPECT_EQ(name(), expectedName);
+    EXPECT_EQ(text(), expectedText);
+    EXPECT_EQ(desktop.input().size() > inputBefore, keys);
+    EXPECT_EQ(desktop.clipboard(), UserClipboard);
+    EXPECT_EQ(asked.back(), process);
+    // Until keys are sent, the user's program still holds its clipboard.
+    EXPECT_EQ(desktop.clipboardHeldByOther(), !keys);
+  }
+}
+
 TEST_F(CaptureTest, KeysFollowTheReleaseOfHeldModifiersAndGoOnlyToTheWindowInFront) {
   const WindowId editor = addApplication("mousepad", "Untitled 2 - Mousepad");
   desktop.answerCopies(editor, "hello");
