@@ -15,6 +15,7 @@
 #include "dialogs/qt/tfrm_options.h"
 #include "dialogs/settings_file_store.h"
 #include "engine/text_helpers.h"
+#include "platform/accessible_text.h"
 #include "platform/files.h"
 #include "shell/program_files.h"
 #include "shell/qt/reader_assembly.h"
@@ -84,7 +85,8 @@ ReaderSession::ReaderSession(platform::Desktop& desktop, platform::MessageBoxes&
                                                        engine::EngineCallbacks{})),
       handOver_{*textEngine_,    acquisition_, readingState_,
                 {&recentFiles_}, {},           acquisition::standardExtractions()},
-      capture_{desktop, [this] { return recentlyUsed_.localFiles(); }} {
+      capture_{desktop, [this] { return recentlyUsed_.localFiles(); }, platform::CopyWaitMs,
+               platform::accessibleDocumentText} {
   acquisition::addCaptureExtractions(handOver_.extractions, capture_);
   seedSettingsFile(settingsFilePath());
   settingsLoaded_ = settingsFile_.initXMLFILE() && settingsFile_.loadAllSettings();
