@@ -389,6 +389,9 @@ private:
   void openFileFrom(const std::string& folder, bool prepareBannerStart);
   // After a Format command: the page laid out again, or reading resumed.
   void formatChanged();
+  // The search repeated one step back: the match on screen is found and
+  // shown highlighted again.
+  void findMatchAgain();
   void savePosition(std::int32_t position);
   void restorePosition();
   void setStatusPanel(int index, const std::string& text);

@@ -252,6 +252,24 @@ TEST(FocusTracking, AReaderThatHasNotStartedComesBackWithTheStartHint) {
   EXPECT_EQ(d.es.FrameStartPosition, 1);
 }
 
+TEST(FocusTracking, WithTheFindBarOpenTheMatchIsFoundAndShownAgainOnReturn) {
+  Desk d(ReadingModeKind::Banner);
+  d.form.FindText1Click();
+  d.form.tbFindTextChange("more");
+  d.form.pbFindNextClick();
+  d.form.pbFindNextClick();
+  const std::int32_t match = d.es.FrameStartPosition;
+  const engine::SearchState search = d.parts.window.search;
+  d.bringToFront(d.terminal);
+  d.bringToFront(d.source);
+  EXPECT_TRUE(d.view.shown);
+  EXPECT_EQ(d.es.FrameStartPosition, match);
+  EXPECT_EQ(d.parts.window.search.LastMatch, search.LastMatch);
+  EXPECT_EQ(d.parts.window.search.FindCount, search.FindCount);
+  EXPECT_EQ(d.view.findDraws, 3);
+  EXPECT_EQ(d.view.hint(), "Search complete");
+}
+
 TEST(FocusTracking, WithoutASourceWindowTheReaderStaysAsItIs) {
   for (ReadingModeKind mode : AllModes) {
     SCOPED_TRACE(static_cast<int>(mode));
