@@ -196,44 +196,20 @@ TEST(FormatMenu, AFontSetsBothFamiliesChecksItsItemAndAnUnlistedFamilyChecksGara
 }
 
 TEST(FormatMenu, SizesFollowTheModesFont) {
-  const struct {
-    ReadingModeKind mode;
-    std::vector<const char*> shown, hidden, greyed;
-    int storedBanner;
-    const char* checked;
-  } cases[] = {
-      {ReadingModeKind::Banner,
-       {"Size11", "Size36", "Size48"},
-       {"Size8", "Size10"},
-       {},
-       13,
-       "Size48"},
-      // Sentence mode draws at most 28 points and checks that.
-      {ReadingModeKind::Sentence,
-       {"Size28", "Size36"},
-       {"Size9"},
-       {"Size36", "Size48"},
-       13,
-       "Size28"},
-      {ReadingModeKind::Single,
-       {"Size11", "Size20"},
-       {"Size22", "Size48", "Size10"},
-       {},
-       13,
-       "Size14"},
-  };
-  for (const auto& c : cases) {
+  // A stored 48-point strip: Sentence mode draws and checks 28 and greys the
+  // larger sizes; the columns offer no size above 20.
+  for (ReadingModeKind mode :
+       {ReadingModeKind::Banner, ReadingModeKind::Sentence, ReadingModeKind::Single}) {
     Menus f;
-    f.settings.ReadingMode = c.mode;
-    f.settings.BannerFontSize = static_cast<std::uint8_t>(c.storedBanner);
+    f.settings.ReadingMode = mode;
+    f.settings.BannerFontSize = 13;
     f.settings.ColumnFontSize = 5;
-    for (const char* item : c.shown)
-      EXPECT_TRUE(f.row(item).visible(f.form)) << item;
-    for (const char* item : c.hidden)
-      EXPECT_FALSE(f.row(item).visible(f.form)) << item;
-    for (const char* item : c.greyed)
-      EXPECT_FALSE(f.row(item).enabled(f.form)) << item;
-    EXPECT_TRUE(f.row(c.checked).checked(f.form)) << c.checked;
+    const bool sentence = mode == ReadingModeKind::Sentence;
+    const char* checked = sentence ? "Size28" : isBannerMode(mode) ? "Size48" : "Size14";
+    EXPECT_TRUE(f.row(checked).checked(f.form)) << checked;
+    EXPECT_EQ(f.row("Size48").visible(f.form), isBannerMode(mode));
+    EXPECT_EQ(f.row("Size48").enabled(f.form), !sentence);
+    EXPECT_TRUE(f.row("Size20").visible(f.form));
   }
   // A size sets the font of the mode on screen only.
   Menus f;
