@@ -26,6 +26,7 @@
 
 #include "platform/timer.h"
 #include "reader/commands.h"
+#include "reader/format_menu.h"
 #include "reader/hints.h"
 #include "reader/reader_context.h"
 #include "reader/reader_view.h"
@@ -301,6 +302,29 @@ public:
   // modes go on reading with a new frame.
   void chooseColourScheme(std::size_t scheme);
   bool colourSchemeChecked(std::size_t scheme) const;
+  // The Format menu brought up to date: in the banner modes reading resumes
+  // with a new frame (the checks are read from the settings below).
+  void UpdateFormatMenu();
+  // Format, Font: both families take the item's; both fonts are rebuilt.
+  void chooseFont(std::size_t item);
+  bool fontChecked(std::size_t item) const;
+  // Format, Size: the size index of the current mode's font.
+  void chooseSize(std::size_t index);
+  bool sizeChecked(std::size_t index) const;
+  bool sizeShown(std::size_t index) const;
+  bool sizeEnabled(std::size_t index) const;
+  // Format, Alignment; the column modes lay the page out again at once.
+  void chooseAlignment(AlignItem item);
+  bool alignmentChecked(AlignItem item) const;
+  bool alignmentShown(AlignItem item) const;
+  bool readingModeChecked(engine::ReadingModeKind mode) const;
+  // A popup is about to open on the window or on the strip: the fades and
+  // the frame timer stop.
+  void FormContextPopup();
+  void pbBannerContextPopup();
+  // An entry of "&Recent Files" (already moved to the top of the list):
+  // the file is handed over as a chosen file is, and the focus timer runs again.
+  void openRecentFile(const std::string& path);
   // A dialog command: reading halts, the dialog runs modally, then Paused.
   void runDialog(const std::function<void()>& dialog);
   void SpeedSettings1Click();
@@ -363,6 +387,11 @@ private:
   void switchToBanner(engine::ReadingModeKind mode);
   void setPauseItemCaption(const char* caption);
   void openFileFrom(const std::string& folder, bool prepareBannerStart);
+  // After a Format command: the page laid out again, or reading resumed.
+  void formatChanged();
+  // The search repeated one step back: the match on screen is found and
+  // shown highlighted again.
+  void findMatchAgain();
   void savePosition(std::int32_t position);
   void restorePosition();
   void setStatusPanel(int index, const std::string& text);

@@ -130,7 +130,7 @@ void TForm1::followSourceInBanner(platform::WindowId foreground) {
       return;
     }
     if (foreground == source && rs_.readerState == ReaderStateKind::Reading &&
-        view_.windowShown()) {
+        view_.windowShown() && !findBarOpen()) {
       // The user works in the source again: the frame stays, whole.
       tmRead->setEnabled(false);
       rs_.readingHalted = true;
@@ -176,12 +176,15 @@ void TForm1::returnInBanner() {
   if (!es_.FrameText.empty()) {
     es_.CurrentPosition = es_.FrameStartPosition;
     if (findBarOpen() && window_.search.MatchShown) {
-      view_.drawFindFrame();
-    } else if (readFrame()) {
+      findMatchAgain();
+      return; // the find bar's messages stay
+    }
+    if (readFrame()) {
       stopTimers();
       view_.displayOnActivate();
     }
   }
+  if (findBarOpen()) return;
   // Reading that has not started yet: the first frame waits for its start.
   const bool notStarted = es_.FrameStartPosition <= 1 && !settings_.AutoStart &&
                           rs_.readerState == ReaderStateKind::Ended;

@@ -12,7 +12,6 @@ namespace reader::testing {
 namespace {
 
 using engine::ReadingModeKind;
-using platform::FakeWindow;
 using platform::WindowId;
 
 constexpr ReadingModeKind AllModes[] = {ReadingModeKind::Banner, ReadingModeKind::Sentence,
@@ -39,10 +38,12 @@ struct Desk : PacingFixture {
       PacingFixture::banner(300, 1, 3);
     settings.ReadingMode = mode;
     settings.ColumnNumber = mode == ReadingModeKind::Double ? 2 : 1;
-    reader = desktop.addWindow(own("Lumetra"));
-    dialog = desktop.addWindow(own("Options"));
-    source = desktop.addWindow(program("notes.txt - Mousepad", 301, "mousepad"));
-    terminal = desktop.addWindow(program("xterm", 302, "xterm"));
+    const int own = platform::FakeDesktop::ownProcess;
+    reader = desktop.addWindow({.title = "Lumetra", .processId = own});
+    dialog = desktop.addWindow({.title = "Options", .processId = own});
+    source = desktop.addWindow({.title = "notes.txt - Mousepad", .processId = 301});
+    terminal = desktop.addWindow({.title = "xterm", .processId = 302});
+    desktop.window(source).geometry.outer = {100, 100, 800, 600};
     view.id = reader;
     acquisition.SourceWindow = withSource ? source : acquisition::NoSourceWindow;
     desktop.setForeground(reader);
@@ -50,20 +51,6 @@ struct Desk : PacingFixture {
     form.FormShow();
     if (bannerFamily(mode)) start();
     clock.advance(1000);
-  }
-  static FakeWindow own(const char* title) {
-    FakeWindow w;
-    w.title = title;
-    w.processId = platform::FakeDesktop::ownProcess;
-    return w;
-  }
-  static FakeWindow program(const char* title, int pid, const char* executable) {
-    FakeWindow w;
-    w.title = title;
-    w.processId = pid;
-    w.executable = executable;
-    w.geometry.outer = {100, 100, 800, 600};
-    return w;
   }
   // The user brings `window` to the front; one focus tick follows.
   void bringToFront(WindowId window) {
@@ -250,6 +237,24 @@ TEST(FocusTracking, AReaderThatHasNotStartedComesBackWithTheStartHint) {
   EXPECT_EQ(d.rs.readerState, ReaderStateKind::Ended);
   EXPECT_EQ(d.view.hint(), HintStart);
   EXPECT_EQ(d.es.FrameStartPosition, 1);
+}
+
+TEST(FocusTracking, WithTheFindBarOpenTheMatchIsFoundAndShownAgainOnReturn) {
+  Desk d(ReadingModeKind::Banner);
+  d.form.FindText1Click();
+  d.form.tbFindTextChange("more");
+  d.form.pbFindNextClick();
+  d.form.pbFindNextClick();
+  const std::int32_t match = d.es.FrameStartPosition;
+  const engine::SearchState search = d.parts.window.search;
+  d.bringToFront(d.terminal);
+  d.bringToFront(d.source);
+  EXPECT_TRUE(d.view.shown);
+  EXPECT_EQ(d.es.FrameStartPosition, match);
+  EXPECT_EQ(d.parts.window.search.LastMatch, search.LastMatch);
+  EXPECT_EQ(d.parts.window.search.FindCount, search.FindCount);
+  EXPECT_EQ(d.view.findDraws, 3);
+  EXPECT_EQ(d.view.hint(), "Search complete");
 }
 
 TEST(FocusTracking, WithoutASourceWindowTheReaderStaysAsItIs) {

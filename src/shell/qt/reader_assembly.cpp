@@ -63,6 +63,14 @@ ReaderAssembly::ReaderAssembly(const ReaderParts& parts)
     };
   }
   form_->setHooks(std::move(hooks));
+  if (parts.recentFilesStore) {
+    recentFiles_ = std::make_unique<dialogs::TadpMRU>(*parts.recentFilesStore);
+    recentFiles_->setParentMenuItem(widget_->recentFilesMenu());
+    recentFiles_->OnClick = [this](dialogs::TadpMRU& sender, const std::string& file) {
+      sender.add(file);
+      form_->openRecentFile(file);
+    };
+  }
   widget_->connectForm(form_.get());
   widget_->setCloseHandler([this, onClose = parts.onClose] {
     if (closed_) return;
@@ -73,6 +81,8 @@ ReaderAssembly::ReaderAssembly(const ReaderParts& parts)
 }
 
 ReaderAssembly::~ReaderAssembly() {
+  // The list is saved while its menu is still there.
+  recentFiles_.reset();
   widget_->connectForm(nullptr);
   widget_->setCloseHandler(nullptr);
   textEngine_.callbacks().currentFont = nullptr;

@@ -12,7 +12,9 @@
 #include "acquisition/open_document_file.h"
 #include "acquisition/source_window_wait.h"
 #include "dialogs/autorun.h"
+#include "dialogs/qt/adp_mru.h"
 #include "dialogs/qt/tfrm_options.h"
+#include "dialogs/recent_files_store.h"
 #include "dialogs/settings_file_store.h"
 #include "engine/text_helpers.h"
 #include "platform/accessible_text.h"
@@ -83,8 +85,8 @@ ReaderSession::ReaderSession(platform::Desktop& desktop, platform::MessageBoxes&
       settingsFile_(settingsFilePath(), settings_, messages), acquisition_(acquisition),
       textEngine_(std::make_unique<engine::TextEngine>(engineState_, settings_, measure_,
                                                        engine::EngineCallbacks{})),
-      handOver_{*textEngine_,    acquisition_, readingState_,
-                {&recentFiles_}, {},           acquisition::standardExtractions()},
+      handOver_{*textEngine_, acquisition_, readingState_,
+                {},           {},           acquisition::standardExtractions()},
       capture_{desktop, [this] { return recentlyUsed_.localFiles(); }, platform::CopyWaitMs,
                platform::accessibleDocumentText} {
   acquisition::addCaptureExtractions(handOver_.extractions, capture_);
@@ -113,7 +115,10 @@ ReaderSession::ReaderSession(platform::Desktop& desktop, platform::MessageBoxes&
   parts.acquisition = &acquisition_;
   // QuickLaunch's placement timer takes its button away by itself while the
   // reader is shown over the window the button was on.
+  parts.recentFilesStore = dialogs::currentRecentFilesStore();
   reader_ = std::make_unique<ReaderAssembly>(parts);
+  // The reader's recent-files submenu shows every document handed over.
+  if (dialogs::TadpMRU* recent = reader_->recentFiles()) addRecentFilesList(recent->list());
   frameEvents_ = std::make_unique<FrameEvents>(log_, engineState_);
   reader_->form().setObserver(frameEvents_.get());
 }

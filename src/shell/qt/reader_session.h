@@ -91,7 +91,6 @@ private:
   std::unique_ptr<engine::TextEngine> textEngine_;
   reader::ReadingState readingState_;
   reader::FadeState fadeState_;
-  acquisition::RecentFilesList recentFiles_;
   acquisition::HandOver handOver_;
   platform::RecentlyUsedList recentlyUsed_;
   acquisition::CaptureContext capture_;
