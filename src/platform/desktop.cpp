@@ -37,7 +37,41 @@ std::string rightTrimmed(std::string text) {
 
 constexpr std::size_t MaxClassNameLength = 255;
 
+// Terminal emulators, by the file name of their executable or their window's
+// class. gnome-terminal's windows belong to gnome-terminal-server; GNOME
+// Console runs as kgx.
+constexpr std::string_view TerminalPrograms[] = {
+    "xterm",           "uxterm",
+    "gnome-terminal",  "gnome-terminal-server",
+    "konsole",         "xfce4-terminal",
+    "lxterminal",      "mate-terminal",
+    "terminator",      "tilix",
+    "alacritty",       "kitty",
+    "urxvt",           "rxvt",
+    "rxvt-unicode",    "st",
+    "qterminal",       "sakura",
+    "terminology",     "foot",
+    "wezterm",         "wezterm-gui",
+    "guake",           "tilda",
+    "yakuake",         "cool-retro-term",
+    "eterm",           "aterm",
+    "deepin-terminal", "kgx",
+    "ptyxis",          "x-terminal-emulator",
+    "lxqt-terminal",   "roxterm",
+    "termite",         "blackbox",
+};
+
+// How often a wait looks again.
+constexpr int WaitStepMs = 10;
+
 } // namespace
+
+bool isTerminalProgram(std::string_view name) {
+  const std::string lower = lowerCased(std::string(name));
+  for (const std::string_view terminal : TerminalPrograms)
+    if (lower == terminal) return true;
+  return false;
+}
 
 WindowId Desktop::foregroundWindow() {
   const WindowId window = ask([&] { return queryForeground(); }, FailedWindow);
@@ -128,11 +162,7 @@ void Desktop::sendKeys(KeySequence sequence) {
       [&] {
         for (const KeyStep& step : playedKeyStepsOf(sequence)) {
           if (step.kind == KeyStep::Sleep) {
-            if (sleep_) {
-              sleep_(step.milliseconds);
-            } else {
-              std::this_thread::sleep_for(std::chrono::milliseconds(step.milliseconds));
-            }
+            pause(step.milliseconds);
           } else {
             injectKey(step.key, step.kind == KeyStep::Down);
           }
@@ -153,6 +183,62 @@ void Desktop::clickAt(int x, int y) {
         return true;
       },
       false);
+}
+
+bool Desktop::isTerminalWindow(WindowId window) {
+  if (window <= 0) return false;
+  return isTerminalProgram(processNameOfWindow(window)) ||
+         isTerminalProgram(windowClassName(window));
+}
+
+void Desktop::releaseHeldModifiers() {
+  ask(
+      [&] {
+        for (const Key key : heldModifiers())
+          releaseModifier(key);
+        return true;
+      },
+      false);
+}
+
+void Desktop::pause(int milliseconds) {
+  if (sleep_) {
+    sleep_(milliseconds);
+  } else {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+  }
+}
+
+void Desktop::idle(int milliseconds) {
+  std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+bool Desktop::waitUntil(const std::function<bool()>& done, int limitMs) {
+  for (int waited = 0;; waited += WaitStepMs) {
+    if (ask([&] { return done(); }, false)) return true;
+    if (waited >= limitMs) return false;
+    ask([&] { return idle(WaitStepMs), true; }, false);
+  }
+}
+
+ClipboardContents Desktop::saveClipboard() {
+  return ask([&] { return queryClipboardContents(); }, ClipboardContents());
+}
+
+void Desktop::restoreClipboard(const ClipboardContents& contents) {
+  ask([&] { return setClipboardContents(contents, false), true; }, false);
+}
+
+void Desktop::emptyClipboard() {
+  ask([&] { return setClipboardContents({}, true), true; }, false);
+}
+
+bool Desktop::waitForCopy(int limitMs) {
+  if (!waitUntil([&] { return clipboardHeldByOthers(); }, limitMs)) return false;
+  // One more round of events, so that what the desktop knows of the
+  // clipboard is about the new owner.
+  ask([&] { return idle(WaitStepMs), true; }, false);
+  return true;
 }
 
 std::string Desktop::clipboardText() {

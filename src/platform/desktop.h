@@ -17,6 +17,8 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/canvas.h"
@@ -45,6 +47,22 @@ struct WindowState {
   bool hidden = false;
   bool minimised = false;
 };
+
+// Everything the clipboard holds: each format it offers (a MIME type) with its
+// bytes, in the order offered. Empty when nothing is on the clipboard.
+struct ClipboardContents {
+  std::vector<std::pair<std::string, std::string>> formats;
+  bool empty() const { return formats.empty(); }
+  bool operator==(const ClipboardContents&) const = default;
+};
+
+// The longest a capture waits for another program to answer a copy.
+inline constexpr int CopyWaitMs = 2000;
+
+// Whether a program (given by its executable's file name or its window's
+// class, lower case) is a terminal emulator. Keys are never sent to one: its
+// Ctrl+C would interrupt the program running in it.
+bool isTerminalProgram(std::string_view name);
 
 class Desktop {
 public:
@@ -99,6 +117,30 @@ public:
   // A left click at (x, y) in root coordinates; the pointer goes back where it was.
   void clickAt(int x, int y);
 
+  // Whether the window belongs to a terminal emulator (by its process' executable or its class).
+  bool isTerminalWindow(WindowId window);
+  // Releases the modifier keys (Control, Shift, Alt, Super) the user still
+  // holds, so that keys sent next are not read with them (the hot key's
+  // Control, for instance).
+  void releaseHeldModifiers();
+  // Sleeps as a key sequence's pauses do.
+  void pause(int milliseconds);
+  // Waits until `done` holds, at most `limitMs`, handling the desktop's events
+  // between looks. True when it held in time.
+  bool waitUntil(const std::function<bool()>& done, int limitMs);
+
+  // Every format the clipboard holds, for putting it back later.
+  ClipboardContents saveClipboard();
+  // Makes the clipboard hold `contents` again (the program offers them from
+  // now on; nothing at all for empty contents).
+  void restoreClipboard(const ClipboardContents& contents);
+  // Puts an empty clipboard of the program's own in place, so that a copy by
+  // another program shows as that program taking the clipboard over.
+  void emptyClipboard();
+  // After emptyClipboard: waits until another program has taken the
+  // clipboard, at most `limitMs`. False when none did.
+  bool waitForCopy(int limitMs = CopyWaitMs);
+
   // The clipboard's text in code page 1252 with CR line ends; empty when it has none.
   std::string clipboardText();
   // The clipboard's HTML (UTF-8, as offered), when it offers text/html.
@@ -130,6 +172,18 @@ protected:
   virtual void injectLeftButton(bool down) = 0;
   virtual std::string queryClipboardText() = 0;
   virtual std::optional<std::string> queryClipboardHtml() = 0;
+  virtual ClipboardContents queryClipboardContents() = 0;
+  // The program offers `contents` on the clipboard. For empty contents it
+  // holds an empty clipboard with `keepOwnership`, else lets the clipboard go.
+  virtual void setClipboardContents(const ClipboardContents& contents, bool keepOwnership) = 0;
+  // True when a program other than this one holds the clipboard.
+  virtual bool clipboardHeldByOthers() = 0;
+  // The modifier keys held down now, and their release (by default a key-up
+  // of the key; a desktop with left and right keys releases both).
+  virtual std::vector<Key> heldModifiers() = 0;
+  virtual void releaseModifier(Key key) { injectKey(key, false); }
+  // One step of a wait: handles pending desktop events, then sleeps.
+  virtual void idle(int milliseconds);
 
 private:
   std::set<WindowId> ignoredForeground_;
@@ -160,6 +214,10 @@ protected:
   void injectLeftButton(bool) override {}
   std::string queryClipboardText() override { return {}; }
   std::optional<std::string> queryClipboardHtml() override { return std::nullopt; }
+  ClipboardContents queryClipboardContents() override { return {}; }
+  void setClipboardContents(const ClipboardContents&, bool) override {}
+  bool clipboardHeldByOthers() override { return false; }
+  std::vector<Key> heldModifiers() override { return {}; }
 };
 
 } // namespace platform

@@ -1,6 +1,9 @@
 // A scripted desktop for tests: windows with the properties a test gives
 // them, a window in front, the clipboard's contents, and a record of what the
-// program asked of it (switches, keys, pointer moves and clicks, pauses).
+// program asked of it (switches, keys, pointer moves and clicks, pauses). A
+// window can be made to answer a copy (Ctrl+C while it is in front) by
+// putting text on the clipboard, at once or after some waiting; the user can
+// be made to hold modifier keys.
 // Texts are given as the desktop would hold them (UTF-8).
 #pragma once
 
@@ -21,7 +24,8 @@ struct FakeWindow {
   std::string executable; // what the system gives as the file name of the process' executable
   WindowGeometry geometry;
   WindowState state{true, false, false};
-  bool broken = false; // every question about the window throws
+  bool broken = false;       // every question about the window throws
+  bool refusesFocus = false; // a switch to the window leaves the window in front as it was
 };
 
 // One thing the program did to the desktop, in order.
@@ -49,7 +53,19 @@ public:
   void removeWindow(WindowId id);
   // The window in front; FailedWindow makes the question fail.
   void setForeground(WindowId id) { foreground_ = id; }
+  // What another program put on the clipboard: the text, and HTML when given.
   void setClipboard(std::string text, std::optional<std::string> html = std::nullopt);
+  void setClipboardFormats(ClipboardContents contents);
+  const ClipboardContents& clipboard() const { return clipboard_; }
+  // True while another program holds the clipboard.
+  bool clipboardHeldByOther() const { return heldByOthers_; }
+  // A copy in `window` puts `text` (and `html`) on the clipboard once the
+  // program has waited `delayMs` for it.
+  void answerCopies(WindowId window, std::string text,
+                    std::optional<std::string> html = std::nullopt, int delayMs = 0);
+  void setHeldModifiers(std::vector<Key> keys) { held_ = std::move(keys); }
+  // How long the program waited on the desktop, in all.
+  int waitedMs() const { return waitedMs_; }
   void setPointer(int x, int y) { pointer_ = {x, y}; }
 
   static constexpr int ownProcess = 4242;
@@ -74,8 +90,13 @@ protected:
   std::optional<std::pair<int, int>> pointerPosition() override { return pointer_; }
   void injectPointerMove(int x, int y) override;
   void injectLeftButton(bool down) override;
-  std::string queryClipboardText() override { return clipboardText_; }
-  std::optional<std::string> queryClipboardHtml() override { return clipboardHtml_; }
+  std::string queryClipboardText() override;
+  std::optional<std::string> queryClipboardHtml() override;
+  ClipboardContents queryClipboardContents() override { return clipboard_; }
+  void setClipboardContents(const ClipboardContents& contents, bool keepOwnership) override;
+  bool clipboardHeldByOthers() override { return heldByOthers_; }
+  std::vector<Key> heldModifiers() override { return held_; }
+  void idle(int milliseconds) override;
 
 private:
   // The window, or an empty one for a window that does not exist. Throws for a broken one.
@@ -85,8 +106,21 @@ private:
   std::map<WindowId, FakeWindow> windows_;
   WindowId nextId_ = 0x1200001;
   WindowId foreground_ = NoWindow;
-  std::string clipboardText_;
-  std::optional<std::string> clipboardHtml_;
+  struct CopyAnswer {
+    std::string text;
+    std::optional<std::string> html;
+    int delayMs = 0;
+  };
+  void deliverCopy(const CopyAnswer& answer);
+
+  ClipboardContents clipboard_;
+  bool heldByOthers_ = false;
+  std::map<WindowId, CopyAnswer> copyAnswers_;
+  std::optional<CopyAnswer> pendingCopy_;
+  int pendingSinceMs_ = 0;
+  int waitedMs_ = 0;
+  bool controlDown_ = false;
+  std::vector<Key> held_;
   std::pair<int, int> pointer_{0, 0};
   std::vector<DesktopInput> input_;
   std::vector<WindowId> switches_;

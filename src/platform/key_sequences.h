@@ -14,7 +14,9 @@
 
 namespace platform {
 
-enum class Key { Control, A, C, Right, Home };
+// The keys the program sends, and the modifiers it may have to release first.
+enum class Key { Control, A, C, Right, Home, Shift, Alt, Super };
+inline constexpr int KeyCount = 8;
 
 enum class KeySequence {
   SelectCopyHome,          // select all, copy, drop the selection, caret to the start

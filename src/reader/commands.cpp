@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "reader/format_menu.h"
 #include "reader/tform1.h"
 #include "reader/words_per_screen.h"
 
@@ -35,6 +36,69 @@ constexpr Command colourItem(std::string_view component, std::string_view captio
           MenuId::Color,
           [](TForm1& f) { f.chooseColourScheme(I); },
           [](const TForm1& f) { return f.colourSchemeChecked(I); }};
+}
+
+// Font item `I` of the Format menu (the order of FontItems).
+template <std::size_t I> constexpr Command fontItem() {
+  return {FontItems[I].component,
+          FontItems[I].caption,
+          "",
+          NoKey,
+          KeyPhase::Down,
+          Family::Both,
+          MenuId::Font,
+          [](TForm1& f) { f.chooseFont(I); },
+          [](const TForm1& f) { return f.fontChecked(I); },
+          nullptr,
+          nullptr,
+          FontItems[I].shown ? nullptr : +[](const TForm1&) { return false; }};
+}
+
+// Size item of the size list's index `I`, captioned with its points.
+template <std::size_t I> constexpr Command sizeItem(std::string_view component) {
+  return {component,
+          component.substr(4), // "Size36" shows "36"
+          "",
+          NoKey,
+          KeyPhase::Down,
+          Family::Both,
+          MenuId::Size,
+          [](TForm1& f) { f.chooseSize(I); },
+          [](const TForm1& f) { return f.sizeChecked(I); },
+          [](const TForm1& f) { return f.sizeEnabled(I); },
+          nullptr,
+          [](const TForm1& f) { return f.sizeShown(I); }};
+}
+
+template <AlignItem Item>
+constexpr Command alignItem(std::string_view component, std::string_view caption) {
+  return {component,
+          caption,
+          "",
+          NoKey,
+          KeyPhase::Down,
+          Family::Both,
+          MenuId::Alignment,
+          [](TForm1& f) { f.chooseAlignment(Item); },
+          [](const TForm1& f) { return f.alignmentChecked(Item); },
+          nullptr,
+          nullptr,
+          [](const TForm1& f) { return f.alignmentShown(Item); }};
+}
+
+// Reading-mode item of the Format menu, checked in its mode.
+template <engine::ReadingModeKind Mode>
+constexpr Command modeItem(std::string_view component, std::string_view caption,
+                           CommandHandler handler) {
+  return {component,
+          caption,
+          "",
+          NoKey,
+          KeyPhase::Down,
+          Family::Both,
+          MenuId::ReadingModes,
+          handler,
+          [](const TForm1& f) { return f.readingModeChecked(Mode); }};
 }
 
 // A bare key of the key table.
@@ -92,10 +156,14 @@ constexpr Command pageItem(std::string_view component, std::string_view caption,
 
 constexpr std::array Menus = {
     MenuInfo{MenuId::File, MenuId::None, "File1", "&File"},
+    MenuInfo{MenuId::RecentFiles, MenuId::File, "Reopen", "&Recent Files"},
     MenuInfo{MenuId::Speed, MenuId::None, "Speed1", "&Speed"},
     MenuInfo{MenuId::WordsPerScreen, MenuId::Speed, "WordsperScreen1", "&Words per Screen"},
     MenuInfo{MenuId::Format, MenuId::None, "Format1", "Forma&t"},
+    MenuInfo{MenuId::Font, MenuId::Format, "Font1", "&Font"},
+    MenuInfo{MenuId::Size, MenuId::Format, "Size1", "&Size"},
     MenuInfo{MenuId::Color, MenuId::Format, "Color1", "&Color"},
+    MenuInfo{MenuId::Alignment, MenuId::Format, "Alignment1", "&Alignment"},
     MenuInfo{MenuId::ReadingModes, MenuId::Format, "ReadingModes1", "&Reading Modes"},
     MenuInfo{MenuId::AutoSkim, MenuId::None, "AutoSkim1", "&AutoSkim"},
     MenuInfo{MenuId::Options, MenuId::None, "Options1", "&Options"},
@@ -126,6 +194,26 @@ constexpr std::array Commands = {
     wordsItem<10>(),
     wordsItem<11>(),
     wordsItem<12>(),
+    fontItem<0>(),
+    fontItem<1>(),
+    fontItem<2>(),
+    fontItem<3>(),
+    fontItem<4>(),
+    fontItem<5>(),
+    sizeItem<0>("Size8"),
+    sizeItem<1>("Size9"),
+    sizeItem<2>("Size10"),
+    sizeItem<3>("Size11"),
+    sizeItem<4>("Size12"),
+    sizeItem<5>("Size14"),
+    sizeItem<6>("Size16"),
+    sizeItem<7>("Size18"),
+    sizeItem<8>("Size20"),
+    sizeItem<9>("Size22"),
+    sizeItem<10>("Size24"),
+    sizeItem<11>("Size28"),
+    sizeItem<12>("Size36"),
+    sizeItem<13>("Size48"),
     colourItem<0>("GrayonBlack1", "&Gray text on Black"),
     colourItem<1>("YellowonBlack1", "&Yellow text on Black"),
     colourItem<2>("WhiteonBlack1", "&White text on Black"),
@@ -133,11 +221,17 @@ constexpr std::array Commands = {
     colourItem<4>("BlacktextonWhite1", "&Black text on White"),
     colourItem<5>("DarkRedtextonGray1", "&Dark Red text on Gray"),
     colourItem<6>("GraytextonNavy1", "Gray text on &Navy"),
-    item(MenuId::ReadingModes, "Single1", "&Single", [](TForm1& f) { f.imgSingleColumnClick(); }),
-    item(MenuId::ReadingModes, "Double1", "&Double", [](TForm1& f) { f.imgDoubleColumnClick(); }),
-    item(MenuId::ReadingModes, "Banner1", "&Banner", [](TForm1& f) { f.imgBannerReaderClick(); }),
-    item(MenuId::ReadingModes, "Sentence1", "&Sentence",
-         [](TForm1& f) { f.imgSentenceReaderClick(); }),
+    alignItem<AlignItem::Left>("AlignLeft1", "Align &Left"),
+    alignItem<AlignItem::Center>("Center1", "&Center"),
+    alignItem<AlignItem::Justify>("Justify1", "&Justify"),
+    modeItem<engine::ReadingModeKind::Single>("Single1", "&Single",
+                                              [](TForm1& f) { f.imgSingleColumnClick(); }),
+    modeItem<engine::ReadingModeKind::Double>("Double1", "&Double",
+                                              [](TForm1& f) { f.imgDoubleColumnClick(); }),
+    modeItem<engine::ReadingModeKind::Banner>("Banner1", "&Banner",
+                                              [](TForm1& f) { f.imgBannerReaderClick(); }),
+    modeItem<engine::ReadingModeKind::Sentence>("Sentence1", "&Sentence",
+                                                [](TForm1& f) { f.imgSentenceReaderClick(); }),
     item(MenuId::Speed, "SpeedSettings1", "&Speed Settings ...",
          [](TForm1& f) { f.SpeedSettings1Click(); }),
     item(MenuId::Format, "FullScreen1", "&Full Screen", [](TForm1& f) { f.enterFullScreen(); }),

@@ -59,9 +59,13 @@ enum class Family : std::uint8_t { Banner, Column, Both };
 enum class MenuId : std::uint8_t {
   None, // not in a menu: a key, a button or a paint box
   File,
+  RecentFiles, // filled by the recent-files list, not by rows of the table
   Speed,
   WordsPerScreen,
   Format,
+  Font,
+  Size,
+  Alignment,
   ReadingModes,
   Color,
   AutoSkim,
@@ -96,6 +100,8 @@ struct Command {
   CommandState enabled = nullptr;
   // The caption as the item shows it now; absent = `caption`.
   const std::string& (*captionNow)(const TForm1&) = nullptr;
+  // Whether the item is shown; absent = always.
+  CommandState visible = nullptr;
 };
 
 // Every command, in the order the menus show their items.

@@ -1,18 +1,22 @@
 // The state the reader window works on, as references to the structs the
 // program makes once: the settings record, the engine and its state, the
-// reading, fade, layout, page and window state, and the automatic
-// words-per-screen table. TForm1 (the handlers) and ReaderWindow (layout and
-// drawing) are both given the same context; neither owns any of it.
+// reading, fade, layout, page and window state, the automatic
+// words-per-screen table, and the desktop and acquisition state the focus
+// tracking follows the source window with. TForm1 (the handlers) and
+// ReaderWindow (layout and drawing) are both given the same context; neither
+// owns any of it.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
 
+#include "acquisition/acquisition_state.h"
 #include "engine/engine_state.h"
 #include "engine/search.h"
 #include "engine/settings_record.h"
 #include "engine/text_engine.h"
+#include "platform/desktop.h"
 #include "reader/fade_state.h"
 #include "reader/layout_state.h"
 #include "reader/page_model.h"
@@ -51,6 +55,15 @@ struct WindowState {
   std::string searchedText;
   // The hint label shows the find bar's wrap message.
   bool wrapMessageShown = false;
+  // The focus tracking hid a column page: it is read again when the reader returns.
+  bool pageToReadAgain = false;
+};
+
+// A desktop whose windows the reader cannot see: it never has a window in
+// front and no work area of its own.
+class WindowlessDesktop final : public platform::DesktopWithoutWindows {
+public:
+  platform::Rect workArea() const override { return {}; }
 };
 
 // The reader window's own state: layout, page, what the window shows, and the
@@ -60,6 +73,10 @@ struct WindowParts {
   PageModel page;
   WindowState window;
   AutomaticTable automatic = buildAutomaticTable();
+  // What a window that is given no desktop and no acquisition state follows:
+  // a desktop whose windows cannot be seen and no source window.
+  WindowlessDesktop desktopWithoutWindows;
+  acquisition::AcquisitionState acquisition;
 };
 
 struct ReaderContext {
@@ -72,11 +89,29 @@ struct ReaderContext {
   PageModel& page;
   WindowState& window;
   const AutomaticTable& automatic;
+  platform::Desktop& desktop;
+  acquisition::AcquisitionState& acquisition;
 
+  // A window with no source window to follow (a file given on the command line).
   static ReaderContext of(engine::TextEngine& textEngine, ReadingState& reading, FadeState& fade,
                           WindowParts& parts) {
-    return {textEngine.settings(), textEngine.state(), textEngine,   reading,        fade,
-            parts.layout,          parts.page,         parts.window, parts.automatic};
+    return of(textEngine, reading, fade, parts, parts.desktopWithoutWindows, parts.acquisition);
+  }
+  // A window that follows the source window of `acquisition` on `desktop`.
+  static ReaderContext of(engine::TextEngine& textEngine, ReadingState& reading, FadeState& fade,
+                          WindowParts& parts, platform::Desktop& desktop,
+                          acquisition::AcquisitionState& acquisition) {
+    return {textEngine.settings(),
+            textEngine.state(),
+            textEngine,
+            reading,
+            fade,
+            parts.layout,
+            parts.page,
+            parts.window,
+            parts.automatic,
+            desktop,
+            acquisition};
   }
 };
 

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/desktop.h"
 #include "reader/layout_state.h"
 #include "reader/reading_state.h"
 
@@ -36,6 +37,15 @@ public:
   // Back to the bordered window with its menu, top bar and status bar.
   virtual void showNormalWindow() = 0;
   virtual void closeWindow() = 0;
+
+  // --- The window on the desktop ---------------------------------------------------
+  // Shows the window again above the others, without taking the focus.
+  virtual void showWindow() = 0;
+  // Hides the window; it keeps what it shows for showWindow.
+  virtual void hideWindow() = 0;
+  virtual bool windowShown() const = 0;
+  // The window's id on the desktop; platform::NoWindow while it has none.
+  virtual platform::WindowId windowId() const = 0;
 
   // --- The strip (banner modes) -------------------------------------------------
   // Draws the frame in FrameLines at `fadeLevel` (0..10, 10 = full strength).

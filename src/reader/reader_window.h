@@ -41,6 +41,10 @@ public:
   void placeFullScreen() override;
   void showNormalWindow() override;
   void closeWindow() override { surface_.closeWindow(); }
+  void showWindow() override { surface_.showWithoutFocus(); }
+  void hideWindow() override { surface_.hideWindow(); }
+  bool windowShown() const override { return surface_.windowShown(); }
+  platform::WindowId windowId() const override { return surface_.windowId(); }
 
   // --- ReaderView: the strip --------------------------------------------------------
   void drawFrame(int fadeLevel) override;

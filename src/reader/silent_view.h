@@ -19,6 +19,10 @@ public:
   void placeFullScreen() override {}
   void showNormalWindow() override {}
   void closeWindow() override {}
+  void showWindow() override { shown = true; }
+  void hideWindow() override { shown = false; }
+  bool windowShown() const override { return shown; }
+  platform::WindowId windowId() const override { return id; }
   void drawFrame(int) override {}
   void clearFrame() override {}
   void displayOnActivate() override {}
@@ -47,6 +51,9 @@ public:
   void setAutoSkimPicture(bool) override {}
 
   int lines = 1;
+  // The window as the desktop would know it.
+  bool shown = true;
+  platform::WindowId id = platform::NoWindow;
 };
 
 } // namespace reader

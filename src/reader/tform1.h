@@ -14,7 +14,8 @@
 // screen and words per screen in tform1_modes.cpp, navigation, the progress
 // dot and the marks in tform1_navigation.cpp, the status line, the hint and
 // its blinking in tform1_status.cpp, keys and clicks in tform1_keys.cpp, the
-// find bar in tform1_find.cpp, the menus' commands in tform1_menus.cpp.
+// find bar in tform1_find.cpp, the menus' commands in tform1_menus.cpp, the
+// focus tracking of the source window in tform1_focus.cpp.
 #pragma once
 
 #include <cstdint>
@@ -25,6 +26,7 @@
 
 #include "platform/timer.h"
 #include "reader/commands.h"
+#include "reader/format_menu.h"
 #include "reader/hints.h"
 #include "reader/reader_context.h"
 #include "reader/reader_view.h"
@@ -63,6 +65,8 @@ struct ReaderHooks {
   std::function<void(const std::string& path)> openDocument;
   std::function<void()> openHelp;
   std::function<void()> openWebSite;
+  // Hides the QuickLaunch window when the reader comes back over its source.
+  std::function<void()> hideQuickLaunch;
 };
 
 class TForm1 {
@@ -79,7 +83,8 @@ public:
   // The window is shown: fonts, spacing, layout, then the stored mode.
   void FormShow();
   // The window closes: full screen is left so that the user's colours are
-  // what stays in the settings, and the timers stop.
+  // what stays in the settings, the timers stop, and the window is no
+  // longer shown nor follows a source window.
   void FormClose();
 
   // --- Reading loop (tform1_pacing.cpp) ---------------------------------------
@@ -172,10 +177,18 @@ public:
   // A message that clears itself after tmHideInfo's second.
   void showTimedStatusMessage(const std::string& text);
   void tmHideInfoTimer();
-  // Every 100 ms: the halted hint blinks, 15 ticks in each colour.
-  void tmFocusTimer();
   // Switches the hint's colour between black and the info colour.
   void toggleInfoTextColor();
+
+  // --- Focus tracking (tform1_focus.cpp) --------------------------------------------
+  // Every 100 ms: the reader follows its source window (hides when the user
+  // goes elsewhere, comes back over the source with its frame or page), a
+  // prepared document starts, and the halted hint blinks, 15 ticks in each
+  // colour. With no source window only the start and the blinking happen.
+  void tmFocusTimer();
+  // The window was hidden: the frame is to be shown again on return, the
+  // page drawn again, and the menu guard is lifted.
+  void FormHide();
 
   // --- Navigation (tform1_navigation.cpp) ---------------------------------------------
   // Banner modes: the first frame at once; column modes: fade to the first page.
@@ -289,6 +302,29 @@ public:
   // modes go on reading with a new frame.
   void chooseColourScheme(std::size_t scheme);
   bool colourSchemeChecked(std::size_t scheme) const;
+  // The Format menu brought up to date: in the banner modes reading resumes
+  // with a new frame (the checks are read from the settings below).
+  void UpdateFormatMenu();
+  // Format, Font: both families take the item's; both fonts are rebuilt.
+  void chooseFont(std::size_t item);
+  bool fontChecked(std::size_t item) const;
+  // Format, Size: the size index of the current mode's font.
+  void chooseSize(std::size_t index);
+  bool sizeChecked(std::size_t index) const;
+  bool sizeShown(std::size_t index) const;
+  bool sizeEnabled(std::size_t index) const;
+  // Format, Alignment; the column modes lay the page out again at once.
+  void chooseAlignment(AlignItem item);
+  bool alignmentChecked(AlignItem item) const;
+  bool alignmentShown(AlignItem item) const;
+  bool readingModeChecked(engine::ReadingModeKind mode) const;
+  // A popup is about to open on the window or on the strip: the fades and
+  // the frame timer stop.
+  void FormContextPopup();
+  void pbBannerContextPopup();
+  // An entry of "&Recent Files" (already moved to the top of the list):
+  // the file is handed over as a chosen file is, and the focus timer runs again.
+  void openRecentFile(const std::string& path);
   // A dialog command: reading halts, the dialog runs modally, then Paused.
   void runDialog(const std::function<void()>& dialog);
   void SpeedSettings1Click();
@@ -351,6 +387,11 @@ private:
   void switchToBanner(engine::ReadingModeKind mode);
   void setPauseItemCaption(const char* caption);
   void openFileFrom(const std::string& folder, bool prepareBannerStart);
+  // After a Format command: the page laid out again, or reading resumed.
+  void formatChanged();
+  // The search repeated one step back: the match on screen is found and
+  // shown highlighted again.
+  void findMatchAgain();
   void savePosition(std::int32_t position);
   void restorePosition();
   void setStatusPanel(int index, const std::string& text);
@@ -362,6 +403,17 @@ private:
   void columnPagesBack(int pages);
   void frameStepShown();
   bool isDot(ControlId id) const;
+  void blinkHint();
+  bool sourceWindowSet() const;
+  bool sourceWindowShown();
+  bool sourceWindowOffScreen();
+  bool readerInFront(platform::WindowId foreground);
+  void followSourceInBanner(platform::WindowId foreground);
+  void followSourceInColumns(platform::WindowId foreground);
+  void leaveInBanner();
+  void returnInBanner();
+  void showReader();
+  void hideReader();
 
   engine::SettingsRecord& settings_;
   engine::EngineState& es_;
@@ -374,6 +426,8 @@ private:
   const AutomaticTable& automatic_;
   platform::TimerFactory& timers_;
   ReaderView& view_;
+  platform::Desktop& desktop_;
+  acquisition::AcquisitionState& acquisition_;
   DocumentPlace place_;
   ReadingObserver* observer_ = nullptr;
   ReaderHooks hooks_;

@@ -74,6 +74,15 @@ void TForm1::pbFindNextClick() {
   setInfoText(MsgComplete);
 }
 
+void TForm1::findMatchAgain() {
+  engine::SearchState& search = window_.search;
+  // The next search starts two past LastMatch's mark, at the match itself;
+  // a match at the very start is found by a search from the start.
+  search.LastMatch = search.LastMatch > 2 ? search.LastMatch - 2 : -1;
+  if (search.FindCount > 0) --search.FindCount;
+  pbFindNextClick();
+}
+
 void TForm1::tmFindWrapTimer() {
   tmFindWrap->setEnabled(false);
   if (!findBarOpen()) return;

@@ -27,6 +27,15 @@ void TForm1::pmBannerPopup() {
   rs_.readingHalted = true;
 }
 
+void TForm1::FormContextPopup() {
+  stopTimers();
+  tmRead->setEnabled(false);
+}
+
+void TForm1::pbBannerContextPopup() {
+  FormContextPopup();
+}
+
 void TForm1::pmColumnPopup() {
   rs_.menuGuard = true;
 }
@@ -74,21 +83,84 @@ void TForm1::imgAutoSkimClick() {
 
 // --- Format, Color ---------------------------------------------------------------------
 
-void TForm1::chooseColourScheme(std::size_t scheme) {
-  applyColourScheme(settings_, static_cast<SchemeId>(scheme));
-  view_.arrangeControls();
-  if (!bannerMode()) {
-    readCurrentFrame();
-    return;
-  }
+void TForm1::UpdateFormatMenu() {
+  if (!bannerMode()) return;
   tmFade->setEnabled(false);
   tmStartFade->setEnabled(false);
   beginReading();
   tmReadTimer();
 }
 
+void TForm1::formatChanged() {
+  if (bannerMode())
+    UpdateFormatMenu();
+  else
+    readCurrentFrame();
+}
+
+void TForm1::chooseColourScheme(std::size_t scheme) {
+  applyColourScheme(settings_, static_cast<SchemeId>(scheme));
+  view_.arrangeControls();
+  formatChanged();
+}
+
 bool TForm1::colourSchemeChecked(std::size_t scheme) const {
   return checkedColourScheme(settings_) == static_cast<SchemeId>(scheme);
+}
+
+// --- Format, Font, Size, Alignment, Reading Modes --------------------------------------------
+
+void TForm1::chooseFont(std::size_t item) {
+  if (item >= FontItems.size()) return;
+  settings_.BannerFontName = std::string(FontItems[item].family);
+  settings_.ColumnFontName = settings_.BannerFontName;
+  view_.prepareFonts();
+  view_.arrangeControls();
+  formatChanged();
+}
+
+bool TForm1::fontChecked(std::size_t item) const {
+  return checkedFontItem(settings_) == item;
+}
+
+void TForm1::chooseSize(std::size_t index) {
+  if (index >= engine::FontSizeList.size()) return;
+  if (bannerMode())
+    settings_.BannerFontSize = static_cast<std::uint8_t>(index);
+  else
+    settings_.ColumnFontSize = static_cast<std::uint8_t>(index);
+  view_.prepareFonts();
+  view_.arrangeControls();
+  formatChanged();
+}
+
+bool TForm1::sizeChecked(std::size_t index) const {
+  return checkedSizeItem(settings_) == index;
+}
+
+bool TForm1::sizeShown(std::size_t index) const {
+  return sizeItemShown(index, settings_.ReadingMode);
+}
+
+bool TForm1::sizeEnabled(std::size_t index) const {
+  return sizeItemEnabled(index, settings_.ReadingMode);
+}
+
+void TForm1::chooseAlignment(AlignItem item) {
+  applyAlignItem(item, settings_);
+  formatChanged();
+}
+
+bool TForm1::alignmentChecked(AlignItem item) const {
+  return alignItemChecked(item, settings_);
+}
+
+bool TForm1::alignmentShown(AlignItem item) const {
+  return alignItemShown(item, settings_.ReadingMode);
+}
+
+bool TForm1::readingModeChecked(engine::ReadingModeKind mode) const {
+  return settings_.ReadingMode == mode;
 }
 
 // --- Dialogs -----------------------------------------------------------------------------
@@ -156,6 +228,14 @@ void TForm1::openFileFrom(const std::string& folder, bool prepareBannerStart) {
     }
   }
   rs_.menuGuard = false;
+  tmFocus->setEnabled(true);
+}
+
+void TForm1::openRecentFile(const std::string& path) {
+  stopTimers();
+  fade_.menuLoopActive = false;
+  // The hook hides the window, hands the file over and shows it again.
+  if (hooks_.openDocument) hooks_.openDocument(path);
   tmFocus->setEnabled(true);
 }
 

@@ -29,6 +29,9 @@ void TForm1::FormClose() {
   stopPageFade();
   tmRead->setEnabled(false);
   tmFocus->setEnabled(false);
+  // The reader follows no source window any more.
+  acquisition_.ReaderShown = false;
+  acquisition_.SourceWindow = acquisition::NoSourceWindow;
 }
 
 // --- Reading modes ----------------------------------------------------------------------

@@ -94,7 +94,7 @@ TForm1::TForm1(const ReaderContext& context, platform::TimerFactory& timers, Rea
     : settings_(context.settings), es_(context.engine), engine_(context.textEngine),
       rs_(context.reading), fade_(context.fade), layout_(context.layout), page_(context.page),
       window_(context.window), automatic_(context.automatic), timers_(timers), view_(view),
-      place_(std::move(place)) {
+      desktop_(context.desktop), acquisition_(context.acquisition), place_(std::move(place)) {
   tmRead = timers_.createTimer();
   tmFadeIn = timers_.createTimer();
   tmStartFade = timers_.createTimer();

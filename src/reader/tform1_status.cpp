@@ -51,9 +51,7 @@ void TForm1::toggleInfoTextColor() {
   view_.setInfoTextColor(window_.infoTextBlack);
 }
 
-void TForm1::tmFocusTimer() {
-  // Focus tracking of the source window comes with the capture; here the
-  // timer makes a halted hint blink in the banner modes.
+void TForm1::blinkHint() {
   if (!bannerMode()) return;
   ++fade_.hintBlinkTicks;
   if (!rs_.readingHalted) {

@@ -4,6 +4,7 @@
 // for the program; tests record what it is asked (tests/reader).
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -38,6 +39,12 @@ public:
   virtual void closeWindow() = 0;
   // The find bar on the status line, with `text` selected in its edit box.
   virtual void showFindBar(bool /*shown*/, const std::string& /*text*/) {}
+  // The window on the desktop: shown above the others without taking the
+  // focus, hidden, whether it shows, and its id (0 while it has none).
+  virtual void showWithoutFocus() {}
+  virtual void hideWindow() {}
+  virtual bool windowShown() const { return true; }
+  virtual std::int64_t windowId() const { return 0; }
 };
 
 } // namespace reader

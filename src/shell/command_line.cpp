@@ -41,10 +41,14 @@ std::string programUsage() {
          "                              print, without a window, what the reader would\n"
          "                              show and when, as JSON lines (--timeline --help\n"
          "                              lists its options)\n"
+         "       lumetra --timeline [options] --capture [--capture-delay MS]\n"
+         "                              the same for the document of the compatible\n"
+         "                              application in front (X11)\n"
          "       lumetra --version      print the version\n"
          "       lumetra --help, -h     print this text\n"
          "Exit status: 0 done, 1 a file or the display cannot be opened, 2 bad usage,\n"
-         "3 a timeline cut short by its event limit.\n";
+         "3 a timeline cut short by its event limit, or a timeline --capture without a\n"
+         "compatible application in front or without an X11 display.\n";
 }
 
 std::string documentFileProblem(const std::string& path, std::uintmax_t maxBytes) {

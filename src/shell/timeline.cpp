@@ -5,13 +5,16 @@
 #include <charconv>
 #include <cstdint>
 #include <exception>
+#include <filesystem>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string_view>
 #include <utility>
 
 #include "acquisition/acquisition_state.h"
+#include "acquisition/capture.h"
 #include "acquisition/hand_over.h"
 #include "acquisition/open_document_file.h"
 #include "engine/autoskim_words.h"
@@ -19,11 +22,14 @@
 #include "engine/settings_record.h"
 #include "engine/text_engine.h"
 #include "engine/text_helpers.h"
+#include "platform/accessible_text.h"
 #include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/fixed_width_measure.h"
 #include "platform/message_boxes.h"
+#include "platform/recently_used.h"
 #include "platform/virtual_clock.h"
+#include "platform/xcb/desktop_session.h"
 #include "reader/headless_view.h"
 #include "reader/layout_fonts.h"
 #include "reader/layout_geometry.h"
@@ -42,6 +48,9 @@ using engine::ReadingModeKind;
 // Without --max-events the timeline still stops after this many events, so
 // that LoopMode cannot make it run for ever.
 constexpr std::int64_t DefaultMaxEvents = 1000000;
+constexpr int MaxCaptureDelayMs = 600000;
+// `--timeline --hold-clipboard FILE` is the helper that keeps the clipboard.
+constexpr const char* HoldClipboardOption = "--hold-clipboard";
 constexpr int CharWidth = 10;
 constexpr int LineHeight = 20;
 
@@ -76,6 +85,10 @@ struct TimelineOptions {
   std::vector<TimedCommand> commands; // in the order given
   bool help = false;
   std::string file;
+  // --capture: the document of the window in front instead of a FILE, taken
+  // after --capture-delay ms.
+  bool capture = false;
+  int captureDelayMs = 0;
 };
 
 std::optional<std::int64_t> parseInteger(std::string_view text) {
@@ -166,6 +179,7 @@ std::optional<TimelineOptions> parseOptions(const std::vector<std::string>& args
                                             std::string& problem) {
   TimelineOptions o;
   bool haveFile = false;
+  bool hasCaptureDelay = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string word = args[i];
     std::optional<std::string> inlineValue;
@@ -193,6 +207,21 @@ std::optional<TimelineOptions> parseOptions(const std::vector<std::string>& args
     if (word == "--skim-hide") {
       if (inlineValue) return bad("--skim-hide takes no value");
       o.skimHide = true;
+      continue;
+    }
+    if (word == "--capture") {
+      if (inlineValue) return bad("--capture takes no value");
+      o.capture = true;
+      continue;
+    }
+    if (word == "--capture-delay") {
+      const std::optional<std::string> v = value();
+      const auto n = v ? parseInteger(*v) : std::nullopt;
+      if (!n || *n < 0 || *n > MaxCaptureDelayMs)
+        return bad("--capture-delay takes a time in ms from 0 to " +
+                   std::to_string(MaxCaptureDelayMs));
+      o.captureDelayMs = static_cast<int>(*n);
+      hasCaptureDelay = true;
       continue;
     }
     if (word == "--settings" || word == "--mode" || word == "--wpm" || word == "--layout" ||
@@ -242,7 +271,15 @@ std::optional<TimelineOptions> parseOptions(const std::vector<std::string>& args
     o.file = args[i];
     haveFile = true;
   }
-  if (!haveFile) {
+  if (o.capture && haveFile) {
+    problem = "--capture reads the window in front, not a FILE";
+    return std::nullopt;
+  }
+  if (hasCaptureDelay && !o.capture) {
+    problem = "--capture-delay goes with --capture";
+    return std::nullopt;
+  }
+  if (!haveFile && !o.capture) {
     problem = "no FILE given";
     return std::nullopt;
   }
@@ -582,12 +619,89 @@ void runReader(engine::SettingsRecord& settings, engine::EngineState& es,
   }
 }
 
+// The window in front, captured as QuickLaunch captures it, with what the
+// capture needs kept for the rest of the run: the clipboard put back is
+// offered for as long as the session lasts.
+struct WindowCapture {
+  std::unique_ptr<platform::DesktopSession> session;
+  platform::RecentlyUsedList recentlyUsed;
+  std::unique_ptr<acquisition::CaptureContext> context;
+};
+
+// Hands the document of the window in front over; on failure says why on
+// `err` and gives the exit status.
+std::optional<int> captureWindowInFront(acquisition::HandOver& h, const TimelineOptions& o,
+                                        WindowCapture& capture, std::ostream& err) {
+  std::string problem;
+  capture.session = platform::DesktopSession::open(problem);
+  if (!capture.session) {
+    err << "lumetra: --capture: " << problem << '\n';
+    return CaptureUnavailableStatus;
+  }
+  platform::Desktop& desktop = capture.session->desktop();
+  // The delay lets the user bring the window to the front; the desktop's
+  // events are handled meanwhile.
+  if (o.captureDelayMs > 0) desktop.waitUntil([] { return false; }, o.captureDelayMs);
+  capture.context = std::make_unique<acquisition::CaptureContext>(acquisition::CaptureContext{
+      desktop, [&capture] { return capture.recentlyUsed.localFiles(); }});
+  capture.context->accessibleText = platform::accessibleDocumentText;
+  acquisition::addCaptureExtractions(h.extractions, *capture.context);
+
+  const platform::WindowId window = desktop.foregroundWindow();
+  const acquisition::CaptureOutcome outcome =
+      acquisition::captureFromWindow(h, *capture.context, window);
+  if (!outcome.handedOver && outcome.problem == acquisition::UnsupportedWindowMessage) {
+    err << "lumetra: --capture: " << outcome.problem;
+    if (window > 0) {
+      err << " (the window in front is \"" << platform::cp1252ToUtf8(desktop.windowTitle(window))
+          << "\" of " << platform::cp1252ToUtf8(desktop.processNameOfWindow(window)) << ")";
+    } else {
+      err << " (no window is in front)";
+    }
+    err << '\n';
+    return CaptureUnavailableStatus;
+  }
+  if (!outcome.handedOver) {
+    err << "lumetra: --capture: " << platform::cp1252ToUtf8(h.acquisition.CurrentDocument) << ": "
+        << acquisition::UnsupportedFileMessage << '\n';
+    return 1;
+  }
+  if (!outcome.problem.empty())
+    err << "lumetra: --capture: " << platform::cp1252ToUtf8(outcome.problem) << '\n';
+  acquisition::prepareReaderStart(h);
+  return std::nullopt;
+}
+
+// The user's clipboard, put back by the capture, outlives the run.
+void keepClipboard(platform::DesktopSession& session) {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return;
+  session.keepClipboard(self.string(), {"--timeline", HoldClipboardOption});
+}
+
+// What was captured, before the reader's events.
+void writeCaptureEvent(EventWriter& writer, const acquisition::AcquisitionState& a) {
+  if (!writer.begin(0, "capture")) return;
+  writer.out() << ",\"application\":" << jsonString(a.SourceApplication)
+               << ",\"name\":" << jsonString(a.CurrentDocument)
+               << ",\"kind\":" << static_cast<int>(a.SourceKind);
+  writer.end();
+}
+
 } // namespace
 
 std::string timelineUsage() {
   return "usage: lumetra --timeline [options] FILE\n"
-         "Reads FILE as the reader would and prints what it shows and when, as JSON Lines.\n"
+         "       lumetra --timeline [options] --capture [--capture-delay MS]\n"
+         "Reads FILE, or the document of the window in front, as the reader would and\n"
+         "prints what it shows and when, as JSON Lines.\n"
          "options:\n"
+         "  --capture           capture the window in front (X11) as Quick Launch does,\n"
+         "                      instead of reading a FILE; status 3 when that window is\n"
+         "                      not from a compatible application or there is no X11\n"
+         "                      display\n"
+         "  --capture-delay MS  wait MS ms before looking at the window in front\n"
          "  --settings PATH     read the settings from PATH (never written)\n"
          "  --mode MODE         banner, sentence, single or double\n"
          "  --wpm N             words per minute, 1 to 3000\n"
@@ -609,6 +723,8 @@ std::string timelineUsage() {
          "  pause   a sentence or paragraph pause: interval\n"
          "  page    a page on the columns: start, end, columns (lines of each column)\n"
          "  end     the end of the document was reached (a later command reports it anew)\n"
+         "  capture the captured document (--capture only, first): application, name,\n"
+         "          kind (0 text, 1 word processor, 2 PDF, 3 mail, 5 web page)\n"
          "  command a command applied: name\n"
          "          a frame the find bar draws for a match has start, end, lines and\n"
          "          highlight: line, start, length (where the match is in the lines)\n"
@@ -657,6 +773,8 @@ std::string jsonString(const std::string& text) {
 }
 
 int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  // The helper a capture leaves to keep the user's clipboard.
+  if (args.size() == 2 && args[0] == HoldClipboardOption) return platform::holdClipboard(args[1]);
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     out << timelineUsage();
     return 0;
@@ -689,13 +807,20 @@ int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::os
   reader::ReadingState handOverReading;
   acquisition::HandOver handOver{
       engine, acquisitionState, handOverReading, {}, {}, acquisition::standardExtractions()};
-  const acquisition::OpenOutcome opened = acquisition::openDocumentFile(handOver, options->file);
-  if (!opened.opened) {
-    err << "lumetra: " << options->file << ": " << platform::cp1252ToUtf8(opened.problem) << '\n';
-    return 1;
+  WindowCapture capture;
+  if (options->capture) {
+    if (const std::optional<int> status = captureWindowInFront(handOver, *options, capture, err))
+      return *status;
+  } else {
+    const acquisition::OpenOutcome opened = acquisition::openDocumentFile(handOver, options->file);
+    if (!opened.opened) {
+      err << "lumetra: " << options->file << ": " << platform::cp1252ToUtf8(opened.problem) << '\n';
+      return 1;
+    }
   }
 
   EventWriter writer(out, options->maxEvents.value_or(DefaultMaxEvents));
+  if (options->capture) writeCaptureEvent(writer, acquisitionState);
   // Commands at the same time run in the order given.
   std::vector<TimedCommand> commands = options->commands;
   std::stable_sort(commands.begin(), commands.end(),
@@ -703,6 +828,7 @@ int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::os
   runReader(settings, es, engine, measure, commands, writer);
   const bool truncated = writer.reportTruncation();
   out.flush();
+  if (capture.session) keepClipboard(*capture.session);
   return truncated ? TruncatedStatus : 0;
 }
 

@@ -1,6 +1,15 @@
 // The headless timeline: `lumetra --timeline [options] FILE` reads FILE with
 // the reader's own logic (TForm1) on a virtual clock and an off-screen view,
-// and prints what the reader shows and when, as JSON Lines (UTF-8):
+// and prints what the reader shows and when, as JSON Lines (UTF-8). With
+// `--capture [--capture-delay MS]` instead of FILE it captures the window in
+// front through the program's own capture and first prints
+//
+//   {"t":0,"event":"capture","application":APP,"name":NAME,"kind":K}
+//
+// then the reader's events. The clipboard the capture put back is left to
+// the desktop's clipboard manager, or else to a helper, `lumetra --timeline
+// --hold-clipboard FILE`, that offers it until another program copies.
+// The reader's events:
 //
 //   {"t":MS,"event":"frame","start":S,"end":E,"lines":[...],"words":N,"interval":I,"heading":B}
 //   {"t":MS,"event":"pause","interval":I}
@@ -28,7 +37,8 @@
 // Returns the exit status: 0 when done (and for --help, with the usage on
 // `out`), 1 for a FILE that cannot be read (with the reason on `err`), 2 for
 // bad options and refused commands (with the reason and the usage on `err`),
-// 3 when the event limit cut the run short.
+// 3 when the event limit cut the run short, and for --capture when the window
+// in front is not supported or there is no X11 display.
 #pragma once
 
 #include <ostream>
@@ -38,6 +48,9 @@
 namespace shell {
 
 inline constexpr int TruncatedStatus = 3;
+// --capture: the window in front is not from a compatible application, or
+// there is no X11 display to look at.
+inline constexpr int CaptureUnavailableStatus = 3;
 
 // `args` are the words after "--timeline".
 int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -168,6 +168,103 @@ TEST(Menus, OpeningAFileHandsTheChoiceOverAndTheLibraryStartsInItsFolder) {
   EXPECT_TRUE(f.rs.startPending); // without AutoStart the first frame waits
 }
 
+TEST(FormatMenu, AFontSetsBothFamiliesChecksItsItemAndAnUnlistedFamilyChecksGaramond) {
+  const struct {
+    ReadingModeKind mode;
+    const char* chosen;
+  } cases[] = {{ReadingModeKind::Banner, "tahoma1"}, {ReadingModeKind::Double, "Verdana1"}};
+  for (const auto& c : cases) {
+    Menus f;
+    f.settings.ReadingMode = c.mode;
+    f.settings.BannerFontName = "DejaVu Serif";
+    f.form.FormShow();
+    EXPECT_TRUE(f.row("Garamond1").checked(f.form));
+    const std::size_t frames = f.observer.frames.size();
+    const int pages = f.view.pagesShown;
+    f.form.runCommand(f.row(c.chosen));
+    EXPECT_TRUE(f.row(c.chosen).checked(f.form));
+    EXPECT_FALSE(f.row("Garamond1").checked(f.form));
+    EXPECT_EQ(f.settings.ColumnFontName, f.settings.BannerFontName);
+    EXPECT_EQ(f.parts.layout.bannerFont.family, f.settings.BannerFontName);
+    // The banner modes read on with a new frame, the columns lay the page out again.
+    if (isBannerMode(c.mode)) {
+      EXPECT_EQ(f.observer.frames.size(), frames + 1);
+    } else {
+      EXPECT_EQ(f.view.pagesShown, pages + 1);
+    }
+  }
+}
+
+TEST(FormatMenu, SizesFollowTheModesFont) {
+  // A stored 48-point strip: Sentence mode draws and checks 28 and greys the
+  // larger sizes; the columns offer no size above 20.
+  for (ReadingModeKind mode :
+       {ReadingModeKind::Banner, ReadingModeKind::Sentence, ReadingModeKind::Single}) {
+    Menus f;
+    f.settings.ReadingMode = mode;
+    f.settings.BannerFontSize = 13;
+    f.settings.ColumnFontSize = 5;
+    const bool sentence = mode == ReadingModeKind::Sentence;
+    const char* checked = sentence ? "Size28" : isBannerMode(mode) ? "Size48" : "Size14";
+    EXPECT_TRUE(f.row(checked).checked(f.form)) << checked;
+    EXPECT_EQ(f.row("Size48").visible(f.form), isBannerMode(mode));
+    EXPECT_EQ(f.row("Size48").enabled(f.form), !sentence);
+    EXPECT_TRUE(f.row("Size20").visible(f.form));
+  }
+  // A size sets the font of the mode on screen only.
+  Menus f;
+  f.settings.ReadingMode = ReadingModeKind::Single;
+  f.form.FormShow();
+  f.form.runCommand(f.row("Size18"));
+  EXPECT_EQ(f.parts.layout.columnFont.pointSize, 18);
+  EXPECT_EQ(f.settings.BannerFontSize, engine::SettingsRecord{}.BannerFontSize);
+  EXPECT_TRUE(f.row("Size18").checked(f.form));
+}
+
+TEST(FormatMenu, AlignmentItemsOfEachFamily) {
+  Menus f;
+  f.settings.ReadingMode = ReadingModeKind::Double;
+  f.settings.ColumnNumber = 2;
+  f.form.FormShow();
+  EXPECT_FALSE(f.row("Center1").visible(f.form));
+  EXPECT_TRUE(f.row("Justify1").visible(f.form));
+  const int pages = f.view.pagesShown;
+  f.form.runCommand(f.row("Justify1"));
+  EXPECT_EQ(f.view.pagesShown, pages + 1); // laid out again at once
+  EXPECT_TRUE(f.row("Justify1").checked(f.form));
+  EXPECT_FALSE(f.row("AlignLeft1").checked(f.form));
+  EXPECT_EQ(f.settings.BannerTextAlign, engine::TextAlign::Centre); // the strip keeps its own
+  f.form.imgBannerReaderClick();
+  EXPECT_TRUE(f.row("Center1").checked(f.form));
+  EXPECT_FALSE(f.row("Justify1").visible(f.form));
+  EXPECT_TRUE(f.row("Banner1").checked(f.form));
+  EXPECT_FALSE(f.row("Double1").checked(f.form));
+  f.form.runCommand(f.row("AlignLeft1"));
+  EXPECT_EQ(f.settings.ColumnTextAlign, engine::TextAlign::Left);
+  EXPECT_TRUE(f.row("AlignLeft1").checked(f.form));
+}
+
+TEST(Menus, ARecentFileOpensThroughTheHandOverAndTheFocusTimerRunsAgain) {
+  Menus f;
+  f.start();
+  f.form.enterMenuLoop();
+  f.tmFocus().setEnabled(false);
+  f.form.openRecentFile("/home/u/book.txt");
+  EXPECT_EQ(f.opened, std::vector<std::string>{"/home/u/book.txt"});
+  EXPECT_TRUE(f.tmFocus().Enabled());
+  EXPECT_FALSE(f.fade.menuLoopActive);
+}
+
+TEST(Menus, AContextPopupStopsTheFadesAndTheFrameTimer) {
+  Menus f;
+  f.start();
+  ASSERT_TRUE(f.fade.fadeInDone == false || f.tmFadeIn().Enabled());
+  f.form.pbBannerContextPopup();
+  EXPECT_FALSE(f.tmRead().Enabled());
+  EXPECT_FALSE(f.tmFadeIn().Enabled());
+  EXPECT_EQ(f.fade.fadeLevel, FullFadeLevel);
+}
+
 TEST(LibraryFolder, MadeBesideTheProgramElseInTheDataFolder) {
   const std::filesystem::path root =
       std::filesystem::temp_directory_path() / ("lumetra_library_" + std::to_string(::getpid()));

@@ -9,9 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "acquisition/acquisition_state.h"
 #include "engine/engine_state.h"
 #include "engine/settings_record.h"
 #include "engine/text_engine.h"
+#include "platform/fake_desktop.h"
 #include "platform/fixed_width_measure.h"
 #include "platform/virtual_clock.h"
 #include "reader/fade_state.h"
@@ -88,6 +90,7 @@ public:
   }
   void showFindBar(bool shown) override { findBar = shown; }
   void drawFindFrame() override { ++findDraws; }
+  void pageShown() override { ++pagesShown; }
 
   // The hint as last shown, and the message of status panel 1.
   std::string hint() const { return hints.empty() ? std::string() : hints.back(); }
@@ -125,6 +128,7 @@ public:
   std::vector<MarkHint> markHints;
   bool findBar = false;
   int findDraws = 0;
+  int pagesShown = 0; // column pages built and shown
 
 private:
   const platform::VirtualClock& clock_;
@@ -191,14 +195,19 @@ struct PacingFixture {
   ReadingState rs;
   FadeState fade;
   WindowParts parts;
-  RecordingView view{clock, ReaderContext::of(engine, rs, fade, parts), measure};
+  // The desktop the reader follows its source window on; no source window
+  // unless a test sets one.
+  platform::FakeDesktop desktop;
+  acquisition::AcquisitionState acquisition;
+  RecordingView view{clock, ReaderContext::of(engine, rs, fade, parts, desktop, acquisition),
+                     measure};
   RecordingObserver observer{clock, es};
   // What the window asked of the document's place.
   std::vector<std::int32_t> savedPositions;
   int restores = 0;
   std::vector<int> graphicIndexes;
   TimerTap timers{clock};
-  TForm1 form{ReaderContext::of(engine, rs, fade, parts), timers, view,
+  TForm1 form{ReaderContext::of(engine, rs, fade, parts, desktop, acquisition), timers, view,
               DocumentPlace{[this](std::int32_t p) { savedPositions.push_back(p); },
                             [this] { ++restores; },
                             [this](int index) { graphicIndexes.push_back(index); }}};

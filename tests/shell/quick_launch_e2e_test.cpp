@@ -1,7 +1,8 @@
 // Quick Launch on a real X11 display with a window manager that has a tray:
-// one copy per session, the button over a text editor in front, Ctrl+Space
-// and `lumetra --capture` asking for a capture, a terminal in front hiding
-// the button. The running program is watched through its event log.
+// one copy per session, the button over a text editor in front, the button,
+// Ctrl+Space and `lumetra --capture` putting the editor's file in the
+// reader, a terminal in front hiding the button. The running program is
+// watched through its event log.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -42,7 +43,7 @@ protected:
   void SetUp() override {
     for (const char* tool : {"xdotool", "xwininfo", "mousepad", "xterm"})
       if (testsupport::findProgram(tool).empty()) GTEST_SKIP() << tool << " is not installed";
-    if (const auto why = x11.start()) GTEST_SKIP() << "no X11 session: " << *why;
+    if (const auto why = x11.start(windowManager())) GTEST_SKIP() << "no X11 session: " << *why;
     app = x11.home() / "app";
     fs::create_directories(app);
     fs::copy_file(fs::path(LUMETRA_BINARY_DIR) / "bin" / "lumetra", app / "lumetra");
@@ -50,6 +51,8 @@ protected:
     document = x11.home() / "notes.txt";
     std::ofstream(document) << "The keeper climbed the stairs of the lighthouse.\n";
   }
+
+  virtual std::string windowManager() const { return "jwm"; }
 
   pid_t lumetra(std::vector<std::string> args) {
     std::vector<std::string> command{"env", "-u", "QT_QPA_PLATFORM", (app / "lumetra").string()};
@@ -105,7 +108,7 @@ protected:
   fs::path app, log, document;
 };
 
-TEST_F(QuickLaunchOnX11, OneCopyTheButtonOverTheEditorAndCaptureRequests) {
+TEST_F(QuickLaunchOnX11, OneCopyTheButtonOverTheEditorAndCaptures) {
   const pid_t first = lumetra({"--event-log", log.string()});
   ASSERT_FALSE(waitForEvent("balloon").empty()) << "the first start shows its balloon";
 
@@ -147,24 +150,61 @@ TEST_F(QuickLaunchOnX11, OneCopyTheButtonOverTheEditorAndCaptureRequests) {
       2s))
       << events("quicklaunch").back();
 
-  // A click on the button.
+  // A click on the button puts the editor's file in the reader, in front.
+  const auto readerShown = [&] {
+    std::string reader;
+    waitFor(
+        [&] { return !(reader = on("xdotool search --onlyvisible --name '^Lumetra$'")).empty(); },
+        5s);
+    return reader.empty() ? reader : reader.substr(0, reader.find('\n'));
+  };
+  // Closes the reader and brings the editor back with the button over it.
+  const auto backToTheEditor = [&](const std::string& reader) {
+    const std::size_t shownBefore = events("quicklaunch").size();
+    on("xdotool windowactivate --sync " + reader + " key Escape");
+    EXPECT_TRUE(
+        waitFor([&] { return on("xdotool search --onlyvisible --name '^Lumetra$'").empty(); }, 3s));
+    on("xdotool windowactivate --sync " + editor);
+    return waitFor(
+        [&] {
+          const auto shown = events("quicklaunch");
+          return shown.size() > shownBefore &&
+                 shown.back().find("\"shown\":true") != std::string::npos;
+        },
+        5s);
+  };
   on("xdotool mousemove --sync " + std::to_string(rect[0] + 40) + " " +
      std::to_string(rect[1] + 8) + " click 1");
   EXPECT_FALSE(waitForEvent("capture-request", 1, "\"by\":\"button\"").empty())
       << "a click on the button asked for no capture";
+  EXPECT_FALSE(waitForEvent("capture", 1, document.string()).empty())
+      << "the click captured nothing";
+  std::string reader = readerShown();
+  ASSERT_FALSE(reader.empty()) << "the reader did not show the capture";
+  on("xdotool windowactivate --sync " + reader + " key space");
+  EXPECT_FALSE(waitForEvent("frame", 1, "lighthouse").empty()) << "the reader read nothing";
 
-  // The click hides the button until the next look at the window in front.
-  EXPECT_TRUE(waitFor(
-      [&] { return events("quicklaunch").back().find("\"shown\":true") != std::string::npos; },
-      3s));
+  // Ctrl+Space with the reader in front asks for nothing.
+  on("xdotool windowactivate --sync " + reader + " key ctrl+space");
+  std::this_thread::sleep_for(500ms);
+  EXPECT_TRUE(events("capture-request").size() == 1u) << "Ctrl+Space over the reader captured";
 
+  // Ctrl+Space, and `lumetra --capture`, with the editor in front.
+  ASSERT_TRUE(backToTheEditor(reader)) << "no button over the editor after the reader closed";
   on("xdotool windowactivate --sync " + editor + " key ctrl+space");
   EXPECT_FALSE(waitForEvent("capture-request", 1, "\"by\":\"hotkey\"").empty())
       << "Ctrl+Space asked for no capture";
+  EXPECT_FALSE(waitForEvent("capture", 2, document.string()).empty())
+      << "Ctrl+Space captured nothing";
+  reader = readerShown();
+  ASSERT_FALSE(reader.empty());
+  ASSERT_TRUE(backToTheEditor(reader));
   const pid_t capture = lumetra({"--capture"});
   EXPECT_EQ(exitStatus(capture), 0);
   EXPECT_FALSE(waitForEvent("capture-request", 1, "\"by\":\"socket\"").empty())
       << "lumetra --capture asked for no capture";
+  EXPECT_FALSE(waitForEvent("capture", 3, document.string()).empty())
+      << "lumetra --capture captured nothing";
 
   x11.launch({"xterm"});
   EXPECT_FALSE(waitForEvent("quicklaunch", 1, "\"shown\":false").empty())
@@ -220,6 +260,62 @@ TEST_F(QuickLaunchOnX11, AtLogonNoBalloonButOneForAMarkerLeftBehind) {
   EXPECT_TRUE(waitFor([&] { return !fs::exists(app / "balloon.dat"); }, 2s));
   std::this_thread::sleep_for(1500ms);
   EXPECT_EQ(events("balloon").size(), 1u) << "autorun showed its own balloon";
+  ::kill(quickLaunch, SIGTERM);
+  EXPECT_EQ(exitStatus(quickLaunch), 0);
+}
+
+// The reader follows the window its document came from. Under a window
+// manager that keeps the focus where the user put it (openbox: jwm gives the
+// focus to the window below one that goes away).
+class ReaderFollowsItsSource : public QuickLaunchOnX11 {
+protected:
+  std::string windowManager() const override { return "openbox"; }
+  std::string visibleReader() {
+    const std::string found = on("xdotool search --onlyvisible --name '^Lumetra$'");
+    return found.substr(0, found.find('\n'));
+  }
+  std::string active() {
+    const std::string found = on("xdotool getactivewindow");
+    return found.substr(0, found.find('\n'));
+  }
+};
+
+TEST_F(ReaderFollowsItsSource, HidesForATerminalAndComesBackOverTheEditorWithoutTheFocus) {
+  const pid_t quickLaunch = lumetra({"--event-log", log.string()});
+  ASSERT_FALSE(waitForEvent("balloon").empty());
+  x11.launch({"mousepad", document.string()});
+  x11.launch({"xterm"});
+  std::string editor, terminal;
+  waitFor(
+      [&] {
+        editor = on("xdotool search --onlyvisible --class mousepad 2>/dev/null");
+        terminal = on("xdotool search --onlyvisible --class xterm 2>/dev/null");
+        return !editor.empty() && !terminal.empty();
+      },
+      10s);
+  ASSERT_FALSE(editor.empty() || terminal.empty()) << "mousepad or xterm did not show";
+  editor.resize(editor.find('\n'));
+  terminal.resize(terminal.find('\n'));
+  on("xdotool windowactivate --sync " + editor);
+  ASSERT_FALSE(waitForEvent("quicklaunch", 1, "\"shown\":true").empty());
+  on("xdotool key ctrl+space");
+  ASSERT_FALSE(waitForEvent("capture", 1, document.string()).empty());
+  ASSERT_TRUE(waitFor([&] { return !visibleReader().empty(); }, 5s)) << "no reader";
+
+  on("xdotool windowactivate --sync " + terminal);
+  EXPECT_TRUE(waitFor([&] { return visibleReader().empty(); }, 3s))
+      << "the reader stayed over the terminal";
+  EXPECT_EQ(active(), terminal);
+
+  on("xdotool windowactivate --sync " + editor);
+  EXPECT_TRUE(waitFor([&] { return !visibleReader().empty(); }, 3s))
+      << "the reader did not come back over the editor";
+  std::this_thread::sleep_for(500ms);
+  EXPECT_EQ(active(), editor) << "the reader took the focus from the editor";
+
+  on("xdotool windowminimize --sync " + editor);
+  EXPECT_TRUE(waitFor([&] { return visibleReader().empty(); }, 3s))
+      << "the reader stayed with its source minimised";
   ::kill(quickLaunch, SIGTERM);
   EXPECT_EQ(exitStatus(quickLaunch), 0);
 }

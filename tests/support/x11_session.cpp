@@ -121,8 +121,8 @@ pid_t X11Session::spawn(const std::vector<std::string>& arguments) {
   return failed ? 0 : process;
 }
 
-std::optional<std::string> X11Session::start() {
-  for (const char* tool : {"Xvfb", "jwm", "xprop"})
+std::optional<std::string> X11Session::start(const std::string& windowManager) {
+  for (const std::string tool : {std::string("Xvfb"), windowManager, std::string("xprop")})
     if (findProgram(tool).empty()) return std::string(tool) + " is not installed";
   char folder[] = "/tmp/lumetra-x11-XXXXXX";
   if (!::mkdtemp(folder)) return std::string("cannot make a temporary home folder");
@@ -150,12 +150,12 @@ std::optional<std::string> X11Session::start() {
     return std::string("Xvfb did not start");
   display_ = ":" + number.substr(0, number.find('\n'));
 
-  windowManager_ = spawn({"jwm"});
+  windowManager_ = spawn({windowManager});
   const std::string check =
       "DISPLAY=" + display_ + " xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null";
   if (windowManager_ <= 0 ||
       !waitFor([&] { return commandOutput(check).find("window id") != std::string::npos; }, 10s))
-    return std::string("jwm did not take over the display");
+    return windowManager + " did not take over the display";
   return std::nullopt;
 }
 

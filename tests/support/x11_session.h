@@ -1,5 +1,5 @@
 // A private X11 session for end-to-end tests: an Xvfb server on a display
-// number the server picks itself, the jwm window manager, and programs started
+// number the server picks itself, a window manager, and programs started
 // on it in process groups of their own, each with a fresh home folder. Nothing
 // is left running: every process started is ended by its id when the session
 // or the program ends.
@@ -34,8 +34,9 @@ public:
   X11Session(const X11Session&) = delete;
   X11Session& operator=(const X11Session&) = delete;
 
-  // Starts Xvfb and jwm; on failure gives the reason and leaves nothing running.
-  std::optional<std::string> start();
+  // Starts Xvfb and the window manager (jwm, which has a tray, unless told
+  // otherwise); on failure gives the reason and leaves nothing running.
+  std::optional<std::string> start(const std::string& windowManager = "jwm");
   const std::string& display() const { return display_; }
   pid_t serverProcess() const { return server_; }
   const std::filesystem::path& home() const { return home_; }

@@ -4,6 +4,7 @@
 #include <array>
 #include <chrono>
 #include <cstdlib>
+#include <map>
 #include <unordered_map>
 #include <vector>
 
@@ -133,6 +134,12 @@ xcb_keysym_t keysymOf(Key key) {
     return 0xff53;
   case Key::Home:
     return 0xff50;
+  case Key::Shift:
+    return 0xffe1; // Shift_L
+  case Key::Alt:
+    return 0xffe9; // Alt_L
+  case Key::Super:
+    return 0xffeb; // Super_L
   }
   return 0;
 }
@@ -164,7 +171,9 @@ struct XcbDesktop::Connection : QAbstractNativeEventFilter {
   bool rootWatched = false;
   std::optional<WindowId> active;
   std::unordered_map<xcb_window_t, Window> windows;
-  std::optional<std::array<xcb_keycode_t, 5>> keycodes;
+  std::optional<std::array<xcb_keycode_t, KeyCount>> keycodes;
+  // The keys of each modifier found held by the last look, to be released.
+  std::map<Key, std::vector<xcb_keycode_t>> heldCodes;
 
   explicit Connection(xcb_connection_t* connection);
   ~Connection() override;
@@ -306,8 +315,8 @@ std::optional<xcb_keycode_t> XcbDesktop::Connection::keycodeOf(Key key) {
     const xcb_keysym_t* symbols = xcb_get_keyboard_mapping_keysyms(mapping.get());
     const int perKey = mapping->keysyms_per_keycode;
     const int length = xcb_get_keyboard_mapping_keysyms_length(mapping.get());
-    std::array<xcb_keycode_t, 5> found{};
-    for (int k = 0; k < 5; ++k) {
+    std::array<xcb_keycode_t, KeyCount> found{};
+    for (int k = 0; k < KeyCount; ++k) {
       const xcb_keysym_t wanted = keysymOf(static_cast<Key>(k));
       for (int i = 0; i < length && !found[k]; ++i) {
         if (symbols[i] == wanted)
@@ -602,6 +611,88 @@ std::optional<std::string> XcbDesktop::queryClipboardHtml() {
   const QMimeData* data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
   if (!data || !data->hasHtml()) return std::nullopt;
   return data->html().toStdString();
+}
+
+ClipboardContents XcbDesktop::queryClipboardContents() {
+  ClipboardContents contents;
+  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return contents;
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
+  if (!data) return contents;
+  for (const QString& format : data->formats()) {
+    const QByteArray bytes = data->data(format);
+    contents.formats.emplace_back(
+        format.toStdString(),
+        std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  }
+  return contents;
+}
+
+void XcbDesktop::setClipboardContents(const ClipboardContents& contents, bool keepOwnership) {
+  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  auto* data = new QMimeData;
+  for (const auto& [format, bytes] : contents.formats)
+    data->setData(QString::fromStdString(format),
+                  QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  // Qt lets the clipboard go only when it holds it, so it takes it first.
+  clipboard->setMimeData(data, QClipboard::Clipboard);
+  if (contents.empty() && !keepOwnership) clipboard->clear(QClipboard::Clipboard);
+  xcb_flush(x_->c);
+}
+
+bool XcbDesktop::clipboardHeldByOthers() {
+  if (!x_->usable()) return false;
+  xcb_connection_t* c = x_->c;
+  Deadline deadline;
+  auto atom =
+      await<xcb_intern_atom_reply_t>(c, xcb_intern_atom(c, 0, 9, "CLIPBOARD").sequence, deadline);
+  if (!atom) return false;
+  auto owner = await<xcb_get_selection_owner_reply_t>(
+      c, xcb_get_selection_owner(c, atom->atom).sequence, deadline);
+  if (!owner || owner->owner == XCB_WINDOW_NONE) return false;
+  // Windows made on this connection carry its resource id base.
+  const xcb_setup_t* setup = xcb_get_setup(c);
+  return (owner->owner & ~setup->resource_id_mask) != setup->resource_id_base;
+}
+
+std::vector<Key> XcbDesktop::heldModifiers() {
+  x_->heldCodes.clear();
+  if (!x_->usable()) return {};
+  xcb_connection_t* c = x_->c;
+  Deadline deadline;
+  const auto mappingCookie = xcb_get_modifier_mapping(c);
+  const auto keymapCookie = xcb_query_keymap(c);
+  auto mapping = await<xcb_get_modifier_mapping_reply_t>(c, mappingCookie.sequence, deadline);
+  auto keymap = await<xcb_query_keymap_reply_t>(c, keymapCookie.sequence, deadline);
+  if (!mapping || !keymap) return {};
+  // The modifier rows as X numbers them: Shift, Lock, Control, Mod1 (Alt) to Mod5; Mod4 is Super.
+  constexpr std::pair<int, Key> Rows[] = {
+      {0, Key::Shift}, {2, Key::Control}, {3, Key::Alt}, {6, Key::Super}};
+  const xcb_keycode_t* codes = xcb_get_modifier_mapping_keycodes(mapping.get());
+  const int perRow = mapping->keycodes_per_modifier;
+  std::vector<Key> held;
+  for (const auto& [row, key] : Rows) {
+    for (int i = 0; i < perRow; ++i) {
+      const xcb_keycode_t code = codes[row * perRow + i];
+      if (code && (keymap->keys[code / 8] & (1 << (code % 8)))) x_->heldCodes[key].push_back(code);
+    }
+    if (x_->heldCodes.count(key)) held.push_back(key);
+  }
+  return held;
+}
+
+void XcbDesktop::releaseModifier(Key key) {
+  if (!x_->usable() || !x_->hasTest) return;
+  for (const xcb_keycode_t code : x_->heldCodes[key])
+    xcb_test_fake_input(x_->c, XCB_KEY_RELEASE, code, XCB_CURRENT_TIME, XCB_WINDOW_NONE, 0, 0, 0);
+  xcb_flush(x_->c);
+}
+
+void XcbDesktop::idle(int milliseconds) {
+  // Qt's clipboard learns of a new owner from the events it handles.
+  QCoreApplication::processEvents();
+  Desktop::idle(milliseconds);
+  QCoreApplication::processEvents();
 }
 
 std::unique_ptr<Desktop> makeDesktop() {

@@ -5,7 +5,8 @@
 // its role WM_WINDOW_ROLE; its process the client's process id from the X
 // resource extension, else _NET_WM_PID. Switching to a window and keeping a
 // window above others are requests to the window manager (EWMH client
-// messages); keys and clicks are XTEST input; the clipboard is Qt's.
+// messages); keys and clicks are XTEST input; the clipboard is Qt's, and
+// who holds it is the owner of the CLIPBOARD selection.
 //
 // Answers are cached and kept fresh by the events the server sends: the
 // program watches the root window and every window it asked about for
@@ -52,6 +53,15 @@ protected:
   void injectLeftButton(bool down) override;
   std::string queryClipboardText() override;
   std::optional<std::string> queryClipboardHtml() override;
+  // Every format Qt offers for the clipboard, each read as bytes, and set again
+  // the same way: the program then serves them until another program copies.
+  ClipboardContents queryClipboardContents() override;
+  void setClipboardContents(const ClipboardContents& contents, bool keepOwnership) override;
+  bool clipboardHeldByOthers() override;
+  // The keys held under the Shift, Control, Mod1 and Mod4 modifiers.
+  std::vector<Key> heldModifiers() override;
+  void releaseModifier(Key key) override;
+  void idle(int milliseconds) override;
 
 private:
   struct Connection;

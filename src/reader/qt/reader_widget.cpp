@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include "controls/qt/control_widgets.h"
 #include "controls/system_colors.h"
@@ -157,6 +158,8 @@ void ReaderWidget::makeMenu() {
   for (const Command& command : readerCommands()) {
     if (command.menu == MenuId::None) continue;
     QAction* action = menuFor(command.menu)->addAction(qName(command.caption));
+    // The recent files follow the library in the File menu.
+    if (command.component == "Library1") menuFor(MenuId::RecentFiles);
     items_.emplace_back(&command, action);
     action->setObjectName(qName(command.component));
     action->setCheckable(command.checked != nullptr);
@@ -176,9 +179,13 @@ QMenu* ReaderWidget::popupMenu(PopupMenuKind kind) {
   return menuFor(kind == PopupMenuKind::pmColumn ? MenuId::pmColumn : MenuId::pmBanner);
 }
 
-void ReaderWidget::showPopup(QPoint at) {
+void ReaderWidget::showPopup(QPoint at, bool onStrip) {
   if (form_ == nullptr || popup_ == PopupMenuKind::None) return;
   const bool banner = popup_ == PopupMenuKind::pmBanner;
+  if (onStrip)
+    form_->pbBannerContextPopup();
+  else
+    form_->FormContextPopup();
   form_->enterMenuLoop();
   if (banner)
     form_->pmBannerPopup();
@@ -196,7 +203,9 @@ void ReaderWidget::showPopup(QPoint at) {
 }
 
 void ReaderWidget::contextMenuEvent(QContextMenuEvent* e) {
-  showPopup(e->globalPos());
+  const QWidget* strip = child(ControlId::pbBanner);
+  const QWidget* under = childAt(e->pos());
+  showPopup(e->globalPos(), strip != nullptr && under == strip);
 }
 
 QMenu* ReaderWidget::menuFor(MenuId id) {
@@ -241,10 +250,13 @@ QMenu* ReaderWidget::menuFor(MenuId id) {
 }
 
 void ReaderWidget::refreshChecks() {
+  QMenu* recent = recentFilesMenu();
+  recent->menuAction()->setEnabled(!recent->actions().isEmpty());
   if (form_ == nullptr) return;
   for (const auto& [command, action] : items_) {
     if (command->checked != nullptr) action->setChecked(command->checked(*form_));
     if (command->enabled != nullptr) action->setEnabled(command->enabled(*form_));
+    if (command->visible != nullptr) action->setVisible(command->visible(*form_));
     if (command->captionNow != nullptr) {
       // The caption keeps its accelerator on the first letter.
       action->setText("&" + platform::toQString(command->captionNow(*form_)));
@@ -559,6 +571,17 @@ bool ReaderWidget::eventFilter(QObject* watched, QEvent* e) {
     return true;
   }
   return QWidget::eventFilter(watched, e);
+}
+
+void ReaderWidget::showWithoutFocus() {
+  // Back over the window the user works in, which keeps the focus.
+  setAttribute(Qt::WA_ShowWithoutActivating, true);
+  // The platform window reads the wish when it is mapped again.
+  if (QWindow* window = windowHandle()) window->setProperty("_q_showWithoutActivating", true);
+  show();
+  raise();
+  setAttribute(Qt::WA_ShowWithoutActivating, false);
+  if (QWindow* window = windowHandle()) window->setProperty("_q_showWithoutActivating", false);
 }
 
 void ReaderWidget::closeWindow() {

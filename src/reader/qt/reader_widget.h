@@ -55,12 +55,19 @@ public:
   const platform::TextMeasure& measure() const override { return measure_; }
   void closeWindow() override;
   void showFindBar(bool shown, const std::string& text) override;
+  void showWithoutFocus() override;
+  void hideWindow() override { hide(); }
+  bool windowShown() const override { return isVisible(); }
+  std::int64_t windowId() const override { return static_cast<std::int64_t>(internalWinId()); }
 
   // The find bar's edit box and buttons (tests and screenshots).
   QWidget* findBar() const { return findBar_; }
   // The popup menu of the current mode, opened at `at` (screen coordinates)
-  // as a right click does; returns when it closes.
-  void showPopup(QPoint at);
+  // as a right click does (`onStrip`: on the strip); returns when it closes.
+  void showPopup(QPoint at, bool onStrip = false);
+  // The "&Recent Files" submenu of the File menu; the recent-files list puts
+  // its entries there. Disabled while it has none.
+  QMenu* recentFilesMenu() { return menuFor(MenuId::RecentFiles); }
   QMenu* popupMenu(PopupMenuKind kind);
   // The checks, enabling and captions of every item brought up to date.
   void refreshMenus() { refreshChecks(); }

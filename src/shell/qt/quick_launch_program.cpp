@@ -50,13 +50,6 @@ void openHelpFile() {
 
 } // namespace
 
-CaptureRequest loggedCaptureRequest(EventLog& log) {
-  return [&log](platform::WindowId window, const std::string& how) {
-    log.write("capture-request",
-              ",\"window\":" + std::to_string(window) + ",\"by\":" + jsonString(how));
-  };
-}
-
 bool handToRunningCopy(const std::string& requestLine) {
   return sendInstanceRequest(currentInstanceFolder() / InstanceSocketName, requestLine);
 }
@@ -138,7 +131,17 @@ int runQuickLaunchProgram(int& argc, char** argv, const CommandLine& line) {
   };
 
   QuickLaunchHooks hooks;
-  hooks.captureFromApplication = loggedCaptureRequest(log);
+  hooks.captureFromApplication = [&](platform::WindowId target, const std::string& how) {
+    log.write("capture-request",
+              ",\"window\":" + std::to_string(target) + ",\"by\":" + jsonString(how));
+    // One document at a time, as for files.
+    if (!session || opening) return;
+    opening = true;
+    quickLaunch->stopTimers();
+    session->captureWindow(target);
+    quickLaunch->startTimers();
+    opening = false;
+  };
   hooks.readerVisible = [&session] { return session && session->readerVisible(); };
   hooks.recentFilesHaveEntry = [&recentFiles] { return !recentFiles.entries().empty(); };
   hooks.markerExists = [marker] { return markerExists(marker); };

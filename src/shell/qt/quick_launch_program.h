@@ -15,10 +15,6 @@
 
 namespace shell {
 
-// The capture used until the capture from applications is wired in: it opens
-// nothing and writes {"event":"capture-request","window":W,"by":HOW} to the log.
-CaptureRequest loggedCaptureRequest(EventLog& log);
-
 // `lumetra`, `lumetra setup`, `lumetra autorun`: returns the exit status.
 int runQuickLaunchProgram(int& argc, char** argv, const CommandLine& line);
 

@@ -15,8 +15,12 @@ ReaderAssembly::ReaderAssembly(const ReaderParts& parts)
   layout.workArea = parts.workArea;
   layout.screen = parts.screen;
   layout.geometry = reader::designedGeometry(layout.frame);
-  const auto context =
-      reader::ReaderContext::of(parts.textEngine, parts.reading, parts.fade, this->parts);
+  platform::Desktop& desktop =
+      parts.desktop != nullptr ? *parts.desktop : this->parts.desktopWithoutWindows;
+  acquisition::AcquisitionState& acquisition =
+      parts.acquisition != nullptr ? *parts.acquisition : this->parts.acquisition;
+  const auto context = reader::ReaderContext::of(parts.textEngine, parts.reading, parts.fade,
+                                                 this->parts, desktop, acquisition);
   widget_ = std::make_unique<reader::ReaderWidget>();
   window_ = std::make_unique<reader::ReaderWindow>(context, *widget_);
   form_ = std::make_unique<reader::TForm1>(context, parts.timers, *window_, parts.place);
@@ -46,6 +50,7 @@ ReaderAssembly::ReaderAssembly(const ReaderParts& parts)
   };
   hooks.openHelp = [program = parts.programFolder] { reader::openHelpFile(program); };
   hooks.openWebSite = [] { reader::openWebSite(); };
+  hooks.hideQuickLaunch = parts.hideQuickLaunch;
   if (parts.openDocument) {
     hooks.openDocument = [this, open = parts.openDocument,
                           onClose = parts.onClose](const std::string& path) {
@@ -58,6 +63,14 @@ ReaderAssembly::ReaderAssembly(const ReaderParts& parts)
     };
   }
   form_->setHooks(std::move(hooks));
+  if (parts.recentFilesStore) {
+    recentFiles_ = std::make_unique<dialogs::TadpMRU>(*parts.recentFilesStore);
+    recentFiles_->setParentMenuItem(widget_->recentFilesMenu());
+    recentFiles_->OnClick = [this](dialogs::TadpMRU& sender, const std::string& file) {
+      sender.add(file);
+      form_->openRecentFile(file);
+    };
+  }
   widget_->connectForm(form_.get());
   widget_->setCloseHandler([this, onClose = parts.onClose] {
     if (closed_) return;
@@ -68,6 +81,8 @@ ReaderAssembly::ReaderAssembly(const ReaderParts& parts)
 }
 
 ReaderAssembly::~ReaderAssembly() {
+  // The list is saved while its menu is still there.
+  recentFiles_.reset();
   widget_->connectForm(nullptr);
   widget_->setCloseHandler(nullptr);
   textEngine_.callbacks().currentFont = nullptr;

@@ -11,12 +11,17 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "acquisition/acquisition_state.h"
+#include "dialogs/qt/adp_mru.h"
+#include "dialogs/recent_files_store.h"
 #include "engine/engine_state.h"
 #include "engine/settings_record.h"
 #include "engine/text_engine.h"
 #include "platform/canvas.h"
+#include "platform/desktop.h"
 #include "platform/timer.h"
 #include "reader/qt/reader_widget.h"
 #include "reader/reader_context.h"
@@ -47,6 +52,19 @@ struct ReaderParts {
   // The folder holding the program's files (help, library).
   std::filesystem::path programFolder = {};
   std::filesystem::path dataHome = {};
+  // The desktop and the acquisition state the reader follows its source
+  // window with (SourceWindow, ReaderShown). Without them the window has a
+  // desktop whose windows cannot be seen and no source window of its own,
+  // and it stays as it is whatever window is in front.
+  platform::Desktop* desktop = nullptr;
+  acquisition::AcquisitionState* acquisition = nullptr;
+  // Hides the QuickLaunch window when the reader comes back over its source.
+  std::function<void()> hideQuickLaunch = {};
+  // Where the window's own copy of the recent-files list is loaded from when
+  // it is made and saved to when it goes; without a store "&Recent Files"
+  // stays empty (and disabled). A chosen entry moves to the top and opens
+  // through openDocument.
+  std::optional<dialogs::RecentFilesStore> recentFilesStore = std::nullopt;
 };
 
 class ReaderAssembly {
@@ -66,6 +84,9 @@ public:
   reader::TForm1& form() { return *form_; }
   reader::ReaderWindow& window() { return *window_; }
   reader::ReaderWidget& widget() { return *widget_; }
+  // The window's recent-files list (nullptr without a store): the hand-over
+  // adds every file it opens here too.
+  dialogs::TadpMRU* recentFiles() { return recentFiles_.get(); }
 
   reader::WindowParts parts;
 
@@ -76,6 +97,7 @@ private:
   std::unique_ptr<reader::ReaderWidget> widget_;
   std::unique_ptr<reader::ReaderWindow> window_;
   std::unique_ptr<reader::TForm1> form_;
+  std::unique_ptr<dialogs::TadpMRU> recentFiles_;
   // The close handler has run since the window was last shown.
   bool closed_ = false;
 };

@@ -12,9 +12,12 @@
 #include "acquisition/open_document_file.h"
 #include "acquisition/source_window_wait.h"
 #include "dialogs/autorun.h"
+#include "dialogs/qt/adp_mru.h"
 #include "dialogs/qt/tfrm_options.h"
+#include "dialogs/recent_files_store.h"
 #include "dialogs/settings_file_store.h"
 #include "engine/text_helpers.h"
+#include "platform/accessible_text.h"
 #include "platform/files.h"
 #include "shell/program_files.h"
 #include "shell/qt/reader_assembly.h"
@@ -82,8 +85,11 @@ ReaderSession::ReaderSession(platform::Desktop& desktop, platform::MessageBoxes&
       settingsFile_(settingsFilePath(), settings_, messages), acquisition_(acquisition),
       textEngine_(std::make_unique<engine::TextEngine>(engineState_, settings_, measure_,
                                                        engine::EngineCallbacks{})),
-      handOver_{*textEngine_,    acquisition_, readingState_,
-                {&recentFiles_}, {},           acquisition::standardExtractions()} {
+      handOver_{*textEngine_, acquisition_, readingState_,
+                {},           {},           acquisition::standardExtractions()},
+      capture_{desktop, [this] { return recentlyUsed_.localFiles(); }, platform::CopyWaitMs,
+               platform::accessibleDocumentText} {
+  acquisition::addCaptureExtractions(handOver_.extractions, capture_);
   seedSettingsFile(settingsFilePath());
   settingsLoaded_ = settingsFile_.initXMLFILE() && settingsFile_.loadAllSettings();
   engineState_.WordCounter = settings_.TotalNumberOfWordsReaded;
@@ -105,7 +111,14 @@ ReaderSession::ReaderSession(platform::Desktop& desktop, platform::MessageBoxes&
     dialogs::showOptions(settings_, store, autorun, page, nullptr);
   };
   parts.onClose = [this] { saveOnClose(); };
+  parts.desktop = &desktop;
+  parts.acquisition = &acquisition_;
+  // QuickLaunch's placement timer takes its button away by itself while the
+  // reader is shown over the window the button was on.
+  parts.recentFilesStore = dialogs::currentRecentFilesStore();
   reader_ = std::make_unique<ReaderAssembly>(parts);
+  // The reader's recent-files submenu shows every document handed over.
+  if (dialogs::TadpMRU* recent = reader_->recentFiles()) addRecentFilesList(recent->list());
   frameEvents_ = std::make_unique<FrameEvents>(log_, engineState_);
   reader_->form().setObserver(frameEvents_.get());
 }
@@ -125,7 +138,29 @@ bool ReaderSession::openFile(const std::string& path) {
   if (!outcome.opened) return false;
   log_.capture(acquisition_.CurrentDocument, static_cast<int>(acquisition_.SourceKind),
                engineState_.TextLength);
+  // Plain-text files go on the desktop's recently-used list, where the
+  // capture from an editor looks for the file behind its window.
+  if (engine::lowerCase(std::filesystem::path(path).extension().string()) == ".txt")
+    recentlyUsed_.add(acquisition::absoluteDocumentPath(path), "text/plain");
   if (openThroughApplications_ && desktop_.available()) attachApplicationWindow(path);
+  return true;
+}
+
+bool ReaderSession::captureWindow(platform::WindowId window) {
+  // The document on screen is left first, so that its position is saved.
+  const bool readerWasVisible = readerVisible();
+  if (readerWasVisible) closeReader();
+  const acquisition::CaptureOutcome outcome =
+      acquisition::captureFromWindow(handOver_, capture_, window);
+  if (!outcome.problem.empty()) messages_.error(outcome.problem);
+  if (!outcome.handedOver) {
+    if (readerWasVisible) showReader();
+    return false;
+  }
+  log_.capture(acquisition_.CurrentDocument, static_cast<int>(acquisition_.SourceKind),
+               engineState_.TextLength);
+  acquisition::prepareReaderStart(handOver_);
+  showReader();
   return true;
 }
 

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "acquisition/acquisition_state.h"
+#include "acquisition/capture.h"
 #include "acquisition/hand_over.h"
 #include "acquisition/recent_files.h"
 #include "engine/engine_state.h"
@@ -23,6 +24,7 @@
 #include "platform/message_boxes.h"
 #include "platform/qt/qt_text_measure.h"
 #include "platform/qt/qt_timer.h"
+#include "platform/recently_used.h"
 #include "reader/fade_state.h"
 #include "reader/reader_view.h"
 #include "reader/reading_state.h"
@@ -58,6 +60,10 @@ public:
   // time it becomes the reader's source window, which the reader follows.
   bool openFile(const std::string& path);
   void setOpenThroughApplications(bool on) { openThroughApplications_ = on; }
+  // Takes the document of another application's window and shows the reader
+  // for it, over that window. A window whose document cannot be taken is
+  // reported and leaves the reader as it was.
+  bool captureWindow(platform::WindowId window);
   // Shows the reader for the document the engine holds, in front. A reader
   // already shown is closed first, so that the new document starts afresh.
   void showReader();
@@ -85,8 +91,9 @@ private:
   std::unique_ptr<engine::TextEngine> textEngine_;
   reader::ReadingState readingState_;
   reader::FadeState fadeState_;
-  acquisition::RecentFilesList recentFiles_;
   acquisition::HandOver handOver_;
+  platform::RecentlyUsedList recentlyUsed_;
+  acquisition::CaptureContext capture_;
   platform::QtTimerFactory timers_;
   std::unique_ptr<reader::ReadingObserver> frameEvents_;
   std::unique_ptr<ReaderAssembly> reader_;

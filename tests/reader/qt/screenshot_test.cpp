@@ -228,6 +228,9 @@ TEST(Screenshots, TheMainMenuAndBothPopupsOpened) {
     const char* name;
   } menus[] = {{shot.widget().menuItem("File1")->menu(), "menu_file"},
                {shot.widget().menuItem("Format1")->menu(), "menu_format"},
+               {shot.widget().menuItem("Font1")->menu(), "menu_format_font"},
+               {shot.widget().menuItem("Size1")->menu(), "menu_format_size"},
+               {shot.widget().menuItem("Alignment1")->menu(), "menu_format_alignment"},
                {shot.widget().popupMenu(PopupMenuKind::pmBanner), "popup_banner"},
                {shot.widget().popupMenu(PopupMenuKind::pmColumn), "popup_column"}};
   for (const auto& m : menus) {

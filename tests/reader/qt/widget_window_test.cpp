@@ -106,5 +106,26 @@ TEST(ColumnPages, EnterTurnsToTheNextPageUntilTheEndAndTheBarKeepsTheFurthestPoi
   EXPECT_EQ(r.window().pbarColumn().Position(), furthest);
 }
 
+TEST(FocusTracking, TheWindowHidesWhileTheUserIsElsewhereAndComesBackOverTheSource) {
+  Reader r(engine::ReadingModeKind::Double);
+  platform::FakeWindow editor;
+  editor.processId = 301;
+  platform::FakeWindow terminal;
+  terminal.processId = 302;
+  const platform::WindowId source = r.desktop.addWindow(editor);
+  const platform::WindowId other = r.desktop.addWindow(terminal);
+  r.acquisition.SourceWindow = source;
+  r.desktop.setForeground(source);
+  r.clock.advance(100);
+  ASSERT_TRUE(r.widget().isVisible());
+  r.desktop.setForeground(other);
+  r.clock.advance(100);
+  EXPECT_FALSE(r.widget().isVisible());
+  r.desktop.setForeground(source);
+  r.clock.advance(100);
+  EXPECT_TRUE(r.widget().isVisible());
+  EXPECT_TRUE(r.acquisition.ReaderShown);
+}
+
 } // namespace
 } // namespace reader::testing

@@ -9,9 +9,12 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <sstream>
 
+#include "acquisition/acquisition_state.h"
 #include "engine/text_engine.h"
+#include "platform/fake_desktop.h"
 #include "platform/qt/qt_text_measure.h"
 #include "platform/virtual_clock.h"
 #include "reader/qt/reader_widget.h"
@@ -38,10 +41,12 @@ inline std::string sampleText() {
 }
 
 // 300 wpm in a custom layout of one line of three words unless `tweak` says
-// otherwise; the window is shown on a 1280 x 1024 screen.
+// otherwise; the window is shown on a 1280 x 1024 screen. With `recentFiles`
+// the window keeps its recent-files list there; files it opens are recorded.
 struct Reader {
   explicit Reader(engine::ReadingModeKind mode, bool autoStart = true,
-                  const std::function<void(engine::SettingsRecord&)>& tweak = {}) {
+                  const std::function<void(engine::SettingsRecord&)>& tweak = {},
+                  std::optional<dialogs::RecentFilesStore> recentFiles = std::nullopt) {
     qtApp();
     settings.ReadingMode = mode;
     settings.ColumnNumber = mode == engine::ReadingModeKind::Double ? 2 : 1;
@@ -55,8 +60,14 @@ struct Reader {
     if (tweak) tweak(settings);
     engine::setDocumentText(state, sampleText());
     textEngine = std::make_unique<engine::TextEngine>(state, settings, measure);
-    assembly = std::make_unique<shell::ReaderAssembly>(shell::ReaderParts{
-        *textEngine, reading, fade, clock, {0, 0, 1280, 994}, {0, 0, 1280, 1024}});
+    shell::ReaderParts parts{*textEngine, reading,           fade,
+                             clock,       {0, 0, 1280, 994}, {0, 0, 1280, 1024}};
+    parts.desktop = &desktop;
+    parts.acquisition = &acquisition;
+    if (recentFiles)
+      parts.openDocument = [this](const std::string& path) { opened.push_back(path); };
+    parts.recentFilesStore = std::move(recentFiles);
+    assembly = std::make_unique<shell::ReaderAssembly>(parts);
     assembly->show();
   }
 
@@ -86,6 +97,10 @@ struct Reader {
   ReadingState reading;
   FadeState fade;
   platform::VirtualClock clock;
+  // The desktop the window follows its source window on; none unless a test sets one.
+  platform::FakeDesktop desktop;
+  acquisition::AcquisitionState acquisition;
+  std::vector<std::string> opened;
   std::unique_ptr<shell::ReaderAssembly> assembly;
 };
 

@@ -1,0 +1,535 @@
+// Capture from other applications' windows on the scripted desktop: naming
+// the document by its application, finding the file behind an editor, word
+// processor or PDF viewer, the keys and the clipboard (always put back), and
+// the conversion of mail and web pages; the desktop's recently-used list.
+#include "acquisition/capture.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "acquisition/document_names.h"
+#include "document_files.h"
+#include "hand_over_rig.h"
+#include "platform/fake_desktop.h"
+#include "platform/recently_used.h"
+
+namespace acquisition {
+namespace {
+
+using engine::EmptyDocumentText;
+using platform::ClipboardContents;
+using platform::DesktopInput;
+using platform::FakeDesktop;
+using platform::FakeWindow;
+using platform::Key;
+using platform::WindowId;
+using testing::docx;
+using K = engine::SourceKind;
+namespace fs = std::filesystem;
+
+// The clipboard the user had before every capture: text, HTML and a format of
+// another program's own.
+const ClipboardContents UserClipboard{{{"text/plain", "the user's own words"},
+                                       {"text/html", "<b>the user's own words</b>"},
+                                       {"application/x-drawing", std::string("\x00\x01\xff", 3)}}};
+
+const platform::WindowGeometry EditorPlace{{100, 50, 600, 430}, {104, 74, 592, 402}};
+
+class CaptureTest : public testing::DocumentFolderTest {
+protected:
+  void SetUp() override {
+    DocumentFolderTest::SetUp();
+    desktop.setClipboardFormats(UserClipboard);
+    addCaptureExtractions(rig.handOver.extractions, context);
+  }
+
+  WindowId addApplication(const std::string& executable, const std::string& title,
+                          int process = 700) {
+    FakeWindow w;
+    w.title = title;
+    w.executable = executable;
+    w.processId = process;
+    w.geometry = EditorPlace;
+    const WindowId id = desktop.addWindow(w);
+    desktop.setForeground(id);
+    return id;
+  }
+
+  CaptureOutcome capture(WindowId window) {
+    return captureFromWindow(rig.handOver, context, window);
+  }
+
+  int keyDowns(Key key) const {
+    return static_cast<int>(std::count(desktop.input().begin(), desktop.input().end(),
+                                       DesktopInput{DesktopInput::KeyDown, key}));
+  }
+
+  const std::string& text() const { return rig.engineState.DocumentText; }
+  const std::string& name() const { return rig.acquisition.CurrentDocument; }
+
+  FakeDesktop desktop;
+  std::vector<std::string> recent;
+  CaptureContext context{desktop, [this] { return recent; }};
+  testing::HandOverRig rig;
+};
+
+TEST(DocumentTitleParts, TakesOffTheApplicationMarksAndTheFolder) {
+  const std::pair<std::string, TitleParts> cases[] = {
+      {"notes.txt - Mousepad", {"notes.txt", ""}},
+      {"*notes.txt - Mousepad", {"notes.txt", ""}},
+      {"notes.txt \x97 Kate", {"notes.txt", ""}},
+      {"notes.txt [Modified] \x97 Kate", {"notes.txt", ""}},
+      {"*notes.txt (~/letters) - gedit", {"notes.txt", "~/letters"}},
+      {"report.odt - LibreOffice Writer", {"report.odt", ""}},
+      {"a - b.txt - Mousepad", {"a - b.txt", ""}},
+      {"/home/ann/report.pdf", {"/home/ann/report.pdf", ""}},
+      {"notes (draft).txt - Mousepad", {"notes (draft).txt", ""}},
+      {"report.pdf \x96 Document Viewer", {"report.pdf", ""}},
+      {"Untitled 1 - Mousepad", {"Untitled 1", ""}},
+      {"  ", {"", ""}},
+  };
+  for (const auto& [title, parts] : cases)
+    EXPECT_EQ(documentTitleParts(title), parts) << title;
+}
+
+TEST(FileMatchesCapturedText, FiveCharactersApartOrABlankFile) {
+  struct Case {
+    std::string file, text;
+    bool matches;
+  };
+  for (const auto& [file, text, matches] :
+       {Case{"abcdefghij", "abcde", true}, Case{"abcdefghijk", "abcde", false},
+        Case{"abc", "abcdefgh", true}, Case{"ab", "abcdefgh", false},
+        Case{"  \r\r abc \r", "abc", true}, Case{" \r\t ", "a long text of the window", true}})
+    EXPECT_EQ(fileMatchesCapturedText(file, text), matches) << file << " / " << text;
+}
+
+TEST_F(CaptureTest, ASavedEditorFileIsReadFromDiskNotFromTheWindow) {
+  const std::string path = write("letter.txt", "Dear Ann,\r\nthe file as saved.\r\n");
+  struct Case {
+    const char* name;
+    std::string title;
+    std::vector<std::string> recent;
+  };
+  for (const auto& [caseName, title, recentFiles] :
+       {Case{"path in the title", "*" + path + " - Mousepad", {}},
+        Case{"folder in the title", "letter.txt (" + folder_.string() + ") - gedit", {}},
+        Case{"recently used", "*letter.txt - Mousepad", {path}}}) {
+    SCOPED_TRACE(caseName);
+    FakeDesktop& d = desktop;
+    recent = recentFiles;
+    const WindowId editor = addApplication("mousepad", title);
+    d.answerCopies(editor, "Dear Ann,\nthe file as edited.\n");
+
+    const CaptureOutcome outcome = capture(editor);
+    EXPECT_TRUE(outcome.handedOver);
+    EXPECT_EQ(name(), path);
+    EXPECT_EQ(text(), "Dear Ann,\rthe file as saved.");
+    EXPECT_EQ(rig.acquisition.SourceApplication, "notepad");
+    EXPECT_EQ(rig.acquisition.SourceKind, K::PlainText);
+    EXPECT_EQ(rig.acquisition.SourceWindow, editor);
+    EXPECT_EQ(rig.acquisition.SavedSourceWindow, editor);
+    EXPECT_EQ(d.clipboard(), UserClipboard);
+  }
+  // Only the recently-used case needed the window's text for the length rule.
+  EXPECT_EQ(keyDowns(Key::C), 1);
+}
+
+TEST_F(CaptureTest, AnUnsavedEditorGivesTheClipboardTextAsTheSpecialDocument) {
+  recent = {write("Untitled 1.txt", "something else entirely, and much longer than that")};
+  const WindowId editor = addApplication("mousepad", "Untitled 1 - Mousepad");
+  desktop.answerCopies(editor, "Typed but\nnever saved.\n", std::nullopt, 300);
+
+  ASSERT_TRUE(capture(editor).handedOver);
+  EXPECT_EQ(name(), SpecialDocumentName);
+  EXPECT_EQ(text(), "Typed but\rnever saved.");
+  EXPECT_EQ(rig.engineState.DocumentName, SpecialDocumentName);
+  EXPECT_EQ(desktop.clipboard(), UserClipboard);
+  EXPECT_FALSE(desktop.clipboardHeldByOther()) << "the program offers the user's clipboard";
+  EXPECT_EQ(keyDowns(Key::C), 1) << "the text copied for the name is the text read";
+  EXPECT_TRUE(rig.readerRecent.entries().empty());
+  EXPECT_GE(desktop.waitedMs(), 300);
+  EXPECT_LT(desktop.waitedMs(), 1000);
+}
+
+TEST_F(CaptureTest, OfTwoRecentFilesTheFirstInListOrderWithinFiveCharactersWins) {
+  const std::string typed = "Meeting notes: twelve people came.";
+  const std::string far = write("notes-old.txt", typed + " And then a long list of names.");
+  const std::string near1 = write("notes-a.txt", "Meeting notes: ten people came.");
+  const std::string near2 = write("notes-b.txt", typed);
+  const std::string other = write("agenda.txt", typed);
+  struct Case {
+    std::vector<std::string> recent;
+    std::string expected;
+  };
+  for (const auto& [files, expected] :
+       {Case{{other, far, near1, near2}, near1}, Case{{near2, near1}, near2},
+        Case{{far, other}, SpecialDocumentName}, Case{{path("notes-gone.txt"), near2}, near2}}) {
+    recent = files;
+    const WindowId editor = addApplication("gedit", "notes - gedit");
+    desktop.answerCopies(editor, typed);
+    ASSERT_TRUE(capture(editor).handedOver);
+    EXPECT_EQ(name(), expected);
+    EXPECT_EQ(desktop.clipboard(), UserClipboard);
+  }
+}
+
+TEST_F(CaptureTest, AnEditorThatNeverCopiesGivesTheEmptyDocumentWithinTheWait) {
+  recent = {write("draft.txt", "a draft far longer than five characters")};
+  const WindowId editor = addApplication("mousepad", "draft.txt - Mousepad");
+
+  ASSERT_TRUE(capture(editor).handedOver);
+  EXPECT_EQ(name(), SpecialDocumentName);
+  EXPECT_EQ(text(), EmptyDocumentText);
+  EXPECT_EQ(desktop.clipboard(), UserClipboard);
+  // One bounded wait: the document's text is the copy the name was looked for with.
+  EXPECT_GE(desktop.waitedMs(), platform::CopyWaitMs);
+  EXPECT_LE(desktop.waitedMs(), platform::CopyWaitMs + 100);
+}
+
+TEST_F(CaptureTest, AnEditorsTextThroughTheAccessibilityInterfaceNeedsNoKeys) {
+  std::vector<int> asked;
+  context.accessibleText = [&](int process) -> std::optional<std::string> {
+    asked.push_back(process);
+    if (process == 700) return "Notes read\rwithout a key.";
+    if (process == 701) return " \r ";
+    return std::nullopt;
+  };
+  const std::string saved = write("minutes.txt", "Notes read\r\nwithout keys.\r\n");
+  struct Case {
+    int process;
+    std::string title;
+    std::vector<std::string> recent;
+    std::string name, text;
+    bool keys;
+  };
+  for (const auto& [process, title, files, expectedName, expectedText, keys] :
+       {Case{700,
+             "Untitled 1 - Mousepad",
+             {},
+             SpecialDocumentName,
+             "Notes read\rwithout a key.",
+             false},
+        Case{700, "minutes - Mousepad", {saved}, saved, "Notes read\rwithout keys.", false},
+        // Blank or no accessible text: the keys and the clipboard.
+        Case{701, "Untitled 2 - Mousepad", {}, SpecialDocumentName, "copied with keys", true},
+        Case{702, "Untitled 3 - Mousepad", {}, SpecialDocumentName, "copied with keys", true}}) {
+    SCOPED_TRACE(title);
+    recent = files;
+    const std::size_t inputBefore = desktop.input().size();
+    const WindowId editor = addApplication("mousepad", title, process);
+    desktop.answerCopies(editor, "copied with keys");
+    ASSERT_TRUE(capture(editor).handedOver);
+    EXPECT_EQ(name(), expectedName);
+    EXPECT_EQ(text(), expectedText);
+    EXPECT_EQ(desktop.input().size() > inputBefore, keys);
+    EXPECT_EQ(desktop.clipboard(), UserClipboard);
+    EXPECT_EQ(asked.back(), process);
+    // Until keys are sent, the user's program still holds its clipboard.
+    EXPECT_EQ(desktop.clipboardHeldByOther(), !keys);
+  }
+}
+
+TEST_F(CaptureTest, KeysFollowTheReleaseOfHeldModifiersAndGoOnlyToTheWindowInFront) {
+  const WindowId editor = addApplication("mousepad", "Untitled 2 - Mousepad");
+  desktop.answerCopies(editor, "hello");
+  desktop.setHeldModifiers({Key::Control, Key::Super});
+  ASSERT_TRUE(capture(editor).handedOver);
+  ASSERT_GE(desktop.input().size(), 3u);
+  EXPECT_EQ(desktop.input()[0], (DesktopInput{DesktopInput::KeyUp, Key::Control}));
+  EXPECT_EQ(desktop.input()[1], (DesktopInput{DesktopInput::KeyUp, Key::Super}));
+  EXPECT_EQ(desktop.input()[2], (DesktopInput{DesktopInput::KeyDown, Key::Control}));
+  EXPECT_EQ(text(), "hello");
+
+  // An editor that does not come to the front gets no keys: they would go to
+  // the window that is there.
+  FakeDesktop other;
+  CaptureContext otherContext{other, {}};
+  testing::HandOverRig otherRig;
+  addCaptureExtractions(otherRig.handOver.extractions, otherContext);
+  FakeWindow terminal{"bash", "xterm", "", 800, "xterm"};
+  FakeWindow stubborn{"Untitled 3 - Mousepad", "mousepad", "", 801, "mousepad"};
+  stubborn.refusesFocus = true;
+  const WindowId terminalId = other.addWindow(terminal);
+  const WindowId editorId = other.addWindow(stubborn);
+  other.setForeground(terminalId);
+  other.answerCopies(terminalId, "^C");
+  ASSERT_TRUE(captureFromWindow(otherRig.handOver, otherContext, editorId).handedOver);
+  EXPECT_TRUE(other.input().empty());
+  EXPECT_EQ(otherRig.engineState.DocumentText, EmptyDocumentText);
+}
+
+TEST_F(CaptureTest, TerminalsAreToldApartByExecutableOrClass) {
+  struct Case {
+    std::string executable, className;
+    bool terminal;
+  };
+  for (const auto& [executable, className, terminal] :
+       {Case{"xterm", "xterm", true}, Case{"gnome-terminal-server", "gnome-terminal", true},
+        Case{"konsole", "konsole", true}, Case{"xfce4-terminal", "xfce4-terminal", true},
+        Case{"python3", "Gnome-terminal", true}, Case{"mousepad", "mousepad", false},
+        Case{"kate", "kate", false}}) {
+    FakeWindow w;
+    w.executable = executable;
+    w.className = className;
+    w.processId = 900;
+    FakeDesktop d;
+    EXPECT_EQ(d.isTerminalWindow(d.addWindow(w)), terminal) << executable;
+  }
+}
+
+TEST_F(CaptureTest, AWindowOfNoCompatibleApplicationChangesNothing) {
+  rig.captureText("/tmp/before.txt", "The document before.");
+  const auto before = rig.snapshot();
+  for (const WindowId window :
+       {addApplication("xterm", "bash"), addApplication("gimp", "picture.png - GIMP"), WindowId{0},
+        WindowId{-1}}) {
+    const CaptureOutcome outcome = capture(window);
+    EXPECT_FALSE(outcome.handedOver);
+    EXPECT_EQ(outcome.problem, UnsupportedWindowMessage);
+    EXPECT_EQ(rig.snapshot(), before);
+  }
+  EXPECT_TRUE(desktop.input().empty());
+  EXPECT_EQ(desktop.clipboard(), UserClipboard);
+}
+
+TEST_F(CaptureTest, AWordProcessorDocumentIsReadWithItsTablesAndPictures) {
+  const std::string path = write(
+      "report.docx",
+      docx("<w:p><w:r><w:t>Report</w:t></w:r></w:p>"
+           "<w:tbl><w:tr><w:tc><w:p><w:r><w:t>first table</w:t></w:r></w:p></w:tc></w:tr></w:tbl>"
+           "<w:p><w:r><w:t>Between.</w:t></w:r><w:r><w:drawing/></w:r></w:p>"
+           "<w:tbl><w:tr><w:tc><w:p><w:r><w:t>second table</w:t></w:r></w:p></w:tc></w:tr></w:tbl>"
+           "<w:p><w:r><w:t>End.</w:t></w:r></w:p>"));
+  recent = {write("report.docx.txt", "a text file of a name that begins the same"), path};
+  const WindowId writer = addApplication("soffice.bin", "report.docx - LibreOffice Writer");
+  desktop.answerCopies(writer, "the window's text");
+
+  ASSERT_TRUE(capture(writer).handedOver);
+  EXPECT_EQ(name(), path);
+  EXPECT_EQ(rig.acquisition.SourceApplication, "winword");
+  EXPECT_EQ(rig.acquisition.SourceKind, K::Word);
+  EXPECT_EQ(text().find("table"), std::string::npos) << text();
+  EXPECT_NE(text().find("Between."), std::string::npos);
+  std::vector<std::int32_t> marks;
+  for (const engine::GraphicPosition& g : rig.engineState.GraphicPositions)
+    marks.push_back(g.mark);
+  EXPECT_EQ(marks, (std::vector<std::int32_t>{0, -1, 0}));
+  EXPECT_TRUE(rig.textEngine.callbacks().headingFontLarger != nullptr);
+  EXPECT_TRUE(desktop.input().empty()) << "a saved document needs no keys";
+  EXPECT_EQ(rig.readerRecent.entries(), std::vector<std::string>{path});
+}
+
+TEST_F(CaptureTest, AnUnsavedWordProcessorDocumentComesThroughTheClipboard) {
+  const WindowId writer = addApplication("soffice.bin", "Untitled 1 - LibreOffice Writer");
+  desktop.answerCopies(writer, "Chapter one\n\nIt was a dark night.\n");
+  ASSERT_TRUE(capture(writer).handedOver);
+  EXPECT_EQ(name(), SpecialDocumentName);
+  EXPECT_EQ(text(), "Chapter one\r\rIt was a dark night.");
+  EXPECT_EQ(rig.acquisition.SourceKind, K::Word);
+  EXPECT_TRUE(rig.engineState.GraphicPositions.empty());
+  EXPECT_EQ(desktop.clipboard(), UserClipboard);
+}
+
+TEST_F(CaptureTest, APdfViewerGivesThePdfBehindItsWindow) {
+  const std::string path = (folder_ / "paper.pdf").string();
+  testing::writePdf(path, {{{72, 100, "Abstract of the paper"}}, {{72, 100, "Second page"}}});
+  struct Case {
+    std::string title;
+    std::vector<std::string> recent;
+    std::string expectedName;
+  };
+  for (const auto& [title, files, expectedName] :
+       {Case{path, {}, path},
+        Case{"paper.pdf \xe2\x80\x94 Okular", {write("paper.pdf.txt", "x"), path}, path},
+        Case{"A title from the PDF's metadata", {path}, SpecialDocumentName}}) {
+    recent = files;
+    SCOPED_TRACE(title);
+    const WindowId viewer = addApplication("okular", title);
+    ASSERT_TRUE(capture(viewer).handedOver) << title;
+    EXPECT_EQ(name(), expectedName);
+    EXPECT_EQ(rig.acquisition.SourceKind, K::Pdf);
+    if (expectedName == path) {
+      EXPECT_NE(text().find("Abstract of the paper"), std::string::npos) << text();
+      EXPECT_NE(text().find("Second page"), std::string::npos);
+    } else {
+      EXPECT_EQ(text(), EmptyDocumentText);
+    }
+    EXPECT_TRUE(desktop.input().empty());
+  }
+}
+
+// A news page as a browser puts it on the clipboard: a fragment with its
+// comments, a navigation bar of links, a heading, paragraphs with a link in
+// bold, a form with a drop-down list, and a footer of links.
+const std::string NewsPage =
+    "<html><head><title>Harbour Gazette</title><style>p{color:red}</style></head><body>"
+    "<!--StartFragment-->"
+    "<div class=\"nav\"><a href=\"/\">Home</a> <a href=\"/news\">News</a> "
+    "<a href=\"/sport\">Sport</a> <a href=\"/weather\">Weather</a></div>"
+    "<h1>New ferry for the island</h1>"
+    "<p>The council bought a ferry that carries forty cars.</p>"
+    "<p>Read <b><a href=\"/more\">the full plan</a></b> at the town hall.</p>"
+    "<form>Choose an edition <select><option>Morning</option><option>Evening</option></select>"
+    "</form>"
+    "<script>track();</script>"
+    "<div class=\"footer\"><a href=\"/about\">About us</a> <a href=\"/contact\">Contact</a></div>"
+    "<!--EndFragment--></body></html>";
+
+TEST_F(CaptureTest, AWebPageIsCopiedAsHtmlAndReadAsTextWithoutItsMenus) {
+  const WindowId browser =
+      addApplication("firefox-esr", "Harbour Gazette \xe2\x80\x94 Mozilla Firefox");
+  desktop.setPointer(5, 6);
+  desktop.answerCopies(browser, "plain text that is not used", NewsPage);
+
+  ASSERT_TRUE(capture(browser).handedOver);
+  EXPECT_EQ(name(), BrowserDocumentPrefix + std::to_string(browser));
+  EXPECT_EQ(rig.acquisition.SourceApplication, "iexplore");
+  EXPECT_EQ(rig.acquisition.SourceKind, K::WebPage);
+  EXPECT_TRUE(text().starts_with("Harbour Gazette\r\r")) << text();
+  for (const char* gone : {"Sport", "Weather", "Morning", "Evening", "track", "color", "Contact",
+                           "Fragment", "not used"})
+    EXPECT_EQ(text().find(gone), std::string::npos) << gone << " in " << text();
+  for (const char* kept : {"New ferry for the island", "forty cars.", "the full plan"})
+    EXPECT_NE(text().find(kept), std::string::npos) << kept << " missing from " << text();
+  EXPECT_EQ(desktop.clipboard(), UserClipboard);
+  EXPECT_TRUE(rig.readerRecent.entries().empty());
+
+  // The selection goes with a click near the lower left corner; the pointer comes back.
+  const std::vector<DesktopInput>& input = desktop.input();
+  ASSERT_GE(input.size(), 4u);
+  const int x = EditorPlace.outer.left + 10;
+  const int y = EditorPlace.outer.top + EditorPlace.client.height - 1;
+  EXPECT_EQ(input[input.size() - 4], (DesktopInput{DesktopInput::PointerMove, Key::Control, x, y}));
+  EXPECT_EQ(input[input.size() - 3].kind, DesktopInput::ButtonDown);
+  EXPECT_EQ(input[input.size() - 2].kind, DesktopInput::ButtonUp);
+  EXPECT_EQ(input.back(), (DesktopInput{DesktopInput::PointerMove, Key::Control, 5, 6}));
+}
+
+TEST_F(CaptureTest, AWebPageWithoutHtmlOrTitleFallsBackOnTextAndTheWindowTitle) {
+  const WindowId plain = addApplication("chromium", "Notes - Chromium");
+  desktop.answerCopies(plain, "Just text\nfrom a page.");
+  ASSERT_TRUE(capture(plain).handedOver);
+  EXPECT_EQ(text(), "Just text\rfrom a page.");
+
+  const WindowId untitled = addApplication("epiphany", "Tide tables - Epiphany", 701);
+  desktop.answerCopies(untitled, "", "<p>High water at noon.</p>");
+  ASSERT_TRUE(capture(untitled).handedOver);
+  EXPECT_EQ(text(), "Tide tables\r\rHigh water at noon.");
+}
+
+TEST_F(CaptureTest, AMailMessageLosesItsReplyMarksWithRuleFourteen) {
+  const std::string message = "Hi Ann, \n> you wrote:\n> > the first time\n>>nested\n  Bye \n";
+  struct Case {
+    bool rule14;
+    std::string expected;
+  };
+  for (const auto& [rule14, expected] :
+       {Case{true, "Hi Ann,\ryou wrote:\rthe first time\r>nested\r Bye"},
+        Case{false, "Hi Ann,\r> you wrote:\r> > the first time\r>>nested\r Bye"}}) {
+    rig.settings.GeneralTextRules[engine::RuleHideReplyCharacters] = rule14;
+    const WindowId mail = addApplication("thunderbird", "Re: the ferry");
+    desktop.window(mail).role = "messageWindow";
+    desktop.answerCopies(mail, message);
+    ASSERT_TRUE(capture(mail).handedOver);
+    EXPECT_EQ(name(), OutlookExpressDocumentPrefix + std::to_string(mail));
+    EXPECT_EQ(rig.acquisition.SourceKind, K::OutlookExpress);
+    EXPECT_EQ(text(), expected);
+    EXPECT_EQ(desktop.clipboard(), UserClipboard);
+  }
+  const auto pause = std::find(desktop.input().begin(), desktop.input().end(),
+                               DesktopInput{DesktopInput::Pause, Key::Control, 0, 0, 250});
+  EXPECT_NE(pause, desktop.input().end()) << "the mail reader is given its 250 ms";
+  EXPECT_EQ(std::count_if(desktop.input().begin(), desktop.input().end(),
+                          [](const DesktopInput& i) { return i.kind == DesktopInput::ButtonDown; }),
+            2);
+  EXPECT_TRUE(rig.settings.LoadedDocuments.empty()) << "messages keep no reading position";
+}
+
+TEST_F(CaptureTest, TheSourceCheckRefusesAWordFileInAnEditor) {
+  const std::string path = write("old.doc", "not really a doc");
+  rig.captureText("/tmp/before.txt", "The document before.");
+  const auto before = rig.snapshot();
+  const WindowId editor = addApplication("mousepad", path + " - Mousepad");
+  EXPECT_FALSE(capture(editor).handedOver);
+  EXPECT_EQ(rig.snapshot(), before);
+}
+
+// The desktop's recently-used list.
+class RecentlyUsedTest : public testing::DocumentFolderTest {};
+
+// A list as an editor leaves it: each entry with its MIME type and the
+// application that used it.
+std::string recentlyUsedXbel(const std::vector<std::string>& uris) {
+  std::string xbel = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xbel version=\"1.0\""
+                     " xmlns:bookmark=\"http://www.freedesktop.org/standards/desktop-bookmarks\""
+                     " xmlns:mime=\"http://www.freedesktop.org/standards/shared-mime-info\">\n";
+  for (const std::string& uri : uris)
+    xbel += "<bookmark href=\"" + uri +
+            "\" added=\"2024-01-01T10:00:00Z\" modified=\"2024-01-01T10:00:00Z\""
+            " visited=\"2024-01-01T10:00:00Z\"><info><metadata owner=\"http://freedesktop.org\">"
+            "<mime:mime-type type=\"text/plain\"/><bookmark:applications>"
+            "<bookmark:application name=\"Mousepad\" exec=\"&apos;mousepad %u&apos;\""
+            " modified=\"2024-01-01T10:00:00Z\" count=\"1\"/></bookmark:applications>"
+            "</metadata></info></bookmark>\n";
+  return xbel + "</xbel>\n";
+}
+
+TEST_F(RecentlyUsedTest, ListsLocalFilesInTheListsOrderAndAddsEntries) {
+  const std::string xbel =
+      write("recently-used.xbel",
+            recentlyUsedXbel({"file:///home/ann/z-last.txt", "https://example.org/page.html",
+                              "file:///home/ann/caf%C3%A9%20notes.txt"}));
+  platform::RecentlyUsedList list(xbel);
+  EXPECT_EQ(list.localFiles(),
+            (std::vector<std::string>{"/home/ann/z-last.txt", "/home/ann/caf\xc3\xa9 notes.txt"}));
+
+  const std::string opened = write("opened.txt", "text");
+  ASSERT_TRUE(list.add(opened, "text/plain"));
+  const std::vector<std::string> after = list.localFiles();
+  ASSERT_EQ(after.size(), 3u);
+  EXPECT_EQ(after.front(), "/home/ann/z-last.txt");
+  EXPECT_NE(std::find(after.begin(), after.end(), opened), after.end());
+
+  // A list that did not exist is made; a missing one lists nothing.
+  platform::RecentlyUsedList fresh(folder_ / "new" / "recently-used.xbel");
+  EXPECT_TRUE(fresh.localFiles().empty());
+  ASSERT_TRUE(fresh.add(opened, "text/plain"));
+  EXPECT_EQ(fresh.localFiles(), std::vector<std::string>{opened});
+}
+
+TEST_F(RecentlyUsedTest, ADamagedListIsNeitherReadNorOverwritten) {
+  const std::string damaged = "<xbel version=\"1.0\"><bookmark href=\"file:///a.txt\"";
+  const std::string xbel = write("recently-used.xbel", damaged);
+  platform::RecentlyUsedList list(xbel);
+  EXPECT_TRUE(list.localFiles().empty());
+  EXPECT_FALSE(list.add(write("b.txt", "b"), "text/plain"));
+  std::ifstream in(xbel);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), damaged);
+}
+
+TEST_F(RecentlyUsedTest, TheDesktopsListIsFoundThroughXdgDataHomeElseHome) {
+  const char* savedData = std::getenv("XDG_DATA_HOME");
+  const char* savedHome = std::getenv("HOME");
+  const std::string keepData = savedData ? savedData : "", keepHome = savedHome ? savedHome : "";
+  ::setenv("HOME", "/home/ann", 1);
+  ::setenv("XDG_DATA_HOME", "/data/ann", 1);
+  EXPECT_EQ(platform::RecentlyUsedList::defaultLocation(), "/data/ann/recently-used.xbel");
+  ::setenv("XDG_DATA_HOME", "relative/ignored", 1);
+  EXPECT_EQ(platform::RecentlyUsedList::defaultLocation(),
+            "/home/ann/.local/share/recently-used.xbel");
+  ::unsetenv("XDG_DATA_HOME");
+  EXPECT_EQ(platform::RecentlyUsedList::defaultLocation(),
+            "/home/ann/.local/share/recently-used.xbel");
+  savedData ? ::setenv("XDG_DATA_HOME", keepData.c_str(), 1) : ::unsetenv("XDG_DATA_HOME");
+  savedHome ? ::setenv("HOME", keepHome.c_str(), 1) : ::unsetenv("HOME");
+}
+
+} // namespace
+} // namespace acquisition

@@ -1,0 +1,298 @@
+// `lumetra --timeline --capture` against a real editor: a private Xvfb with
+// jwm, mousepad showing a saved file or an unsaved buffer typed with xdotool,
+// and the user's clipboard (set by this test, with a format of its own) as it
+// was once the capture has ended.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QProcess>
+
+#include <sys/wait.h>
+
+#include "support/x11_session.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using testsupport::commandOutput;
+using testsupport::waitFor;
+
+const std::string Lumetra = std::string(LUMETRA_BINARY_DIR) + "/bin/lumetra";
+constexpr const char* OwnFormat = "application/x-lumetra-test-drawing";
+const QByteArray OwnBytes("\x00\x01\x02 drawing \xff", 14);
+const QString UserText = "the words the user copied before";
+
+struct TimelineRun {
+  int status = -1;
+  std::string out, err;
+};
+
+class CaptureOnX11 : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() {
+    for (const char* tool : {"mousepad", "xterm", "xdotool"}) {
+      if (testsupport::findProgram(tool).empty()) {
+        skipReason_ = std::string(tool) + " is not installed (scripts/install-deps installs it)";
+        return;
+      }
+    }
+    if (!std::filesystem::exists(Lumetra)) {
+      skipReason_ = "the program is not built at " + Lumetra;
+      return;
+    }
+    session_ = std::make_unique<testsupport::X11Session>();
+    if (auto failure = session_->start()) {
+      skipReason_ = *failure;
+      session_.reset();
+      return;
+    }
+    qputenv("DISPLAY", session_->display().c_str());
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    static int argc = 1;
+    static char name[] = "platform_xcb_capture_tests";
+    static char* argv[] = {name, nullptr};
+    app_ = std::make_unique<QGuiApplication>(argc, argv);
+  }
+
+  static void TearDownTestSuite() {
+    app_.reset();
+    session_.reset();
+  }
+
+  void SetUp() override {
+    if (!skipReason_.empty()) GTEST_SKIP() << "X11 capture test skipped: " << skipReason_;
+  }
+
+  void TearDown() override {
+    if (!session_) return;
+    // Taking the clipboard back ends the helper that kept it.
+    QGuiApplication::clipboard()->setText("done");
+    pump(300ms);
+    for (pid_t group : launched_)
+      session_->end(group);
+  }
+
+  std::string onDisplay(const std::string& command) const {
+    return commandOutput("DISPLAY=" + session_->display() + " " + command + " 2>/dev/null");
+  }
+
+  void pump(std::chrono::milliseconds time) {
+    waitFor([] { return false; }, time, [] { QCoreApplication::processEvents(); });
+  }
+
+  // Starts mousepad (on a bus of its own, so that it is a new instance) and
+  // brings its window to the front. With `busFile`, the editor offers its
+  // text on the accessibility bus and the address of its session bus is
+  // written there; the accessibility bus ends with the editor's bus.
+  std::string startEditor(const std::vector<std::string>& files,
+                          const std::filesystem::path& busFile = {}) {
+    std::vector<std::string> command;
+    const std::string dbus = testsupport::findProgram("dbus-run-session");
+    if (!dbus.empty()) command = {dbus, "--"};
+    if (!busFile.empty())
+      command.insert(command.end(), {"sh", "-c",
+                                     "unset NO_AT_BRIDGE; echo \"$DBUS_SESSION_BUS_ADDRESS\" > '" +
+                                         busFile.string() + "'; exec \"$0\" \"$@\""});
+    command.push_back(testsupport::findProgram("mousepad"));
+    command.insert(command.end(), files.begin(), files.end());
+    launched_.push_back(session_->launch(command));
+    return activate("mousepad");
+  }
+
+  std::string activate(const std::string& windowClass) {
+    std::string window;
+    waitFor(
+        [&] {
+          std::istringstream(onDisplay("xdotool search --onlyvisible --class " + windowClass)) >>
+              window;
+          return !window.empty();
+        },
+        15s);
+    if (!window.empty()) onDisplay("xdotool windowactivate --sync " + window);
+    return window;
+  }
+
+  // What the user had on the clipboard: text and a format of another program.
+  void setUserClipboard() {
+    auto* data = new QMimeData;
+    data->setText(UserText);
+    data->setData(OwnFormat, OwnBytes);
+    QGuiApplication::clipboard()->setMimeData(data);
+    pump(100ms);
+  }
+
+  bool clipboardIsTheUsers() {
+    return waitFor(
+        [] {
+          const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+          return data && data->text() == UserText && data->data(OwnFormat) == OwnBytes;
+        },
+        5s, [] { QCoreApplication::processEvents(); });
+  }
+
+  // The timeline's capture, with this process answering for the clipboard it
+  // holds meanwhile. Without `bus` the program finds no accessibility bus and
+  // copies with keys.
+  TimelineRun capture(const QStringList& extra = {}, const std::string& display = "",
+                      const std::string& bus = "") {
+    QProcess lumetra;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DBUS_SESSION_BUS_ADDRESS");
+    environment.remove("AT_SPI_BUS_ADDRESS");
+    if (!bus.empty()) environment.insert("DBUS_SESSION_BUS_ADDRESS", QString::fromStdString(bus));
+    environment.insert("DISPLAY",
+                       QString::fromStdString(display.empty() ? session_->display() : display));
+    environment.insert("HOME", QString::fromStdString(session_->home().string()));
+    environment.insert("XDG_DATA_HOME",
+                       QString::fromStdString((session_->home() / "data").string()));
+    lumetra.setProcessEnvironment(environment);
+    lumetra.start(QString::fromStdString(Lumetra),
+                  QStringList{"--timeline", "--capture", "--max-events", "200"} + extra);
+    TimelineRun run;
+    if (!lumetra.waitForStarted(5000)) return run;
+    waitFor([&] { return lumetra.state() == QProcess::NotRunning; }, 30s,
+            [&] {
+              QCoreApplication::processEvents();
+              lumetra.waitForFinished(5);
+            });
+    run.out = lumetra.readAllStandardOutput().toStdString();
+    run.err = lumetra.readAllStandardError().toStdString();
+    if (lumetra.state() == QProcess::NotRunning && lumetra.exitStatus() == QProcess::NormalExit)
+      run.status = lumetra.exitCode();
+    return run;
+  }
+
+  // The words of every frame the reader showed, in order.
+  static std::string shownWords(const std::string& timeline) {
+    std::string words;
+    const std::regex lines("\"lines\":\\[([^\\]]*)\\]");
+    const std::regex quoted("\"((?:[^\"\\\\]|\\\\.)*)\"");
+    for (auto l = std::sregex_iterator(timeline.begin(), timeline.end(), lines);
+         l != std::sregex_iterator(); ++l) {
+      const std::string inside = (*l)[1];
+      for (auto q = std::sregex_iterator(inside.begin(), inside.end(), quoted);
+           q != std::sregex_iterator(); ++q)
+        words += (words.empty() ? "" : " ") + (*q)[1].str();
+    }
+    return words;
+  }
+
+  static inline std::string skipReason_;
+  static inline std::unique_ptr<testsupport::X11Session> session_;
+  static inline std::unique_ptr<QGuiApplication> app_;
+  std::vector<pid_t> launched_;
+};
+
+TEST_F(CaptureOnX11, ASavedFileIsReadFromDiskAndTheClipboardIsKept) {
+  const std::filesystem::path file = session_->home() / "harbour notes.txt";
+  std::ofstream(file) << "The ferry leaves at nine.\nBring a coat.\n";
+  ASSERT_FALSE(startEditor({file.string()}).empty()) << "mousepad showed no window";
+  setUserClipboard();
+
+  const TimelineRun run = capture();
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("\"event\":\"capture\",\"application\":\"notepad\",\"name\":\"" +
+                         file.string() + "\",\"kind\":0"),
+            std::string::npos)
+      << run.out;
+  EXPECT_EQ(shownWords(run.out), "The ferry leaves at nine. Bring a coat.");
+  EXPECT_TRUE(clipboardIsTheUsers())
+      << "the clipboard after the capture: " << QGuiApplication::clipboard()->text().toStdString();
+}
+
+TEST_F(CaptureOnX11, AnUnsavedBufferGivesTheTypedTextAsTheSpecialDocument) {
+  const std::string editor = startEditor({});
+  ASSERT_FALSE(editor.empty()) << "mousepad showed no window";
+  onDisplay("xdotool type --delay 5 'Typed in a hurry. Never saved.'");
+  ASSERT_TRUE(
+      waitFor([&] { return onDisplay("xdotool getwindowname " + editor).starts_with("*"); }, 5s))
+      << "mousepad did not take the typed text";
+  setUserClipboard();
+
+  const TimelineRun run = capture();
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("\"name\":\"Lumetra Special Document\""), std::string::npos) << run.out;
+  EXPECT_EQ(shownWords(run.out), "Typed in a hurry. Never saved.");
+  EXPECT_TRUE(clipboardIsTheUsers())
+      << "the clipboard after the capture: " << QGuiApplication::clipboard()->text().toStdString();
+  // The keys left the buffer as it was: nothing selected was typed over.
+  onDisplay("xdotool type --delay 5 'X'");
+  setUserClipboard();
+  const TimelineRun again = capture();
+  EXPECT_EQ(shownWords(again.out), "XTyped in a hurry. Never saved.")
+      << "the caret went back to the start and the selection was dropped";
+}
+
+TEST_F(CaptureOnX11, TheAccessibilityInterfaceGivesTheTextWithoutKeysOrClipboard) {
+  if (testsupport::findProgram("dbus-run-session").empty())
+    GTEST_SKIP() << "dbus-run-session is not installed (scripts/install-deps installs dbus-x11)";
+  const std::filesystem::path busFile = session_->home() / "editor-bus";
+  const std::string editor = startEditor({}, busFile);
+  ASSERT_FALSE(editor.empty()) << "mousepad showed no window";
+  onDisplay("xdotool type --delay 5 'Read through the accessibility bus.'");
+  ASSERT_TRUE(
+      waitFor([&] { return onDisplay("xdotool getwindowname " + editor).starts_with("*"); }, 5s));
+  std::string bus;
+  std::ifstream(busFile) >> bus;
+  ASSERT_FALSE(bus.empty()) << "the editor's bus address was not written";
+  setUserClipboard();
+
+  const TimelineRun run = capture({}, "", bus);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(shownWords(run.out), "Read through the accessibility bus.");
+  EXPECT_TRUE(QGuiApplication::clipboard()->ownsClipboard()) << "the clipboard was never taken";
+  // No key moved the caret: what is typed next goes at the end.
+  onDisplay("xdotool type --delay 5 ' X'");
+  EXPECT_EQ(shownWords(capture({}, "", bus).out), "Read through the accessibility bus. X");
+}
+
+TEST_F(CaptureOnX11, ATerminalInFrontOrNoDisplayEndsWithStatusThree) {
+  launched_.push_back(session_->launch({"xterm", "-T", "shell"}));
+  ASSERT_FALSE(activate("xterm").empty()) << "xterm showed no window";
+  setUserClipboard();
+  const TimelineRun terminal = capture();
+  EXPECT_EQ(terminal.status, 3);
+  EXPECT_NE(terminal.err.find("xterm"), std::string::npos) << terminal.err;
+  EXPECT_TRUE(terminal.out.empty()) << terminal.out;
+  EXPECT_TRUE(clipboardIsTheUsers());
+
+  const TimelineRun noDisplay = capture({}, ":9999");
+  EXPECT_EQ(noDisplay.status, 3);
+  EXPECT_NE(noDisplay.err.find("display"), std::string::npos) << noDisplay.err;
+}
+
+} // namespace
+
+namespace {
+
+// Words the timeline refuses before it looks at any display.
+TEST(TimelineCaptureOptions, AFileOrAStrayDelayIsRefusedAsBadUsage) {
+  if (!std::filesystem::exists(Lumetra)) GTEST_SKIP() << "the program is not built at " << Lumetra;
+  struct Case {
+    std::string words, message;
+  };
+  for (const auto& [words, message] :
+       {Case{"--capture notes.txt", "not a FILE"},
+        Case{"--capture-delay 5 notes.txt", "goes with --capture"},
+        Case{"--capture --capture-delay -1", "--capture-delay takes"},
+        Case{"--capture --capture-delay soon", "--capture-delay takes"},
+        Case{"--capture=yes", "takes no value"}}) {
+    const std::string command = Lumetra + " --timeline " + words + " 2>&1 >/dev/null";
+    const std::string err = commandOutput(command);
+    EXPECT_EQ(WEXITSTATUS(std::system((command + " >/dev/null").c_str())), 2) << words;
+    EXPECT_NE(err.find(message), std::string::npos) << words << ": " << err;
+  }
+}
+
+} // namespace

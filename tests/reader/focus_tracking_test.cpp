@@ -1,0 +1,298 @@
+// The focus timer following the source window on a scripted desktop, in both
+// families: leaving for another program hides (and in the banner modes
+// halts) the reader, the source window in front brings it back with its
+// frame or page and the hints to go on, a hidden or minimised source hides
+// it, a prepared document starts on the next tick, and without a source
+// window nothing of this happens.
+#include <gtest/gtest.h>
+
+#include "pacing_fixture.h"
+
+namespace reader::testing {
+namespace {
+
+using engine::ReadingModeKind;
+using platform::WindowId;
+
+constexpr ReadingModeKind AllModes[] = {ReadingModeKind::Banner, ReadingModeKind::Sentence,
+                                        ReadingModeKind::Single, ReadingModeKind::Double};
+
+std::string sentences() {
+  std::string text;
+  for (int i = 0; i < 200; ++i)
+    text += "Sentence " + std::to_string(i) + " has a few more words in it.\r";
+  return text;
+}
+
+bool bannerFamily(ReadingModeKind mode) {
+  return mode == ReadingModeKind::Banner || mode == ReadingModeKind::Sentence;
+}
+
+// A reader on a desktop with an editor holding its document, a terminal and
+// a dialog of the program. The reader is shown in front; the banner modes read.
+struct Desk : PacingFixture {
+  explicit Desk(ReadingModeKind mode, bool withSource = true) : mode(mode) {
+    if (mode == ReadingModeKind::Sentence)
+      sentence(300);
+    else
+      PacingFixture::banner(300, 1, 3);
+    settings.ReadingMode = mode;
+    settings.ColumnNumber = mode == ReadingModeKind::Double ? 2 : 1;
+    const int own = platform::FakeDesktop::ownProcess;
+    reader = desktop.addWindow({.title = "Lumetra", .processId = own});
+    dialog = desktop.addWindow({.title = "Options", .processId = own});
+    source = desktop.addWindow({.title = "notes.txt - Mousepad", .processId = 301});
+    terminal = desktop.addWindow({.title = "xterm", .processId = 302});
+    desktop.window(source).geometry.outer = {100, 100, 800, 600};
+    view.id = reader;
+    acquisition.SourceWindow = withSource ? source : acquisition::NoSourceWindow;
+    desktop.setForeground(reader);
+    load(sentences());
+    form.FormShow();
+    if (bannerFamily(mode)) start();
+    clock.advance(1000);
+  }
+  // The user brings `window` to the front; one focus tick follows.
+  void bringToFront(WindowId window) {
+    desktop.setForeground(window);
+    clock.advance(100);
+  }
+  std::size_t frameCount() const { return observer.frames.size(); }
+
+  ReadingModeKind mode;
+  WindowId reader = 0, dialog = 0, source = 0, terminal = 0;
+};
+
+TEST(FocusTracking, LeavingHidesTheReaderAndTheSourceBringsItBackWithItsFrameOrPage) {
+  for (ReadingModeKind mode : AllModes) {
+    SCOPED_TRACE(static_cast<int>(mode));
+    Desk d(mode);
+    const std::int32_t pageStart = d.parts.page.pageStart;
+    const std::size_t frames = d.frameCount();
+    const int pages = d.view.pagesShown;
+
+    d.bringToFront(d.terminal);
+    EXPECT_FALSE(d.view.shown);
+    const std::int32_t frameStart = d.es.FrameStartPosition;
+    const std::vector<std::string> lines = shownLines(d.es);
+    if (bannerFamily(mode)) {
+      // Reading has halted on the frame that was on screen.
+      EXPECT_FALSE(d.tmRead().Enabled());
+      EXPECT_TRUE(d.rs.readingHalted);
+      EXPECT_EQ(d.rs.readerState, ReaderStateKind::Paused);
+      d.clock.advance(3000);
+      EXPECT_EQ(d.frameCount(), frames);
+    }
+    const std::size_t framesWhileAway = d.frameCount();
+    const int fullRedraws = d.view.fullRedraws;
+
+    d.bringToFront(d.source);
+    EXPECT_TRUE(d.view.shown);
+    ASSERT_FALSE(d.desktop.keptOnTop().empty());
+    EXPECT_EQ(d.desktop.keptOnTop().back(), d.reader);
+    EXPECT_EQ(d.desktop.foregroundWindow(), d.source) << "the reader takes no focus";
+    if (bannerFamily(mode)) {
+      EXPECT_EQ(d.frameCount(), framesWhileAway);
+      EXPECT_EQ(d.view.fullRedraws, fullRedraws + 1);
+      EXPECT_EQ(d.es.FrameStartPosition, frameStart);
+      EXPECT_EQ(d.view.draws.back().lines, lines);
+      EXPECT_EQ(d.view.hint(), HintContinue);
+      // Space does not reach a reader that is not in front.
+      d.clock.advance(100);
+      EXPECT_EQ(d.view.hint(), HintClickContinue);
+      // A click goes on reading.
+      d.desktop.setForeground(d.reader);
+      d.form.fevhStopOrContinue();
+      d.clock.advance(1000);
+      EXPECT_GT(d.frameCount(), framesWhileAway);
+    } else {
+      EXPECT_EQ(d.view.pagesShown, pages + 1);
+      EXPECT_EQ(d.parts.page.pageStart, pageStart);
+      d.clock.advance(300);
+      EXPECT_EQ(d.view.pagesShown, pages + 1) << "the page is read again once";
+    }
+  }
+}
+
+TEST(FocusTracking, TheProgramsOwnWindowsAndAFailedQueryAreNotLeaving) {
+  const WindowId failed = platform::FailedWindow;
+  for (ReadingModeKind mode : AllModes) {
+    for (bool dialog : {true, false}) {
+      SCOPED_TRACE(static_cast<int>(mode));
+      Desk d(mode);
+      const std::size_t frames = d.frameCount();
+      d.bringToFront(dialog ? d.dialog : failed);
+      d.clock.advance(1000);
+      EXPECT_TRUE(d.view.shown) << dialog;
+      if (bannerFamily(mode)) {
+        EXPECT_GT(d.frameCount(), frames) << dialog;
+      }
+    }
+  }
+}
+
+TEST(FocusTracking, AHiddenOrMinimisedSourceHidesTheReader) {
+  enum Change { Unmapped, HiddenByManager, Minimised, OffScreen };
+  const struct {
+    ReadingModeKind mode;
+    Change change;
+    bool hides;
+  } cases[] = {
+      {ReadingModeKind::Banner, Unmapped, true},
+      {ReadingModeKind::Sentence, Minimised, true},
+      {ReadingModeKind::Banner, HiddenByManager, true},
+      {ReadingModeKind::Single, Unmapped, true},
+      {ReadingModeKind::Double, Minimised, true},
+      {ReadingModeKind::Single, HiddenByManager, true},
+      {ReadingModeKind::Double, OffScreen, true},
+      // The banner modes follow what is in front, not where the source lies.
+      {ReadingModeKind::Banner, OffScreen, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.mode) * 10 + c.change);
+    Desk d(c.mode);
+    platform::FakeWindow& source = d.desktop.window(d.source);
+    switch (c.change) {
+    case Unmapped:
+      source.state.mapped = false;
+      break;
+    case HiddenByManager:
+      source.state.hidden = true;
+      break;
+    case Minimised:
+      source.state.minimised = true;
+      break;
+    case OffScreen:
+      source.geometry.outer = {-32000, -32000, 160, 24};
+      break;
+    }
+    d.clock.advance(100); // the reader is still in front
+    EXPECT_EQ(d.view.shown, !c.hides);
+    if (bannerFamily(c.mode) && c.hides) {
+      EXPECT_TRUE(d.rs.readingHalted);
+    }
+    // The source shows again and is in front: the reader is back.
+    source.state = {true, false, false};
+    source.geometry.outer = {100, 100, 800, 600};
+    d.bringToFront(d.source);
+    EXPECT_TRUE(d.view.shown);
+  }
+}
+
+TEST(FocusTracking, TheSourceInFrontWhileReadingPausesOnTheWholeFrame) {
+  for (ReadingModeKind mode : {ReadingModeKind::Banner, ReadingModeKind::Sentence}) {
+    Desk d(mode);
+    const int fullRedraws = d.view.fullRedraws;
+    d.bringToFront(d.source);
+    const std::size_t frames = d.frameCount();
+    EXPECT_TRUE(d.view.shown);
+    EXPECT_EQ(d.rs.readerState, ReaderStateKind::Paused);
+    EXPECT_EQ(d.view.fullRedraws, fullRedraws + 1);
+    EXPECT_EQ(d.view.hint(), HintClickContinue);
+    EXPECT_EQ(d.form.pauseCaption(), "Continue");
+    d.clock.advance(2000);
+    EXPECT_EQ(d.frameCount(), frames);
+  }
+}
+
+TEST(FocusTracking, AHandedOverDocumentStartsOnTheNextTickAtItsSavedPosition) {
+  for (bool withSource : {true, false}) {
+    for (bool autoStart : {true, false}) {
+      SCOPED_TRACE(withSource * 10 + autoStart);
+      Desk d(ReadingModeKind::Banner, withSource);
+      d.form.fevhStopOrContinue(); // a new document arrives while paused
+      d.form.prepareStart(autoStart);
+      const std::size_t frames = d.frameCount();
+      const int restores = d.restores;
+      d.clock.advance(100);
+      EXPECT_EQ(d.restores, restores + 1);
+      EXPECT_FALSE(d.rs.startPending);
+      if (autoStart) {
+        EXPECT_EQ(d.rs.readerState, ReaderStateKind::Reading);
+        EXPECT_EQ(d.view.status(), "Play");
+        EXPECT_EQ(d.view.hint(), "");
+        EXPECT_EQ(d.frameCount(), frames + 1);
+      } else {
+        EXPECT_EQ(d.rs.readerState, ReaderStateKind::Ended);
+        EXPECT_EQ(d.view.hint(), HintStart);
+        EXPECT_TRUE(d.rs.readingHalted);
+        d.clock.advance(1000);
+        EXPECT_EQ(d.frameCount(), frames);
+      }
+    }
+  }
+}
+
+TEST(FocusTracking, AReaderThatHasNotStartedComesBackWithTheStartHint) {
+  Desk d(ReadingModeKind::Banner);
+  d.form.fevhStopOrContinue();
+  d.es.CurrentPosition = 1; // a new document, at its start
+  d.form.prepareStart(false);
+  d.clock.advance(100);
+  ASSERT_EQ(d.view.hint(), HintStart);
+  d.form.setInfoText(""); // what the return shows, not what stayed
+  d.bringToFront(d.terminal);
+  d.bringToFront(d.source);
+  EXPECT_TRUE(d.view.shown);
+  EXPECT_EQ(d.rs.readerState, ReaderStateKind::Ended);
+  EXPECT_EQ(d.view.hint(), HintStart);
+  EXPECT_EQ(d.es.FrameStartPosition, 1);
+}
+
+TEST(FocusTracking, WithTheFindBarOpenTheMatchIsFoundAndShownAgainOnReturn) {
+  Desk d(ReadingModeKind::Banner);
+  d.form.FindText1Click();
+  d.form.tbFindTextChange("more");
+  d.form.pbFindNextClick();
+  d.form.pbFindNextClick();
+  const std::int32_t match = d.es.FrameStartPosition;
+  const engine::SearchState search = d.parts.window.search;
+  d.bringToFront(d.terminal);
+  d.bringToFront(d.source);
+  EXPECT_TRUE(d.view.shown);
+  EXPECT_EQ(d.es.FrameStartPosition, match);
+  EXPECT_EQ(d.parts.window.search.LastMatch, search.LastMatch);
+  EXPECT_EQ(d.parts.window.search.FindCount, search.FindCount);
+  EXPECT_EQ(d.view.findDraws, 3);
+  EXPECT_EQ(d.view.hint(), "Search complete");
+}
+
+TEST(FocusTracking, WithoutASourceWindowTheReaderStaysAsItIs) {
+  for (ReadingModeKind mode : AllModes) {
+    SCOPED_TRACE(static_cast<int>(mode));
+    Desk d(mode, false);
+    const std::size_t frames = d.frameCount();
+    d.bringToFront(d.terminal);
+    d.clock.advance(1000);
+    EXPECT_TRUE(d.view.shown);
+    EXPECT_TRUE(d.desktop.keptOnTop().empty());
+    EXPECT_TRUE(d.acquisition.ReaderShown);
+    if (!bannerFamily(mode)) continue;
+    EXPECT_GT(d.frameCount(), frames);
+    d.form.fevhStopOrContinue();
+    d.clock.advance(1000);
+    EXPECT_EQ(d.view.hint(), HintContinue);
+  }
+}
+
+TEST(FocusTracking, AnOpenMenuKeepsALeftColumnPageInPlace) {
+  Desk d(ReadingModeKind::Single);
+  d.fade.menuLoopActive = true;
+  d.bringToFront(d.terminal);
+  EXPECT_TRUE(d.view.shown);
+  d.fade.menuLoopActive = false;
+  d.clock.advance(100);
+  EXPECT_FALSE(d.view.shown);
+}
+
+TEST(FocusTracking, ClosingTheWindowEndsTheFollowing) {
+  Desk d(ReadingModeKind::Banner);
+  d.form.FormClose();
+  EXPECT_FALSE(d.acquisition.ReaderShown);
+  EXPECT_EQ(d.acquisition.SourceWindow, acquisition::NoSourceWindow);
+  d.bringToFront(d.terminal);
+  EXPECT_TRUE(d.view.shown);
+}
+
+} // namespace
+} // namespace reader::testing
