@@ -69,6 +69,8 @@ TEST_F(OpenDocumentFileTest, EveryTypeReadsAsFromItsApplication) {
       {"wide.txt", std::string("\xFF\xFEH\0i\0\n\0", 8), "Hi", NotepadApp, K::PlainText},
       {"long.txt", longLine, longLine, NotepadApp, K::PlainText},
       {"LOUD.TXT", "loud", "loud", NotepadApp, K::PlainText},
+      // A name that is not UTF-8 (a Windows-1252 "é"): opened by its bytes.
+      {"caf\xE9.txt", "coffee", "coffee", NotepadApp, K::PlainText},
       {"notes.md", "# notes", "# notes", NotepadApp, K::PlainText},
       {"run.log", "started", "started", NotepadApp, K::PlainText},
       {"letter.docx", testing::docx("<w:p><w:r><w:t>From Word</w:t></w:r></w:p>"), "From Word",
