@@ -1,6 +1,5 @@
-// Waiting for the window of the application a file was handed to, on the
-// scripted desktop: the window in front changes at each pause as a test's
-// script says.
+// Watching for the window of the application a file was handed to, on the
+// scripted desktop and the virtual clock.
 #include "acquisition/source_window_wait.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +7,7 @@
 #include <vector>
 
 #include "platform/fake_desktop.h"
+#include "platform/virtual_clock.h"
 
 namespace acquisition {
 namespace {
@@ -31,9 +31,12 @@ struct WaitCase {
 
 class SourceWindowWaitTest : public ::testing::TestWithParam<WaitCase> {};
 
+// The window in front changes every 100 ms as the case says; the watch looks
+// every 100 ms for at most a second.
 TEST_P(SourceWindowWaitTest, FindsTheWindowOrGivesUpAtTheLimit) {
   const WaitCase& c = GetParam();
   FakeDesktop desktop;
+  platform::VirtualClock clock;
   std::vector<WindowId> windows;
   int process = 3000;
   for (const Shown& s : c.inFront) {
@@ -44,24 +47,50 @@ TEST_P(SourceWindowWaitTest, FindsTheWindowOrGivesUpAtTheLimit) {
     w.processId = process++;
     windows.push_back(desktop.addWindow(w));
   }
-  std::size_t step = 0;
+  std::vector<std::pair<WindowId, std::int64_t>> found;
+  SourceWindowWatch watch(desktop, clock,
+                          [&](WindowId w) { found.emplace_back(w, clock.nowMs()); });
   desktop.setForeground(windows.front());
-  int waited = 0;
-  SourceWindowWait wait;
-  wait.pollMs = 100;
-  wait.limitMs = 1000;
-  wait.pause = [&](int ms) {
-    waited += ms;
-    if (step + 1 < windows.size()) desktop.setForeground(windows[++step]);
-  };
-  const WindowId found = waitForSourceWindow(desktop, c.path, c.application, wait);
-  if (c.foundAt < 0) {
-    EXPECT_EQ(found, platform::NoWindow);
-    EXPECT_EQ(waited, wait.limitMs) << "the wait ends at its limit, not before, not after";
-  } else {
-    EXPECT_EQ(found, windows[static_cast<std::size_t>(c.foundAt)]);
-    EXPECT_EQ(waited, c.foundAt * wait.pollMs);
+  watch.watch(c.path, c.application, 100, 1000);
+  for (std::size_t step = 1; step < windows.size() && watch.watching(); ++step) {
+    clock.advance(50);
+    desktop.setForeground(windows[step]);
+    clock.advance(50);
   }
+  clock.advance(2000);
+  EXPECT_FALSE(watch.watching()) << "the watch outlived its limit";
+  if (c.foundAt < 0) {
+    EXPECT_TRUE(found.empty());
+  } else {
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0], std::make_pair(windows[static_cast<std::size_t>(c.foundAt)],
+                                       std::int64_t{c.foundAt * 100}));
+  }
+}
+
+// A window that comes after the limit is not taken; a new watch replaces the old.
+TEST(SourceWindowWatch, ComesTooLateOrIsReplaced) {
+  FakeDesktop desktop;
+  platform::VirtualClock clock;
+  FakeWindow editor;
+  editor.executable = editor.className = "mousepad";
+  editor.title = "notes.txt - Mousepad";
+  editor.processId = 3000;
+  const WindowId window = desktop.addWindow(editor);
+  std::vector<WindowId> found;
+  SourceWindowWatch watch(desktop, clock, [&](WindowId w) { found.push_back(w); });
+  watch.watch("/home/ann/notes.txt", "notepad", 100, 1000);
+  clock.advance(1100);
+  desktop.setForeground(window);
+  clock.advance(1000);
+  EXPECT_TRUE(found.empty());
+
+  desktop.setForeground(platform::NoWindow);
+  watch.watch("/home/ann/todo.txt", "notepad", 100, 1000);
+  watch.watch("/home/ann/notes.txt", "notepad", 100, 1000);
+  desktop.setForeground(window);
+  clock.advance(100);
+  EXPECT_EQ(found, std::vector<WindowId>{window});
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -2,11 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QTimer>
 #include <QUrl>
 
 #include "acquisition/open_document_file.h"
@@ -88,7 +86,8 @@ ReaderSession::ReaderSession(platform::Desktop& desktop, platform::MessageBoxes&
       handOver_{*textEngine_, acquisition_, readingState_,
                 {},           {},           acquisition::standardExtractions()},
       capture_{desktop, [this] { return recentlyUsed_.localFiles(); }, platform::CopyWaitMs,
-               platform::accessibleDocumentText} {
+               platform::accessibleDocumentText},
+      sourceWatch_(desktop, timers_, [this](platform::WindowId w) { sourceWindowCame(w); }) {
   acquisition::addCaptureExtractions(handOver_.extractions, capture_);
   seedSettingsFile(settingsFilePath());
   settingsLoaded_ = settingsFile_.initXMLFILE() && settingsFile_.loadAllSettings();
@@ -133,6 +132,7 @@ void ReaderSession::addRecentFilesList(acquisition::RecentFilesList& list) {
 }
 
 bool ReaderSession::openFile(const std::string& path) {
+  sourceWatch_.stop();
   const acquisition::OpenOutcome outcome = acquisition::openDocumentFile(handOver_, path);
   if (!outcome.problem.empty()) messages_.error(outcome.problem);
   if (!outcome.opened) return false;
@@ -150,6 +150,7 @@ bool ReaderSession::captureWindow(platform::WindowId window) {
   // The document on screen is left first, so that its position is saved.
   const bool readerWasVisible = readerVisible();
   if (readerWasVisible) closeReader();
+  sourceWatch_.stop();
   const acquisition::CaptureOutcome outcome =
       acquisition::captureFromWindow(handOver_, capture_, window);
   if (!outcome.problem.empty()) messages_.error(outcome.problem);
@@ -167,16 +168,11 @@ bool ReaderSession::captureWindow(platform::WindowId window) {
 void ReaderSession::attachApplicationWindow(const std::string& path) {
   // The desktop's opener runs the application of the file's type; the file
   // name reaches it as one argument, whatever it holds.
-  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)))) return;
-  acquisition::SourceWindowWait wait;
-  wait.pause = [](int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-  };
-  const platform::WindowId window =
-      acquisition::waitForSourceWindow(desktop_, path, acquisition_.SourceApplication, wait);
-  if (window <= 0) return;
+  if (QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path))))
+    sourceWatch_.watch(path, acquisition_.SourceApplication);
+}
+
+void ReaderSession::sourceWindowCame(platform::WindowId window) {
   acquisition_.SourceWindow = window;
   acquisition_.SavedSourceWindow = window;
   log_.write("source-window", ",\"window\":" + std::to_string(window));

@@ -17,6 +17,7 @@
 #include "acquisition/capture.h"
 #include "acquisition/hand_over.h"
 #include "acquisition/recent_files.h"
+#include "acquisition/source_window_wait.h"
 #include "engine/engine_state.h"
 #include "engine/settings_record.h"
 #include "engine/text_engine.h"
@@ -57,7 +58,8 @@ public:
   // be read is reported to the user and the engine keeps its document. With
   // openThroughApplications, the file is then opened in the application of
   // its type too, and when that application's window comes to the front in
-  // time it becomes the reader's source window, which the reader follows.
+  // time (the reader shows the document meanwhile) it becomes the reader's
+  // source window, which the reader follows.
   bool openFile(const std::string& path);
   void setOpenThroughApplications(bool on) { openThroughApplications_ = on; }
   // Takes the document of another application's window and shows the reader
@@ -77,6 +79,7 @@ private:
   void saveOnClose();
 
   void attachApplicationWindow(const std::string& path);
+  void sourceWindowCame(platform::WindowId window);
 
   platform::Desktop& desktop_;
   platform::MessageBoxes& messages_;
@@ -95,6 +98,7 @@ private:
   platform::RecentlyUsedList recentlyUsed_;
   acquisition::CaptureContext capture_;
   platform::QtTimerFactory timers_;
+  acquisition::SourceWindowWatch sourceWatch_;
   std::unique_ptr<reader::ReadingObserver> frameEvents_;
   std::unique_ptr<ReaderAssembly> reader_;
 };
