@@ -43,7 +43,11 @@ ReaderAssembly::ReaderAssembly(const ReaderParts& parts)
   };
   hooks.chooseFile = [widget](const std::string& folder) {
     widget->lower();
-    return reader::chooseReaderFile(widget, folder);
+    const std::optional<std::string> file = reader::chooseReaderFile(widget, folder);
+    // On top again, whether a file was chosen or the dialog cancelled.
+    widget->raise();
+    widget->activateWindow();
+    return file;
   };
   hooks.libraryFolder = [program = parts.programFolder, data = parts.dataHome] {
     return reader::libraryFolder(program, data).string();
