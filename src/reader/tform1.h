@@ -288,6 +288,9 @@ public:
   // A popup opens: the menu guard, the pause item's caption, reading halts.
   void pmBannerPopup();
   void pmColumnPopup();
+  // The user moves over a menu item: Space or Enter then chooses it rather
+  // than pausing or continuing the reading.
+  void menuItemHighlighted() { rs_.menuGuard = true; }
   // "&Next Page" and "Go To &Last" of the column popup.
   bool columnPageItemsEnabled() const { return !page_.pageAtEnd; }
   const std::string& pauseCaption() const { return window_.pauseCaption; }

@@ -226,6 +226,9 @@ QMenu* ReaderWidget::menuFor(MenuId id) {
     menu->menuAction()->setObjectName(qName(info->component));
   }
   connect(menu, &QMenu::aboutToShow, this, [this] { refreshChecks(); });
+  connect(menu, &QMenu::hovered, this, [this] {
+    if (form_ != nullptr) form_->menuItemHighlighted();
+  });
   // The main menu's loop: reading halts while any of its menus is open.
   if (info != nullptr && info->parent == MenuId::None && !isPopup(id)) {
     connect(menu, &QMenu::aboutToShow, this, [this] {

@@ -2,6 +2,8 @@
 // the progress bar and the keys.
 #include <gtest/gtest.h>
 
+#include <QMenu>
+
 #include "reader/colour_schemes.h"
 #include "window_fixture.h"
 
@@ -32,6 +34,22 @@ TEST(ModeSwitch, SentenceToSingleStartsThePageAtTheSentenceOnScreen) {
   r.press(Qt::Key_Space); // continue
   r.clock.advance(5);
   EXPECT_EQ(r.state.FrameStartPosition, sentenceStart);
+}
+
+// Space or Enter on a highlighted menu item chooses the item; the reading
+// goes on as it was.
+TEST(MenuGuard, SpaceOverAHighlightedItemNeitherPausesNorContinues) {
+  Reader r(engine::ReadingModeKind::Banner);
+  r.clock.advance(1000);
+  ASSERT_TRUE(r.form().readTimer().Enabled());
+  QAction* item = r.widget().menuItem("N2x41");
+  auto* menu = qobject_cast<QMenu*>(item->parent());
+  ASSERT_NE(menu, nullptr);
+  emit menu->hovered(item);
+  r.press(Qt::Key_Space);
+  EXPECT_TRUE(r.form().readTimer().Enabled()) << "Space paused under a highlighted item";
+  r.press(Qt::Key_Space);
+  EXPECT_FALSE(r.form().readTimer().Enabled()) << "the guard outlived its one key";
 }
 
 TEST(WordsPerScreen, TwoByFourChecksTheNinthItemAndSetsCustom) {
