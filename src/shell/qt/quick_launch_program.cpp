@@ -194,6 +194,9 @@ int runQuickLaunchProgram(int& argc, char** argv, const CommandLine& line) {
   QObject::connect(&app, &QCoreApplication::aboutToQuit, shutDown);
   const int status = QApplication::exec();
   shutDown();
+  // The reader and QuickLaunch go before the windows and lists they use.
+  session.reset();
+  quickLaunch.reset();
   return status;
 }
 
