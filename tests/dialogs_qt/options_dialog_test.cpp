@@ -9,7 +9,6 @@
 #include <QToolButton>
 
 #include <fstream>
-#include <functional>
 
 #include "dialog_rig.h"
 #include "dialogs/qt/rules_tree_widget.h"
@@ -34,10 +33,8 @@ void changeSettings(engine::SettingsRecord& s) {
 }
 
 struct OptionsDialog : SettingsRig {
-  explicit OptionsDialog(const std::string& startPage = "General",
-                         const std::function<void(engine::SettingsRecord&)>& tweak = {}) {
+  explicit OptionsDialog(const std::string& startPage = "General") {
     changeSettings(settings);
-    if (tweak) tweak(settings);
     dialog = std::make_unique<TfrmOptions>(settings, store, autorun);
     dialog->StartPage = startPage;
     dialog->show();
@@ -138,25 +135,19 @@ TEST(OptionsDialog, EachPageButtonShowsItsPageUnderItsTitle) {
   }
 }
 
+// Groups without a box and the saved flags are TextRulesTree's; here the mouse
+// reaches the tree only through the state picture.
 TEST(OptionsDialog, OnlyAClickOnAStatePictureTogglesARule) {
   OptionsDialog rig("TextRules");
   const std::size_t longer = rig.nodeOf("Detect longer headings");
-  const std::size_t sentence = rig.nodeOf("Delay at end of sentence");
-  const std::size_t group = rig.nodeOf("Headings");
   const RulesTree& tree = rig.dialog->pages().textRules;
   ASSERT_EQ(tree[longer].StateIndex, CheckedState); // rule 2 was on
   rig.clickNode(longer, false);
-  rig.clickNode(group, true);
   EXPECT_EQ(tree[longer].StateIndex, CheckedState);
-  EXPECT_EQ(tree[group].StateIndex, NoStateIndex);
   rig.clickNode(longer, true);
-  rig.clickNode(sentence, true);
   EXPECT_EQ(tree[longer].StateIndex, UncheckedState);
-  EXPECT_EQ(tree[sentence].StateIndex, UncheckedState); // rule 9 was on
   click(rig.dialog->btOK);
   EXPECT_FALSE(rig.settings.GeneralTextRules[2]);
-  EXPECT_FALSE(rig.settings.GeneralTextRules[9]);
-  EXPECT_EQ(rig.settings.HeadingMaxWords, 8);
 }
 
 TEST(OptionsDialog, AWordOfListThreeAtTenPercentMakesACustomListOfListOneAndThatWord) {
@@ -178,20 +169,6 @@ TEST(OptionsDialog, AWordOfListThreeAtTenPercentMakesACustomListOfListOneAndThat
   rig.file.saveSettings();
   EXPECT_EQ(rig.storedValue("CompresionSetting"), "custom");
   EXPECT_EQ(rig.storedValue("UserDefinedCompressorSet"), ",the,of,a,on,");
-}
-
-TEST(OptionsDialog, ACustomWordStoredTwiceIsCheckedInBothPlaces) {
-  OptionsDialog rig("AutoSkim", [](engine::SettingsRecord& s) {
-    s.CompresionSetting = engine::CustomCompressionLevel;
-    s.CompressorList = ",modern,said,";
-  });
-  const auto modern = rig.wordBoxes(4, "modern");
-  ASSERT_EQ(modern.size(), 2u);
-  EXPECT_TRUE(modern[0]->isChecked());
-  EXPECT_TRUE(modern[1]->isChecked());
-  EXPECT_EQ(rig.checkedWords(), 3u);
-  EXPECT_EQ(rig.dialog->cbCompression->currentText(), "Custom");
-  EXPECT_TRUE(rig.dialog->rbHide->isChecked());
 }
 
 TEST(OptionsDialog, AutoLoadShowsTheEntryWhoeverWroteItAndOkWritesOrRemovesIt) {
