@@ -151,18 +151,12 @@ TEST_F(TimelineTest, ColumnModesPrintPagesTurnedOneAfterAnother) {
     ASSERT_GE(r.lines.size(), 3u) << mode;
     EXPECT_EQ(r.lines.back().rfind(R"({"t":)", 0), 0u);
     EXPECT_NE(r.lines.back().find(R"("event":"end")"), std::string::npos);
+    // how the columns fill is page_model_test's; here each mode's page events
     for (std::size_t i = 0; i + 1 < r.lines.size(); ++i) {
       const std::string& line = r.lines[i];
       EXPECT_EQ(line.rfind("{\"t\":" + std::to_string(400 * i) + ",\"event\":\"page\"", 0), 0u)
           << line;
-      const std::size_t at = line.find(R"("columns":[)");
-      ASSERT_NE(at, std::string::npos);
-      // count the column arrays: "[[", then one "],[" between columns
-      std::size_t found = 1;
-      for (std::size_t p = line.find("],[", at); p != std::string::npos;
-           p = line.find("],[", p + 1))
-        ++found;
-      EXPECT_EQ(found, columns) << line;
+      EXPECT_EQ(line.find("],[") != std::string::npos, columns == 2) << line;
     }
     EXPECT_NE(r.lines[0].find(R"("start":1,)"), std::string::npos) << r.lines[0];
   }
