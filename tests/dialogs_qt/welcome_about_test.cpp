@@ -73,7 +73,7 @@ TEST(AboutBox, ShowsTheVersionAndSwitchesBetweenInformationAndCredits) {
   EXPECT_FALSE(about.isVisible());
 }
 
-TEST(AboutBox, TheLinkOpensTheLicenceFileAndAMissingOneIsNotReported) {
+TEST(AboutBox, TheLinkOpensTheLicenceFile) {
   testsupport::qtApp();
   std::vector<std::filesystem::path> opened;
   TfrmAbout about("/opt/lumetra/EULA.rtf",
@@ -82,7 +82,6 @@ TEST(AboutBox, TheLinkOpensTheLicenceFileAndAMissingOneIsNotReported) {
   QTest::mouseClick(about.lbLicence, Qt::LeftButton, Qt::NoModifier,
                     about.lbLicence->rect().center());
   EXPECT_EQ(opened, (std::vector<std::filesystem::path>{"/opt/lumetra/EULA.rtf"}));
-  openWithDefaultApplication("/nowhere/at/all/EULA.rtf"); // returns without a word
 }
 
 } // namespace
