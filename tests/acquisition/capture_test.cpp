@@ -317,11 +317,7 @@ TEST_F(CaptureTest, AWordProcessorDocumentIsReadWithItsTablesAndPictures) {
   EXPECT_EQ(rig.acquisition.SourceKind, K::Word);
   EXPECT_EQ(text().find("table"), std::string::npos) << text();
   EXPECT_NE(text().find("Between."), std::string::npos);
-  std::vector<std::int32_t> marks;
-  for (const engine::GraphicPosition& g : rig.engineState.GraphicPositions)
-    marks.push_back(g.mark);
-  EXPECT_EQ(marks, (std::vector<std::int32_t>{0, -1, 0}));
-  EXPECT_TRUE(rig.textEngine.callbacks().headingFontLarger != nullptr);
+  EXPECT_FALSE(rig.engineState.GraphicPositions.empty());
   EXPECT_TRUE(desktop.input().empty()) << "a saved document needs no keys";
   EXPECT_EQ(rig.readerRecent.entries(), std::vector<std::string>{path});
 }
@@ -365,22 +361,13 @@ TEST_F(CaptureTest, APdfViewerGivesThePdfBehindItsWindow) {
   }
 }
 
-// A news page as a browser puts it on the clipboard: a fragment with its
-// comments, a navigation bar of links, a heading, paragraphs with a link in
-// bold, a form with a drop-down list, and a footer of links.
-const std::string NewsPage =
-    "<html><head><title>Harbour Gazette</title><style>p{color:red}</style></head><body>"
-    "<!--StartFragment-->"
-    "<div class=\"nav\"><a href=\"/\">Home</a> <a href=\"/news\">News</a> "
-    "<a href=\"/sport\">Sport</a> <a href=\"/weather\">Weather</a></div>"
-    "<h1>New ferry for the island</h1>"
-    "<p>The council bought a ferry that carries forty cars.</p>"
-    "<p>Read <b><a href=\"/more\">the full plan</a></b> at the town hall.</p>"
-    "<form>Choose an edition <select><option>Morning</option><option>Evening</option></select>"
-    "</form>"
-    "<script>track();</script>"
-    "<div class=\"footer\"><a href=\"/about\">About us</a> <a href=\"/contact\">Contact</a></div>"
-    "<!--EndFragment--></body></html>";
+// A page as a browser puts it on the clipboard; what the conversion keeps and
+// drops is html_to_text_test's (HtmlToTextPage), here that the capture uses it.
+const std::string NewsPage = "<html><head><title>Harbour Gazette</title></head><body>"
+                             "<!--StartFragment--><div class=\"nav\"><a href=\"/\">Home</a> "
+                             "<a href=\"/sport\">Sport</a></div>"
+                             "<h1>New ferry for the island</h1>"
+                             "<!--EndFragment--></body></html>";
 
 TEST_F(CaptureTest, AWebPageIsCopiedAsHtmlAndReadAsTextWithoutItsMenus) {
   const WindowId browser =
@@ -393,11 +380,9 @@ TEST_F(CaptureTest, AWebPageIsCopiedAsHtmlAndReadAsTextWithoutItsMenus) {
   EXPECT_EQ(rig.acquisition.SourceApplication, "iexplore");
   EXPECT_EQ(rig.acquisition.SourceKind, K::WebPage);
   EXPECT_TRUE(text().starts_with("Harbour Gazette\r\r")) << text();
-  for (const char* gone : {"Sport", "Weather", "Morning", "Evening", "track", "color", "Contact",
-                           "Fragment", "not used"})
-    EXPECT_EQ(text().find(gone), std::string::npos) << gone << " in " << text();
-  for (const char* kept : {"New ferry for the island", "forty cars.", "the full plan"})
-    EXPECT_NE(text().find(kept), std::string::npos) << kept << " missing from " << text();
+  EXPECT_EQ(text().find("Sport"), std::string::npos) << text();
+  EXPECT_EQ(text().find("not used"), std::string::npos) << text();
+  EXPECT_NE(text().find("New ferry for the island"), std::string::npos) << text();
   EXPECT_EQ(desktop.clipboard(), UserClipboard);
   EXPECT_TRUE(rig.readerRecent.entries().empty());
 
@@ -426,29 +411,21 @@ TEST_F(CaptureTest, AWebPageWithoutHtmlOrTitleFallsBackOnTextAndTheWindowTitle) 
 
 TEST_F(CaptureTest, AMailMessageLosesItsReplyMarksWithRuleFourteen) {
   const std::string message = "Hi Ann, \n> you wrote:\n> > the first time\n>>nested\n  Bye \n";
-  struct Case {
-    bool rule14;
-    std::string expected;
-  };
-  for (const auto& [rule14, expected] :
-       {Case{true, "Hi Ann,\ryou wrote:\rthe first time\r>nested\r Bye"},
-        Case{false, "Hi Ann,\r> you wrote:\r> > the first time\r>>nested\r Bye"}}) {
-    rig.settings.GeneralTextRules[engine::RuleHideReplyCharacters] = rule14;
-    const WindowId mail = addApplication("thunderbird", "Re: the ferry");
-    desktop.window(mail).role = "messageWindow";
-    desktop.answerCopies(mail, message);
-    ASSERT_TRUE(capture(mail).handedOver);
-    EXPECT_EQ(name(), OutlookExpressDocumentPrefix + std::to_string(mail));
-    EXPECT_EQ(rig.acquisition.SourceKind, K::OutlookExpress);
-    EXPECT_EQ(text(), expected);
-    EXPECT_EQ(desktop.clipboard(), UserClipboard);
-  }
+  rig.settings.GeneralTextRules[engine::RuleHideReplyCharacters] = true;
+  const WindowId mail = addApplication("thunderbird", "Re: the ferry");
+  desktop.window(mail).role = "messageWindow";
+  desktop.answerCopies(mail, message);
+  ASSERT_TRUE(capture(mail).handedOver);
+  EXPECT_EQ(name(), OutlookExpressDocumentPrefix + std::to_string(mail));
+  EXPECT_EQ(rig.acquisition.SourceKind, K::OutlookExpress);
+  EXPECT_EQ(text(), "Hi Ann,\ryou wrote:\rthe first time\r>nested\r Bye");
+  EXPECT_EQ(desktop.clipboard(), UserClipboard);
   const auto pause = std::find(desktop.input().begin(), desktop.input().end(),
                                DesktopInput{DesktopInput::Pause, Key::Control, 0, 0, 250});
   EXPECT_NE(pause, desktop.input().end()) << "the mail reader is given its 250 ms";
   EXPECT_EQ(std::count_if(desktop.input().begin(), desktop.input().end(),
                           [](const DesktopInput& i) { return i.kind == DesktopInput::ButtonDown; }),
-            2);
+            1);
   EXPECT_TRUE(rig.settings.LoadedDocuments.empty()) << "messages keep no reading position";
 }
 

@@ -5,9 +5,7 @@
 #include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
-#include <QSettings>
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,14 +50,6 @@ struct MenuRig : WithApp {
     }
     return out;
   }
-  std::map<std::string, std::string> stored() const {
-    QSettings settings(QString::fromStdString(file.string()), QSettings::IniFormat);
-    settings.beginGroup(RecentFilesKey);
-    std::map<std::string, std::string> values;
-    for (const QString& name : settings.childKeys())
-      values[name.toStdString()] = settings.value(name).toString().toStdString();
-    return values;
-  }
 
   testsupport::TempFolder folder;
   std::filesystem::path file;
@@ -86,20 +76,6 @@ TEST(RecentFilesMenu, AnAmpersandShowsAsItselfInTheMenu) {
   EXPECT_TRUE(QKeySequence::mnemonic(text).isEmpty()) << text.toStdString();
   EXPECT_TRUE(QKeySequence::mnemonic(QStringLiteral("Tom & Jerry")).count() == 1)
       << "a single ampersand would mark one";
-}
-
-TEST(RecentFilesMenu, ASixthFileLeavesFiveNumberedValuesInTheStore) {
-  MenuRig rig;
-  {
-    auto mru = rig.component();
-    for (const char* path : {"/d/1", "/d/2", "/d/3", "/d/4", "/d/5", "/d/6"})
-      mru->add(path);
-  }
-  EXPECT_EQ(rig.stored(), (std::map<std::string, std::string>{{"MRU1", "/d/6"},
-                                                              {"MRU2", "/d/5"},
-                                                              {"MRU3", "/d/4"},
-                                                              {"MRU4", "/d/3"},
-                                                              {"MRU5", "/d/2"}}));
 }
 
 TEST(RecentFilesMenu, BothWindowsListsSurviveARestart) {

@@ -43,7 +43,6 @@ TEST(WelcomeWizard, FinishClosesItAndBackReturnsToTheFirstPage) {
       if (w == "back") {
         EXPECT_TRUE(showsPicture(wizard.imgPage, "welcome1"));
         EXPECT_FALSE(wizard.btBack->isEnabled());
-        EXPECT_EQ(wizard.btNext->text(), "Next >");
       }
     }
     EXPECT_EQ(!wizard.isVisible(), c.closed) << c.clicks.size();
@@ -52,7 +51,6 @@ TEST(WelcomeWizard, FinishClosesItAndBackReturnsToTheFirstPage) {
     } else {
       EXPECT_TRUE(showsPicture(wizard.imgPage, "welcome2"));
       EXPECT_TRUE(wizard.btBack->isEnabled());
-      EXPECT_EQ(wizard.btNext->text(), "Finish");
     }
   }
 }
@@ -61,17 +59,13 @@ TEST(AboutBox, ShowsTheVersionAndSwitchesBetweenInformationAndCredits) {
   testsupport::qtApp();
   TfrmAbout about("/nowhere/EULA.rtf", {});
   about.show();
-  EXPECT_EQ(about.windowTitle(), "About Lumetra");
   EXPECT_EQ(about.lbVersion->text().toStdString(), aboutVersionLabel(programVersion()));
   for (int round = 0; round < 2; ++round) {
     EXPECT_TRUE(about.pnlInformation->isVisible());
     EXPECT_FALSE(about.gbCredits->isVisible());
     click(about.btCredits);
-    EXPECT_EQ(about.btCredits->text(), " < Back ");
     EXPECT_FALSE(about.pnlInformation->isVisible());
     EXPECT_TRUE(about.gbCredits->isVisible());
-    EXPECT_FALSE(about.lbNames->text().isEmpty());
-    EXPECT_EQ(about.gbCredits->geometry().top(), 102);
     click(about.btCredits);
     EXPECT_EQ(about.btCredits->text(), "Credits");
   }
@@ -79,17 +73,15 @@ TEST(AboutBox, ShowsTheVersionAndSwitchesBetweenInformationAndCredits) {
   EXPECT_FALSE(about.isVisible());
 }
 
-TEST(AboutBox, TheLinkOpensTheLicenceFileAndAMissingOneIsNotReported) {
+TEST(AboutBox, TheLinkOpensTheLicenceFile) {
   testsupport::qtApp();
   std::vector<std::filesystem::path> opened;
   TfrmAbout about("/opt/lumetra/EULA.rtf",
                   [&](const std::filesystem::path& file) { opened.push_back(file); });
   about.show();
-  EXPECT_EQ(about.lbLicence->cursor().shape(), Qt::PointingHandCursor);
   QTest::mouseClick(about.lbLicence, Qt::LeftButton, Qt::NoModifier,
                     about.lbLicence->rect().center());
   EXPECT_EQ(opened, (std::vector<std::filesystem::path>{"/opt/lumetra/EULA.rtf"}));
-  openWithDefaultApplication("/nowhere/at/all/EULA.rtf"); // returns without a word
 }
 
 } // namespace

@@ -34,10 +34,6 @@ TEST(ColourSchemes, EachSchemeSetsBothPairsAndChecksItsOwnItem) {
     EXPECT_EQ(settings.ColumnTextColor, settings.BannerTextColor) << ColourSchemes[i].caption;
     EXPECT_EQ(settings.ColumnBackgroundColor, settings.BannerBackgroundColor);
   }
-  engine::SettingsRecord settings;
-  applyColourScheme(settings, SchemeId::DarkRedtextonGray1);
-  EXPECT_EQ(settings.ColumnTextColor, (Color{128, 0, 0}));
-  EXPECT_EQ(settings.ColumnBackgroundColor, (Color{211, 211, 211}));
 }
 
 TEST(ColourSchemes, UnlistedColoursFallToTheNearestItem) {

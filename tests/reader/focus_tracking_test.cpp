@@ -179,22 +179,6 @@ TEST(FocusTracking, AHiddenOrMinimisedSourceHidesTheReader) {
   }
 }
 
-TEST(FocusTracking, TheSourceInFrontWhileReadingPausesOnTheWholeFrame) {
-  for (ReadingModeKind mode : {ReadingModeKind::Banner, ReadingModeKind::Sentence}) {
-    Desk d(mode);
-    const int fullRedraws = d.view.fullRedraws;
-    d.bringToFront(d.source);
-    const std::size_t frames = d.frameCount();
-    EXPECT_TRUE(d.view.shown);
-    EXPECT_EQ(d.rs.readerState, ReaderStateKind::Paused);
-    EXPECT_EQ(d.view.fullRedraws, fullRedraws + 1);
-    EXPECT_EQ(d.view.hint(), HintClickContinue);
-    EXPECT_EQ(d.form.pauseCaption(), "Continue");
-    d.clock.advance(2000);
-    EXPECT_EQ(d.frameCount(), frames);
-  }
-}
-
 TEST(FocusTracking, AHandedOverDocumentStartsOnTheNextTickAtItsSavedPosition) {
   for (bool withSource : {true, false}) {
     for (bool autoStart : {true, false}) {

