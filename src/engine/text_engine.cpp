@@ -84,9 +84,11 @@ void TextEngine::applyScan(const WordScan& scan) {
 }
 
 std::string TextEngine::getNextWord() {
-  WordScan word = scan(state_.CurrentPosition, true);
+  // The positions of the word's characters are needed only when a word too
+  // long for its line is cut; splitLongWord scans the word again for them.
+  WordScan word = scan(state_.CurrentPosition, false);
   applyScan(word);
-  lastMap_ = std::move(word.map);
+  lastStart_ = word.start;
   lastNext_ = word.next;
   return std::move(word.text);
 }

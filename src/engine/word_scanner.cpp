@@ -111,7 +111,7 @@ private:
   }
 
   // Whether the separator c at p_ stays inside the word.
-  bool separatorJoinsWord(char c) const {
+  bool separatorJoinsWord(char c) {
     if (c != '.' && !visible_) return true;            // opening marks go with the word after them
     if (c == ',' && endsWithDigit(word_)) return true; // thousands comma
     if (c == '\'' && has(p_ + 1) && isAlphanumeric(at(p_ + 1)) && !word_.empty() &&
@@ -120,8 +120,11 @@ private:
     if (endsWithDigit(word_) && !isTrimmable(c) && isDigit(at(p_ + 1)) && has(p_ + 1))
       return true; // decimals, times, dates and ranges stay one word
     if (c != '.') return false;
-    const std::string withDot = word_ + '.';
-    return isAbbreviation(withDot) || (has(p_ + 3) && isDomainSuffix(text_.substr(p_, 3))) ||
+    // The word with the dot, tested in place: this runs for most full stops.
+    word_ += '.';
+    const bool abbreviation = isAbbreviation(word_);
+    word_.pop_back();
+    return abbreviation || (has(p_ + 3) && isDomainSuffix(text_.substr(p_, 3))) ||
            word_.find('@') != std::string::npos || (has(p_ + 1) && isDigit(at(p_ + 1))) ||
            trimView(word_).size() == 1;
   }
@@ -295,7 +298,8 @@ private:
   // Step 5, the shown word: AutoSkim, then the tail joined on with its line
   // breaks dropped and its ends evened out.
   void buildShownWord() {
-    std::string shown = word_;
+    // The word is not read after this step, so it becomes the shown word.
+    std::string shown = std::move(word_);
     std::size_t stripped = 0;
     if (!shown.empty()) {
       const std::size_t before = shown.size();
@@ -303,16 +307,17 @@ private:
       if (!out_.skimmed) stripped = before - shown.size();
     }
     if (out_.skimmed) {
-      out_.text = shown;
+      out_.text = std::move(shown);
       if (absorbed_) out_.text += absorbed_;
       if (withMap_) out_.map.assign(out_.text.size(), out_.next);
       return;
     }
     if (out_.forceBreak) {
       const std::string_view trimmedTail = trimView(tail_);
-      out_.text = shown;
-      if (!shown.empty() && !tail_.empty() && tail_[0] == ' ' && !trimmedTail.empty())
-        out_.text += ' ';
+      const bool spaceBetween =
+          !shown.empty() && !tail_.empty() && tail_[0] == ' ' && !trimmedTail.empty();
+      out_.text = std::move(shown);
+      if (spaceBetween) out_.text += ' ';
       out_.text += trimmedTail;
       if (withMap_) {
         out_.map.assign(wordPos_.begin() + static_cast<std::ptrdiff_t>(stripped), wordPos_.end());
@@ -320,7 +325,8 @@ private:
       }
       return;
     }
-    out_.text = shown + tail_;
+    out_.text = std::move(shown);
+    out_.text += tail_;
     std::vector<std::int32_t>* map = withMap_ ? &out_.map : nullptr;
     if (map) {
       map->assign(wordPos_.begin() + static_cast<std::ptrdiff_t>(stripped), wordPos_.end());
