@@ -65,7 +65,9 @@ std::int32_t TextEngine::endPosition() const {
 // Words
 
 WordScan TextEngine::scan(std::int32_t position, bool withMap) const {
-  return scanWord(state_, settings_, sourceKind(), position, withMap);
+  const CommaListSet* skimWords =
+      settings_.CompressorStatus ? &skimWords_.of(settings_.CompressorList) : nullptr;
+  return scanWord(state_, settings_, sourceKind(), position, withMap, skimWords);
 }
 
 void TextEngine::applyScan(const WordScan& scan) {

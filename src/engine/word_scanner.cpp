@@ -62,8 +62,9 @@ void normaliseEnds(std::string& s, std::vector<std::int32_t>* map) {
 // works on what the steps before it found.
 class Scanner {
 public:
-  Scanner(const EngineState& state, const SettingsRecord& settings, SourceKind kind, bool withMap)
-      : state_(state), settings_(settings), kind_(kind), withMap_(withMap),
+  Scanner(const EngineState& state, const SettingsRecord& settings, SourceKind kind, bool withMap,
+          const CommaListSet* skimWords)
+      : state_(state), settings_(settings), kind_(kind), withMap_(withMap), skimWords_(skimWords),
         text_(state.DocumentText), len_(scanLength(state)) {}
 
   WordScan run(std::int32_t position) {
@@ -303,7 +304,8 @@ private:
     std::size_t stripped = 0;
     if (!shown.empty()) {
       const std::size_t before = shown.size();
-      out_.skimmed = autoSkimWord(settings_, shown);
+      out_.skimmed =
+          skimWords_ ? autoSkimWord(settings_, *skimWords_, shown) : autoSkimWord(settings_, shown);
       if (!out_.skimmed) stripped = before - shown.size();
     }
     if (out_.skimmed) {
@@ -353,6 +355,7 @@ private:
   const SettingsRecord& settings_;
   const SourceKind kind_;
   const bool withMap_;
+  const CommaListSet* skimWords_;
   const std::string_view text_;
   const std::int32_t len_;
 
@@ -370,8 +373,8 @@ private:
 } // namespace
 
 WordScan scanWord(const EngineState& state, const SettingsRecord& settings, SourceKind kind,
-                  std::int32_t position, bool withMap) {
-  return Scanner(state, settings, kind, withMap).run(position);
+                  std::int32_t position, bool withMap, const CommaListSet* skimWords) {
+  return Scanner(state, settings, kind, withMap, skimWords).run(position);
 }
 
 std::int32_t scanLength(const EngineState& state) {
