@@ -5,13 +5,16 @@
 namespace acquisition {
 
 std::string finishDocumentText(std::string_view text) {
-  std::string out =
-      engine::trimView(text).empty() ? std::string(EmptyDocumentText) : std::string(text);
+  // One copy of the text at a time: a document may be hundreds of megabytes.
+  if (engine::trimView(text).empty()) return std::string(EmptyDocumentText);
   constexpr std::string_view fiveSpaces = "     ";
-  if (out.find(fiveSpaces) != std::string::npos) {
-    out = engine::trimRight(engine::replaceAll(out, fiveSpaces, ""));
-  }
-  return engine::trim(out);
+  if (text.find(fiveSpaces) == std::string_view::npos) return engine::trim(text);
+  std::string out = engine::replaceAll(text, fiveSpaces, "");
+  const std::string_view core = engine::trimView(out);
+  const auto from = static_cast<std::size_t>(core.data() - out.data());
+  out.resize(from + core.size());
+  out.erase(0, from);
+  return out;
 }
 
 std::string hideReplyCharacters(std::string_view text) {
