@@ -45,7 +45,7 @@ std::string runExtraction(HandOver& h) {
 
 void finishCapture(HandOver& h) {
   engine::EngineState& s = h.engine.state();
-  setText(s, finishDocumentText(s.DocumentText));
+  setText(s, finishDocumentText(std::move(s.DocumentText)));
   s.DocumentName = h.acquisition.CurrentDocument;
   h.acquisition.DocumentSourceApplication = h.acquisition.SourceApplication;
   h.acquisition.DocumentSourceKind = h.acquisition.SourceKind;

@@ -4,17 +4,16 @@
 
 namespace acquisition {
 
-std::string finishDocumentText(std::string_view text) {
-  // One copy of the text at a time: a document may be hundreds of megabytes.
+std::string finishDocumentText(std::string text) {
+  // Worked on in place: a document may be hundreds of megabytes.
   if (engine::trimView(text).empty()) return std::string(EmptyDocumentText);
   constexpr std::string_view fiveSpaces = "     ";
-  if (text.find(fiveSpaces) == std::string_view::npos) return engine::trim(text);
-  std::string out = engine::replaceAll(text, fiveSpaces, "");
-  const std::string_view core = engine::trimView(out);
-  const auto from = static_cast<std::size_t>(core.data() - out.data());
-  out.resize(from + core.size());
-  out.erase(0, from);
-  return out;
+  if (text.find(fiveSpaces) != std::string::npos) text = engine::replaceAll(text, fiveSpaces, "");
+  const std::string_view core = engine::trimView(text);
+  const auto from = static_cast<std::size_t>(core.data() - text.data());
+  text.resize(from + core.size());
+  text.erase(0, from);
+  return text;
 }
 
 std::string hideReplyCharacters(std::string_view text) {
