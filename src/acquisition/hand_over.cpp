@@ -45,7 +45,7 @@ std::string runExtraction(HandOver& h) {
 
 void finishCapture(HandOver& h) {
   engine::EngineState& s = h.engine.state();
-  setText(s, finishDocumentText(s.DocumentText));
+  setText(s, finishDocumentText(std::move(s.DocumentText)));
   s.DocumentName = h.acquisition.CurrentDocument;
   h.acquisition.DocumentSourceApplication = h.acquisition.SourceApplication;
   h.acquisition.DocumentSourceKind = h.acquisition.SourceKind;
@@ -59,6 +59,12 @@ void finishCapture(HandOver& h) {
 std::string extractEditorDocument(HandOver& h) {
   const std::string& path = h.acquisition.CurrentDocument;
   if (path == SpecialDocumentName) return {};
+  if (h.openedFile && h.openedFile->path == path) {
+    std::string text = std::move(h.openedFile->text);
+    h.openedFile.reset();
+    setText(h.engine.state(), std::move(text));
+    return {};
+  }
   TextFileResult file = loadTextFile(path);
   if (!file.problem.empty()) return file.problem;
   setText(h.engine.state(), std::move(file.text));

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,13 @@ struct ReaderHooks {
   std::function<void(std::int32_t position)> setDrawingPosition;
 };
 
+// A text file that openDocumentFile has already read and checked: the editor
+// extraction takes its text instead of reading and decoding the file again.
+struct OpenedTextFile {
+  std::string path;
+  std::string text;
+};
+
 struct HandOver {
   engine::TextEngine& engine;
   AcquisitionState& acquisition;
@@ -48,6 +56,8 @@ struct HandOver {
   ReaderHooks reader;
   // Keyed by SourceApplication; a source without an entry yields no text.
   ExtractionTable extractions;
+  // Set by openDocumentFile for the hand-over of the file it has read.
+  std::shared_ptr<OpenedTextFile> openedFile = nullptr;
 };
 
 // The extractions this unit provides: Notepad and WordPad documents read from

@@ -4,14 +4,16 @@
 
 namespace acquisition {
 
-std::string finishDocumentText(std::string_view text) {
-  std::string out =
-      engine::trimView(text).empty() ? std::string(EmptyDocumentText) : std::string(text);
+std::string finishDocumentText(std::string text) {
+  // Worked on in place: a document may be hundreds of megabytes.
+  if (engine::trimView(text).empty()) return std::string(EmptyDocumentText);
   constexpr std::string_view fiveSpaces = "     ";
-  if (out.find(fiveSpaces) != std::string::npos) {
-    out = engine::trimRight(engine::replaceAll(out, fiveSpaces, ""));
-  }
-  return engine::trim(out);
+  if (text.find(fiveSpaces) != std::string::npos) text = engine::replaceAll(text, fiveSpaces, "");
+  const std::string_view core = engine::trimView(text);
+  const auto from = static_cast<std::size_t>(core.data() - text.data());
+  text.resize(from + core.size());
+  text.erase(0, from);
+  return text;
 }
 
 std::string hideReplyCharacters(std::string_view text) {

@@ -17,7 +17,7 @@ using engine::EmptyDocumentText;
 // The hand-over's final shape of a document's text: the empty text for blank
 // input; every run of five spaces removed (so five spaces join two words and
 // six leave one); trimmed at both ends.
-std::string finishDocumentText(std::string_view text);
+std::string finishDocumentText(std::string text);
 
 // Rule 14 for mail: a '>' right after a CR goes (one pass, so of ">>" one
 // stays), then every space-and-'>' right after a CR goes, until none is left.

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <memory>
 #include <string_view>
 #include <system_error>
 
@@ -87,11 +88,15 @@ OpenOutcome openDocumentFile(HandOver& h, const std::string& path) {
   if (!readable(name)) return {false, UnreadableFileMessage + platform::utf8ToCp1252(name)};
 
   if (type->kind == engine::SourceKind::PlainText) {
-    const TextFileResult probe = loadTextFile(name);
-    if (!probe.problem.empty()) return {false, probe.problem};
+    TextFileResult file = loadTextFile(name);
+    if (!file.problem.empty()) return {false, file.problem};
     const auto it = h.extractions.find(NotepadApp);
     if (it == h.extractions.end()) return {false, UnsupportedFileMessage};
-    return handOver(h, name, *type, it->second);
+    // The file is read once: the editor's extraction takes this text.
+    h.openedFile = std::make_shared<OpenedTextFile>(OpenedTextFile{name, std::move(file.text)});
+    const OpenOutcome outcome = handOver(h, name, *type, it->second);
+    h.openedFile.reset();
+    return outcome;
   }
   const DocumentRead read = readDocument(name);
   if (!read.document) return {false, read.problem};

@@ -1,5 +1,6 @@
 #include "acquisition/text_file.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -11,6 +12,22 @@ namespace acquisition {
 std::string readWholeFile(const std::string& path) {
   return platform::readWholeFile(std::filesystem::path(path));
 }
+
+namespace {
+
+// Program text from a file's bytes. Bytes below 0x80 hold no byte-order mark
+// and no UTF-8 sequence and read the same in code page 1252, so such a file
+// only has its line ends normalised: one copy of the text instead of two, and
+// the bytes are let go as soon as the copy is made.
+std::string decode(std::string bytes) {
+  const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (!ascii) return platform::decodeIncomingText(bytes);
+  std::string text = platform::normaliseLineEnds(bytes);
+  return text;
+}
+
+} // namespace
 
 bool looksLikeText(std::string_view text) {
   return text.substr(0, TextProbeLength).find('\0') == std::string_view::npos;
@@ -31,7 +48,7 @@ TextFileResult loadTextFile(const std::string& path) {
   }
   // Decoded first, so that UTF-16 text with its byte-order mark is not taken
   // for a binary file.
-  std::string text = platform::decodeIncomingText(bytes);
+  std::string text = decode(std::move(bytes));
   if (!looksLikeText(text)) return {{}, NotTextFileMessage + platform::utf8ToCp1252(path)};
   return {std::move(text), {}};
 }

@@ -62,7 +62,10 @@ std::string TextEngine::splitLongWord(const std::string& word, std::size_t prefi
   std::size_t taken = std::max(lo, prefixLength + 1); // always take one character of the word
   if (taken >= word.size()) return word;
   const std::size_t mapIndex = taken - prefixLength;
-  std::int32_t rest = mapIndex < lastMap_.size() ? lastMap_[mapIndex] : state_.CurrentPosition;
+  // The scan depends on the text and the settings only for the characters
+  // and their positions, so the same scan gives the last word's positions.
+  const std::vector<std::int32_t> map = scan(lastStart_, true).map;
+  std::int32_t rest = mapIndex < map.size() ? map[mapIndex] : state_.CurrentPosition;
   if (rest <= state_.WordStartPosition) rest = state_.WordStartPosition + 1;
   if (rest >= lastNext_) return word; // the cut falls after the word's own characters
   // The rest is read as the next word: the flags of the whole word do not

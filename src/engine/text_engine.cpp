@@ -65,7 +65,9 @@ std::int32_t TextEngine::endPosition() const {
 // Words
 
 WordScan TextEngine::scan(std::int32_t position, bool withMap) const {
-  return scanWord(state_, settings_, sourceKind(), position, withMap);
+  const CommaListSet* skimWords =
+      settings_.CompressorStatus ? &skimWords_.of(settings_.CompressorList) : nullptr;
+  return scanWord(state_, settings_, sourceKind(), position, withMap, skimWords);
 }
 
 void TextEngine::applyScan(const WordScan& scan) {
@@ -84,9 +86,11 @@ void TextEngine::applyScan(const WordScan& scan) {
 }
 
 std::string TextEngine::getNextWord() {
-  WordScan word = scan(state_.CurrentPosition, true);
+  // The positions of the word's characters are needed only when a word too
+  // long for its line is cut; splitLongWord scans the word again for them.
+  WordScan word = scan(state_.CurrentPosition, false);
   applyScan(word);
-  lastMap_ = std::move(word.map);
+  lastStart_ = word.start;
   lastNext_ = word.next;
   return std::move(word.text);
 }

@@ -20,6 +20,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/autoskim.h"
 #include "engine/engine_state.h"
 #include "engine/settings_record.h"
 #include "engine/text_rules.h"
@@ -137,8 +138,9 @@ private:
   bool quiet_ = false;
   std::int32_t stopAt_ = 0;
   bool lastWordSkimmed_ = false;
-  std::int32_t lastNext_ = 1;         // position after the last word read
-  std::vector<std::int32_t> lastMap_; // document position of each character of the last word
+  std::int32_t lastNext_ = 1;       // position after the last word read
+  mutable AutoSkimWords skimWords_; // the AutoSkim list's entries, hashed
+  std::int32_t lastStart_ = 1;      // where the scan of the last word read began
 };
 
 // The text the engine holds for a document without any.

@@ -62,8 +62,9 @@ void normaliseEnds(std::string& s, std::vector<std::int32_t>* map) {
 // works on what the steps before it found.
 class Scanner {
 public:
-  Scanner(const EngineState& state, const SettingsRecord& settings, SourceKind kind, bool withMap)
-      : state_(state), settings_(settings), kind_(kind), withMap_(withMap),
+  Scanner(const EngineState& state, const SettingsRecord& settings, SourceKind kind, bool withMap,
+          const CommaListSet* skimWords)
+      : state_(state), settings_(settings), kind_(kind), withMap_(withMap), skimWords_(skimWords),
         text_(state.DocumentText), len_(scanLength(state)) {}
 
   WordScan run(std::int32_t position) {
@@ -111,7 +112,7 @@ private:
   }
 
   // Whether the separator c at p_ stays inside the word.
-  bool separatorJoinsWord(char c) const {
+  bool separatorJoinsWord(char c) {
     if (c != '.' && !visible_) return true;            // opening marks go with the word after them
     if (c == ',' && endsWithDigit(word_)) return true; // thousands comma
     if (c == '\'' && has(p_ + 1) && isAlphanumeric(at(p_ + 1)) && !word_.empty() &&
@@ -120,8 +121,11 @@ private:
     if (endsWithDigit(word_) && !isTrimmable(c) && isDigit(at(p_ + 1)) && has(p_ + 1))
       return true; // decimals, times, dates and ranges stay one word
     if (c != '.') return false;
-    const std::string withDot = word_ + '.';
-    return isAbbreviation(withDot) || (has(p_ + 3) && isDomainSuffix(text_.substr(p_, 3))) ||
+    // The word with the dot, tested in place: this runs for most full stops.
+    word_ += '.';
+    const bool abbreviation = isAbbreviation(word_);
+    word_.pop_back();
+    return abbreviation || (has(p_ + 3) && isDomainSuffix(text_.substr(p_, 3))) ||
            word_.find('@') != std::string::npos || (has(p_ + 1) && isDigit(at(p_ + 1))) ||
            trimView(word_).size() == 1;
   }
@@ -295,24 +299,27 @@ private:
   // Step 5, the shown word: AutoSkim, then the tail joined on with its line
   // breaks dropped and its ends evened out.
   void buildShownWord() {
-    std::string shown = word_;
+    // The word is not read after this step, so it becomes the shown word.
+    std::string shown = std::move(word_);
     std::size_t stripped = 0;
     if (!shown.empty()) {
       const std::size_t before = shown.size();
-      out_.skimmed = autoSkimWord(settings_, shown);
+      out_.skimmed =
+          skimWords_ ? autoSkimWord(settings_, *skimWords_, shown) : autoSkimWord(settings_, shown);
       if (!out_.skimmed) stripped = before - shown.size();
     }
     if (out_.skimmed) {
-      out_.text = shown;
+      out_.text = std::move(shown);
       if (absorbed_) out_.text += absorbed_;
       if (withMap_) out_.map.assign(out_.text.size(), out_.next);
       return;
     }
     if (out_.forceBreak) {
       const std::string_view trimmedTail = trimView(tail_);
-      out_.text = shown;
-      if (!shown.empty() && !tail_.empty() && tail_[0] == ' ' && !trimmedTail.empty())
-        out_.text += ' ';
+      const bool spaceBetween =
+          !shown.empty() && !tail_.empty() && tail_[0] == ' ' && !trimmedTail.empty();
+      out_.text = std::move(shown);
+      if (spaceBetween) out_.text += ' ';
       out_.text += trimmedTail;
       if (withMap_) {
         out_.map.assign(wordPos_.begin() + static_cast<std::ptrdiff_t>(stripped), wordPos_.end());
@@ -320,7 +327,8 @@ private:
       }
       return;
     }
-    out_.text = shown + tail_;
+    out_.text = std::move(shown);
+    out_.text += tail_;
     std::vector<std::int32_t>* map = withMap_ ? &out_.map : nullptr;
     if (map) {
       map->assign(wordPos_.begin() + static_cast<std::ptrdiff_t>(stripped), wordPos_.end());
@@ -347,6 +355,7 @@ private:
   const SettingsRecord& settings_;
   const SourceKind kind_;
   const bool withMap_;
+  const CommaListSet* skimWords_;
   const std::string_view text_;
   const std::int32_t len_;
 
@@ -364,8 +373,8 @@ private:
 } // namespace
 
 WordScan scanWord(const EngineState& state, const SettingsRecord& settings, SourceKind kind,
-                  std::int32_t position, bool withMap) {
-  return Scanner(state, settings, kind, withMap).run(position);
+                  std::int32_t position, bool withMap, const CommaListSet* skimWords) {
+  return Scanner(state, settings, kind, withMap, skimWords).run(position);
 }
 
 std::int32_t scanLength(const EngineState& state) {

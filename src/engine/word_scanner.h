@@ -16,6 +16,7 @@
 
 #include "engine/engine_state.h"
 #include "engine/settings_record.h"
+#include "engine/text_helpers.h"
 
 namespace engine {
 
@@ -41,8 +42,9 @@ struct WordScan {
 
 // Scans the word at `position`. `kind` is the source of the document, for
 // the per-source row-break rule; `withMap` asks for WordScan::map.
+// `skimWords`, when given, is the set of settings.CompressorList's entries.
 WordScan scanWord(const EngineState& state, const SettingsRecord& settings, SourceKind kind,
-                  std::int32_t position, bool withMap);
+                  std::int32_t position, bool withMap, const CommaListSet* skimWords = nullptr);
 
 // How much of DocumentText the scanner reads: all of it, up to the longest
 // text a signed 32-bit position reaches.

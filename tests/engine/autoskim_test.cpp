@@ -70,14 +70,23 @@ TEST(AutoSkimWord, DropsWholeListedWordsOnly) {
       {"onlyStops", skimWithList(",,?,.,"), {{"?", false, nullptr}, {"...", false, nullptr}}},
       {"capitalsInACustomList", skimWithList(",I'll,I'm,"), {{"I'll", false, nullptr}}},
       {"emptyList", skimWithList(","), {{"the", false, nullptr}, {",", false, nullptr}}},
+      {"thousandsCommaMatchesAcrossEntries", skimWithList(",1,200,"), {{"1,200", true, "\xB7"}}},
+      {"firstEntryWithoutLeadingComma",
+       skimWithList("the,of,"),
+       {{"the", false, "the"}, {"of", true, "\xB7"}}},
       {"custom",
        skimWithList(",they,other,"),
        {{"They", true, "\xB7"}, {"other", true, "\xB7"}, {"the", false, "the"}}},
   };
   for (const auto& c : cases) {
     for (const WordCase& w : c.words) {
+      // The hashed list gives what the search of the list gives.
+      std::string hashed = w.in;
+      const CommaListSet set(c.settings.CompressorList);
+      EXPECT_EQ(autoSkimWord(c.settings, set, hashed), w.dropped) << c.name << " \"" << w.in << '"';
       std::string word = w.in;
       EXPECT_EQ(autoSkimWord(c.settings, word), w.dropped) << c.name << " \"" << w.in << '"';
+      EXPECT_EQ(hashed, word) << c.name << " \"" << w.in << '"';
       if (w.out)
         EXPECT_EQ(word, w.out) << c.name << " \"" << w.in << '"';
       else
@@ -102,6 +111,15 @@ TEST(AutoSkimWord, EveryLowerCaseWordOfTheFullListIsDroppedAtS50) {
 }
 
 // ---- AutoSkim while the document is scanned --------------------------------------
+
+TEST(AutoSkimScanning, AListChangedWhileReadingTakesEffectAtTheNextWord) {
+  EngineFixture fx("the cat the cat");
+  fx.skim(",the,");
+  EXPECT_EQ(fx.engine.getNextWord(), Dot);
+  EXPECT_EQ(fx.engine.getNextWord(), "cat ");
+  fx.settings.CompressorList = ",cat,";
+  EXPECT_EQ(fx.words(), (Words{"the ", Dot}));
+}
 
 TEST(AutoSkimScanning, DropsListedWordsWithTheirTail) {
   EngineFixture fx("The cat, the, hat");
