@@ -111,9 +111,9 @@ ReaderSession::ReaderSession(platform::Desktop& desktop, platform::MessageBoxes&
   };
   parts.onClose = [this] { saveOnClose(); };
   parts.desktop = &desktop;
-  parts.acquisition = &acquisition_;
   // QuickLaunch's placement timer takes its button away by itself while the
-  // reader is shown over the window the button was on.
+  // reader is shown over the window the button was on: no hook for it here.
+  parts.acquisition = &acquisition_;
   parts.recentFilesStore = dialogs::currentRecentFilesStore();
   reader_ = std::make_unique<ReaderAssembly>(parts);
   // The reader's recent-files submenu shows every document handed over.
@@ -189,10 +189,6 @@ void ReaderSession::closeReader() {
 
 bool ReaderSession::readerVisible() const {
   return reader_->widget().isVisible();
-}
-
-bool ReaderSession::isReaderWindow(platform::WindowId window) const {
-  return window > 0 && static_cast<platform::WindowId>(reader_->widget().winId()) == window;
 }
 
 void ReaderSession::saveOnClose() {

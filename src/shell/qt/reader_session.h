@@ -72,8 +72,6 @@ public:
   // Closes the window as the user would (the position and settings are saved).
   void closeReader();
   bool readerVisible() const;
-  // Whether a window of the desktop is the reader's.
-  bool isReaderWindow(platform::WindowId window) const;
 
 private:
   void saveOnClose();
