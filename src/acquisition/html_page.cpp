@@ -342,18 +342,7 @@ std::string titleOf(const GumboNode* head) {
     if (child->type == GUMBO_NODE_TEXT || child->type == GUMBO_NODE_WHITESPACE)
       raw += child->v.text.text;
   }
-  std::string out;
-  bool gap = false;
-  for (const char c : platform::utf8ToCp1252(raw)) {
-    if (static_cast<unsigned char>(c) <= ' ') {
-      gap = !out.empty();
-      continue;
-    }
-    if (gap) out.push_back(' ');
-    gap = false;
-    out.push_back(c);
-  }
-  return out;
+  return engine::collapseWhiteSpace(platform::utf8ToCp1252(raw));
 }
 
 struct Frame {

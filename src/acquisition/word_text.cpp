@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "acquisition/document_error.h"
+#include "engine/text_helpers.h"
 
 namespace acquisition {
 
@@ -192,23 +193,6 @@ WordText normaliseWordText(const WordDocument& doc) {
 
 namespace {
 
-// Runs of white space and control characters become one space; the ends go.
-std::string comparable(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  bool gap = false;
-  for (const char c : text) {
-    if (static_cast<unsigned char>(c) <= ' ') {
-      gap = !out.empty();
-      continue;
-    }
-    if (gap) out.push_back(' ');
-    gap = false;
-    out.push_back(c);
-  }
-  return out;
-}
-
 bool hasText(std::string_view text) {
   return std::any_of(text.begin(), text.end(),
                      [](char c) { return static_cast<unsigned char>(c) > ' '; });
@@ -231,7 +215,7 @@ HeadingFontTest::HeadingFontTest(const WordDocument& doc) {
   const std::string_view all = doc.text;
   for (const ParagraphRuns& p : doc.paragraphs) {
     Index::Entry entry;
-    entry.text = comparable(all.substr(p.span.start, p.span.length));
+    entry.text = engine::collapseWhiteSpace(all.substr(p.span.start, p.span.length));
     if (entry.text.empty()) continue;
     for (const SizedRun& run : p.runs) {
       if (!hasText(all.substr(run.span.start, run.span.length))) continue;
@@ -245,7 +229,7 @@ HeadingFontTest::HeadingFontTest(const WordDocument& doc) {
 }
 
 bool HeadingFontTest::operator()(std::string_view candidate) const {
-  const std::string key = comparable(candidate);
+  const std::string key = engine::collapseWhiteSpace(candidate);
   if (key.empty()) return true;
   const auto& paragraphs = index_->paragraphs;
   std::size_t found = paragraphs.size();

@@ -35,6 +35,22 @@ std::string trimRight(std::string_view s) {
   return std::string(trimRightView(s));
 }
 
+std::string collapseWhiteSpace(std::string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  bool gap = false;
+  for (const char c : s) {
+    if (static_cast<unsigned char>(c) <= ' ') {
+      gap = !out.empty();
+      continue;
+    }
+    if (gap) out.push_back(' ');
+    gap = false;
+    out.push_back(c);
+  }
+  return out;
+}
+
 char lowerChar(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }

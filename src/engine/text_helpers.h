@@ -15,6 +15,8 @@ std::string_view trimView(std::string_view s);
 std::string trim(std::string_view s);
 std::string trimLeft(std::string_view s);
 std::string trimRight(std::string_view s);
+// Trims, and makes each run of white space and control characters inside one space.
+std::string collapseWhiteSpace(std::string_view s);
 
 // ASCII lower and upper case; other bytes unchanged.
 char lowerChar(char c);

@@ -5,13 +5,13 @@
 
 #include "engine/search.h"
 #include "engine/text_helpers.h"
+#include "engine/text_rules.h"
 #include "reader/colour_schemes.h"
 #include "reader/layout_fonts.h"
 
 namespace reader {
 namespace {
 
-constexpr int UnderlineHeadingsRule = 0;
 constexpr int LeftMargin = 10;
 
 std::string withoutCrAndTab(std::string_view text) {
@@ -83,7 +83,7 @@ platform::FontSpec bannerFrameFont(const platform::FontSpec& bannerFont,
   font.antialias = settings.ClearTypeFont;
   if (!heading) return font;
   font.bold = settings.BannerFontStyle != engine::FontStyle::Bold;
-  font.underline = settings.GeneralTextRules[UnderlineHeadingsRule];
+  font.underline = settings.GeneralTextRules[engine::RuleUnderlineHeadings];
   return font;
 }
 

@@ -4,14 +4,13 @@
 #include <vector>
 
 #include "engine/text_helpers.h"
+#include "engine/text_rules.h"
 #include "reader/colour_schemes.h"
 #include "reader/layout_fonts.h"
 
 namespace reader {
 namespace {
 
-constexpr int UnderlineHeadingsRule = 0;
-constexpr int RepeatLastLineRule = 7;
 constexpr int LeftMargin = 5;
 constexpr int TopMargin = 10;
 
@@ -120,14 +119,14 @@ platform::FontSpec columnHeadingFont(const platform::FontSpec& columnFont,
                                      const engine::SettingsRecord& settings) {
   platform::FontSpec font = columnFont;
   font.bold = settings.ColumnFontStyle != engine::FontStyle::Bold;
-  font.underline = settings.GeneralTextRules[UnderlineHeadingsRule];
+  font.underline = settings.GeneralTextRules[engine::RuleUnderlineHeadings];
   font.antialias = settings.ClearTypeFont;
   return font;
 }
 
 void drawTextColumn(platform::Canvas& column1, platform::Canvas* column2,
                     const ColumnDrawInputs& in) {
-  const bool dim = in.settings.GeneralTextRules[RepeatLastLineRule] && in.page.pageStart > 1;
+  const bool dim = in.settings.GeneralTextRules[engine::RuleRepeatLastLine] && in.page.pageStart > 1;
   drawColumnLines(column1, in.page.columns[0], in, dim);
   if (in.columnCount == 2 && column2 != nullptr)
     drawColumnLines(*column2, in.page.columns[1], in, false);

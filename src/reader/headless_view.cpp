@@ -85,14 +85,7 @@ bool HeadlessView::readColumnFrame() {
 
 bool HeadlessView::readCurrentFrame() {
   updateLinesPerPage();
-  if (beginSamePage(s_.page, s_.engine)) {
-    // The page began at the end: the page before it instead.
-    const std::int32_t start = previousPageStart(s_.page.pageStart);
-    s_.page.pageStart = start;
-    s_.engine.CurrentPosition = start;
-  }
-  s_.page.pageAtEnd = false;
-  --s_.page.pageTurns;
+  restartShownPage(s_.page, pageInputs());
   return readColumnFrame();
 }
 

@@ -4,11 +4,11 @@
 #include <cmath>
 
 #include "engine/engine_state.h"
+#include "engine/text_rules.h"
 
 namespace reader {
 namespace {
 
-constexpr int IncreasedLineSpacingRule = 6;
 
 std::uint8_t applyModeLimits(int lines, const engine::SettingsRecord& settings) {
   if (settings.ReadingMode == engine::ReadingModeKind::Banner && settings.LinesPerScreen < lines)
@@ -76,7 +76,7 @@ int linesPerPage(int columnHeight, const platform::TextMeasure& measure,
 }
 
 double lineSpacingFor(const engine::SettingsRecord& settings) {
-  return settings.GeneralTextRules[IncreasedLineSpacingRule] ? 1.65 : 1.1;
+  return settings.GeneralTextRules[engine::RuleIncreaseLineSpacing] ? 1.65 : 1.1;
 }
 
 } // namespace reader

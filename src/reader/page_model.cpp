@@ -6,13 +6,12 @@
 #include "engine/char_classes.h"
 #include "engine/search.h"
 #include "engine/text_engine.h"
+#include "engine/text_rules.h"
 #include "reader/drawing_column.h"
 
 namespace reader {
 namespace {
 
-constexpr int IgnoreMultipleReturnsRule = 4;
-constexpr int RepeatLastLineRule = 7;
 using engine::HighlightMarker;
 
 bool isPageBlank(char c) {
@@ -100,7 +99,7 @@ private:
 
     int breaks = e_.LineBreakCount;
     if (headingLine && rowBreak && breaks == 0) breaks = 2;
-    if (in_.settings.GeneralTextRules[IgnoreMultipleReturnsRule] && breaks >= 4) breaks = 3;
+    if (in_.settings.GeneralTextRules[engine::RuleIgnoreMultipleReturns] && breaks >= 4) breaks = 3;
     for (int i = 1; i < breaks && roomLeft(); ++i)
       push("", false);
 
@@ -216,7 +215,7 @@ std::int32_t buildPage(PageModel& page, const PageInputs& in) {
   }
   const std::int32_t end = e.CurrentPosition;
   page.pageAtEnd = engine::atOrPastEnd(e, e.CurrentPosition);
-  if (in.settings.GeneralTextRules[RepeatLastLineRule] && !page.pageAtEnd &&
+  if (in.settings.GeneralTextRules[engine::RuleRepeatLastLine] && !page.pageAtEnd &&
       page.lastLineStart > page.pageStart)
     e.CurrentPosition = page.lastLineStart;
   return end;
@@ -226,7 +225,7 @@ std::int32_t readPageFromPoint(PageModel& page, const PageInputs& in,
                                std::int32_t& lastReadPosition) {
   const std::int32_t end = buildPage(page, in);
   const std::int32_t next = in.engine.CurrentPosition;
-  if (in.settings.GeneralTextRules[RepeatLastLineRule] && next < end &&
+  if (in.settings.GeneralTextRules[engine::RuleRepeatLastLine] && next < end &&
       lastReadPosition < next + 60 && lastReadPosition > next)
     lastReadPosition = next;
   return end;
@@ -346,6 +345,16 @@ bool beginSamePage(PageModel& page, engine::EngineState& engine) {
   }
   page.pageAtEnd = false;
   return false;
+}
+
+void restartShownPage(PageModel& page, const PageInputs& in) {
+  if (beginSamePage(page, in.engine)) {
+    PageModel scratch;
+    page.pageStart = previousPageStart(scratch, in, page.pageStart);
+    in.engine.CurrentPosition = page.pageStart;
+  }
+  page.pageAtEnd = false;
+  --page.pageTurns;
 }
 
 PageSnapshot buildPageAt(PageModel& page, const PageInputs& in, std::int32_t position) {

@@ -104,6 +104,10 @@ bool beginNextPage(PageModel& page, engine::EngineState& engine);
 // the end of the document, so the caller goes one page back first.
 bool beginSamePage(PageModel& page, engine::EngineState& engine);
 
+// readCurrentFrame before the page is built again: beginSamePage, one page
+// back when the page began at the end, and the turn not counted twice.
+void restartShownPage(PageModel& page, const PageInputs& in);
+
 // One page as the timeline reports it.
 struct PageSnapshot {
   std::int32_t start = 1;

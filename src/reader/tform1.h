@@ -24,6 +24,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/text_rules.h"
 #include "platform/timer.h"
 #include "reader/commands.h"
 #include "reader/format_menu.h"
@@ -375,7 +376,7 @@ public:
   bool workScheduled() const;
 
 private:
-  bool rule(int index) const;
+  bool rule(engine::TextRule r) const;
   bool bannerMode() const;
   bool sentenceModeSelected() const;
   // The pause check of a tick; true when this tick is a pause.

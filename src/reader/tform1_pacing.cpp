@@ -144,8 +144,8 @@ bool TForm1::workScheduled() const {
   return false;
 }
 
-bool TForm1::rule(int index) const {
-  return index >= 0 && index < engine::TextRuleCount && settings_.GeneralTextRules[index];
+bool TForm1::rule(engine::TextRule r) const {
+  return settings_.GeneralTextRules[r];
 }
 
 bool TForm1::sentenceModeSelected() const {
@@ -170,8 +170,8 @@ void TForm1::updateEffectiveSpeed() {
   const int speed = settings_.WordsPerMinute;
   const int band = speedBand(speed);
   const double factor = sentenceModeSelected()
-                            ? sentenceCompensation(band, rule(10), rule(5))
-                            : layoutCompensation(band, rule(9), rule(10), settings_.LinesPerScreen,
+                            ? sentenceCompensation(band, rule(engine::RuleDelayAtParagraphEnd), rule(engine::RuleCombineSmallSentences))
+                            : layoutCompensation(band, rule(engine::RuleDelayAtSentenceEnd), rule(engine::RuleDelayAtParagraphEnd), settings_.LinesPerScreen,
                                                  settings_.WordsPerScreen);
   rs_.EffectiveWordsPerMinute = effectiveSpeed(speed, factor);
 }
@@ -204,7 +204,7 @@ void TForm1::setFrameTiming(std::int32_t words) {
     return floorToInt(60000.0 / effective * static_cast<double>(n));
   };
   int interval = wordsTime();
-  if (es_.HeadingIcon && asked <= settings_.HeadingMaxWords && !rule(10)) {
+  if (es_.HeadingIcon && asked <= settings_.HeadingMaxWords && !rule(engine::RuleDelayAtParagraphEnd)) {
     const double lengthening = asked == 1 ? 1.8 : 1.8 - 0.05 * static_cast<double>(asked);
     interval = floorToInt(interval * lengthening);
   }
@@ -256,14 +256,14 @@ bool TForm1::readBannerFrame() {
     const int index = std::min<int>(es_.LineIndex, engine::MaxFrameLines - 1);
     es_.FrameLines[index] = engine_.readLine(settings_.WordsPerScreen);
 
-    if (es_.SentenceEnd && rule(10) && es_.LineBreakCount >= 2) { // paragraph end
+    if (es_.SentenceEnd && rule(engine::RuleDelayAtParagraphEnd) && es_.LineBreakCount >= 2) { // paragraph end
       for (int i = index + 1; i < engine::MaxFrameLines; ++i)
         es_.FrameLines[i].clear();
       rs_.pendingDelay = true;
       rs_.pendingParagraphDelay = true;
       es_.LineIndex = static_cast<std::uint8_t>(std::clamp(linesPerScreen, 0, 4));
     }
-    if (es_.SentenceEnd && rule(9) && linesPerScreen == 1) {
+    if (es_.SentenceEnd && rule(engine::RuleDelayAtSentenceEnd) && linesPerScreen == 1) {
       rs_.pendingDelay = true;
       rs_.lineSentenceDelay = true;
     }
@@ -318,7 +318,7 @@ bool TForm1::readSentenceFrame() {
        ++guard) {
     const std::int32_t before = es_.CurrentPosition;
     sentence += engine_.readLine(settings_.WordsPerScreen);
-    if (es_.SentenceEnd && rule(10) && es_.LineBreakCount >= 2) { // paragraph end
+    if (es_.SentenceEnd && rule(engine::RuleDelayAtParagraphEnd) && es_.LineBreakCount >= 2) { // paragraph end
       for (int i = es_.LineIndex + 1; i < engine::MaxFrameLines; ++i)
         es_.FrameLines[i].clear();
       rs_.pendingDelay = true;
@@ -365,7 +365,7 @@ void TForm1::blankFrame() {
 }
 
 bool TForm1::sentencePause() {
-  if (rs_.SentenceMode || !rs_.pendingDelay || !rule(9) || settings_.LinesPerScreen != 1)
+  if (rs_.SentenceMode || !rs_.pendingDelay || !rule(engine::RuleDelayAtSentenceEnd) || settings_.LinesPerScreen != 1)
     return false;
   stopTimers();
   const int effective = std::max<int>(rs_.EffectiveWordsPerMinute, 1);
@@ -378,11 +378,11 @@ bool TForm1::sentencePause() {
 }
 
 bool TForm1::pauseTick() {
-  if (!(rs_.pendingDelay && rule(10) && rs_.pendingParagraphDelay)) return sentencePause();
+  if (!(rs_.pendingDelay && rule(engine::RuleDelayAtParagraphEnd) && rs_.pendingParagraphDelay)) return sentencePause();
 
   const std::int64_t sinceLastParagraph =
       static_cast<std::int64_t>(es_.WordCounter) - rs_.wordsAtLastParagraph;
-  const bool smallParagraph = rule(8) && sinceLastParagraph <= 20 && !es_.HeadingFound;
+  const bool smallParagraph = rule(engine::RuleSmallParagraphsAsSentences) && sinceLastParagraph <= 20 && !es_.HeadingFound;
   if (smallParagraph) { // ends like a sentence
     const bool paused = sentencePause();
     if (!paused) rs_.pendingDelay = false;
