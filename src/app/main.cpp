@@ -1,49 +1,25 @@
-// The lumetra program: reads the command line and starts the right mode.
-#include <cstdio>
-#include <filesystem>
+// The lumetra command. The timeline of a file and the version are answered
+// here, without the desktop's libraries, so they start at once and need no
+// display; everything else is the desktop program's, started in this
+// process's place.
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "platform/xcb/x11_display.h"
-#include "shell/command_line.h"
-#include "shell/qt/quick_launch_program.h"
-#include "shell/qt/reader_program.h"
+#include "shell/desktop_program.h"
 #include "shell/timeline.h"
+#include "version.h"
 
 int main(int argc, char** argv) {
-  const shell::CommandLine line =
-      shell::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-  switch (line.action) {
-  case shell::CommandLine::Action::Help:
-    std::cout << shell::programUsage();
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.size() == 1 && args[0] == "--version") {
+    printVersion();
     return 0;
-  case shell::CommandLine::Action::Version:
-    std::printf("Lumetra %s\n", LUMETRA_VERSION);
-    return 0;
-  case shell::CommandLine::Action::Timeline:
-    return shell::runTimeline(line.timelineArgs, std::cout, std::cerr);
-  case shell::CommandLine::Action::Fail:
-    std::cerr << "lumetra: " << line.problem
-              << (line.status == shell::UsageStatus ? " (lumetra --help tells more)\n" : "\n");
-    return line.status;
-  case shell::CommandLine::Action::Capture:
-    if (shell::handToRunningCopy("capture")) return 0;
-    std::cerr << "lumetra: Quick Launch is not running\n";
-    return shell::FileProblemStatus;
-  case shell::CommandLine::Action::QuickLaunch:
-  case shell::CommandLine::Action::Read:
-    break;
   }
-  // A file given while a copy runs is read by that copy.
-  if (line.action == shell::CommandLine::Action::Read &&
-      shell::handToRunningCopy("open " + std::filesystem::absolute(line.file).string()))
-    return 0;
-  if (const std::string problem = platform::displayProblem(); !problem.empty()) {
-    std::cerr << "lumetra: " << problem << "\n";
-    return shell::FileProblemStatus;
+  if (!args.empty() && args[0] == "--timeline") {
+    const std::vector<std::string> timelineArgs(args.begin() + 1, args.end());
+    if (!shell::timelineNeedsDesktop(timelineArgs))
+      return shell::runTimeline(timelineArgs, std::cout, std::cerr);
   }
-  if (line.action == shell::CommandLine::Action::QuickLaunch)
-    return shell::runQuickLaunchProgram(argc, argv, line);
-  return shell::runReaderProgram(argc, argv, line.file, line.eventLog);
+  return shell::startDesktopProgram(argv, std::cerr);
 }

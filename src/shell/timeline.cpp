@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdint>
 #include <exception>
-#include <filesystem>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -13,7 +12,6 @@
 #include <utility>
 
 #include "acquisition/acquisition_state.h"
-#include "acquisition/capture.h"
 #include "acquisition/hand_over.h"
 #include "acquisition/open_document_file.h"
 #include "engine/autoskim_words.h"
@@ -21,13 +19,10 @@
 #include "engine/settings_record.h"
 #include "engine/text_engine.h"
 #include "engine/text_helpers.h"
-#include "platform/accessible_text.h"
 #include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/fixed_width_measure.h"
-#include "platform/recently_used.h"
 #include "platform/virtual_clock.h"
-#include "platform/xcb/desktop_session.h"
 #include "reader/headless_view.h"
 #include "reader/layout_fonts.h"
 #include "reader/layout_geometry.h"
@@ -42,10 +37,13 @@ namespace {
 
 using engine::ReadingModeKind;
 
-// `--timeline --hold-clipboard FILE` is the helper that keeps the clipboard.
-constexpr const char* HoldClipboardOption = "--hold-clipboard";
 constexpr int CharWidth = 10;
 constexpr int LineHeight = 20;
+
+int desktopMissing(std::ostream& err) {
+  err << "lumetra: --capture needs the desktop program, which is not part of this one\n";
+  return CaptureUnavailableStatus;
+}
 
 // The line without the characters the strip leaves out (CR and TAB).
 std::string stripped(const std::string& line) {
@@ -349,67 +347,6 @@ void runReader(engine::SettingsRecord& settings, engine::EngineState& es,
   }
 }
 
-// The window in front, captured as QuickLaunch captures it, with what the
-// capture needs kept for the rest of the run: the clipboard put back is
-// offered for as long as the session lasts.
-struct WindowCapture {
-  std::unique_ptr<platform::DesktopSession> session;
-  platform::RecentlyUsedList recentlyUsed;
-  std::unique_ptr<acquisition::CaptureContext> context;
-};
-
-// Hands the document of the window in front over; on failure says why on
-// `err` and gives the exit status.
-std::optional<int> captureWindowInFront(acquisition::HandOver& h, const TimelineOptions& o,
-                                        WindowCapture& capture, std::ostream& err) {
-  std::string problem;
-  capture.session = platform::DesktopSession::open(problem);
-  if (!capture.session) {
-    err << "lumetra: --capture: " << problem << '\n';
-    return CaptureUnavailableStatus;
-  }
-  platform::Desktop& desktop = capture.session->desktop();
-  // The delay lets the user bring the window to the front; the desktop's
-  // events are handled meanwhile.
-  if (o.captureDelayMs > 0) desktop.waitUntil([] { return false; }, o.captureDelayMs);
-  capture.context = std::make_unique<acquisition::CaptureContext>(acquisition::CaptureContext{
-      desktop, [&capture] { return capture.recentlyUsed.localFiles(); }});
-  capture.context->accessibleText = platform::accessibleDocumentText;
-  acquisition::addCaptureExtractions(h.extractions, *capture.context);
-
-  const platform::WindowId window = desktop.foregroundWindow();
-  const acquisition::CaptureOutcome outcome =
-      acquisition::captureFromWindow(h, *capture.context, window);
-  if (!outcome.handedOver && outcome.problem == acquisition::UnsupportedWindowMessage) {
-    err << "lumetra: --capture: " << outcome.problem;
-    if (window > 0) {
-      err << " (the window in front is \"" << platform::cp1252ToUtf8(desktop.windowTitle(window))
-          << "\" of " << platform::cp1252ToUtf8(desktop.processNameOfWindow(window)) << ")";
-    } else {
-      err << " (no window is in front)";
-    }
-    err << '\n';
-    return CaptureUnavailableStatus;
-  }
-  if (!outcome.handedOver) {
-    err << "lumetra: --capture: " << platform::cp1252ToUtf8(h.acquisition.CurrentDocument) << ": "
-        << acquisition::UnsupportedFileMessage << '\n';
-    return 1;
-  }
-  if (!outcome.problem.empty())
-    err << "lumetra: --capture: " << platform::cp1252ToUtf8(outcome.problem) << '\n';
-  acquisition::prepareReaderStart(h);
-  return std::nullopt;
-}
-
-// The user's clipboard, put back by the capture, outlives the run.
-void keepClipboard(platform::DesktopSession& session) {
-  std::error_code error;
-  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return;
-  session.keepClipboard(self.string(), {"--timeline", HoldClipboardOption});
-}
-
 // What was captured, before the reader's events.
 void writeCaptureEvent(EventWriter& writer, const acquisition::AcquisitionState& a) {
   if (!writer.begin(0, "capture")) return;
@@ -456,9 +393,20 @@ std::string jsonString(const std::string& text) {
   return out;
 }
 
-int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+bool timelineNeedsDesktop(const std::vector<std::string>& args) {
+  if (!args.empty() && args[0] == HoldClipboardOption) return true;
+  std::string problem;
+  const std::optional<TimelineOptions> options = parseTimelineOptions(args, problem);
+  return options && options->capture;
+}
+
+int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                TimelineDesktop* desktop) {
   // The helper a capture leaves to keep the user's clipboard.
-  if (args.size() == 2 && args[0] == HoldClipboardOption) return platform::holdClipboard(args[1]);
+  if (args.size() == 2 && args[0] == HoldClipboardOption) {
+    if (!desktop) return desktopMissing(err);
+    return desktop->holdClipboard(args[1]);
+  }
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     out << timelineUsage();
     return 0;
@@ -491,9 +439,9 @@ int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::os
   reader::ReadingState handOverReading;
   acquisition::HandOver handOver{
       engine, acquisitionState, handOverReading, {}, {}, acquisition::standardExtractions()};
-  WindowCapture capture;
   if (options->capture) {
-    if (const std::optional<int> status = captureWindowInFront(handOver, *options, capture, err))
+    if (!desktop) return desktopMissing(err);
+    if (const std::optional<int> status = desktop->capture(handOver, options->captureDelayMs, err))
       return *status;
   } else {
     const acquisition::OpenOutcome opened = acquisition::openDocumentFile(handOver, options->file);
@@ -512,7 +460,7 @@ int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::os
   runReader(settings, es, engine, measure, commands, writer);
   const bool truncated = writer.reportTruncation();
   out.flush();
-  if (capture.session) keepClipboard(*capture.session);
+  if (options->capture) desktop->keepClipboard();
   return truncated ? TruncatedStatus : 0;
 }
 

@@ -41,9 +41,14 @@
 // in front is not supported or there is no X11 display.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
+
+namespace acquisition {
+struct HandOver;
+}
 
 namespace shell {
 
@@ -52,8 +57,31 @@ inline constexpr int TruncatedStatus = 3;
 // there is no X11 display to look at.
 inline constexpr int CaptureUnavailableStatus = 3;
 
-// `args` are the words after "--timeline".
-int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// `--timeline --hold-clipboard FILE`: the helper that keeps the clipboard.
+inline constexpr const char* HoldClipboardOption = "--hold-clipboard";
+
+// What the timeline needs of the desktop for --capture; only the desktop
+// program has one, so that the timeline of a file starts without it.
+class TimelineDesktop {
+public:
+  virtual ~TimelineDesktop() = default;
+  // Hands the document of the window in front over, after `delayMs`; nullopt
+  // when handed over, else the exit status (and the reason on `err`).
+  virtual std::optional<int> capture(acquisition::HandOver& h, int delayMs, std::ostream& err) = 0;
+  // After the run: the clipboard the capture put back outlives it.
+  virtual void keepClipboard() = 0;
+  // --hold-clipboard FILE; returns the exit status.
+  virtual int holdClipboard(const std::string& file) = 0;
+};
+
+// True when the words after "--timeline" need a TimelineDesktop (--capture,
+// --hold-clipboard).
+bool timelineNeedsDesktop(const std::vector<std::string>& args);
+
+// `args` are the words after "--timeline"; `desktop` may be null when
+// timelineNeedsDesktop(args) is false.
+int runTimeline(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                TimelineDesktop* desktop = nullptr);
 
 // The usage text of the timeline.
 std::string timelineUsage();

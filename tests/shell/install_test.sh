@@ -24,7 +24,7 @@ else
   prefix=$root/tree
   "$cmake" --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install"
 fi
-for f in bin/lumetra share/lumetra/LumetraSettings.xml "share/lumetra/Lumetra Help.html" \
+for f in bin/lumetra bin/lumetra-desktop share/lumetra/LumetraSettings.xml "share/lumetra/Lumetra Help.html" \
   share/lumetra/EULA.rtf share/applications/lumetra.desktop \
   share/metainfo/io.github.lumetra.Lumetra.metainfo.xml \
   share/icons/hicolor/scalable/apps/lumetra.svg share/man/man1/lumetra.1; do
@@ -34,7 +34,13 @@ for s in 16 32 48 64 128 256; do
   size=$(file -b "$prefix/share/icons/hicolor/${s}x$s/apps/lumetra.png")
   [[ $size == *"$s x $s"* ]] || fail "icon ${s}x$s is: $size"
 done
-[ -x "$prefix/bin/lumetra" ] || fail "bin/lumetra is not executable"
+for program in lumetra lumetra-desktop; do
+  [ -x "$prefix/bin/$program" ] || fail "bin/$program is not executable"
+done
+# The command answers the timeline and the version without Qt's widgets.
+if command -v ldd >/dev/null; then
+  ! ldd "$prefix/bin/lumetra" | grep -q libQt6 || fail "bin/lumetra loads Qt"
+fi
 ! grep -q @PROJECT_VERSION@ "$prefix/share/man/man1/lumetra.1" || fail "man page version not filled in"
 
 version=$(env -u DISPLAY "$prefix/bin/lumetra" --version) || fail "--version failed"
@@ -43,6 +49,13 @@ grep -q "$version" "$prefix/share/man/man1/lumetra.1" || fail "man page is not o
 out=$(env -u DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/config" \
   "$prefix/bin/lumetra" --timeline "$sample") || fail "--timeline failed"
 [ "$(grep -c '"event"' <<<"$out")" -ge 10 ] || fail "--timeline printed: $out"
+# Alone, the command still reads a file's timeline, and says plainly that it
+# cannot start the desktop program for the rest.
+mkdir "$root/alone" && cp "$prefix/bin/lumetra" "$root/alone/"
+env -u DISPLAY HOME="$home" "$root/alone/lumetra" --timeline "$sample" >/dev/null ||
+  fail "the command alone cannot read a timeline"
+why=$(env -u DISPLAY HOME="$home" "$root/alone/lumetra" --help 2>&1)
+[ $? -eq 1 ] && [[ $why == *"cannot start"*lumetra-desktop* ]] || fail "alone, --help gave: $why"
 # Every option of the command line is in the manual page.
 for option in $( (env -u DISPLAY "$prefix/bin/lumetra" --help
   env -u DISPLAY "$prefix/bin/lumetra" --timeline --help) | grep -o -- '--[a-z][a-z-]*' | sort -u); do

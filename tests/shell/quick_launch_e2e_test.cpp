@@ -46,7 +46,8 @@ protected:
     if (const auto why = x11.start(windowManager())) GTEST_SKIP() << "no X11 session: " << *why;
     app = x11.home() / "app";
     fs::create_directories(app);
-    fs::copy_file(fs::path(LUMETRA_BINARY_DIR) / "bin" / "lumetra", app / "lumetra");
+    for (const char* program : {"lumetra", "lumetra-desktop"})
+      fs::copy_file(fs::path(LUMETRA_BINARY_DIR) / "bin" / program, app / program);
     log = x11.home() / "events.jsonl";
     document = x11.home() / "notes.txt";
     std::ofstream(document) << "The keeper climbed the stairs of the lighthouse.\n";

@@ -63,7 +63,8 @@ protected:
     app = x11.home() / "app";
     document = x11.home() / "story.txt";
     fs::create_directories(app);
-    fs::copy_file(fs::path(LUMETRA_BINARY_DIR) / "bin" / "lumetra", app / "lumetra");
+    for (const char* program : {"lumetra", "lumetra-desktop"})
+      fs::copy_file(fs::path(LUMETRA_BINARY_DIR) / "bin" / program, app / program);
     engine::SettingsRecord record;
     SilentMessages messages;
     SettingsFile file(app / SettingsFileName, record, messages);
