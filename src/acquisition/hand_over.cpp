@@ -49,7 +49,6 @@ void finishCapture(HandOver& h) {
   s.DocumentName = h.acquisition.CurrentDocument;
   h.acquisition.DocumentSourceApplication = h.acquisition.SourceApplication;
   h.acquisition.DocumentSourceKind = h.acquisition.SourceKind;
-  s.OriginalText = s.DocumentText;
   s.DocumentLength = static_cast<std::uint32_t>(s.TextLength);
   restoreReadingPosition(h);
 }

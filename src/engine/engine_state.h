@@ -38,7 +38,6 @@ inline constexpr int MaxFrameLines = 5;
 struct EngineState {
   // The document and its positions.
   std::string DocumentText;
-  std::string OriginalText;
   std::string DocumentName;
   std::int32_t TextLength = 0;
   std::uint32_t DocumentLength = 0;

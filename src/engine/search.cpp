@@ -35,23 +35,19 @@ std::int32_t previousWordStart(std::string_view text, std::int32_t s) {
   return static_cast<std::int32_t>(std::max<std::int64_t>(i + 1, 1));
 }
 
-// Saves the engine state apart from the document and the original text, so
-// that trial reads can be undone without copying the text.
+// Saves the engine state apart from the document, so that trial reads can
+// be undone without copying the text.
 class StateSnapshot {
 public:
   explicit StateSnapshot(EngineState& st) : st_(st) {
     std::string text = std::move(st_.DocumentText);
-    std::string original = std::move(st_.OriginalText);
     saved_ = st_;
     st_.DocumentText = std::move(text);
-    st_.OriginalText = std::move(original);
   }
   void restore() {
     std::string text = std::move(st_.DocumentText);
-    std::string original = std::move(st_.OriginalText);
     st_ = saved_;
     st_.DocumentText = std::move(text);
-    st_.OriginalText = std::move(original);
   }
 
 private:

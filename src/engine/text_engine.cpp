@@ -125,7 +125,6 @@ void loadDocument(EngineState& state, std::string text) {
   if (text.size() > longest) text.resize(longest);
   state.DocumentText = std::move(text);
   state.TextLength = static_cast<std::int32_t>(state.DocumentText.size());
-  state.OriginalText = state.DocumentText;
   state.DocumentLength = static_cast<std::uint32_t>(state.TextLength);
   state.CurrentPosition = 1;
   state.FrameStartPosition = 1;

@@ -146,8 +146,8 @@ private:
 // The text the engine holds for a document without any.
 inline constexpr std::string_view EmptyDocumentText = "The document is empty";
 
-// The one way a document is put into the engine: DocumentText and
-// OriginalText become `text` as it is (cut to the longest text a position
+// The one way a document is put into the engine: DocumentText becomes
+// `text` as it is (cut to the longest text a position
 // reaches), TextLength and DocumentLength its length, and the reading
 // positions and the flags of the frame are reset. Graphic positions, the
 // document's name and the word counter are left as they are.

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace platform {
 
@@ -197,16 +198,29 @@ bool isValidUtf8(std::string_view bytes) {
   return true;
 }
 
-std::string normaliseLineEnds(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n') {
-      if (i == 0 || text[i - 1] != '\r') out.push_back('\r');
-    } else {
-      out.push_back(text[i]);
-    }
+void normaliseLineEndsInPlace(std::string& text) {
+  char* const data = text.data();
+  const std::size_t size = text.size();
+  std::size_t read = 0;
+  std::size_t write = 0;
+  while (read < size) {
+    const void* hit = std::memchr(data + read, '\n', size - read);
+    const std::size_t lf =
+        hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - data) : size;
+    // Looked at before the run moves down: the byte before this LF as it came.
+    const bool afterCr = lf > read && data[lf - 1] == '\r';
+    if (write != read) std::memmove(data + write, data + read, lf - read);
+    write += lf - read;
+    if (lf == size) break;
+    if (!afterCr) data[write++] = '\r';
+    read = lf + 1;
   }
+  text.resize(write);
+}
+
+std::string normaliseLineEnds(std::string_view text) {
+  std::string out(text);
+  normaliseLineEndsInPlace(out);
   return out;
 }
 
@@ -227,7 +241,8 @@ std::string decodeIncomingText(std::string_view bytes) {
     const Utf8Census census = utf8Census(bytes);
     text = census.sequences > census.strays ? utf8OrBytesToCp1252(bytes) : std::string(bytes);
   }
-  return normaliseLineEnds(text);
+  normaliseLineEndsInPlace(text);
+  return text;
 }
 
 } // namespace platform

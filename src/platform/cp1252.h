@@ -32,6 +32,8 @@ bool isValidUtf8(std::string_view bytes);
 
 // CR LF and a lone LF become CR; everything else stays.
 std::string normaliseLineEnds(std::string_view text);
+// The same on `text` itself, which never grows, so no second copy is made.
+void normaliseLineEndsInPlace(std::string& text);
 
 // Turns bytes from outside the program (a file, the clipboard, a parser) into
 // program text: code page 1252 with CR line ends.

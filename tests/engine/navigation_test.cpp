@@ -179,7 +179,6 @@ TEST(Loading, PutsTheTextInAsItIsWithItsLengthsAndResetsTheReading) {
   addGraphicPosition(s, 5, 0);
   loadDocument(s, text);
   EXPECT_EQ(s.DocumentText, text);
-  EXPECT_EQ(s.OriginalText, text);
   EXPECT_EQ(s.TextLength, static_cast<std::int32_t>(text.size()));
   EXPECT_EQ(s.DocumentLength, text.size());
   EXPECT_TRUE(s.CurrentPosition == 1 && s.FrameStartPosition == 1 && s.PreviousFrameStart == -1);

@@ -65,6 +65,7 @@ TEST(DecodeIncomingText, RecognisesTheEncodingAndEndsLinesWithCr) {
   const Case cases[] = {
       {"ascii", "Hello\r\nworld\n", "Hello\rworld\r"},
       {"lone CRs and LFs", "a\n\rb\r\r\n\n", "a\r\rb\r\r\r"},
+      {"runs of LFs", "\n\n\nx\r\n\r\n\n", "\r\r\rx\r\r\r"},
       {"utf-8", "caf\xC3\xA9 \xE2\x82\xAC\n", "caf\xE9 \x80\r"},
       {"utf-8 with mark",
        "\xEF\xBB\xBF"
