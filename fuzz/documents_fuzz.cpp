@@ -9,10 +9,10 @@
 #include <string_view>
 
 #include "acquisition/document_error.h"
-#include "acquisition/docx_reader.h"
-#include "acquisition/odt_reader.h"
-#include "acquisition/pdf_reader.h"
-#include "acquisition/zip_archive.h"
+#include "acquisition/packages/docx_reader.h"
+#include "acquisition/packages/odt_reader.h"
+#include "acquisition/packages/pdf_reader.h"
+#include "acquisition/packages/zip_archive.h"
 
 namespace {
 

@@ -7,12 +7,9 @@
 
 #include "acquisition/doc_reader.h"
 #include "acquisition/document_names.h"
-#include "acquisition/docx_reader.h"
+#include "acquisition/document_packages.h"
 #include "acquisition/hand_over_text.h"
-#include "acquisition/odt_reader.h"
-#include "acquisition/pdf_reader.h"
 #include "acquisition/text_file.h"
-#include "acquisition/zip_archive.h"
 #include "platform/cp1252.h"
 
 namespace acquisition {
@@ -39,31 +36,19 @@ bool isPdfName(std::string_view name) {
   return lowerExtension(name) == ".pdf";
 }
 
-DocumentRead refused(const char* message, const std::string& path) {
-  DocumentRead out;
-  out.problem = message + platform::utf8ToCp1252(path);
-  return out;
-}
-
-DocumentRead readPackage(const std::string& path, const DocumentLimits& limits) {
-  const ZipArchive archive = ZipArchive::openFile(path);
-  DocumentRead out;
-  if (isDocxPackage(archive)) {
-    out.document = readDocx(archive, limits);
-  } else if (isOdtPackage(archive)) {
-    out.document = readOdt(archive, limits);
-  } else {
-    return refused(UnknownDocumentMessage, path);
+// The module's reader, or the reason it cannot be loaded.
+DocumentRead readThroughModule(
+    const std::string& path, const DocumentLimits& limits,
+    DocumentRead (*DocumentPackageReaders::*reader)(const std::string&, const DocumentLimits&)) {
+  std::string problem;
+  const DocumentPackageReaders* readers = documentPackageReaders(problem);
+  if (!readers) {
+    DocumentRead out;
+    out.problem =
+        platform::utf8ToCp1252("The document readers cannot be loaded (" + problem + ") : " + path);
+    return out;
   }
-  return out;
-}
-
-DocumentRead readPdf(const std::string& path, const DocumentLimits& limits) {
-  DocumentRead out;
-  out.kind = engine::SourceKind::Pdf;
-  out.document = readPdfFile(path, limits);
-  if (!out.document) out.problem = EmptyDocumentText;
-  return out;
+  return (readers->*reader)(path, limits);
 }
 
 DocumentRead readBinaryWord(const std::string& path, const DocumentLimits& limits) {
@@ -74,6 +59,12 @@ DocumentRead readBinaryWord(const std::string& path, const DocumentLimits& limit
 }
 
 } // namespace
+
+DocumentRead refusedDocument(const char* message, const std::string& path) {
+  DocumentRead out;
+  out.problem = message + platform::utf8ToCp1252(path);
+  return out;
+}
 
 bool isDocumentFileName(std::string_view name) {
   static constexpr std::string_view extensions[] = {".docx", ".docm", ".dotx", ".dotm",
@@ -91,25 +82,26 @@ DocumentRead readDocument(const std::string& path, const DocumentLimits& limits)
     out.problem = MissingFileMessage;
     return out;
   }
-  if (!std::filesystem::is_regular_file(path, error)) return refused(UnreadableFileMessage, path);
+  if (!std::filesystem::is_regular_file(path, error))
+    return refusedDocument(UnreadableFileMessage, path);
   try {
     switch (sniff(path)) {
     case Content::Zip:
-      return readPackage(path, limits);
+      return readThroughModule(path, limits, &DocumentPackageReaders::readPackage);
     case Content::Pdf:
-      return readPdf(path, limits);
+      return readThroughModule(path, limits, &DocumentPackageReaders::readPdf);
     case Content::Compound:
       return readBinaryWord(path, limits);
     case Content::Unknown:
       break;
     }
-    if (isPdfName(path)) return readPdf(path, limits);
-    if (isDocumentFileName(path)) return refused(DamagedDocumentMessage, path);
-    return refused(UnknownDocumentMessage, path);
+    if (isPdfName(path)) return readThroughModule(path, limits, &DocumentPackageReaders::readPdf);
+    if (isDocumentFileName(path)) return refusedDocument(DamagedDocumentMessage, path);
+    return refusedDocument(UnknownDocumentMessage, path);
   } catch (const DocumentError& e) {
-    return refused(e.what(), path);
+    return refusedDocument(e.what(), path);
   } catch (const std::bad_alloc&) {
-    return refused(LargeDocumentMessage, path);
+    return refusedDocument(LargeDocumentMessage, path);
   }
 }
 

@@ -32,6 +32,9 @@ struct DocumentRead {
 
 DocumentRead readDocument(const std::string& path, const DocumentLimits& limits = {});
 
+// A refusal: `message` (one of document_error.h) followed by the path.
+DocumentRead refusedDocument(const char* message, const std::string& path);
+
 // True for the extensions of the documents readDocument reads.
 bool isDocumentFileName(std::string_view name);
 

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "acquisition/docx_reader.h"
+#include "acquisition/packages/docx_reader.h"
 #include "acquisition/hand_over_text.h"
-#include "acquisition/odt_reader.h"
-#include "acquisition/pdf_reader.h"
+#include "acquisition/packages/odt_reader.h"
+#include "acquisition/packages/pdf_reader.h"
 #include "acquisition/text_file.h"
 #include "document_files.h"
 #include "hand_over_rig.h"

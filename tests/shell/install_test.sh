@@ -24,7 +24,7 @@ else
   prefix=$root/tree
   "$cmake" --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install"
 fi
-for f in bin/lumetra bin/lumetra-desktop share/lumetra/LumetraSettings.xml "share/lumetra/Lumetra Help.html" \
+for f in bin/lumetra bin/lumetra-desktop lib/lumetra/lumetra-documents.so share/lumetra/LumetraSettings.xml "share/lumetra/Lumetra Help.html" \
   share/lumetra/EULA.rtf share/applications/lumetra.desktop \
   share/metainfo/io.github.lumetra.Lumetra.metainfo.xml \
   share/icons/hicolor/scalable/apps/lumetra.svg share/man/man1/lumetra.1; do
@@ -49,11 +49,19 @@ grep -q "$version" "$prefix/share/man/man1/lumetra.1" || fail "man page is not o
 out=$(env -u DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/config" \
   "$prefix/bin/lumetra" --timeline "$sample") || fail "--timeline failed"
 [ "$(grep -c '"event"' <<<"$out")" -ge 10 ] || fail "--timeline printed: $out"
-# Alone, the command still reads a file's timeline, and says plainly that it
-# cannot start the desktop program for the rest.
+# The installed command finds its document readers: a broken package is
+# refused as damaged, not as unreadable for want of them.
+printf 'PK\003\004' >"$home/broken.docx"
+why=$(env -u DISPLAY HOME="$home" "$prefix/bin/lumetra" --timeline "$home/broken.docx" 2>&1)
+[[ $why == *"is damaged"* ]] || fail "a broken document gave: $why"
+# Alone, the command still reads a text file's timeline, and says plainly
+# that it cannot load the document readers or start the desktop program.
 mkdir "$root/alone" && cp "$prefix/bin/lumetra" "$root/alone/"
 env -u DISPLAY HOME="$home" "$root/alone/lumetra" --timeline "$sample" >/dev/null ||
   fail "the command alone cannot read a timeline"
+printf 'PK\003\004' >"$root/alone/a.docx"
+why=$(env -u DISPLAY HOME="$home" "$root/alone/lumetra" --timeline "$root/alone/a.docx" 2>&1)
+[ $? -eq 1 ] && [[ $why == *"cannot be loaded"* ]] || fail "alone, a document gave: $why"
 why=$(env -u DISPLAY HOME="$home" "$root/alone/lumetra" --help 2>&1)
 [ $? -eq 1 ] && [[ $why == *"cannot start"*lumetra-desktop* ]] || fail "alone, --help gave: $why"
 # Every option of the command line is in the manual page.

@@ -1,4 +1,4 @@
-#include "acquisition/zip_archive.h"
+#include "acquisition/packages/zip_archive.h"
 
 #include <zip.h>
 

@@ -1,4 +1,4 @@
-#include "acquisition/pdf_reader.h"
+#include "acquisition/packages/pdf_reader.h"
 
 #include <glib.h>
 #include <poppler/cpp/poppler-document.h>

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "acquisition/document_error.h"
-#include "acquisition/zip_archive.h"
+#include "acquisition/packages/zip_archive.h"
 
 namespace acquisition {
 

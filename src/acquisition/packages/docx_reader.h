@@ -15,8 +15,8 @@
 #pragma once
 
 #include "acquisition/document_error.h"
+#include "acquisition/packages/zip_archive.h"
 #include "acquisition/word_text.h"
-#include "acquisition/zip_archive.h"
 
 namespace acquisition {
 

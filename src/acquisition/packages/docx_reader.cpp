@@ -1,4 +1,4 @@
-#include "acquisition/docx_reader.h"
+#include "acquisition/packages/docx_reader.h"
 
 #include <charconv>
 #include <optional>
@@ -6,7 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "acquisition/xml_part.h"
+#include "acquisition/packages/xml_part.h"
 #include "platform/cp1252.h"
 
 namespace acquisition {

@@ -1,4 +1,4 @@
-#include "acquisition/xml_part.h"
+#include "acquisition/packages/xml_part.h"
 
 #include <cstring>
 

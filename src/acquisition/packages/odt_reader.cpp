@@ -1,4 +1,4 @@
-#include "acquisition/odt_reader.h"
+#include "acquisition/packages/odt_reader.h"
 
 #include <algorithm>
 #include <charconv>
@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "acquisition/xml_part.h"
+#include "acquisition/packages/xml_part.h"
 #include "platform/cp1252.h"
 
 namespace acquisition {
