@@ -47,6 +47,16 @@ bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds limit,
   return true;
 }
 
+int exitStatus(pid_t process) {
+  int status = 0;
+  for (int i = 0; i < 200; ++i) {
+    if (::waitpid(process, &status, WNOHANG) == process)
+      return WIFEXITED(status) ? WEXITSTATUS(status) : -1000 - WTERMSIG(status);
+    std::this_thread::sleep_for(50ms);
+  }
+  return -1;
+}
+
 namespace {
 
 // Ends a process group and collects its leader, giving it two seconds to go quietly.
@@ -170,6 +180,28 @@ void X11Session::end(pid_t process) {
   if (it == launched_.end()) return;
   launched_.erase(it);
   endGroup(process);
+}
+
+pid_t X11Session::launchEditor(const std::vector<std::string>& files,
+                               const std::vector<std::string>& before) {
+  std::vector<std::string> command;
+  if (const std::string dbus = findProgram("dbus-run-session"); !dbus.empty())
+    command = {dbus, "--"};
+  command.insert(command.end(), before.begin(), before.end());
+  command.push_back(findProgram("mousepad"));
+  command.insert(command.end(), files.begin(), files.end());
+  return launch(command);
+}
+
+std::string X11Session::run(const std::string& command) const {
+  return commandOutput("DISPLAY=" + display_ + " " + command + " 2>/dev/null");
+}
+
+std::string X11Session::visibleWindow(const std::string& what,
+                                      std::chrono::milliseconds limit) const {
+  std::string window;
+  waitFor([&] { return !(window = run("xdotool search --onlyvisible " + what)).empty(); }, limit);
+  return window.substr(0, window.find('\n'));
 }
 
 } // namespace testsupport
