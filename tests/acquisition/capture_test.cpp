@@ -44,7 +44,6 @@ const platform::WindowGeometry EditorPlace{{100, 50, 600, 430}, {104, 74, 592, 4
 class CaptureTest : public testing::DocumentFolderTest {
 protected:
   void SetUp() override {
-    DocumentFolderTest::SetUp();
     desktop.setClipboardFormats(UserClipboard);
     addCaptureExtractions(rig.handOver.extractions, context);
   }
@@ -334,7 +333,7 @@ TEST_F(CaptureTest, AnUnsavedWordProcessorDocumentComesThroughTheClipboard) {
 }
 
 TEST_F(CaptureTest, APdfViewerGivesThePdfBehindItsWindow) {
-  const std::string path = (folder_ / "paper.pdf").string();
+  const std::string path = this->path("paper.pdf");
   testing::writePdf(path, {{{72, 100, "Abstract of the paper"}}, {{72, 100, "Second page"}}});
   struct Case {
     std::string title;
