@@ -64,10 +64,10 @@ protected:
     return waitFor(done, limit, [] { QCoreApplication::processEvents(); });
   }
 
-  // The numbers an X tool prints after each label, in order.
-  std::vector<int> numbers(const std::string& text, const std::string& pattern) {
+  // The numbers in what an X tool printed, in order.
+  static std::vector<int> numbers(const std::string& text) {
     std::vector<int> values;
-    const std::regex number(pattern);
+    const std::regex number("(\\d+)");
     for (auto it = std::sregex_iterator(text.begin(), text.end(), number);
          it != std::sregex_iterator(); ++it)
       values.push_back(std::stoi((*it)[1]));
@@ -97,10 +97,11 @@ TEST_F(XcbDesktopTest, ReportsTitleClassProcessAndPlaceOfEachWindow) {
     EXPECT_FALSE(desktop->isOwnWindow(window));
 
     // xwininfo's client area, and jwm's frame extents (left, right, top, bottom) around it.
-    const std::vector<int> c = numbers(onDisplay("xwininfo -id " + std::to_string(window)),
-                                       "(?:Absolute upper-left [XY]|Width|Height):\\s+(-?\\d+)");
+    const std::vector<int> c = session_->windowInfo(
+        std::to_string(window),
+        {"Absolute upper-left X:", "Absolute upper-left Y:", "Width:", "Height:"});
     const std::vector<int> e =
-        numbers(onDisplay("xprop -id " + std::to_string(window) + " _NET_FRAME_EXTENTS"), "(\\d+)");
+        numbers(onDisplay("xprop -id " + std::to_string(window) + " _NET_FRAME_EXTENTS"));
     ASSERT_EQ(c.size(), 4u);
     ASSERT_EQ(e.size(), 4u) << "jwm gives every window frame extents";
     EXPECT_EQ(desktop->clientRect(window), (Rect{c[0], c[1], c[2], c[3]}));

@@ -74,14 +74,10 @@ protected:
   // The outer rectangle (the window manager's frame included) of a window:
   // left, top, right; the frame's side borders are taken as equal.
   std::array<int, 3> frameOf(const std::string& window) {
-    const std::string info = on("xwininfo -id " + window);
-    const auto number = [&](const std::string& label) {
-      const auto at = info.find(label);
-      return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + label.size());
-    };
-    const int x = number("Absolute upper-left X:"), border = number("Relative upper-left X:");
-    return {x - border, number("Absolute upper-left Y:") - number("Relative upper-left Y:"),
-            x + number("Width:") + border};
+    const std::vector<int> n =
+        x11.windowInfo(window, {"Absolute upper-left X:", "Relative upper-left X:",
+                                "Absolute upper-left Y:", "Relative upper-left Y:", "Width:"});
+    return {n[0] - n[1], n[2] - n[3], n[0] + n[4] + n[1]};
   }
   static std::array<int, 4> rectOf(const std::string& event) {
     std::smatch m;
@@ -237,10 +233,7 @@ TEST_F(QuickLaunchOnX11, AtLogonNoBalloonButOneForAMarkerLeftBehind) {
 class ReaderFollowsItsSource : public QuickLaunchOnX11 {
 protected:
   std::string windowManager() const override { return "openbox"; }
-  std::string visibleReader() {
-    const std::string found = on("xdotool search --onlyvisible --name '^Lumetra$'");
-    return found.substr(0, found.find('\n'));
-  }
+  std::string visibleReader() { return x11.visibleWindow("--name '^Lumetra$'", 0ms); }
   std::string active() {
     const std::string found = on("xdotool getactivewindow");
     return found.substr(0, found.find('\n'));

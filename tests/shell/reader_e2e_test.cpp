@@ -81,12 +81,9 @@ protected:
   std::string on(const std::string& command) { return x11.run(command); }
   // Where the window's client area is on the root window.
   std::pair<int, int> clientPlace(const std::string& window) {
-    const std::string info = on("xwininfo -id " + window);
-    const auto number = [&](const std::string& label) {
-      const auto at = info.find(label);
-      return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + label.size());
-    };
-    return {number("Absolute upper-left X:"), number("Absolute upper-left Y:")};
+    const std::vector<int> n =
+        x11.windowInfo(window, {"Absolute upper-left X:", "Absolute upper-left Y:"});
+    return {n[0], n[1]};
   }
   // Format > Full Screen, then Escape.
   void fullScreenAndBack(const std::string& window) {

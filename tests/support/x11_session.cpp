@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <thread>
 
 #include <fcntl.h>
@@ -202,6 +203,17 @@ std::string X11Session::visibleWindow(const std::string& what,
   std::string window;
   waitFor([&] { return !(window = run("xdotool search --onlyvisible " + what)).empty(); }, limit);
   return window.substr(0, window.find('\n'));
+}
+
+std::vector<int> X11Session::windowInfo(const std::string& window,
+                                        const std::vector<std::string>& labels) const {
+  const std::string info = run("xwininfo -id " + window);
+  std::vector<int> numbers;
+  for (const std::string& label : labels) {
+    const auto at = info.find(label);
+    numbers.push_back(at == std::string::npos ? -1 : std::atoi(info.c_str() + at + label.size()));
+  }
+  return numbers;
 }
 
 } // namespace testsupport

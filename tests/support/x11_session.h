@@ -62,6 +62,10 @@ public:
   // limit, empty when none shows.
   std::string visibleWindow(const std::string& what,
                             std::chrono::milliseconds limit = std::chrono::seconds(15)) const;
+  // The numbers xwininfo prints after these labels for a window, -1 for a
+  // label it does not print.
+  std::vector<int> windowInfo(const std::string& window,
+                              const std::vector<std::string>& labels) const;
 
 private:
   std::vector<std::string> environment() const;
