@@ -422,15 +422,6 @@ TEST_F(CaptureTest, AMailMessageLosesItsReplyMarksWithRuleFourteen) {
   EXPECT_TRUE(rig.settings.LoadedDocuments.empty()) << "messages keep no reading position";
 }
 
-TEST_F(CaptureTest, TheSourceCheckRefusesAWordFileInAnEditor) {
-  const std::string path = write("old.doc", "not really a doc");
-  rig.captureText("/tmp/before.txt", "The document before.");
-  const auto before = rig.snapshot();
-  const WindowId editor = addApplication("mousepad", path + " - Mousepad");
-  EXPECT_FALSE(capture(editor).handedOver);
-  EXPECT_EQ(rig.snapshot(), before);
-}
-
 // The desktop's recently-used list.
 class RecentlyUsedTest : public testing::DocumentFolderTest {};
 
