@@ -44,7 +44,6 @@ const platform::WindowGeometry EditorPlace{{100, 50, 600, 430}, {104, 74, 592, 4
 class CaptureTest : public testing::DocumentFolderTest {
 protected:
   void SetUp() override {
-    DocumentFolderTest::SetUp();
     desktop.setClipboardFormats(UserClipboard);
     addCaptureExtractions(rig.handOver.extractions, context);
   }
@@ -299,14 +298,10 @@ TEST_F(CaptureTest, AWindowOfNoCompatibleApplicationChangesNothing) {
   EXPECT_EQ(desktop.clipboard(), UserClipboard);
 }
 
-TEST_F(CaptureTest, AWordProcessorDocumentIsReadWithItsTablesAndPictures) {
-  const std::string path = write(
-      "report.docx",
-      docx("<w:p><w:r><w:t>Report</w:t></w:r></w:p>"
-           "<w:tbl><w:tr><w:tc><w:p><w:r><w:t>first table</w:t></w:r></w:p></w:tc></w:tr></w:tbl>"
-           "<w:p><w:r><w:t>Between.</w:t></w:r><w:r><w:drawing/></w:r></w:p>"
-           "<w:tbl><w:tr><w:tc><w:p><w:r><w:t>second table</w:t></w:r></w:p></w:tc></w:tr></w:tbl>"
-           "<w:p><w:r><w:t>End.</w:t></w:r></w:p>"));
+// What the document readers make of tables and pictures is document_formats_test's.
+TEST_F(CaptureTest, AWordProcessorDocumentIsReadFromItsFile) {
+  const std::string path =
+      write("report.docx", docx("<w:p><w:r><w:t>Read from the file.</w:t></w:r></w:p>"));
   recent = {write("report.docx.txt", "a text file of a name that begins the same"), path};
   const WindowId writer = addApplication("soffice.bin", "report.docx - LibreOffice Writer");
   desktop.answerCopies(writer, "the window's text");
@@ -315,9 +310,7 @@ TEST_F(CaptureTest, AWordProcessorDocumentIsReadWithItsTablesAndPictures) {
   EXPECT_EQ(name(), path);
   EXPECT_EQ(rig.acquisition.SourceApplication, "winword");
   EXPECT_EQ(rig.acquisition.SourceKind, K::Word);
-  EXPECT_EQ(text().find("table"), std::string::npos) << text();
-  EXPECT_NE(text().find("Between."), std::string::npos);
-  EXPECT_FALSE(rig.engineState.GraphicPositions.empty());
+  EXPECT_EQ(text(), "Read from the file.");
   EXPECT_TRUE(desktop.input().empty()) << "a saved document needs no keys";
   EXPECT_EQ(rig.readerRecent.entries(), std::vector<std::string>{path});
 }
@@ -334,7 +327,7 @@ TEST_F(CaptureTest, AnUnsavedWordProcessorDocumentComesThroughTheClipboard) {
 }
 
 TEST_F(CaptureTest, APdfViewerGivesThePdfBehindItsWindow) {
-  const std::string path = (folder_ / "paper.pdf").string();
+  const std::string path = this->path("paper.pdf");
   testing::writePdf(path, {{{72, 100, "Abstract of the paper"}}, {{72, 100, "Second page"}}});
   struct Case {
     std::string title;
@@ -427,15 +420,6 @@ TEST_F(CaptureTest, AMailMessageLosesItsReplyMarksWithRuleFourteen) {
                           [](const DesktopInput& i) { return i.kind == DesktopInput::ButtonDown; }),
             1);
   EXPECT_TRUE(rig.settings.LoadedDocuments.empty()) << "messages keep no reading position";
-}
-
-TEST_F(CaptureTest, TheSourceCheckRefusesAWordFileInAnEditor) {
-  const std::string path = write("old.doc", "not really a doc");
-  rig.captureText("/tmp/before.txt", "The document before.");
-  const auto before = rig.snapshot();
-  const WindowId editor = addApplication("mousepad", path + " - Mousepad");
-  EXPECT_FALSE(capture(editor).handedOver);
-  EXPECT_EQ(rig.snapshot(), before);
 }
 
 // The desktop's recently-used list.

@@ -10,14 +10,14 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "support/temp_folder.h"
 
 namespace acquisition::testing {
 
@@ -264,25 +264,13 @@ inline void writePdf(const std::filesystem::path& path,
 // A folder of its own for every test, removed afterwards.
 class DocumentFolderTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name =
-        std::string("lumetra-documents-") + info->test_suite_name() + "-" + info->name();
-    std::replace(name.begin(), name.end(), '/', '-');
-    folder_ = std::filesystem::temp_directory_path() / name;
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
   std::string write(const std::string& name, const std::string& bytes) const {
-    const std::filesystem::path path = folder_ / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
+    return temp_.write(name, bytes);
   }
-  std::string path(const std::string& name) const { return (folder_ / name).string(); }
+  std::string path(const std::string& name) const { return (temp_ / name).string(); }
 
-  std::filesystem::path folder_;
+  testsupport::TempFolder temp_{"lumetra-documents"};
+  const std::filesystem::path& folder_ = temp_.path();
 };
 
 } // namespace acquisition::testing

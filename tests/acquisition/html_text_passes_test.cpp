@@ -71,43 +71,37 @@ private:
   std::mt19937 random_;
 };
 
-// Lines, separators and entries without CR, as the page gives them.
-TEST(HtmlTextPasses, HeadingsGiveWhatOneReplaceAllPerHeadingGives) {
-  RandomPages pages(17);
-  for (int i = 0; i < 4000; ++i) {
-    const std::string text = pages.text(40, "ab \r\r\r");
-    std::vector<std::string> headings = pages.list(text, "ab ");
-    for (std::string& h : headings)
-      h = std::string(engine::replaceAll(h, "\r", ""));
-    PassBudget budget = ample();
-    ASSERT_EQ(surroundHeadings(text, headings, budget), headingsOneByOne(text, headings))
-        << "case " << i;
-  }
-}
+using Round = std::string (*)(std::string_view, const std::vector<std::string>&, PassBudget&);
 
-TEST(HtmlTextPasses, ParagraphsGiveWhatOneReplaceAllPerParagraphGives) {
-  RandomPages pages(29);
-  for (int i = 0; i < 4000; ++i) {
-    const std::string text = pages.text(50, "aab \r");
-    std::vector<std::string> paragraphs = pages.list(text, "ab ");
-    for (std::string& p : paragraphs)
-      p = std::string(engine::replaceAll(p, "\r", ""));
-    if (pages.pick(4) == 0) paragraphs.push_back("a\r\nb"); // a paragraph of two lines
-    PassBudget budget = ample();
-    ASSERT_EQ(breakAfterParagraphs(text, paragraphs, budget), paragraphsOneByOne(text, paragraphs))
-        << "case " << i;
-  }
-}
-
-// Removals hold CRs and may match across the CR an earlier one left.
-TEST(HtmlTextPasses, RemovalsGiveWhatOneReplaceAllPerRemovalGives) {
-  RandomPages pages(43);
-  for (int i = 0; i < 6000; ++i) {
-    const std::string text = pages.text(50, "ab\r\r");
-    const std::vector<std::string> removals = pages.list(text, "ab\r");
-    PassBudget budget = ample();
-    ASSERT_EQ(cutRemovals(text, removals, budget), removalsOneByOne(text, removals))
-        << "case " << i;
+// Each round against the round as written, on random pages. Headings and
+// paragraphs come without CR, as the page gives them (a paragraph of two
+// lines now and then); removals hold CRs and may match across the CR an
+// earlier one left.
+TEST(HtmlTextPasses, EachRoundGivesWhatOneReplaceAllPerEntryGives) {
+  const struct {
+    const char* name;
+    Round round;
+    std::string (*oneByOne)(std::string, const std::vector<std::string>&);
+    unsigned seed;
+    int pages;
+    std::string_view textAlphabet, listAlphabet;
+  } cases[] = {
+      {"headings", surroundHeadings, headingsOneByOne, 17, 4000, "ab \r\r\r", "ab "},
+      {"paragraphs", breakAfterParagraphs, paragraphsOneByOne, 29, 4000, "aab \r", "ab "},
+      {"removals", cutRemovals, removalsOneByOne, 43, 6000, "ab\r\r", "ab\r"},
+  };
+  for (const auto& c : cases) {
+    RandomPages pages(c.seed);
+    for (int i = 0; i < c.pages; ++i) {
+      const std::string text = pages.text(c.round == surroundHeadings ? 40 : 50, c.textAlphabet);
+      std::vector<std::string> list = pages.list(text, c.listAlphabet);
+      if (c.round != cutRemovals)
+        for (std::string& entry : list)
+          entry = std::string(engine::replaceAll(entry, "\r", ""));
+      if (c.round == breakAfterParagraphs && pages.pick(4) == 0) list.push_back("a\r\nb");
+      PassBudget budget = ample();
+      ASSERT_EQ(c.round(text, list, budget), c.oneByOne(text, list)) << c.name << " " << i;
+    }
   }
 }
 

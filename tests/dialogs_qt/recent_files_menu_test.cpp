@@ -112,15 +112,5 @@ TEST(RecentFilesMenu, ChoosingAnItemPassesItsFullPathAndMayMoveItToTheTop) {
             (std::vector<std::string>{"1. /home/ ... /a.txt", "2. /home/ ... /b.txt"}));
 }
 
-TEST(RecentFilesMenu, ADifferentRegistryPathLoadsItsOwnList) {
-  MenuRig rig;
-  ASSERT_TRUE(RecentFilesStore(rig.file).save("software/Other/mru", {"/o/one.txt"}));
-  auto mru = rig.component();
-  mru->add("/home/ann/mine.txt");
-  mru->setRegistryPath("software/Other/mru");
-  EXPECT_EQ(mru->entries(), (Paths{"/o/one.txt"}));
-  EXPECT_EQ(rig.captions(), (std::vector<std::string>{"1. /o/ ... /one.txt"}));
-}
-
 } // namespace
 } // namespace dialogs::testing

@@ -8,6 +8,8 @@
 
 #include <unistd.h>
 
+#include "support/temp_folder.h"
+
 namespace platform {
 namespace {
 
@@ -15,13 +17,6 @@ namespace fs = std::filesystem;
 
 class ProcessNamesTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    root = fs::temp_directory_path() / ("lumetra-proc-" + std::to_string(::getpid()));
-    fs::remove_all(root);
-    fs::create_directories(root);
-  }
-  void TearDown() override { fs::remove_all(root); }
-
   // A process folder with the entries given; an empty text leaves an entry out.
   void makeProcess(int id, const std::string& exeTarget, const std::string& cmdline,
                    const std::string& comm) {
@@ -32,7 +27,8 @@ protected:
     if (!comm.empty()) std::ofstream(folder / "comm") << comm;
   }
 
-  fs::path root;
+  testsupport::TempFolder folder{"lumetra-proc"};
+  const fs::path& root = folder.path();
 };
 
 TEST_F(ProcessNamesTest, TakesTheExecutableThenTheCommandLineThenTheShortName) {

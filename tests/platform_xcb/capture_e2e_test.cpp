@@ -7,9 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,7 +18,7 @@
 
 #include <sys/wait.h>
 
-#include "support/x11_session.h"
+#include "support/x11_app_test.h"
 
 namespace {
 
@@ -38,40 +36,11 @@ struct TimelineRun {
   std::string out, err;
 };
 
-class CaptureOnX11 : public ::testing::Test {
+class CaptureOnX11 : public testsupport::X11AppTest {
 protected:
   static void SetUpTestSuite() {
-    for (const char* tool : {"mousepad", "xterm", "xdotool"}) {
-      if (testsupport::findProgram(tool).empty()) {
-        skipReason_ = std::string(tool) + " is not installed (scripts/install-deps installs it)";
-        return;
-      }
-    }
-    if (!std::filesystem::exists(Lumetra)) {
-      skipReason_ = "the program is not built at " + Lumetra;
-      return;
-    }
-    session_ = std::make_unique<testsupport::X11Session>();
-    if (auto failure = session_->start()) {
-      skipReason_ = *failure;
-      session_.reset();
-      return;
-    }
-    qputenv("DISPLAY", session_->display().c_str());
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    static int argc = 1;
-    static char name[] = "platform_xcb_capture_tests";
-    static char* argv[] = {name, nullptr};
-    app_ = std::make_unique<QGuiApplication>(argc, argv);
-  }
-
-  static void TearDownTestSuite() {
-    app_.reset();
-    session_.reset();
-  }
-
-  void SetUp() override {
-    if (!skipReason_.empty()) GTEST_SKIP() << "X11 capture test skipped: " << skipReason_;
+    startSuite({"mousepad", "xterm", "xdotool"});
+    if (!std::filesystem::exists(Lumetra)) skipReason_ = "the program is not built at " + Lumetra;
   }
 
   void TearDown() override {
@@ -83,42 +52,27 @@ protected:
       session_->end(group);
   }
 
-  std::string onDisplay(const std::string& command) const {
-    return commandOutput("DISPLAY=" + session_->display() + " " + command + " 2>/dev/null");
-  }
-
   void pump(std::chrono::milliseconds time) {
     waitFor([] { return false; }, time, [] { QCoreApplication::processEvents(); });
   }
 
-  // Starts mousepad (on a bus of its own, so that it is a new instance) and
-  // brings its window to the front. With `busFile`, the editor offers its
-  // text on the accessibility bus and the address of its session bus is
-  // written there; the accessibility bus ends with the editor's bus.
+  // Starts mousepad and brings its window to the front. With `busFile`, the
+  // editor offers its text on the accessibility bus and the address of its
+  // session bus is written there; the accessibility bus ends with the
+  // editor's bus.
   std::string startEditor(const std::vector<std::string>& files,
                           const std::filesystem::path& busFile = {}) {
-    std::vector<std::string> command;
-    const std::string dbus = testsupport::findProgram("dbus-run-session");
-    if (!dbus.empty()) command = {dbus, "--"};
+    std::vector<std::string> before;
     if (!busFile.empty())
-      command.insert(command.end(), {"sh", "-c",
-                                     "unset NO_AT_BRIDGE; echo \"$DBUS_SESSION_BUS_ADDRESS\" > '" +
-                                         busFile.string() + "'; exec \"$0\" \"$@\""});
-    command.push_back(testsupport::findProgram("mousepad"));
-    command.insert(command.end(), files.begin(), files.end());
-    launched_.push_back(session_->launch(command));
-    return activate("mousepad");
+      before = {"sh", "-c",
+                "unset NO_AT_BRIDGE; echo \"$DBUS_SESSION_BUS_ADDRESS\" > '" + busFile.string() +
+                    "'; exec \"$0\" \"$@\""};
+    launched_.push_back(session_->launchEditor(files, before));
+    return activate("--class mousepad");
   }
 
-  std::string activate(const std::string& windowClass) {
-    std::string window;
-    waitFor(
-        [&] {
-          std::istringstream(onDisplay("xdotool search --onlyvisible --class " + windowClass)) >>
-              window;
-          return !window.empty();
-        },
-        15s);
+  std::string activate(const std::string& what) {
+    const std::string window = session_->visibleWindow(what);
     if (!window.empty()) onDisplay("xdotool windowactivate --sync " + window);
     return window;
   }
@@ -188,9 +142,6 @@ protected:
     return words;
   }
 
-  static inline std::string skipReason_;
-  static inline std::unique_ptr<testsupport::X11Session> session_;
-  static inline std::unique_ptr<QGuiApplication> app_;
   std::vector<pid_t> launched_;
 };
 
@@ -259,7 +210,7 @@ TEST_F(CaptureOnX11, TheAccessibilityInterfaceGivesTheTextWithoutKeysOrClipboard
 
 TEST_F(CaptureOnX11, ATerminalInFrontOrNoDisplayEndsWithStatusThree) {
   launched_.push_back(session_->launch({"xterm", "-T", "shell"}));
-  ASSERT_FALSE(activate("xterm").empty()) << "xterm showed no window";
+  ASSERT_FALSE(activate("--class xterm").empty()) << "xterm showed no window";
   setUserClipboard();
   const TimelineRun terminal = capture();
   EXPECT_EQ(terminal.status, 3);

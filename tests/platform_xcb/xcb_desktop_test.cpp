@@ -8,9 +8,7 @@
 #include <atomic>
 #include <csignal>
 #include <fstream>
-#include <memory>
 #include <regex>
-#include <sstream>
 #include <thread>
 
 #include <QGuiApplication>
@@ -18,55 +16,28 @@
 
 #include "acquisition/source_applications.h"
 #include "platform/cp1252.h"
-#include "support/x11_session.h"
+#include "support/x11_app_test.h"
 
 namespace platform {
 namespace {
 
 using namespace std::chrono_literals;
-using testsupport::commandOutput;
 using testsupport::waitFor;
 
-class XcbDesktopTest : public ::testing::Test {
+class XcbDesktopTest : public testsupport::X11AppTest {
 protected:
-  static void SetUpTestSuite() {
-    for (const char* tool : {"mousepad", "xterm", "xdotool", "xwininfo"}) {
-      if (testsupport::findProgram(tool).empty()) {
-        skipReason_ = std::string(tool) + " is not installed (scripts/install-deps installs it)";
-        return;
-      }
-    }
-    session_ = std::make_unique<testsupport::X11Session>();
-    if (auto failure = session_->start()) {
-      skipReason_ = *failure;
-      session_.reset();
-      return;
-    }
-    qputenv("DISPLAY", session_->display().c_str());
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    static int argc = 1;
-    static char name[] = "platform_xcb_tests";
-    static char* argv[] = {name, nullptr};
-    app_ = std::make_unique<QGuiApplication>(argc, argv);
-  }
-
-  static void TearDownTestSuite() {
-    app_.reset();
-    session_.reset();
-  }
+  static void SetUpTestSuite() { startSuite({"mousepad", "xterm", "xdotool", "xwininfo"}); }
 
   void SetUp() override {
-    if (!skipReason_.empty()) GTEST_SKIP() << "X11 end-to-end test skipped: " << skipReason_;
+    X11AppTest::SetUp();
+    if (IsSkipped()) return;
     desktop = makeDesktop();
     desktop->setSleep([](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); });
     ASSERT_TRUE(desktop->available());
 
     file = session_->home() / "caf\xc3\xa9 notes.txt";
     std::ofstream(file) << "First line of the notes\nSecond line\n";
-    const std::string mousepad = testsupport::findProgram("mousepad");
-    const std::string dbus = testsupport::findProgram("dbus-run-session");
-    editorGroup = dbus.empty() ? session_->launch({mousepad, file.string()})
-                               : session_->launch({dbus, "--", mousepad, file.string()});
+    editorGroup = session_->launchEditor({file.string()});
     terminalGroup =
         session_->launch({"xterm", "-T", "Lumetra test terminal", "-geometry", "80x24+300+200"});
     editor = windowOfClass("mousepad");
@@ -83,35 +54,20 @@ protected:
     }
   }
 
-  static inline std::string skipReason_;
-  static inline std::unique_ptr<testsupport::X11Session> session_;
-  static inline std::unique_ptr<QGuiApplication> app_;
-
-  std::string onDisplay(const std::string& command) const {
-    return commandOutput("DISPLAY=" + session_->display() + " " + command + " 2>/dev/null");
-  }
-
-  // The visible window of that class, once it is shown.
-  WindowId windowOfClass(const std::string& windowClass) {
-    WindowId found = 0;
-    waitFor(
-        [&] {
-          std::istringstream(onDisplay("xdotool search --onlyvisible --class " + windowClass)) >>
-              found;
-          return found > 0;
-        },
-        15s);
-    return found;
+  // The visible window of that class, once it is shown; 0 when none is.
+  static WindowId windowOfClass(const std::string& windowClass) {
+    const std::string found = session_->visibleWindow("--class " + windowClass);
+    return found.empty() ? 0 : static_cast<WindowId>(std::stoull(found));
   }
 
   bool eventually(const std::function<bool()>& done, std::chrono::milliseconds limit = 5s) {
     return waitFor(done, limit, [] { QCoreApplication::processEvents(); });
   }
 
-  // The numbers an X tool prints after each label, in order.
-  std::vector<int> numbers(const std::string& text, const std::string& pattern) {
+  // The numbers in what an X tool printed, in order.
+  static std::vector<int> numbers(const std::string& text) {
     std::vector<int> values;
-    const std::regex number(pattern);
+    const std::regex number("(\\d+)");
     for (auto it = std::sregex_iterator(text.begin(), text.end(), number);
          it != std::sregex_iterator(); ++it)
       values.push_back(std::stoi((*it)[1]));
@@ -141,10 +97,11 @@ TEST_F(XcbDesktopTest, ReportsTitleClassProcessAndPlaceOfEachWindow) {
     EXPECT_FALSE(desktop->isOwnWindow(window));
 
     // xwininfo's client area, and jwm's frame extents (left, right, top, bottom) around it.
-    const std::vector<int> c = numbers(onDisplay("xwininfo -id " + std::to_string(window)),
-                                       "(?:Absolute upper-left [XY]|Width|Height):\\s+(-?\\d+)");
+    const std::vector<int> c = session_->windowInfo(
+        std::to_string(window),
+        {"Absolute upper-left X:", "Absolute upper-left Y:", "Width:", "Height:"});
     const std::vector<int> e =
-        numbers(onDisplay("xprop -id " + std::to_string(window) + " _NET_FRAME_EXTENTS"), "(\\d+)");
+        numbers(onDisplay("xprop -id " + std::to_string(window) + " _NET_FRAME_EXTENTS"));
     ASSERT_EQ(c.size(), 4u);
     ASSERT_EQ(e.size(), 4u) << "jwm gives every window frame extents";
     EXPECT_EQ(desktop->clientRect(window), (Rect{c[0], c[1], c[2], c[3]}));

@@ -24,10 +24,6 @@ std::string sentences() {
   return text;
 }
 
-bool bannerFamily(ReadingModeKind mode) {
-  return mode == ReadingModeKind::Banner || mode == ReadingModeKind::Sentence;
-}
-
 // A reader on a desktop with an editor holding its document, a terminal and
 // a dialog of the program. The reader is shown in front; the banner modes read.
 struct Desk : PacingFixture {
@@ -49,7 +45,7 @@ struct Desk : PacingFixture {
     desktop.setForeground(reader);
     load(sentences());
     form.FormShow();
-    if (bannerFamily(mode)) start();
+    if (engine::isBannerMode(mode)) start();
     clock.advance(1000);
   }
   // The user brings `window` to the front; one focus tick follows.
@@ -75,7 +71,7 @@ TEST(FocusTracking, LeavingHidesTheReaderAndTheSourceBringsItBackWithItsFrameOrP
     EXPECT_FALSE(d.view.shown);
     const std::int32_t frameStart = d.es.FrameStartPosition;
     const std::vector<std::string> lines = shownLines(d.es);
-    if (bannerFamily(mode)) {
+    if (engine::isBannerMode(mode)) {
       // Reading has halted on the frame that was on screen.
       EXPECT_FALSE(d.tmRead().Enabled());
       EXPECT_TRUE(d.rs.readingHalted);
@@ -91,7 +87,7 @@ TEST(FocusTracking, LeavingHidesTheReaderAndTheSourceBringsItBackWithItsFrameOrP
     ASSERT_FALSE(d.desktop.keptOnTop().empty());
     EXPECT_EQ(d.desktop.keptOnTop().back(), d.reader);
     EXPECT_EQ(d.desktop.foregroundWindow(), d.source) << "the reader takes no focus";
-    if (bannerFamily(mode)) {
+    if (engine::isBannerMode(mode)) {
       EXPECT_EQ(d.frameCount(), framesWhileAway);
       EXPECT_EQ(d.view.fullRedraws, fullRedraws + 1);
       EXPECT_EQ(d.es.FrameStartPosition, frameStart);
@@ -124,7 +120,7 @@ TEST(FocusTracking, TheProgramsOwnWindowsAndAFailedQueryAreNotLeaving) {
       d.bringToFront(dialog ? d.dialog : failed);
       d.clock.advance(1000);
       EXPECT_TRUE(d.view.shown) << dialog;
-      if (bannerFamily(mode)) {
+      if (engine::isBannerMode(mode)) {
         EXPECT_GT(d.frameCount(), frames) << dialog;
       }
     }
@@ -168,7 +164,7 @@ TEST(FocusTracking, AHiddenOrMinimisedSourceHidesTheReader) {
     }
     d.clock.advance(100); // the reader is still in front
     EXPECT_EQ(d.view.shown, !c.hides);
-    if (bannerFamily(c.mode) && c.hides) {
+    if (engine::isBannerMode(c.mode) && c.hides) {
       EXPECT_TRUE(d.rs.readingHalted);
     }
     // The source shows again and is in front: the reader is back.
@@ -251,7 +247,7 @@ TEST(FocusTracking, WithoutASourceWindowTheReaderStaysAsItIs) {
     EXPECT_TRUE(d.view.shown);
     EXPECT_TRUE(d.desktop.keptOnTop().empty());
     EXPECT_TRUE(d.acquisition.ReaderShown);
-    if (!bannerFamily(mode)) continue;
+    if (!engine::isBannerMode(mode)) continue;
     EXPECT_GT(d.frameCount(), frames);
     d.form.fevhStopOrContinue();
     d.clock.advance(1000);

@@ -2,12 +2,11 @@
 // guard, AutoSkim, the dialog commands, opening a file and the mode keys.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 
 #include "reader/library_folder.h"
 #include "reader/pacing_fixture.h"
+#include "support/temp_folder.h"
 
 namespace reader::testing {
 namespace {
@@ -251,9 +250,8 @@ TEST(Menus, AContextPopupStopsTheFadesAndTheFrameTimer) {
 }
 
 TEST(LibraryFolder, MadeBesideTheProgramElseInTheDataFolder) {
-  const std::filesystem::path root =
-      std::filesystem::temp_directory_path() / ("lumetra_library_" + std::to_string(::getpid()));
-  std::filesystem::remove_all(root);
+  const testsupport::TempFolder folder("lumetra-library");
+  const std::filesystem::path& root = folder.path();
   std::filesystem::create_directories(root / "bin");
   const std::filesystem::path data = root / "data";
   EXPECT_EQ(libraryFolder(root / "bin", data), root / "bin" / "eBooks");
@@ -261,7 +259,6 @@ TEST(LibraryFolder, MadeBesideTheProgramElseInTheDataFolder) {
   // A program folder that cannot take it: the user's data folder.
   EXPECT_EQ(libraryFolder(root / "missing" / "bin", data), data / "lumetra" / "eBooks");
   EXPECT_TRUE(std::filesystem::is_directory(data / "lumetra" / "eBooks"));
-  std::filesystem::remove_all(root);
 }
 
 } // namespace

@@ -282,18 +282,5 @@ TEST(PageTurns, SamePageGoesBackToItsStart) {
   EXPECT_EQ(f.page.pageTurns, 1);
 }
 
-TEST(PageTurns, TimelineSnapshotReportsStartEndAndColumns) {
-  std::vector<ScriptLine> script(6, ScriptLine{"abc", 10, 0, false});
-  Fixture f(script);
-  const PageSnapshot first = buildPageAt(f.page, f.inputs(2, 2), 1);
-  EXPECT_EQ(first.start, 1);
-  EXPECT_EQ(first.end, 41);
-  ASSERT_EQ(first.columns.size(), 2u);
-  EXPECT_EQ(first.columns[1].size(), 2u);
-  const PageSnapshot second = buildPageAt(f.page, f.inputs(2, 2), first.end);
-  EXPECT_EQ(second.start, 41);
-  EXPECT_TRUE(second.atEnd);
-}
-
 } // namespace
 } // namespace reader

@@ -20,18 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-using testsupport::commandOutput;
+using testsupport::exitStatus;
 using testsupport::waitFor;
-
-int exitStatus(pid_t process) {
-  int status = 0;
-  for (int i = 0; i < 200; ++i) {
-    if (::waitpid(process, &status, WNOHANG) == process)
-      return WIFEXITED(status) ? WEXITSTATUS(status) : -1000 - WTERMSIG(status);
-    std::this_thread::sleep_for(50ms);
-  }
-  return -1;
-}
 
 bool running(pid_t process) {
   int status = 0;
@@ -81,20 +71,14 @@ protected:
         5s);
     return last;
   }
-  std::string on(const std::string& command) {
-    return commandOutput("DISPLAY=" + x11.display() + " " + command);
-  }
+  std::string on(const std::string& command) { return x11.run(command); }
   // The outer rectangle (the window manager's frame included) of a window:
   // left, top, right; the frame's side borders are taken as equal.
   std::array<int, 3> frameOf(const std::string& window) {
-    const std::string info = on("xwininfo -id " + window);
-    const auto number = [&](const std::string& label) {
-      const auto at = info.find(label);
-      return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + label.size());
-    };
-    const int x = number("Absolute upper-left X:"), border = number("Relative upper-left X:");
-    return {x - border, number("Absolute upper-left Y:") - number("Relative upper-left Y:"),
-            x + number("Width:") + border};
+    const std::vector<int> n =
+        x11.windowInfo(window, {"Absolute upper-left X:", "Relative upper-left X:",
+                                "Absolute upper-left Y:", "Relative upper-left Y:", "Width:"});
+    return {n[0] - n[1], n[2] - n[3], n[0] + n[4] + n[1]};
   }
   static std::array<int, 4> rectOf(const std::string& event) {
     std::smatch m;
@@ -121,14 +105,8 @@ TEST_F(QuickLaunchOnX11, OneCopyTheButtonOverTheEditorAndCaptures) {
   EXPECT_TRUE(running(first));
 
   x11.launch({"mousepad", document.string()});
-  std::string editor;
-  waitFor(
-      [&] {
-        return !(editor = on("xdotool search --onlyvisible --class mousepad 2>/dev/null")).empty();
-      },
-      10s);
+  const std::string editor = x11.visibleWindow("--class mousepad");
   ASSERT_FALSE(editor.empty()) << "mousepad did not show a window";
-  editor.resize(editor.find('\n'));
   on("xdotool windowactivate --sync " + editor);
   const std::string shown = waitForEvent("quicklaunch", 1, "\"shown\":true");
   ASSERT_FALSE(shown.empty()) << "no button over the editor";
@@ -152,13 +130,7 @@ TEST_F(QuickLaunchOnX11, OneCopyTheButtonOverTheEditorAndCaptures) {
       << events("quicklaunch").back();
 
   // A click on the button puts the editor's file in the reader, in front.
-  const auto readerShown = [&] {
-    std::string reader;
-    waitFor(
-        [&] { return !(reader = on("xdotool search --onlyvisible --name '^Lumetra$'")).empty(); },
-        5s);
-    return reader.empty() ? reader : reader.substr(0, reader.find('\n'));
-  };
+  const auto readerShown = [&] { return x11.visibleWindow("--name '^Lumetra$'", 5s); };
   // Closes the reader and brings the editor back with the button over it.
   const auto backToTheEditor = [&](const std::string& reader) {
     const std::size_t shownBefore = events("quicklaunch").size();
@@ -231,23 +203,14 @@ TEST_F(QuickLaunchOnX11, AFileGivenToTheRunningCopyOpensInItsEditorAndInTheReade
   EXPECT_NE(captured.find("\"kind\":0"), std::string::npos) << captured;
 
   // This window manager gives a new window no focus: the user's click does.
-  std::string editor;
-  waitFor(
-      [&] {
-        return !(editor = on("xdotool search --onlyvisible --class mousepad 2>/dev/null")).empty();
-      },
-      10s);
+  const std::string editor = x11.visibleWindow("--class mousepad");
   ASSERT_FALSE(editor.empty()) << "the file did not open in its editor";
-  editor.resize(editor.find('\n'));
   on("xdotool windowactivate --sync " + editor);
   const std::string source = waitForEvent("source-window");
   EXPECT_NE(source.find(std::to_string(std::stoll(editor))), std::string::npos) << source;
 
-  std::string reader;
-  waitFor([&] { return !(reader = on("xdotool search --onlyvisible --name '^Lumetra$'")).empty(); },
-          5s);
+  const std::string reader = x11.visibleWindow("--name '^Lumetra$'", 5s);
   ASSERT_FALSE(reader.empty()) << "the reader did not show";
-  reader.resize(reader.find('\n'));
   on("xdotool windowactivate --sync " + reader + " key space");
   EXPECT_FALSE(waitForEvent("frame", 1, "lighthouse").empty()) << "the reader read nothing";
   ::kill(quickLaunch, SIGTERM);
@@ -271,10 +234,7 @@ TEST_F(QuickLaunchOnX11, AtLogonNoBalloonButOneForAMarkerLeftBehind) {
 class ReaderFollowsItsSource : public QuickLaunchOnX11 {
 protected:
   std::string windowManager() const override { return "openbox"; }
-  std::string visibleReader() {
-    const std::string found = on("xdotool search --onlyvisible --name '^Lumetra$'");
-    return found.substr(0, found.find('\n'));
-  }
+  std::string visibleReader() { return x11.visibleWindow("--name '^Lumetra$'", 0ms); }
   std::string active() {
     const std::string found = on("xdotool getactivewindow");
     return found.substr(0, found.find('\n'));
@@ -286,17 +246,9 @@ TEST_F(ReaderFollowsItsSource, HidesForATerminalAndComesBackOverTheEditorWithout
   ASSERT_FALSE(waitForEvent("balloon").empty());
   x11.launch({"mousepad", document.string()});
   x11.launch({"xterm"});
-  std::string editor, terminal;
-  waitFor(
-      [&] {
-        editor = on("xdotool search --onlyvisible --class mousepad 2>/dev/null");
-        terminal = on("xdotool search --onlyvisible --class xterm 2>/dev/null");
-        return !editor.empty() && !terminal.empty();
-      },
-      10s);
+  const std::string editor = x11.visibleWindow("--class mousepad");
+  const std::string terminal = x11.visibleWindow("--class xterm");
   ASSERT_FALSE(editor.empty() || terminal.empty()) << "mousepad or xterm did not show";
-  editor.resize(editor.find('\n'));
-  terminal.resize(terminal.find('\n'));
   on("xdotool windowactivate --sync " + editor);
   ASSERT_FALSE(waitForEvent("quicklaunch", 1, "\"shown\":true").empty());
   on("xdotool key ctrl+space");

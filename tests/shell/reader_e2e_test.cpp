@@ -22,7 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-using testsupport::commandOutput;
+using testsupport::exitStatus;
 using testsupport::waitFor;
 
 using SilentMessages = platform::RecordingMessageBoxes;
@@ -37,18 +37,6 @@ std::int32_t savedPosition(const fs::path& path, const std::string& document) {
   for (const engine::SavedPosition& entry : record.LoadedDocuments)
     if (entry.name.find(fs::path(document).stem().string()) != std::string::npos)
       return entry.position;
-  return -1;
-}
-
-// Waits for the process to end; its exit status, or -1 when it did not end
-// in time or ended by a signal.
-int exitStatus(pid_t process) {
-  int status = 0;
-  for (int i = 0; i < 200; ++i) {
-    if (::waitpid(process, &status, WNOHANG) == process)
-      return WIFEXITED(status) ? WEXITSTATUS(status) : -1000 - WTERMSIG(status);
-    std::this_thread::sleep_for(50ms);
-  }
   return -1;
 }
 
@@ -89,19 +77,14 @@ protected:
   // The visible windows of a process, one id a line: the reader's window,
   // and a menu while one is open.
   std::string windows(pid_t process) {
-    return on("xdotool search --onlyvisible --pid " + std::to_string(process) + " 2>/dev/null");
+    return on("xdotool search --onlyvisible --pid " + std::to_string(process));
   }
-  std::string on(const std::string& command) {
-    return commandOutput("DISPLAY=" + x11.display() + " " + command);
-  }
+  std::string on(const std::string& command) { return x11.run(command); }
   // Where the window's client area is on the root window.
   std::pair<int, int> clientPlace(const std::string& window) {
-    const std::string info = on("xwininfo -id " + window);
-    const auto number = [&](const std::string& label) {
-      const auto at = info.find(label);
-      return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + label.size());
-    };
-    return {number("Absolute upper-left X:"), number("Absolute upper-left Y:")};
+    const std::vector<int> n =
+        x11.windowInfo(window, {"Absolute upper-left X:", "Absolute upper-left Y:"});
+    return {n[0], n[1]};
   }
   // Format > Full Screen, then Escape.
   void fullScreenAndBack(const std::string& window) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <thread>
 
 #include <fcntl.h>
@@ -45,6 +46,16 @@ bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds limit,
     std::this_thread::sleep_for(10ms);
   }
   return true;
+}
+
+int exitStatus(pid_t process) {
+  int status = 0;
+  for (int i = 0; i < 200; ++i) {
+    if (::waitpid(process, &status, WNOHANG) == process)
+      return WIFEXITED(status) ? WEXITSTATUS(status) : -1000 - WTERMSIG(status);
+    std::this_thread::sleep_for(50ms);
+  }
+  return -1;
 }
 
 namespace {
@@ -170,6 +181,39 @@ void X11Session::end(pid_t process) {
   if (it == launched_.end()) return;
   launched_.erase(it);
   endGroup(process);
+}
+
+pid_t X11Session::launchEditor(const std::vector<std::string>& files,
+                               const std::vector<std::string>& before) {
+  std::vector<std::string> command;
+  if (const std::string dbus = findProgram("dbus-run-session"); !dbus.empty())
+    command = {dbus, "--"};
+  command.insert(command.end(), before.begin(), before.end());
+  command.push_back(findProgram("mousepad"));
+  command.insert(command.end(), files.begin(), files.end());
+  return launch(command);
+}
+
+std::string X11Session::run(const std::string& command) const {
+  return commandOutput("DISPLAY=" + display_ + " " + command + " 2>/dev/null");
+}
+
+std::string X11Session::visibleWindow(const std::string& what,
+                                      std::chrono::milliseconds limit) const {
+  std::string window;
+  waitFor([&] { return !(window = run("xdotool search --onlyvisible " + what)).empty(); }, limit);
+  return window.substr(0, window.find('\n'));
+}
+
+std::vector<int> X11Session::windowInfo(const std::string& window,
+                                        const std::vector<std::string>& labels) const {
+  const std::string info = run("xwininfo -id " + window);
+  std::vector<int> numbers;
+  for (const std::string& label : labels) {
+    const auto at = info.find(label);
+    numbers.push_back(at == std::string::npos ? -1 : std::atoi(info.c_str() + at + label.size()));
+  }
+  return numbers;
 }
 
 } // namespace testsupport

@@ -27,6 +27,10 @@ std::string commandOutput(const std::string& command);
 bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds limit,
              const std::function<void()>& tick = {});
 
+// Waits up to ten seconds for a child process to end: its exit status,
+// -1000 - the signal that ended it, or -1 when it is still running.
+int exitStatus(pid_t process);
+
 class X11Session {
 public:
   X11Session() = default;
@@ -45,6 +49,23 @@ public:
   pid_t launch(const std::vector<std::string>& arguments);
   // Ends the process group of a program started by launch().
   void end(pid_t process);
+  // Starts mousepad on the files, on a session bus of its own when
+  // dbus-run-session is installed (so that it is a new instance), with
+  // `before` (a wrapper such as sh -c) put in front of it.
+  pid_t launchEditor(const std::vector<std::string>& files,
+                     const std::vector<std::string>& before = {});
+
+  // Runs a shell command on the session's display; what it printed, its
+  // errors left out.
+  std::string run(const std::string& command) const;
+  // The first window `xdotool search --onlyvisible <what>` finds within the
+  // limit, empty when none shows.
+  std::string visibleWindow(const std::string& what,
+                            std::chrono::milliseconds limit = std::chrono::seconds(15)) const;
+  // The numbers xwininfo prints after these labels for a window, -1 for a
+  // label it does not print.
+  std::vector<int> windowInfo(const std::string& window,
+                              const std::vector<std::string>& labels) const;
 
 private:
   std::vector<std::string> environment() const;

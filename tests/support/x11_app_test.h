@@ -1,0 +1,59 @@
+// A test suite whose tests share one private X11 session and a
+// QGuiApplication on its display. A suite calls startSuite() from its
+// SetUpTestSuite(); its tests are skipped, with the reason, when a tool is
+// missing or the session does not start.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+
+#include <QGuiApplication>
+
+#include "support/x11_session.h"
+
+namespace testsupport {
+
+class X11AppTest : public ::testing::Test {
+protected:
+  static void startSuite(std::initializer_list<const char*> tools) {
+    skipReason_.clear();
+    for (const char* tool : tools) {
+      if (findProgram(tool).empty()) {
+        skipReason_ = std::string(tool) + " is not installed (scripts/install-deps installs it)";
+        return;
+      }
+    }
+    session_ = std::make_unique<X11Session>();
+    if (auto failure = session_->start()) {
+      skipReason_ = *failure;
+      session_.reset();
+      return;
+    }
+    qputenv("DISPLAY", session_->display().c_str());
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    static int argc = 1;
+    static char name[] = "platform_xcb_tests";
+    static char* argv[] = {name, nullptr};
+    app_ = std::make_unique<QGuiApplication>(argc, argv);
+  }
+
+  static void TearDownTestSuite() {
+    app_.reset();
+    session_.reset();
+  }
+
+  void SetUp() override {
+    if (!skipReason_.empty()) GTEST_SKIP() << "X11 test skipped: " << skipReason_;
+  }
+
+  static std::string onDisplay(const std::string& command) { return session_->run(command); }
+
+  static inline std::string skipReason_;
+  static inline std::unique_ptr<X11Session> session_;
+  static inline std::unique_ptr<QGuiApplication> app_;
+};
+
+} // namespace testsupport
