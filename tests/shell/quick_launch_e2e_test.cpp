@@ -36,7 +36,7 @@ protected:
     if (const auto why = x11.start(windowManager())) GTEST_SKIP() << "no X11 session: " << *why;
     app = x11.home() / "app";
     fs::create_directories(app);
-    for (const char* program : {"lumetra", "lumetra-desktop"})
+    for (const char* program : {"lumetra", "lumetra-desktop", "lumetra-documents.so"})
       fs::copy_file(fs::path(LUMETRA_BINARY_DIR) / "bin" / program, app / program);
     log = x11.home() / "events.jsonl";
     document = x11.home() / "notes.txt";

@@ -51,7 +51,7 @@ protected:
     app = x11.home() / "app";
     document = x11.home() / "story.txt";
     fs::create_directories(app);
-    for (const char* program : {"lumetra", "lumetra-desktop"})
+    for (const char* program : {"lumetra", "lumetra-desktop", "lumetra-documents.so"})
       fs::copy_file(fs::path(LUMETRA_BINARY_DIR) / "bin" / program, app / program);
     engine::SettingsRecord record;
     SilentMessages messages;
