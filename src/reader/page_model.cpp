@@ -357,19 +357,4 @@ void restartShownPage(PageModel& page, const PageInputs& in) {
   --page.pageTurns;
 }
 
-PageSnapshot buildPageAt(PageModel& page, const PageInputs& in, std::int32_t position) {
-  in.engine.CurrentPosition = position < 1 ? 1 : position;
-  page.pageAtEnd = false;
-  beginNextPage(page, in.engine);
-  buildPage(page, in);
-  PageSnapshot snapshot;
-  snapshot.start = page.pageStart;
-  snapshot.end = in.engine.CurrentPosition;
-  snapshot.atEnd = page.pageAtEnd;
-  const int columns = in.columnCount == 2 ? 2 : 1;
-  for (int c = 0; c < columns; ++c)
-    snapshot.columns.push_back(page.columns[static_cast<std::size_t>(c)].lines);
-  return snapshot;
-}
-
 } // namespace reader

@@ -108,18 +108,6 @@ bool beginSamePage(PageModel& page, engine::EngineState& engine);
 // back when the page began at the end, and the turn not counted twice.
 void restartShownPage(PageModel& page, const PageInputs& in);
 
-// One page as the timeline reports it.
-struct PageSnapshot {
-  std::int32_t start = 1;
-  std::int32_t end = 1;
-  std::vector<std::vector<std::string>> columns;
-  bool atEnd = false;
-};
-
-// Builds the page that starts at `position` and leaves CurrentPosition where
-// the next page starts (the timeline's page events turn pages with it).
-PageSnapshot buildPageAt(PageModel& page, const PageInputs& in, std::int32_t position);
-
 // Right-trims a page line (white space and control characters), keeping the
 // find bar's highlight marker (code 1) and the indentation at the start.
 std::string trimPageLine(std::string_view line);

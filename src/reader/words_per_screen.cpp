@@ -83,11 +83,4 @@ std::size_t checkedWordsPerScreenItem(const engine::SettingsRecord& settings) {
   return index;
 }
 
-std::array<bool, WordsPerScreenItemCount> speedMenuChecks(const engine::SettingsRecord& settings) {
-  std::array<bool, WordsPerScreenItemCount> checks{};
-  const std::size_t index = checkedWordsPerScreenItem(settings);
-  if (index < checks.size()) checks[index] = true;
-  return checks;
-}
-
 } // namespace reader

@@ -68,6 +68,4 @@ bool chooseWordsPerScreen(engine::SettingsRecord& settings, const AutomaticTable
 // Returns WordsPerScreenItemCount when no item matches the stored values.
 std::size_t checkedWordsPerScreenItem(const engine::SettingsRecord& settings);
 
-std::array<bool, WordsPerScreenItemCount> speedMenuChecks(const engine::SettingsRecord& settings);
-
 } // namespace reader

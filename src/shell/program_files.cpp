@@ -26,9 +26,4 @@ std::filesystem::path programFilesFolder(const std::filesystem::path& programDir
   return installed.empty() ? programDirectory : installed;
 }
 
-std::filesystem::path programFilePath(const std::filesystem::path& programDirectory,
-                                      std::string_view name) {
-  return programFilesFolder(programDirectory) / name;
-}
-
 } // namespace shell

@@ -20,9 +20,4 @@ std::filesystem::path programFilesFolder(const std::filesystem::path& programDir
 // Whether `programDirectory` is the bin/ folder of an installation.
 bool isInstalledProgram(const std::filesystem::path& programDirectory);
 
-// The program's file `name` ("Lumetra Help.html", "EULA.rtf", ...) for a
-// program in `programDirectory`.
-std::filesystem::path programFilePath(const std::filesystem::path& programDirectory,
-                                      std::string_view name);
-
 } // namespace shell
