@@ -4,23 +4,11 @@
 
 namespace engine {
 
-bool isDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-bool isLetter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-bool isAlphanumeric(char c) {
-  return isDigit(c) || isLetter(c);
-}
 bool isClausePunctuation(char c) {
   return c == '!' || c == '\'' || c == ',' || c == '.' || c == ':' || c == ';' || c == '?';
 }
 bool isClosingMark(char c) {
   return c == '"' || c == '\'' || c == ')' || c == '*' || c == ']' || c == '}';
-}
-bool isTrimmable(char c) {
-  return static_cast<unsigned char>(c) <= ' ';
 }
 
 bool contains(std::string_view s, std::string_view sub) {
@@ -44,16 +32,22 @@ bool closingMarkAt(std::string_view s, std::int64_t i) {
 }
 
 bool isDottedLine(std::string_view s) {
+  return isDottedLine(s, {});
+}
+
+bool isDottedLine(std::string_view first, std::string_view second) {
   int dots = 0;
   int alnums = 0;
   int crs = 0;
-  for (char c : s) {
-    if (c == '.')
-      ++dots;
-    else if (isAlphanumeric(c))
-      ++alnums;
-    else if (c == '\r')
-      ++crs;
+  for (const std::string_view part : {first, second}) {
+    for (char c : part) {
+      if (c == '.')
+        ++dots;
+      else if (isAlphanumeric(c))
+        ++alnums;
+      else if (c == '\r')
+        ++crs;
+    }
   }
   if (crs >= 2) return false;
   return (dots >= 6 && alnums < dots) || (dots >= 3 && alnums == 0);
@@ -64,10 +58,6 @@ int crCount(std::string_view s) {
   for (char c : s)
     n += c == '\r';
   return n;
-}
-
-bool hasSpace(std::string_view s) {
-  return contains(s, " ");
 }
 
 bool opensWithMark(std::string_view s) {

@@ -50,13 +50,21 @@ inline bool isStopPunctuation(char c) {
 }
 
 // Single-character tests.
-bool isAlphanumeric(char c);
-bool isLetter(char c);
-bool isDigit(char c);
+inline bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+inline bool isLetter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+inline bool isAlphanumeric(char c) {
+  return isDigit(c) || isLetter(c);
+}
 bool isClausePunctuation(char c);
 bool isClosingMark(char c); // " ' ) * ] }
 // White space and control characters: what trimming removes.
-bool isTrimmable(char c);
+inline bool isTrimmable(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
 
 // String tests (0-based indexes into s).
 bool contains(std::string_view s, std::string_view sub);
@@ -64,8 +72,14 @@ bool isListItemNumber(std::string_view s);
 bool startsUpper(std::string_view s);
 bool closingMarkAt(std::string_view s, std::int64_t i);
 bool isDottedLine(std::string_view s);
+// isDottedLine of `first` followed by `second`, without joining them.
+bool isDottedLine(std::string_view first, std::string_view second);
 int crCount(std::string_view s);
-bool hasSpace(std::string_view s);
+inline bool hasSpace(std::string_view s) {
+  for (const char c : s) // a loop beats the library's search on a word
+    if (c == ' ') return true;
+  return false;
+}
 bool opensWithMark(std::string_view s);
 bool hasLineBreakTriple(std::string_view s);
 bool commaAfter(std::string_view s, std::int64_t i);

@@ -30,10 +30,15 @@ bool TextEngine::detectHeading() {
   // Items: a word with the separators after it up to a CR, or a CR with the
   // spaces after it (a blank).
   const int maxWords = settings_.HeadingMaxWords;
+  const int before = crsBefore(t, s.LineStartPosition);
+  const bool afterBlankLines = (before == 2 && rule(RuleIsolatedLinesAsHeadings)) || before > 2;
   int words = 0;
   int blanks = 0;
   std::int32_t p = std::max<std::int32_t>(s.LineStartPosition, 1);
-  while (p <= len && words <= maxWords) {
+  // A line that does not stand after blank lines is no heading however many
+  // words it has: only whether it has a word at all is looked for, which
+  // spares most line starts a scan of the words after them.
+  while (p <= len && words <= maxWords && (afterBlankLines || words == 0)) {
     const std::int32_t from = p;
     if (t[p - 1] == '\r') {
       ++p;
@@ -56,8 +61,7 @@ bool TextEngine::detectHeading() {
   }
   bool result = false;
   if (words >= 1 && words <= maxWords) {
-    const int before = crsBefore(t, s.LineStartPosition);
-    result = blanks > 1 && ((before == 2 && rule(RuleIsolatedLinesAsHeadings)) || before > 2);
+    result = blanks > 1 && afterBlankLines;
   } else if (words == 0) {
     s.HeadingFound = true;
   }

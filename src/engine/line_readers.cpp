@@ -44,7 +44,8 @@ std::string TextEngine::readWordWithPrefix(std::size_t& prefixLength, bool& skim
   if (ws - 3 >= 0 && ws - 3 < len && t[ws - 3] == '\t') prefix += ' ';
   if (state_.RowBreak) state_.NewParagraphPending = false;
   prefixLength = prefix.size();
-  return prefix + word;
+  if (!prefix.empty()) word.insert(0, prefix);
+  return word;
 }
 
 std::string TextEngine::splitLongWord(const std::string& word, std::size_t prefixLength,

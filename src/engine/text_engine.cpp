@@ -9,6 +9,18 @@
 
 namespace engine {
 
+namespace {
+
+// Equality of two short strings without a call into the library.
+bool sameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
+} // namespace
+
 TextEngine::TextEngine(EngineState& state, SettingsRecord& settings,
                        const platform::TextMeasure& measure, EngineCallbacks callbacks)
     : state_(state), settings_(settings), measure_(measure), callbacks_(std::move(callbacks)) {}
@@ -35,21 +47,27 @@ std::uint8_t TextEngine::framesLines() const {
 platform::FontSpec TextEngine::currentFont() const {
   if (callbacks_.currentFont) return callbacks_.currentFont();
   platform::FontSpec font;
-  if (isColumnMode()) {
-    font.family = settings_.ColumnFontName;
-    font.pointSize = settings_.ColumnFontPointSize;
-    font.bold = settings_.ColumnFontStyle == FontStyle::Bold;
-  } else {
-    font.family = settings_.BannerFontName;
-    font.pointSize = settings_.BannerFontPointSize;
-    font.bold = settings_.BannerFontStyle == FontStyle::Bold;
-  }
-  font.antialias = settings_.ClearTypeFont;
+  fillSettingsFont(font);
   return font;
 }
 
+// The font of the current mode from the settings, written into `font` field
+// by field: the family is copied only when it changed.
+void TextEngine::fillSettingsFont(platform::FontSpec& font) const {
+  const bool column = isColumnMode();
+  const std::string& family = column ? settings_.ColumnFontName : settings_.BannerFontName;
+  if (!sameText(font.family, family)) font.family = family;
+  font.pointSize = column ? settings_.ColumnFontPointSize : settings_.BannerFontPointSize;
+  font.bold = (column ? settings_.ColumnFontStyle : settings_.BannerFontStyle) == FontStyle::Bold;
+  font.underline = false;
+  font.antialias = settings_.ClearTypeFont;
+}
+
 double TextEngine::textWidth(std::string_view text) const {
-  return measure_.textWidth(currentFont(), text);
+  if (callbacks_.currentFont) return measure_.textWidth(callbacks_.currentFont(), text);
+  // Kept between calls, so that measuring builds no font.
+  fillSettingsFont(measureFont_);
+  return measure_.textWidth(measureFont_, text);
 }
 
 // The scanner reads the string itself; loops stop at the document length.

@@ -104,6 +104,7 @@ public:
 
 private:
   struct WordFit;
+  void fillSettingsFont(platform::FontSpec& font) const;
   std::int32_t scanLength() const;
   std::int32_t endPosition() const;
   WordScan scan(std::int32_t position, bool withMap) const;
@@ -138,9 +139,10 @@ private:
   bool quiet_ = false;
   std::int32_t stopAt_ = 0;
   bool lastWordSkimmed_ = false;
-  std::int32_t lastNext_ = 1;       // position after the last word read
-  mutable AutoSkimWords skimWords_; // the AutoSkim list's entries, hashed
-  std::int32_t lastStart_ = 1;      // where the scan of the last word read began
+  std::int32_t lastNext_ = 1;              // position after the last word read
+  mutable AutoSkimWords skimWords_;        // the AutoSkim list's entries, hashed
+  std::int32_t lastStart_ = 1;             // where the scan of the last word read began
+  mutable platform::FontSpec measureFont_; // the settings' font, for textWidth
 };
 
 // The text the engine holds for a document without any.

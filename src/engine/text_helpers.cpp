@@ -20,11 +20,17 @@ std::string_view trimRightView(std::string_view s) {
   return s;
 }
 
+// Sixteen bytes from p, in a vector the compiler maps to the processor's
+// vector registers.
+using Bytes16 = unsigned char __attribute__((vector_size(16)));
+Bytes16 load16(const char* p) {
+  Bytes16 v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
 } // namespace
 
-std::string_view trimView(std::string_view s) {
-  return trimRightView(trimLeftView(s));
-}
 std::string trim(std::string_view s) {
   return std::string(trimView(s));
 }
@@ -51,12 +57,6 @@ std::string collapseWhiteSpace(std::string_view s) {
   return out;
 }
 
-char lowerChar(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-char upperChar(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
 std::string lowerCase(std::string_view s) {
   std::string out(s);
   for (char& c : out)
@@ -76,12 +76,34 @@ std::int64_t findFromCaseInsensitive(std::string_view s, std::string_view sub,
     const std::size_t at = s.find(sub, static_cast<std::size_t>(offset - 1));
     return at == std::string_view::npos ? 0 : static_cast<std::int64_t>(at) + 1;
   }
-  for (std::int64_t i = offset - 1; i + n <= size; ++i) {
-    std::int64_t k = 0;
-    while (k < n && lowerChar(s[i + k]) == lowerChar(sub[k]))
-      ++k;
-    if (k == n) return i + 1;
+  // Sixteen starts at a time are sifted by their first and last characters
+  // (a letter matches both its cases: x | 0x20 is the lower case letter only
+  // for that letter's two cases); the starts that pass are compared in full.
+  const auto length = static_cast<std::size_t>(n);
+  const auto matchesAt = [&](std::size_t at) {
+    for (std::size_t k = 0; k < length; ++k)
+      if (lowerChar(s[at + k]) != lowerChar(sub[k])) return false;
+    return true;
+  };
+  const auto foldOf = [](char c) -> unsigned char { return isLetter(c) ? 0x20 : 0; };
+  const unsigned char firstFold = foldOf(sub.front());
+  const unsigned char firstWant = static_cast<unsigned char>(sub.front()) | firstFold;
+  const unsigned char lastFold = foldOf(sub.back());
+  const unsigned char lastWant = static_cast<unsigned char>(sub.back()) | lastFold;
+  const std::size_t edge = s.size() - length; // last start a match may have
+  auto at = static_cast<std::size_t>(offset - 1);
+  for (; at + 15 <= edge; at += 16) {
+    const auto firsts = (load16(s.data() + at) | firstFold) == firstWant;
+    const auto lasts = (load16(s.data() + at + length - 1) | lastFold) == lastWant;
+    const auto both = firsts & lasts;
+    std::uint64_t halves[2];
+    std::memcpy(halves, &both, sizeof halves);
+    if ((halves[0] | halves[1]) == 0) continue;
+    for (std::size_t k = 0; k < 16; ++k)
+      if (both[k] && matchesAt(at + k)) return static_cast<std::int64_t>(at + k) + 1;
   }
+  for (; at <= edge; ++at)
+    if (matchesAt(at)) return static_cast<std::int64_t>(at) + 1;
   return 0;
 }
 

@@ -11,7 +11,13 @@
 namespace engine {
 
 // Removes white space and control characters (bytes up to space) at both ends.
-std::string_view trimView(std::string_view s);
+inline std::string_view trimView(std::string_view s) {
+  while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ')
+    s.remove_prefix(1);
+  while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ')
+    s.remove_suffix(1);
+  return s;
+}
 std::string trim(std::string_view s);
 std::string trimLeft(std::string_view s);
 std::string trimRight(std::string_view s);
@@ -19,8 +25,12 @@ std::string trimRight(std::string_view s);
 std::string collapseWhiteSpace(std::string_view s);
 
 // ASCII lower and upper case; other bytes unchanged.
-char lowerChar(char c);
-char upperChar(char c);
+inline char lowerChar(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+inline char upperChar(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 std::string lowerCase(std::string_view s);
 
 // First occurrence of sub in s at or after the 1-based offset, ignoring ASCII

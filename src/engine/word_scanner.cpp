@@ -17,6 +17,13 @@ namespace {
 // look at.
 constexpr std::int32_t NextWordPeek = 64;
 
+// A loop beats the library's search on the few characters of a tail.
+bool holds(std::string_view s, char c) {
+  for (const char x : s)
+    if (x == c) return true;
+  return false;
+}
+
 bool endsWithDigit(std::string_view s) {
   return !s.empty() && isDigit(s.back());
 }
@@ -101,12 +108,15 @@ private:
 
   void addWord(char c) {
     word_ += c;
+    dots_ += c == '.';
     if (withMap_) wordPos_.push_back(p_);
     if (!isTrimmable(c)) visible_ = true;
     ++p_;
   }
   void addTail(char c) {
     tail_ += c;
+    dots_ += c == '.';
+    tailCrs_ += c == '\r';
     if (withMap_) tailPos_.push_back(p_);
     ++p_;
   }
@@ -189,13 +199,14 @@ private:
   // The CRs after the word. A dotted leader takes the page number after it
   // and the line breaks after that, and forces the line to end.
   void countLineBreaks() {
-    if (absorbed_ || !isDottedLine(word_ + tail_)) {
-      out_.crs = crCount(tail_);
+    // A dotted line holds three dots at least.
+    if (absorbed_ || dots_ < 3 || !isDottedLine(word_, tail_)) {
+      out_.crs = tailCrs_;
       return;
     }
     while (p_ <= len_ && isWordSeparator(at(p_)))
       addTail(at(p_));
-    if (crCount(tail_) == 0)
+    if (tailCrs_ == 0)
       while (p_ <= len_ && at(p_) != ' ' && !isLineBreakChar(at(p_)))
         addTail(at(p_));
     int crsAfter = 0;
@@ -204,7 +215,7 @@ private:
       ++p_;
     }
     out_.forceBreak = true;
-    out_.crs = crCount(tail_) + crsAfter;
+    out_.crs = tailCrs_ + crsAfter;
   }
 
   // Step 3, the sentence end, character by character of the tail.
@@ -242,7 +253,7 @@ private:
   // A colon line (a tail with ':' and a backslash-n) ends its sentence when
   // a number follows; otherwise the flag goes.
   bool colonLineEnd(bool sentenceEnd) {
-    out_.colonLine = state_.ColonLine || (contains(tail_, ":") && contains(tail_, "\\n"));
+    out_.colonLine = state_.ColonLine || (holds(tail_, ':') && contains(tail_, "\\n"));
     if (!out_.colonLine) return sentenceEnd;
     std::int32_t q = p_;
     while (q <= len_ && !isAlphanumeric(at(q)))
@@ -336,7 +347,7 @@ private:
     }
     normaliseEnds(out_.text, map);
     dropLineBreaks(out_.text, map);
-    const bool oneCR = crCount(tail_) == 1;
+    const bool oneCR = tailCrs_ == 1;
     if ((!hasSpace(out_.text) && !out_.text.empty() && isAlphanumeric(out_.text.back())) ||
         (oneCR && (out_.text.empty() || out_.text.back() != ' '))) {
       out_.text += ' ';
@@ -364,6 +375,8 @@ private:
   std::string tail_; // the separators after the word, line breaks included
   std::vector<std::int32_t> wordPos_;
   std::vector<std::int32_t> tailPos_;
+  int dots_ = 0;         // full stops in the word and the tail
+  int tailCrs_ = 0;      // CRs in the tail
   bool visible_ = false; // the word holds more than white space and control characters
   char absorbed_ = 0;
   std::string_view nextWord_; // the first characters of the next word

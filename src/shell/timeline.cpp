@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <exception>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <optional>
+#include <span>
 #include <sstream>
 #include <string_view>
 #include <utility>
@@ -58,37 +61,118 @@ std::string drawnLine(const std::string& line) {
   return engine::trim(stripped(line));
 }
 
-void writeStringArray(std::ostream& out, const std::vector<std::string>& lines) {
-  out << '[';
-  for (std::size_t i = 0; i < lines.size(); ++i)
-    out << (i ? "," : "") << jsonString(lines[i]);
-  out << ']';
+// Appends `text` (code page 1252) as a JSON string literal in UTF-8; with
+// `dropCrTab` the CRs and TABs are left out.
+void appendJson(std::string& out, std::string_view text, bool dropCrTab) {
+  static constexpr char Hex[] = "0123456789abcdef";
+  out += '"';
+  for (const char byte : text) {
+    const auto c = static_cast<unsigned char>(byte);
+    if (c >= 0x80) { // every byte from 0x80 up stands for a character from U+0080 up
+      const char32_t u = platform::cp1252ToUnicode(c);
+      if (u < 0x800) {
+        out += static_cast<char>(0xC0 | (u >> 6));
+        out += static_cast<char>(0x80 | (u & 0x3F));
+      } else {
+        out += static_cast<char>(0xE0 | (u >> 12));
+        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (u & 0x3F));
+      }
+      continue;
+    }
+    switch (c) {
+    case '"':
+      out += "\\\"";
+      break;
+    case '\\':
+      out += "\\\\";
+      break;
+    case '\n':
+      out += "\\n";
+      break;
+    case '\r':
+      if (!dropCrTab) out += "\\r";
+      break;
+    case '\t':
+      if (!dropCrTab) out += "\\t";
+      break;
+    default:
+      if (c < 0x20 || c == 0x7F) {
+        out += "\\u00";
+        out += Hex[c >> 4];
+        out += Hex[c & 0xF];
+      } else {
+        out += static_cast<char>(c);
+      }
+    }
+  }
+  out += '"';
 }
 
 // Writes the events and counts them against the limit. The lines are
-// gathered in a buffer and written in large pieces: one write per small
-// insertion made the output stream a good part of a long run's time.
+// gathered in one buffer and handed to the stream in large pieces: one write
+// per small insertion made the output stream a good part of a long run's
+// time, and so did a string of its own for every value written.
 class EventWriter {
 public:
   EventWriter(std::ostream& out, std::int64_t limit) : out_(out), limit_(limit) {
-    buffer_.copyfmt(out_);
+    buffer_.reserve(FlushSize + FlushSize / 4);
   }
   ~EventWriter() { flush(); }
   EventWriter(const EventWriter&) = delete;
   EventWriter& operator=(const EventWriter&) = delete;
   bool full() const { return written_ >= limit_; }
   // Starts an event line; false when the limit is reached.
-  bool begin(std::int64_t t, const char* event) {
+  bool begin(std::int64_t t, std::string_view event) {
     if (full()) return false;
     ++written_;
-    if (std::string_view(event) == "end") ended_ = true;
-    buffer_ << "{\"t\":" << t << ",\"event\":\"" << event << '"';
+    if (event == "end") ended_ = true;
+    raw("{\"t\":").number(t).raw(",\"event\":\"").raw(event).raw("\"");
     return true;
   }
-  std::ostream& out() { return buffer_; }
+  EventWriter& raw(std::string_view text) {
+    buffer_.append(text);
+    return *this;
+  }
+  template <class Integer> EventWriter& number(Integer value) {
+    char digits[24];
+    const auto done = std::to_chars(std::begin(digits), std::end(digits), value);
+    buffer_.append(digits, done.ptr);
+    return *this;
+  }
+  EventWriter& string(std::string_view text) {
+    appendJsonString(buffer_, text);
+    return *this;
+  }
+  EventWriter& stringArray(const std::vector<std::string>& lines) {
+    buffer_ += '[';
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      if (i) buffer_ += ',';
+      appendJsonString(buffer_, lines[i]);
+    }
+    buffer_ += ']';
+    return *this;
+  }
+  // The lines as the strip draws them (drawnLine), the empty ones left out
+  // when `skipEmpty`.
+  template <class Lines> EventWriter& drawnLineArray(const Lines& lines, bool skipEmpty) {
+    buffer_ += '[';
+    bool first = true;
+    for (const std::string& line : lines) {
+      // Trimming first and then leaving out CR and TAB inside gives the same
+      // text: both are trimmed at the ends anyway.
+      const std::string_view core = engine::trimView(line);
+      if (skipEmpty && core.empty()) continue;
+      if (!first) buffer_ += ',';
+      first = false;
+      appendJson(buffer_, core, true);
+    }
+    buffer_ += ']';
+    return *this;
+  }
   void end() {
-    buffer_ << "}\n";
-    if (buffer_.tellp() >= FlushSize) flush();
+    buffer_ += "}\n";
+    if (buffer_.size() >= FlushSize) flush();
   }
   // The limit stopped the run before the document's end: says so on a last
   // line of its own. True when it did.
@@ -100,16 +184,14 @@ public:
   }
   // Hands what is gathered to the output stream.
   void flush() {
-    const std::string_view gathered = buffer_.view();
-    if (!gathered.empty())
-      out_.write(gathered.data(), static_cast<std::streamsize>(gathered.size()));
-    buffer_.str(std::string());
+    if (!buffer_.empty()) out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    buffer_.clear();
   }
 
 private:
-  static constexpr std::streamoff FlushSize = 1 << 16;
+  static constexpr std::size_t FlushSize = 1 << 16;
   std::ostream& out_;
-  std::ostringstream buffer_;
+  std::string buffer_;
   std::int64_t limit_;
   std::int64_t written_ = 0;
   bool ended_ = false;
@@ -133,7 +215,7 @@ public:
     mode_ = mode;
     if (!screenEvents_ || !writer_.begin(clock_.nowMs(), "mode")) return;
     static constexpr const char* Names[] = {"banner", "sentence", "single", "double"};
-    writer_.out() << ",\"mode\":\"" << Names[static_cast<int>(mode)] << '"';
+    writer_.raw(",\"mode\":\"").raw(Names[static_cast<int>(mode)]).raw("\"");
     writer_.end();
   }
   // A match of the find bar on screen: the frame around it, and where the
@@ -160,17 +242,20 @@ public:
                   ",\"length\":" + std::to_string(split.match.size()) + "}";
       lines.push_back(drawnLine(whole));
     }
-    writer_.out() << ",\"start\":" << es.FrameStartPosition << ",\"end\":" << es.CurrentPosition
-                  << ",\"lines\":";
-    writeStringArray(writer_.out(), lines);
-    writer_.out() << highlight;
+    writer_.raw(",\"start\":")
+        .number(es.FrameStartPosition)
+        .raw(",\"end\":")
+        .number(es.CurrentPosition)
+        .raw(",\"lines\":")
+        .stringArray(lines)
+        .raw(highlight);
     writer_.end();
   }
   void setInfoText(const std::string& text) override {
     if (text == hint_) return;
     hint_ = text;
     if (!screenEvents_ || !writer_.begin(clock_.nowMs(), "hint")) return;
-    writer_.out() << ",\"text\":" << jsonString(text);
+    writer_.raw(",\"text\":").string(text);
     writer_.end();
   }
   void setStatusText(int panel, const std::string& text) override {
@@ -179,7 +264,7 @@ public:
     if (text == shown) return;
     shown = text;
     if (!screenEvents_ || !writer_.begin(clock_.nowMs(), "status")) return;
-    writer_.out() << ",\"panel\":" << panel << ",\"text\":" << jsonString(text);
+    writer_.raw(",\"panel\":").number(panel).raw(",\"text\":").string(text);
     writer_.end();
   }
   void closeWindow() override { closed = true; }
@@ -197,18 +282,17 @@ protected:
     const reader::PageModel& page = context().page;
     const engine::EngineState& es = context().engine;
     if (writer_.begin(clock_.nowMs(), "page")) {
-      std::ostream& out = writer_.out();
-      out << ",\"start\":" << page.pageStart << ",\"end\":" << es.CurrentPosition
-          << ",\"columns\":[";
+      writer_.raw(",\"start\":")
+          .number(page.pageStart)
+          .raw(",\"end\":")
+          .number(es.CurrentPosition)
+          .raw(",\"columns\":[");
       const int columns = context().settings.ReadingMode == ReadingModeKind::Double ? 2 : 1;
       for (int c = 0; c < columns; ++c) {
-        std::vector<std::string> lines;
-        for (const std::string& line : page.columns[static_cast<std::size_t>(c)].lines)
-          lines.push_back(drawnLine(line));
-        out << (c ? "," : "");
-        writeStringArray(out, lines);
+        if (c) writer_.raw(",");
+        writer_.drawnLineArray(page.columns[static_cast<std::size_t>(c)].lines, false);
       }
-      out << ']';
+      writer_.raw("]");
       writer_.end();
     }
     if (page.pageAtEnd) {
@@ -236,17 +320,23 @@ public:
 
   void frameShown(std::int32_t words, int interval) override {
     if (!writer_.begin(clock_.nowMs(), "frame")) return;
-    std::ostream& out = writer_.out();
-    out << ",\"start\":" << es_.FrameStartPosition << ",\"end\":" << es_.CurrentPosition
-        << ",\"lines\":";
-    writeStringArray(out, drawnLines());
-    out << ",\"words\":" << words << ",\"interval\":" << interval
-        << ",\"heading\":" << (es_.HeadingIcon ? "true" : "false");
+    writer_.raw(",\"start\":")
+        .number(es_.FrameStartPosition)
+        .raw(",\"end\":")
+        .number(es_.CurrentPosition)
+        .raw(",\"lines\":")
+        .drawnLineArray(drawnLines(), true)
+        .raw(",\"words\":")
+        .number(words)
+        .raw(",\"interval\":")
+        .number(interval)
+        .raw(",\"heading\":")
+        .raw(es_.HeadingIcon ? "true" : "false");
     writer_.end();
   }
   void pauseStarted(int interval) override {
     if (!writer_.begin(clock_.nowMs(), "pause")) return;
-    writer_.out() << ",\"interval\":" << interval;
+    writer_.raw(",\"interval\":").number(interval);
     writer_.end();
   }
   void documentEnded() override {
@@ -259,17 +349,15 @@ public:
 
 private:
   // The lines the strip draws: up to LineIndex in Sentence mode, up to
-  // LinesPerScreen in Banner mode, never past LinesInFrame; empty ones left out.
-  std::vector<std::string> drawnLines() const {
+  // LinesPerScreen in Banner mode, never past LinesInFrame; the empty ones
+  // are left out when written.
+  std::span<const std::string> drawnLines() const {
     const int last = settings_.ReadingMode == ReadingModeKind::Sentence
                          ? std::min<int>(es_.LineIndex, 4)
                          : std::min<int>(settings_.LinesPerScreen - 1, 4);
-    std::vector<std::string> lines;
-    for (int i = 0; i <= last && i < es_.LinesInFrame && i < engine::MaxFrameLines; ++i) {
-      std::string line = drawnLine(es_.FrameLines[i]);
-      if (!line.empty()) lines.push_back(std::move(line));
-    }
-    return lines;
+    const int count = std::max(0, std::min({last + 1, static_cast<int>(es_.LinesInFrame),
+                                            static_cast<int>(engine::MaxFrameLines)}));
+    return std::span<const std::string>(es_.FrameLines.data(), static_cast<std::size_t>(count));
   }
 
   EventWriter& writer_;
@@ -318,7 +406,7 @@ void runReader(engine::SettingsRecord& settings, engine::EngineState& es,
       clock.runUntil([&] { return writer.full(); },
                      std::max<std::int64_t>(command.t - clock.nowMs(), 0));
       if (!writer.begin(clock.nowMs(), "command")) break;
-      writer.out() << ",\"name\":" << jsonString(command.name);
+      writer.raw(",\"name\":").string(command.name);
       writer.end();
       // A command after the end still runs: the end is reported anew.
       observer.ended = false;
@@ -350,47 +438,26 @@ void runReader(engine::SettingsRecord& settings, engine::EngineState& es,
 // What was captured, before the reader's events.
 void writeCaptureEvent(EventWriter& writer, const acquisition::AcquisitionState& a) {
   if (!writer.begin(0, "capture")) return;
-  writer.out() << ",\"application\":" << jsonString(a.SourceApplication)
-               << ",\"name\":" << jsonString(a.CurrentDocument)
-               << ",\"kind\":" << static_cast<int>(a.SourceKind);
+  writer.raw(",\"application\":")
+      .string(a.SourceApplication)
+      .raw(",\"name\":")
+      .string(a.CurrentDocument)
+      .raw(",\"kind\":")
+      .number(static_cast<int>(a.SourceKind));
   writer.end();
 }
 
 } // namespace
 
 std::string jsonString(const std::string& text) {
-  const std::string utf8 = platform::cp1252ToUtf8(text);
-  std::string out = "\"";
-  for (unsigned char c : utf8) {
-    switch (c) {
-    case '"':
-      out += "\\\"";
-      break;
-    case '\\':
-      out += "\\\\";
-      break;
-    case '\n':
-      out += "\\n";
-      break;
-    case '\r':
-      out += "\\r";
-      break;
-    case '\t':
-      out += "\\t";
-      break;
-    default:
-      if (c < 0x20 || c == 0x7F) {
-        static constexpr char Hex[] = "0123456789abcdef";
-        out += "\\u00";
-        out += Hex[c >> 4];
-        out += Hex[c & 0xF];
-      } else {
-        out += static_cast<char>(c);
-      }
-    }
-  }
-  out += '"';
+  std::string out;
+  out.reserve(text.size() + 2);
+  appendJsonString(out, text);
   return out;
+}
+
+void appendJsonString(std::string& out, std::string_view text) {
+  appendJson(out, text, false);
 }
 
 bool timelineNeedsDesktop(const std::vector<std::string>& args) {

@@ -44,6 +44,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace acquisition {
@@ -88,5 +89,7 @@ std::string timelineUsage();
 
 // A code page 1252 text as a JSON string literal (UTF-8, quotes included).
 std::string jsonString(const std::string& text);
+// The same literal appended to `out`.
+void appendJsonString(std::string& out, std::string_view text);
 
 } // namespace shell
