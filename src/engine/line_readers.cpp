@@ -227,12 +227,14 @@ std::string TextEngine::readSentenceLine() {
 }
 
 std::string TextEngine::readLine(std::uint8_t wordsPerLine) {
+  const SettingsPin pin(*this);
   if (isSentenceMode()) return readSentenceLine();
   state_.FrameWordCount = 0;
   return readBannerLine(wordsPerLine, {});
 }
 
 std::string TextEngine::readColumnLine() {
+  const SettingsPin pin(*this);
   EngineState& s = state_;
   s.RowBreak = s.HeadingFound = s.LineFull = false;
   s.LineSpaces = 0;

@@ -53,6 +53,7 @@ bool TextEngine::readFrameQuietly() {
 }
 
 bool TextEngine::nextFrames(std::uint8_t count) {
+  const SettingsPin pin(*this);
   EngineState& s = state_;
   const bool counting = s.CountWords;
   const bool wasQuiet = quiet_;
@@ -85,6 +86,7 @@ void TextEngine::goToStart() {
 }
 
 void TextEngine::goToEnd() {
+  const SettingsPin pin(*this);
   EngineState& s = state_;
   const std::int32_t end = endPosition();
   if (s.DocumentLength >= 5000) {
@@ -120,6 +122,7 @@ void TextEngine::goToEnd() {
 }
 
 bool TextEngine::nextParagraph() {
+  const SettingsPin pin(*this);
   EngineState& s = state_;
   const std::string& t = s.DocumentText;
   const std::int32_t len = scanLength();
@@ -148,6 +151,7 @@ bool TextEngine::nextParagraph() {
 }
 
 void TextEngine::previousParagraph() {
+  const SettingsPin pin(*this);
   EngineState& s = state_;
   if (atOrPastEnd(s, s.CurrentPosition)) return;
   const std::string& t = s.DocumentText;
@@ -329,6 +333,7 @@ void TextEngine::previousSentence() {
 }
 
 void TextEngine::previousFrame() {
+  const SettingsPin pin(*this);
   if (isSentenceMode())
     previousSentence();
   else

@@ -66,8 +66,25 @@ void TextEngine::fillSettingsFont(platform::FontSpec& font) const {
 double TextEngine::textWidth(std::string_view text) const {
   if (callbacks_.currentFont) return measure_.textWidth(callbacks_.currentFont(), text);
   // Kept between calls, so that measuring builds no font.
-  fillSettingsFont(measureFont_);
+  if (!pinned_) fillSettingsFont(measureFont_);
   return measure_.textWidth(measureFont_, text);
+}
+
+TextEngine::SettingsPin::SettingsPin(const TextEngine& engine)
+    : engine_(engine), outer_(engine.pinned_) {
+  if (outer_) return;
+  engine.fillSettingsFont(engine.measureFont_);
+  engine.pinnedSkimWords_ = engine.skimWordSet();
+  engine.pinned_ = true;
+}
+
+TextEngine::SettingsPin::~SettingsPin() {
+  if (!outer_) engine_.pinned_ = false;
+}
+
+const CommaListSet* TextEngine::skimWordSet() const {
+  if (pinned_) return pinnedSkimWords_;
+  return settings_.CompressorStatus ? &skimWords_.of(settings_.CompressorList) : nullptr;
 }
 
 // The scanner reads the string itself; loops stop at the document length.
@@ -83,9 +100,7 @@ std::int32_t TextEngine::endPosition() const {
 // Words
 
 WordScan TextEngine::scan(std::int32_t position, bool withMap) const {
-  const CommaListSet* skimWords =
-      settings_.CompressorStatus ? &skimWords_.of(settings_.CompressorList) : nullptr;
-  return scanWord(state_, settings_, sourceKind(), position, withMap, skimWords);
+  return scanWord(state_, settings_, sourceKind(), position, withMap, skimWordSet());
 }
 
 void TextEngine::applyScan(const WordScan& scan) {

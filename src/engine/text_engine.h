@@ -104,6 +104,20 @@ public:
 
 private:
   struct WordFit;
+  // Held for one reading operation: the settings' font and AutoSkim set are
+  // looked up when the outermost pin is made and kept until it goes (the
+  // settings cannot change while the engine reads).
+  class SettingsPin {
+  public:
+    explicit SettingsPin(const TextEngine& engine);
+    ~SettingsPin();
+    SettingsPin(const SettingsPin&) = delete;
+    SettingsPin& operator=(const SettingsPin&) = delete;
+
+  private:
+    const TextEngine& engine_;
+    const bool outer_;
+  };
   void fillSettingsFont(platform::FontSpec& font) const;
   std::int32_t scanLength() const;
   std::int32_t endPosition() const;
@@ -143,6 +157,11 @@ private:
   mutable AutoSkimWords skimWords_;        // the AutoSkim list's entries, hashed
   std::int32_t lastStart_ = 1;             // where the scan of the last word read began
   mutable platform::FontSpec measureFont_; // the settings' font, for textWidth
+  // Inside one reading operation (a SettingsPin is alive) the font and the
+  // AutoSkim set are taken from the settings once, not on every word.
+  mutable bool pinned_ = false;
+  mutable const CommaListSet* pinnedSkimWords_ = nullptr;
+  const CommaListSet* skimWordSet() const;
 };
 
 // The text the engine holds for a document without any.

@@ -146,9 +146,15 @@ CommaListSet::CommaListSet(std::string_view list) : list_(list) {
 }
 
 bool CommaListSet::contains(std::string_view item) const {
-  // An item holding a comma can only match across entries: the plain search.
-  if (item.find(',') != std::string_view::npos) return inCommaList(list_, item);
-  return entries_.count(item) != 0;
+  // An item holding a comma can only match a run of entries, so each of its
+  // parts must be an entry before the plain search is worth making.
+  for (std::size_t from = 0;;) {
+    const std::size_t comma = item.find(',', from);
+    if (comma == std::string_view::npos)
+      return entries_.count(item.substr(from)) != 0 && (from == 0 || inCommaList(list_, item));
+    if (entries_.count(item.substr(from, comma - from)) == 0) return false;
+    from = comma + 1;
+  }
 }
 
 std::string replaceAll(std::string_view s, std::string_view from, std::string_view to) {

@@ -140,6 +140,20 @@ private:
            trimView(word_).size() == 1;
   }
 
+  // Word characters from p_ on, at most `most` of them, taken as one run.
+  // None of them is a full stop: that is a separator.
+  std::int32_t addWordRun(std::int32_t most) {
+    const std::int32_t from = p_;
+    const std::int32_t last = std::min<std::int32_t>(len_, from + most - 1);
+    while (p_ <= last && !isWordSeparator(text_[p_ - 1])) {
+      if (!isTrimmable(text_[p_ - 1])) visible_ = true;
+      if (withMap_) wordPos_.push_back(p_);
+      ++p_;
+    }
+    word_.append(text_.data() + from - 1, static_cast<std::size_t>(p_ - from));
+    return p_ - from;
+  }
+
   // Step 1, the word: word characters, and the separators that belong to it.
   void readWord() {
     std::int32_t wordChars = 0;
@@ -147,8 +161,7 @@ private:
       const char c = at(p_);
       if (!isWordSeparator(c)) {
         if (wordChars >= MaxWordScan) break;
-        ++wordChars;
-        addWord(c);
+        wordChars += addWordRun(MaxWordScan - wordChars);
         continue;
       }
       if (!separatorJoinsWord(c)) break;

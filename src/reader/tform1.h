@@ -23,6 +23,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/text_rules.h"
 #include "platform/timer.h"
@@ -398,7 +399,7 @@ private:
   void findMatchAgain();
   void savePosition(std::int32_t position);
   void restorePosition();
-  void setStatusPanel(int index, const std::string& text);
+  void setStatusPanel(int index, std::string_view text);
   void readFromHere();
   void jumpToFrameAt();
   void bannerStart();

@@ -2,7 +2,10 @@
 // position text of panel 3 with the progress bars and the furthest point
 // read, the hint label and its blinking while reading is halted.
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <string_view>
 
 #include "reader/layout_geometry.h"
 #include "reader/tform1.h"
@@ -26,12 +29,12 @@ bool isNavigationMessage(const std::string& text) {
 
 } // namespace
 
-void TForm1::setStatusPanel(int index, const std::string& text) {
+void TForm1::setStatusPanel(int index, std::string_view text) {
   if (index < 0 || index >= static_cast<int>(window_.statusPanels.size())) return;
   std::string& panel = window_.statusPanels[static_cast<std::size_t>(index)];
   if (panel == text) return;
   panel = text;
-  view_.setStatusText(index, text);
+  view_.setStatusText(index, panel);
 }
 
 // --- The hint -------------------------------------------------------------------------
@@ -135,17 +138,36 @@ void TForm1::tmHideInfoTimer() {
 void TForm1::UpdatePercent() {
   const std::int64_t length = std::max<std::int32_t>(es_.TextLength, 1);
   const std::int64_t p = static_cast<std::int64_t>(std::max(es_.CurrentPosition, 0)) * 100 / length;
-  std::string text = std::to_string(p) + "%";
+  // Written in place: this runs several times for every frame.
+  std::array<char, 96> buffer;
+  char* out = buffer.data();
+  char* const end = buffer.data() + buffer.size();
+  const auto put = [&out, end](std::string_view s) {
+    if (static_cast<std::size_t>(end - out) >= s.size()) out = std::copy(s.begin(), s.end(), out);
+  };
+  const auto number = [&out, end](std::int64_t n) {
+    const auto done = std::to_chars(out, end, n);
+    if (done.ec == std::errc()) out = done.ptr;
+  };
+  number(p);
+  put("%");
   if (!findBarOpen()) {
     if (settings_.ReadingMode == ReadingModeKind::Banner) {
-      text += " | " + std::to_string(settings_.WordsPerMinute) + " wpm (" +
-              std::to_string(settings_.LinesPerScreen) + " x " +
-              std::to_string(settings_.WordsPerScreen) + ")";
+      put(" | ");
+      number(settings_.WordsPerMinute);
+      put(" wpm (");
+      number(settings_.LinesPerScreen);
+      put(" x ");
+      number(settings_.WordsPerScreen);
+      put(")");
     } else if (settings_.ReadingMode == ReadingModeKind::Sentence) {
-      text += " | " + std::to_string(settings_.WordsPerMinute) + " wpm ";
+      put(" | ");
+      number(settings_.WordsPerMinute);
+      put(" wpm ");
     }
   }
-  setStatusPanel(PositionPanel, text);
+  setStatusPanel(PositionPanel,
+                 std::string_view(buffer.data(), static_cast<std::size_t>(out - buffer.data())));
 
   // The bar shows the furthest point read, the dot the current one.
   std::int32_t& furthest = window_.lastReadPosition;
