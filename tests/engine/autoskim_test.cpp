@@ -124,6 +124,14 @@ TEST(AutoSkimScanning, AListChangedWhileReadingTakesEffectAtTheNextWord) {
   EXPECT_EQ(fx.engine.getNextWord(), "cat ");
   fx.settings.CompressorList = ",cat,";
   EXPECT_EQ(fx.words(), (Words{"the ", Dot}));
+
+  // A line looks the list up when it starts.
+  EngineFixture lines("the cat sat the cat sat");
+  lines.layout(ReadingModeKind::Banner, 1, 2);
+  lines.skim(",the,");
+  EXPECT_EQ(lines.engine.readLine(2), Dot + " cat sat ");
+  lines.settings.CompressorList = ",cat,";
+  EXPECT_EQ(lines.engine.readLine(2), "the " + Dot + " sat ");
 }
 
 TEST(AutoSkimScanning, DropsListedWordsWithTheirTail) {
