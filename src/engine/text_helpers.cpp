@@ -135,24 +135,63 @@ bool inCommaList(std::string_view list, std::string_view item) {
   return list.find(key) != std::string_view::npos;
 }
 
+namespace {
+
+std::uint64_t lengthBit(std::size_t length) {
+  return std::uint64_t{1} << std::min<std::size_t>(length, 63);
+}
+
+// The entries are words: a short multiplicative hash spreads them well.
+std::size_t wordHash(std::string_view s) {
+  std::uint64_t h = 14695981039346656037ull;
+  for (const char c : s)
+    h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  return static_cast<std::size_t>(h ^ (h >> 29));
+}
+
+} // namespace
+
 CommaListSet::CommaListSet(std::string_view list) : list_(list) {
+  // Only entries with a comma on each side count.
+  std::vector<std::string_view> entries;
   for (std::size_t from = 0; from < list.size();) {
     const std::size_t comma = list.find(',', from);
     const std::size_t end = comma == std::string_view::npos ? list.size() : comma;
-    // Only entries with a comma on each side count.
-    if (from > 0 && comma != std::string_view::npos) entries_.insert(list.substr(from, end - from));
+    if (from > 0 && comma != std::string_view::npos) {
+      entries.push_back(list.substr(from, end - from));
+      lengths_ |= lengthBit(end - from);
+    }
     from = end + 1;
   }
+  std::size_t size = 8;
+  while (size < entries.size() * 2)
+    size *= 2;
+  // A null slot is free; an empty entry is a view of no characters into the list.
+  slots_.assign(size, std::string_view());
+  mask_ = size - 1;
+  for (const std::string_view entry : entries) {
+    std::size_t i = wordHash(entry) & mask_;
+    while (slots_[i].data() != nullptr && slots_[i] != entry)
+      i = (i + 1) & mask_;
+    slots_[i] = entry;
+  }
+}
+
+bool CommaListSet::isEntry(std::string_view s) const {
+  if ((lengths_ & lengthBit(s.size())) == 0) return false;
+  for (std::size_t i = wordHash(s) & mask_; slots_[i].data() != nullptr; i = (i + 1) & mask_)
+    if (slots_[i] == s) return true;
+  return false;
 }
 
 bool CommaListSet::contains(std::string_view item) const {
   // An item holding a comma can only match a run of entries, so each of its
   // parts must be an entry before the plain search is worth making.
-  for (std::size_t from = 0;;) {
-    const std::size_t comma = item.find(',', from);
-    if (comma == std::string_view::npos)
-      return entries_.count(item.substr(from)) != 0 && (from == 0 || inCommaList(list_, item));
-    if (entries_.count(item.substr(from, comma - from)) == 0) return false;
+  // A loop: the items are words, too short for the library's search.
+  for (auto from = item.begin();;) {
+    const auto comma = std::find(from, item.end(), ',');
+    if (!isEntry(std::string_view(from, comma))) return false;
+    if (comma == item.end()) return from == item.begin() || inCommaList(list_, item);
     from = comma + 1;
   }
 }

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+#include <vector>
 
 namespace engine {
 
@@ -53,8 +53,14 @@ public:
   bool contains(std::string_view item) const;
 
 private:
+  bool isEntry(std::string_view s) const;
+
   std::string_view list_;
-  std::unordered_set<std::string_view> entries_;
+  // The entries, open addressed: a slot per hash, the next one on a clash.
+  // The table has a power of two slots and is never more than half full.
+  std::vector<std::string_view> slots_;
+  std::size_t mask_ = 0;
+  std::uint64_t lengths_ = 0; // bit n: an entry of n characters (the last bit: 63 or more)
 };
 
 // Replaces every non-overlapping occurrence of from, left to right. An empty

@@ -66,8 +66,18 @@ std::string drawnLine(const std::string& line) {
 void appendJson(std::string& out, std::string_view text, bool dropCrTab) {
   static constexpr char Hex[] = "0123456789abcdef";
   out += '"';
-  for (const char byte : text) {
-    const auto c = static_cast<unsigned char>(byte);
+  const auto plain = [](unsigned char c) { return c >= 0x20 && c < 0x7F && c != '"' && c != '\\'; };
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    // Runs that need no escape go in whole.
+    std::size_t run = i;
+    while (run < text.size() && plain(static_cast<unsigned char>(text[run])))
+      ++run;
+    if (run > i) {
+      out.append(text.data() + i, run - i);
+      i = run;
+      if (i == text.size()) break;
+    }
+    const auto c = static_cast<unsigned char>(text[i]);
     if (c >= 0x80) { // every byte from 0x80 up stands for a character from U+0080 up
       const char32_t u = platform::cp1252ToUnicode(c);
       if (u < 0x800) {
