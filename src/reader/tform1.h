@@ -94,8 +94,11 @@ public:
   void tmReadTimer();
   // Builds the next frame into FrameLines; false at the end of the document.
   bool readFrame();
-  // Redraws the frame now built at full strength, with no fade.
+  // Redraws the frame now built at full strength, with no fade, and brings
+  // the position labels up to date.
   void writeCurrentFrame();
+  // The drawing alone.
+  void drawFullFrame();
   void beginReading();
   void treatEOF();
   void displayEOF();

@@ -169,10 +169,13 @@ void TForm1::setPauseItemCaption(const char* caption) {
 void TForm1::updateEffectiveSpeed() {
   const int speed = settings_.WordsPerMinute;
   const int band = speedBand(speed);
-  const double factor = sentenceModeSelected()
-                            ? sentenceCompensation(band, rule(engine::RuleDelayAtParagraphEnd), rule(engine::RuleCombineSmallSentences))
-                            : layoutCompensation(band, rule(engine::RuleDelayAtSentenceEnd), rule(engine::RuleDelayAtParagraphEnd), settings_.LinesPerScreen,
-                                                 settings_.WordsPerScreen);
+  const double factor =
+      sentenceModeSelected()
+          ? sentenceCompensation(band, rule(engine::RuleDelayAtParagraphEnd),
+                                 rule(engine::RuleCombineSmallSentences))
+          : layoutCompensation(band, rule(engine::RuleDelayAtSentenceEnd),
+                               rule(engine::RuleDelayAtParagraphEnd), settings_.LinesPerScreen,
+                               settings_.WordsPerScreen);
   rs_.EffectiveWordsPerMinute = effectiveSpeed(speed, factor);
 }
 
@@ -204,7 +207,8 @@ void TForm1::setFrameTiming(std::int32_t words) {
     return floorToInt(60000.0 / effective * static_cast<double>(n));
   };
   int interval = wordsTime();
-  if (es_.HeadingIcon && asked <= settings_.HeadingMaxWords && !rule(engine::RuleDelayAtParagraphEnd)) {
+  if (es_.HeadingIcon && asked <= settings_.HeadingMaxWords &&
+      !rule(engine::RuleDelayAtParagraphEnd)) {
     const double lengthening = asked == 1 ? 1.8 : 1.8 - 0.05 * static_cast<double>(asked);
     interval = floorToInt(interval * lengthening);
   }
@@ -256,7 +260,8 @@ bool TForm1::readBannerFrame() {
     const int index = std::min<int>(es_.LineIndex, engine::MaxFrameLines - 1);
     es_.FrameLines[index] = engine_.readLine(settings_.WordsPerScreen);
 
-    if (es_.SentenceEnd && rule(engine::RuleDelayAtParagraphEnd) && es_.LineBreakCount >= 2) { // paragraph end
+    if (es_.SentenceEnd && rule(engine::RuleDelayAtParagraphEnd) &&
+        es_.LineBreakCount >= 2) { // paragraph end
       for (int i = index + 1; i < engine::MaxFrameLines; ++i)
         es_.FrameLines[i].clear();
       rs_.pendingDelay = true;
@@ -318,7 +323,8 @@ bool TForm1::readSentenceFrame() {
        ++guard) {
     const std::int32_t before = es_.CurrentPosition;
     sentence += engine_.readLine(settings_.WordsPerScreen);
-    if (es_.SentenceEnd && rule(engine::RuleDelayAtParagraphEnd) && es_.LineBreakCount >= 2) { // paragraph end
+    if (es_.SentenceEnd && rule(engine::RuleDelayAtParagraphEnd) &&
+        es_.LineBreakCount >= 2) { // paragraph end
       for (int i = es_.LineIndex + 1; i < engine::MaxFrameLines; ++i)
         es_.FrameLines[i].clear();
       rs_.pendingDelay = true;
@@ -345,9 +351,13 @@ bool TForm1::readSentenceFrame() {
   return true;
 }
 
-void TForm1::writeCurrentFrame() {
+void TForm1::drawFullFrame() {
   fade_.fadeLevel = FullFadeLevel;
   view_.drawFrame(FullFadeLevel);
+}
+
+void TForm1::writeCurrentFrame() {
+  drawFullFrame();
   if (isBannerRunning()) UpdatePercent();
 }
 
@@ -365,7 +375,8 @@ void TForm1::blankFrame() {
 }
 
 bool TForm1::sentencePause() {
-  if (rs_.SentenceMode || !rs_.pendingDelay || !rule(engine::RuleDelayAtSentenceEnd) || settings_.LinesPerScreen != 1)
+  if (rs_.SentenceMode || !rs_.pendingDelay || !rule(engine::RuleDelayAtSentenceEnd) ||
+      settings_.LinesPerScreen != 1)
     return false;
   stopTimers();
   const int effective = std::max<int>(rs_.EffectiveWordsPerMinute, 1);
@@ -378,11 +389,13 @@ bool TForm1::sentencePause() {
 }
 
 bool TForm1::pauseTick() {
-  if (!(rs_.pendingDelay && rule(engine::RuleDelayAtParagraphEnd) && rs_.pendingParagraphDelay)) return sentencePause();
+  if (!(rs_.pendingDelay && rule(engine::RuleDelayAtParagraphEnd) && rs_.pendingParagraphDelay))
+    return sentencePause();
 
   const std::int64_t sinceLastParagraph =
       static_cast<std::int64_t>(es_.WordCounter) - rs_.wordsAtLastParagraph;
-  const bool smallParagraph = rule(engine::RuleSmallParagraphsAsSentences) && sinceLastParagraph <= 20 && !es_.HeadingFound;
+  const bool smallParagraph =
+      rule(engine::RuleSmallParagraphsAsSentences) && sinceLastParagraph <= 20 && !es_.HeadingFound;
   if (smallParagraph) { // ends like a sentence
     const bool paused = sentencePause();
     if (!paused) rs_.pendingDelay = false;
@@ -467,11 +480,10 @@ void TForm1::tmReadTimer() {
       showHeadingIcon();
     else
       hideHeadingIcon();
-    updateLabels();
-    showOrangeDot();
+    updateLabels(); // places the dots too
     if (observer_) observer_->frameShown(rs_.frameTimingWords, rs_.frameTimingInterval);
     if (settings_.WordsPerMinute >= 501) {
-      writeCurrentFrame();
+      drawFullFrame(); // the labels are up to date
     } else if (sentenceModeSelected()) {
       startFadeIn();
     } else {
