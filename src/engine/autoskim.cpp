@@ -1,5 +1,6 @@
 #include "engine/autoskim.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -18,10 +19,8 @@ bool skim(const SettingsRecord& settings, std::string& word, const InList& inLis
     word.erase(0, 1);
   const std::string_view core = trimView(word);
   if (core.empty() || !isAlphanumeric(core.front())) return false;
-  std::string lower;
-  lower.reserve(core.size());
-  for (char c : core)
-    lower += lowerChar(c);
+  std::string lower(core.size(), '\0');
+  std::transform(core.begin(), core.end(), lower.begin(), lowerChar);
   if (!inList(std::string_view(lower))) return false;
   word = settings.CompressorReplaceSelection == ReplaceSelection::Dots ? std::string(1, AutoSkimDot)
                                                                        : std::string();

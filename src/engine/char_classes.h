@@ -75,10 +75,14 @@ bool isDottedLine(std::string_view s);
 // isDottedLine of `first` followed by `second`, without joining them.
 bool isDottedLine(std::string_view first, std::string_view second);
 int crCount(std::string_view s);
-inline bool hasSpace(std::string_view s) {
-  for (const char c : s) // a loop beats the library's search on a word
-    if (c == ' ') return true;
+// One character: a loop beats the library's search on a word or its tail.
+inline bool contains(std::string_view s, char c) {
+  for (const char x : s)
+    if (x == c) return true;
   return false;
+}
+inline bool hasSpace(std::string_view s) {
+  return contains(s, ' ');
 }
 bool opensWithMark(std::string_view s);
 bool hasLineBreakTriple(std::string_view s);

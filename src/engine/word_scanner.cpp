@@ -17,13 +17,6 @@ namespace {
 // look at.
 constexpr std::int32_t NextWordPeek = 64;
 
-// A loop beats the library's search on the few characters of a tail.
-bool holds(std::string_view s, char c) {
-  for (const char x : s)
-    if (x == c) return true;
-  return false;
-}
-
 bool endsWithDigit(std::string_view s) {
   return !s.empty() && isDigit(s.back());
 }
@@ -266,7 +259,7 @@ private:
   // A colon line (a tail with ':' and a backslash-n) ends its sentence when
   // a number follows; otherwise the flag goes.
   bool colonLineEnd(bool sentenceEnd) {
-    out_.colonLine = state_.ColonLine || (holds(tail_, ':') && contains(tail_, "\\n"));
+    out_.colonLine = state_.ColonLine || (contains(tail_, ':') && contains(tail_, "\\n"));
     if (!out_.colonLine) return sentenceEnd;
     std::int32_t q = p_;
     while (q <= len_ && !isAlphanumeric(at(q)))
