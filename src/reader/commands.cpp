@@ -9,149 +9,118 @@
 namespace reader {
 namespace {
 
-constexpr KeyStroke NoKey{};
-
 // Words-per-screen item `I`: its name and caption, handler and check mark.
 template <std::size_t I> constexpr Command wordsItem() {
-  return {WordsPerScreenItems[I].component,
-          WordsPerScreenItems[I].caption,
-          "",
-          NoKey,
-          KeyPhase::Down,
-          Family::Banner,
-          MenuId::WordsPerScreen,
-          [](TForm1& f) { f.chooseWordsPerScreen(I); },
-          [](const TForm1& f) { return f.wordsPerScreenChecked(I); }};
+  return {.component = WordsPerScreenItems[I].component,
+          .caption = WordsPerScreenItems[I].caption,
+          .family = Family::Banner,
+          .menu = MenuId::WordsPerScreen,
+          .handler = [](TForm1& f) { f.chooseWordsPerScreen(I); },
+          .checked = [](const TForm1& f) { return f.wordsPerScreenChecked(I); }};
 }
 
 // Colour scheme `I` of the Format menu (the order of ColourSchemes).
 template <std::size_t I>
 constexpr Command colourItem(std::string_view component, std::string_view caption) {
-  return {component,
-          caption,
-          "",
-          NoKey,
-          KeyPhase::Down,
-          Family::Both,
-          MenuId::Color,
-          [](TForm1& f) { f.chooseColourScheme(I); },
-          [](const TForm1& f) { return f.colourSchemeChecked(I); }};
+  return {.component = component,
+          .caption = caption,
+          .menu = MenuId::Color,
+          .handler = [](TForm1& f) { f.chooseColourScheme(I); },
+          .checked = [](const TForm1& f) { return f.colourSchemeChecked(I); }};
 }
 
 // Font item `I` of the Format menu (the order of FontItems).
 template <std::size_t I> constexpr Command fontItem() {
-  return {FontItems[I].component,
-          FontItems[I].caption,
-          "",
-          NoKey,
-          KeyPhase::Down,
-          Family::Both,
-          MenuId::Font,
-          [](TForm1& f) { f.chooseFont(I); },
-          [](const TForm1& f) { return f.fontChecked(I); },
-          nullptr,
-          nullptr,
-          FontItems[I].shown ? nullptr : +[](const TForm1&) { return false; }};
+  return {.component = FontItems[I].component,
+          .caption = FontItems[I].caption,
+          .menu = MenuId::Font,
+          .handler = [](TForm1& f) { f.chooseFont(I); },
+          .checked = [](const TForm1& f) { return f.fontChecked(I); },
+          .visible = FontItems[I].shown ? nullptr : +[](const TForm1&) { return false; }};
 }
 
 // Size item of the size list's index `I`, captioned with its points.
 template <std::size_t I> constexpr Command sizeItem(std::string_view component) {
-  return {component,
-          component.substr(4), // "Size36" shows "36"
-          "",
-          NoKey,
-          KeyPhase::Down,
-          Family::Both,
-          MenuId::Size,
-          [](TForm1& f) { f.chooseSize(I); },
-          [](const TForm1& f) { return f.sizeChecked(I); },
-          [](const TForm1& f) { return f.sizeEnabled(I); },
-          nullptr,
-          [](const TForm1& f) { return f.sizeShown(I); }};
+  return {.component = component,
+          .caption = component.substr(4), // "Size36" shows "36"
+          .menu = MenuId::Size,
+          .handler = [](TForm1& f) { f.chooseSize(I); },
+          .checked = [](const TForm1& f) { return f.sizeChecked(I); },
+          .enabled = [](const TForm1& f) { return f.sizeEnabled(I); },
+          .visible = [](const TForm1& f) { return f.sizeShown(I); }};
 }
 
 template <AlignItem Item>
 constexpr Command alignItem(std::string_view component, std::string_view caption) {
-  return {component,
-          caption,
-          "",
-          NoKey,
-          KeyPhase::Down,
-          Family::Both,
-          MenuId::Alignment,
-          [](TForm1& f) { f.chooseAlignment(Item); },
-          [](const TForm1& f) { return f.alignmentChecked(Item); },
-          nullptr,
-          nullptr,
-          [](const TForm1& f) { return f.alignmentShown(Item); }};
+  return {.component = component,
+          .caption = caption,
+          .menu = MenuId::Alignment,
+          .handler = [](TForm1& f) { f.chooseAlignment(Item); },
+          .checked = [](const TForm1& f) { return f.alignmentChecked(Item); },
+          .visible = [](const TForm1& f) { return f.alignmentShown(Item); }};
 }
 
 // Reading-mode item of the Format menu, checked in its mode.
 template <engine::ReadingModeKind Mode>
 constexpr Command modeItem(std::string_view component, std::string_view caption,
                            CommandHandler handler) {
-  return {component,
-          caption,
-          "",
-          NoKey,
-          KeyPhase::Down,
-          Family::Both,
-          MenuId::ReadingModes,
-          handler,
-          [](const TForm1& f) { return f.readingModeChecked(Mode); }};
+  return {.component = component,
+          .caption = caption,
+          .menu = MenuId::ReadingModes,
+          .handler = handler,
+          .checked = [](const TForm1& f) { return f.readingModeChecked(Mode); }};
 }
 
 // A bare key of the key table.
 constexpr Command key(KeyStroke stroke, Family family, CommandHandler handler,
                       KeyPhase phase = KeyPhase::Down) {
-  return {"", "", "", stroke, phase, family, MenuId::None, handler, nullptr};
+  return {.key = stroke, .phase = phase, .family = family, .handler = handler};
 }
 
 // A button or paint box of the window, named after its control.
 constexpr Command control(std::string_view component, std::string_view hint,
                           CommandHandler handler) {
-  return {component, hint, "", NoKey, KeyPhase::Down, Family::Both, MenuId::None, handler, nullptr};
+  return {.component = component, .caption = hint, .handler = handler};
 }
 
 constexpr Command item(MenuId menu, std::string_view component, std::string_view caption,
                        CommandHandler handler, Family family = Family::Both) {
-  return {component, caption, "", NoKey, KeyPhase::Down, family, menu, handler, nullptr};
+  return {.component = component,
+          .caption = caption,
+          .family = family,
+          .menu = menu,
+          .handler = handler};
 }
 
 // A menu item that shows a shortcut text beside its caption.
 constexpr Command shortcutItem(MenuId menu, std::string_view component, std::string_view caption,
                                std::string_view shortcut, CommandHandler handler) {
-  return {component,    caption, shortcut, NoKey,  KeyPhase::Down,
-          Family::Both, menu,    handler,  nullptr};
+  return {.component = component,
+          .caption = caption,
+          .shortcut = shortcut,
+          .menu = menu,
+          .handler = handler};
 }
 
 // AutoSkim item of `Level` (-1 off, 0..4 the presets, 5 custom).
 template <int Level>
 constexpr Command skimItem(std::string_view component, std::string_view caption) {
-  return {component,
-          caption,
-          "",
-          NoKey,
-          KeyPhase::Down,
-          Family::Both,
-          MenuId::AutoSkim,
-          [](TForm1& f) { f.chooseAutoSkim(Level); },
-          [](const TForm1& f) { return f.autoSkimChecked(Level); }};
+  return {.component = component,
+          .caption = caption,
+          .menu = MenuId::AutoSkim,
+          .handler = [](TForm1& f) { f.chooseAutoSkim(Level); },
+          .checked = [](const TForm1& f) { return f.autoSkimChecked(Level); }};
 }
 
 // An item of the column popup that is greyed at the last page.
 constexpr Command pageItem(std::string_view component, std::string_view caption,
                            CommandHandler handler) {
-  return {component,
-          caption,
-          "",
-          NoKey,
-          KeyPhase::Down,
-          Family::Column,
-          MenuId::pmColumn,
-          handler,
-          nullptr,
-          [](const TForm1& f) { return f.columnPageItemsEnabled(); }};
+  return {.component = component,
+          .caption = caption,
+          .family = Family::Column,
+          .menu = MenuId::pmColumn,
+          .handler = handler,
+          .enabled = [](const TForm1& f) { return f.columnPageItemsEnabled(); }};
 }
 
 constexpr std::array Menus = {
@@ -259,9 +228,12 @@ constexpr std::array Commands = {
          [](TForm1& f) { f.AboutLumetra1Click(); }),
 
     // --- Popup of the banner modes -------------------------------------------------------
-    Command{"Pause1", "&Pause", "", NoKey, KeyPhase::Down, Family::Banner, MenuId::pmBanner,
-            [](TForm1& f) { f.Pause1Click(); }, nullptr, nullptr,
-            [](const TForm1& f) -> const std::string& { return f.pauseCaption(); }},
+    Command{.component = "Pause1",
+            .caption = "&Pause",
+            .family = Family::Banner,
+            .menu = MenuId::pmBanner,
+            .handler = [](TForm1& f) { f.Pause1Click(); },
+            .captionNow = [](const TForm1& f) -> const std::string& { return f.pauseCaption(); }},
     item(MenuId::pmBanner, "GoToLast1", "Go To &Last", [](TForm1& f) { f.fevhGoToLast(); }),
     item(MenuId::pmBanner, "GoToStart1", "Go To &Start", [](TForm1& f) { f.fevhRestart(); }),
     item(MenuId::pmBanner, "FindText1", "&Find Text", [](TForm1& f) { f.FindText1Click(); }),

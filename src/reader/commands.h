@@ -86,10 +86,10 @@ using CommandHandler = void (*)(TForm1&);
 using CommandState = bool (*)(const TForm1&);
 
 struct Command {
-  std::string_view component;
-  std::string_view caption;
-  std::string_view shortcut;
-  KeyStroke key;
+  std::string_view component = {};
+  std::string_view caption = {};
+  std::string_view shortcut = {};
+  KeyStroke key = {};
   KeyPhase phase = KeyPhase::Down;
   Family family = Family::Both;
   MenuId menu = MenuId::None;

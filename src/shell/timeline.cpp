@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <exception>
 #include <iterator>
 #include <limits>
@@ -61,19 +62,30 @@ std::string drawnLine(const std::string& line) {
   return engine::trim(stripped(line));
 }
 
-// Appends `text` (code page 1252) as a JSON string literal in UTF-8; with
-// `dropCrTab` the CRs and TABs are left out.
-void appendJson(std::string& out, std::string_view text, bool dropCrTab) {
+// The most bytes a JSON literal of `n` characters of code page 1252 takes:
+// each may become "\u00XX", and the quotes.
+constexpr std::size_t jsonRoom(std::size_t n) {
+  return 6 * n + 2;
+}
+
+// Writes `text` (code page 1252) as a JSON string literal in UTF-8 at `out`,
+// which has jsonRoom(text.size()) bytes; with `dropCrTab` the CRs and TABs
+// are left out. Returns the end of what was written.
+char* writeJson(char* out, std::string_view text, bool dropCrTab) {
   static constexpr char Hex[] = "0123456789abcdef";
-  out += '"';
   const auto plain = [](unsigned char c) { return c >= 0x20 && c < 0x7F && c != '"' && c != '\\'; };
+  const auto put = [&out](std::string_view s) {
+    std::memcpy(out, s.data(), s.size());
+    out += s.size();
+  };
+  *out++ = '"';
   for (std::size_t i = 0; i < text.size(); ++i) {
     // Runs that need no escape go in whole.
     std::size_t run = i;
     while (run < text.size() && plain(static_cast<unsigned char>(text[run])))
       ++run;
     if (run > i) {
-      out.append(text.data() + i, run - i);
+      put(text.substr(i, run - i));
       i = run;
       if (i == text.size()) break;
     }
@@ -81,53 +93,61 @@ void appendJson(std::string& out, std::string_view text, bool dropCrTab) {
     if (c >= 0x80) { // every byte from 0x80 up stands for a character from U+0080 up
       const char32_t u = platform::cp1252ToUnicode(c);
       if (u < 0x800) {
-        out += static_cast<char>(0xC0 | (u >> 6));
-        out += static_cast<char>(0x80 | (u & 0x3F));
+        *out++ = static_cast<char>(0xC0 | (u >> 6));
+        *out++ = static_cast<char>(0x80 | (u & 0x3F));
       } else {
-        out += static_cast<char>(0xE0 | (u >> 12));
-        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (u & 0x3F));
+        *out++ = static_cast<char>(0xE0 | (u >> 12));
+        *out++ = static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (u & 0x3F));
       }
       continue;
     }
     switch (c) {
     case '"':
-      out += "\\\"";
+      put("\\\"");
       break;
     case '\\':
-      out += "\\\\";
+      put("\\\\");
       break;
     case '\n':
-      out += "\\n";
+      put("\\n");
       break;
     case '\r':
-      if (!dropCrTab) out += "\\r";
+      if (!dropCrTab) put("\\r");
       break;
     case '\t':
-      if (!dropCrTab) out += "\\t";
+      if (!dropCrTab) put("\\t");
       break;
     default:
       if (c < 0x20 || c == 0x7F) {
-        out += "\\u00";
-        out += Hex[c >> 4];
-        out += Hex[c & 0xF];
+        put("\\u00");
+        *out++ = Hex[c >> 4];
+        *out++ = Hex[c & 0xF];
       } else {
-        out += static_cast<char>(c);
+        *out++ = static_cast<char>(c);
       }
     }
   }
-  out += '"';
+  *out++ = '"';
+  return out;
+}
+
+void appendJson(std::string& out, std::string_view text, bool dropCrTab) {
+  const std::size_t at = out.size();
+  out.resize(at + jsonRoom(text.size()));
+  out.resize(static_cast<std::size_t>(writeJson(out.data() + at, text, dropCrTab) - out.data()));
 }
 
 // Writes the events and counts them against the limit. The lines are
 // gathered in one buffer and handed to the stream in large pieces: one write
 // per small insertion made the output stream a good part of a long run's
-// time, and so did a string of its own for every value written.
+// time, and so did a string of its own for every value written. The buffer
+// is written through a cursor: a frame line is a dozen small pieces, and a
+// string's append checks and moves more than such a piece is worth.
 class EventWriter {
 public:
-  EventWriter(std::ostream& out, std::int64_t limit) : out_(out), limit_(limit) {
-    buffer_.reserve(FlushSize + FlushSize / 4);
-  }
+  EventWriter(std::ostream& out, std::int64_t limit)
+      : out_(out), buffer_(FlushSize + FlushSize / 4), limit_(limit) {}
   ~EventWriter() { flush(); }
   EventWriter(const EventWriter&) = delete;
   EventWriter& operator=(const EventWriter&) = delete;
@@ -141,48 +161,44 @@ public:
     return true;
   }
   EventWriter& raw(std::string_view text) {
-    buffer_.append(text);
+    std::memcpy(room(text.size()), text.data(), text.size());
+    used_ += text.size();
     return *this;
   }
   template <class Integer> EventWriter& number(Integer value) {
-    char digits[24];
-    const auto done = std::to_chars(std::begin(digits), std::end(digits), value);
-    buffer_.append(digits, done.ptr);
+    char* at = room(std::numeric_limits<Integer>::digits10 + 2);
+    used_ = static_cast<std::size_t>(std::to_chars(at, buffer_.data() + buffer_.size(), value).ptr -
+                                     buffer_.data());
     return *this;
   }
-  EventWriter& string(std::string_view text) {
-    appendJsonString(buffer_, text);
-    return *this;
-  }
+  EventWriter& string(std::string_view text) { return json(text, false); }
   EventWriter& stringArray(const std::vector<std::string>& lines) {
-    buffer_ += '[';
+    raw("[");
     for (std::size_t i = 0; i < lines.size(); ++i) {
-      if (i) buffer_ += ',';
-      appendJsonString(buffer_, lines[i]);
+      if (i) raw(",");
+      string(lines[i]);
     }
-    buffer_ += ']';
-    return *this;
+    return raw("]");
   }
   // The lines as the strip draws them (drawnLine), the empty ones left out
   // when `skipEmpty`.
   template <class Lines> EventWriter& drawnLineArray(const Lines& lines, bool skipEmpty) {
-    buffer_ += '[';
+    raw("[");
     bool first = true;
     for (const std::string& line : lines) {
       // Trimming first and then leaving out CR and TAB inside gives the same
       // text: both are trimmed at the ends anyway.
       const std::string_view core = engine::trimView(line);
       if (skipEmpty && core.empty()) continue;
-      if (!first) buffer_ += ',';
+      if (!first) raw(",");
       first = false;
-      appendJson(buffer_, core, true);
+      json(core, true);
     }
-    buffer_ += ']';
-    return *this;
+    return raw("]");
   }
   void end() {
-    buffer_ += "}\n";
-    if (buffer_.size() >= FlushSize) flush();
+    raw("}\n");
+    if (used_ >= FlushSize) flush();
   }
   // The limit stopped the run before the document's end: says so on a last
   // line of its own. True when it did.
@@ -194,14 +210,29 @@ public:
   }
   // Hands what is gathered to the output stream.
   void flush() {
-    if (!buffer_.empty()) out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    buffer_.clear();
+    if (used_) out_.write(buffer_.data(), static_cast<std::streamsize>(used_));
+    used_ = 0;
   }
 
 private:
+  // Room for `n` more bytes at the cursor.
+  char* room(std::size_t n) {
+    if (used_ + n > buffer_.size()) {
+      flush();
+      if (n > buffer_.size()) buffer_.resize(n);
+    }
+    return buffer_.data() + used_;
+  }
+  EventWriter& json(std::string_view text, bool dropCrTab) {
+    char* at = room(jsonRoom(text.size()));
+    used_ = static_cast<std::size_t>(writeJson(at, text, dropCrTab) - buffer_.data());
+    return *this;
+  }
+
   static constexpr std::size_t FlushSize = 1 << 16;
   std::ostream& out_;
-  std::string buffer_;
+  std::vector<char> buffer_;
+  std::size_t used_ = 0;
   std::int64_t limit_;
   std::int64_t written_ = 0;
   bool ended_ = false;
