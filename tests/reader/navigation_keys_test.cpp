@@ -3,8 +3,6 @@
 // and where reading goes on from.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "pacing_fixture.h"
 
 namespace reader::testing {
@@ -26,11 +24,6 @@ struct Keys : PacingFixture {
   }
   std::int32_t at(const std::string& word) const {
     return static_cast<std::int32_t>(es.DocumentText.find(word)) + 1;
-  }
-  // Presses and releases a key as the window does.
-  void press(Key key) {
-    form.FormKeyDown({key});
-    form.FormKeyUp({key});
   }
   // Reads on until the frame of the given start is on the strip.
   void readTo(const std::string& word) {
@@ -98,18 +91,6 @@ TEST(NavigationKeys, PageDownPastTheLastParagraphAsksForARestartAndTheNextTickEn
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Ended);
 }
 
-TEST(NavigationKeys, TheStatusMessageNamesTheStepThenPlayOnRelease) {
-  Keys f;
-  f.readTo("these");
-  f.form.FormKeyDown({Key::Right});
-  EXPECT_EQ(f.view.status(), "Fast Forward");
-  f.form.FormKeyUp({Key::Right});
-  EXPECT_EQ(f.view.status(), "Play");
-  EXPECT_EQ(f.rs.navIcon, NavIcon::None);
-  f.form.FormKeyDown({Key::Left});
-  EXPECT_EQ(f.view.status(), "Rewind");
-}
-
 TEST(NavigationKeys, TheFurthestPointStaysOnTheBarAndLReturnsToIt) {
   Keys f;
   f.readTo("Third");
@@ -123,10 +104,16 @@ TEST(NavigationKeys, TheFurthestPointStaysOnTheBarAndLReturnsToIt) {
   EXPECT_EQ(f.observer.frames.back().start, furthest);
 }
 
-TEST(NavigationKeys, FrameStepsDrawInTheCondensedFontAndTimeTheFrameShown) {
+TEST(NavigationKeys, FrameStepsNameTheStepDrawCondensedAndTimeTheFrameShown) {
   Keys f;
-  f.press(Key::Right);
-  f.press(Key::Left);
+  f.form.FormKeyDown({Key::Right});
+  EXPECT_EQ(f.view.status(), "Fast Forward");
+  f.form.FormKeyUp({Key::Right});
+  EXPECT_EQ(f.view.status(), "Play");
+  EXPECT_EQ(f.rs.navIcon, NavIcon::None);
+  f.form.FormKeyDown({Key::Left});
+  EXPECT_EQ(f.view.status(), "Rewind");
+  f.form.FormKeyUp({Key::Left});
   EXPECT_EQ(f.view.condensed, 2);
   EXPECT_EQ(f.view.condensedDraws, (std::vector<bool>{true, false}));
   // The frame on the strip keeps its own time: three words at 600 wpm.

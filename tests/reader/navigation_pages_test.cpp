@@ -25,10 +25,6 @@ struct Pages : PacingFixture {
     load(longText());
     form.FormShow();
   }
-  void press(Key key) {
-    form.FormKeyDown({key});
-    form.FormKeyUp({key});
-  }
   // Every page start, turned one by one with Space from the first page.
   std::vector<std::int32_t> startsBySpace() {
     std::vector<std::int32_t> starts{parts.page.pageStart};

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,8 +45,8 @@ struct Draw {
   std::vector<std::string> lines; // non-empty frame lines at the time
 };
 
-// Lays out and builds pages as the window does (fixed-width text), records
-// what it is asked to show.
+// Lays out and builds pages as the window does (fixed-width text) and
+// records what it is asked to show.
 class RecordingView : public HeadlessView {
 public:
   RecordingView(const platform::VirtualClock& clock, const ReaderContext& context,
@@ -62,9 +63,10 @@ public:
     drawFrame(10);
   }
   void drawEndOfDocument() override { ++endTexts; }
+  // The strip holds ten lines of the banner font.
   int linesInFrame() const override {
     if (settings_.ReadingMode == engine::ReadingModeKind::Sentence) return 4;
-    return settings_.LinesPerScreen < fit ? settings_.LinesPerScreen : fit;
+    return std::min<int>(settings_.LinesPerScreen, 10);
   }
   void useCondensedFont() override { ++condensed; }
   void drawCondensedFrame(bool forward) override {
@@ -80,8 +82,6 @@ public:
     if (panel == 3) positions.push_back(text);
   }
   void showProgress(std::int64_t, int bar) override { bars.push_back(bar); }
-  void placeProgressDots() override { ++dotPlacings; }
-  void setDotHover(ControlId dot, bool over) override { dotHovers.push_back({dot, over}); }
   void setMarkHint(ControlId mark, const std::string& hint, bool hand) override {
     markHints.push_back({mark, hint, hand});
   }
@@ -92,21 +92,19 @@ public:
   void drawFindFrame() override { ++findDraws; }
   void pageShown() override { ++pagesShown; }
 
-  // The hint as last shown, and the message of status panel 1.
+  // The last hint shown, and the last message of status panel 1.
   std::string hint() const { return hints.empty() ? std::string() : hints.back(); }
   std::string status() const { return messages.empty() ? std::string() : messages.back(); }
-
-  // Draws at full strength or fading, from time `from` on.
   std::vector<Draw> drawsFrom(std::int64_t from) const {
     std::vector<Draw> out;
-    for (const Draw& d : draws)
-      if (d.t >= from) out.push_back(d);
+    std::copy_if(draws.begin(), draws.end(), std::back_inserter(out),
+                 [&](const Draw& d) { return d.t >= from; });
     return out;
   }
 
   struct Timed {
     std::int64_t t;
-    int level; // the fade level drawn at time t
+    int level;
     bool operator==(const Timed&) const = default;
   };
   struct MarkHint {
@@ -116,19 +114,17 @@ public:
     bool operator==(const MarkHint&) const = default;
   };
 
-  int fit = 10; // lines of the banner font the strip holds
   std::vector<Draw> draws;
   std::vector<Timed> pageDraws;
-  int clears = 0, fullRedraws = 0, endTexts = 0, hintHides = 0, condensed = 0, dotPlacings = 0;
+  int clears = 0, fullRedraws = 0, endTexts = 0, hintHides = 0, condensed = 0, findDraws = 0,
+      pagesShown = 0;
   std::vector<bool> condensedDraws;
   std::vector<std::string> hints, messages, positions;
   std::vector<std::pair<std::int64_t, bool>> hintColours;
   std::vector<int> bars;
-  std::vector<std::pair<ControlId, bool>> dotHovers, highlights;
+  std::vector<std::pair<ControlId, bool>> highlights;
   std::vector<MarkHint> markHints;
   bool findBar = false;
-  int findDraws = 0;
-  int pagesShown = 0; // column pages built and shown
 
 private:
   const platform::VirtualClock& clock_;
@@ -217,8 +213,6 @@ struct PacingFixture {
   platform::Timer& tmFadeIn() { return *timers.made.at(1); }
   platform::Timer& tmStartFade() { return *timers.made.at(2); }
   platform::Timer& tmFade() { return *timers.made.at(3); }
-  platform::Timer& tmFadeColumn() { return *timers.made.at(4); }
-  platform::Timer& tmFadeStop() { return *timers.made.at(5); }
   platform::Timer& tmHideInfo() { return *timers.made.at(6); }
   platform::Timer& tmFocus() { return *timers.made.at(7); }
 
@@ -255,6 +249,11 @@ struct PacingFixture {
   void start() {
     form.beginReading();
     form.tmReadTimer();
+  }
+  // A key pressed and released as the window passes them on.
+  void press(Key key) {
+    form.FormKeyDown({key});
+    form.FormKeyUp({key});
   }
   // Reads until the document ends (or ten minutes have passed).
   void readAll() {
