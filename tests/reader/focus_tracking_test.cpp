@@ -1,9 +1,6 @@
-// The focus timer following the source window on a scripted desktop, in both
-// families: leaving for another program hides (and in the banner modes
-// halts) the reader, the source window in front brings it back with its
-// frame or page and the hints to go on, a hidden or minimised source hides
-// it, a prepared document starts on the next tick, and without a source
-// window nothing of this happens.
+// The focus timer following the source window on a scripted desktop, in
+// every mode: leaving hides (and in the banner modes halts) the reader, the
+// source in front brings it back, and without a source nothing happens.
 #include <gtest/gtest.h>
 
 #include "pacing_fixture.h"
@@ -27,7 +24,7 @@ std::string sentences() {
 // A reader on a desktop with an editor holding its document, a terminal and
 // a dialog of the program. The reader is shown in front; the banner modes read.
 struct Desk : PacingFixture {
-  explicit Desk(ReadingModeKind mode, bool withSource = true) : mode(mode) {
+  explicit Desk(ReadingModeKind mode, bool withSource = true) {
     if (mode == ReadingModeKind::Sentence)
       sentence(300);
     else
@@ -55,7 +52,6 @@ struct Desk : PacingFixture {
   }
   std::size_t frameCount() const { return observer.frames.size(); }
 
-  ReadingModeKind mode;
   WindowId reader = 0, dialog = 0, source = 0, terminal = 0;
 };
 
@@ -128,45 +124,36 @@ TEST(FocusTracking, TheProgramsOwnWindowsAndAFailedQueryAreNotLeaving) {
 }
 
 TEST(FocusTracking, AHiddenOrMinimisedSourceHidesTheReader) {
-  enum Change { Unmapped, HiddenByManager, Minimised, OffScreen };
+  using Change = void (*)(platform::FakeWindow&);
+  const Change unmap = [](platform::FakeWindow& w) { w.state.mapped = false; };
+  const Change hide = [](platform::FakeWindow& w) { w.state.hidden = true; };
+  const Change minimise = [](platform::FakeWindow& w) { w.state.minimised = true; };
+  const Change offScreen = [](platform::FakeWindow& w) {
+    w.geometry.outer = {-32000, -32000, 160, 24};
+  };
   const struct {
     ReadingModeKind mode;
     Change change;
     bool hides;
   } cases[] = {
-      {ReadingModeKind::Banner, Unmapped, true},
-      {ReadingModeKind::Sentence, Minimised, true},
-      {ReadingModeKind::Banner, HiddenByManager, true},
-      {ReadingModeKind::Single, Unmapped, true},
-      {ReadingModeKind::Double, Minimised, true},
-      {ReadingModeKind::Single, HiddenByManager, true},
-      {ReadingModeKind::Double, OffScreen, true},
+      {ReadingModeKind::Banner, unmap, true},
+      {ReadingModeKind::Sentence, minimise, true},
+      {ReadingModeKind::Banner, hide, true},
+      {ReadingModeKind::Single, unmap, true},
+      {ReadingModeKind::Double, minimise, true},
+      {ReadingModeKind::Single, hide, true},
+      {ReadingModeKind::Double, offScreen, true},
       // The banner modes follow what is in front, not where the source lies.
-      {ReadingModeKind::Banner, OffScreen, false},
+      {ReadingModeKind::Banner, offScreen, false},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(static_cast<int>(c.mode) * 10 + c.change);
+    SCOPED_TRACE(static_cast<int>(&c - cases));
     Desk d(c.mode);
     platform::FakeWindow& source = d.desktop.window(d.source);
-    switch (c.change) {
-    case Unmapped:
-      source.state.mapped = false;
-      break;
-    case HiddenByManager:
-      source.state.hidden = true;
-      break;
-    case Minimised:
-      source.state.minimised = true;
-      break;
-    case OffScreen:
-      source.geometry.outer = {-32000, -32000, 160, 24};
-      break;
-    }
+    c.change(source);
     d.clock.advance(100); // the reader is still in front
     EXPECT_EQ(d.view.shown, !c.hides);
-    if (engine::isBannerMode(c.mode) && c.hides) {
-      EXPECT_TRUE(d.rs.readingHalted);
-    }
+    if (engine::isBannerMode(c.mode) && c.hides) EXPECT_TRUE(d.rs.readingHalted);
     // The source shows again and is in front: the reader is back.
     source.state = {true, false, false};
     source.geometry.outer = {100, 100, 800, 600};
@@ -255,7 +242,7 @@ TEST(FocusTracking, WithoutASourceWindowTheReaderStaysAsItIs) {
   }
 }
 
-TEST(FocusTracking, AnOpenMenuKeepsALeftColumnPageInPlace) {
+TEST(FocusTracking, AnOpenMenuKeepsALeftColumnPageInPlaceAndClosingEndsTheFollowing) {
   Desk d(ReadingModeKind::Single);
   d.fade.menuLoopActive = true;
   d.bringToFront(d.terminal);
@@ -263,15 +250,13 @@ TEST(FocusTracking, AnOpenMenuKeepsALeftColumnPageInPlace) {
   d.fade.menuLoopActive = false;
   d.clock.advance(100);
   EXPECT_FALSE(d.view.shown);
-}
 
-TEST(FocusTracking, ClosingTheWindowEndsTheFollowing) {
-  Desk d(ReadingModeKind::Banner);
-  d.form.FormClose();
-  EXPECT_FALSE(d.acquisition.ReaderShown);
-  EXPECT_EQ(d.acquisition.SourceWindow, acquisition::NoSourceWindow);
-  d.bringToFront(d.terminal);
-  EXPECT_TRUE(d.view.shown);
+  Desk closed(ReadingModeKind::Banner);
+  closed.form.FormClose();
+  EXPECT_FALSE(closed.acquisition.ReaderShown);
+  EXPECT_EQ(closed.acquisition.SourceWindow, acquisition::NoSourceWindow);
+  closed.bringToFront(closed.terminal);
+  EXPECT_TRUE(closed.view.shown);
 }
 
 } // namespace
