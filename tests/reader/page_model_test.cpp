@@ -1,24 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "platform/fixed_width_measure.h"
 #include "reader/page_model.h"
 
 namespace reader {
 namespace {
 
-// One line the scripted reader hands out: its text, the characters it
-// consumes and the flags it leaves.
+// A line the scripted reader hands out, the characters it consumes and its flags.
 struct ScriptLine {
   std::string text;
   int consumes = 10;
   int breaks = 1;
   bool rowBreak = false;
   bool heading = false;
-  bool sentenceEnd = false;
-  // Read in a bold font, the line comes back as these lines instead (a heading
-  // wrapped at the bold width).
+  // Read in bold, the line comes back as these (a heading wrapped at the bold width).
   std::vector<std::string> boldLines = {};
 };
 
@@ -63,7 +58,6 @@ private:
   void setFlags(const ScriptLine& line, bool last) {
     state_.RowBreak = last && line.rowBreak;
     state_.HeadingFound = line.heading;
-    state_.SentenceEnd = line.sentenceEnd;
     state_.LineBreakCount = static_cast<std::uint8_t>(last ? line.breaks : 0);
   }
 
@@ -105,34 +99,40 @@ int blankLinesAfterFirst(const PageColumn& column) {
   return blanks;
 }
 
+std::vector<ScriptLine> numberedLines(int count, int consumes = 10) {
+  std::vector<ScriptLine> script;
+  for (int i = 0; i < count; ++i)
+    script.push_back({"line " + std::to_string(i), consumes, 0, false});
+  return script;
+}
+
 TEST(PageBuilding, LineBreaksBeyondTheFirstBecomeBlankLinesFewerWithRuleFour) {
-  const int cases[][3] = {// rule 4, line breaks, blank lines
-                          {0, 5, 4}, {1, 5, 2}, {0, 2, 1}, {1, 2, 1},
-                          {1, 4, 2}, {1, 3, 2}, {0, 1, 0}, {0, 0, 0}};
+  const int cases[][4] = {// rule 4, line breaks, blank lines, lines per page
+                          {0, 5, 4, 20},
+                          {1, 5, 2, 20},
+                          {0, 2, 1, 20},
+                          {1, 2, 1, 20},
+                          {1, 4, 2, 20},
+                          {1, 3, 2, 20},
+                          {0, 1, 0, 20},
+                          {0, 0, 0, 20},
+                          // the blank lines stop at the end of the column
+                          {0, 9, 3, 4}};
   for (const auto& c : cases) {
     Fixture f({{"first line", 10, c[1], true}, {"second", 10, 1, true}});
     f.settings.GeneralTextRules[4] = c[0] != 0;
-    buildPage(f.page, f.inputs());
+    buildPage(f.page, f.inputs(c[3]));
     EXPECT_EQ(blankLinesAfterFirst(f.page.columns[0]), c[2]) << c[0] << " " << c[1];
-    EXPECT_EQ(f.page.columns[0].lines.back(), "second");
+    if (c[3] == 20) EXPECT_EQ(f.page.columns[0].lines.back(), "second");
   }
 }
 
 TEST(PageBuilding, AHeadingEndingARowWithoutACrIsFollowedByOneBlankLine) {
-  ScriptLine heading{"Chapter One", 12, 0, true, true};
-  Fixture f({heading, {"body text", 10, 1, false}});
+  Fixture f({{"Chapter One", 12, 0, true, true}, {"body text", 10, 1, false}});
   buildPage(f.page, f.inputs());
   const PageColumn& column = f.page.columns[0];
-  ASSERT_EQ(column.lines.size(), 3u);
-  EXPECT_EQ(column.lines[1], "");
-  EXPECT_TRUE(column.headings[0]);
-  EXPECT_FALSE(column.headings[2]);
-}
-
-TEST(PageBuilding, BlankLinesStopAtTheEndOfTheColumn) {
-  Fixture f({{"only", 10, 9, true}, {"next", 10, 1, true}});
-  buildPage(f.page, f.inputs(4));
-  EXPECT_EQ(f.page.columns[0].lines.size(), 4u);
+  EXPECT_EQ(column.lines, (std::vector<std::string>{"Chapter One", "", "body text"}));
+  EXPECT_EQ(column.headings, (std::vector<bool>{true, false, false}));
 }
 
 TEST(PageBuilding, OnlyReachingTheEndSetsPageAtEnd) {
@@ -146,13 +146,16 @@ TEST(PageBuilding, OnlyReachingTheEndSetsPageAtEnd) {
   EXPECT_FALSE(full.page.pageAtEnd);
   EXPECT_EQ(end, 1 + 4 * 16);
   EXPECT_EQ(full.state.CurrentPosition, end);
+
+  // A reader that makes no progress ends the page.
+  Fixture stuck({{"one", 10, 0, false}}, 400);
+  buildPage(stuck.page, stuck.inputs());
+  EXPECT_EQ(stuck.page.columns[0].lines, (std::vector<std::string>{"one"}));
+  EXPECT_TRUE(stuck.page.pageAtEnd);
 }
 
 TEST(PageBuilding, SecondColumnGoesOnFromTheFirstAndSingleModeLeavesItEmpty) {
-  std::vector<ScriptLine> script;
-  for (int i = 0; i < 8; ++i)
-    script.push_back({"line " + std::to_string(i), 10, 0, false});
-  Fixture f(script);
+  Fixture f(numberedLines(8));
   buildPage(f.page, f.inputs(3, 2));
   EXPECT_EQ(f.page.columns[0].lines, (std::vector<std::string>{"line 0", "line 1", "line 2"}));
   EXPECT_EQ(f.page.columns[1].lines, (std::vector<std::string>{"line 3", "line 4", "line 5"}));
@@ -161,11 +164,8 @@ TEST(PageBuilding, SecondColumnGoesOnFromTheFirstAndSingleModeLeavesItEmpty) {
   EXPECT_TRUE(f.page.columns[1].lines.empty());
 }
 
-TEST(RepeatLastLine, RuleSevenStartsTheNextPageAtTheLastLine) {
-  std::vector<ScriptLine> script;
-  for (int i = 0; i < 8; ++i)
-    script.push_back({"line " + std::to_string(i), 10, 0, false});
-  Fixture f(script);
+TEST(RepeatLastLine, RuleSevenStartsTheNextPageAtTheLastLineAndAOneLinePageStillMovesOn) {
+  Fixture f(numberedLines(8));
   f.settings.GeneralTextRules[7] = true;
   ASSERT_TRUE(beginNextPage(f.page, f.state));
   buildPage(f.page, f.inputs(3));
@@ -173,26 +173,21 @@ TEST(RepeatLastLine, RuleSevenStartsTheNextPageAtTheLastLine) {
   ASSERT_TRUE(beginNextPage(f.page, f.state));
   buildPage(f.page, f.inputs(3));
   EXPECT_EQ(f.page.columns[0].lines.front(), "line 2");
-}
 
-TEST(RepeatLastLine, AOneLinePageStillMovesOn) {
-  std::vector<ScriptLine> script(5, ScriptLine{"same", 10, 0, false});
-  Fixture f(script);
-  f.settings.GeneralTextRules[7] = true;
-  for (int turn = 0; turn < 5 && !f.page.pageAtEnd; ++turn) {
-    const std::int32_t before = f.state.CurrentPosition;
-    ASSERT_TRUE(beginNextPage(f.page, f.state));
-    buildPage(f.page, f.inputs(1));
-    EXPECT_GT(f.state.CurrentPosition, before);
+  Fixture one(numberedLines(5));
+  one.settings.GeneralTextRules[7] = true;
+  for (int turn = 0; turn < 5 && !one.page.pageAtEnd; ++turn) {
+    const std::int32_t before = one.state.CurrentPosition;
+    ASSERT_TRUE(beginNextPage(one.page, one.state));
+    buildPage(one.page, one.inputs(1));
+    EXPECT_GT(one.state.CurrentPosition, before);
   }
 }
 
-TEST(HeadingRewrap, AHeadingTooWideInBoldIsReadAgainInBold) {
-  // 28 characters = 280 px: fits the 290 px text width regular, and the bold
-  // measure below makes it too wide.
+TEST(HeadingRewrap, AHeadingTooWideInBoldIsReadAgainInBoldUnlessTheFontIsBold) {
+  // 28 characters = 280 px: fits the 290 px text width regular, not bold.
   ScriptLine heading{"An Unusually Long Heading Hm", 30, 2, true, true};
   heading.boldLines = {"An Unusually Long", "Heading Hm"};
-  Fixture f({heading, {"body", 10, 1, true}});
   class BoldWider : public platform::TextMeasure {
   public:
     int textWidth(const platform::FontSpec& font, std::string_view text) const override {
@@ -200,78 +195,58 @@ TEST(HeadingRewrap, AHeadingTooWideInBoldIsReadAgainInBold) {
     }
     int textHeight(const platform::FontSpec&, std::string_view) const override { return 20; }
   } measure;
-  PageInputs in{f.state, f.settings, measure, f.source, f.font, 1, 20, 300};
-  buildPage(f.page, in);
-  const PageColumn& column = f.page.columns[0];
-  ASSERT_GE(column.lines.size(), 4u);
-  EXPECT_EQ(column.lines[0], "An Unusually Long");
-  EXPECT_EQ(column.lines[1], "Heading Hm");
-  EXPECT_TRUE(column.headings[0]);
-  EXPECT_TRUE(column.headings[1]);
-  EXPECT_EQ(column.lines[2], "");
-  EXPECT_EQ(column.lines[3], "body");
-  EXPECT_FALSE(column.headings[3]);
-  // The body after the heading is read in the regular font again.
-  EXPECT_FALSE(f.source.fonts.back().bold);
+  for (bool boldFont : {false, true}) {
+    ScriptLine h = heading;
+    if (boldFont) h.boldLines.clear(); // a bold font never asks for the bold lines
+    Fixture f({h, {"body", 10, 1, true}});
+    f.font.bold = boldFont;
+    const platform::TextMeasure& m =
+        boldFont ? static_cast<const platform::TextMeasure&>(f.measure) : measure;
+    buildPage(f.page, {f.state, f.settings, m, f.source, f.font, 1, 20, 300});
+    const PageColumn& column = f.page.columns[0];
+    if (boldFont) { // read once, never again
+      EXPECT_EQ(column.lines[0], "An Unusually Long Heading Hm");
+      EXPECT_TRUE(column.headings[0]);
+      EXPECT_EQ(f.source.fonts.size(), 2u); // the heading and the body
+      continue;
+    }
+    EXPECT_EQ(column.lines,
+              (std::vector<std::string>{"An Unusually Long", "Heading Hm", "", "body"}));
+    EXPECT_EQ(column.headings, (std::vector<bool>{true, true, false, false}));
+    // The body after the heading is read in the regular font again.
+    EXPECT_FALSE(f.source.fonts.back().bold);
+  }
 }
 
-TEST(HeadingRewrap, ABoldColumnFontNeverRewraps) {
-  ScriptLine heading{"An Unusually Long Heading Hm", 30, 2, true, true};
-  Fixture f({heading});
-  f.font.bold = true;
-  buildPage(f.page, f.inputs());
-  EXPECT_EQ(f.page.columns[0].lines[0], "An Unusually Long Heading Hm");
-  EXPECT_EQ(f.source.fonts.size(), 1u); // read once, never again
-  EXPECT_TRUE(f.page.columns[0].headings[0]);
-}
-
-TEST(LongLines, AreCutToTheColumnAndGoOnInTheNextSlot) {
+TEST(LongLines, AreCutToTheColumnAndWhatDoesNotFitOnThePageGoesBack) {
   // 45 characters = 450 px in a 290 px text width: cut at 285 px = 28 characters.
   const std::string longLine(45, 'w');
   Fixture f({{longLine, 45, 1, true}, {"after", 10, 1, true}});
   buildPage(f.page, f.inputs());
-  const PageColumn& column = f.page.columns[0];
-  ASSERT_GE(column.lines.size(), 3u);
-  EXPECT_EQ(column.lines[0], std::string(28, 'w'));
-  EXPECT_EQ(column.lines[1], std::string(17, 'w'));
-  EXPECT_EQ(column.lines[2], "after");
-  for (const auto& line : column.lines)
-    EXPECT_LE(f.measure.textWidth(f.font, line), 290);
+  EXPECT_EQ(f.page.columns[0].lines,
+            (std::vector<std::string>{std::string(28, 'w'), std::string(17, 'w'), "after"}));
   // a space that fits is where the line is cut
   Fixture spaced({{"aaaaaaaaaa bbbbbbbbbb cccccccccc dddd", 37, 1, true}});
   buildPage(spaced.page, spaced.inputs());
   EXPECT_EQ(spaced.page.columns[0].lines[0], "aaaaaaaaaa bbbbbbbbbb");
   EXPECT_EQ(spaced.page.columns[0].lines[1], "cccccccccc dddd");
-}
-
-TEST(LongLines, WhatDoesNotFitOnThePageGoesBackToTheDocument) {
-  const std::string longLine(45, 'w');
-  Fixture f({{"first", 10, 0, false}, {longLine, 45, 1, true}});
-  buildPage(f.page, f.inputs(2));
-  EXPECT_EQ(f.page.columns[0].lines.size(), 2u);
   // 28 characters shown, 17 given back from the end of the long line (position 56).
-  EXPECT_EQ(f.state.CurrentPosition, 56 - 17);
-  EXPECT_FALSE(f.page.pageAtEnd);
-}
-
-TEST(PageBuilding, AReaderThatMakesNoProgressEndsThePage) {
-  Fixture f({{"one", 10, 0, false}}, 400);
-  buildPage(f.page, f.inputs());
-  EXPECT_EQ(f.page.columns[0].lines, (std::vector<std::string>{"one"}));
-  EXPECT_TRUE(f.page.pageAtEnd);
+  Fixture page({{"first", 10, 0, false}, {longLine, 45, 1, true}});
+  buildPage(page.page, page.inputs(2));
+  EXPECT_EQ(page.page.columns[0].lines.size(), 2u);
+  EXPECT_EQ(page.state.CurrentPosition, 56 - 17);
+  EXPECT_FALSE(page.page.pageAtEnd);
 }
 
 TEST(PageBuilding, LinesLoseTrailingBlanksAndCrsButKeepIndentAndMarker) {
   Fixture f({{"   indented\r  ", 10, 0, false}, {"\x01marked \t", 10, 0, false}});
   buildPage(f.page, f.inputs());
-  EXPECT_EQ(f.page.columns[0].lines[0], "   indented");
-  EXPECT_EQ(f.page.columns[0].lines[1], "\x01marked");
+  EXPECT_EQ(f.page.columns[0].lines, (std::vector<std::string>{"   indented", "\x01marked"}));
   EXPECT_EQ(trimPageLine("text \x01"), "text \x01");
 }
 
 TEST(PageTurns, SamePageGoesBackToItsStart) {
-  std::vector<ScriptLine> script(10, ScriptLine{"abc", 10, 0, false});
-  Fixture f(script);
+  Fixture f(std::vector<ScriptLine>(10, ScriptLine{"abc", 10, 0, false}));
   f.state.CurrentPosition = 31;
   ASSERT_TRUE(beginNextPage(f.page, f.state));
   EXPECT_EQ(f.page.pageStart, 31);
