@@ -2,9 +2,11 @@
 // the progress bar and the keys.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QMenu>
 
 #include "reader/colour_schemes.h"
+#include "reader/hints.h"
 #include "window_fixture.h"
 
 namespace reader::testing {
@@ -68,23 +70,42 @@ std::array<platform::Color, 4> colours(const engine::SettingsRecord& s) {
   return {s.BannerTextColor, s.BannerBackgroundColor, s.ColumnTextColor, s.ColumnBackgroundColor};
 }
 
-TEST(FullScreen, ShowsSilverOnBlackAndLeavingRestoresTheFourColours) {
+// Full screen lends its silver-on-black colours to the settings while it
+// lasts; whatever is saved meanwhile, and whatever stays after a close in
+// full screen, is the user's own scheme.
+TEST(FullScreen, ShowsSilverOnBlackAndLeavingOrClosingRestoresTheFourColours) {
   Reader r(engine::ReadingModeKind::Double, false);
   r.settings.ColumnBackgroundColor = {211, 211, 211};
+  r.settings.BannerTextColor = {255, 255, 0};
   const auto before = colours(r.settings);
-  const auto closeShown = [&] {
-    return r.widget().child(ControlId::pbCloseFullScreen)->isVisibleTo(&r.widget());
-  };
+  const auto shown = [&](ControlId id) { return r.widget().child(id)->isVisibleTo(&r.widget()); };
   r.form().enterFullScreen();
   EXPECT_TRUE(r.parts().layout.fullScreen);
   const QImage& column = r.widget().boxImage(ControlId::pbColumn);
   EXPECT_EQ(column.pixelColor(column.width() / 2, column.height() - 3), QColor(0, 0, 0));
-  EXPECT_TRUE(closeShown());
+  EXPECT_TRUE(shown(ControlId::pbCloseFullScreen));
+  ASSERT_TRUE(shown(ControlId::lbBlackInfo)); // the hint moves to the black label
+  EXPECT_EQ(qobject_cast<QLabel*>(r.widget().child(ControlId::lbBlackInfo))->text().toStdString(),
+            HintEscape);
+  std::array<platform::Color, 4> saved{};
+  r.form().withUserColours([&] { saved = colours(r.settings); });
+  EXPECT_EQ(saved, before);
+  EXPECT_NE(colours(r.settings), before) << "still full screen after the save";
   r.press(Qt::Key_Escape);
   EXPECT_FALSE(r.parts().layout.fullScreen);
   EXPECT_EQ(colours(r.settings), before);
   EXPECT_TRUE(r.widget().isVisible());
-  EXPECT_FALSE(closeShown());
+  EXPECT_FALSE(shown(ControlId::pbCloseFullScreen));
+  EXPECT_FALSE(shown(ControlId::lbBlackInfo));
+  r.press(Qt::Key_Escape); // outside full screen Escape closes the window
+  EXPECT_FALSE(r.widget().isVisible());
+
+  Reader closed(engine::ReadingModeKind::Banner, false);
+  const auto own = colours(closed.settings);
+  closed.form().enterFullScreen();
+  closed.form().FormClose();
+  EXPECT_EQ(colours(closed.settings), own);
+  EXPECT_FALSE(closed.parts().layout.fullScreen);
 }
 
 TEST(ColumnPages, EnterTurnsToTheNextPage) {
