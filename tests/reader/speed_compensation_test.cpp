@@ -7,21 +7,6 @@
 namespace reader {
 namespace {
 
-// The bands' bounds are the code's table; the frame timing tests reach them
-// through the intervals at 50, 300, 350, 400, 600 and 2600 wpm.
-// Column 0: rule 10 off, rule 5 on; 1: both off; 2: both on; 3: 10 on, 5 off.
-TEST(SpeedCompensationTest, SentenceColumnFollowsRulesFiveAndTen) {
-  struct {
-    int band;
-    bool rule10, rule5;
-    double factor;
-  } const cases[] = {{3, false, true, 0.901}, {3, false, false, 0.885}, {3, true, true, 0.884},
-                     {3, true, false, 0.853}, {0, false, true, 0.972},  {13, true, false, 0.826}};
-  for (const auto& c : cases)
-    EXPECT_DOUBLE_EQ(sentenceCompensation(c.band, c.rule10, c.rule5), c.factor)
-        << c.band << " " << c.rule10 << c.rule5;
-}
-
 // Bands 1..12 lie evenly on the line between the two given rows, in every
 // table and column, and every factor stays in 0.6..1.0. The pacing tests use
 // the tables with rule 10, without rules, and with both; rule 9 alone is here.
