@@ -131,31 +131,29 @@ TEST(CondensedFrames, FirstDrawingAfterAReadInvertsThePartBeforeTheCr) {
   EXPECT_EQ(s.canvas.texts(), (std::vector<std::string>{"end.Next"}));
 }
 
-TEST(HeadingRefit, WordsMoveToTheNextLineAndTheRestIsGivenBack) {
-  platform::FixedWidthMeasure measure(10, 20);
-  std::array<std::string, engine::MaxFrameLines> lines = {"alpha beta gamma", "delta", "", "", ""};
-  const std::string rest = refitHeadingLines(lines, 2, {}, 110, measure);
-  EXPECT_EQ(lines[0], "alpha beta");
-  EXPECT_EQ(lines[1], "gamma delta");
-  EXPECT_EQ(rest, "");
-  std::array<std::string, engine::MaxFrameLines> tight = {"alpha beta", "gamma delta", "", "", ""};
-  EXPECT_EQ(refitHeadingLines(tight, 2, {}, 60, measure), "gamma delta");
-  EXPECT_EQ(tight[0], "alpha");
-  EXPECT_EQ(tight[1], "beta");
-}
-
-TEST(HeadingRefit, AWordWithoutSpaceLosesCharactersAndGetsAHyphen) {
-  platform::FixedWidthMeasure measure(10, 20);
-  std::array<std::string, engine::MaxFrameLines> lines = {"abcdefghij", "", "", "", ""};
-  const std::string rest = refitHeadingLines(lines, 1, {}, 60, measure);
-  EXPECT_EQ(lines[0], "abcde-");
-  EXPECT_EQ(rest, "fghij");
+TEST(HeadingRefit, WordsMoveToTheNextLineTheRestIsGivenBackALoneWordIsHyphenated) {
+  using Lines = std::array<std::string, engine::MaxFrameLines>;
+  const struct {
+    Lines lines;
+    int count, width;
+    Lines after;
+    const char* rest;
+  } cases[] = {
+      {{"alpha beta gamma", "delta"}, 2, 110, {"alpha beta", "gamma delta"}, ""},
+      {{"alpha beta", "gamma delta"}, 2, 60, {"alpha", "beta"}, "gamma delta"},
+      {{"abcdefghij"}, 1, 60, {"abcde-"}, "fghij"}, // no space: cut with a hyphen
+  };
+  const platform::FixedWidthMeasure measure(10, 20);
+  for (auto c : cases) {
+    EXPECT_EQ(refitHeadingLines(c.lines, c.count, {}, c.width, measure), c.rest) << c.rest;
+    EXPECT_EQ(c.lines, c.after) << c.rest;
+  }
 }
 
 TEST(FrameCRs, RemovedAndWidthReported) {
   engine::EngineState state;
   state.FrameLines = {"a\rb", "short", "", "", ""};
-  platform::FixedWidthMeasure measure(10, 20);
+  const platform::FixedWidthMeasure measure(10, 20);
   EXPECT_FALSE(removeFrameCRs(state, {}, 100, measure));
   EXPECT_EQ(state.FrameLines[0], "ab");
   state.FrameLines[1] = std::string(11, 'x');

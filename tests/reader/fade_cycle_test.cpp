@@ -7,17 +7,19 @@
 namespace reader::testing {
 namespace {
 
-std::vector<int> levels(const std::vector<Draw>& draws) {
-  std::vector<int> out;
+// The (time, level) of each draw.
+std::vector<std::pair<std::int64_t, int>> steps(const std::vector<Draw>& draws) {
+  std::vector<std::pair<std::int64_t, int>> out;
   for (const Draw& d : draws)
-    out.push_back(d.level);
+    out.emplace_back(d.t, d.level);
   return out;
 }
 
-std::vector<std::int64_t> times(const std::vector<Draw>& draws) {
-  std::vector<std::int64_t> out;
-  for (const Draw& d : draws)
-    out.push_back(d.t);
+// Ten steps of 5 ms from `from`, fading in (levels 1..10) or out (9..0).
+std::vector<std::pair<std::int64_t, int>> fiveMsSteps(std::int64_t from, bool in) {
+  std::vector<std::pair<std::int64_t, int>> out;
+  for (int i = 0; i < 10; ++i)
+    out.emplace_back(from + 5 * i, in ? i + 1 : 9 - i);
   return out;
 }
 
@@ -38,8 +40,7 @@ TEST(FadeCycleTest, AtThreeHundredFadesInHoldsAndFadesOutInFiveMillisecondSteps)
   EXPECT_EQ(f.tmFadeIn().Interval(), 5);
 
   f.clock.advance(49);
-  EXPECT_EQ(levels(f.view.draws), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-  EXPECT_EQ(times(f.view.draws), (std::vector<std::int64_t>{0, 5, 10, 15, 20, 25, 30, 35, 40, 45}));
+  EXPECT_EQ(steps(f.view.draws), fiveMsSteps(0, true));
   EXPECT_TRUE(f.fade.fadeInDone);
   EXPECT_EQ(f.view.clears, 1); // the strip is cleared before the first step
 
@@ -55,10 +56,7 @@ TEST(FadeCycleTest, AtThreeHundredFadesInHoldsAndFadesOutInFiveMillisecondSteps)
   EXPECT_EQ(f.view.draws.size(), 10u); // nothing drawn during the hold
 
   f.clock.advance(56);
-  const std::vector<Draw> out = f.view.drawsFrom(545);
-  EXPECT_EQ(levels(out), (std::vector<int>{9, 8, 7, 6, 5, 4, 3, 2, 1, 0}));
-  EXPECT_EQ(times(out),
-            (std::vector<std::int64_t>{545, 550, 555, 560, 565, 570, 575, 580, 585, 590}));
+  EXPECT_EQ(steps(f.view.drawsFrom(545)), fiveMsSteps(545, false));
   // the closing tick runs the reading loop, which finds the (empty) document ended
   EXPECT_EQ(f.observer.ends, (std::vector<std::int64_t>{595}));
   EXPECT_FALSE(f.tmFade().Enabled());

@@ -66,10 +66,10 @@ TEST(ReadingLoopTest, AtMostFiveHundredFramesFadeInAboveThatTheyDoNot) {
     f.load("Alpha beta gamma delta epsilon zeta eta theta.");
     f.readAll();
     ASSERT_FALSE(f.view.draws.empty());
-    bool faded = false;
-    for (const Draw& d : f.view.draws)
-      faded = faded || (d.level > 0 && d.level < 10);
-    EXPECT_EQ(faded, fades) << wpm;
+    EXPECT_EQ(std::any_of(f.view.draws.begin(), f.view.draws.end(),
+                          [](const Draw& d) { return d.level > 0 && d.level < 10; }),
+              fades)
+        << wpm;
   }
 }
 
@@ -80,10 +80,8 @@ TEST(ReadingLoopTest, CountsEveryWordOnceAndAddsUpTheReadingTime) {
   f.readAll();
   std::int64_t words = 0;
   double total = 0;
-  for (const FrameEvent& e : f.observer.frames) {
-    words += e.words;
-    total += e.interval;
-  }
+  for (const FrameEvent& e : f.observer.frames)
+    words += e.words, total += e.interval;
   EXPECT_EQ(words, 13);
   EXPECT_EQ(f.es.WordCounter, 13u);
   // every frame's interval, then one second at the end
@@ -109,8 +107,6 @@ TEST(ReadingLoopTest, AJumpShowsItsIconForOneTickThenPlayForOne) {
     f.form.tmReadTimer();
   EXPECT_EQ(f.view.messages, (std::vector<std::string>{"Fast Forward", "Play", ""}));
 }
-
-// --- The end of the document ------------------------------------------------------
 
 TEST(EndOfDocumentTest, StopsAndSaysSoWithoutLoopMode) {
   PacingFixture f;
@@ -146,19 +142,15 @@ TEST(EndOfDocumentTest, LoopModeStartsAgainAndHoldsTheFirstFrameOneSecond) {
   EXPECT_EQ(f.tmRead().Interval(), 1000);
   f.clock.runUntil([&] { return f.observer.frames.size() >= 4; }, 60000);
   EXPECT_EQ(f.observer.frames[3].t - f.observer.frames[2].t, 1000);
-}
 
-TEST(EndOfDocumentTest, LoopModeOnADocumentWithNothingToReadEnds) {
-  PacingFixture f;
-  f.banner(600, 1, 3);
-  f.settings.LoopMode = true;
-  f.load("x"); // one character: no frame can be read from it
-  f.start();
-  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Ended);
-  EXPECT_EQ(f.observer.ends.size(), 1u);
+  PacingFixture empty; // one character: no frame can be read, so loop mode ends
+  empty.banner(600, 1, 3);
+  empty.settings.LoopMode = true;
+  empty.load("x");
+  empty.start();
+  EXPECT_EQ(empty.rs.readerState, ReaderStateKind::Ended);
+  EXPECT_EQ(empty.observer.ends.size(), 1u);
 }
-
-// --- Pause, continue, restart -------------------------------------------------------
 
 TEST(StopOrContinueTest, SpaceNearTheEndStartsAgainAtTheBeginning) {
   PacingFixture f;
@@ -236,8 +228,6 @@ TEST(StopOrContinueTest, RestartReadsTheFirstFrameAtOnce) {
   EXPECT_FALSE(f.parts.window.search.FindActive);
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
 }
-
-// --- A new document -------------------------------------------------------------------
 
 TEST(DocumentStartTest, AutoStartReadsAtOnce) {
   Reading f(false);

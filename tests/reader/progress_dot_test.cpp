@@ -12,14 +12,19 @@ namespace {
 
 using engine::ReadingModeKind;
 
-TEST(DotTrack, TheDotStaysOnItsTrack) {
+// The dot is 12 wide on a track from 19 to 576: it stands between 19 and 564.
+TEST(DotTrack, TheDotStaysOnItsTrackADragMovesItWithinAndADropNearAnEndIsThatEnd) {
   const DotTrack track{19, 576, 12};
-  const struct {
-    double f;
-    int place;
-  } cases[] = {{0.0, 19}, {0.01, 19}, {0.5, 19 + 278 - 6}, {0.99, 564}, {1.0, 564}, {2.0, 564}};
-  for (const auto& c : cases)
-    EXPECT_EQ(dotPlace(track, c.f), c.place) << c.f;
+  const std::pair<double, int> places[] = {{0.0, 19},   {0.01, 19}, {0.5, 19 + 278 - 6},
+                                           {0.99, 564}, {1.0, 564}, {2.0, 564}};
+  for (const auto& [f, place] : places)
+    EXPECT_EQ(dotPlace(track, f), place) << f;
+  EXPECT_EQ(draggedDotPlace(track, 100, 5), 105);
+  EXPECT_EQ(draggedDotPlace(track, 19, -1), std::nullopt);
+  EXPECT_EQ(draggedDotPlace(track, 560, 5), std::nullopt); // 565 would pass the end
+  EXPECT_EQ(droppedDotFraction(track, 21), 0.0);
+  EXPECT_EQ(droppedDotFraction(track, 562), 1.0);
+  EXPECT_DOUBLE_EQ(droppedDotFraction(track, 300), (300 - 19 + 6) / 557.0);
 }
 
 TEST(DotTrack, TheDesignedTracksRunBetweenTheHiddenEndPanels) {
@@ -30,28 +35,16 @@ TEST(DotTrack, TheDesignedTracksRunBetweenTheHiddenEndPanels) {
   const platform::Rect bar = layout.geometry.at(ControlId::pbarBanner).rect;
   EXPECT_LE(bar.left, banner.start);
   EXPECT_GE(bar.right(), banner.end);
-  const DotTrack column = columnDotTrack(layout.geometry);
-  EXPECT_EQ(column.end, layout.geometry.at(ControlId::pbarColumn).rect.bottom());
-}
-
-TEST(DotTrack, ADragMovesTheDotOnlyWithinTheTrackAndADropNearAnEndIsThatEnd) {
-  const DotTrack track{19, 576, 12};
-  EXPECT_EQ(draggedDotPlace(track, 100, 5), 105);
-  EXPECT_EQ(draggedDotPlace(track, 19, -1), std::nullopt);
-  EXPECT_EQ(draggedDotPlace(track, 560, 5), std::nullopt); // 565 would pass the end
-  EXPECT_EQ(droppedDotFraction(track, 21), 0.0);
-  EXPECT_EQ(droppedDotFraction(track, 562), 1.0);
-  EXPECT_DOUBLE_EQ(droppedDotFraction(track, 300), (300 - 19 + 6) / 557.0);
+  EXPECT_EQ(columnDotTrack(layout.geometry).end,
+            layout.geometry.at(ControlId::pbarColumn).rect.bottom());
 }
 
 TEST(DotDrop, APositionInsideAWordGoesBackToTheWordsFirstLetter) {
   engine::EngineState es;
   engine::setDocumentText(es, "Alpha beta, gamma delta");
-  const struct {
-    std::int32_t at, start;
-  } cases[] = {{1, 1}, {3, 1}, {8, 7}, {7, 7}, {11, 11}, {16, 13}};
-  for (const auto& c : cases)
-    EXPECT_EQ(wordStartAt(es, c.at), c.start) << c.at;
+  const std::pair<int, int> starts[] = {{1, 1}, {3, 1}, {8, 7}, {7, 7}, {11, 11}, {16, 13}};
+  for (const auto& [at, start] : starts)
+    EXPECT_EQ(wordStartAt(es, at), start) << at;
   EXPECT_EQ(dropPosition(es, 0.0), 1);
   EXPECT_EQ(dropPosition(es, 0.5), 11);
   EXPECT_EQ(dropPosition(es, 1.0), 23);

@@ -91,7 +91,7 @@ TEST(StatusLine, ATimedMessageClearsItselfAfterASecond) {
   EXPECT_FALSE(f.tmHideInfo().Enabled());
 }
 
-TEST(HintBlink, AHaltedHintBlinksWithAPeriodOfThreeSeconds) {
+TEST(HintBlink, AHaltedBannerHintBlinksWithAPeriodOfThreeSeconds) {
   PacingFixture f;
   f.banner(300, 1, 3);
   std::string text;
@@ -110,14 +110,12 @@ TEST(HintBlink, AHaltedHintBlinksWithAPeriodOfThreeSeconds) {
   f.clock.advance(3000);
   ASSERT_EQ(f.view.hintColours.size(), 4u);
   EXPECT_EQ(f.view.hintColours.back(), (std::pair<std::int64_t, bool>{6100, true}));
-}
 
-TEST(HintBlink, TheColumnModesDoNotBlink) {
-  PacingFixture f;
-  f.settings.ReadingMode = ReadingModeKind::Single;
-  f.rs.readingHalted = true;
-  f.clock.advance(10000);
-  EXPECT_TRUE(f.view.hintColours.empty());
+  PacingFixture columns; // the column modes do not blink
+  columns.settings.ReadingMode = ReadingModeKind::Single;
+  columns.rs.readingHalted = true;
+  columns.clock.advance(10000);
+  EXPECT_TRUE(columns.view.hintColours.empty());
 }
 
 } // namespace
