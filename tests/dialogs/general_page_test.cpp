@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/temp_folder.h"
 
 namespace dialogs {
@@ -10,30 +12,19 @@ namespace {
 TEST(GeneralPage, EachSwitchShowsItsOwnSettingAndAutoLoadTheEntry) {
   testsupport::TempFolder config("lumetra-general");
   Autorun autorun(autostartEntryPath(config.path()), "/usr/bin/lumetra");
-  engine::SettingsRecord settings;
-  settings.LoopMode = true;
-  settings.ClearTypeFont = false;
-  settings.AutoStart = true;
-  settings.AutoHideProgressBar = false;
-  GeneralPage page = LoadGeneralSettings(settings, autorun);
-  EXPECT_TRUE(page.LoopMode);
-  EXPECT_FALSE(page.ClearTypeFont);
-  EXPECT_FALSE(page.AutoLoad);
-  EXPECT_TRUE(page.AutoStart);
-  EXPECT_FALSE(page.AutoHideProgressBar);
-
-  page = {false, true, true, false, true};
-  SaveGeneralSettings(page, settings, autorun);
-  EXPECT_FALSE(settings.LoopMode);
-  EXPECT_TRUE(settings.ClearTypeFont);
-  EXPECT_FALSE(settings.AutoStart);
-  EXPECT_TRUE(settings.AutoHideProgressBar);
-  EXPECT_TRUE(autorun.exists());
-  EXPECT_TRUE(LoadGeneralSettings(settings, autorun).AutoLoad);
-
-  page.AutoLoad = false;
-  SaveGeneralSettings(page, settings, autorun);
-  EXPECT_FALSE(autorun.exists());
+  engine::SettingsRecord s;
+  s.LoopMode = s.AutoStart = true;
+  s.ClearTypeFont = s.AutoHideProgressBar = false;
+  const GeneralPage p = LoadGeneralSettings(s, autorun);
+  EXPECT_EQ(std::tuple(p.LoopMode, p.ClearTypeFont, p.AutoLoad, p.AutoStart, p.AutoHideProgressBar),
+            std::tuple(true, false, false, true, false));
+  for (bool autoLoad : {true, false}) {
+    SaveGeneralSettings({false, true, autoLoad, false, true}, s, autorun);
+    EXPECT_EQ(std::tuple(s.LoopMode, s.ClearTypeFont, s.AutoStart, s.AutoHideProgressBar),
+              std::tuple(false, true, false, true));
+    EXPECT_EQ(autorun.exists(), autoLoad);
+    EXPECT_EQ(LoadGeneralSettings(s, autorun).AutoLoad, autoLoad);
+  }
 }
 
 } // namespace
