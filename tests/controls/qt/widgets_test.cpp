@@ -27,24 +27,18 @@ TEST(ImageWidget, PassesEnterLeaveButtonsAndMovesToTheControlAndTakesItsCursor) 
   TMyImage image;
   image.setBounds(10, 20, 12, 12);
   std::vector<std::string> events;
-  auto log = [&](std::string what, int x, int y) {
+  auto log = [&](std::string what, int x, int y, TMouseButton b = TMouseButton::mbMiddle) {
+    if (b != TMouseButton::mbMiddle) what += b == TMouseButton::mbLeft ? " left" : " right";
     events.push_back(what + " " + std::to_string(x) + "," + std::to_string(y));
-  };
-  const auto name = [](TMouseButton b) {
-    return b == TMouseButton::mbLeft ? "left" : b == TMouseButton::mbRight ? "right" : "middle";
   };
   image.OnEndDock = [&](TMyImage&, const Control*, int x, int y) { log("enter", x, y); };
   image.OnEndDrag = [&](TMyImage&, const Control*, int x, int y) { log("leave", x, y); };
-  image.OnMouseDown = [&](TMyImage&, TMouseButton b, int x, int y) {
-    log(std::string("down ") + name(b), x, y);
-  };
+  image.OnMouseDown = [&](TMyImage&, TMouseButton b, int x, int y) { log("down", x, y, b); };
   image.OnMouseMove = [&](TMyImage& sender, int x, int y) {
     log("move", x, y);
     sender.setCursor(TCursor::crSizeWE);
   };
-  image.OnMouseUp = [&](TMyImage&, TMouseButton b, int x, int y) {
-    log(std::string("up ") + name(b), x, y);
-  };
+  image.OnMouseUp = [&](TMyImage&, TMouseButton b, int x, int y) { log("up", x, y, b); };
   image.OnClick = [&](TMyImage&) { events.push_back("click"); };
   ImageWidget widget(image, &parent);
   EXPECT_TRUE(widget.hasMouseTracking());
