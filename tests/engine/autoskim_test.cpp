@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 #include <vector>
@@ -33,69 +34,53 @@ SettingsRecord skimWithList(const std::string& list) {
   return settings;
 }
 
-struct WordCase {
-  const char* in;
-  bool dropped;
-  const char* out; // the word afterwards; null: anything but the dot
-};
-
 TEST(AutoSkimWord, DropsWholeListedWordsOnly) {
   SettingsRecord off = skimAt(4);
   off.CompressorStatus = false;
+  // Words joined by '|': "-w" is dropped (shown as the dot, or nothing when
+  // hidden), "w" kept as it is, "w>x" kept as x, "~w" kept but not as the dot.
   const struct {
-    const char* name;
     SettingsRecord settings;
-    std::vector<WordCase> words;
+    std::string words;
   } cases[] = {
-      {"s90",
-       skimAt(0),
-       {{"the", true, "\xB7"},
-        {"THE", true, "\xB7"},
-        {"they", false, "they"},
-        {"other", false, "other"},
-        {"...the", true, "\xB7"},
-        {"!:;the", true, "\xB7"},
-        {"\x85of", true, "\xB7"},
-        {"..hello", false, "hello"},
-        {"hello.", false, "hello."},
-        {"   the", true, "\xB7"},
-        {"\tof", true, "\xB7"},
-        {"(the", false, "(the"},
-        {"'the", false, "'the"}}},
-      {"bracketEntry", skimWithList(",(the,"), {{"(the", false, "(the"}}},
-      {"hide", skimAt(0, ReplaceSelection::Hide), {{"the", true, ""}, {"they", false, "they"}}},
-      {"off", off, {{"the", false, "the"}, {"...the", false, "...the"}, {"?!", false, "?!"}}},
-      {"emptyWord", skimAt(4), {{"", false, ""}}},
-      {"blankEntryBetweenParts", skimAt(1), {{" ", false, " "}, {"to", true, "\xB7"}}},
-      {"onlyStops", skimWithList(",,?,.,"), {{"?", false, nullptr}, {"...", false, nullptr}}},
-      {"capitalsInACustomList", skimWithList(",I'll,I'm,"), {{"I'll", false, nullptr}}},
-      {"emptyList", skimWithList(","), {{"the", false, nullptr}, {",", false, nullptr}}},
-      {"thousandsCommaMatchesARunOfEntries",
-       skimWithList(",1,300,200,"),
-       {{"1,300", true, "\xB7"},
-        {"300,200", true, "\xB7"},
-        {"1,200", false, nullptr},
-        {"1,", false, nullptr}}},
-      {"firstEntryWithoutLeadingComma",
-       skimWithList("the,of,"),
-       {{"the", false, "the"}, {"of", true, "\xB7"}}},
-      {"custom",
-       skimWithList(",they,other,"),
-       {{"They", true, "\xB7"}, {"other", true, "\xB7"}, {"the", false, "the"}}},
+      {skimAt(0), "-the|-THE|they|other|-...the|-!:;the|-\x85of|..hello>hello|hello.|-   the"},
+      {skimAt(0), "-\tof|(the|'the"},
+      {skimWithList(",(the,"), "(the"},
+      {skimAt(0, ReplaceSelection::Hide), "-the|they"},
+      {off, "the|...the|?!"},
+      {skimAt(4), ""},                       // the empty word
+      {skimAt(1), " |-to"},                  // a blank entry between parts
+      {skimWithList(",,?,.,"), "~?|~..."},   // only stops
+      {skimWithList(",I'll,I'm,"), "~I'll"}, // capitals in a custom list
+      {skimWithList(","), "~the|~,"},
+      // A thousands comma matches a run of entries.
+      {skimWithList(",1,300,200,"), "-1,300|-300,200|~1,200|~1,"},
+      {skimWithList("the,of,"), "the|-of"}, // the first entry without its leading comma
+      {skimWithList(",they,other,"), "-They|-other|the"},
   };
   for (const auto& c : cases) {
-    for (const WordCase& w : c.words) {
+    const CommaListSet set(c.settings.CompressorList);
+    const bool hide = c.settings.CompressorReplaceSelection == ReplaceSelection::Hide;
+    for (std::size_t from = 0, to; from <= c.words.size(); from = to + 1) {
+      to = std::min(c.words.find('|', from), c.words.size());
+      std::string in = c.words.substr(from, to - from), out = in;
+      const bool dropped = in.starts_with('-'), anything = in.starts_with('~');
+      if (dropped || anything) in = out = in.substr(1);
+      if (const auto arrow = in.find('>'); arrow != std::string::npos) {
+        out = in.substr(arrow + 1);
+        in.resize(arrow);
+      }
+      if (dropped) out = hide ? "" : Dot;
+      SCOPED_TRACE('"' + in + '"');
       // The hashed list gives what the search of the list gives.
-      std::string hashed = w.in;
-      const CommaListSet set(c.settings.CompressorList);
-      EXPECT_EQ(autoSkimWord(c.settings, set, hashed), w.dropped) << c.name << " \"" << w.in << '"';
-      std::string word = w.in;
-      EXPECT_EQ(autoSkimWord(c.settings, word), w.dropped) << c.name << " \"" << w.in << '"';
-      EXPECT_EQ(hashed, word) << c.name << " \"" << w.in << '"';
-      if (w.out)
-        EXPECT_EQ(word, w.out) << c.name << " \"" << w.in << '"';
+      std::string hashed = in, word = in;
+      EXPECT_EQ(autoSkimWord(c.settings, set, hashed), dropped);
+      EXPECT_EQ(autoSkimWord(c.settings, word), dropped);
+      EXPECT_EQ(hashed, word);
+      if (anything)
+        EXPECT_NE(word, Dot);
       else
-        EXPECT_NE(word, Dot) << c.name << " \"" << w.in << '"';
+        EXPECT_EQ(word, out);
     }
   }
 }
@@ -175,6 +160,28 @@ TEST(AutoSkimScanning, DotsDoNotCountForTheFrameTiming) {
   fx.engine.readLine(6);
   ASSERT_FALSE(fx.timings.empty());
   EXPECT_EQ(fx.timings.back(), 4) << "cat sat on mat";
+}
+
+TEST(CompressorPresets, EachLevelAddsToTheOneBeforeAndOnlyCustomTakesTheUserList) {
+  for (int k = 1; k < CompressorPartCount; ++k) {
+    EXPECT_EQ(presetWordList(k).rfind(presetWordList(k - 1), 0), 0u) << "level " << k;
+    EXPECT_GT(presetWordList(k).size(), presetWordList(k - 1).size()) << "level " << k;
+  }
+  EXPECT_EQ(presetWordList(-1), "");
+  EXPECT_EQ(presetWordList(CustomCompressionLevel), "");
+  EXPECT_EQ(activeCompressorList(4, ",x,"), presetWordList(4));
+  EXPECT_EQ(activeCompressorList(CustomCompressionLevel, ",x,y,"), ",x,y,");
+}
+
+TEST(CompressorSettings, OddStoredValuesGiveHideAndCustom) {
+  for (const char* stored : {"dots", "", "Dots ", "anything"})
+    EXPECT_EQ(replaceSelectionFromString(stored), ReplaceSelection::Hide) << '"' << stored << '"';
+  EXPECT_EQ(replaceSelectionFromString("Dots"), ReplaceSelection::Dots);
+  for (const char* stored : {"custom", "S90", "s40", "", "s90 "})
+    EXPECT_EQ(compressionLevelFromString(stored), CustomCompressionLevel) << '"' << stored << '"';
+  for (int level = 0; level < CompressorPartCount; ++level)
+    EXPECT_EQ(compressionLevelFromString(compressionLevelToString(level)), level);
+  EXPECT_EQ(compressionLevelToString(-3), "custom");
 }
 
 } // namespace

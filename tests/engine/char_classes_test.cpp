@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/abbreviations.h"
@@ -68,19 +70,9 @@ TEST(StringTests, IndexedTestsStayInsideTheString) {
   EXPECT_EQ(crsBefore("a\r\r", 500), 2);
 }
 
-TEST(TextHelpers, TrimSearchAndReplace) {
+TEST(TextHelpers, TrimFindLastAndReplace) {
   EXPECT_EQ(trim(" \t\r\x01 a b\r\0"s), "a b");
   EXPECT_EQ(trim("\x85x\xA0"), "\x85x\xA0"); // bytes above 0x7F are kept
-  const struct {
-    const char* s;
-    const char* sub;
-    std::int64_t offset, expected;
-  } finds[] = {{"Hello hello", "hello", 2, 7},
-               {"Hello", "", 1, 0},
-               {"Hello", "o", 0, 5},
-               {"abc", "abcd", 1, 0}};
-  for (const auto& c : finds)
-    EXPECT_EQ(findFromCaseInsensitive(c.s, c.sub, c.offset), c.expected) << c.s << "/" << c.sub;
   const std::string s = "a\r\rb\r\rc";
   const std::pair<std::int64_t, std::int64_t> lasts[] = {{6, 5}, {5, 2}, {2, 0}, {1000, 5}};
   for (const auto& [before, expected] : lasts)
@@ -109,6 +101,73 @@ TEST(TextRules, PunctuatedBreakUp) {
     EXPECT_TRUE(isPunctuatedBreak(settings, word)) << word;
   for (const char* word : {"word.", "word", ""})
     EXPECT_FALSE(isPunctuatedBreak(settings, word)) << word;
+}
+
+// ---- findFromCaseInsensitive ----------------------------------------------------
+// On texts long enough for its sixteen-at-a-time sifting, checked against a
+// plain search start by start: a match on every side of a block edge, at the
+// text's end, and bytes that differ from a letter only in the case bit.
+
+// Every start compared in full, ASCII case ignored.
+std::int64_t plainFind(std::string_view s, std::string_view sub, std::int64_t offset) {
+  if (sub.empty()) return 0;
+  if (offset < 1) offset = 1;
+  for (std::int64_t i = offset - 1;
+       i + static_cast<std::int64_t>(sub.size()) <= static_cast<std::int64_t>(s.size()); ++i) {
+    bool same = true;
+    for (std::size_t k = 0; k < sub.size() && same; ++k)
+      same = lowerChar(s[static_cast<std::size_t>(i) + k]) == lowerChar(sub[k]);
+    if (same) return i + 1;
+  }
+  return 0;
+}
+
+TEST(CaseInsensitiveFind, MatchesAtEveryPlaceOfALongText) {
+  const std::string filler(70, 'x');
+  const std::string_view needles[] = {"Zebra", "q", "at@[", "`a{", "NEEDLE in", "ab"};
+  for (const std::string_view needle : needles) {
+    for (std::size_t at = 0; at + needle.size() <= filler.size(); ++at) {
+      std::string text = filler;
+      // The needle with its case turned around, so only a search that folds
+      // case finds it.
+      for (std::size_t k = 0; k < needle.size(); ++k) {
+        const char c = needle[k];
+        text[at + k] = lowerChar(c) == c ? upperChar(c) : lowerChar(c);
+      }
+      for (const std::int64_t offset : {1, 2, 17, static_cast<int>(at) + 1}) {
+        EXPECT_EQ(findFromCaseInsensitive(text, needle, offset), plainFind(text, needle, offset))
+            << needle << " at " << at << " from " << offset;
+      }
+    }
+  }
+}
+
+TEST(CaseInsensitiveFind, BytesOneBitFromALetterDoNotMatch) {
+  // '@' and '`', '[' and '{' differ in the case bit like 'A' and 'a', but
+  // are not letters: neither stands in for the other.
+  const std::string text =
+      std::string(40, '.') + "@[" + std::string(40, '.') + "a{" + std::string(20, '.');
+  const struct {
+    std::string_view needle;
+    std::int64_t expected;
+  } cases[] = {{"`{", 0}, {"@[", 41}, {"A{", 83}, {"a[", 0}, {"`[", 0}, {"@{", 0}};
+  for (const auto& c : cases)
+    EXPECT_EQ(findFromCaseInsensitive(text, c.needle, 1), c.expected) << c.needle;
+}
+
+TEST(CaseInsensitiveFind, FirstOfSeveralMatchesAndTheTextEnd) {
+  std::string text(100, ' ');
+  text.replace(20, 3, "CAT");
+  text.replace(21 + 16, 3, "cat");
+  text.replace(97, 3, "Cat");
+  EXPECT_EQ(findFromCaseInsensitive(text, "cat", 1), 21);
+  EXPECT_EQ(findFromCaseInsensitive(text, "cat", 22), 38);
+  EXPECT_EQ(findFromCaseInsensitive(text, "cat", 39), 98);
+  EXPECT_EQ(findFromCaseInsensitive(text, "cat", 99), 0);
+  EXPECT_EQ(findFromCaseInsensitive(text, "cats", 1), 0);
+  EXPECT_EQ(findFromCaseInsensitive(text, "cat", 0), 21); // offsets below 1 count as 1
+  EXPECT_EQ(findFromCaseInsensitive(text, "", 1), 0);
+  EXPECT_EQ(findFromCaseInsensitive("abc", "abcd", 1), 0);
 }
 
 } // namespace

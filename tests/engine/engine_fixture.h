@@ -66,13 +66,21 @@ struct EngineFixture {
     return out;
   }
 
-  // Every line readLine gives until the end.
+  // Every line readLine (or readColumnLine, with perLine 0) gives until the end.
   std::vector<std::string> lines(std::uint8_t perLine) {
     std::vector<std::string> out;
     for (int guard = 0; guard < 1000 && state.CurrentPosition < state.TextLength; ++guard)
-      out.push_back(engine.readLine(perLine));
+      out.push_back(perLine ? engine.readLine(perLine) : engine.readColumnLine());
     return out;
   }
 };
+
+// Lines or words joined by '|', to compare with one short literal.
+inline std::string joined(const std::vector<std::string>& parts) {
+  std::string all;
+  for (std::size_t i = 0; i < parts.size(); ++i)
+    all += (i ? "|" : "") + parts[i];
+  return all;
+}
 
 } // namespace engine::testing

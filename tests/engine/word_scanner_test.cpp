@@ -59,15 +59,6 @@ TEST(WordScanner, PositionsSkipLeadingBreaksAndRestOnTheNextWord) {
   EXPECT_EQ(fx.state.CurrentPosition, fx.state.TextLength);
 }
 
-TEST(WordScanner, DottedLeaderTakesThePageNumberAndForcesABreak) {
-  EngineFixture fx("Chapter 1 .......... 5\rChapter 2 .......... 9");
-  const Words expected{"Chapter ", "1 .......... 5", "Chapter ", "2 .......... 9"};
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(fx.engine.getNextWord(), expected[i]);
-    if (i < 3) EXPECT_EQ(fx.state.ForceBreak, i == 1) << i;
-  }
-}
-
 TEST(WordScanner, SentenceEndsAfterTheFirstWord) {
   const struct {
     const char* text;
