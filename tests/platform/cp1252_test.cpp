@@ -67,10 +67,7 @@ TEST(DecodeIncomingText, RecognisesTheEncodingAndEndsLinesWithCr) {
       {"lone CRs and LFs", "a\n\rb\r\r\n\n", "a\r\rb\r\r\r"},
       {"runs of LFs", "\n\n\nx\r\n\r\n\n", "\r\r\rx\r\r\r"},
       {"utf-8", "caf\xC3\xA9 \xE2\x82\xAC\n", "caf\xE9 \x80\r"},
-      {"utf-8 with mark",
-       "\xEF\xBB\xBF"
-       "caf\xC3\xA9",
-       "caf\xE9"},
+      {"utf-8 with mark", "\357\273\277caf\xC3\xA9", "caf\xE9"}, // the mark in octal
       {"only a mark", "\xEF\xBB\xBF", ""},
       {"utf-8 with unmappable", "\xCE\xA9 \xF0\x9F\x98\x80", "? ?"},
       {"code page 1252", "caf\xE9 \x80\r\n", "caf\xE9 \x80\r"},
@@ -78,10 +75,7 @@ TEST(DecodeIncomingText, RecognisesTheEncodingAndEndsLinesWithCr) {
       {"utf-8 but for one stray byte", "caf\xC3\xA9, na\xC3\xAFve, \x93quoted\xE2\x80\x9D",
        "caf\xE9, na\xEFve, \x93quoted\x94"},
       {"a cut-off sequence at the end", "\xC3\xA9\xC3\xA9\xE2\x82", "\xE9\xE9\xE2\x82"},
-      {"mark with malformed rest",
-       "\xEF\xBB\xBF"
-       "a\xE9z",
-       "a\xE9z"},
+      {"mark with malformed rest", "\357\273\277a\xE9z", "a\xE9z"},
       {"utf-16 little endian", "\xFF\xFEh\0\xE9\0\xAC\x20\n\0"s, "h\xE9\x80\r"},
       {"utf-16 big endian", "\xFE\xFF\0h\0\r\0\n"s, "h\r"},
       {"utf-16 with odd length", "\xFF\xFEh\0x"s, "h?"},

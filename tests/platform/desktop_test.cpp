@@ -1,13 +1,17 @@
 // The rules every desktop shares, on the scripted desktop: what a window
 // that is none, gone or broken answers, how texts come in, the window in
-// front, own windows, key sequences and the clipboard.
+// front, own windows, key sequences and the clipboard; and the X11 desktop
+// without a display.
 #include "platform/desktop.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <map>
+#include <set>
 
 #include "platform/fake_desktop.h"
+#include "platform/xcb/xcb_desktop.h"
+#include "support/qt_app.h"
 
 namespace platform {
 namespace {
@@ -129,25 +133,20 @@ TEST_F(DesktopRulesTest, OwnWindowsAreKnownByProcessIdAndOnlyTheyAreKeptOnTop) {
 // pressed twice, released unpressed or left down.
 std::string whatTheApplicationGets(const std::vector<DesktopInput>& input) {
   std::string seen;
-  std::vector<Key> held;
-  const auto holding = [&](Key key) { return std::find(held.begin(), held.end(), key); };
+  const std::map<Key, std::string> names{
+      {Key::A, "A"}, {Key::C, "C"}, {Key::Right, "Right"}, {Key::Home, "Home"}};
+  std::set<Key> held;
   bool balanced = true;
   for (const DesktopInput& e : input) {
-    const bool control = holding(Key::Control) != held.end();
+    const std::string control = held.contains(Key::Control) ? "^" : "";
     if (e.kind == DesktopInput::KeyDown) {
-      balanced = balanced && holding(e.key) == held.end();
-      held.push_back(e.key);
-      if (e.key != Key::Control) {
-        const char* names[] = {"A", "C", "Right", "Home"};
-        const Key keys[] = {Key::A, Key::C, Key::Right, Key::Home};
-        const auto at = std::find(std::begin(keys), std::end(keys), e.key) - std::begin(keys);
-        seen += std::string(control ? "^" : "") + (at < 4 ? names[at] : "?") + " ";
-      }
+      balanced = held.insert(e.key).second && balanced;
+      if (e.key != Key::Control)
+        seen += control + (names.contains(e.key) ? names.at(e.key) : "?") + " ";
     } else if (e.kind == DesktopInput::KeyUp) {
-      balanced = balanced && holding(e.key) != held.end();
-      if (holding(e.key) != held.end()) held.erase(holding(e.key));
+      balanced = held.erase(e.key) == 1 && balanced;
     } else if (e.kind == DesktopInput::Pause) {
-      seen += std::string(control ? "^" : "") + "pause" + std::to_string(e.milliseconds) + " ";
+      seen += control + "pause" + std::to_string(e.milliseconds) + " ";
     }
   }
   return balanced && held.empty() ? seen : seen + "unbalanced";
@@ -186,6 +185,26 @@ TEST_F(DesktopRulesTest, TheClipboardTextComesInWithCrLineEnds) {
   }
   desktop.setClipboard("Title", "<p>caf\xc3\xa9</p>");
   EXPECT_EQ(desktop.clipboardHtml(), "<p>caf\xc3\xa9</p>") << "HTML goes to its parser as offered";
+}
+
+// Without an X11 display (here the offscreen platform) the program's desktop
+// says it is not available and answers every question like "no window".
+TEST(DesktopWithoutX11Test, IsNotAvailableAndHasNoWindowInFront) {
+  testsupport::qtApp();
+  std::vector<std::unique_ptr<Desktop>> desktops;
+  desktops.push_back(makeDesktop());
+  desktops.push_back(std::make_unique<XcbDesktop>(nullptr));
+  for (const auto& desktop : desktops) {
+    EXPECT_FALSE(desktop->available());
+    const WindowId front = desktop->foregroundWindow();
+    EXPECT_EQ(front, FailedWindow);
+    EXPECT_EQ(desktop->processNameOfWindow(front), "null");
+    EXPECT_EQ(desktop->windowTitle(0x400001), "");
+    EXPECT_FALSE(desktop->isWindowVisible(0x400001));
+    EXPECT_FALSE(desktop->switchToWindow(0x400001));
+    desktop->sendKeys(KeySequence::SelectCopy); // goes nowhere, and does not fail
+    EXPECT_GT(desktop->workArea().width, 0) << "the screen is still known";
+  }
 }
 
 } // namespace
