@@ -7,8 +7,8 @@
 
 #include <atomic>
 #include <csignal>
+#include <cstdio>
 #include <fstream>
-#include <regex>
 #include <thread>
 
 #include <QGuiApplication>
@@ -35,7 +35,7 @@ protected:
     desktop->setSleep([](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); });
     ASSERT_TRUE(desktop->available());
 
-    file = session_->home() / "caf\xc3\xa9 notes.txt";
+    const auto file = session_->home() / "caf\xc3\xa9 notes.txt";
     std::ofstream(file) << "First line of the notes\nSecond line\n";
     editorGroup = session_->launchEditor({file.string()});
     terminalGroup =
@@ -64,18 +64,17 @@ protected:
     return waitFor(done, limit, [] { QCoreApplication::processEvents(); });
   }
 
-  // The numbers in what an X tool printed, in order.
-  static std::vector<int> numbers(const std::string& text) {
-    std::vector<int> values;
-    const std::regex number("(\\d+)");
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), number);
-         it != std::sregex_iterator(); ++it)
-      values.push_back(std::stoi((*it)[1]));
-    return values;
+  // A window of this program, shown; 0 when it does not show.
+  WindowId showOwn(QWindow& own, const char* title = "", Qt::WindowFlags flags = Qt::Window) {
+    own.setTitle(title);
+    own.setFlags(flags);
+    own.resize(300, 60);
+    own.show();
+    const auto window = static_cast<WindowId>(own.winId());
+    return eventually([&] { return desktop->isWindowVisible(window); }) ? window : 0;
   }
 
   std::unique_ptr<Desktop> desktop;
-  std::filesystem::path file;
   pid_t editorGroup = 0, terminalGroup = 0;
   WindowId editor = 0, terminal = 0;
 };
@@ -88,7 +87,8 @@ TEST_F(XcbDesktopTest, ReportsTitleClassProcessAndPlaceOfEachWindow) {
   for (const auto& [window, className, processName] :
        {Expected{editor, "mousepad", "mousepad"}, Expected{terminal, "xterm", "xterm"}}) {
     SCOPED_TRACE(className);
-    std::string name = onDisplay("xdotool getwindowname " + std::to_string(window));
+    const std::string id = std::to_string(window);
+    std::string name = onDisplay("xdotool getwindowname " + id);
     name.erase(name.find_last_not_of(" \n") + 1);
     EXPECT_EQ(desktop->windowTitle(window), utf8ToCp1252(name));
     EXPECT_EQ(desktop->windowClassName(window), className);
@@ -98,12 +98,11 @@ TEST_F(XcbDesktopTest, ReportsTitleClassProcessAndPlaceOfEachWindow) {
 
     // xwininfo's client area, and jwm's frame extents (left, right, top, bottom) around it.
     const std::vector<int> c = session_->windowInfo(
-        std::to_string(window),
-        {"Absolute upper-left X:", "Absolute upper-left Y:", "Width:", "Height:"});
-    const std::vector<int> e =
-        numbers(onDisplay("xprop -id " + std::to_string(window) + " _NET_FRAME_EXTENTS"));
-    ASSERT_EQ(c.size(), 4u);
-    ASSERT_EQ(e.size(), 4u) << "jwm gives every window frame extents";
+        id, {"Absolute upper-left X:", "Absolute upper-left Y:", "Width:", "Height:"});
+    const std::string extents = onDisplay("xprop -id " + id + " _NET_FRAME_EXTENTS");
+    int e[4];
+    ASSERT_EQ(std::sscanf(extents.c_str(), "%*[^=]= %d, %d, %d, %d", e, e + 1, e + 2, e + 3), 4)
+        << "jwm gives every window frame extents: " << extents;
     EXPECT_EQ(desktop->clientRect(window), (Rect{c[0], c[1], c[2], c[3]}));
     EXPECT_EQ(desktop->windowRect(window),
               (Rect{c[0] - e[0], c[1] - e[2], c[2] + e[0] + e[1], c[3] + e[2] + e[3]}));
@@ -117,11 +116,8 @@ TEST_F(XcbDesktopTest, ReportsTitleClassProcessAndPlaceOfEachWindow) {
 
 TEST_F(XcbDesktopTest, OnlyTheEditorIsACompatibleApplication) {
   QWindow own;
-  own.setTitle("mousepad");
-  own.resize(200, 80);
-  own.show();
-  const auto ownWindow = static_cast<WindowId>(own.winId());
-  ASSERT_TRUE(eventually([&] { return desktop->isWindowVisible(ownWindow); }));
+  const WindowId ownWindow = showOwn(own, "mousepad");
+  ASSERT_NE(ownWindow, 0);
 
   struct Case {
     const char* name;
@@ -194,11 +190,8 @@ TEST_F(XcbDesktopTest, KeysCopyTheEditorsTextToTheClipboardAndAClickPutsThePoint
 
 TEST_F(XcbDesktopTest, KeepsItsOwnWindowOnTopWithoutTakingTheFocus) {
   QWindow own;
-  own.setFlags(Qt::Window | Qt::WindowDoesNotAcceptFocus);
-  own.resize(300, 60);
-  own.show();
-  const auto ownWindow = static_cast<WindowId>(own.winId());
-  ASSERT_TRUE(eventually([&] { return desktop->isWindowVisible(ownWindow); }));
+  const WindowId ownWindow = showOwn(own, "", Qt::Window | Qt::WindowDoesNotAcceptFocus);
+  ASSERT_NE(ownWindow, 0);
   ASSERT_TRUE(desktop->switchToWindow(editor));
   ASSERT_TRUE(eventually([&] { return desktop->foregroundWindow() == editor; }));
 
