@@ -53,14 +53,20 @@ TEST(Navigation, GoToEndShowsTheLastFrameUncounted) {
 }
 
 TEST(Navigation, ParagraphJumps) {
+  // In sentence mode too, from a paragraph start, the next one is the one after.
+  for (const auto mode : {ReadingModeKind::Sentence, ReadingModeKind::Banner}) {
+    EngineFixture fx("p1 a.\r\rp2 b c.\r\r\rp3 d.");
+    fx.settings.ReadingMode = mode;
+    EXPECT_TRUE(fx.engine.nextParagraph());
+    EXPECT_EQ(fx.state.CurrentPosition, fx.at("p2"));
+    EXPECT_EQ(fx.state.FrameStartPosition, fx.at("p2"));
+    EXPECT_TRUE(fx.engine.nextParagraph());
+    EXPECT_EQ(fx.state.CurrentPosition, fx.at("p3"));
+    EXPECT_FALSE(fx.engine.nextParagraph());
+    EXPECT_EQ(fx.state.CurrentPosition, fx.at("p3"));
+  }
   EngineFixture fx("p1 a.\r\rp2 b c.\r\r\rp3 d.");
-  EXPECT_TRUE(fx.engine.nextParagraph());
-  EXPECT_EQ(fx.state.CurrentPosition, fx.at("p2"));
-  EXPECT_EQ(fx.state.FrameStartPosition, fx.at("p2"));
-  EXPECT_TRUE(fx.engine.nextParagraph());
-  EXPECT_EQ(fx.state.CurrentPosition, fx.at("p3"));
-  EXPECT_FALSE(fx.engine.nextParagraph());
-  EXPECT_EQ(fx.state.CurrentPosition, fx.at("p3"));
+  fx.state.CurrentPosition = fx.state.FrameStartPosition = fx.at("p3");
 
   fx.engine.previousParagraph(); // from the start of p3: to p2
   EXPECT_EQ(fx.state.CurrentPosition, fx.at("p2"));
@@ -69,14 +75,6 @@ TEST(Navigation, ParagraphJumps) {
   EXPECT_EQ(fx.state.FrameStartPosition, fx.at("p2"));
   fx.engine.previousParagraph();
   EXPECT_EQ(fx.state.CurrentPosition, 1);
-}
-
-TEST(Navigation, NextParagraphInSentenceModeFromAParagraphStart) {
-  EngineFixture fx("p1 a.\r\rp2 b.\r\rp3 c.");
-  fx.settings.ReadingMode = ReadingModeKind::Sentence;
-  fx.state.CurrentPosition = fx.at("p2");
-  EXPECT_TRUE(fx.engine.nextParagraph());
-  EXPECT_EQ(fx.state.CurrentPosition, fx.at("p3"));
 }
 
 TEST(Navigation, NextFramesSkipsUncountedToTheLastOneShown) {
