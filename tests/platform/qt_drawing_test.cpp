@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QImage>
+#include <QMessageBox>
+#include <QTimer>
 
 #include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/qt_text_measure.h"
 #include "support/qt_app.h"
@@ -110,6 +114,27 @@ TEST_F(QtCanvasTest, DrawsAnEmbeddedPictureDecodedOnceAndRefusesAnUnknownOne) {
   }
   EXPECT_EQ(image, expected);
   EXPECT_EQ(&cache.picture(name), &picture) << "the cache decoded the picture again";
+}
+
+// The box is captioned "Lumetra", shows its code page text as plain text (never
+// as markup) and waits until the user presses OK.
+TEST(QtMessageBox, ShowsPlainTextUnderTheProgramsCaptionUntilOkIsPressed) {
+  qtApp();
+  QString caption, text;
+  Qt::TextFormat format = Qt::AutoText;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    caption = box->windowTitle();
+    text = box->text();
+    format = box->textFormat();
+    box->button(QMessageBox::Ok)->click();
+  });
+  QtMessageBoxes boxes;
+  boxes.error("<b>caf\xE9</b> \x93quoted\x94");
+  EXPECT_EQ(caption, "Lumetra");
+  EXPECT_EQ(text, QString::fromUtf8("<b>café</b> “quoted”"));
+  EXPECT_EQ(format, Qt::PlainText);
 }
 
 } // namespace
