@@ -1,6 +1,7 @@
 #include "engine/autoskim.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <string_view>
 
@@ -19,11 +20,20 @@ bool skim(const SettingsRecord& settings, std::string& word, const InList& inLis
     word.erase(0, 1);
   const std::string_view core = trimView(word);
   if (core.empty() || !isAlphanumeric(core.front())) return false;
-  std::string lower(core.size(), '\0');
-  std::transform(core.begin(), core.end(), lower.begin(), lowerChar);
-  if (!inList(std::string_view(lower))) return false;
-  word = settings.CompressorReplaceSelection == ReplaceSelection::Dots ? std::string(1, AutoSkimDot)
-                                                                       : std::string();
+  // Most words fit the buffer on the stack; a longer one takes a string.
+  std::array<char, 64> small;
+  std::string large;
+  char* lower = small.data();
+  if (core.size() > small.size()) {
+    large.resize(core.size());
+    lower = large.data();
+  }
+  std::transform(core.begin(), core.end(), lower, lowerChar);
+  if (!inList(std::string_view(lower, core.size()))) return false;
+  if (settings.CompressorReplaceSelection == ReplaceSelection::Dots)
+    word.assign(1, AutoSkimDot);
+  else
+    word.clear();
   return true;
 }
 

@@ -9,18 +9,6 @@
 
 namespace engine {
 
-namespace {
-
-// Equality of two short strings without a call into the library.
-bool sameText(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (a[i] != b[i]) return false;
-  return true;
-}
-
-} // namespace
-
 TextEngine::TextEngine(EngineState& state, SettingsRecord& settings,
                        const platform::TextMeasure& measure, EngineCallbacks callbacks)
     : state_(state), settings_(settings), measure_(measure), callbacks_(std::move(callbacks)) {}
@@ -56,7 +44,7 @@ platform::FontSpec TextEngine::currentFont() const {
 void TextEngine::fillSettingsFont(platform::FontSpec& font) const {
   const bool column = isColumnMode();
   const std::string& family = column ? settings_.ColumnFontName : settings_.BannerFontName;
-  if (!sameText(font.family, family)) font.family = family;
+  if (!sameShortText(font.family, family)) font.family = family;
   font.pointSize = column ? settings_.ColumnFontPointSize : settings_.BannerFontPointSize;
   font.bold = (column ? settings_.ColumnFontStyle : settings_.BannerFontStyle) == FontStyle::Bold;
   font.underline = false;

@@ -180,7 +180,7 @@ CommaListSet::CommaListSet(std::string_view list) : list_(list) {
 bool CommaListSet::isEntry(std::string_view s) const {
   if ((lengths_ & lengthBit(s.size())) == 0) return false;
   for (std::size_t i = wordHash(s) & mask_; slots_[i].data() != nullptr; i = (i + 1) & mask_)
-    if (slots_[i] == s) return true;
+    if (sameShortText(slots_[i], s)) return true;
   return false;
 }
 

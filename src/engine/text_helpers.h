@@ -45,6 +45,15 @@ std::int64_t lastOccurrenceBefore(std::string_view s, std::string_view sub, std:
 // The comma list holds "," + item + "," (case-sensitive).
 bool inCommaList(std::string_view list, std::string_view item);
 
+// Equality of two short strings (words, font names) without a call into the
+// library, which costs more than the comparison itself at these lengths.
+inline bool sameShortText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
 // The same test on a fixed list asked for again and again: the entries are
 // hashed once. The list must outlive the set.
 class CommaListSet {

@@ -1,5 +1,6 @@
 #include "reader/speed_compensation.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -92,9 +93,10 @@ constexpr auto LayoutTables = makeLayoutTables();
 } // namespace
 
 int speedBand(int wordsPerMinute) {
-  for (int i = 0; i + 1 < static_cast<int>(BandBounds.size()); ++i)
-    if (BandBounds[i] <= wordsPerMinute && wordsPerMinute < BandBounds[i + 1]) return i;
-  return SpeedBandCount - 1;
+  // The bounds rise: the band is the last bound at or below the speed.
+  const auto above = std::upper_bound(BandBounds.begin(), BandBounds.end(), wordsPerMinute);
+  if (above == BandBounds.begin() || above == BandBounds.end()) return SpeedBandCount - 1;
+  return static_cast<int>(above - BandBounds.begin()) - 1;
 }
 
 double sentenceCompensation(int band, bool paragraphDelay, bool combineSmallSentences) {
