@@ -440,6 +440,18 @@ private:
   ReadingObserver* observer_ = nullptr;
   ReaderHooks hooks_;
 
+  // What the position text was last built from: a tick that moves the
+  // position by less than a percent shows the same text without building it.
+  struct PositionTextInputs {
+    std::int64_t percent = -1;
+    bool findBarOpen = false;
+    engine::ReadingModeKind mode = engine::ReadingModeKind::Banner;
+    int speed = 0, lines = 0, words = 0;
+    bool operator==(const PositionTextInputs&) const = default;
+  };
+  PositionTextInputs positionInputs_;
+  std::string positionText_;
+
   std::unique_ptr<platform::Timer> tmRead;
   std::unique_ptr<platform::Timer> tmFadeIn;
   std::unique_ptr<platform::Timer> tmStartFade;

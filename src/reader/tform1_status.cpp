@@ -138,36 +138,45 @@ void TForm1::tmHideInfoTimer() {
 void TForm1::UpdatePercent() {
   const std::int64_t length = std::max<std::int32_t>(es_.TextLength, 1);
   const std::int64_t p = static_cast<std::int64_t>(std::max(es_.CurrentPosition, 0)) * 100 / length;
-  // Written in place: this runs several times for every frame.
-  std::array<char, 96> buffer;
-  char* out = buffer.data();
-  char* const end = buffer.data() + buffer.size();
-  const auto put = [&out, end](std::string_view s) {
-    if (static_cast<std::size_t>(end - out) >= s.size()) out = std::copy(s.begin(), s.end(), out);
-  };
-  const auto number = [&out, end](std::int64_t n) {
-    const auto done = std::to_chars(out, end, n);
-    if (done.ec == std::errc()) out = done.ptr;
-  };
-  number(p);
-  put("%");
-  if (!findBarOpen()) {
-    if (settings_.ReadingMode == ReadingModeKind::Banner) {
-      put(" | ");
-      number(settings_.WordsPerMinute);
-      put(" wpm (");
-      number(settings_.LinesPerScreen);
-      put(" x ");
-      number(settings_.WordsPerScreen);
-      put(")");
-    } else if (settings_.ReadingMode == ReadingModeKind::Sentence) {
-      put(" | ");
-      number(settings_.WordsPerMinute);
-      put(" wpm ");
+  const PositionTextInputs inputs{p,
+                                  findBarOpen(),
+                                  settings_.ReadingMode,
+                                  settings_.WordsPerMinute,
+                                  settings_.LinesPerScreen,
+                                  settings_.WordsPerScreen};
+  if (inputs != positionInputs_) {
+    // Written in place: this runs several times for every frame.
+    std::array<char, 96> buffer;
+    char* out = buffer.data();
+    char* const end = buffer.data() + buffer.size();
+    const auto put = [&out, end](std::string_view s) {
+      if (static_cast<std::size_t>(end - out) >= s.size()) out = std::copy(s.begin(), s.end(), out);
+    };
+    const auto number = [&out, end](std::int64_t n) {
+      const auto done = std::to_chars(out, end, n);
+      if (done.ec == std::errc()) out = done.ptr;
+    };
+    number(p);
+    put("%");
+    if (!inputs.findBarOpen) {
+      if (inputs.mode == ReadingModeKind::Banner) {
+        put(" | ");
+        number(inputs.speed);
+        put(" wpm (");
+        number(inputs.lines);
+        put(" x ");
+        number(inputs.words);
+        put(")");
+      } else if (inputs.mode == ReadingModeKind::Sentence) {
+        put(" | ");
+        number(inputs.speed);
+        put(" wpm ");
+      }
     }
+    positionText_.assign(buffer.data(), out);
+    positionInputs_ = inputs;
   }
-  setStatusPanel(PositionPanel,
-                 std::string_view(buffer.data(), static_cast<std::size_t>(out - buffer.data())));
+  setStatusPanel(PositionPanel, positionText_);
 
   // The bar shows the furthest point read, the dot the current one.
   std::int32_t& furthest = window_.lastReadPosition;
