@@ -11,7 +11,7 @@ namespace acquisition {
 namespace {
 
 using platform::FakeDesktop;
-using platform::FakeWindow;
+using platform::WindowId;
 
 struct Window {
   const char* executable;
@@ -21,129 +21,74 @@ struct Window {
   const char* kind; // the source it stands for; empty when it is not one
 };
 
-class SourceApplicationsTest : public ::testing::TestWithParam<Window> {
-protected:
-  platform::WindowId add(const Window& w, int processId = 0) {
-    FakeWindow window;
-    window.executable = w.executable;
-    window.className = w.className;
-    window.title = w.title;
-    window.role = w.role;
-    window.processId = processId ? processId : nextProcess++;
-    return desktop.addWindow(window);
-  }
-
-  FakeDesktop desktop;
-  int nextProcess = 2000;
-};
-
-TEST_P(SourceApplicationsTest, RecognisesTheWindow) {
-  const Window& w = GetParam();
-  const platform::WindowId window = add(w);
-  const std::string processName = desktop.processNameOfWindow(window);
-  EXPECT_EQ(sourceApplicationOf(desktop, processName, window), w.kind);
-  EXPECT_EQ(isSupportedWindow(desktop, processName, window), *w.kind != '\0');
+WindowId add(FakeDesktop& desktop, const Window& w, int process = 2000) {
+  return desktop.addWindow({w.title, w.className, w.role, process, w.executable});
 }
 
-// The Windows applications the document rules were written for.
-INSTANTIATE_TEST_SUITE_P(
-    WindowsApplications, SourceApplicationsTest,
-    ::testing::Values(
-        Window{"NOTEPAD", "Notepad", "Untitled - Notepad", "", "notepad"},
-        Window{"notepad", "Notepad", "", "", "notepad"},
-        Window{"wordpad", "WordPadClass", "Document - WordPad", "", "wordpad"},
-        Window{"WINWORD", "OpusApp", "Report.doc - Microsoft Word", "", "winword"},
-        Window{"OUTLOOK", "rctrl_renwnd32", "Meeting on Friday - Message (HTML)", "", "outlook"},
-        Window{"OUTLOOK", "rctrl_renwnd32", "Inbox - Microsoft Outlook", "", ""},
-        Window{"msimn", "ATH_Note", "Re: the garden party", "", "msimn"},
-        Window{"IEXPLORE", "IEFrame", "Lighthouses - Microsoft Internet Explorer", "", "iexplore"},
-        Window{"IEXPLORE", "IEFrame", "http://example.org/guide.pdf - Microsoft Internet Explorer",
-               "", ""},
-        // The class is part of the test: an editor window of another class is not Notepad's.
-        Window{"notepad", "Edit", "Untitled - Notepad", "", ""},
-        Window{"acrord32", "AcrobatSDIWindow", "guide.pdf - Adobe Reader", "", ""}));
+// Of the programs whose every window is a source, a few stand for the rest (a
+// row each would copy the table); every test of class, title or role has its
+// cases in full.
+TEST(SourceApplications, RecognisesTheWindow) {
+  const Window cases[] = {
+      // The Windows applications the document rules were written for.
+      {"NOTEPAD", "Notepad", "Untitled - Notepad", "", "notepad"},
+      {"OUTLOOK", "rctrl_renwnd32", "Meeting on Friday - Message (HTML)", "", "outlook"},
+      {"OUTLOOK", "rctrl_renwnd32", "Inbox - Microsoft Outlook", "", ""},
+      {"IEXPLORE", "IEFrame", "Lighthouses - Microsoft Internet Explorer", "", "iexplore"},
+      {"IEXPLORE", "IEFrame", "http://example.org/guide.pdf - Microsoft Internet Explorer", "", ""},
+      // The class is part of the test: an editor window of another class is not Notepad's.
+      {"notepad", "Edit", "Untitled - Notepad", "", ""},
+      {"gedit", "Gedit", "notes.txt (~/Documents) - gedit", "", "notepad"},
+      {"mousepad", "Mousepad", "/home/ann/notes.txt - Mousepad", "", "notepad"},
+      {"abiword", "Abiword", "letter.abw - AbiWord", "", "wordpad"},
+      {"soffice.bin", "libreoffice-writer", "letter.odt - LibreOffice Writer", "", "winword"},
+      // An older LibreOffice names every module's windows alike: the title tells.
+      {"soffice.bin", "Soffice", "letter.odt - LibreOffice Writer", "", "winword"},
+      {"soffice.bin", "libreoffice-calc", "budget.ods - LibreOffice Calc", "", ""},
+      {"soffice.bin", "libreoffice-startcenter", "LibreOffice", "", ""},
+      {"thunderbird", "thunderbird", "Re: the garden party - Mozilla Thunderbird", "messageWindow",
+       "msimn"},
+      {"thunderbird", "thunderbird", "Inbox - ann@example.org - Mozilla Thunderbird", "3pane", ""},
+      {"thunderbird", "thunderbird", "Write: Re: the garden party - Thunderbird", "Msgcompose", ""},
+      {"evolution", "Evolution", "Re: the garden party", "", "msimn"},
+      {"evolution", "Evolution", "Mail - Evolution", "", ""},
+      {"claws-mail", "Claws-mail", "Claws Mail - Message View", "messageview", "msimn"},
+      {"claws-mail", "Claws-mail", "Claws Mail 4.1.1", "mainwindow", ""},
+      {"geary", "Geary", "Re: the garden party", "", "msimn"},
+      {"geary", "Geary", "Inbox \xe2\x80\x94 ann@example.org", "", ""},
+      {"geary", "Geary", "Geary", "", ""},
+      {"firefox", "firefox", "Lighthouses \xe2\x80\x94 Mozilla Firefox", "browser", "iexplore"},
+      {"firefox-esr", "firefox-esr", "guide.pdf \xe2\x80\x94 Mozilla Firefox", "browser", ""},
+      {"chromium", "Chromium", "GUIDE.PDF - Chromium", "browser", ""},
+      {"okular", "okular", "guide.pdf \xe2\x80\x94 Okular", "", "acrord32"},
+      // Windows that look like a compatible application's but are not: another
+      // program that gives its window an editor's class, the editor started from
+      // an executable of another name.
+      {"xterm", "Mousepad", "notes.txt - Mousepad", "", ""},
+      {"mypad", "Mousepad", "notes.txt - Mousepad", "", ""},
+      {"xterm", "XTerm", "ann@desk: ~", "", ""},
+      {"lumetra", "lumetra", "Lumetra", "", ""},
+      {"", "Gedit", "notes.txt - gedit", "", ""}};
+  for (const Window& w : cases) {
+    SCOPED_TRACE(std::string(w.executable) + " / " + w.title);
+    FakeDesktop desktop;
+    const WindowId window = add(desktop, w);
+    const std::string processName = desktop.processNameOfWindow(window);
+    EXPECT_EQ(sourceApplicationOf(desktop, processName, window), w.kind);
+    EXPECT_EQ(isSupportedWindow(desktop, processName, window), *w.kind != '\0');
+  }
+}
 
-// Of the programs whose every window is a source, a few stand for the rest
-// (a row each would copy the table); the programs with a test of their own
-// (class, title, role) have their cases in full.
-INSTANTIATE_TEST_SUITE_P(
-    PlainTextEditors, SourceApplicationsTest,
-    ::testing::Values(Window{"gedit", "Gedit", "notes.txt (~/Documents) - gedit", "", "notepad"},
-                      Window{"mousepad", "Mousepad", "/home/ann/notes.txt - Mousepad", "",
-                             "notepad"},
-                      Window{"kwrite", "kwrite", "notes.txt \xe2\x80\x94 KWrite", "", "notepad"},
-                      Window{"geany", "Geany", "notes.txt - /home/ann - Geany", "", "notepad"}));
-
-INSTANTIATE_TEST_SUITE_P(
-    WordProcessors, SourceApplicationsTest,
-    ::testing::Values(
-        Window{"abiword", "Abiword", "letter.abw - AbiWord", "", "wordpad"},
-        Window{"soffice.bin", "libreoffice-writer", "letter.odt - LibreOffice Writer", "",
-               "winword"},
-        // An older LibreOffice names every module's windows alike: the title tells.
-        Window{"soffice.bin", "Soffice", "letter.odt - LibreOffice Writer", "", "winword"},
-        Window{"soffice", "libreoffice-writer", "Untitled 1 - LibreOffice Writer", "", "winword"},
-        Window{"libreoffice", "libreoffice-writer", "report.docx - LibreOffice Writer", "",
-               "winword"},
-        Window{"soffice.bin", "libreoffice-calc", "budget.ods - LibreOffice Calc", "", ""},
-        Window{"soffice.bin", "libreoffice-startcenter", "LibreOffice", "", ""}));
-
-INSTANTIATE_TEST_SUITE_P(
-    MailReaders, SourceApplicationsTest,
-    ::testing::Values(
-        Window{"thunderbird", "thunderbird", "Re: the garden party - Mozilla Thunderbird",
-               "messageWindow", "msimn"},
-        Window{"thunderbird", "thunderbird", "Inbox - ann@example.org - Mozilla Thunderbird",
-               "3pane", ""},
-        Window{"thunderbird", "thunderbird", "Write: Re: the garden party - Thunderbird",
-               "Msgcompose", ""},
-        Window{"evolution", "Evolution", "Re: the garden party", "", "msimn"},
-        Window{"evolution", "Evolution", "Mail - Evolution", "", ""},
-        Window{"claws-mail", "Claws-mail", "Claws Mail - Message View", "messageview", "msimn"},
-        Window{"claws-mail", "Claws-mail", "Claws Mail 4.1.1", "mainwindow", ""},
-        Window{"geary", "Geary", "Re: the garden party", "", "msimn"},
-        Window{"geary", "Geary", "Inbox \xe2\x80\x94 ann@example.org", "", ""},
-        Window{"geary", "Geary", "Geary", "", ""}));
-
-INSTANTIATE_TEST_SUITE_P(
-    WebBrowsers, SourceApplicationsTest,
-    ::testing::Values(
-        Window{"firefox", "firefox", "Lighthouses \xe2\x80\x94 Mozilla Firefox", "browser",
-               "iexplore"},
-        Window{"firefox-esr", "firefox-esr", "guide.pdf \xe2\x80\x94 Mozilla Firefox", "browser",
-               ""},
-        Window{"chromium", "Chromium", "Lighthouses - Chromium", "browser", "iexplore"},
-        Window{"chromium", "Chromium", "GUIDE.PDF - Chromium", "browser", ""},
-        Window{"konqueror", "konqueror", "Lighthouses \xe2\x80\x94 Konqueror", "", "iexplore"}));
-
-INSTANTIATE_TEST_SUITE_P(
-    PdfViewers, SourceApplicationsTest,
-    ::testing::Values(Window{"evince", "Evince", "guide.pdf", "", "acrord32"},
-                      Window{"okular", "okular", "guide.pdf \xe2\x80\x94 Okular", "", "acrord32"},
-                      Window{"mupdf-x11", "MuPDF", "guide.pdf - 1/12 (96 dpi)", "", "acrord32"}));
-
-// Windows that look like a compatible application's but are not.
-INSTANTIATE_TEST_SUITE_P(Impostors, SourceApplicationsTest,
-                         ::testing::Values(
-                             // Another program that gives its window an editor's class.
-                             Window{"xterm", "Mousepad", "notes.txt - Mousepad", "", ""},
-                             // The editor started from an executable of another name.
-                             Window{"mypad", "Mousepad", "notes.txt - Mousepad", "", ""},
-                             Window{"xterm", "XTerm", "ann@desk: ~", "", ""},
-                             Window{"lumetra", "lumetra", "Lumetra", "", ""},
-                             Window{"", "Gedit", "notes.txt - gedit", "", ""}));
-
-TEST_F(SourceApplicationsTest, TheProgramsOwnWindowIsNeverASource) {
-  const platform::WindowId own =
-      add(Window{"mousepad", "Mousepad", "notes.txt - Mousepad", "", ""}, FakeDesktop::ownProcess);
+TEST(SourceApplications, NeverTheProgramsOwnWindowNorAFailedForegroundQuestion) {
+  FakeDesktop desktop;
+  const Window editor{"mousepad", "Mousepad", "notes.txt - Mousepad", "", ""};
+  const WindowId own = add(desktop, editor, FakeDesktop::ownProcess);
   EXPECT_EQ(sourceApplicationOf(desktop, "mousepad", own), "");
   EXPECT_FALSE(isSupportedWindow(desktop, desktop.processNameOfWindow(own), own));
-}
 
-TEST_F(SourceApplicationsTest, AFailedForegroundQuestionSupportsNothing) {
-  add(Window{"mousepad", "Mousepad", "notes.txt - Mousepad", "", ""});
+  add(desktop, editor);
   desktop.setForeground(platform::FailedWindow);
-  const platform::WindowId front = desktop.foregroundWindow();
+  const WindowId front = desktop.foregroundWindow();
   const std::string processName = desktop.processNameOfWindow(front);
   EXPECT_EQ(processName, "null");
   EXPECT_FALSE(isSupportedWindow(desktop, processName, front));
@@ -151,45 +96,35 @@ TEST_F(SourceApplicationsTest, AFailedForegroundQuestionSupportsNothing) {
   EXPECT_FALSE(isSupportedWindow(desktop, "mousepad", platform::NoWindow));
 }
 
-TEST_F(SourceApplicationsTest, TheNameGivenIsTheOneTested) {
+TEST(SourceApplications, TheNameGivenIsTheOneTested) {
   // The caller passes the process name; a window of a text editor asked about
   // under a browser's name is judged as a browser's.
-  const platform::WindowId window = add(Window{"gedit", "Gedit", "guide.pdf - gedit", "", ""});
+  FakeDesktop desktop;
+  const WindowId window = add(desktop, {"gedit", "Gedit", "guide.pdf - gedit", "", ""});
   EXPECT_EQ(sourceApplicationOf(desktop, "gedit", window), "notepad");
   EXPECT_EQ(sourceApplicationOf(desktop, "FIREFOX", window), "");
   EXPECT_EQ(sourceApplicationOf(desktop, "chromium", window), "");
 }
 
-TEST_F(SourceApplicationsTest, OnlyTheFirst254CharactersOfATitleAreLookedAt) {
-  const std::string longTitle = std::string(250, 'a') + " - guide.pdf";
-  FakeWindow browser;
-  browser.executable = "firefox";
-  browser.className = "firefox";
-  browser.processId = 3000;
-  browser.title = longTitle;
-  const platform::WindowId far = desktop.addWindow(browser);
-  browser.title = std::string(240, 'a') + " - guide.pdf";
-  const platform::WindowId near = desktop.addWindow(browser);
-  EXPECT_TRUE(isSupportedWindow(desktop, "firefox", far)) << "the .pdf lies past the buffer";
-  EXPECT_FALSE(isSupportedWindow(desktop, "firefox", near));
+TEST(SourceApplications, OnlyTheFirst254CharactersOfATitleAreLookedAt) {
+  FakeDesktop desktop;
+  const std::string far = std::string(250, 'a') + " - guide.pdf";
+  const std::string near = std::string(240, 'a') + " - guide.pdf";
+  const WindowId farWindow = add(desktop, {"firefox", "firefox", far.c_str(), "", ""});
+  const WindowId nearWindow = add(desktop, {"firefox", "firefox", near.c_str(), "", ""});
+  EXPECT_TRUE(isSupportedWindow(desktop, "firefox", farWindow)) << "the .pdf lies past the buffer";
+  EXPECT_FALSE(isSupportedWindow(desktop, "firefox", nearWindow));
 }
 
-TEST(BaseNameOfTest, GivesTheLowerCaseFileNameWithoutFolderOrExtension) {
-  struct Case {
-    const char* path;
-    const char* expected;
-  };
-  for (const auto& [path, expected] : {
-           Case{"C:\\Program Files\\Windows NT\\Accessories\\WORDPAD.EXE", "wordpad"},
-           Case{"C:\\WINDOWS\\system32\\notepad.exe", "notepad"},
-           Case{"/usr/lib/libreoffice/program/soffice.bin", "soffice"},
-           Case{"/usr/bin/mousepad", "mousepad"},
-           Case{"Report.Final.DOC", "report.final"},
-           Case{"/home/ann/.hidden", ""},
-           Case{"", ""},
-       }) {
+TEST(BaseNameOf, GivesTheLowerCaseFileNameWithoutFolderOrExtension) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"C:\\Program Files\\Windows NT\\Accessories\\WORDPAD.EXE", "wordpad"},
+      {"/usr/lib/libreoffice/program/soffice.bin", "soffice"},
+      {"Report.Final.DOC", "report.final"},
+      {"/home/ann/.hidden", ""},
+      {"", ""}};
+  for (const auto& [path, expected] : cases)
     EXPECT_EQ(baseNameOf(path), expected) << path;
-  }
 }
 
 } // namespace

@@ -13,7 +13,6 @@ namespace acquisition {
 namespace {
 
 using platform::FakeDesktop;
-using platform::FakeWindow;
 using platform::WindowId;
 
 struct Shown {
@@ -21,50 +20,57 @@ struct Shown {
   const char* title;
 };
 
-struct WaitCase {
-  const char* name;
-  const char* path;
-  const char* application;
-  std::vector<Shown> inFront; // the window in front at the start and after each pause
-  int foundAt;                // index into inFront of the window found; -1 when none is
-};
-
-class SourceWindowWaitTest : public ::testing::TestWithParam<WaitCase> {};
-
 // The window in front changes every 100 ms as the case says; the watch looks
 // every 100 ms for at most a second.
-TEST_P(SourceWindowWaitTest, FindsTheWindowOrGivesUpAtTheLimit) {
-  const WaitCase& c = GetParam();
-  FakeDesktop desktop;
-  platform::VirtualClock clock;
-  std::vector<WindowId> windows;
-  int process = 3000;
-  for (const Shown& s : c.inFront) {
-    FakeWindow w;
-    w.executable = s.executable;
-    w.title = s.title;
-    w.className = s.executable;
-    w.processId = process++;
-    windows.push_back(desktop.addWindow(w));
-  }
-  std::vector<std::pair<WindowId, std::int64_t>> found;
-  SourceWindowWatch watch(desktop, clock,
-                          [&](WindowId w) { found.emplace_back(w, clock.nowMs()); });
-  desktop.setForeground(windows.front());
-  watch.watch(c.path, c.application, 100, 1000);
-  for (std::size_t step = 1; step < windows.size() && watch.watching(); ++step) {
-    clock.advance(50);
-    desktop.setForeground(windows[step]);
-    clock.advance(50);
-  }
-  clock.advance(2000);
-  EXPECT_FALSE(watch.watching()) << "the watch outlived its limit";
-  if (c.foundAt < 0) {
-    EXPECT_TRUE(found.empty());
-  } else {
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(found[0], std::make_pair(windows[static_cast<std::size_t>(c.foundAt)],
-                                       std::int64_t{c.foundAt * 100}));
+TEST(SourceWindowWatch, FindsTheWindowOrGivesUpAtTheLimit) {
+  const struct {
+    const char* path;
+    const char* application;
+    std::vector<Shown> inFront; // the window in front at the start and after each pause
+    int foundAt;                // index into inFront of the window found; -1 when none is
+  } cases[] = {
+      {"/home/ann/notes.txt", "notepad", {{"mousepad", "notes.txt - Mousepad"}}, 0},
+      {"/home/ann/Notes.TXT",
+       "notepad",
+       {{"xterm", "ann@host: ~"}, {"xterm", "notes - xterm"}, {"mousepad", "NOTES.TXT - Mousepad"}},
+       2},
+      {"/srv/guide.pdf",
+       "acrord32",
+       {{"mousepad", "notes.txt - Mousepad"}, {"evince", "guide.pdf"}},
+       1},
+      // The title names the file, but the application is not of the file's kind.
+      {"/home/ann/notes.txt", "acrord32", {{"mousepad", "notes.txt - Mousepad"}}, -1},
+      // An application of the right kind showing another document.
+      {"/home/ann/notes.txt", "notepad", {{"mousepad", "todo.txt - Mousepad"}}, -1},
+      {"/home/ann/r\xc3\xa9sum\xc3\xa9.txt",
+       "notepad",
+       {{"mousepad", "r\xc3\xa9sum\xc3\xa9.txt - Mousepad"}},
+       0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path + std::string(" ") + c.inFront.back().title);
+    FakeDesktop desktop;
+    platform::VirtualClock clock;
+    std::vector<WindowId> windows;
+    for (const Shown& s : c.inFront)
+      windows.push_back(desktop.addWindow(
+          {s.title, s.executable, "", 3000 + static_cast<int>(windows.size()), s.executable}));
+    std::vector<std::pair<WindowId, std::int64_t>> found;
+    SourceWindowWatch watch(desktop, clock,
+                            [&](WindowId w) { found.emplace_back(w, clock.nowMs()); });
+    desktop.setForeground(windows.front());
+    watch.watch(c.path, c.application, 100, 1000);
+    for (std::size_t step = 1; step < windows.size() && watch.watching(); ++step) {
+      clock.advance(50);
+      desktop.setForeground(windows[step]);
+      clock.advance(50);
+    }
+    clock.advance(2000);
+    EXPECT_FALSE(watch.watching()) << "the watch outlived its limit";
+    if (c.foundAt < 0)
+      EXPECT_TRUE(found.empty());
+    else
+      EXPECT_EQ(found, (std::vector<std::pair<WindowId, std::int64_t>>{
+                           {windows[static_cast<std::size_t>(c.foundAt)], c.foundAt * 100}}));
   }
 }
 
@@ -72,11 +78,8 @@ TEST_P(SourceWindowWaitTest, FindsTheWindowOrGivesUpAtTheLimit) {
 TEST(SourceWindowWatch, ComesTooLateOrIsReplaced) {
   FakeDesktop desktop;
   platform::VirtualClock clock;
-  FakeWindow editor;
-  editor.executable = editor.className = "mousepad";
-  editor.title = "notes.txt - Mousepad";
-  editor.processId = 3000;
-  const WindowId window = desktop.addWindow(editor);
+  const WindowId window =
+      desktop.addWindow({"notes.txt - Mousepad", "mousepad", "", 3000, "mousepad"});
   std::vector<WindowId> found;
   SourceWindowWatch watch(desktop, clock, [&](WindowId w) { found.push_back(w); });
   watch.watch("/home/ann/notes.txt", "notepad", 100, 1000);
@@ -92,44 +95,6 @@ TEST(SourceWindowWatch, ComesTooLateOrIsReplaced) {
   clock.advance(100);
   EXPECT_EQ(found, std::vector<WindowId>{window});
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Windows, SourceWindowWaitTest,
-    ::testing::Values(WaitCase{"EditorAlreadyInFront",
-                               "/home/ann/notes.txt",
-                               "notepad",
-                               {{"mousepad", "notes.txt - Mousepad"}},
-                               0},
-                      WaitCase{"EditorAfterTheTerminal",
-                               "/home/ann/Notes.TXT",
-                               "notepad",
-                               {{"xterm", "ann@host: ~"},
-                                {"xterm", "notes - xterm"},
-                                {"mousepad", "NOTES.TXT - Mousepad"}},
-                               2},
-                      WaitCase{"ViewerForAPdf",
-                               "/srv/guide.pdf",
-                               "acrord32",
-                               {{"mousepad", "notes.txt - Mousepad"}, {"evince", "guide.pdf"}},
-                               1},
-                      // The title names the file, but the application is not of the file's kind.
-                      WaitCase{"AnotherEditorKindNeverMatches",
-                               "/home/ann/notes.txt",
-                               "acrord32",
-                               {{"mousepad", "notes.txt - Mousepad"}},
-                               -1},
-                      // An application of the right kind showing another document.
-                      WaitCase{"OtherDocumentNeverMatches",
-                               "/home/ann/notes.txt",
-                               "notepad",
-                               {{"mousepad", "todo.txt - Mousepad"}},
-                               -1},
-                      WaitCase{"UnicodeName",
-                               "/home/ann/r\xc3\xa9sum\xc3\xa9.txt",
-                               "notepad",
-                               {{"mousepad", "r\xc3\xa9sum\xc3\xa9.txt - Mousepad"}},
-                               0}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace acquisition
