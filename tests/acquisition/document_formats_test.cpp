@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "acquisition/packages/docx_reader.h"
 #include "acquisition/hand_over_text.h"
+#include "acquisition/packages/docx_reader.h"
 #include "acquisition/packages/odt_reader.h"
 #include "acquisition/packages/pdf_reader.h"
 #include "acquisition/text_file.h"
@@ -37,7 +37,6 @@ WordDocument readBody(Format f, const std::string& body, const std::string& styl
   return readOdt(ZipArchive::openBytes(odt(body, odtAutomaticStyles, styles)));
 }
 
-// --- Word markup ------------------------------------------------------------------
 
 std::string run(const std::string& inner) {
   return "<w:r>" + inner + "</w:r>";
@@ -56,7 +55,6 @@ std::string field(const std::string& code, const std::string& result) {
 }
 const std::string Drawing = "<w:drawing><wp:inline/></w:drawing>";
 
-// --- OpenDocument markup ------------------------------------------------------------
 
 std::string p(const std::string& inner, const std::string& style = "") {
   return style.empty() ? "<text:p>" + inner + "</text:p>"
@@ -65,127 +63,108 @@ std::string p(const std::string& inner, const std::string& style = "") {
 const std::string Image =
     R"(<draw:frame draw:name="pic"><draw:image xlink:href="Pictures/a.png"/></draw:frame>)";
 
-// --- The text with the word processor's marks ------------------------------------------
-
-struct BodyCase {
-  Format format;
-  const char* label;
-  std::string body;
-  std::string expected; // the text in the word processor's form
-  std::string automaticStyles = "";
-};
-
-void PrintTo(const BodyCase& c, std::ostream* os) {
-  *os << name(c.format) << " " << c.label;
-}
-
-class BodyTest : public ::testing::TestWithParam<BodyCase> {};
-
-TEST_P(BodyTest, GivesTheTextWithTheWordProcessorsMarks) {
-  const BodyCase& c = GetParam();
-  EXPECT_EQ(readBody(c.format, c.body, "", c.automaticStyles).text, c.expected);
-}
 
 const Format D = Format::Docx, O = Format::Odt;
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BodyTest,
-    ::testing::Values(
-        BodyCase{D, "ParagraphsAndRuns", para(text("Hello") + text(" world")) + para(text("Next")),
-                 "Hello world\rNext\r"},
-        BodyCase{D, "WhiteSpaceOnlyRunsAreKept",
-                 para(text("a") + text(" ") + text("  ") + text("b")), "a   b\r"},
-        BodyCase{D, "TabsAndBreaks",
-                 para(text("a") + run("<w:tab/>") + text("b") + run("<w:br/>") + text("c") +
-                      run(R"(<w:br w:type="page"/>)") + text("d") + run("<w:cr/>") + text("e")),
-                 "a\tb\x0b"
-                 "c\x0c"
-                 "d\x0b"
-                 "e\r"},
-        BodyCase{D, "TableCellsAndRows",
-                 "<w:tbl><w:tblPr/><w:tr><w:tc>" + para(text("x")) + "</w:tc><w:tc>" +
-                     para(text("y")) + para(text("z")) + "</w:tc></w:tr></w:tbl>",
-                 "x\r\x07y\rz\r\x07\x07"},
-        BodyCase{D, "PicturesDrawingsAndObjects",
-                 para(text("a") + run(Drawing) + run("<w:pict/>") + run("<w:object/>")),
-                 "a\x01\x01\x01\r"},
-        BodyCase{D, "FieldResultIsTextAndTheCodeIsNot",
-                 para(text("Page ") + field(" PAGE ", text("3")) + text(".")), "Page 3\x15.\r"},
-        BodyCase{D, "NestedFields",
-                 para(field(" IF ", field(" DATE ", text("today")) + text(" yes"))),
-                 "today\x15 yes\x15\r"},
-        BodyCase{D, "TrackedDeletionsAndMovesAwayAreLeftOut",
-                 para(text("kept ") + "<w:del>" + run("<w:delText>gone </w:delText>") + "</w:del>" +
-                      "<w:ins>" + text("added ") + "</w:ins>" + "<w:moveFrom>" + text("moved ") +
-                      "</w:moveFrom>" + "<w:moveTo>" + text("arrived") + "</w:moveTo>"),
-                 "kept added arrived\r"},
-        BodyCase{
-            D, "OneBranchOfAlternateContent",
-            para(run("<mc:AlternateContent><mc:Choice Requires=\"wps\">" + Drawing +
-                     "</mc:Choice><mc:Fallback><w:pict/></mc:Fallback></mc:AlternateContent>") +
-                 "<mc:AlternateContent><mc:Fallback>" + text("fallback") +
-                 "</mc:Fallback></mc:AlternateContent>"),
-            "\x01"
-            "fallback\r"},
-        BodyCase{D, "HiddenRunsAreLeftOut",
-                 para(text("seen ") + run("<w:rPr><w:vanish/></w:rPr><w:t>hidden</w:t>") +
-                      run(R"(<w:rPr><w:vanish w:val="false"/></w:rPr><w:t>shown</w:t>)")),
-                 "seen shown\r"},
-        BodyCase{D, "SectionEndIsAPageBreak",
-                 para("<w:pPr><w:sectPr/></w:pPr>" + text("end of section")) + para(text("next")),
-                 "end of section\x0cnext\r"},
-        BodyCase{D, "TextBoxesAreNotText",
-                 para(run("<w:pict><v:textbox xmlns:v=\"urn:v\"><w:txbxContent>" +
-                          para(text("box")) + "</w:txbxContent></v:textbox></w:pict>") +
-                      text("after")),
-                 "\x01"
-                 "after\r"},
-        BodyCase{D, "CodePage1252", para(text("caf\xC3\xA9 \xE2\x82\xAC \xE2\x98\x83")),
-                 "caf\xE9 \x80 ?\r"},
-        BodyCase{O, "ParagraphsAndHeadings", "<text:h>Title</text:h>" + p("Body text."),
-                 "Title\rBody text.\r"},
-        BodyCase{
-            O, "WhiteSpaceCollapses",
-            p("  Several \n\t spaces <text:span> inside</text:span> <text:span>spans</text:span>"),
-            "Several spaces inside spans\r"},
-        BodyCase{O, "SpacesTabsAndLineBreaks",
-                 p(R"(a<text:s text:c="3"/>b<text:tab/>c<text:line-break/>  d<text:s/>)"),
-                 "a   b\tc\x0b"
-                 "d \r"},
-        BodyCase{O, "AbsurdSpaceCountIsBounded", p(R"(a<text:s text:c="2000000000"/>b)"),
-                 "a" + std::string(1024, ' ') + "b\r"},
-        BodyCase{
-            O, "TableCellsCoveredCellsAndRows",
-            "<table:table><table:table-column/><table:table-header-rows><table:table-row>"
-            "<table:table-cell>" +
-                p("h") +
-                "</table:table-cell></table:table-row>"
-                "</table:table-header-rows><table:table-row><table:table-cell>" +
-                p("x") +
-                "</table:table-cell><table:covered-table-cell/></table:table-row></table:table>",
-            "h\r\x07\x07x\r\x07\x07"},
-        BodyCase{O, "ImagesAreOnePictureAndTextBoxesNothing",
-                 p("a" + Image + R"(<draw:frame><draw:text-box>)" + p("boxed") +
-                   "</draw:text-box></draw:frame>b") +
-                     Image,
-                 "a\x01"
-                 "b\r\x01\r"},
-        BodyCase{O, "FieldsGiveTheirValue", p("Page <text:page-number>4</text:page-number> of 9"),
-                 "Page 4\x15 of 9\r"},
-        BodyCase{O, "TrackedChangesNotesAndAnnotationsAreLeftOut",
-                 "<text:tracked-changes><text:changed-region><text:deletion>" + p("deleted") +
-                     "</text:deletion></text:changed-region></text:tracked-changes>" +
-                     p("kept<text:note><text:note-citation>1</text:note-citation><text:note-body>" +
-                       p("note") + "</text:note-body></text:note><office:annotation>" +
-                       p("comment") + "</office:annotation> text"),
-                 "kept text\r"},
-        BodyCase{
-            O, "PageBreakStyles", p("before") + p("after", "Break") + p("end", "BreakAfter"),
-            "before\r\x0c"
-            "after\rend\x0c\r",
-            R"(<style:style style:name="Break" style:family="paragraph"><style:paragraph-properties fo:break-before="page"/></style:style>)"
-            R"(<style:style style:name="BreakAfter" style:family="paragraph"><style:paragraph-properties fo:break-after="page"/></style:style>)"}),
-    [](const auto& info) { return std::string(name(info.param.format)) + "_" + info.param.label; });
+TEST(WordDocuments, GiveTheTextWithTheWordProcessorsMarks) {
+  const struct {
+    Format format;
+    const char* label;
+    std::string body;
+    std::string expected; // the text in the word processor's form
+    std::string automaticStyles = "";
+  } cases[] = {
+      {D, "ParagraphsAndRuns", para(text("Hello") + text(" world")) + para(text("Next")),
+       "Hello world\rNext\r"},
+      {D, "WhiteSpaceOnlyRunsAreKept", para(text("a") + text(" ") + text("  ") + text("b")),
+       "a   b\r"},
+      {D, "TabsAndBreaks",
+       para(text("a") + run("<w:tab/>") + text("b") + run("<w:br/>") + text("c") +
+            run(R"(<w:br w:type="page"/>)") + text("d") + run("<w:cr/>") + text("e")),
+       "a\tb\x0b"
+       "c\x0c"
+       "d\x0b"
+       "e\r"},
+      {D, "TableCellsAndRows",
+       "<w:tbl><w:tblPr/><w:tr><w:tc>" + para(text("x")) + "</w:tc><w:tc>" + para(text("y")) +
+           para(text("z")) + "</w:tc></w:tr></w:tbl>",
+       "x\r\x07y\rz\r\x07\x07"},
+      {D, "PicturesDrawingsAndObjects",
+       para(text("a") + run(Drawing) + run("<w:pict/>") + run("<w:object/>")), "a\x01\x01\x01\r"},
+      {D, "FieldResultIsTextAndTheCodeIsNot",
+       para(text("Page ") + field(" PAGE ", text("3")) + text(".")), "Page 3\x15.\r"},
+      {D, "NestedFields", para(field(" IF ", field(" DATE ", text("today")) + text(" yes"))),
+       "today\x15 yes\x15\r"},
+      {D, "TrackedDeletionsAndMovesAwayAreLeftOut",
+       para(text("kept ") + "<w:del>" + run("<w:delText>gone </w:delText>") + "</w:del>" +
+            "<w:ins>" + text("added ") + "</w:ins>" + "<w:moveFrom>" + text("moved ") +
+            "</w:moveFrom>" + "<w:moveTo>" + text("arrived") + "</w:moveTo>"),
+       "kept added arrived\r"},
+      {D, "OneBranchOfAlternateContent",
+       para(run("<mc:AlternateContent><mc:Choice Requires=\"wps\">" + Drawing +
+                "</mc:Choice><mc:Fallback><w:pict/></mc:Fallback></mc:AlternateContent>") +
+            "<mc:AlternateContent><mc:Fallback>" + text("fallback") +
+            "</mc:Fallback></mc:AlternateContent>"),
+       "\x01"
+       "fallback\r"},
+      {D, "HiddenRunsAreLeftOut",
+       para(text("seen ") + run("<w:rPr><w:vanish/></w:rPr><w:t>hidden</w:t>") +
+            run(R"(<w:rPr><w:vanish w:val="false"/></w:rPr><w:t>shown</w:t>)")),
+       "seen shown\r"},
+      {D, "SectionEndIsAPageBreak",
+       para("<w:pPr><w:sectPr/></w:pPr>" + text("end of section")) + para(text("next")),
+       "end of section\x0cnext\r"},
+      {D, "TextBoxesAreNotText",
+       para(run("<w:pict><v:textbox xmlns:v=\"urn:v\"><w:txbxContent>" + para(text("box")) +
+                "</w:txbxContent></v:textbox></w:pict>") +
+            text("after")),
+       "\x01"
+       "after\r"},
+      {D, "CodePage1252", para(text("caf\xC3\xA9 \xE2\x82\xAC \xE2\x98\x83")), "caf\xE9 \x80 ?\r"},
+      {O, "ParagraphsAndHeadings", "<text:h>Title</text:h>" + p("Body text."),
+       "Title\rBody text.\r"},
+      {O, "WhiteSpaceCollapses",
+       p("  Several \n\t spaces <text:span> inside</text:span> <text:span>spans</text:span>"),
+       "Several spaces inside spans\r"},
+      {O, "SpacesTabsAndLineBreaks",
+       p(R"(a<text:s text:c="3"/>b<text:tab/>c<text:line-break/>  d<text:s/>)"),
+       "a   b\tc\x0b"
+       "d \r"},
+      {O, "AbsurdSpaceCountIsBounded", p(R"(a<text:s text:c="2000000000"/>b)"),
+       "a" + std::string(1024, ' ') + "b\r"},
+      {O, "TableCellsCoveredCellsAndRows",
+       "<table:table><table:table-column/><table:table-header-rows><table:table-row>"
+       "<table:table-cell>" +
+           p("h") +
+           "</table:table-cell></table:table-row>"
+           "</table:table-header-rows><table:table-row><table:table-cell>" +
+           p("x") +
+           "</table:table-cell><table:covered-table-cell/></table:table-row></table:table>",
+       "h\r\x07\x07x\r\x07\x07"},
+      {O, "ImagesAreOnePictureAndTextBoxesNothing",
+       p("a" + Image + R"(<draw:frame><draw:text-box>)" + p("boxed") +
+         "</draw:text-box></draw:frame>b") +
+           Image,
+       "a\x01"
+       "b\r\x01\r"},
+      {O, "FieldsGiveTheirValue", p("Page <text:page-number>4</text:page-number> of 9"),
+       "Page 4\x15 of 9\r"},
+      {O, "TrackedChangesNotesAndAnnotationsAreLeftOut",
+       "<text:tracked-changes><text:changed-region><text:deletion>" + p("deleted") +
+           "</text:deletion></text:changed-region></text:tracked-changes>" +
+           p("kept<text:note><text:note-citation>1</text:note-citation><text:note-body>" +
+             p("note") + "</text:note-body></text:note><office:annotation>" + p("comment") +
+             "</office:annotation> text"),
+       "kept text\r"},
+      {O, "PageBreakStyles", p("before") + p("after", "Break") + p("end", "BreakAfter"),
+       "before\r\x0c"
+       "after\rend\x0c\r",
+       R"(<style:style style:name="Break" style:family="paragraph"><style:paragraph-properties fo:break-before="page"/></style:style>)"
+       R"(<style:style style:name="BreakAfter" style:family="paragraph"><style:paragraph-properties fo:break-after="page"/></style:style>)"}};
+  for (const auto& c : cases)
+    EXPECT_EQ(readBody(c.format, c.body, "", c.automaticStyles).text, c.expected)
+        << name(c.format) << " " << c.label;
+}
 
 // The edge case of a captured document: both tables go, two marks 0 and one
 // mark -1 remain in order.
@@ -206,18 +185,6 @@ TEST(DocxTables, TwoTablesAndAPictureGiveThreeMarksInOrder) {
   EXPECT_EQ(out.text.substr(static_cast<std::size_t>(out.graphics[2].position) - 1), "Last");
 }
 
-// --- Font sizes ------------------------------------------------------------------------
-
-struct SizeCase {
-  Format format;
-  const char* label;
-  std::string body;
-  float points;
-};
-
-void PrintTo(const SizeCase& c, std::ostream* os) {
-  *os << name(c.format) << " " << c.label;
-}
 
 // A Word paragraph of one run with these paragraph and run properties.
 std::string sized(const std::string& paragraphProperties, const std::string& runProperties) {
@@ -246,39 +213,39 @@ const std::string OdtStyles =
     R"(<style:style style:name="Heading" style:family="paragraph" style:parent-style-name="Base"/>)"
     R"(<style:style style:name="Base" style:family="paragraph"><style:text-properties fo:font-size="16pt"/></style:style>)";
 
-class SizeTest : public ::testing::TestWithParam<SizeCase> {};
-
-TEST_P(SizeTest, TakesTheSizeFromTheNearestPlaceThatGivesOne) {
-  const SizeCase& c = GetParam();
-  const bool noStyles = std::string(c.label) == "NothingGiven";
-  const WordDocument doc = c.format == D ? readBody(D, c.body, noStyles ? "" : WordStyles)
-                                         : readBody(O, c.body, OdtStyles, OdtAutomaticStyles);
-  ASSERT_EQ(doc.paragraphs.size(), 1u);
-  ASSERT_EQ(doc.paragraphs[0].runs.size(), 1u);
-  EXPECT_FLOAT_EQ(doc.paragraphs[0].runs[0].points, c.points);
+// The size comes from the nearest place that gives one.
+TEST(WordDocuments, TakeTheSizeOfARunFromItsStyles) {
+  const std::string Heading1 = R"(<w:pStyle w:val="Heading1"/>)";
+  const struct {
+    Format format;
+    const char* label;
+    std::string body;
+    float points;
+  } cases[] = {
+      {D, "OwnSize", sized(Heading1, R"(<w:sz w:val="48"/><w:rStyle w:val="Strong"/>)"), 24},
+      {D, "CharacterStyle", sized(Heading1, R"(<w:rStyle w:val="Strong"/>)"), 15},
+      {D, "ParagraphStyleThroughItsBase", sized(Heading1, ""), 20},
+      {D, "DefaultParagraphStyle", sized("", ""), 13},
+      {D, "DocumentDefaultAfterAStyleLoop", sized(R"(<w:pStyle w:val="LoopA"/>)", ""), 11},
+      {D, "NothingGiven", sized("", ""), 10},
+      {O, "TextStyle", p(R"(<text:span text:style-name="T1">x</text:span>)", "P1"), 9},
+      {O, "TextStylePercentOfTheParagraph",
+       p(R"(<text:span text:style-name="T2">x</text:span>)", "Heading"), 32},
+      {O, "Inches", p(R"(<text:span text:style-name="T3">x</text:span>)"), 36},
+      {O, "ParagraphPercentOfItsParents", p("x", "P1"), 24},
+      {O, "ParentStyle", p("x", "Heading"), 16},
+      {O, "DefaultStyle", p("x"), 11},
+      {O, "UnknownStyleTakesTheDefault", p("x", "Missing"), 11}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(name(c.format)) + " " + c.label);
+    const bool noStyles = std::string(c.label) == "NothingGiven";
+    const WordDocument doc = c.format == D ? readBody(D, c.body, noStyles ? "" : WordStyles)
+                                           : readBody(O, c.body, OdtStyles, OdtAutomaticStyles);
+    ASSERT_EQ(doc.paragraphs.size(), 1u);
+    ASSERT_EQ(doc.paragraphs[0].runs.size(), 1u);
+    EXPECT_FLOAT_EQ(doc.paragraphs[0].runs[0].points, c.points);
+  }
 }
-
-const std::string Heading1 = R"(<w:pStyle w:val="Heading1"/>)";
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SizeTest,
-    ::testing::Values(
-        SizeCase{D, "OwnSize", sized(Heading1, R"(<w:sz w:val="48"/><w:rStyle w:val="Strong"/>)"),
-                 24},
-        SizeCase{D, "CharacterStyle", sized(Heading1, R"(<w:rStyle w:val="Strong"/>)"), 15},
-        SizeCase{D, "ParagraphStyleThroughItsBase", sized(Heading1, ""), 20},
-        SizeCase{D, "DefaultParagraphStyle", sized("", ""), 13},
-        SizeCase{D, "DocumentDefaultAfterAStyleLoop", sized(R"(<w:pStyle w:val="LoopA"/>)", ""),
-                 11},
-        SizeCase{D, "NothingGiven", sized("", ""), 10},
-        SizeCase{O, "TextStyle", p(R"(<text:span text:style-name="T1">x</text:span>)", "P1"), 9},
-        SizeCase{O, "TextStylePercentOfTheParagraph",
-                 p(R"(<text:span text:style-name="T2">x</text:span>)", "Heading"), 32},
-        SizeCase{O, "Inches", p(R"(<text:span text:style-name="T3">x</text:span>)"), 36},
-        SizeCase{O, "ParagraphPercentOfItsParents", p("x", "P1"), 24},
-        SizeCase{O, "ParentStyle", p("x", "Heading"), 16}, SizeCase{O, "DefaultStyle", p("x"), 11},
-        SizeCase{O, "UnknownStyleTakesTheDefault", p("x", "Missing"), 11}),
-    [](const auto& info) { return std::string(name(info.param.format)) + "_" + info.param.label; });
 
 TEST(DocxPackage, MainTextIsFoundThroughThePackageRelationships) {
   std::vector<testing::ZipEntry> entries = testing::docxEntries("");
@@ -294,7 +261,6 @@ TEST(DocxPackage, MainTextIsFoundThroughThePackageRelationships) {
   EXPECT_EQ(doc.paragraphs.at(0).runs.at(0).points, 11);
 }
 
-// --- Hostile and broken packages, in both formats ------------------------------------------
 
 // The main part's name and a package around a body in each format.
 const char* mainPart(Format f) {
@@ -408,7 +374,6 @@ TEST_F(DocumentFileTest, AnEncryptedDocxIsRefusedAsProtected) {
   EXPECT_EQ(readDocument(file).problem, LockedDocumentMessage + file);
 }
 
-// --- PDF -------------------------------------------------------------------------------
 
 using testing::PdfLine;
 
@@ -497,7 +462,6 @@ TEST_F(PdfBrokenTest, ReadsAsTheEmptyDocument) {
   }
 }
 
-// --- Picking the reader -------------------------------------------------------------------
 
 enum class Make { Docx, Odt, Pdf, Text, Zip, Nothing };
 
@@ -540,7 +504,6 @@ TEST_F(DocumentFileTest, PicksTheReaderByContentAndSaysWhyAFileIsNotRead) {
   }
 }
 
-// --- The hand-over ---------------------------------------------------------------
 
 TEST_F(DocumentFileTest, AWordDocumentReachesTheEngineWithItsMarksAndItsHeadingTest) {
   testing::HandOverRig rig;

@@ -12,92 +12,76 @@
 namespace acquisition {
 namespace {
 
-struct PageCase {
-  const char* label;
-  std::string html;
-  std::string text;
-  std::string windowTitle = "";
-};
-
-void PrintTo(const PageCase& c, std::ostream* os) {
-  *os << c.label;
+TEST(HtmlToText, GivesThePagesTextWithoutItsClutter) {
+  const struct {
+    const char* label;
+    std::string html;
+    std::string text;
+    std::string windowTitle = "";
+  } cases[] = {
+      // A menu bar of mostly links goes, with the line break before it; a
+      // CR stands where it was.
+      {"MenuBarOfLinksIsRemoved",
+       "<title>News</title><div id=menu><a href=/>Home</a> | <a href=/w>World</a> | "
+       "<a href=/s>Sport</a></div><p>Storm reaches the coast tonight.</p>",
+       "News\r\r\rStorm reaches the coast tonight."},
+      {"ListOfLinksIsRemovedItemByItem",
+       "<title>T</title><ul><li><a href=/>Home</a></li><li><a href=/b>Blog</a></li></ul>"
+       "<p>Story.</p>",
+       "T\r\r\r\rStory."},
+      {"LinksInATextAreKept", "<title>T</title><p>By <a href=/ann>Ann Reed</a>, 12 March</p>",
+       "T\r\rBy Ann Reed, 12 March"},
+      {"BoldAndTopHeadingContainersAreNeverLinkBlocks",
+       "<title>T</title><p><b><a href=1>One</a> <a href=2>Two</a></b> and more</p>"
+       "<h2><a href=3>Chapter link</a></h2><h3><a href=4>Small link</a></h3>"
+       "<strong><a href=5>Strong link</a></strong>",
+       "T\r\rOne Two and more\r\r\rChapter link\r\r\r\r\rStrong link"},
+      {"SingleElementMuchShorterThanItsContainerIsNoLinkBlock",
+       "<title>T</title><div><a href=#>Read the full story</a> now</div>"
+       "<div><a href=#>Read the full story</a>!</div><p>x</p>",
+       "T\r\rRead the full story now\r\rx"},
+      {"DropDownEntriesVanish",
+       "<title>T</title><form><label>Country</label> <select><option>France</option>"
+       "<option> Spain </option></select></form><p>After the form.</p>",
+       "T\r\rCountry\r\r\r\r\rAfter the form."},
+      {"RadioEntriesVanish",
+       "<title>T</title><div>Pick <radio>Small</radio><radio>Large</radio></div>", "T\r\rPick"},
+      {"HeadingAloneOnItsLineGetsEmptyLines",
+       "<title>T</title><p>Before.</p><h3>Alone</h3><p>Text with <strong>inline</strong> "
+       "words.</p>",
+       "T\r\rBefore.\r\r\rAlone\r\rText with inline words."},
+      {"TitledPageStartsWithTitleAndAnEmptyLine",
+       "<html><head><title>  Page \n Title </title></head><body>Body.</body></html>",
+       "Page Title\r\rBody.", "Window title"},
+      {"WindowTitleWithoutTheBrowserWhenThePageHasNone", "<body><p>Body.</p></body>",
+       "Window title\r\rBody.", "Window title - Mozilla Firefox"},
+      {"NoTitleAtAll", "<p>One.</p><p>Two.</p>", "One.\r\rTwo."},
+      {"HiddenPartsAndFragmentMarksNeverReachTheText",
+       "<body><!--StartFragment--><script>var hidden=1;</script><style>p{color:red}"
+       "</style><template><p>template text</p></template><noscript>no script</noscript>"
+       "<p hidden>hidden</p><div style='display: none'>none</div><input value=typed>"
+       "<textarea>draft</textarea><p>Visible</p><!--EndFragment--></body>",
+       "Visible"},
+      {"ParagraphWithALineBreakGetsNoExtraBreak", "<p>Line one<br>Line two</p><p>Next</p>",
+       "Line one\rLine two\rNext"},
+      {"TableCellsAreSeparatedByTabs",
+       "<table><tr><th>a</th><td>b</td></tr><tr><td></td><td>c</td></tr></table>", "a\tb\r\tc"},
+      {"PreformattedTextKeepsItsSpacesAndLines", "<pre>x  =  1\n  y = 2</pre>", "x  =  1\r y = 2"},
+      {"WhiteSpaceCollapses", "<div>  many \n\t spaces <span> here </span> </div>",
+       "many spaces here"},
+      {"CodePage1252", "<p>Caf\xC3\xA9 &euro;5 &middot; \xE2\x98\x83</p>",
+       "Caf\xE9 \x80"
+       "5 \xB7 ?"},
+      {"BytesThatAreNotUtf8ReadAsCodePage1252", "<p>Caf\xE9 cr\xE8me</p>", "Caf\xE9 cr\xE8me"},
+      {"ClipboardHeaderIsSkipped",
+       "Version:0.9\r\nStartHTML:0000000105\r\nEndHTML:0000000150\r\n<p>Copied.</p>", "Copied."},
+      {"EmptyPage", "", ""}};
+  for (const auto& c : cases) {
+    const HtmlText out = htmlToText(c.html, c.windowTitle);
+    EXPECT_EQ(out.text, c.text) << c.label;
+    EXPECT_EQ(out.problem, "") << c.label;
+  }
 }
-
-class HtmlToTextTest : public ::testing::TestWithParam<PageCase> {};
-
-TEST_P(HtmlToTextTest, GivesThePagesTextWithoutItsClutter) {
-  const HtmlText out = htmlToText(GetParam().html, GetParam().windowTitle);
-  EXPECT_EQ(out.text, GetParam().text);
-  EXPECT_EQ(out.problem, "");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, HtmlToTextTest,
-    ::testing::Values(
-        // A menu bar of mostly links goes, with the line break before it; a
-        // CR stands where it was.
-        PageCase{"MenuBarOfLinksIsRemoved",
-                 "<title>News</title><div id=menu><a href=/>Home</a> | <a href=/w>World</a> | "
-                 "<a href=/s>Sport</a></div><p>Storm reaches the coast tonight.</p>",
-                 "News\r\r\rStorm reaches the coast tonight."},
-        PageCase{"ListOfLinksIsRemovedItemByItem",
-                 "<title>T</title><ul><li><a href=/>Home</a></li><li><a href=/b>Blog</a></li></ul>"
-                 "<p>Story.</p>",
-                 "T\r\r\r\rStory."},
-        PageCase{"LinksInATextAreKept",
-                 "<title>T</title><p>By <a href=/ann>Ann Reed</a>, 12 March</p>",
-                 "T\r\rBy Ann Reed, 12 March"},
-        PageCase{"BoldAndTopHeadingContainersAreNeverLinkBlocks",
-                 "<title>T</title><p><b><a href=1>One</a> <a href=2>Two</a></b> and more</p>"
-                 "<h2><a href=3>Chapter link</a></h2><h3><a href=4>Small link</a></h3>"
-                 "<strong><a href=5>Strong link</a></strong>",
-                 "T\r\rOne Two and more\r\r\rChapter link\r\r\r\r\rStrong link"},
-        PageCase{"SingleElementMuchShorterThanItsContainerIsNoLinkBlock",
-                 "<title>T</title><div><a href=#>Read the full story</a> now</div>"
-                 "<div><a href=#>Read the full story</a>!</div><p>x</p>",
-                 "T\r\rRead the full story now\r\rx"},
-        PageCase{"DropDownEntriesVanish",
-                 "<title>T</title><form><label>Country</label> <select><option>France</option>"
-                 "<option> Spain </option></select></form><p>After the form.</p>",
-                 "T\r\rCountry\r\r\r\r\rAfter the form."},
-        PageCase{"RadioEntriesVanish",
-                 "<title>T</title><div>Pick <radio>Small</radio><radio>Large</radio></div>",
-                 "T\r\rPick"},
-        PageCase{"HeadingAloneOnItsLineGetsEmptyLines",
-                 "<title>T</title><p>Before.</p><h3>Alone</h3><p>Text with <strong>inline</strong> "
-                 "words.</p>",
-                 "T\r\rBefore.\r\r\rAlone\r\rText with inline words."},
-        PageCase{"TitledPageStartsWithTitleAndAnEmptyLine",
-                 "<html><head><title>  Page \n Title </title></head><body>Body.</body></html>",
-                 "Page Title\r\rBody.", "Window title"},
-        PageCase{"WindowTitleWithoutTheBrowserWhenThePageHasNone", "<body><p>Body.</p></body>",
-                 "Window title\r\rBody.", "Window title - Mozilla Firefox"},
-        PageCase{"NoTitleAtAll", "<p>One.</p><p>Two.</p>", "One.\r\rTwo."},
-        PageCase{"HiddenPartsAndFragmentMarksNeverReachTheText",
-                 "<body><!--StartFragment--><script>var hidden=1;</script><style>p{color:red}"
-                 "</style><template><p>template text</p></template><noscript>no script</noscript>"
-                 "<p hidden>hidden</p><div style='display: none'>none</div><input value=typed>"
-                 "<textarea>draft</textarea><p>Visible</p><!--EndFragment--></body>",
-                 "Visible"},
-        PageCase{"ParagraphWithALineBreakGetsNoExtraBreak",
-                 "<p>Line one<br>Line two</p><p>Next</p>", "Line one\rLine two\rNext"},
-        PageCase{"TableCellsAreSeparatedByTabs",
-                 "<table><tr><th>a</th><td>b</td></tr><tr><td></td><td>c</td></tr></table>",
-                 "a\tb\r\tc"},
-        PageCase{"PreformattedTextKeepsItsSpacesAndLines", "<pre>x  =  1\n  y = 2</pre>",
-                 "x  =  1\r y = 2"},
-        PageCase{"WhiteSpaceCollapses", "<div>  many \n\t spaces <span> here </span> </div>",
-                 "many spaces here"},
-        PageCase{"CodePage1252", "<p>Caf\xC3\xA9 &euro;5 &middot; \xE2\x98\x83</p>",
-                 "Caf\xE9 \x80"
-                 "5 \xB7 ?"},
-        PageCase{"BytesThatAreNotUtf8ReadAsCodePage1252", "<p>Caf\xE9 cr\xE8me</p>",
-                 "Caf\xE9 cr\xE8me"},
-        PageCase{"ClipboardHeaderIsSkipped",
-                 "Version:0.9\r\nStartHTML:0000000105\r\nEndHTML:0000000150\r\n<p>Copied.</p>",
-                 "Copied."},
-        PageCase{"EmptyPage", "", ""}),
-    [](const auto& info) { return std::string(info.param.label); });
 
 // A news page shaped like a real one: navigation bar, search form with a
 // drop-down list, headline, bold words and a bold link in the text, a list of

@@ -8,46 +8,35 @@
 namespace acquisition {
 namespace {
 
-struct NormaliseCase {
-  const char* label;
-  std::string raw;
-  std::string expected;
-};
-
-void PrintTo(const NormaliseCase& c, std::ostream* os) {
-  *os << c.label;
-}
-
-class NormaliseWordTextTest : public ::testing::TestWithParam<NormaliseCase> {};
-
 // The word processor's marks become the line breaks the engine reads.
-TEST_P(NormaliseWordTextTest, TurnsSpecialCharactersIntoLineBreaks) {
-  WordDocument doc;
-  doc.text = GetParam().raw;
-  const WordText out = normaliseWordText(doc);
-  EXPECT_EQ(out.text, GetParam().expected);
-  EXPECT_TRUE(out.graphics.empty());
+TEST(NormaliseWordText, TurnsSpecialCharactersIntoLineBreaks) {
+  const struct {
+    const char* label;
+    std::string raw;
+    std::string expected;
+  } cases[] = {{"ParagraphEndIsTwoLineBreaks", "One\rTwo\r", "One\r\rTwo"},
+               {"LineBreakIsOne", "One\x0bTwo\r", "One\rTwo"},
+               {"PageBreakIsThree", "One\x0cTwo\r", "One\r\r\rTwo"},
+               {"LineBreakBeforeParagraphEndAddsNothing", "One\x0b\rTwo", "One\r\rTwo"},
+               {"LineBreakAfterParagraphEndAddsNothing", "One\r\x0bTwo", "One\r\rTwo"},
+               {"SpaceBeforeParagraphEndGoes", "One \rTwo", "One\r\rTwo"},
+               {"CellMarkEndsALine",
+                "a\x07"
+                "b\x07\x07"
+                "c",
+                "a\rb\r\rc"},
+               {"FieldEndsGo", "x\x15y\x15", "xy"},
+               {"LineFeedEndsALine", "One\nTwo", "One\rTwo"},
+               {"EndIsTrimmed", "Last words \r\r\x0c", "Last words"},
+               {"StartIsKept", "\rText", "\r\rText"}};
+  for (const auto& c : cases) {
+    WordDocument doc;
+    doc.text = c.raw;
+    const WordText out = normaliseWordText(doc);
+    EXPECT_EQ(out.text, c.expected) << c.label;
+    EXPECT_TRUE(out.graphics.empty()) << c.label;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, NormaliseWordTextTest,
-    ::testing::Values(
-        NormaliseCase{"ParagraphEndIsTwoLineBreaks", "One\rTwo\r", "One\r\rTwo"},
-        NormaliseCase{"LineBreakIsOne", "One\x0bTwo\r", "One\rTwo"},
-        NormaliseCase{"PageBreakIsThree", "One\x0cTwo\r", "One\r\r\rTwo"},
-        NormaliseCase{"LineBreakBeforeParagraphEndAddsNothing", "One\x0b\rTwo", "One\r\rTwo"},
-        NormaliseCase{"LineBreakAfterParagraphEndAddsNothing", "One\r\x0bTwo", "One\r\rTwo"},
-        NormaliseCase{"SpaceBeforeParagraphEndGoes", "One \rTwo", "One\r\rTwo"},
-        NormaliseCase{"CellMarkEndsALine",
-                      "a\x07"
-                      "b\x07\x07"
-                      "c",
-                      "a\rb\r\rc"},
-        NormaliseCase{"FieldEndsGo", "x\x15y\x15", "xy"},
-        NormaliseCase{"LineFeedEndsALine", "One\nTwo", "One\rTwo"},
-        NormaliseCase{"EndIsTrimmed", "Last words \r\r\x0c", "Last words"},
-        NormaliseCase{"StartIsKept", "\rText", "\r\rText"}),
-    [](const auto& info) { return std::string(info.param.label); });
 
 TEST(NormaliseWordTextMarks, AMarkAtTheEndStaysInsideTheText) {
   WordDocument doc;
@@ -72,7 +61,6 @@ TEST(NormaliseWordTextMarks, AtMostTheTableOfMarksFitsAndTablesComeFirst) {
   EXPECT_EQ(tables, 5);
 }
 
-// --- Heading font test -------------------------------------------------------------
 
 struct Para {
   std::vector<std::pair<std::string, float>> runs;
@@ -88,61 +76,47 @@ WordDocument documentOf(const std::vector<Para>& paragraphs) {
   return b.finish();
 }
 
-struct FontCase {
-  const char* label;
-  std::vector<Para> paragraphs;
-  std::string candidate;
-  bool larger;
-};
-
-void PrintTo(const FontCase& c, std::ostream* os) {
-  *os << c.label;
+// A candidate set larger than the text after it is a heading.
+TEST(HeadingFontTest, KeepsACandidateSetLargerThanTheTextAfterIt) {
+  const struct {
+    const char* label;
+    std::vector<Para> paragraphs;
+    std::string candidate;
+    bool larger;
+  } cases[] = {
+      {"Larger", {{{{"Title", 16}}}, {{{"Body text.", 11}}}}, "Title", true},
+      {"SameSize", {{{{"Title", 11}}}, {{{"Body text.", 11}}}}, "Title", false},
+      {"Smaller", {{{{"Title", 9}}}, {{{"Body text.", 11}}}}, "Title", false},
+      {"SmallestRunCounts",
+       {{{{"Big ", 18}, {"title", 12}}}, {{{"Body", 12}}}},
+       "Big title",
+       false},
+      {"FirstRunOfTheTextAfterCounts",
+       {{{{"Title", 14}}}, {{{"Body ", 12}, {"large", 20}}}},
+       "Title",
+       true},
+      {"WhiteSpaceOnlyRunsDoNotCount",
+       {{{{"Title", 14}, {"  ", 8}}}, {{{" ", 30}, {"Body", 12}}}},
+       "Title",
+       true},
+      {"EmptyParagraphsAreSkipped",
+       {{{{"Title", 14}}}, {}, {{{" ", 10}}}, {{{"Body", 12}}}},
+       "Title",
+       true},
+      {"SpacingDiffers", {{{{"Big  \t Title", 16}}}, {{{"Body", 11}}}}, "  Big Title\r", true},
+      {"BeginningOfAParagraph",
+       {{{{"Chapter one. The start", 16}}}, {{{"Body", 11}}}},
+       "Chapter one.",
+       true},
+      {"EqualParagraphFoundBeforeABeginning",
+       {{{{"Intro text", 30}}}, {{{"Body", 8}}}, {{{"Intro", 10}}}, {{{"More", 12}}}},
+       "Intro",
+       false},
+      {"NotFoundIsKept", {{{{"Title", 10}}}, {{{"Body", 12}}}}, "Elsewhere", true},
+      {"NothingAfterIsDropped", {{{{"Body", 10}}}, {{{"The end", 20}}}}, "The end", false}};
+  for (const auto& c : cases)
+    EXPECT_EQ(HeadingFontTest(documentOf(c.paragraphs))(c.candidate), c.larger) << c.label;
 }
-
-class HeadingFontTestTest : public ::testing::TestWithParam<FontCase> {};
-
-TEST_P(HeadingFontTestTest, KeepsACandidateSetLargerThanTheTextAfterIt) {
-  const FontCase& c = GetParam();
-  const HeadingFontTest test(documentOf(c.paragraphs));
-  EXPECT_EQ(test(c.candidate), c.larger);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, HeadingFontTestTest,
-    ::testing::Values(
-        FontCase{"Larger", {{{{"Title", 16}}}, {{{"Body text.", 11}}}}, "Title", true},
-        FontCase{"SameSize", {{{{"Title", 11}}}, {{{"Body text.", 11}}}}, "Title", false},
-        FontCase{"Smaller", {{{{"Title", 9}}}, {{{"Body text.", 11}}}}, "Title", false},
-        FontCase{"SmallestRunCounts",
-                 {{{{"Big ", 18}, {"title", 12}}}, {{{"Body", 12}}}},
-                 "Big title",
-                 false},
-        FontCase{"FirstRunOfTheTextAfterCounts",
-                 {{{{"Title", 14}}}, {{{"Body ", 12}, {"large", 20}}}},
-                 "Title",
-                 true},
-        FontCase{"WhiteSpaceOnlyRunsDoNotCount",
-                 {{{{"Title", 14}, {"  ", 8}}}, {{{" ", 30}, {"Body", 12}}}},
-                 "Title",
-                 true},
-        FontCase{"EmptyParagraphsAreSkipped",
-                 {{{{"Title", 14}}}, {}, {{{" ", 10}}}, {{{"Body", 12}}}},
-                 "Title",
-                 true},
-        FontCase{
-            "SpacingDiffers", {{{{"Big  \t Title", 16}}}, {{{"Body", 11}}}}, "  Big Title\r", true},
-        FontCase{"BeginningOfAParagraph",
-                 {{{{"Chapter one. The start", 16}}}, {{{"Body", 11}}}},
-                 "Chapter one.",
-                 true},
-        FontCase{"EqualParagraphFoundBeforeABeginning",
-                 {{{{"Intro text", 30}}}, {{{"Body", 8}}}, {{{"Intro", 10}}}, {{{"More", 12}}}},
-                 "Intro",
-                 false},
-        FontCase{"NotFoundIsKept", {{{{"Title", 10}}}, {{{"Body", 12}}}}, "Elsewhere", true},
-        FontCase{
-            "NothingAfterIsDropped", {{{{"Body", 10}}}, {{{"The end", 20}}}}, "The end", false}),
-    [](const auto& info) { return std::string(info.param.label); });
 
 TEST(WordDocumentBuilder, RecordsOnlyTopLevelTablesAndOnlyParagraphsOutsideTables) {
   WordDocumentBuilder b(1 << 20);
