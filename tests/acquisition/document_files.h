@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -60,7 +61,6 @@ inline std::string zipBytes(const std::vector<ZipEntry>& entries, const char* pa
   return out;
 }
 
-// --- Archives written byte by byte -------------------------------------------------
 
 struct RawEntry {
   std::string name;
@@ -70,65 +70,49 @@ struct RawEntry {
   std::uint32_t size = 0; // the uncompressed size the headers state
 };
 
-inline void put16(std::string& s, std::uint32_t v) {
-  s.push_back(static_cast<char>(v & 0xFF));
-  s.push_back(static_cast<char>((v >> 8) & 0xFF));
-}
-inline void put32(std::string& s, std::uint32_t v) {
-  put16(s, v & 0xFFFF);
-  put16(s, v >> 16);
+// Little-endian fields of 2 or 4 bytes.
+inline void put(std::string& s, std::initializer_list<std::pair<std::uint32_t, int>> fields) {
+  for (const auto& [value, bytes] : fields)
+    for (int i = 0; i < bytes; ++i)
+      s.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
 inline std::string rawZip(const std::vector<RawEntry>& entries) {
-  std::string out;
-  std::string directory;
+  std::string out, directory;
   for (const RawEntry& e : entries) {
     const auto offset = static_cast<std::uint32_t>(out.size());
+    const auto stored = static_cast<std::uint32_t>(e.data.size());
+    const auto nameLength = static_cast<std::uint32_t>(e.name.size());
     const auto header = [&](std::string& s, bool central) {
-      put32(s, central ? 0x02014b50 : 0x04034b50);
-      if (central) put16(s, 20);
-      put16(s, 20);
-      put16(s, 0);
-      put16(s, e.deflated ? 8 : 0);
-      put16(s, 0);
-      put16(s, 0x21);
-      put32(s, e.crc);
-      put32(s, static_cast<std::uint32_t>(e.data.size()));
-      put32(s, e.size);
-      put16(s, static_cast<std::uint32_t>(e.name.size()));
-      put16(s, 0);
-      if (central) {
-        put16(s, 0);
-        put16(s, 0);
-        put16(s, 0);
-        put32(s, 0);
-        put32(s, offset);
-      }
+      put(s, {{central ? 0x02014b50 : 0x04034b50, 4}});
+      if (central) put(s, {{20, 2}});
+      put(s, {{20, 2}, {0, 2}, {e.deflated ? 8 : 0, 2}, {0, 2}, {0x21, 2}, {e.crc, 4}});
+      put(s, {{stored, 4}, {e.size, 4}, {nameLength, 2}, {0, 2}});
+      if (central) put(s, {{0, 2}, {0, 2}, {0, 2}, {0, 4}, {offset, 4}});
       s += e.name;
     };
     header(out, false);
     out += e.data;
     header(directory, true);
   }
+  const auto count = static_cast<std::uint32_t>(entries.size());
   const auto directoryOffset = static_cast<std::uint32_t>(out.size());
+  const auto directorySize = static_cast<std::uint32_t>(directory.size());
   out += directory;
-  put32(out, 0x06054b50);
-  put16(out, 0);
-  put16(out, 0);
-  put16(out, static_cast<std::uint32_t>(entries.size()));
-  put16(out, static_cast<std::uint32_t>(entries.size()));
-  put32(out, static_cast<std::uint32_t>(directory.size()));
-  put32(out, directoryOffset);
-  put16(out, 0);
+  put(out, {{0x06054b50, 4}, {0, 2}, {0, 2}, {count, 2}, {count, 2}});
+  put(out, {{directorySize, 4}, {directoryOffset, 4}, {0, 2}});
   return out;
 }
 
+inline std::uint32_t crcOf(const std::string& bytes) {
+  return static_cast<std::uint32_t>(
+      crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uInt>(bytes.size())));
+}
+
 inline RawEntry storedEntry(std::string name, std::string bytes) {
-  RawEntry e{std::move(name), std::move(bytes), false, 0, 0};
-  e.crc = static_cast<std::uint32_t>(
-      crc32(0, reinterpret_cast<const Bytef*>(e.data.data()), static_cast<uInt>(e.data.size())));
-  e.size = static_cast<std::uint32_t>(e.data.size());
-  return e;
+  const auto size = static_cast<std::uint32_t>(bytes.size());
+  const std::uint32_t crc = crcOf(bytes);
+  return {std::move(name), std::move(bytes), false, crc, size};
 }
 
 // An entry that inflates to `blocks` MiB of 'a' from about a kilobyte per
@@ -137,27 +121,20 @@ inline RawEntry inflatingEntry(std::string name, std::uint32_t blocks) {
   const std::string block(1u << 20, 'a');
   z_stream z{};
   deflateInit2(&z, 9, Z_DEFLATED, -15, 9, Z_DEFAULT_STRATEGY);
-  std::string chunk(deflateBound(&z, block.size()) + 64, '\0');
-  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(block.data()));
-  z.avail_in = static_cast<uInt>(block.size());
-  z.next_out = reinterpret_cast<Bytef*>(chunk.data());
-  z.avail_out = static_cast<uInt>(chunk.size());
-  deflate(&z, Z_FULL_FLUSH);
-  chunk.resize(chunk.size() - z.avail_out);
-  std::string tail(64, '\0');
-  z.next_in = nullptr;
-  z.avail_in = 0;
-  z.next_out = reinterpret_cast<Bytef*>(tail.data());
-  z.avail_out = static_cast<uInt>(tail.size());
-  deflate(&z, Z_FINISH);
-  tail.resize(tail.size() - z.avail_out);
+  const auto deflated = [&z](const std::string& in, int flush) {
+    std::string out(deflateBound(&z, in.size()) + 64, '\0');
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.data()));
+    z.avail_in = static_cast<uInt>(in.size());
+    z.next_out = reinterpret_cast<Bytef*>(out.data());
+    z.avail_out = static_cast<uInt>(out.size());
+    deflate(&z, flush);
+    out.resize(out.size() - z.avail_out);
+    return out;
+  };
+  const std::string chunk = deflated(block, Z_FULL_FLUSH), tail = deflated("", Z_FINISH);
   deflateEnd(&z);
-
-  RawEntry e;
-  e.name = std::move(name);
-  e.data.reserve(chunk.size() * blocks + tail.size());
-  const uLong blockCrc =
-      crc32(0, reinterpret_cast<const Bytef*>(block.data()), static_cast<uInt>(block.size()));
+  RawEntry e{std::move(name), "", true, 0, blocks * static_cast<std::uint32_t>(block.size())};
+  const uLong blockCrc = crcOf(block);
   uLong crc = 0;
   for (std::uint32_t i = 0; i < blocks; ++i) {
     e.data += chunk;
@@ -165,11 +142,9 @@ inline RawEntry inflatingEntry(std::string name, std::uint32_t blocks) {
   }
   e.data += tail;
   e.crc = static_cast<std::uint32_t>(crc);
-  e.size = blocks * static_cast<std::uint32_t>(block.size());
   return e;
 }
 
-// --- Word and OpenDocument packages ------------------------------------------------
 
 inline constexpr const char* WordNamespaces =
     R"(xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main" )"
@@ -232,7 +207,6 @@ inline std::string odt(const std::string& body, const std::string& automaticStyl
   return zipBytes(odtEntries(body, automaticStyles, styles));
 }
 
-// --- PDF ---------------------------------------------------------------------------------
 
 struct PdfLine {
   double x;
@@ -259,7 +233,6 @@ inline void writePdf(const std::filesystem::path& path,
   cairo_surface_destroy(surface);
 }
 
-// --- Files ---------------------------------------------------------------------------
 
 // A folder of its own for every test, removed afterwards.
 class DocumentFolderTest : public ::testing::Test {
