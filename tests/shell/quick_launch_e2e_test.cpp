@@ -23,11 +23,6 @@ using namespace std::chrono_literals;
 using testsupport::exitStatus;
 using testsupport::waitFor;
 
-bool running(pid_t process) {
-  int status = 0;
-  return ::waitpid(process, &status, WNOHANG) == 0;
-}
-
 class QuickLaunchOnX11 : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -71,6 +66,16 @@ protected:
         5s);
     return last;
   }
+  // Whether that event came, saying `why` when it did not.
+  void expectEvent(const std::string& name, std::size_t count, const std::string& part,
+                   const std::string& why) {
+    EXPECT_FALSE(waitForEvent(name, count, part).empty()) << why;
+  }
+  // Ends the copy with SIGTERM, which it must answer with a clean exit.
+  static void stop(pid_t process) {
+    ::kill(process, SIGTERM);
+    EXPECT_EQ(exitStatus(process), 0);
+  }
   std::string on(const std::string& command) { return x11.run(command); }
   // The outer rectangle (the window manager's frame included) of a window:
   // left, top, right; the frame's side borders are taken as equal.
@@ -100,9 +105,10 @@ TEST_F(QuickLaunchOnX11, OneCopyTheButtonOverTheEditorAndCaptures) {
   // A second start leaves the marker and ends; the first shows its balloon again.
   const pid_t second = lumetra({});
   EXPECT_EQ(exitStatus(second), 0);
-  EXPECT_FALSE(waitForEvent("balloon", 2).empty()) << "no balloon for the second start";
+  expectEvent("balloon", 2, "", "no balloon for the second start");
   EXPECT_TRUE(waitFor([&] { return !fs::exists(app / "balloon.dat"); }, 2s));
-  EXPECT_TRUE(running(first));
+  int status = 0;
+  EXPECT_EQ(::waitpid(first, &status, WNOHANG), 0) << "the first copy ended";
 
   x11.launch({"mousepad", document.string()});
   const std::string editor = x11.visibleWindow("--class mousepad");
@@ -113,10 +119,7 @@ TEST_F(QuickLaunchOnX11, OneCopyTheButtonOverTheEditorAndCaptures) {
   std::this_thread::sleep_for(300ms); // the window manager may still place the frame
   auto frame = frameOf(editor);
   auto rect = rectOf(events("quicklaunch").back());
-  EXPECT_EQ(rect[0], frame[2] - 190) << events("quicklaunch").back();
-  EXPECT_EQ(rect[1], frame[1] + 5) << events("quicklaunch").back();
-  EXPECT_EQ(rect[2], 226);
-  EXPECT_EQ(rect[3], 112);
+  EXPECT_EQ(rect, (std::array{frame[2] - 190, frame[1] + 5, 226, 112})) << shown;
 
   // It follows the editor.
   on("xdotool windowmove --sync " + editor + " 40 60");
@@ -148,14 +151,12 @@ TEST_F(QuickLaunchOnX11, OneCopyTheButtonOverTheEditorAndCaptures) {
   };
   on("xdotool mousemove --sync " + std::to_string(rect[0] + 40) + " " +
      std::to_string(rect[1] + 8) + " click 1");
-  EXPECT_FALSE(waitForEvent("capture-request", 1, "\"by\":\"button\"").empty())
-      << "a click on the button asked for no capture";
-  EXPECT_FALSE(waitForEvent("capture", 1, document.string()).empty())
-      << "the click captured nothing";
+  expectEvent("capture-request", 1, "\"by\":\"button\"", "the click asked for no capture");
+  expectEvent("capture", 1, document.string(), "the click captured nothing");
   std::string reader = readerShown();
   ASSERT_FALSE(reader.empty()) << "the reader did not show the capture";
   on("xdotool windowactivate --sync " + reader + " key space");
-  EXPECT_FALSE(waitForEvent("frame", 1, "lighthouse").empty()) << "the reader read nothing";
+  expectEvent("frame", 1, "lighthouse", "the reader read nothing");
 
   // Ctrl+Space with the reader in front asks for nothing.
   on("xdotool windowactivate --sync " + reader + " key ctrl+space");
@@ -165,28 +166,22 @@ TEST_F(QuickLaunchOnX11, OneCopyTheButtonOverTheEditorAndCaptures) {
   // Ctrl+Space, and `lumetra --capture`, with the editor in front.
   ASSERT_TRUE(backToTheEditor(reader)) << "no button over the editor after the reader closed";
   on("xdotool windowactivate --sync " + editor + " key ctrl+space");
-  EXPECT_FALSE(waitForEvent("capture-request", 1, "\"by\":\"hotkey\"").empty())
-      << "Ctrl+Space asked for no capture";
-  EXPECT_FALSE(waitForEvent("capture", 2, document.string()).empty())
-      << "Ctrl+Space captured nothing";
+  expectEvent("capture-request", 1, "\"by\":\"hotkey\"", "Ctrl+Space asked for no capture");
+  expectEvent("capture", 2, document.string(), "Ctrl+Space captured nothing");
   reader = readerShown();
   ASSERT_FALSE(reader.empty());
   ASSERT_TRUE(backToTheEditor(reader));
   const pid_t capture = lumetra({"--capture"});
   EXPECT_EQ(exitStatus(capture), 0);
-  EXPECT_FALSE(waitForEvent("capture-request", 1, "\"by\":\"socket\"").empty())
-      << "lumetra --capture asked for no capture";
-  EXPECT_FALSE(waitForEvent("capture", 3, document.string()).empty())
-      << "lumetra --capture captured nothing";
+  expectEvent("capture-request", 1, "\"by\":\"socket\"", "--capture asked for no capture");
+  expectEvent("capture", 3, document.string(), "--capture captured nothing");
 
   x11.launch({"xterm"});
-  EXPECT_FALSE(waitForEvent("quicklaunch", 1, "\"shown\":false").empty())
-      << "the button stayed over a terminal";
+  expectEvent("quicklaunch", 1, "\"shown\":false", "the button stayed over a terminal");
 
   // Closing removes a marker left for it.
   std::ofstream(app / "balloon.dat").flush();
-  ::kill(first, SIGTERM);
-  EXPECT_EQ(exitStatus(first), 0);
+  stop(first);
   EXPECT_FALSE(fs::exists(app / "balloon.dat"));
 }
 
@@ -212,20 +207,18 @@ TEST_F(QuickLaunchOnX11, AFileGivenToTheRunningCopyOpensInItsEditorAndInTheReade
   const std::string reader = x11.visibleWindow("--name '^Lumetra$'", 5s);
   ASSERT_FALSE(reader.empty()) << "the reader did not show";
   on("xdotool windowactivate --sync " + reader + " key space");
-  EXPECT_FALSE(waitForEvent("frame", 1, "lighthouse").empty()) << "the reader read nothing";
-  ::kill(quickLaunch, SIGTERM);
-  EXPECT_EQ(exitStatus(quickLaunch), 0);
+  expectEvent("frame", 1, "lighthouse", "the reader read nothing");
+  stop(quickLaunch);
 }
 
 TEST_F(QuickLaunchOnX11, AtLogonNoBalloonButOneForAMarkerLeftBehind) {
   std::ofstream(app / "balloon.dat").flush();
   const pid_t quickLaunch = lumetra({"autorun", "--event-log", log.string()});
-  EXPECT_FALSE(waitForEvent("balloon").empty()) << "the marker left behind was not shown";
+  expectEvent("balloon", 1, "", "the marker left behind was not shown");
   EXPECT_TRUE(waitFor([&] { return !fs::exists(app / "balloon.dat"); }, 2s));
   std::this_thread::sleep_for(1500ms);
   EXPECT_EQ(events("balloon").size(), 1u) << "autorun showed its own balloon";
-  ::kill(quickLaunch, SIGTERM);
-  EXPECT_EQ(exitStatus(quickLaunch), 0);
+  stop(quickLaunch);
 }
 
 // The reader follows the window its document came from. Under a window
@@ -269,8 +262,7 @@ TEST_F(ReaderFollowsItsSource, HidesForATerminalAndComesBackOverTheEditorWithout
   on("xdotool windowminimize --sync " + editor);
   EXPECT_TRUE(waitFor([&] { return visibleReader().empty(); }, 3s))
       << "the reader stayed with its source minimised";
-  ::kill(quickLaunch, SIGTERM);
-  EXPECT_EQ(exitStatus(quickLaunch), 0);
+  stop(quickLaunch);
 }
 
 } // namespace

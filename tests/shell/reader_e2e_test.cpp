@@ -25,13 +25,11 @@ using namespace std::chrono_literals;
 using testsupport::exitStatus;
 using testsupport::waitFor;
 
-using SilentMessages = platform::RecordingMessageBoxes;
-
 // The saved position of `document` in the settings file at `path`; -1 when
 // the file does not load or holds none.
 std::int32_t savedPosition(const fs::path& path, const std::string& document) {
   engine::SettingsRecord record;
-  SilentMessages messages;
+  platform::RecordingMessageBoxes messages;
   SettingsFile file(path, record, messages);
   if (!file.initXMLFILE() || !file.loadAllSettings()) return -1;
   for (const engine::SavedPosition& entry : record.LoadedDocuments)
@@ -45,16 +43,16 @@ std::int32_t savedPosition(const fs::path& path, const std::string& document) {
 class ReaderOnX11 : public ::testing::Test {
 protected:
   void SetUp() override {
+    for (const char* tool : {"xdotool", "xwininfo"})
+      if (testsupport::findProgram(tool).empty()) GTEST_SKIP() << tool << " is not installed";
     if (const auto why = x11.start()) GTEST_SKIP() << "no X11 session: " << *why;
-    if (testsupport::findProgram("xdotool").empty()) GTEST_SKIP() << "xdotool is not installed";
-    if (testsupport::findProgram("xwininfo").empty()) GTEST_SKIP() << "xwininfo is not installed";
     app = x11.home() / "app";
     document = x11.home() / "story.txt";
     fs::create_directories(app);
     for (const char* program : {"lumetra", "lumetra-desktop", "lumetra-documents.so"})
       fs::copy_file(fs::path(LUMETRA_BINARY_DIR) / "bin" / program, app / program);
     engine::SettingsRecord record;
-    SilentMessages messages;
+    platform::RecordingMessageBoxes messages;
     SettingsFile file(app / SettingsFileName, record, messages);
     ASSERT_TRUE(file.loadDocument(factorySettingsText()) && file.loadAllSettings());
     record.AutoStart = true;
@@ -105,26 +103,13 @@ TEST_F(ReaderOnX11, FiftyClosesByEveryWayExitCleanlyAndKeepThePosition) {
     // Reads a few frames; now and then for longer, so that the position
     // moves on even on a busy machine.
     std::this_thread::sleep_for(run % 10 == 0 ? 1500ms : 400ms);
-    const std::string activate = "xdotool windowactivate --sync " + window + " ";
-    const char* way = "";
-    switch (run % 4) {
-    case 0:
-      way = "Escape";
-      on(activate + "key Escape");
-      break;
-    case 1:
-      way = "File > Exit";
-      on(activate + "key alt+f sleep 0.3 key x");
-      break;
-    case 2:
-      way = "the window manager's close";
-      on(activate + "key alt+F4");
-      break;
-    default:
-      way = "SIGTERM";
+    // Escape, File > Exit, the window manager's close, SIGTERM.
+    const char* const keys[] = {"Escape", "alt+f sleep 0.3 key x", "alt+F4", nullptr};
+    const char* way = keys[run % 4] ? keys[run % 4] : "SIGTERM";
+    if (keys[run % 4])
+      on("xdotool windowactivate --sync " + window + " key " + keys[run % 4]);
+    else
       ::kill(reader, SIGTERM);
-      break;
-    }
     const int status = exitStatus(reader);
     x11.end(reader);
     ASSERT_EQ(status, 0) << "run " << run << ", closed by " << way;
