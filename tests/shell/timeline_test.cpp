@@ -167,78 +167,56 @@ TEST_F(TimelineTest, ColumnModesPrintPagesTurnedOneAfterAnother) {
 const std::string Story = "One two three. Four five six.\n\nSeven eight nine. Ten eleven twelve."
                           "\n\nLast one here.";
 
-// The events that follow a command, up to the next command.
-Lines after(const Lines& lines, const std::string& command) {
-  Lines out;
-  bool in = false;
-  for (const std::string& line : lines) {
-    const bool isCommand = line.find(R"("event":"command")") != std::string::npos;
-    if (isCommand)
-      in = line.find(R"("name":")" + command + '"') != std::string::npos;
-    else if (in)
-      out.push_back(line);
-  }
+// The events after the last command, joined.
+std::string afterLastCommand(const Lines& lines) {
+  std::string out;
+  for (const std::string& line : lines)
+    out = line.find(R"("event":"command")") != std::string::npos ? "" : out + line + "\n";
   return out;
 }
 
-bool has(const Lines& lines, const std::string& part) {
+// Whether `expected` come in this order among `lines`.
+bool inOrder(const Lines& lines, const Lines& expected) {
+  std::size_t found = 0;
   for (const std::string& line : lines)
-    if (line.find(part) != std::string::npos) return true;
-  return false;
+    if (found < expected.size() && line == expected[found]) ++found;
+  return found == expected.size();
 }
 
 // The frame each navigation key shows is checked on TForm1 itself
 // (reader/navigation_keys_test.cpp); here what only the timeline tells: the
-// hints, the status and mode events, the end and the closed window.
-TEST_F(TimelineTest, KeysGiveTheirCommandsInEachMode) {
-  struct Case {
-    const char* mode;
-    Lines commands; // --at values; the last command's events are checked
-    Lines expected; // parts of the events after it, each in some event
-    Lines absent;   // parts no event after it holds
-  };
-  const Case cases[] = {
-      {"banner",
-       {"300:Space"},
-       {R"("event":"hint","text":"Press Spacebar or Click to Continue !")"},
-       {R"("event":"frame")"}},
-      {"banner", {"0:Up"}, {R"x("text":"19% | 610 wpm (1 x 3)")x"}, {}},
-      {"banner", {"0:Escape", "500:Space"}, {}, {R"("event")"}}, // the window closed
-  };
+// hints, the status events and the closed window.
+TEST_F(TimelineTest, KeysGiveTheirCommandsInBannerMode) {
   const std::string path = file("story.txt", Story);
-  for (const Case& c : cases) {
-    Lines args = {"--mode", c.mode, "--wpm", "600", "--layout", "1x3"};
-    for (const std::string& at : c.commands) {
-      args.push_back("--at");
-      args.push_back(at);
-    }
+  const auto events = [&](Lines at) {
+    Lines args = {"--wpm", "600", "--layout", "1x3"};
+    for (const std::string& a : at)
+      args.insert(args.end(), {"--at", a});
     args.push_back(path);
     const Outcome r = run(args);
-    ASSERT_EQ(r.status, 0) << r.err;
-    const std::string last = c.commands.back().substr(c.commands.back().find(':') + 1);
-    const Lines events = after(r.lines, last);
-    const std::string what = std::string(c.mode) + " " + c.commands.back();
-    for (const std::string& part : c.expected)
-      EXPECT_TRUE(has(events, part)) << what << ": " << part << "\n" << r.out;
-    for (const std::string& part : c.absent)
-      EXPECT_FALSE(has(events, part)) << what << ": " << part << "\n" << r.out;
-  }
+    EXPECT_EQ(r.status, 0) << r.err;
+    return afterLastCommand(r.lines);
+  };
+  const std::string paused = events({"300:Space"});
+  EXPECT_NE(paused.find(R"("event":"hint","text":"Press Spacebar or Click to Continue !")"),
+            std::string::npos)
+      << paused;
+  EXPECT_EQ(paused.find(R"("event":"frame")"), std::string::npos) << paused;
+  const std::string faster = events({"0:Up"});
+  EXPECT_NE(faster.find(R"x("text":"19% | 610 wpm (1 x 3)")x"), std::string::npos) << faster;
+  EXPECT_EQ(events({"0:Escape", "500:Space"}), "") << "the window closed";
 }
 
 TEST_F(TimelineTest, CommandsComeAtTheirTimesAndACommandAfterTheEndStillRuns) {
   const Outcome r = run({"--wpm", "600", "--layout", "1x3", "--at", "5000:Space", "--at",
                          "2000:Space", file("story.txt", Story)});
   ASSERT_EQ(r.status, 0) << r.err;
-  const Lines expected = {
-      R"({"t":1345,"event":"end"})",
-      R"({"t":2000,"event":"command","name":"Space"})",
-      R"({"t":2000,"event":"frame","start":1,"end":16,"lines":["One two three."],"words":3,"interval":269,"heading":false})",
-      R"({"t":5000,"event":"command","name":"Space"})",
-  };
-  std::size_t found = 0;
-  for (const std::string& line : r.lines)
-    if (found < expected.size() && line == expected[found]) ++found;
-  EXPECT_EQ(found, expected.size()) << r.out;
+  EXPECT_TRUE(inOrder(
+      r.lines,
+      {R"({"t":1345,"event":"end"})", R"({"t":2000,"event":"command","name":"Space"})",
+       R"({"t":2000,"event":"frame","start":1,"end":16,"lines":["One two three."],"words":3,"interval":269,"heading":false})",
+       R"({"t":5000,"event":"command","name":"Space"})"}))
+      << r.out;
   // The second Space comes after the second end and restarts once more; then
   // the reader reads to the end again and the timeline stops there.
   EXPECT_EQ(r.lines.back(), R"({"t":6345,"event":"end"})");
@@ -308,15 +286,12 @@ TEST_F(TimelineTest, TheFindBarShowsWholeWordMatchesWrapsAndReturns) {
       run({"--wpm", "300", "--layout", "1x3", "--at", "1000:find=the", "--at", "1000:find-next",
            "--at", "1500:find-next", "--at", "2500:find-next", "--at", "3000:find-close", doc});
   ASSERT_EQ(r.status, 0) << r.err;
-  const std::vector<std::string> expected = {
-      R"({"t":1000,"event":"frame","start":11,"end":26,"lines":["theme was the"],"highlight":{"line":0,"start":10,"length":3}})",
-      R"({"t":1500,"event":"hint","text":"The text searched was not found !"})",
-      R"({"t":3001,"event":"frame","start":17,"end":31,"lines":["was the best."],"words":3,"interval":545,"heading":false})",
-  };
-  std::size_t found = 0;
-  for (const std::string& line : r.lines)
-    if (found < expected.size() && line == expected[found]) ++found;
-  EXPECT_EQ(found, expected.size()) << r.out;
+  EXPECT_TRUE(inOrder(
+      r.lines,
+      {R"({"t":1000,"event":"frame","start":11,"end":26,"lines":["theme was the"],"highlight":{"line":0,"start":10,"length":3}})",
+       R"({"t":1500,"event":"hint","text":"The text searched was not found !"})",
+       R"({"t":3001,"event":"frame","start":17,"end":31,"lines":["was the best."],"words":3,"interval":545,"heading":false})"}))
+      << r.out;
 }
 
 } // namespace
