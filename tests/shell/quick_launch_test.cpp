@@ -55,12 +55,17 @@ struct Capture {
 class QuickLaunchTest : public ::testing::Test {
 public:
   QuickLaunchTest() {
-    editor = desktop.addWindow(editorWindow());
-    terminal = desktop.addWindow({"user@host: ~", "xterm", "", 600, "xterm", {}, {}});
+    editor = desktop.addWindow({"notes.txt - Mousepad",
+                                "mousepad",
+                                "",
+                                500,
+                                "mousepad",
+                                {{100, 40, 700, 500}, {104, 70, 692, 466}}});
+    terminal = desktop.addWindow({"user@host: ~", "xterm", "", 600, "xterm"});
     view.id = desktop.addWindow(
-        {"", "lumetra", "", FakeDesktop::ownProcess, "lumetra", {{0, -100, 226, 112}, {}}, {}});
+        {"", "lumetra", "", FakeDesktop::ownProcess, "lumetra", {{0, -100, 226, 112}, {}}});
     reader = desktop.addWindow(
-        {"Lumetra", "lumetra", "", FakeDesktop::ownProcess, "lumetra", {{0, 0, 800, 200}, {}}, {}});
+        {"Lumetra", "lumetra", "", FakeDesktop::ownProcess, "lumetra", {{0, 0, 800, 200}, {}}});
     QuickLaunchHooks hooks;
     hooks.captureFromApplication = [this](WindowId w, const std::string& how) {
       captures.push_back({w, how, ql->timersRunning()});
@@ -74,16 +79,6 @@ public:
     hooks.openHelp = [this] { ++helps; };
     ql = std::make_unique<TfrmQuickLaunch>(desktop, clock, acq, state, view, hooks);
     ql->startTimers();
-  }
-
-  static FakeWindow editorWindow() {
-    FakeWindow w;
-    w.title = "notes.txt - Mousepad";
-    w.className = "mousepad";
-    w.processId = 500;
-    w.executable = "mousepad";
-    w.geometry = {{100, 40, 700, 500}, {104, 70, 692, 466}};
-    return w;
   }
 
   // The button as it stands when it shows.
@@ -171,13 +166,17 @@ TEST_F(QuickLaunchTest, WindowsInFrontThatAreNoTargetHideTheButton) {
   }
 }
 
-TEST_F(QuickLaunchTest, TheHintAlternatesOnceASecond) {
+TEST_F(QuickLaunchTest, TheHintAlternatesOnceASecondAndRecentFilesFollowTheList) {
   std::vector<std::string> hints;
   for (int i = 0; i < 3; ++i) {
     clock.advance(1000);
     hints.push_back(view.currentHint);
   }
   EXPECT_EQ(hints, (std::vector<std::string>{HintOptions, HintReadFile, HintOptions}));
+  EXPECT_FALSE(view.recentEnabled);
+  recentEntries = true;
+  clock.advance(1000);
+  EXPECT_TRUE(view.recentEnabled) << "enabled once the list holds an entry";
 }
 
 TEST_F(QuickLaunchTest, AMarkerFileShowsTheBalloonOnceUnlessQuickLaunchIsHidden) {
@@ -193,14 +192,6 @@ TEST_F(QuickLaunchTest, AMarkerFileShowsTheBalloonOnceUnlessQuickLaunchIsHidden)
   EXPECT_TRUE(ql->tmFocus().Enabled()) << "the balloon restarts the focus timer";
   clock.advance(2000);
   EXPECT_EQ(view.balloons.size(), 1u);
-}
-
-TEST_F(QuickLaunchTest, RecentFilesAreEnabledOnceTheListHoldsAnEntry) {
-  clock.advance(1000);
-  EXPECT_FALSE(view.recentEnabled);
-  recentEntries = true;
-  clock.advance(1000);
-  EXPECT_TRUE(view.recentEnabled);
 }
 
 TEST_F(QuickLaunchTest, HiddenByTheUserTheButtonNeverShowsButTheTrayStillCaptures) {
@@ -231,23 +222,17 @@ TEST_F(QuickLaunchTest, HiddenByTheUserTheButtonNeverShowsButTheTrayStillCapture
 }
 
 TEST_F(QuickLaunchTest, TheTrayMenuAloneOffersLaunchAndExit) {
-  struct Case {
-    bool fromTray;
-    bool target;
-    MenuState expected;
-  };
-  const Case cases[] = {
-      {true, false, {true, false, true, true}},
-      {true, true, {true, true, true, true}},
-      {false, true, {false, false, false, true}},
-  };
-  for (const Case& c : cases) {
-    desktop.setForeground(c.target ? editor : terminal);
+  // From the tray or not, with a target or not: Launch shown, Launch enabled, Exit shown.
+  const std::tuple<bool, bool, std::tuple<bool, bool, bool>> cases[] = {
+      {true, false, {true, false, true}},
+      {true, true, {true, true, true}},
+      {false, true, {false, false, false}}};
+  for (const auto& [fromTray, target, expected] : cases) {
+    desktop.setForeground(target ? editor : terminal);
     clock.advance(1000);
-    const MenuState menu = ql->menuState(c.fromTray);
-    EXPECT_EQ(menu.launchVisible, c.expected.launchVisible) << c.fromTray << c.target;
-    EXPECT_EQ(menu.launchEnabled, c.expected.launchEnabled) << c.fromTray << c.target;
-    EXPECT_EQ(menu.exitVisible, c.expected.exitVisible) << c.fromTray << c.target;
+    const MenuState m = ql->menuState(fromTray);
+    EXPECT_EQ(std::tuple(m.launchVisible, m.launchEnabled, m.exitVisible), expected)
+        << fromTray << target;
   }
 }
 
