@@ -34,17 +34,6 @@ protected:
     const int status = runTimeline(args, out, err);
     return {status, out.str(), err.str()};
   }
-  // A good settings file with `position` saved for `document`.
-  std::string settingsWith(const std::string& document, std::int32_t position) {
-    engine::SettingsRecord record;
-    platform::RecordingMessageBoxes messages;
-    const fs::path path = dir_ / SettingsFileName;
-    SettingsFile settings(path, record, messages);
-    EXPECT_TRUE(settings.loadDocument(factorySettingsText()) && settings.loadAllSettings());
-    record.LoadedDocuments = {{document, position}};
-    EXPECT_TRUE(settings.saveSettings());
-    return path.string();
-  }
 
   testsupport::TempFolder folder_{"lumetra-bad"};
   const fs::path& dir_ = folder_.path();
@@ -121,9 +110,15 @@ TEST_F(BadInput, BrokenSettingsFilesAreRefusedAndLeftAsTheyWere) {
 
 TEST_F(BadInput, ASavedPositionBeyondTheEndStartsAtTheBeginning) {
   const std::string document = file("short.txt", "A short text of six words.");
+  const fs::path settings = dir_ / SettingsFileName;
+  engine::SettingsRecord record;
+  platform::RecordingMessageBoxes messages;
+  SettingsFile saved(settings, record, messages);
+  ASSERT_TRUE(saved.loadDocument(factorySettingsText()) && saved.loadAllSettings());
   for (const std::int32_t position : {999999, -5, 0}) {
-    const std::string settings = settingsWith(document, position);
-    const Outcome r = timeline({"--settings", settings, document});
+    record.LoadedDocuments = {{document, position}};
+    ASSERT_TRUE(saved.saveSettings());
+    const Outcome r = timeline({"--settings", settings.string(), document});
     EXPECT_EQ(r.status, 0) << position;
     EXPECT_EQ(r.out.find(R"("start":1,)"), r.out.find(R"("start":)")) << position << r.out;
   }

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "acquisition/text_file.h"
 #include "support/temp_folder.h"
@@ -132,9 +132,7 @@ TEST_F(CommandLineTest, TheProgramAnswersABadStartWithOneLineAndItsStatus) {
     ASSERT_TRUE(WIFEXITED(raw)) << command;
     EXPECT_EQ(WEXITSTATUS(raw), c.status) << command;
     std::ifstream in(err);
-    std::stringstream text;
-    text << in.rdbuf();
-    const std::string shown = text.str();
+    const std::string shown{std::istreambuf_iterator<char>(in), {}};
     if (c.message.empty()) {
       EXPECT_EQ(shown, "") << command;
     } else {
