@@ -61,7 +61,6 @@ inline std::string zipBytes(const std::vector<ZipEntry>& entries, const char* pa
   return out;
 }
 
-
 struct RawEntry {
   std::string name;
   std::string data; // as stored: deflated (raw deflate) or plain
@@ -145,7 +144,6 @@ inline RawEntry inflatingEntry(std::string name, std::uint32_t blocks) {
   return e;
 }
 
-
 inline constexpr const char* WordNamespaces =
     R"(xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main" )"
     R"(xmlns:mc="http://schemas.openxmlformats.org/markup-compatibility/2006" )"
@@ -207,7 +205,6 @@ inline std::string odt(const std::string& body, const std::string& automaticStyl
   return zipBytes(odtEntries(body, automaticStyles, styles));
 }
 
-
 struct PdfLine {
   double x;
   double y;
@@ -232,7 +229,6 @@ inline void writePdf(const std::filesystem::path& path,
   cairo_surface_finish(surface);
   cairo_surface_destroy(surface);
 }
-
 
 // A folder of its own for every test, removed afterwards.
 class DocumentFolderTest : public ::testing::Test {

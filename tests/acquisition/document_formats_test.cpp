@@ -37,7 +37,6 @@ WordDocument readBody(Format f, const std::string& body, const std::string& styl
   return readOdt(ZipArchive::openBytes(odt(body, odtAutomaticStyles, styles)));
 }
 
-
 std::string run(const std::string& inner) {
   return "<w:r>" + inner + "</w:r>";
 }
@@ -55,14 +54,12 @@ std::string field(const std::string& code, const std::string& result) {
 }
 const std::string Drawing = "<w:drawing><wp:inline/></w:drawing>";
 
-
 std::string p(const std::string& inner, const std::string& style = "") {
   return style.empty() ? "<text:p>" + inner + "</text:p>"
                        : R"(<text:p text:style-name=")" + style + R"(">)" + inner + "</text:p>";
 }
 const std::string Image =
     R"(<draw:frame draw:name="pic"><draw:image xlink:href="Pictures/a.png"/></draw:frame>)";
-
 
 const Format D = Format::Docx, O = Format::Odt;
 
@@ -185,7 +182,6 @@ TEST(DocxTables, TwoTablesAndAPictureGiveThreeMarksInOrder) {
   EXPECT_EQ(out.text.substr(static_cast<std::size_t>(out.graphics[2].position) - 1), "Last");
 }
 
-
 // A Word paragraph of one run with these paragraph and run properties.
 std::string sized(const std::string& paragraphProperties, const std::string& runProperties) {
   return "<w:p><w:pPr>" + paragraphProperties + "</w:pPr>" +
@@ -260,7 +256,6 @@ TEST(DocxPackage, MainTextIsFoundThroughThePackageRelationships) {
   EXPECT_EQ(doc.text, "moved main part\r");
   EXPECT_EQ(doc.paragraphs.at(0).runs.at(0).points, 11);
 }
-
 
 // The main part's name and a package around a body in each format.
 const char* mainPart(Format f) {
@@ -374,7 +369,6 @@ TEST_F(DocumentFileTest, AnEncryptedDocxIsRefusedAsProtected) {
   EXPECT_EQ(readDocument(file).problem, LockedDocumentMessage + file);
 }
 
-
 using testing::PdfLine;
 
 class PdfReaderTest : public testing::DocumentFolderTest {
@@ -462,7 +456,6 @@ TEST_F(PdfBrokenTest, ReadsAsTheEmptyDocument) {
   }
 }
 
-
 enum class Make { Docx, Odt, Pdf, Text, Zip, Nothing };
 
 // What a file holds decides its reader; its name only when its content says nothing.
@@ -503,7 +496,6 @@ TEST_F(DocumentFileTest, PicksTheReaderByContentAndSaysWhyAFileIsNotRead) {
     EXPECT_EQ(normaliseWordText(*read.document).text, c.text);
   }
 }
-
 
 TEST_F(DocumentFileTest, AWordDocumentReachesTheEngineWithItsMarksAndItsHeadingTest) {
   testing::HandOverRig rig;

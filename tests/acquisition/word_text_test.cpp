@@ -61,7 +61,6 @@ TEST(NormaliseWordTextMarks, AtMostTheTableOfMarksFitsAndTablesComeFirst) {
   EXPECT_EQ(tables, 5);
 }
 
-
 struct Para {
   std::vector<std::pair<std::string, float>> runs;
 };
