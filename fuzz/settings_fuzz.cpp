@@ -126,8 +126,8 @@ void printDifferences(const engine::SettingsRecord& a, const engine::SettingsRec
     }
   }
   if (a.LoadedDocuments != b.LoadedDocuments) std::fprintf(stderr, "LoadedDocuments differ\n");
-  if (a.BannerFontPointSize != b.BannerFontPointSize) std::fprintf(stderr, "banner points\n");
-  if (a.ColumnFontPointSize != b.ColumnFontPointSize) std::fprintf(stderr, "column points\n");
+  if (a.Banner.FontPointSize != b.Banner.FontPointSize) std::fprintf(stderr, "banner points\n");
+  if (a.Column.FontPointSize != b.Column.FontPointSize) std::fprintf(stderr, "column points\n");
   if (a.HeadingMaxWords != b.HeadingMaxWords) std::fprintf(stderr, "HeadingMaxWords\n");
   if (a.UserDefinedCompressorSet != b.UserDefinedCompressorSet) {
     std::fprintf(stderr, "UserDefinedCompressorSet\n");

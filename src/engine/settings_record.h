@@ -63,19 +63,40 @@ inline void rememberReadingPosition(std::vector<SavedPosition>& table, const std
   if (!found) table.push_back({name, position});
 }
 
+// The two colours of a family of modes.
+struct StyleColours {
+  platform::Color TextColor;
+  platform::Color BackgroundColor;
+  bool operator==(const StyleColours&) const = default;
+};
+
+// How one family of modes shows its text: the banner modes (Banner and
+// Sentence) have one, the column modes (Single and Double) the other. The
+// settings file stores each field as the family's name and the field's
+// ("BannerFontName", "ColumnTextColor").
+struct TextStyle {
+  platform::Color TextColor{255, 255, 255};
+  platform::Color BackgroundColor{0, 0, 0};
+  std::string FontName = "Comic Sans MS";
+  std::uint8_t FontSize = 10; // an index of the size list
+  engine::TextAlign TextAlign = TextAlign::Centre;
+  engine::FontStyle FontStyle = FontStyle::Normal;
+  int FontPointSize = 24; // derived from FontSize at load time
+
+  StyleColours colours() const { return {TextColor, BackgroundColor}; }
+  void setColours(const StyleColours& c) {
+    TextColor = c.TextColor;
+    BackgroundColor = c.BackgroundColor;
+  }
+  bool operator==(const TextStyle&) const = default;
+};
+
 struct SettingsRecord {
-  platform::Color BannerTextColor{255, 255, 255};
-  platform::Color BannerBackgroundColor{0, 0, 0};
-  std::string BannerFontName = "Comic Sans MS";
-  std::uint8_t BannerFontSize = 10;
-  TextAlign BannerTextAlign = TextAlign::Centre;
-  FontStyle BannerFontStyle = FontStyle::Normal;
-  platform::Color ColumnTextColor{255, 255, 255};
-  platform::Color ColumnBackgroundColor{0, 0, 0};
-  std::string ColumnFontName = "Comic Sans MS";
-  std::uint8_t ColumnFontSize = 6;
-  TextAlign ColumnTextAlign = TextAlign::Left;
-  FontStyle ColumnFontStyle = FontStyle::Bold;
+  TextStyle Banner;
+  TextStyle Column{.FontSize = 6,
+                   .TextAlign = TextAlign::Left,
+                   .FontStyle = FontStyle::Bold,
+                   .FontPointSize = 16};
   ColumnWidthKind ColumnWidth = ColumnWidthKind::ExtraWide;
   std::uint8_t ColumnNumber = 1;
   std::int16_t WordsPerMinute = 300;
@@ -97,15 +118,19 @@ struct SettingsRecord {
   ReadingModeKind ReadingMode = ReadingModeKind::Banner;
   std::vector<SavedPosition> LoadedDocuments; // in file order, names as given
 
-  // Derived at load time.
-  int BannerFontPointSize = 24;
-  int ColumnFontPointSize = 16;
+  // Derived at load time (and the styles' FontPointSize).
   int HeadingMaxWords = 8; // 12 with rule 2 ("Detect longer headings"), else 8
   // The active AutoSkim word list: the level's preset, or the custom list;
   // empty until the settings are loaded.
   std::string CompressorList;
 
   bool operator==(const SettingsRecord&) const = default;
+
+  // The style of the family `mode` belongs to.
+  TextStyle& styleOf(ReadingModeKind mode) { return isBannerMode(mode) ? Banner : Column; }
+  const TextStyle& styleOf(ReadingModeKind mode) const {
+    return isBannerMode(mode) ? Banner : Column;
+  }
 };
 
 // The values that follow from others, set whenever settings are loaded or

@@ -42,11 +42,10 @@ platform::FontSpec TextEngine::currentFont() const {
 // The font of the current mode from the settings, written into `font` field
 // by field: the family is copied only when it changed.
 void TextEngine::fillSettingsFont(platform::FontSpec& font) const {
-  const bool column = isColumnMode();
-  const std::string& family = column ? settings_.ColumnFontName : settings_.BannerFontName;
-  if (!sameShortText(font.family, family)) font.family = family;
-  font.pointSize = column ? settings_.ColumnFontPointSize : settings_.BannerFontPointSize;
-  font.bold = (column ? settings_.ColumnFontStyle : settings_.BannerFontStyle) == FontStyle::Bold;
+  const TextStyle& style = settings_.styleOf(settings_.ReadingMode);
+  if (!sameShortText(font.family, style.FontName)) font.family = style.FontName;
+  font.pointSize = style.FontPointSize;
+  font.bold = style.FontStyle == FontStyle::Bold;
   font.underline = false;
   font.antialias = settings_.ClearTypeFont;
 }

@@ -16,15 +16,13 @@ void applyColourScheme(engine::SettingsRecord& settings, SchemeId scheme) {
   const auto index = static_cast<std::size_t>(scheme);
   if (index >= ColourSchemes.size()) return;
   const ColourScheme& s = ColourSchemes[index];
-  settings.BannerTextColor = s.text;
-  settings.ColumnTextColor = s.text;
-  settings.BannerBackgroundColor = s.background;
-  settings.ColumnBackgroundColor = s.background;
+  settings.Banner.setColours({s.text, s.background});
+  settings.Column.setColours({s.text, s.background});
 }
 
 SchemeId checkedColourScheme(const engine::SettingsRecord& settings) {
-  const platform::Color back = settings.BannerBackgroundColor;
-  const platform::Color text = settings.BannerTextColor;
+  const platform::Color back = settings.Banner.BackgroundColor;
+  const platform::Color text = settings.Banner.TextColor;
   if (back == platform::Color{0, 0, 0}) {
     if (text == Silver) return SchemeId::GrayonBlack1;
     if (text == platform::Color{255, 255, 0}) return SchemeId::YellowonBlack1;

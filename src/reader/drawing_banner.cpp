@@ -29,7 +29,7 @@ int lastLineIndex(const engine::EngineState& engine, const engine::SettingsRecor
 }
 
 int lineX(const BannerDrawInputs& in, int available, int lineWidth) {
-  if (in.settings.BannerTextAlign != engine::TextAlign::Centre) return LeftMargin;
+  if (in.settings.Banner.TextAlign != engine::TextAlign::Centre) return LeftMargin;
   return static_cast<int>(std::floor((available - lineWidth) / 2.0 + LeftMargin));
 }
 
@@ -82,7 +82,7 @@ platform::FontSpec bannerFrameFont(const platform::FontSpec& bannerFont,
   platform::FontSpec font = bannerFont;
   font.antialias = settings.ClearTypeFont;
   if (!heading) return font;
-  font.bold = settings.BannerFontStyle != engine::FontStyle::Bold;
+  font.bold = settings.Banner.FontStyle != engine::FontStyle::Bold;
   font.underline = settings.GeneralTextRules[engine::RuleUnderlineHeadings];
   return font;
 }
@@ -90,12 +90,12 @@ platform::FontSpec bannerFrameFont(const platform::FontSpec& bannerFont,
 void drawText(platform::Canvas& canvas, const BannerDrawInputs& in) {
   const platform::FontSpec font =
       bannerFrameFont(in.bannerFont, in.settings, in.engine.HeadingFound);
-  const platform::Color color =
-      fadeLevelColor(in.settings.BannerTextColor, in.settings.BannerBackgroundColor, in.fadeLevel);
+  const platform::Color color = fadeLevelColor(in.settings.Banner.TextColor,
+                                               in.settings.Banner.BackgroundColor, in.fadeLevel);
   layOutFrame(canvas, in, font, false, [&](const std::string& line, int y, int available) {
     const int width = highlightedLineWidth(canvas.measure(), line, in.searchText, font);
     drawHighlightedLine(canvas, lineX(in, available, width), y, line, in.searchText, font, color,
-                        in.settings.BannerBackgroundColor);
+                        in.settings.Banner.BackgroundColor);
   });
 }
 
@@ -151,7 +151,7 @@ void drawCondensedFrame(platform::Canvas& canvas, const BannerDrawInputs& in, bo
   const platform::FontSpec& font = in.bannerFont;
   const auto& s = in.settings;
   const platform::Color text =
-      fadeLevelColor(s.BannerTextColor, s.BannerBackgroundColor, in.fadeLevel);
+      fadeLevelColor(s.Banner.TextColor, s.Banner.BackgroundColor, in.fadeLevel);
   const platform::TextMeasure& m = canvas.measure();
   layOutFrame(canvas, in, font, firstAfterRead, [&](const std::string& line, int y, int available) {
     const std::size_t cr = firstAfterRead ? line.find('\r') : std::string::npos;
@@ -164,8 +164,8 @@ void drawCondensedFrame(platform::Canvas& canvas, const BannerDrawInputs& in, bo
     const std::string rest = " " + withoutCrAndTab(line.substr(cr + 1));
     const int beforeWidth = m.textWidth(font, before);
     const int x = lineX(in, available, beforeWidth + m.textWidth(font, rest));
-    canvas.fillRect({x, y, beforeWidth, m.textHeight(font, before)}, s.BannerTextColor);
-    canvas.drawText(x, y, before, font, s.BannerBackgroundColor);
+    canvas.fillRect({x, y, beforeWidth, m.textHeight(font, before)}, s.Banner.TextColor);
+    canvas.drawText(x, y, before, font, s.Banner.BackgroundColor);
     canvas.drawText(x + beforeWidth, y, rest, font, text);
   });
 }

@@ -35,10 +35,10 @@ void drawColumnLines(platform::Canvas& canvas, const PageColumn& column, const C
   const double pitch = letterHeight(measure, in.columnFont) * in.lineSpacing;
   const platform::FontSpec headingFont = columnHeadingFont(in.columnFont, s);
   const platform::Color textColor =
-      fadeLevelColor(s.ColumnTextColor, s.ColumnBackgroundColor, in.fadeLevel);
+      fadeLevelColor(s.Column.TextColor, s.Column.BackgroundColor, in.fadeLevel);
   const platform::Color dimColor =
-      fadeLevelColor(dimmedColor(s.ColumnBackgroundColor), s.ColumnBackgroundColor, in.fadeLevel);
-  const bool justify = s.ColumnTextAlign != engine::TextAlign::Left;
+      fadeLevelColor(dimmedColor(s.Column.BackgroundColor), s.Column.BackgroundColor, in.fadeLevel);
+  const bool justify = s.Column.TextAlign != engine::TextAlign::Left;
   const int right = in.width - LeftMargin;
 
   for (std::size_t i = 0; i < column.lines.size(); ++i) {
@@ -62,7 +62,7 @@ void drawColumnLines(platform::Canvas& canvas, const PageColumn& column, const C
     const int lastWidth = measure.textWidth(font, last);
     canvas.drawText(LeftMargin, y, head, font, color);
     canvas.fillRect({right - lastWidth, y, lastWidth, measure.textHeight(font, last)},
-                    s.ColumnBackgroundColor);
+                    s.Column.BackgroundColor);
     canvas.drawText(right - lastWidth, y, last, font, color);
   }
 }
@@ -118,7 +118,7 @@ std::string formatFrame(std::string_view line) {
 platform::FontSpec columnHeadingFont(const platform::FontSpec& columnFont,
                                      const engine::SettingsRecord& settings) {
   platform::FontSpec font = columnFont;
-  font.bold = settings.ColumnFontStyle != engine::FontStyle::Bold;
+  font.bold = settings.Column.FontStyle != engine::FontStyle::Bold;
   font.underline = settings.GeneralTextRules[engine::RuleUnderlineHeadings];
   font.antialias = settings.ClearTypeFont;
   return font;
@@ -126,7 +126,8 @@ platform::FontSpec columnHeadingFont(const platform::FontSpec& columnFont,
 
 void drawTextColumn(platform::Canvas& column1, platform::Canvas* column2,
                     const ColumnDrawInputs& in) {
-  const bool dim = in.settings.GeneralTextRules[engine::RuleRepeatLastLine] && in.page.pageStart > 1;
+  const bool dim =
+      in.settings.GeneralTextRules[engine::RuleRepeatLastLine] && in.page.pageStart > 1;
   drawColumnLines(column1, in.page.columns[0], in, dim);
   if (in.columnCount == 2 && column2 != nullptr)
     drawColumnLines(*column2, in.page.columns[1], in, false);
@@ -155,7 +156,7 @@ int drawColumnEndText(platform::Canvas& column1, platform::Canvas* column2,
   const int h = canvas.measure().textHeight(font, EndOfDocumentText);
   const int x = (in.width - w) / 2;
   const int y = in.height - 5 - h;
-  canvas.fillRect({x, y, w, h}, in.settings.ColumnBackgroundColor);
+  canvas.fillRect({x, y, w, h}, in.settings.Column.BackgroundColor);
   canvas.drawText(x, y, EndOfDocumentText, font, EndTextColor);
   return onSecond ? 2 : 1;
 }

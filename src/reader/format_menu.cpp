@@ -26,7 +26,7 @@ std::size_t sizeIndexAtMost(int points) {
 
 std::size_t checkedFontItem(const engine::SettingsRecord& settings) {
   for (std::size_t i = 0; i < FontItems.size(); ++i)
-    if (FontItems[i].family == settings.BannerFontName) return i;
+    if (FontItems[i].family == settings.Banner.FontName) return i;
   return GaramondItem;
 }
 
@@ -42,10 +42,10 @@ bool sizeItemEnabled(std::size_t index, ReadingModeKind mode) {
 
 std::size_t checkedSizeItem(const engine::SettingsRecord& settings) {
   const ReadingModeKind mode = settings.ReadingMode;
-  if (!engine::isBannerMode(mode)) return settings.ColumnFontSize;
+  if (!engine::isBannerMode(mode)) return settings.Column.FontSize;
   if (mode == ReadingModeKind::Sentence)
-    return std::min<std::size_t>(settings.BannerFontSize, sizeIndexAtMost(SentenceMaxPointSize));
-  return settings.BannerFontSize;
+    return std::min<std::size_t>(settings.Banner.FontSize, sizeIndexAtMost(SentenceMaxPointSize));
+  return settings.Banner.FontSize;
 }
 
 bool alignItemShown(AlignItem item, ReadingModeKind mode) {
@@ -60,8 +60,7 @@ bool alignItemShown(AlignItem item, ReadingModeKind mode) {
 }
 
 bool alignItemChecked(AlignItem item, const engine::SettingsRecord& settings) {
-  const TextAlign align = engine::isBannerMode(settings.ReadingMode) ? settings.BannerTextAlign
-                                                                     : settings.ColumnTextAlign;
+  const TextAlign align = settings.styleOf(settings.ReadingMode).TextAlign;
   switch (item) {
   case AlignItem::Left:
     return align == TextAlign::Left;
@@ -76,14 +75,14 @@ bool alignItemChecked(AlignItem item, const engine::SettingsRecord& settings) {
 void applyAlignItem(AlignItem item, engine::SettingsRecord& settings) {
   switch (item) {
   case AlignItem::Left:
-    settings.BannerTextAlign = TextAlign::Left;
-    settings.ColumnTextAlign = TextAlign::Left;
+    settings.Banner.TextAlign = TextAlign::Left;
+    settings.Column.TextAlign = TextAlign::Left;
     break;
   case AlignItem::Center:
-    settings.BannerTextAlign = TextAlign::Centre;
+    settings.Banner.TextAlign = TextAlign::Centre;
     break;
   case AlignItem::Justify:
-    settings.ColumnTextAlign = TextAlign::Justify;
+    settings.Column.TextAlign = TextAlign::Justify;
     break;
   }
 }

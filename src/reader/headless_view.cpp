@@ -45,7 +45,7 @@ int HeadlessView::linesInFrame() const {
 void HeadlessView::useCondensedFont() {
   platform::FontSpec small = s_.layout.bannerFont;
   small.pointSize = getFontSize(s_.layout.bannerPointSize);
-  small.bold = s_.settings.BannerFontStyle == engine::FontStyle::Bold;
+  small.bold = s_.settings.Banner.FontStyle == engine::FontStyle::Bold;
   s_.layout.bannerFont = small;
   s_.engine.LinesInFrame =
       calculateNoOfLines(s_.layout.geometry.at(ControlId::pbBanner).rect.height, measure_, small,

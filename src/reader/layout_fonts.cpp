@@ -9,7 +9,6 @@
 namespace reader {
 namespace {
 
-
 std::uint8_t applyModeLimits(int lines, const engine::SettingsRecord& settings) {
   if (settings.ReadingMode == engine::ReadingModeKind::Banner && settings.LinesPerScreen < lines)
     lines = settings.LinesPerScreen;
@@ -21,7 +20,7 @@ std::uint8_t applyModeLimits(int lines, const engine::SettingsRecord& settings) 
 } // namespace
 
 int bannerPointSizeFor(const engine::SettingsRecord& settings, engine::ReadingModeKind mode) {
-  const int size = engine::fontPointSize(settings.BannerFontSize);
+  const int size = engine::fontPointSize(settings.Banner.FontSize);
   if (mode == engine::ReadingModeKind::Sentence && size > SentenceMaxPointSize)
     return SentenceMaxPointSize;
   return size;
@@ -30,18 +29,18 @@ int bannerPointSizeFor(const engine::SettingsRecord& settings, engine::ReadingMo
 platform::FontSpec buildBannerFont(const engine::SettingsRecord& settings,
                                    engine::ReadingModeKind mode) {
   platform::FontSpec font;
-  font.family = settings.BannerFontName;
+  font.family = settings.Banner.FontName;
   font.pointSize = bannerPointSizeFor(settings, mode);
-  font.bold = settings.BannerFontStyle == engine::FontStyle::Bold;
+  font.bold = settings.Banner.FontStyle == engine::FontStyle::Bold;
   font.antialias = settings.ClearTypeFont;
   return font;
 }
 
 platform::FontSpec buildColumnFont(const engine::SettingsRecord& settings) {
   platform::FontSpec font;
-  font.family = settings.ColumnFontName;
-  font.pointSize = engine::fontPointSize(settings.ColumnFontSize);
-  font.bold = settings.ColumnFontStyle == engine::FontStyle::Bold;
+  font.family = settings.Column.FontName;
+  font.pointSize = engine::fontPointSize(settings.Column.FontSize);
+  font.bold = settings.Column.FontStyle == engine::FontStyle::Bold;
   font.antialias = settings.ClearTypeFont;
   return font;
 }

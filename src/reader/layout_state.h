@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/settings_record.h"
 #include "platform/canvas.h"
 #include "platform/text_measure.h"
 
@@ -108,12 +109,10 @@ struct FormGeometry {
   const ControlPlacement& at(ControlId id) const { return controls[static_cast<std::size_t>(id)]; }
 };
 
-// The four colour settings as they were before full screen.
+// The colours of both families as they were before full screen.
 struct SavedColours {
-  platform::Color BannerTextColor;
-  platform::Color BannerBackgroundColor;
-  platform::Color ColumnTextColor;
-  platform::Color ColumnBackgroundColor;
+  engine::StyleColours banner;
+  engine::StyleColours column;
   bool operator==(const SavedColours&) const = default;
 };
 

@@ -132,12 +132,12 @@ void ReaderWindow::arrangeControls() {
   arrangeGeometry(s_.layout, mode);
   if (bannerMode()) {
     buildBannerFont();
-    s_.layout.geometry.windowColor = s_.settings.BannerBackgroundColor;
+    s_.layout.geometry.windowColor = s_.settings.Banner.BackgroundColor;
     s_.engine.bannerTextWidth = box(ControlId::pbBanner).width - 10;
     s_.engine.columnTextWidth = box(ControlId::pbColumn).width - 10;
   } else {
     buildColumnFont();
-    s_.layout.geometry.windowColor = s_.settings.ColumnBackgroundColor;
+    s_.layout.geometry.windowColor = s_.settings.Column.BackgroundColor;
   }
   setNumerOfLinesNow();
   applyGeometry();
@@ -259,7 +259,7 @@ void ReaderWindow::drawText(int fadeLevel) {
   const platform::Rect strip = box(ControlId::pbBanner);
   // A heading in bold may no longer fit: its lines give words to the next line
   // and what is left goes back to the document.
-  if (s_.engine.HeadingFound && s_.settings.BannerFontStyle == engine::FontStyle::Normal) {
+  if (s_.engine.HeadingFound && s_.settings.Banner.FontStyle == engine::FontStyle::Normal) {
     const platform::FontSpec heading = bannerFrameFont(s_.layout.bannerFont, s_.settings, true);
     const std::string left = refitHeadingLines(s_.engine.FrameLines, s_.engine.LinesInFrame,
                                                heading, strip.width - 10, surface_.measure());
@@ -279,7 +279,7 @@ void ReaderWindow::drawText(int fadeLevel) {
                             fadeLevel,
                             match ? std::string_view(w_.searchedText) : std::string_view()};
   surface_.paint(ControlId::pbBanner, [&](platform::Canvas& canvas) {
-    reader::clearText(canvas, strip.width, strip.height, s_.settings.BannerBackgroundColor);
+    reader::clearText(canvas, strip.width, strip.height, s_.settings.Banner.BackgroundColor);
     reader::drawText(canvas, in);
   });
 }
@@ -307,21 +307,21 @@ void ReaderWindow::drawFindFrame() {
   const platform::Rect c1 = box(ControlId::pbColumn);
   const platform::FontSpec font = s_.layout.columnFont;
   surface_.paint(ControlId::pbColumn, [&](platform::Canvas& canvas) {
-    paintColumnBackground(canvas, c1.width, c1.height, s_.settings.ColumnBackgroundColor);
+    paintColumnBackground(canvas, c1.width, c1.height, s_.settings.Column.BackgroundColor);
     const double pitch = letterHeight(canvas.measure(), font) * s_.layout.lineSpacing;
     int row = 0;
     for (const std::string& raw : s_.engine.FrameLines) {
       const std::string line = engine::trim(raw);
       if (line.empty()) continue;
       drawHighlightedLine(canvas, 5, static_cast<int>(std::floor(row++ * pitch + 10)), line,
-                          w_.searchedText, font, s_.settings.ColumnTextColor,
-                          s_.settings.ColumnBackgroundColor);
+                          w_.searchedText, font, s_.settings.Column.TextColor,
+                          s_.settings.Column.BackgroundColor);
     }
   });
   if (s_.settings.ReadingMode == ReadingModeKind::Double) {
     const platform::Rect c2 = box(ControlId::pbColumn2);
     surface_.paint(ControlId::pbColumn2, [&](platform::Canvas& canvas) {
-      paintColumnBackground(canvas, c2.width, c2.height, s_.settings.ColumnBackgroundColor);
+      paintColumnBackground(canvas, c2.width, c2.height, s_.settings.Column.BackgroundColor);
     });
   }
 }
@@ -334,7 +334,7 @@ void ReaderWindow::clearFrame() {
   if (!bannerMode()) return;
   const platform::Rect strip = box(ControlId::pbBanner);
   surface_.paint(ControlId::pbBanner, [&](platform::Canvas& canvas) {
-    reader::clearText(canvas, strip.width, strip.height, s_.settings.BannerBackgroundColor);
+    reader::clearText(canvas, strip.width, strip.height, s_.settings.Banner.BackgroundColor);
   });
 }
 
@@ -356,14 +356,14 @@ void ReaderWindow::displayOnActivate() {
   if (condensed) {
     platform::FontSpec small = s_.layout.bannerFont;
     small.pointSize = getFontSize(s_.layout.bannerPointSize);
-    small.bold = s_.settings.BannerFontStyle == engine::FontStyle::Bold;
+    small.bold = s_.settings.Banner.FontStyle == engine::FontStyle::Bold;
     const platform::FontSpec saved = s_.layout.bannerFont;
     s_.layout.bannerFont = small;
     calculateNoOfLines();
     const BannerDrawInputs in{s_.engine,   s_.settings,  small,
                               strip.width, strip.height, FullFadeLevel};
     surface_.paint(ControlId::pbBanner, [&](platform::Canvas& canvas) {
-      reader::clearText(canvas, strip.width, strip.height, s_.settings.BannerBackgroundColor);
+      reader::clearText(canvas, strip.width, strip.height, s_.settings.Banner.BackgroundColor);
       reader::drawCondensedFrame(canvas, in, false);
     });
     s_.layout.bannerFont = saved;
@@ -378,7 +378,7 @@ void ReaderWindow::displayOnActivate() {
 void ReaderWindow::useCondensedFont() {
   platform::FontSpec small = s_.layout.bannerFont;
   small.pointSize = getFontSize(s_.layout.bannerPointSize);
-  small.bold = s_.settings.BannerFontStyle == engine::FontStyle::Bold;
+  small.bold = s_.settings.Banner.FontStyle == engine::FontStyle::Bold;
   s_.layout.bannerFont = small;
   calculateNoOfLines();
 }
@@ -390,7 +390,7 @@ void ReaderWindow::drawCondensedFrame(bool forward) {
   const BannerDrawInputs in{s_.engine,   s_.settings,  s_.layout.bannerFont,
                             strip.width, strip.height, FullFadeLevel};
   surface_.paint(ControlId::pbBanner, [&](platform::Canvas& canvas) {
-    reader::clearText(canvas, strip.width, strip.height, s_.settings.BannerBackgroundColor);
+    reader::clearText(canvas, strip.width, strip.height, s_.settings.Banner.BackgroundColor);
     reader::drawCondensedFrame(canvas, in, true);
   });
 }
@@ -496,14 +496,14 @@ void ReaderWindow::pbColumnPaint() {
   const bool atEnd = s_.page.pageAtEnd;
   // Both boxes are painted together: the end text may go on either.
   surface_.paint(ControlId::pbColumn, [&](platform::Canvas& canvas1) {
-    paintColumnBackground(canvas1, c1.width, c1.height, s_.settings.ColumnBackgroundColor);
+    paintColumnBackground(canvas1, c1.width, c1.height, s_.settings.Column.BackgroundColor);
     if (!two) {
       if (draw) reader::drawTextColumn(canvas1, nullptr, in);
       if (draw && atEnd) drawColumnEndText(canvas1, nullptr, in);
       return;
     }
     surface_.paint(ControlId::pbColumn2, [&](platform::Canvas& canvas2) {
-      paintColumnBackground(canvas2, c1.width, c1.height, s_.settings.ColumnBackgroundColor);
+      paintColumnBackground(canvas2, c1.width, c1.height, s_.settings.Column.BackgroundColor);
       if (draw) reader::drawTextColumn(canvas1, &canvas2, in);
       if (draw && atEnd) drawColumnEndText(canvas1, &canvas2, in);
     });
@@ -557,9 +557,9 @@ void ReaderWindow::setProgressBarColor() {
 void ReaderWindow::setDotHover(ControlId dot, bool over) {
   const std::string suffix = over ? "mo" : "";
   if (dot == ControlId::pbOrangeDot)
-    pbOrangeDot_->setPicture(dotPicture(s_.settings.BannerBackgroundColor) + suffix);
+    pbOrangeDot_->setPicture(dotPicture(s_.settings.Banner.BackgroundColor) + suffix);
   else if (dot == ControlId::pbOrangeDotC)
-    pbOrangeDotC_->setPicture(dotPicture(s_.settings.ColumnBackgroundColor) + suffix);
+    pbOrangeDotC_->setPicture(dotPicture(s_.settings.Column.BackgroundColor) + suffix);
 }
 
 controls::TMyImage& ReaderWindow::mark(ControlId id) {

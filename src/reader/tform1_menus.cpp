@@ -112,8 +112,8 @@ bool TForm1::colourSchemeChecked(std::size_t scheme) const {
 
 void TForm1::chooseFont(std::size_t item) {
   if (item >= FontItems.size()) return;
-  settings_.BannerFontName = std::string(FontItems[item].family);
-  settings_.ColumnFontName = settings_.BannerFontName;
+  settings_.Banner.FontName = std::string(FontItems[item].family);
+  settings_.Column.FontName = settings_.Banner.FontName;
   view_.prepareFonts();
   view_.arrangeControls();
   formatChanged();
@@ -126,9 +126,9 @@ bool TForm1::fontChecked(std::size_t item) const {
 void TForm1::chooseSize(std::size_t index) {
   if (index >= engine::FontSizeList.size()) return;
   if (bannerMode())
-    settings_.BannerFontSize = static_cast<std::uint8_t>(index);
+    settings_.Banner.FontSize = static_cast<std::uint8_t>(index);
   else
-    settings_.ColumnFontSize = static_cast<std::uint8_t>(index);
+    settings_.Column.FontSize = static_cast<std::uint8_t>(index);
   view_.prepareFonts();
   view_.arrangeControls();
   formatChanged();

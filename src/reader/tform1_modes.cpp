@@ -125,22 +125,15 @@ void TForm1::nextMode() {
 
 void TForm1::saveOriginalSettings() {
   auto& s = settings_;
-  layout_.savedColours = {s.BannerTextColor, s.BannerBackgroundColor, s.ColumnTextColor,
-                          s.ColumnBackgroundColor};
-  s.BannerBackgroundColor = Black;
-  s.ColumnBackgroundColor = Black;
-  s.BannerTextColor = Silver;
-  s.ColumnTextColor = Silver;
+  layout_.savedColours = {s.Banner.colours(), s.Column.colours()};
+  s.Banner.setColours({Silver, Black});
+  s.Column.setColours({Silver, Black});
 }
 
 void TForm1::restoreOriginalSettings() {
   if (!layout_.fullScreen) return;
-  auto& s = settings_;
-  const SavedColours& saved = layout_.savedColours;
-  s.BannerTextColor = saved.BannerTextColor;
-  s.BannerBackgroundColor = saved.BannerBackgroundColor;
-  s.ColumnTextColor = saved.ColumnTextColor;
-  s.ColumnBackgroundColor = saved.ColumnBackgroundColor;
+  settings_.Banner.setColours(layout_.savedColours.banner);
+  settings_.Column.setColours(layout_.savedColours.column);
 }
 
 void TForm1::withUserColours(const std::function<void()>& work) {
@@ -148,14 +141,11 @@ void TForm1::withUserColours(const std::function<void()>& work) {
     work();
     return;
   }
-  const SavedColours shown{settings_.BannerTextColor, settings_.BannerBackgroundColor,
-                           settings_.ColumnTextColor, settings_.ColumnBackgroundColor};
+  const SavedColours shown{settings_.Banner.colours(), settings_.Column.colours()};
   restoreOriginalSettings();
   work();
-  settings_.BannerTextColor = shown.BannerTextColor;
-  settings_.BannerBackgroundColor = shown.BannerBackgroundColor;
-  settings_.ColumnTextColor = shown.ColumnTextColor;
-  settings_.ColumnBackgroundColor = shown.ColumnBackgroundColor;
+  settings_.Banner.setColours(shown.banner);
+  settings_.Column.setColours(shown.column);
 }
 
 void TForm1::enterFullScreen() {

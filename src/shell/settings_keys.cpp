@@ -93,92 +93,103 @@ std::string saveTextRules(const SettingsRecord& record) {
 constexpr const char* AllRulesOff = "False,False,False,False,False,False,False,False,False,False,"
                                     "False,False,False,False,False,False,False,False";
 
+// The keys both styles share, for the style `Style` of the record; `name`
+// is the stored key ("BannerTextColor", "ColumnFontSize").
+using engine::TextStyle;
+
+template <TextStyle SettingsRecord::*Style> constexpr SettingsKey textColorKey(const char* name) {
+  return {name, "White", nullptr,
+          [](std::string_view text, SettingsRecord& r, const Conversion&) {
+            (r.*Style).TextColor = textColorFromName(text);
+            return true;
+          },
+          [](const SettingsRecord& r, const Conversion&) {
+            return textColorName((r.*Style).TextColor);
+          }};
+}
+
+template <TextStyle SettingsRecord::*Style>
+constexpr SettingsKey backgroundColorKey(const char* name) {
+  return {name, "Black", nullptr,
+          [](std::string_view text, SettingsRecord& r, const Conversion&) {
+            (r.*Style).BackgroundColor = backgroundColorFromName(text);
+            return true;
+          },
+          [](const SettingsRecord& r, const Conversion&) {
+            return backgroundColorName((r.*Style).BackgroundColor,
+                                       Style == &SettingsRecord::Banner);
+          }};
+}
+
+template <TextStyle SettingsRecord::*Style> constexpr SettingsKey fontNameKey(const char* name) {
+  return {name, "Comic Sans MS", nullptr,
+          [](std::string_view text, SettingsRecord& r, const Conversion&) {
+            (r.*Style).FontName = std::string(text);
+            return true;
+          },
+          [](const SettingsRecord& r, const Conversion&) { return (r.*Style).FontName; }};
+}
+
+template <TextStyle SettingsRecord::*Style>
+constexpr SettingsKey fontSizeKey(const char* name, const char* fallback) {
+  return {
+      name, fallback, nullptr,
+      [](std::string_view text, SettingsRecord& r, const Conversion&) {
+        TextStyle& style = r.*Style;
+        if (!loadInteger(text, style.FontSize)) return false;
+        style.FontPointSize = engine::fontPointSize(style.FontSize);
+        return true;
+      },
+      [](const SettingsRecord& r, const Conversion&) { return saveInteger((r.*Style).FontSize); }};
+}
+
+template <TextStyle SettingsRecord::*Style>
+constexpr SettingsKey fontStyleKey(const char* name, const char* fallback) {
+  return {name, fallback, nullptr,
+          [](std::string_view text, SettingsRecord& r, const Conversion&) {
+            (r.*Style).FontStyle = fontStyleFromText(text);
+            return true;
+          },
+          [](const SettingsRecord& r, const Conversion&) {
+            return fontStyleText((r.*Style).FontStyle);
+          }};
+}
+
 // A stored words-per-minute of 0 or below would make every pace formula divide
 // by zero or go backwards; it is raised to the lowest pace.
 constexpr std::int16_t LowestWordsPerMinute = 10;
 
 const std::array<SettingsKey, 31> Keys = {{
-    {"BannerTextColor", "White", nullptr,
-     [](std::string_view text, SettingsRecord& r, const Conversion&) {
-       r.BannerTextColor = textColorFromName(text);
-       return true;
-     },
-     [](const SettingsRecord& r, const Conversion&) { return textColorName(r.BannerTextColor); }},
-    {"BannerBackgroundColor", "Black", nullptr,
-     [](std::string_view text, SettingsRecord& r, const Conversion&) {
-       r.BannerBackgroundColor = backgroundColorFromName(text);
-       return true;
-     },
-     [](const SettingsRecord& r, const Conversion&) {
-       return backgroundColorName(r.BannerBackgroundColor, true);
-     }},
-    {"BannerFontName", "Comic Sans MS", nullptr,
-     [](std::string_view text, SettingsRecord& r, const Conversion&) {
-       r.BannerFontName = std::string(text);
-       return true;
-     },
-     [](const SettingsRecord& r, const Conversion&) { return r.BannerFontName; }},
-    {"BannerFontSize", "10", nullptr,
-     [](std::string_view text, SettingsRecord& r, const Conversion&) {
-       if (!loadInteger(text, r.BannerFontSize)) return false;
-       r.BannerFontPointSize = engine::fontPointSize(r.BannerFontSize);
-       return true;
-     },
-     [](const SettingsRecord& r, const Conversion&) { return saveInteger(r.BannerFontSize); }},
+    textColorKey<&SettingsRecord::Banner>("BannerTextColor"),
+    backgroundColorKey<&SettingsRecord::Banner>("BannerBackgroundColor"),
+    fontNameKey<&SettingsRecord::Banner>("BannerFontName"),
+    fontSizeKey<&SettingsRecord::Banner>("BannerFontSize", "10"),
     {"BannerTextAlign", "Centre", nullptr,
      [](std::string_view text, SettingsRecord& r, const Conversion&) {
        // Any other text leaves the banner alignment as it was.
        if (text == "Centre")
-         r.BannerTextAlign = engine::TextAlign::Centre;
+         r.Banner.TextAlign = engine::TextAlign::Centre;
        else if (text == "Align Left")
-         r.BannerTextAlign = engine::TextAlign::Left;
+         r.Banner.TextAlign = engine::TextAlign::Left;
        return true;
      },
      [](const SettingsRecord& r, const Conversion&) {
-       return std::string(r.BannerTextAlign == engine::TextAlign::Left ? "Align Left" : "Centre");
+       return std::string(r.Banner.TextAlign == engine::TextAlign::Left ? "Align Left" : "Centre");
      }},
-    {"BannerFontStyle", "Normal", nullptr,
-     [](std::string_view text, SettingsRecord& r, const Conversion&) {
-       r.BannerFontStyle = fontStyleFromText(text);
-       return true;
-     },
-     [](const SettingsRecord& r, const Conversion&) { return fontStyleText(r.BannerFontStyle); }},
-    {"ColumnTextColor", "White", nullptr,
-     [](std::string_view text, SettingsRecord& r, const Conversion&) {
-       r.ColumnTextColor = textColorFromName(text);
-       return true;
-     },
-     [](const SettingsRecord& r, const Conversion&) { return textColorName(r.ColumnTextColor); }},
-    {"ColumnBackgroundColor", "Black", nullptr,
-     [](std::string_view text, SettingsRecord& r, const Conversion&) {
-       r.ColumnBackgroundColor = backgroundColorFromName(text);
-       return true;
-     },
-     [](const SettingsRecord& r, const Conversion&) {
-       return backgroundColorName(r.ColumnBackgroundColor, false);
-     }},
-    {"ColumnFontName", "Comic Sans MS", nullptr,
-     [](std::string_view text, SettingsRecord& r, const Conversion&) {
-       r.ColumnFontName = std::string(text);
-       return true;
-     },
-     [](const SettingsRecord& r, const Conversion&) { return r.ColumnFontName; }},
-    {"ColumnFontSize", "6", nullptr,
-     [](std::string_view text, SettingsRecord& r, const Conversion&) {
-       if (!loadInteger(text, r.ColumnFontSize)) return false;
-       r.ColumnFontPointSize = engine::fontPointSize(r.ColumnFontSize);
-       return true;
-     },
-     [](const SettingsRecord& r, const Conversion&) { return saveInteger(r.ColumnFontSize); }},
+    fontStyleKey<&SettingsRecord::Banner>("BannerFontStyle", "Normal"),
+    textColorKey<&SettingsRecord::Column>("ColumnTextColor"),
+    backgroundColorKey<&SettingsRecord::Column>("ColumnBackgroundColor"),
+    fontNameKey<&SettingsRecord::Column>("ColumnFontName"),
+    fontSizeKey<&SettingsRecord::Column>("ColumnFontSize", "6"),
     {"ColumnTextAlign", "Align Left", nullptr,
      [](std::string_view text, SettingsRecord& r, const Conversion&) {
-       r.ColumnTextAlign = text == "Centre"       ? engine::TextAlign::Centre
-                           : text == "Align Left" ? engine::TextAlign::Left
-                                                  : engine::TextAlign::Justify;
+       r.Column.TextAlign = text == "Centre"       ? engine::TextAlign::Centre
+                            : text == "Align Left" ? engine::TextAlign::Left
+                                                   : engine::TextAlign::Justify;
        return true;
      },
      [](const SettingsRecord& r, const Conversion&) {
-       switch (r.ColumnTextAlign) {
+       switch (r.Column.TextAlign) {
        case engine::TextAlign::Centre:
          return std::string("Centre");
        case engine::TextAlign::Left:
@@ -189,12 +200,7 @@ const std::array<SettingsKey, 31> Keys = {{
      }},
     // No fallback of its own: a missing element reads as a bold font, which is
     // what "Bold" gives.
-    {"ColumnFontStyle", "Bold", nullptr,
-     [](std::string_view text, SettingsRecord& r, const Conversion&) {
-       r.ColumnFontStyle = fontStyleFromText(text);
-       return true;
-     },
-     [](const SettingsRecord& r, const Conversion&) { return fontStyleText(r.ColumnFontStyle); }},
+    fontStyleKey<&SettingsRecord::Column>("ColumnFontStyle", "Bold"),
     // Likewise a missing element reads as ExtraWide.
     {"ColumnWidth", "ExtraWide", nullptr,
      [](std::string_view text, SettingsRecord& r, const Conversion&) {

@@ -22,8 +22,8 @@ namespace {
 // and in some it does not.
 void changeSettings(engine::SettingsRecord& s) {
   s.WordsPerMinute = 1250;
-  s.BannerFontSize = 12, s.BannerFontPointSize = 36;
-  s.ColumnTextColor = platform::rgb(128, 0, 0);
+  s.Banner.FontSize = 12, s.Banner.FontPointSize = 36;
+  s.Column.TextColor = platform::rgb(128, 0, 0);
   s.ReadingMode = engine::ReadingModeKind::Double;
   s.GeneralTextRules[2] = s.GeneralTextRules[9] = true, s.HeadingMaxWords = 12;
   s.LoopMode = true, s.ClearTypeFont = false;

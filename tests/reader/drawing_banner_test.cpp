@@ -11,10 +11,10 @@ using platform::DrawOp;
 // 10 px per character, 20 px per line; the strip is 577 x 218.
 struct Strip {
   Strip() {
-    settings.BannerTextColor = {255, 255, 255};
-    settings.BannerBackgroundColor = {0, 0, 0};
-    settings.BannerFontStyle = engine::FontStyle::Normal;
-    settings.BannerTextAlign = engine::TextAlign::Centre;
+    settings.Banner.TextColor = {255, 255, 255};
+    settings.Banner.BackgroundColor = {0, 0, 0};
+    settings.Banner.FontStyle = engine::FontStyle::Normal;
+    settings.Banner.TextAlign = engine::TextAlign::Centre;
     settings.ReadingMode = engine::ReadingModeKind::Banner;
     settings.LinesPerScreen = 3;
     state.LinesInFrame = 3;
@@ -81,7 +81,7 @@ TEST(BannerFrame, CentredInTheTextAreaOrLeftAtTenWithTheFadeColour) {
   EXPECT_EQ(s.draw()[0].x, (567 - 90) / 2 + 10);
   EXPECT_EQ(s.draw(5)[0].color, (platform::Color{126, 126, 126}));
   EXPECT_EQ(s.draw(0)[0].color, (platform::Color{0, 0, 0}));
-  s.settings.BannerTextAlign = engine::TextAlign::Left;
+  s.settings.Banner.TextAlign = engine::TextAlign::Left;
   EXPECT_EQ(s.draw()[0].x, 10);
 }
 
@@ -95,7 +95,7 @@ TEST(BannerFrame, HeadingsTakeTheOtherWeightAndRuleZeroUnderlinesThem) {
                {engine::FontStyle::Bold, true, false, true}};
   for (const auto& c : cases) {
     Strip s;
-    s.settings.BannerFontStyle = c.style;
+    s.settings.Banner.FontStyle = c.style;
     s.font.bold = c.style == engine::FontStyle::Bold;
     s.settings.GeneralTextRules[0] = c.rule0;
     s.settings.ClearTypeFont = false;
@@ -119,8 +119,8 @@ TEST(CondensedFrames, FirstDrawingAfterAReadInvertsThePartBeforeTheCr) {
   ASSERT_EQ(fills.size(), 1u);
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_EQ(texts[0].text, "end.");
-  EXPECT_EQ(texts[0].color, s.settings.BannerBackgroundColor);
-  EXPECT_EQ(fills[0].color, s.settings.BannerTextColor);
+  EXPECT_EQ(texts[0].color, s.settings.Banner.BackgroundColor);
+  EXPECT_EQ(fills[0].color, s.settings.Banner.TextColor);
   EXPECT_EQ(fills[0].rect.width, 40);
   EXPECT_EQ(texts[1].text, " Next");
   EXPECT_EQ(texts[1].x, texts[0].x + 40);

@@ -16,9 +16,9 @@ using platform::DrawOp;
 // White on black, 10 px per character, 20 px per line, 1.1 line spacing.
 struct Page {
   Page() {
-    settings.ColumnTextColor = {255, 255, 255};
-    settings.ColumnBackgroundColor = {0, 0, 0};
-    settings.ColumnFontStyle = engine::FontStyle::Normal;
+    settings.Column.TextColor = {255, 255, 255};
+    settings.Column.BackgroundColor = {0, 0, 0};
+    settings.Column.FontStyle = engine::FontStyle::Normal;
   }
   ColumnDrawInputs inputs(int width = 300) {
     return ColumnDrawInputs{page, settings, font, 1.1, 10, 1, width, 400};
@@ -40,7 +40,7 @@ struct Page {
 
 TEST(Justify, EveryLineButAParagraphsLastEndsAtTheRightMargin) {
   Page p;
-  p.settings.ColumnTextAlign = engine::TextAlign::Justify;
+  p.settings.Column.TextAlign = engine::TextAlign::Justify;
   std::map<int, std::vector<DrawOp>> byLine;
   for (const DrawOp& op : p.draw({"one two three four", "five six seven", "eight nine", "",
                                   "ten eleven twelve", "last", "Supercalifragilistic", "x y"}))
@@ -201,19 +201,19 @@ TEST(ColourSchemes, EachSchemeSetsBothPairsAndChecksItsOwnItem) {
     engine::SettingsRecord settings;
     applyColourScheme(settings, static_cast<SchemeId>(i));
     EXPECT_EQ(checkedColourScheme(settings), static_cast<SchemeId>(i)) << ColourSchemes[i].caption;
-    EXPECT_EQ(settings.ColumnTextColor, settings.BannerTextColor) << ColourSchemes[i].caption;
-    EXPECT_EQ(settings.ColumnBackgroundColor, settings.BannerBackgroundColor);
+    EXPECT_EQ(settings.Column.TextColor, settings.Banner.TextColor) << ColourSchemes[i].caption;
+    EXPECT_EQ(settings.Column.BackgroundColor, settings.Banner.BackgroundColor);
   }
 }
 
 TEST(ColourSchemes, UnlistedColoursFallToTheNearestItem) {
   engine::SettingsRecord settings;
-  settings.BannerBackgroundColor = {0, 0, 0};
-  settings.BannerTextColor = {10, 200, 30};
+  settings.Banner.BackgroundColor = {0, 0, 0};
+  settings.Banner.TextColor = {10, 200, 30};
   EXPECT_EQ(checkedColourScheme(settings), SchemeId::WhiteonBlack1);
-  settings.BannerBackgroundColor = {255, 255, 255};
+  settings.Banner.BackgroundColor = {255, 255, 255};
   EXPECT_EQ(checkedColourScheme(settings), SchemeId::BlacktextonWhite1);
-  settings.BannerBackgroundColor = {1, 2, 3};
+  settings.Banner.BackgroundColor = {1, 2, 3};
   EXPECT_EQ(checkedColourScheme(settings), SchemeId::GraytextonNavy1);
 }
 

@@ -32,14 +32,14 @@ TEST(LayoutFonts, SentenceModeDrawsLargeSizesAt28) {
                {10, ReadingModeKind::Sentence, 24}};
   for (const auto& c : cases) {
     engine::SettingsRecord settings;
-    settings.BannerFontSize = c.index;
+    settings.Banner.FontSize = c.index;
     EXPECT_EQ(buildBannerFont(settings, c.mode).pointSize, c.points) << int(c.index);
   }
 }
 
 TEST(LayoutFonts, ColumnSizeIndexPastTheListTakesItsLastEntry) {
   engine::SettingsRecord settings;
-  settings.ColumnFontSize = 200;
+  settings.Column.FontSize = 200;
   EXPECT_EQ(buildColumnFont(settings).pointSize, 48);
 }
 

@@ -158,7 +158,7 @@ TEST(FormatMenu, AFontSetsBothFamiliesChecksItsItemAndAnUnlistedFamilyChecksGara
   for (const auto& c : cases) {
     Menus f;
     f.settings.ReadingMode = c.mode;
-    f.settings.BannerFontName = "DejaVu Serif";
+    f.settings.Banner.FontName = "DejaVu Serif";
     f.form.FormShow();
     EXPECT_TRUE(f.row("Garamond1").checked(f.form));
     const std::size_t frames = f.observer.frames.size();
@@ -166,8 +166,8 @@ TEST(FormatMenu, AFontSetsBothFamiliesChecksItsItemAndAnUnlistedFamilyChecksGara
     f.form.runCommand(f.row(c.chosen));
     EXPECT_TRUE(f.row(c.chosen).checked(f.form));
     EXPECT_FALSE(f.row("Garamond1").checked(f.form));
-    EXPECT_EQ(f.settings.ColumnFontName, f.settings.BannerFontName);
-    EXPECT_EQ(f.parts.layout.bannerFont.family, f.settings.BannerFontName);
+    EXPECT_EQ(f.settings.Column.FontName, f.settings.Banner.FontName);
+    EXPECT_EQ(f.parts.layout.bannerFont.family, f.settings.Banner.FontName);
     // The banner modes read on with a new frame, the columns lay the page out again.
     if (isBannerMode(c.mode)) {
       EXPECT_EQ(f.observer.frames.size(), frames + 1);
@@ -184,8 +184,8 @@ TEST(FormatMenu, SizesFollowTheModesFont) {
        {ReadingModeKind::Banner, ReadingModeKind::Sentence, ReadingModeKind::Single}) {
     Menus f;
     f.settings.ReadingMode = mode;
-    f.settings.BannerFontSize = 13;
-    f.settings.ColumnFontSize = 5;
+    f.settings.Banner.FontSize = 13;
+    f.settings.Column.FontSize = 5;
     const bool sentence = mode == ReadingModeKind::Sentence;
     const char* checked = sentence ? "Size28" : isBannerMode(mode) ? "Size48" : "Size14";
     EXPECT_TRUE(f.row(checked).checked(f.form)) << checked;
@@ -199,7 +199,7 @@ TEST(FormatMenu, SizesFollowTheModesFont) {
   f.form.FormShow();
   f.form.runCommand(f.row("Size18"));
   EXPECT_EQ(f.parts.layout.columnFont.pointSize, 18);
-  EXPECT_EQ(f.settings.BannerFontSize, engine::SettingsRecord{}.BannerFontSize);
+  EXPECT_EQ(f.settings.Banner.FontSize, engine::SettingsRecord{}.Banner.FontSize);
   EXPECT_TRUE(f.row("Size18").checked(f.form));
 }
 
@@ -215,14 +215,14 @@ TEST(FormatMenu, AlignmentItemsOfEachFamily) {
   EXPECT_EQ(f.view.pagesShown, pages + 1); // laid out again at once
   EXPECT_TRUE(f.row("Justify1").checked(f.form));
   EXPECT_FALSE(f.row("AlignLeft1").checked(f.form));
-  EXPECT_EQ(f.settings.BannerTextAlign, engine::TextAlign::Centre); // the strip keeps its own
+  EXPECT_EQ(f.settings.Banner.TextAlign, engine::TextAlign::Centre); // the strip keeps its own
   f.form.imgBannerReaderClick();
   EXPECT_TRUE(f.row("Center1").checked(f.form));
   EXPECT_FALSE(f.row("Justify1").visible(f.form));
   EXPECT_TRUE(f.row("Banner1").checked(f.form));
   EXPECT_FALSE(f.row("Double1").checked(f.form));
   f.form.runCommand(f.row("AlignLeft1"));
-  EXPECT_EQ(f.settings.ColumnTextAlign, engine::TextAlign::Left);
+  EXPECT_EQ(f.settings.Column.TextAlign, engine::TextAlign::Left);
   EXPECT_TRUE(f.row("AlignLeft1").checked(f.form));
 }
 

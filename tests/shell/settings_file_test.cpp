@@ -67,15 +67,15 @@ SettingsRecord changedRecord(int variant) {
   const platform::Color darkRed = rgb(128, 0, 0), grey = rgb(211, 211, 211),
                         silver = rgb(192, 192, 192), navy = rgb(0, 0, 94);
   SettingsRecord r = factoryRecord();
-  r.BannerTextColor = std::array{darkRed, silver, rgb(128, 128, 128)}[v];
-  r.BannerBackgroundColor = std::array{grey, navy, rgb(255, 255, 255)}[v];
-  r.BannerFontName = "Times New Roman", r.BannerFontSize = 12, r.BannerFontPointSize = 36;
-  r.BannerTextAlign = TextAlign::Left, r.BannerFontStyle = FontStyle::Bold;
-  r.ColumnTextColor = std::array{silver, darkRed, rgb(255, 255, 0)}[v];
-  r.ColumnBackgroundColor = std::array{navy, grey, rgb(255, 255, 255)}[v];
-  r.ColumnFontName = "Caf\xe9 Sans", r.ColumnFontSize = 0, r.ColumnFontPointSize = 8;
-  r.ColumnTextAlign = std::array{TextAlign::Centre, TextAlign::Justify, TextAlign::Centre}[v];
-  r.ColumnFontStyle = FontStyle::Normal, r.ColumnNumber = 2;
+  r.Banner.TextColor = std::array{darkRed, silver, rgb(128, 128, 128)}[v];
+  r.Banner.BackgroundColor = std::array{grey, navy, rgb(255, 255, 255)}[v];
+  r.Banner.FontName = "Times New Roman", r.Banner.FontSize = 12, r.Banner.FontPointSize = 36;
+  r.Banner.TextAlign = TextAlign::Left, r.Banner.FontStyle = FontStyle::Bold;
+  r.Column.TextColor = std::array{silver, darkRed, rgb(255, 255, 0)}[v];
+  r.Column.BackgroundColor = std::array{navy, grey, rgb(255, 255, 255)}[v];
+  r.Column.FontName = "Caf\xe9 Sans", r.Column.FontSize = 0, r.Column.FontPointSize = 8;
+  r.Column.TextAlign = std::array{TextAlign::Centre, TextAlign::Justify, TextAlign::Centre}[v];
+  r.Column.FontStyle = FontStyle::Normal, r.ColumnNumber = 2;
   r.ColumnWidth =
       std::array{ColumnWidthKind::Narrow, ColumnWidthKind::Standard, ColumnWidthKind::Wide}[v];
   r.WordsPerMinute = 1250, r.WordsPerScreen = 11, r.LinesPerScreen = 5;
@@ -246,20 +246,21 @@ TEST_F(SettingsFileTest, StoredTextsLoadIntoTheirFields) {
       // Unknown names are silver on navy.
       {{{"BannerTextColor", "Pink"}, {"ColumnBackgroundColor", "Pink"}},
        [](R& r) {
-         r.BannerTextColor = rgb(192, 192, 192), r.ColumnBackgroundColor = rgb(0, 0, 94);
+         r.Banner.TextColor = rgb(192, 192, 192), r.Column.BackgroundColor = rgb(0, 0, 94);
        }},
       // The banner cannot justify and keeps its alignment; the column can.
       {{{"BannerTextAlign", "Justify"}, {"ColumnTextAlign", "Justify"}},
        [](R& r) {
-         r.BannerTextAlign = engine::TextAlign::Left,
-         r.ColumnTextAlign = engine::TextAlign::Justify;
+         r.Banner.TextAlign = engine::TextAlign::Left,
+         r.Column.TextAlign = engine::TextAlign::Justify;
        }},
       {{{"GeneralTextRules", rules + ",False"}}, rulesOn}, // 19 items: the last is ignored
       {{{"GeneralTextRules", " True,'False, 'True" + rules.substr(15)}}, rulesOn}, // blanks, quotes
       {{{"TotalNumberOfWordsReaded", "4294967301"}}, [](R& r) { r.TotalNumberOfWordsReaded = 5; }},
       {{{"WordsPerMinute", "0"}}, [](R& r) { r.WordsPerMinute = 10; }},
       {{{"WordsPerMinute", "5000"}}, [](R& r) { r.WordsPerMinute = 3000; }},
-      {{{"BannerFontSize", "20"}}, [](R& r) { r.BannerFontSize = 20, r.BannerFontPointSize = 48; }},
+      {{{"BannerFontSize", "20"}},
+       [](R& r) { r.Banner.FontSize = 20, r.Banner.FontPointSize = 48; }},
       {{{"CompresionSetting", "custom"}, {"UserDefinedCompressorSet", custom}},
        [=](R& r) {
          r.CompresionSetting = 5, r.CompressorList = r.UserDefinedCompressorSet = custom;
@@ -296,7 +297,7 @@ TEST_F(SettingsFileTest, AKeyThatDoesNotConvertStopsTheLoadThere) {
     SettingsRecord record;
     EXPECT_FALSE(open(record).loadAllSettings()) << bad.first;
     EXPECT_EQ(errors(), std::vector<std::string>{LoadFailedMessage}) << bad.first;
-    EXPECT_EQ(record.BannerFontName, "Verdana") << bad.first;
+    EXPECT_EQ(record.Banner.FontName, "Verdana") << bad.first;
     EXPECT_EQ(record.ReadingMode, SettingsRecord{}.ReadingMode) << bad.first;
   }
 }

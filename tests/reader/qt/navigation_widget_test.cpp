@@ -71,8 +71,8 @@ TEST(DotWithTheMouse, DraggingTheDotMovesTheReadingToThatPlaceAndItNeverLeavesIt
 TEST(DotWithTheMouse, TheDotShowsItsHoverPictureWhileTheMouseIsOverIt) {
   for (auto mode : {engine::ReadingModeKind::Banner, engine::ReadingModeKind::Single}) {
     Reader r(mode, false, [](engine::SettingsRecord& s) {
-      s.BannerBackgroundColor = {255, 255, 255};
-      s.ColumnBackgroundColor = {211, 211, 211};
+      s.Banner.BackgroundColor = {255, 255, 255};
+      s.Column.BackgroundColor = {211, 211, 211};
     });
     Mouse mouse(r);
     const bool banner = mode == engine::ReadingModeKind::Banner;

@@ -25,8 +25,8 @@ struct Shot : Reader {
       : Reader(mode, true, [](engine::SettingsRecord& s) {
           s.LinesPerScreen = 2;
           s.WordsPerScreen = 4;
-          s.ColumnFontStyle = engine::FontStyle::Normal;
-          s.ColumnFontSize = 5; // 14 points
+          s.Column.FontStyle = engine::FontStyle::Normal;
+          s.Column.FontSize = 5; // 14 points
         }) {
     if (isBannerMode(mode)) {
       clock.advance(12000);

@@ -58,7 +58,8 @@ TEST(MenuGuard, SpaceOverAHighlightedItemNeitherPausesNorContinues) {
 
 // Text and background of the strip, then of the columns.
 std::array<platform::Color, 4> colours(const engine::SettingsRecord& s) {
-  return {s.BannerTextColor, s.BannerBackgroundColor, s.ColumnTextColor, s.ColumnBackgroundColor};
+  return {s.Banner.TextColor, s.Banner.BackgroundColor, s.Column.TextColor,
+          s.Column.BackgroundColor};
 }
 
 // Full screen lends its silver-on-black colours to the settings while it
@@ -66,8 +67,8 @@ std::array<platform::Color, 4> colours(const engine::SettingsRecord& s) {
 // full screen, is the user's own scheme.
 TEST(FullScreen, ShowsSilverOnBlackAndLeavingOrClosingRestoresTheFourColours) {
   Reader r(engine::ReadingModeKind::Double, false);
-  r.settings.ColumnBackgroundColor = {211, 211, 211};
-  r.settings.BannerTextColor = {255, 255, 0};
+  r.settings.Column.BackgroundColor = {211, 211, 211};
+  r.settings.Banner.TextColor = {255, 255, 0};
   const auto before = colours(r.settings);
   const auto shown = [&](ControlId id) { return r.widget().child(id)->isVisibleTo(&r.widget()); };
   r.form().enterFullScreen();

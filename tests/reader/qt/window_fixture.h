@@ -55,8 +55,8 @@ struct Reader {
     settings.SpeedSettingsSelection = engine::SpeedSelection::Custom;
     settings.LinesPerScreen = 1;
     settings.WordsPerScreen = 3;
-    settings.BannerFontName = "Liberation Sans";
-    settings.ColumnFontName = "Liberation Sans";
+    settings.Banner.FontName = "Liberation Sans";
+    settings.Column.FontName = "Liberation Sans";
     if (tweak) tweak(settings);
     engine::setDocumentText(state, sampleText());
     textEngine = std::make_unique<engine::TextEngine>(state, settings, measure);
