@@ -405,6 +405,10 @@ private:
   void setStatusPanel(int index, std::string_view text);
   void readFromHere();
   void jumpToFrameAt();
+  // The start of a paragraph jump in the banner modes: the pace and the
+  // fades stop; false in the column modes, which have no paragraph jump.
+  bool beginParagraphJump(NavIcon icon);
+  void showSteppedFrame(bool read);
   void bannerStart();
   void bannerJumpTo(std::int32_t position);
   void columnGoToEnd();

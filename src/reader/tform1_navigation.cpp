@@ -200,11 +200,7 @@ void TForm1::goToNextSentence() {
   // tick ends the document.
   const bool read = readFrame();
   showFastForwardIcon(rs_.navIcon);
-  view_.clearFrame();
-  writeCurrentFrame();
-  if (read) frameStepShown();
-  tmStartFade->setEnabled(false);
-  UpdatePercent();
+  showSteppedFrame(read);
 }
 
 void TForm1::goToPreviousSentence() {
@@ -214,7 +210,11 @@ void TForm1::goToPreviousSentence() {
   es_.CurrentPosition = es_.FrameStartPosition;
   rs_.navIcon = NavIcon::Rewind;
   showFastForwardIcon(rs_.navIcon);
-  const bool read = readFrame();
+  showSteppedFrame(readFrame());
+}
+
+// The frame a sentence step read (`read`) drawn whole, without a fade.
+void TForm1::showSteppedFrame(bool read) {
   view_.clearFrame();
   writeCurrentFrame();
   if (read) frameStepShown();
@@ -224,12 +224,17 @@ void TForm1::goToPreviousSentence() {
 
 // --- Paragraphs ---------------------------------------------------------------------------
 
-void TForm1::goToNextParagraph() {
-  if (!bannerMode()) return;
+bool TForm1::beginParagraphJump(NavIcon icon) {
+  if (!bannerMode()) return false;
   setFrameTiming(0);
   stopTimers();
   tmStartFade->setEnabled(false);
-  rs_.navIcon = NavIcon::FastForward;
+  rs_.navIcon = icon;
+  return true;
+}
+
+void TForm1::goToNextParagraph() {
+  if (!beginParagraphJump(NavIcon::FastForward)) return;
   if (!engine_.nextParagraph()) {
     // No paragraph left: the next tick reaches the end.
     rs_.readerState = ReaderStateKind::PastEnd;
@@ -243,11 +248,7 @@ void TForm1::goToNextParagraph() {
 }
 
 void TForm1::goToPreviousParagraph() {
-  if (!bannerMode()) return;
-  setFrameTiming(0);
-  stopTimers();
-  tmStartFade->setEnabled(false);
-  rs_.navIcon = NavIcon::Rewind;
+  if (!beginParagraphJump(NavIcon::Rewind)) return;
   engine_.previousParagraph();
   jumpToFrameAt();
 }
