@@ -166,7 +166,7 @@ public:
   // --- Status line and hint (tform1_status.cpp) -------------------------------------
   // The hint label (and the full-screen label); in Single mode the status
   // message makes room for it.
-  void setInfoText(const std::string& text);
+  void setInfoText(std::string_view text);
   const std::string& infoText() const;
   // The position text of panel 3, the progress bars and lastReadPosition.
   void UpdatePercent();
@@ -455,6 +455,16 @@ private:
   };
   PositionTextInputs positionInputs_;
   std::string positionText_;
+  // What the effective speed was last worked out from: every frame asks for
+  // it, and it changes only with the speed, the mode, the layout or a rule.
+  struct SpeedInputs {
+    int speed = -1;
+    bool sentence = false, sentenceDelay = false, paragraphDelay = false, combine = false;
+    int lines = 0, words = 0;
+    bool operator==(const SpeedInputs&) const = default;
+  };
+  SpeedInputs speedInputs_;
+  std::int16_t effectiveWordsPerMinute_ = 0;
 
   std::unique_ptr<platform::Timer> tmRead;
   std::unique_ptr<platform::Timer> tmFadeIn;

@@ -167,16 +167,23 @@ void TForm1::setPauseItemCaption(const char* caption) {
 // --- Frame interval ------------------------------------------------------------
 
 void TForm1::updateEffectiveSpeed() {
-  const int speed = settings_.WordsPerMinute;
-  const int band = speedBand(speed);
-  const double factor =
-      sentenceModeSelected()
-          ? sentenceCompensation(band, rule(engine::RuleDelayAtParagraphEnd),
-                                 rule(engine::RuleCombineSmallSentences))
-          : layoutCompensation(band, rule(engine::RuleDelayAtSentenceEnd),
-                               rule(engine::RuleDelayAtParagraphEnd), settings_.LinesPerScreen,
-                               settings_.WordsPerScreen);
-  rs_.EffectiveWordsPerMinute = effectiveSpeed(speed, factor);
+  const SpeedInputs inputs{settings_.WordsPerMinute,
+                           sentenceModeSelected(),
+                           rule(engine::RuleDelayAtSentenceEnd),
+                           rule(engine::RuleDelayAtParagraphEnd),
+                           rule(engine::RuleCombineSmallSentences),
+                           settings_.LinesPerScreen,
+                           settings_.WordsPerScreen};
+  // Anything else may have set the field too (a restored state, a test).
+  if (inputs == speedInputs_ && rs_.EffectiveWordsPerMinute == effectiveWordsPerMinute_) return;
+  const int band = speedBand(inputs.speed);
+  const double factor = inputs.sentence
+                            ? sentenceCompensation(band, inputs.paragraphDelay, inputs.combine)
+                            : layoutCompensation(band, inputs.sentenceDelay, inputs.paragraphDelay,
+                                                 inputs.lines, inputs.words);
+  rs_.EffectiveWordsPerMinute = effectiveSpeed(inputs.speed, factor);
+  speedInputs_ = inputs;
+  effectiveWordsPerMinute_ = rs_.EffectiveWordsPerMinute;
 }
 
 void TForm1::setFrameTiming(std::int32_t words) {

@@ -15,16 +15,20 @@ namespace {
 
 using engine::ReadingModeKind;
 
-constexpr const char* HeadingMessage = "Heading detected";
-constexpr const char* GraphicMessage = "Graphic detected";
+// As views, so that the tests made for every frame compare lengths first.
+constexpr std::string_view HeadingMessage = "Heading detected";
+constexpr std::string_view GraphicMessage = "Graphic detected";
+constexpr std::string_view PlayMessage = "Play";
+constexpr std::string_view FastForwardMessage = "Fast Forward";
+constexpr std::string_view RewindMessage = "Rewind";
 constexpr int MessagePanel = 1;
 constexpr int PositionPanel = 3;
 constexpr int BarRange = 10000;
 // Focus ticks (100 ms) the halted hint keeps each colour.
 constexpr int BlinkTicks = 15;
 
-bool isNavigationMessage(const std::string& text) {
-  return text == "Play" || text == "Fast Forward" || text == "Rewind";
+bool isNavigationMessage(std::string_view text) {
+  return text == PlayMessage || text == FastForwardMessage || text == RewindMessage;
 }
 
 } // namespace
@@ -39,9 +43,9 @@ void TForm1::setStatusPanel(int index, std::string_view text) {
 
 // --- The hint -------------------------------------------------------------------------
 
-void TForm1::setInfoText(const std::string& text) {
+void TForm1::setInfoText(std::string_view text) {
   window_.hint = text;
-  view_.setInfoText(text);
+  view_.setInfoText(window_.hint);
   if (settings_.ReadingMode == ReadingModeKind::Single) setStatusPanel(MessagePanel, "");
 }
 
@@ -99,13 +103,13 @@ void TForm1::showFastForwardIcon(NavIcon kind) {
   if (!bannerMode()) return;
   switch (kind) {
   case NavIcon::Play:
-    setStatusPanel(MessagePanel, "Play");
+    setStatusPanel(MessagePanel, PlayMessage);
     break;
   case NavIcon::FastForward:
-    setStatusPanel(MessagePanel, "Fast Forward");
+    setStatusPanel(MessagePanel, FastForwardMessage);
     break;
   case NavIcon::Rewind:
-    setStatusPanel(MessagePanel, "Rewind");
+    setStatusPanel(MessagePanel, RewindMessage);
     break;
   default:
     // Only a navigation message goes: what the frame itself reported (a
