@@ -153,7 +153,9 @@ TEST(FocusTracking, AHiddenOrMinimisedSourceHidesTheReader) {
     c.change(source);
     d.clock.advance(100); // the reader is still in front
     EXPECT_EQ(d.view.shown, !c.hides);
-    if (engine::isBannerMode(c.mode) && c.hides) EXPECT_TRUE(d.rs.readingHalted);
+    if (engine::isBannerMode(c.mode) && c.hides) {
+      EXPECT_TRUE(d.rs.readingHalted);
+    }
     // The source shows again and is in front: the reader is back.
     source.state = {true, false, false};
     source.geometry.outer = {100, 100, 800, 600};
