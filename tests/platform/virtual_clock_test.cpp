@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/qt/qt_timer.h"
@@ -210,6 +212,18 @@ TEST_F(QtTimerTest, HandlersChangeOrDestroyTimersWhileQuietTimersStayQuiet) {
   ASSERT_TRUE(runEventsUntil([&] { return late == nullptr; }, 2000));
   runEventsUntil([] { return false; }, 50); // nothing more may fire
   EXPECT_EQ(order, (std::vector<std::string>{"driver", "hurried", "late"}));
+}
+
+// A short timer woken late (a busy machine) keeps to its schedule: the late
+// firings follow at once, so the lateness is not added to every later one.
+TEST_F(QtTimerTest, AShortTimerWokenLateCatchesUpInsteadOfDrifting) {
+  std::unique_ptr<Timer> step = make("step", 10, true, [&] {
+    if (times.size() == 1) std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    if (times.size() == 10) step->setEnabled(false);
+  });
+  ASSERT_TRUE(runEventsUntil([&] { return times.size() >= 10; }, 2000));
+  // Due at 100 ms; counting afresh after the late wake-up would give 150.
+  EXPECT_LT(times[9], 125);
 }
 
 } // namespace

@@ -61,8 +61,10 @@ void QtTimer::restart() {
 void QtTimer::scheduleNext() {
   const std::int64_t now = clock_->nowNs();
   // Far behind (the machine slept, a handler ran for long): count afresh
-  // rather than firing a burst to catch up.
-  if (dueNs_ < now - interval_ * NsPerMs) dueNs_ = now;
+  // rather than firing a burst to catch up. A wake-up that is late by more
+  // than one short interval (a fade step on a busy machine) is not far behind:
+  // counting afresh there would add its lateness to every later frame.
+  if (dueNs_ < now - std::max(interval_ * NsPerMs, StaleHandlerNs)) dueNs_ = now;
   const std::int64_t waitNs = std::max<std::int64_t>(dueNs_ - now, 0);
   timer_->start(static_cast<int>((waitNs + NsPerMs - 1) / NsPerMs));
 }
