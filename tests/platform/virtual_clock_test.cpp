@@ -222,8 +222,8 @@ TEST_F(QtTimerTest, AShortTimerWokenLateCatchesUpInsteadOfDrifting) {
     if (times.size() == 10) step->setEnabled(false);
   });
   ASSERT_TRUE(runEventsUntil([&] { return times.size() >= 10; }, 2000));
-  // Due at 100 ms; counting afresh after the late wake-up would give 150.
-  EXPECT_LT(times[9], 125);
+  // Due at 100 ms; counting afresh after the late wake-up gives 150 or more.
+  EXPECT_LT(times[9], 140);
 }
 
 } // namespace
