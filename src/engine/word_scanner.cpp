@@ -73,7 +73,10 @@ public:
     if (p_ == 1)
       while (p_ <= len_ && isLineBreakChar(at(p_)))
         ++p_;
+    wordBegin_ = p_;
     readWord();
+    word_ = wordSoFar();
+    tailBegin_ = p_;
     readTail();
     takeLastCharacter();
     countLineBreaks();
@@ -99,38 +102,46 @@ private:
   bool has(std::int64_t p) const { return p >= 1 && p <= len_; }
   bool rule(TextRule r) const { return settings_.GeneralTextRules[r]; }
 
+  // The word and the tail are runs of the text: [wordBegin_, tailBegin_)
+  // and [tailBegin_, p_) once the word is read.
+  std::string_view wordSoFar() const {
+    return text_.substr(static_cast<std::size_t>(wordBegin_ - 1),
+                        static_cast<std::size_t>(p_ - wordBegin_));
+  }
   void addWord(char c) {
-    word_ += c;
     dots_ += c == '.';
-    if (withMap_) wordPos_.push_back(p_);
     if (!isTrimmable(c)) visible_ = true;
     ++p_;
   }
   void addTail(char c) {
-    tail_ += c;
     dots_ += c == '.';
     tailCrs_ += c == '\r';
-    if (withMap_) tailPos_.push_back(p_);
     ++p_;
+    tail_ = text_.substr(static_cast<std::size_t>(tailBegin_ - 1),
+                         static_cast<std::size_t>(p_ - tailBegin_));
+  }
+  // Document positions from `from` up to, not including, `to`.
+  static void appendPositions(std::vector<std::int32_t>& map, std::int32_t from, std::int32_t to) {
+    for (std::int32_t q = from; q < to; ++q)
+      map.push_back(q);
   }
 
   // Whether the separator c at p_ stays inside the word.
   bool separatorJoinsWord(char c) {
-    if (c != '.' && !visible_) return true;            // opening marks go with the word after them
-    if (c == ',' && endsWithDigit(word_)) return true; // thousands comma
-    if (c == '\'' && has(p_ + 1) && isAlphanumeric(at(p_ + 1)) && !word_.empty() &&
-        isAlphanumeric(word_.back()))
+    const std::string_view word = wordSoFar();
+    if (c != '.' && !visible_) return true;           // opening marks go with the word after them
+    if (c == ',' && endsWithDigit(word)) return true; // thousands comma
+    if (c == '\'' && has(p_ + 1) && isAlphanumeric(at(p_ + 1)) && !word.empty() &&
+        isAlphanumeric(word.back()))
       return true; // apostrophe inside a word
-    if (endsWithDigit(word_) && !isTrimmable(c) && isDigit(at(p_ + 1)) && has(p_ + 1))
+    if (endsWithDigit(word) && !isTrimmable(c) && isDigit(at(p_ + 1)) && has(p_ + 1))
       return true; // decimals, times, dates and ranges stay one word
     if (c != '.') return false;
-    // The word with the dot, tested in place: this runs for most full stops.
-    word_ += '.';
-    const bool abbreviation = isAbbreviation(word_);
-    word_.pop_back();
-    return abbreviation || (has(p_ + 3) && isDomainSuffix(text_.substr(p_, 3))) ||
-           word_.find('@') != std::string::npos || (has(p_ + 1) && isDigit(at(p_ + 1))) ||
-           trimView(word_).size() == 1;
+    // The word with the dot is the run up to and including p_.
+    const std::string_view withDot(word.data(), word.size() + 1);
+    return isAbbreviation(withDot) || (has(p_ + 3) && isDomainSuffix(text_.substr(p_, 3))) ||
+           word.find('@') != std::string_view::npos || (has(p_ + 1) && isDigit(at(p_ + 1))) ||
+           trimView(word).size() == 1;
   }
 
   // Word characters from p_ on, at most `most` of them, taken as one run.
@@ -140,10 +151,8 @@ private:
     const std::int32_t last = std::min<std::int32_t>(len_, from + most - 1);
     while (p_ <= last && !isWordSeparator(text_[p_ - 1])) {
       if (!isTrimmable(text_[p_ - 1])) visible_ = true;
-      if (withMap_) wordPos_.push_back(p_);
       ++p_;
     }
-    word_.append(text_.data() + from - 1, static_cast<std::size_t>(p_ - from));
     return p_ - from;
   }
 
@@ -316,8 +325,8 @@ private:
   // Step 5, the shown word: AutoSkim, then the tail joined on with its line
   // breaks dropped and its ends evened out.
   void buildShownWord() {
-    // The word is not read after this step, so it becomes the shown word.
-    std::string shown = std::move(word_);
+    std::string& shown = out_.text;
+    shown.assign(word_);
     std::size_t stripped = 0;
     if (!shown.empty()) {
       const std::size_t before = shown.size();
@@ -326,31 +335,25 @@ private:
       if (!out_.skimmed) stripped = before - shown.size();
     }
     if (out_.skimmed) {
-      out_.text = std::move(shown);
-      if (absorbed_) out_.text += absorbed_;
-      if (withMap_) out_.map.assign(out_.text.size(), out_.next);
+      if (absorbed_) shown += absorbed_;
+      if (withMap_) out_.map.assign(shown.size(), out_.next);
       return;
     }
+    const auto shownFrom = static_cast<std::int32_t>(wordBegin_ + stripped);
+    std::vector<std::int32_t>* map = withMap_ ? &out_.map : nullptr;
+    if (map) appendPositions(*map, shownFrom, tailBegin_);
     if (out_.forceBreak) {
       const std::string_view trimmedTail = trimView(tail_);
       const bool spaceBetween =
           !shown.empty() && !tail_.empty() && tail_[0] == ' ' && !trimmedTail.empty();
-      out_.text = std::move(shown);
-      if (spaceBetween) out_.text += ' ';
-      out_.text += trimmedTail;
-      if (withMap_) {
-        out_.map.assign(wordPos_.begin() + static_cast<std::ptrdiff_t>(stripped), wordPos_.end());
-        out_.map.resize(out_.text.size(), out_.next);
-      }
+      if (spaceBetween) shown += ' ';
+      shown += trimmedTail;
+      if (map) map->resize(shown.size(), out_.next);
       return;
     }
-    out_.text = std::move(shown);
-    out_.text += tail_;
-    std::vector<std::int32_t>* map = withMap_ ? &out_.map : nullptr;
-    if (map) {
-      map->assign(wordPos_.begin() + static_cast<std::ptrdiff_t>(stripped), wordPos_.end());
-      map->insert(map->end(), tailPos_.begin(), tailPos_.end());
-    }
+    shown += tail_;
+    if (map)
+      appendPositions(*map, tailBegin_, tailBegin_ + static_cast<std::int32_t>(tail_.size()));
     normaliseEnds(out_.text, map);
     dropLineBreaks(out_.text, map);
     const bool oneCR = tailCrs_ == 1;
@@ -377,13 +380,13 @@ private:
   const std::int32_t len_;
 
   std::int32_t p_ = 1;
-  std::string word_; // the word without its tail, before AutoSkim
-  std::string tail_; // the separators after the word, line breaks included
-  std::vector<std::int32_t> wordPos_;
-  std::vector<std::int32_t> tailPos_;
-  int dots_ = 0;         // full stops in the word and the tail
-  int tailCrs_ = 0;      // CRs in the tail
-  bool visible_ = false; // the word holds more than white space and control characters
+  std::int32_t wordBegin_ = 1;
+  std::int32_t tailBegin_ = 1;
+  std::string_view word_; // the word without its tail, before AutoSkim
+  std::string_view tail_; // the separators after the word, line breaks included
+  int dots_ = 0;          // full stops in the word and the tail
+  int tailCrs_ = 0;       // CRs in the tail
+  bool visible_ = false;  // the word holds more than white space and control characters
   char absorbed_ = 0;
   std::string_view nextWord_; // the first characters of the next word
   WordScan out_;
