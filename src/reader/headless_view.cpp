@@ -37,9 +37,9 @@ void HeadlessView::buildBannerFont() {
 }
 
 int HeadlessView::linesInFrame() const {
+  fillBannerFont(frameFont_, s_.settings, s_.settings.ReadingMode);
   return setNumerOfLines(s_.layout.geometry.at(ControlId::pbBanner).rect.height, measure_,
-                         reader::buildBannerFont(s_.settings, s_.settings.ReadingMode),
-                         s_.settings);
+                         frameFont_, s_.settings);
 }
 
 void HeadlessView::useCondensedFont() {

@@ -41,6 +41,7 @@ private:
   ReaderContext s_;
   const platform::TextMeasure& measure_;
   EngineColumnLineSource source_;
+  mutable platform::FontSpec frameFont_; // the banner font as linesInFrame measures it
 };
 
 } // namespace reader

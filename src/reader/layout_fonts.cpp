@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/engine_state.h"
+#include "engine/text_helpers.h"
 #include "engine/text_rules.h"
 
 namespace reader {
@@ -26,13 +27,20 @@ int bannerPointSizeFor(const engine::SettingsRecord& settings, engine::ReadingMo
   return size;
 }
 
+void fillBannerFont(platform::FontSpec& font, const engine::SettingsRecord& settings,
+                    engine::ReadingModeKind mode) {
+  if (!engine::sameShortText(font.family, settings.Banner.FontName))
+    font.family = settings.Banner.FontName;
+  font.pointSize = bannerPointSizeFor(settings, mode);
+  font.bold = settings.Banner.FontStyle == engine::FontStyle::Bold;
+  font.underline = false;
+  font.antialias = settings.ClearTypeFont;
+}
+
 platform::FontSpec buildBannerFont(const engine::SettingsRecord& settings,
                                    engine::ReadingModeKind mode) {
   platform::FontSpec font;
-  font.family = settings.Banner.FontName;
-  font.pointSize = bannerPointSizeFor(settings, mode);
-  font.bold = settings.Banner.FontStyle == engine::FontStyle::Bold;
-  font.antialias = settings.ClearTypeFont;
+  fillBannerFont(font, settings, mode);
   return font;
 }
 

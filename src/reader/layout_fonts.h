@@ -20,6 +20,10 @@ int bannerPointSizeFor(const engine::SettingsRecord& settings, engine::ReadingMo
 // Family, size and weight from the settings; antialiased when ClearTypeFont is on.
 platform::FontSpec buildBannerFont(const engine::SettingsRecord& settings,
                                    engine::ReadingModeKind mode);
+// The same written into `font`, which keeps its family string when it is unchanged
+// (asked for every frame, this builds no string).
+void fillBannerFont(platform::FontSpec& font, const engine::SettingsRecord& settings,
+                    engine::ReadingModeKind mode);
 platform::FontSpec buildColumnFont(const engine::SettingsRecord& settings);
 
 // Height of "O" in the font, at least 1 pixel.
