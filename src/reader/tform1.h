@@ -210,6 +210,7 @@ public:
   void goBackward(bool fromWheel);
   void goToNextFrame();
   void goToPreviousFrame();
+  void stepFrame(bool forward);
   void goToNextSentence();
   void goToPreviousSentence();
   // Page Down and Page Up in the banner modes.

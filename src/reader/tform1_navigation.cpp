@@ -160,31 +160,27 @@ void TForm1::goBackward(bool fromWheel) {
 }
 
 void TForm1::goToNextFrame() {
-  view_.useCondensedFont();
-  rs_.navIcon = NavIcon::FastForward;
-  showFastForwardIcon(rs_.navIcon);
-  showOrangeDot();
-  es_.CountWords = true;
-  engine_.nextFrames(3);
-  es_.CountWords = false;
-  view_.drawCondensedFrame(true);
-  if (es_.FrameWordCount > 0) setFrameTiming(es_.FrameWordCount);
-  frameStepShown();
-  view_.buildBannerFont();
-  setNumerOfLines();
-  tmStartFade->setEnabled(false);
-  tmFade->setEnabled(false);
-  UpdatePercent();
+  stepFrame(true);
 }
 
 void TForm1::goToPreviousFrame() {
+  stepFrame(false);
+}
+
+// One frame on or back, drawn in the condensed font; the dot moves first on
+// the way on.
+void TForm1::stepFrame(bool forward) {
   view_.useCondensedFont();
-  rs_.navIcon = NavIcon::Rewind;
+  rs_.navIcon = forward ? NavIcon::FastForward : NavIcon::Rewind;
   showFastForwardIcon(rs_.navIcon);
+  if (forward) showOrangeDot();
   es_.CountWords = true;
-  engine_.previousFrame();
+  if (forward)
+    engine_.nextFrames(3);
+  else
+    engine_.previousFrame();
   es_.CountWords = false;
-  view_.drawCondensedFrame(false);
+  view_.drawCondensedFrame(forward);
   if (es_.FrameWordCount > 0) setFrameTiming(es_.FrameWordCount);
   frameStepShown();
   view_.buildBannerFont();
