@@ -196,7 +196,8 @@ TEST(SentenceMode, FramesHoldOneSentenceOrListItem) {
     EngineFixture fx(c.text, c.width);
     const std::string frames = joined(sentenceMode(fx, c.lines, c.rule5).lines(6)) + "|";
     EXPECT_TRUE(frames.starts_with(c.expected + "|")) << c.text << ": " << frames;
-    if (&c == &cases[0]) EXPECT_EQ(fx.timings, (std::vector<std::int32_t>{3, 4, 4, 1}));
+    EXPECT_TRUE(&c != &cases[0] || fx.timings == (std::vector<std::int32_t>{3, 4, 4, 1}))
+        << "timings of the first document";
   }
 }
 
