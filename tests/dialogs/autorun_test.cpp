@@ -7,7 +7,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 
+#include "dialogs/options_pages.h"
 #include "support/temp_folder.h"
 
 namespace dialogs {
@@ -91,6 +93,25 @@ TEST(Autorun, ExecArgumentsAreQuotedThenEscapedForTheFile) {
         Case{"/a\\b", R"("/a\\\\b")"}, Case{"/100%", R"("/100%%")"},
         Case{"/tab\there", std::nullopt}, Case{"/bad\xff", std::nullopt}})
     EXPECT_EQ(desktopExecArgument(c.argument), c.written) << c.argument;
+}
+
+// The general page shows Auto-load as the entry is, and writes or removes it.
+TEST(GeneralPage, EachSwitchShowsItsOwnSettingAndAutoLoadTheEntry) {
+  testsupport::TempFolder config("lumetra-general");
+  Autorun autorun(autostartEntryPath(config.path()), "/usr/bin/lumetra");
+  engine::SettingsRecord s;
+  s.LoopMode = s.AutoStart = true;
+  s.ClearTypeFont = s.AutoHideProgressBar = false;
+  const GeneralPage p = LoadGeneralSettings(s, autorun);
+  EXPECT_EQ(std::tuple(p.LoopMode, p.ClearTypeFont, p.AutoLoad, p.AutoStart, p.AutoHideProgressBar),
+            std::tuple(true, false, false, true, false));
+  for (bool autoLoad : {true, false}) {
+    SaveGeneralSettings({false, true, autoLoad, false, true}, s, autorun);
+    EXPECT_EQ(std::tuple(s.LoopMode, s.ClearTypeFont, s.AutoStart, s.AutoHideProgressBar),
+              std::tuple(false, true, false, true));
+    EXPECT_EQ(autorun.exists(), autoLoad);
+    EXPECT_EQ(LoadGeneralSettings(s, autorun).AutoLoad, autoLoad);
+  }
 }
 
 } // namespace

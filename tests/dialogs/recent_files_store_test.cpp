@@ -37,6 +37,14 @@ void storeValues(const std::filesystem::path& file,
   settings.sync();
 }
 
+// A store file in a folder of its own.
+struct StoreFile {
+  StoreFile() { std::filesystem::create_directories(path.parent_path()); }
+  operator const std::filesystem::path&() const { return path; }
+  testsupport::TempFolder folder{"lumetra-mru"};
+  std::filesystem::path path = recentFilesStorePath(folder.path());
+};
+
 TEST(RecentFilesStore, LoadsTheNumberedValuesInOrderSkippingGaps) {
   struct Case {
     std::vector<std::pair<std::string, std::string>> stored;
@@ -49,9 +57,7 @@ TEST(RecentFilesStore, LoadsTheNumberedValuesInOrderSkippingGaps) {
         Case{{{"MRU3", "/c"}, {"MRU1", "/a"}, {"MRU2", "/b"}}, 2, Paths{"/a", "/b"}},
         // A key holding none of the values loads as nothing, so the list stays.
         Case{{{"Other", "/x"}}, 5, Paths{}}, Case{{}, 5, std::nullopt}}) {
-    testsupport::TempFolder folder("lumetra-mru");
-    const auto file = recentFilesStorePath(folder.path());
-    std::filesystem::create_directories(file.parent_path());
+    const StoreFile file;
     if (!c.stored.empty()) storeValues(file, c.stored);
     EXPECT_EQ(RecentFilesStore(file).load(RecentFilesKey, c.maxItems), c.loaded)
         << (c.stored.empty() ? "empty" : c.stored.front().first);
@@ -59,9 +65,7 @@ TEST(RecentFilesStore, LoadsTheNumberedValuesInOrderSkippingGaps) {
 }
 
 TEST(RecentFilesStore, SavingRenumbersFromOneAndLeavesOtherValues) {
-  testsupport::TempFolder folder("lumetra-mru");
-  const auto file = recentFilesStorePath(folder.path());
-  std::filesystem::create_directories(file.parent_path());
+  const StoreFile file;
   storeValues(file, {{"MRU2", "/b"}, {"MRU4", "/d"}, {"Keep", "yes"}});
   const RecentFilesStore store(file);
   const auto loaded = store.load(RecentFilesKey, 5);

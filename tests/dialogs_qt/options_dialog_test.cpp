@@ -87,33 +87,30 @@ TEST(OptionsDialog, OpeningSavesTheSettingsFileEvenWhenCancelled) {
   }
 }
 
-TEST(OptionsDialog, RestoreDefaultsThenCancelGivesBackTheSavedSettings) {
-  OptionsDialog rig;
-  const engine::SettingsRecord saved = rig.settings;
-  click(rig.dialog->btRestoreDefaults);
-  EXPECT_TRUE(rig.dialog->isVisible());
-  EXPECT_EQ(rig.settings.WordsPerMinute, 300);
-  // The pages show the defaults at once.
-  EXPECT_FALSE(rig.dialog->cbLoopMode->isChecked());
-  click(rig.dialog->btCancel);
-  EXPECT_EQ(rig.settings, saved);
-  EXPECT_EQ(rig.storedValue("WordsPerMinute"), "1250");
-}
-
-TEST(OptionsDialog, RestoreDefaultsThenOkWritesTheDefaultRulesAtOnceAndTheRestAtTheNextSave) {
-  OptionsDialog rig;
-  engine::SettingsRecord expected = rig.loadedFromFile(shell::DefaultField);
-  // The list the page builds for "~10%" has no blank entry at its end.
-  expected.CompressorList = expected.UserDefinedCompressorSet = ",the,of,a,";
-  click(rig.dialog->btRestoreDefaults);
-  click(rig.dialog->btOK);
-  EXPECT_EQ(rig.dialog->result(), QDialog::Accepted);
-  EXPECT_EQ(rig.settings, expected);
-  EXPECT_EQ(rig.storedValue("GeneralTextRules"),
-            rig.file.readSetting("GeneralTextRules", shell::DefaultField, "<missing>"));
-  EXPECT_EQ(rig.storedValue("WordsPerMinute"), "1250");
-  rig.file.saveSettings();
-  EXPECT_EQ(rig.storedValue("WordsPerMinute"), "300");
+// After Restore Defaults the pages show the defaults at once; Cancel gives back
+// the saved settings, OK writes the default rules at once and the rest at the
+// next save.
+TEST(OptionsDialog, RestoreDefaultsThenCancelOrOk) {
+  for (bool ok : {false, true}) {
+    OptionsDialog rig;
+    const engine::SettingsRecord saved = rig.settings;
+    engine::SettingsRecord expected = rig.loadedFromFile(shell::DefaultField);
+    // The list the page builds for "~10%" has no blank entry at its end.
+    expected.CompressorList = expected.UserDefinedCompressorSet = ",the,of,a,";
+    click(rig.dialog->btRestoreDefaults);
+    EXPECT_TRUE(rig.dialog->isVisible());
+    EXPECT_EQ(rig.settings.WordsPerMinute, 300);
+    EXPECT_FALSE(rig.dialog->cbLoopMode->isChecked());
+    click(ok ? rig.dialog->btOK : rig.dialog->btCancel);
+    EXPECT_EQ(rig.dialog->result(), ok ? QDialog::Accepted : QDialog::Rejected);
+    EXPECT_EQ(rig.settings, ok ? expected : saved);
+    EXPECT_EQ(rig.storedValue("WordsPerMinute"), "1250");
+    if (!ok) continue;
+    EXPECT_EQ(rig.storedValue("GeneralTextRules"),
+              rig.file.readSetting("GeneralTextRules", shell::DefaultField, "<missing>"));
+    rig.file.saveSettings();
+    EXPECT_EQ(rig.storedValue("WordsPerMinute"), "300");
+  }
 }
 
 TEST(OptionsDialog, EachPageButtonShowsItsPageUnderItsTitle) {

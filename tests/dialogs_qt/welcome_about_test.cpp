@@ -55,9 +55,11 @@ TEST(WelcomeWizard, FinishClosesItAndBackReturnsToTheFirstPage) {
   }
 }
 
-TEST(AboutBox, ShowsTheVersionAndSwitchesBetweenInformationAndCredits) {
+TEST(AboutBox, ShowsTheVersionSwitchesToTheCreditsAndBackAndTheLinkOpensTheLicence) {
   testsupport::qtApp();
-  TfrmAbout about("/nowhere/EULA.rtf", {});
+  std::vector<std::filesystem::path> opened;
+  TfrmAbout about("/opt/lumetra/EULA.rtf",
+                  [&](const std::filesystem::path& file) { opened.push_back(file); });
   about.show();
   EXPECT_EQ(about.lbVersion->text().toStdString(), aboutVersionLabel(programVersion()));
   for (int round = 0; round < 2; ++round) {
@@ -69,19 +71,11 @@ TEST(AboutBox, ShowsTheVersionAndSwitchesBetweenInformationAndCredits) {
     click(about.btCredits);
     EXPECT_EQ(about.btCredits->text(), "Credits");
   }
-  click(about.btClose);
-  EXPECT_FALSE(about.isVisible());
-}
-
-TEST(AboutBox, TheLinkOpensTheLicenceFile) {
-  testsupport::qtApp();
-  std::vector<std::filesystem::path> opened;
-  TfrmAbout about("/opt/lumetra/EULA.rtf",
-                  [&](const std::filesystem::path& file) { opened.push_back(file); });
-  about.show();
   QTest::mouseClick(about.lbLicence, Qt::LeftButton, Qt::NoModifier,
                     about.lbLicence->rect().center());
   EXPECT_EQ(opened, (std::vector<std::filesystem::path>{"/opt/lumetra/EULA.rtf"}));
+  click(about.btClose);
+  EXPECT_FALSE(about.isVisible());
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -85,23 +84,6 @@ TEST(AutoSkimWord, DropsWholeListedWordsOnly) {
   }
 }
 
-TEST(AutoSkimWord, EveryLowerCaseWordOfTheFullListIsDroppedAtS50) {
-  const SettingsRecord s = skimAt(4);
-  int capitalised = 0;
-  for (int part = 0; part < CompressorPartCount; ++part) {
-    for (const std::string& entry : compressorPartWords(part)) {
-      std::string word = entry;
-      const bool hasCapital =
-          std::any_of(entry.begin(), entry.end(), [](char c) { return std::isupper(c); });
-      capitalised += hasCapital;
-      EXPECT_EQ(autoSkimWord(s, word), !hasCapital) << entry;
-    }
-  }
-  EXPECT_GT(capitalised, 0); // "I'll" and its kind are never matched
-}
-
-// ---- AutoSkim while the document is scanned --------------------------------------
-
 TEST(AutoSkimScanning, AListChangedWhileReadingTakesEffectAtTheNextWord) {
   EngineFixture fx("the cat the cat");
   fx.skim(",the,");
@@ -119,22 +101,19 @@ TEST(AutoSkimScanning, AListChangedWhileReadingTakesEffectAtTheNextWord) {
   EXPECT_EQ(lines.engine.readLine(2), "the " + Dot + " sat ");
 }
 
-TEST(AutoSkimScanning, DropsListedWordsWithTheirTail) {
+TEST(AutoSkimScanning, DropsListedWordsWithTheirTailAndStillEndsTheRow) {
   EngineFixture fx("The cat, the, hat");
   fx.skim(",the,of,a, ");
   EXPECT_EQ(fx.words(), (Words{Dot, "cat, ", Dot, "hat "}));
   fx.settings.CompressorReplaceSelection = ReplaceSelection::Hide;
   fx.state.CurrentPosition = 1;
   EXPECT_EQ(fx.words(), (Words{"", "cat, ", "", "hat "}));
-}
-
-TEST(AutoSkimScanning, DroppedWordStillEndsTheRow) {
-  EngineFixture fx("go to the\r\rnext");
-  fx.skim(",the,");
-  fx.engine.getNextWord();
-  fx.engine.getNextWord();
-  EXPECT_EQ(fx.engine.getNextWord(), Dot);
-  EXPECT_TRUE(fx.state.RowBreak);
+  EngineFixture row("go to the\r\rnext");
+  row.skim(",the,");
+  row.engine.getNextWord();
+  row.engine.getNextWord();
+  EXPECT_EQ(row.engine.getNextWord(), Dot);
+  EXPECT_TRUE(row.state.RowBreak);
 }
 
 TEST(AutoSkimScanning, DotsDoNotCountAsWordsOfALine) {

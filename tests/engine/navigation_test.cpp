@@ -140,8 +140,6 @@ TEST(Navigation, PreviousSentenceShowsTheWholeSentenceBefore) {
   }
 }
 
-// ---- Saved positions and hand-over ------------------------------------------------
-
 TEST(SavedPositions, ResumeAtTheStartOfTheWord) {
   const std::string hello = "Hello wonderful world";
   const struct {
@@ -194,8 +192,6 @@ TEST(PositionCompare, NegativePositionsAreNeverPastTheEnd) {
   EXPECT_TRUE(beforeEnd(s, -7));
   EXPECT_TRUE(atOrPastEnd(s, 5));
 }
-
-// ---- Graphics ---------------------------------------------------------------------
 
 TEST(Graphics, ProximityWithinFiftyCharacters) {
   EngineState s;
