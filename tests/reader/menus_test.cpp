@@ -235,7 +235,7 @@ TEST(Menus, ARecentFileOpensThroughTheHandOverAndTheFocusTimerRunsAgain) {
 TEST(Menus, AContextPopupStopsTheFadesAndTheFrameTimer) {
   Menus f;
   f.start();
-  ASSERT_TRUE(f.fade.fadeInDone == false || f.tmFadeIn().Enabled());
+  ASSERT_TRUE(f.tmFadeIn().Enabled());
   f.form.pbBannerContextPopup();
   EXPECT_FALSE(f.tmRead().Enabled());
   EXPECT_FALSE(f.tmFadeIn().Enabled());
