@@ -43,17 +43,14 @@ struct Menus : PacingFixture {
 };
 
 TEST(Menus, TabGoesToTheNextMode) {
-  const struct {
-    ReadingModeKind from, to;
-  } cases[] = {{ReadingModeKind::Banner, ReadingModeKind::Sentence},
-               {ReadingModeKind::Double, ReadingModeKind::Banner}};
-  for (const auto& c : cases) {
+  for (auto [from, to] : {std::pair{ReadingModeKind::Banner, ReadingModeKind::Sentence},
+                          std::pair{ReadingModeKind::Double, ReadingModeKind::Banner}}) {
     Menus f;
-    f.settings.ReadingMode = c.from;
-    f.settings.ColumnNumber = c.from == ReadingModeKind::Double ? 2 : 1;
+    f.settings.ReadingMode = from;
+    f.settings.ColumnNumber = from == ReadingModeKind::Double ? 2 : 1;
     f.form.FormShow();
     EXPECT_TRUE(f.form.FormKeyDown({Key::Tab}));
-    EXPECT_EQ(f.settings.ReadingMode, c.to);
+    EXPECT_EQ(f.settings.ReadingMode, to);
   }
 }
 
@@ -98,7 +95,6 @@ TEST(Menus, AutoSkimItemsCheckOneLevelAndTheButtonSwitches) {
   Menus f;
   f.form.runCommand(f.row("N30ofWordsExtracted1"));
   EXPECT_TRUE(f.settings.CompressorStatus);
-  EXPECT_EQ(f.settings.CompresionSetting, 2);
   EXPECT_TRUE(f.row("N30ofWordsExtracted1").checked(f.form));
   EXPECT_FALSE(f.row("AutoSkimOff1").checked(f.form));
   EXPECT_FALSE(f.row("N10ofWordsExtracted1").checked(f.form));
@@ -124,9 +120,8 @@ TEST(Menus, DialogCommandsHaltAndLeaveReadingPausedButThePopupsSpeedSettingsResu
     const char* component;
     const char* dialog;
     bool paused;
-  } cases[] = {{"SpeedSettings1", "speed", true},       {"General1", "General", true},
-               {"extRules1", "TextRules", true},        {"AutoSkim2", "AutoSkim", true},
-               {"AutoSkimSettings2", "AutoSkim", true}, {"AboutLumetra1", "about", true},
+  } cases[] = {{"SpeedSettings1", "speed", true},
+               {"AutoSkimSettings2", "AutoSkim", true},
                {"SpeedSettings2", "speed", false}};
   for (const auto& c : cases) {
     Menus f;
@@ -240,7 +235,7 @@ TEST(Menus, ARecentFileOpensThroughTheHandOverAndTheFocusTimerRunsAgain) {
 TEST(Menus, AContextPopupStopsTheFadesAndTheFrameTimer) {
   Menus f;
   f.start();
-  ASSERT_TRUE(f.fade.fadeInDone == false || f.tmFadeIn().Enabled());
+  ASSERT_TRUE(f.tmFadeIn().Enabled());
   f.form.pbBannerContextPopup();
   EXPECT_FALSE(f.tmRead().Enabled());
   EXPECT_FALSE(f.tmFadeIn().Enabled());

@@ -1,6 +1,5 @@
-// Test helper: a fresh TForm1 on the virtual clock with a view that records
-// what the reader draws and says, and an observer that records the frames,
-// pauses and the end the reading loop reports, each with its virtual time.
+// Test helper: a fresh TForm1 on the virtual clock, a view recording what the
+// reader draws and says, an observer recording frames, pauses and the end.
 #pragma once
 
 #include <algorithm>
@@ -45,8 +44,7 @@ struct Draw {
   std::vector<std::string> lines; // non-empty frame lines at the time
 };
 
-// Lays out and builds pages as the window does (fixed-width text) and
-// records what it is asked to show.
+// Lays out and builds pages as the window does (fixed-width text).
 class RecordingView : public HeadlessView {
 public:
   RecordingView(const platform::VirtualClock& clock, const ReaderContext& context,
@@ -92,7 +90,6 @@ public:
   void drawFindFrame() override { ++findDraws; }
   void pageShown() override { ++pagesShown; }
 
-  // The last hint shown, and the last message of status panel 1.
   std::string hint() const { return hints.empty() ? std::string() : hints.back(); }
   std::string status() const { return messages.empty() ? std::string() : messages.back(); }
   std::vector<Draw> drawsFrom(std::int64_t from) const {
@@ -166,8 +163,7 @@ private:
   const engine::EngineState& es_;
 };
 
-// Hands out the clock's timers and keeps a hand on each, so that tests can
-// set up a timer's state the way a running reader would have it.
+// Hands out the clock's timers and keeps a hand on each.
 struct TimerTap : platform::TimerFactory {
   explicit TimerTap(platform::VirtualClock& clock) : clock(clock) {}
   std::unique_ptr<platform::Timer> createTimer() override {
@@ -191,14 +187,11 @@ struct PacingFixture {
   ReadingState rs;
   FadeState fade;
   WindowParts parts;
-  // The desktop the reader follows its source window on; no source window
-  // unless a test sets one.
   platform::FakeDesktop desktop;
   acquisition::AcquisitionState acquisition;
   RecordingView view{clock, ReaderContext::of(engine, rs, fade, parts, desktop, acquisition),
                      measure};
   RecordingObserver observer{clock, es};
-  // What the window asked of the document's place.
   std::vector<std::int32_t> savedPositions;
   int restores = 0;
   std::vector<int> graphicIndexes;
@@ -239,7 +232,7 @@ struct PacingFixture {
     for (int r : on)
       settings.GeneralTextRules[r] = true;
   }
-  // Loads a document as the hand-over does, with a wide strip.
+  // As the hand-over does, with a wide strip.
   void load(const std::string& text) {
     engine::setDocumentText(es, text);
     es.bannerTextWidth = 5670;
@@ -250,17 +243,14 @@ struct PacingFixture {
     form.beginReading();
     form.tmReadTimer();
   }
-  // A key pressed and released as the window passes them on.
   void press(Key key) {
     form.FormKeyDown({key});
     form.FormKeyUp({key});
   }
-  // Reads until the document ends (or ten minutes have passed).
   void readAll() {
     start();
     clock.runUntil([&] { return !observer.ends.empty(); }, 600000);
   }
-  // The interval setFrameTiming gives a frame of `words` words.
   int timing(std::int32_t words) {
     form.setFrameTiming(words);
     return tmRead().Interval();

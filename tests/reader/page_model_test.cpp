@@ -1,3 +1,5 @@
+// Column pages built from a scripted line source: blank lines, headings,
+// the second column, rule 7's repeated line, long lines and the page end.
 #include <gtest/gtest.h>
 
 #include "platform/fixed_width_measure.h"
@@ -25,7 +27,6 @@ public:
   std::string readColumnLine(const platform::FontSpec& font) override {
     fonts.push_back(font);
     if (pendingBold_ != nullptr) return deliver(*pendingBold_, font, pendingStart_);
-    // Find the scripted line starting at the current position.
     int pos = 1;
     for (const ScriptLine& line : script_) {
       if (pos == state_.CurrentPosition) return deliver(line, font, pos);
@@ -107,17 +108,9 @@ std::vector<ScriptLine> numberedLines(int count, int consumes = 10) {
 }
 
 TEST(PageBuilding, LineBreaksBeyondTheFirstBecomeBlankLinesFewerWithRuleFour) {
-  const int cases[][4] = {// rule 4, line breaks, blank lines, lines per page
-                          {0, 5, 4, 20},
-                          {1, 5, 2, 20},
-                          {0, 2, 1, 20},
-                          {1, 2, 1, 20},
-                          {1, 4, 2, 20},
-                          {1, 3, 2, 20},
-                          {0, 1, 0, 20},
-                          {0, 0, 0, 20},
-                          // the blank lines stop at the end of the column
-                          {0, 9, 3, 4}};
+  // rule 4, line breaks, blank lines, lines per page; the last row stops at the column's end
+  const int cases[][4] = {{0, 5, 4, 20}, {1, 5, 2, 20}, {0, 2, 1, 20}, {1, 2, 1, 20},
+                          {1, 3, 2, 20}, {0, 1, 0, 20}, {0, 0, 0, 20}, {0, 9, 3, 4}};
   for (const auto& c : cases) {
     Fixture f({{"first line", 10, c[1], true}, {"second", 10, 1, true}});
     f.settings.GeneralTextRules[4] = c[0] != 0;

@@ -2,7 +2,6 @@
 // off-screen and driven on the virtual clock.
 #pragma once
 
-#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <fstream>
@@ -24,11 +23,6 @@
 
 namespace reader::testing {
 
-// One application for the whole test program, whichever test asks first.
-inline QApplication& qtApp() {
-  return testsupport::qtApp();
-}
-
 // The sample document with CR line ends.
 inline std::string sampleText() {
   std::ifstream in(std::string(LUMETRA_SOURCE_DIR) + "/examples/lighthouse.txt", std::ios::binary);
@@ -47,7 +41,7 @@ struct Reader {
   explicit Reader(engine::ReadingModeKind mode, bool autoStart = true,
                   const std::function<void(engine::SettingsRecord&)>& tweak = {},
                   std::optional<dialogs::RecentFilesStore> recentFiles = std::nullopt) {
-    qtApp();
+    testsupport::qtApp();
     settings.ReadingMode = mode;
     settings.ColumnNumber = mode == engine::ReadingModeKind::Double ? 2 : 1;
     settings.AutoStart = autoStart;
@@ -83,13 +77,6 @@ struct Reader {
     QKeyEvent up(QEvent::KeyRelease, key, modifiers);
     QApplication::sendEvent(&widget(), &up);
   }
-  // A menu item of the window chosen, by its component name.
-  void choose(std::string_view component) {
-    QAction* item = widget().menuItem(component);
-    ASSERT_NE(item, nullptr) << component;
-    item->trigger();
-  }
-
   engine::SettingsRecord settings;
   engine::EngineState state;
   platform::QtTextMeasure measure;

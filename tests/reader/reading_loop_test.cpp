@@ -1,12 +1,16 @@
 // The reading loop end to end: the real engine cuts the frames, TForm1 times
-// them on the virtual clock, and the recording observer sees every frame,
-// pause and end with the time it was first drawn.
+// them on the virtual clock, the observer records each with its time. Then
+// pausing and going on, the status line, the hint and the find bar.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "pacing_fixture.h"
 
 namespace reader::testing {
 namespace {
+
+using engine::ReadingModeKind;
 
 const std::string Ten = "Alpha beta gamma delta epsilon zeta eta theta iota kappa.";
 
@@ -19,9 +23,8 @@ struct Reading : PacingFixture {
   }
 };
 
-// Sentence mode end to end: the minimum of five or ten words' time either
-// side of 350 wpm, and a heading's longer frame. Banner frames with their
-// times and fades are the timeline test BannerFramesWithTheirTimesAndIntervals.
+// Sentence mode: the minimum of five or ten words' time either side of 350
+// wpm, and a heading's longer frame (banner frames are the timeline's).
 TEST(ReadingLoopTest, SentenceFramesAreCutTimedAndShownInTurn) {
   const std::string shortFirst = "Short one. Then another sentence here with more words.";
   const struct {
@@ -114,9 +117,7 @@ TEST(EndOfDocumentTest, StopsAndSaysSoWithoutLoopMode) {
   f.load("Alpha beta gamma delta.");
   f.readAll();
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Ended);
-  EXPECT_TRUE(f.rs.readingHalted);
   EXPECT_FALSE(f.tmRead().Enabled());
-  EXPECT_EQ(f.tmRead().Interval(), 1000);
   EXPECT_EQ(f.parts.window.pauseCaption, "Restart");
   EXPECT_EQ(f.view.hint(), HintRestart);
   EXPECT_EQ(f.view.endTexts, 1);
@@ -150,20 +151,6 @@ TEST(EndOfDocumentTest, LoopModeStartsAgainAndHoldsTheFirstFrameOneSecond) {
   empty.start();
   EXPECT_EQ(empty.rs.readerState, ReaderStateKind::Ended);
   EXPECT_EQ(empty.observer.ends.size(), 1u);
-}
-
-TEST(StopOrContinueTest, SpaceNearTheEndStartsAgainAtTheBeginning) {
-  PacingFixture f;
-  f.banner(600, 1, 3);
-  f.load("Alpha beta gamma delta epsilon zeta.");
-  f.readAll();
-  const std::size_t frames = f.observer.frames.size();
-  f.form.fevhStopOrContinue();
-  ASSERT_EQ(f.observer.frames.size(), frames + 1);
-  EXPECT_EQ(f.observer.frames.back().start, 1);
-  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
-  EXPECT_EQ(f.parts.window.pauseCaption, "Pause");
-  EXPECT_TRUE(f.tmRead().Enabled());
 }
 
 TEST(StopOrContinueTest, PauseAfterTheMenuGuardHoldsTheFrameAndContinueGoesOn) {
@@ -219,50 +206,204 @@ TEST(StopOrContinueTest, StartingAndPastEndIgnoreTheRequest) {
   }
 }
 
-TEST(StopOrContinueTest, RestartReadsTheFirstFrameAtOnce) {
-  Reading f;
-  f.clock.advance(2000);
-  f.parts.window.search.FindActive = true;
-  f.form.fevhRestart();
-  EXPECT_EQ(f.observer.frames.back().start, 1);
-  EXPECT_FALSE(f.parts.window.search.FindActive);
-  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
-}
-
-TEST(DocumentStartTest, AutoStartReadsAtOnce) {
-  Reading f(false);
-  f.form.prepareStart(true);
-  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Starting);
-  f.form.startPreparedDocument();
-  ASSERT_EQ(f.observer.frames.size(), 1u);
-  EXPECT_EQ(f.observer.frames[0].start, 1);
-  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
-  EXPECT_EQ(f.restores, 1);
-  EXPECT_TRUE(f.tmRead().Enabled());
-  EXPECT_EQ(f.view.status(), "Play");
-}
-
-// Space with more than ten characters left goes on from the frame shown.
+// The first frame is shown whole; Space, with more than ten characters left,
+// goes on from it (the focus tick's start is focus_tracking_test's).
 TEST(DocumentStartTest, WithoutAutoStartTheFirstFrameWaitsForSpace) {
   Reading f(false);
   f.form.prepareStart(false);
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Paused);
-  EXPECT_TRUE(f.rs.startPending);
   f.form.startPreparedDocument();
-  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Ended);
-  EXPECT_FALSE(f.rs.startPending);
-  EXPECT_EQ(f.view.hint(), HintStart);
   ASSERT_FALSE(f.view.draws.empty());
   EXPECT_EQ(f.view.draws.back().lines, (std::vector<std::string>{"Alpha beta gamma"}));
   EXPECT_EQ(f.view.draws.back().level, 10);
   const std::int32_t after = f.es.CurrentPosition;
-  f.clock.advance(60000);
-  EXPECT_TRUE(f.observer.frames.empty());
   f.form.fevhStopOrContinue();
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
   ASSERT_EQ(f.observer.frames.size(), 1u);
   EXPECT_EQ(f.observer.frames[0].start, after);
   EXPECT_EQ(f.view.hint(), "");
+}
+
+TEST(StatusLine, ThePositionTextOfEachMode) {
+  const struct {
+    ReadingModeKind mode;
+    bool findBar;
+    const char* text;
+  } cases[] = {
+      {ReadingModeKind::Banner, false, "42% | 300 wpm (1 x 3)"},
+      {ReadingModeKind::Sentence, false, "42% | 300 wpm "},
+      {ReadingModeKind::Single, false, "42%"},
+      {ReadingModeKind::Double, false, "42%"},
+      {ReadingModeKind::Banner, true, "42%"},
+  };
+  for (const auto& c : cases) {
+    PacingFixture f;
+    f.banner(300, 1, 3);
+    f.settings.ReadingMode = c.mode;
+    f.load(std::string(100, 'x'));
+    f.parts.window.search.FindActive = c.findBar;
+    f.es.CurrentPosition = 42;
+    f.form.UpdatePercent();
+    ASSERT_FALSE(f.view.positions.empty());
+    EXPECT_EQ(f.view.positions.back(), c.text) << static_cast<int>(c.mode);
+    EXPECT_EQ(f.view.bars.back(), 4200);
+  }
+}
+
+TEST(StatusLine, TheBarShowsTheFurthestPointAndAShorterDocumentResetsIt) {
+  PacingFixture f;
+  f.banner(300, 1, 3);
+  f.load(std::string(1000, 'x'));
+  f.es.CurrentPosition = 500;
+  f.form.UpdatePercent();
+  f.es.CurrentPosition = 100;
+  f.form.UpdatePercent();
+  EXPECT_EQ(f.view.bars.back(), 5000);
+  EXPECT_EQ(f.parts.window.lastReadPosition, 500);
+  f.load(std::string(200, 'x')); // a new, shorter document, read from its start
+  f.form.UpdatePercent();
+  EXPECT_EQ(f.parts.window.lastReadPosition, 1);
+  EXPECT_EQ(f.view.bars.back(), 50);
+}
+
+TEST(StatusLine, MessagesGoOnlyWhenTheyAreTheirOwn) {
+  PacingFixture f;
+  f.banner(300, 1, 3);
+  f.form.showHeadingIcon();
+  f.form.hidePictureIcon(); // not the picture's message: it stays
+  EXPECT_EQ(f.view.status(), "Heading detected");
+  f.form.showFastForwardIcon(NavIcon::None); // nor a navigation message
+  EXPECT_EQ(f.view.status(), "Heading detected");
+  f.form.hideHeadingIcon();
+  EXPECT_EQ(f.view.status(), "");
+  f.form.showFastForwardIcon(NavIcon::Rewind);
+  f.form.showFastForwardIcon(NavIcon::None);
+  EXPECT_EQ(f.view.messages, (std::vector<std::string>{"Heading detected", "", "Rewind", ""}));
+  // The column modes show no navigation message.
+  f.settings.ReadingMode = ReadingModeKind::Double;
+  f.form.showFastForwardIcon(NavIcon::Play);
+  EXPECT_EQ(f.view.status(), "");
+}
+
+TEST(StatusLine, InSingleModeAHeadingHidesTheHintAndAHintClearsTheMessage) {
+  PacingFixture f;
+  f.settings.ReadingMode = ReadingModeKind::Single;
+  f.form.setInfoText(HintNextPage);
+  f.form.showHeadingIcon();
+  EXPECT_EQ(f.view.hintHides, 1);
+  EXPECT_EQ(f.form.infoText(), "");
+  f.form.setInfoText(HintNextPage);
+  EXPECT_EQ(f.view.status(), "");
+}
+
+TEST(StatusLine, ATimedMessageClearsItselfAfterASecond) {
+  PacingFixture f;
+  f.form.showTimedStatusMessage("AutoSkim On");
+  f.clock.advance(999);
+  EXPECT_EQ(f.view.status(), "AutoSkim On");
+  f.clock.advance(1);
+  EXPECT_EQ(f.view.status(), "");
+  EXPECT_FALSE(f.tmHideInfo().Enabled());
+}
+
+TEST(HintBlink, AHaltedBannerHintBlinksWithAPeriodOfThreeSeconds) {
+  PacingFixture f;
+  f.banner(300, 1, 3);
+  std::string text;
+  for (int i = 0; i < 30; ++i)
+    text += "Alpha beta gamma delta epsilon. ";
+  f.load(text);
+  f.start();
+  f.clock.advance(1050);
+  f.form.fevhStopOrContinue(); // pause
+  f.clock.advance(5000);
+  const std::vector<std::pair<std::int64_t, bool>> blinks = {
+      {2500, false}, {4000, true}, {5500, false}}; // 15 focus ticks in each colour
+  EXPECT_EQ(f.view.hintColours, blinks);
+  // Reading again: black at the next focus tick, and no more blinking.
+  f.form.fevhStopOrContinue();
+  f.clock.advance(3000);
+  ASSERT_EQ(f.view.hintColours.size(), 4u);
+  EXPECT_EQ(f.view.hintColours.back(), (std::pair<std::int64_t, bool>{6100, true}));
+
+  PacingFixture columns; // the column modes do not blink
+  columns.settings.ReadingMode = ReadingModeKind::Single;
+  columns.rs.readingHalted = true;
+  columns.clock.advance(10000);
+  EXPECT_TRUE(columns.view.hintColours.empty());
+}
+
+constexpr const char* Text = "The other theme was the best. Then the end came for the rest.";
+
+struct Finding : PacingFixture {
+  Finding() {
+    banner(300, 1, 3);
+    load(Text);
+    start();
+    clock.advance(1500);
+    form.FindText1Click();
+  }
+  // Find Next with `text`; the 1-based match position, 0 when none.
+  std::int32_t next(const std::string& text) {
+    form.tbFindTextChange(text);
+    form.pbFindNextClick();
+    return parts.window.search.MatchShown ? parts.window.search.LastMatch - 1 : 0;
+  }
+};
+
+TEST(FindBar, OpeningHaltsReadingAndFindNextShowsTheMatchHighlighted) {
+  Finding f;
+  EXPECT_TRUE(f.view.findBar);
+  EXPECT_FALSE(f.tmRead().Enabled());
+  f.es.FrameStartPosition = 1;
+  EXPECT_EQ(f.next("  THE "), 1);
+  EXPECT_GT(f.view.findDraws, 0);
+  EXPECT_NE(f.es.FrameLines[0].find(engine::HighlightToken), std::string::npos);
+}
+
+TEST(FindBar, AfterTheLastMatchNotFoundThenAfterASecondTheWrapOfferAndAFreshStart) {
+  Finding f;
+  f.es.FrameStartPosition = 40;
+  EXPECT_EQ(f.next("the"), 53);
+  EXPECT_EQ(f.view.hint(), "Search complete");
+  f.next("the");
+  EXPECT_EQ(f.view.hint(), "The text searched was not found !");
+  f.clock.advance(999);
+  EXPECT_EQ(f.view.hint(), "The text searched was not found !");
+  f.clock.advance(1);
+  EXPECT_EQ(f.view.hint(), "Click Find Next to search from the start...");
+  EXPECT_EQ(f.next("the"), 1);
+  EXPECT_EQ(std::count(f.view.hints.begin(), f.view.hints.end(), "Searching ..."), 3);
+}
+
+TEST(FindBar, GoReadsOnFromTheHighlightedWord) {
+  Finding f;
+  f.es.FrameStartPosition = 30;
+  ASSERT_EQ(f.next("end"), 40);
+  const std::int32_t frameEnd = f.es.CurrentPosition;
+  const std::size_t framesBefore = f.observer.frames.size();
+  f.form.pbGoClick();
+  EXPECT_FALSE(f.view.findBar);
+  f.clock.advance(1);
+  ASSERT_GT(f.observer.frames.size(), framesBefore);
+  EXPECT_EQ(f.observer.frames.back().start, frameEnd - 1);
+  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
+}
+
+// Escape closes the bar (where reading goes on after a close is the timeline's).
+TEST(FindBar, AutoSkimIsOffWhileTheBarIsOpenAndFullScreenIgnoresIt) {
+  PacingFixture f;
+  f.banner(300, 1, 3);
+  f.load(Text);
+  f.settings.CompressorStatus = true;
+  f.form.FindText1Click();
+  EXPECT_FALSE(f.settings.CompressorStatus);
+  ASSERT_TRUE(f.form.FormKeyDown({Key::Escape}));
+  EXPECT_FALSE(f.view.findBar);
+  EXPECT_TRUE(f.settings.CompressorStatus);
+  f.form.enterFullScreen();
+  f.form.FormKeyDown({Key::F});
+  EXPECT_FALSE(f.view.findBar);
 }
 
 } // namespace

@@ -1,0 +1,224 @@
+// The window's layout: where the controls lie in each mode and in full
+// screen, the fonts and the lines that fit, and the words-per-screen menu.
+#include <gtest/gtest.h>
+
+#include "platform/fixed_width_measure.h"
+#include "reader/layout_fonts.h"
+#include "reader/layout_geometry.h"
+#include "reader/words_per_screen.h"
+
+namespace reader {
+namespace {
+
+using engine::ReadingModeKind;
+using platform::Rect;
+
+constexpr ReadingModeKind AllModes[] = {ReadingModeKind::Banner, ReadingModeKind::Sentence,
+                                        ReadingModeKind::Single, ReadingModeKind::Double};
+
+// A 1280 x 1024 screen with a 994-pixel-high work area.
+LayoutState arranged(ReadingModeKind mode, bool fullScreen = false) {
+  LayoutState layout;
+  layout.workArea = {0, 0, 1280, 994};
+  layout.screen = {0, 0, 1280, 1024};
+  layout.geometry = designedGeometry(layout.frame);
+  layout.geometry.window.left = 77;
+  arrangeGeometry(layout, mode);
+  if (fullScreen) {
+    layout.fullScreen = true;
+    fullScreenGeometry(layout, mode);
+  }
+  return layout;
+}
+
+bool overlaps(const Rect& a, const Rect& b) {
+  return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+}
+
+TEST(ModeLayout, VisibleControlsLieInsideTheClientAreaInEveryMode) {
+  for (ReadingModeKind mode : AllModes) {
+    SCOPED_TRACE(static_cast<int>(mode));
+    const FormGeometry g = arranged(mode).geometry;
+    EXPECT_EQ(g.speedMenuShown, isBannerMode(mode));
+    EXPECT_EQ(g.wordsPerScreenMenuShown, mode == ReadingModeKind::Banner);
+    EXPECT_EQ(g.popup, isBannerMode(mode) ? PopupMenuKind::pmBanner : PopupMenuKind::pmColumn);
+    for (std::size_t i = 0; i < ControlCount; ++i) {
+      const auto id = static_cast<ControlId>(i);
+      if (!g.at(id).visible || controlParent(id) != ControlId::Count || id == ControlId::pnlTopBar)
+        continue;
+      const Rect r = g.at(id).rect;
+      EXPECT_GE(r.left, 0) << controlName(id);
+      EXPECT_GE(r.top, 0) << controlName(id);
+      EXPECT_LE(r.right(), g.clientWidth) << controlName(id);
+      EXPECT_LE(r.bottom(), g.clientHeight) << controlName(id);
+    }
+  }
+}
+
+// The strip above its panel, the columns beside theirs, never over them; in
+// a window the text ends above the status bar, in full screen it is centred.
+TEST(ModeLayout, TheTextAreaAndItsPanelDoNotOverlapAndFullScreenCentresThem) {
+  for (bool full : {false, true})
+    for (ReadingModeKind mode : AllModes) {
+      SCOPED_TRACE(static_cast<int>(mode) * 10 + full);
+      const LayoutState layout = arranged(mode, full);
+      const FormGeometry& g = layout.geometry;
+      const bool banner = isBannerMode(mode);
+      const Rect text = g.at(banner ? ControlId::pbBanner : ControlId::pbColumn).rect;
+      const Rect panel = g.at(banner ? ControlId::pnlBanner : ControlId::pnlColumn).rect;
+      const Rect second = g.at(ControlId::pbColumn2).rect;
+      const bool twoColumns = mode == ReadingModeKind::Double;
+      EXPECT_EQ(g.at(ControlId::pbColumn2).visible, twoColumns);
+      EXPECT_EQ(g.at(ControlId::pbBanner).visible, banner);
+      EXPECT_EQ(g.at(ControlId::pbColumn).visible, !banner);
+      EXPECT_FALSE(overlaps(text, panel));
+      if (banner) EXPECT_LT(text.bottom(), panel.top);
+      if (twoColumns) {
+        EXPECT_FALSE(overlaps(panel, second));
+        EXPECT_EQ(second.width, text.width);
+        EXPECT_EQ(second.top, text.top);
+      }
+      const int right = twoColumns ? second.right() : text.right();
+      if (full) {
+        EXPECT_EQ(g.window, layout.screen);
+        EXPECT_FALSE(g.bordered);
+        EXPECT_FALSE(g.mainMenuShown);
+        EXPECT_FALSE(g.at(ControlId::MyStatusBar1).visible);
+        EXPECT_TRUE(g.at(ControlId::pbCloseFullScreen).visible);
+        EXPECT_LE(std::abs(text.left - (1280 - right)), 1);
+        if (banner) EXPECT_LT(text.top + text.height / 2, 1024 / 2); // the strip above the middle
+        if (twoColumns) EXPECT_LE(std::abs(text.top - (1024 - text.bottom())), 1);
+      } else {
+        EXPECT_LE(std::max(text.bottom(), panel.bottom()), g.at(ControlId::MyStatusBar1).rect.top);
+        if (banner) EXPECT_LE(std::abs(text.left + text.width / 2 - g.clientWidth / 2), 1);
+      }
+    }
+}
+
+// Single keeps the window where it was and as tall as the work area; the
+// others are centred; arranging in full screen keeps the screen's size.
+TEST(ModeLayout, WhereTheWindowGoes) {
+  const Rect single = arranged(ReadingModeKind::Single).geometry.window;
+  EXPECT_EQ(single.left, 77);
+  EXPECT_EQ(single.height, 994);
+  for (ReadingModeKind mode : {ReadingModeKind::Banner, ReadingModeKind::Double}) {
+    const Rect window = arranged(mode).geometry.window;
+    EXPECT_EQ(window.left, (1280 - window.width) / 2) << static_cast<int>(mode);
+  }
+  LayoutState layout = arranged(ReadingModeKind::Banner, true);
+  arrangeGeometry(layout, ReadingModeKind::Double);
+  EXPECT_EQ(layout.geometry.window.width, 1280);
+  EXPECT_EQ(layout.geometry.window.height, 1024);
+}
+
+// A measure whose letter height grows with the point size, as real fonts do.
+class ScaledMeasure : public platform::TextMeasure {
+public:
+  int textWidth(const platform::FontSpec& font, std::string_view text) const override {
+    return static_cast<int>(text.size()) * font.pointSize * 2 / 3;
+  }
+  int textHeight(const platform::FontSpec& font, std::string_view) const override {
+    return font.pointSize * 5 / 3;
+  }
+};
+
+TEST(LayoutFonts, SentenceModeDrawsLargeSizesAt28AndAColumnSizePastTheListIsTheLast) {
+  const struct {
+    std::uint8_t index;
+    ReadingModeKind mode;
+    int points;
+  } cases[] = {{13, ReadingModeKind::Sentence, 28},
+               {10, ReadingModeKind::Sentence, 24},
+               {13, ReadingModeKind::Banner, 48}};
+  for (const auto& c : cases) {
+    engine::SettingsRecord settings;
+    settings.Banner.FontSize = c.index;
+    EXPECT_EQ(buildBannerFont(settings, c.mode).pointSize, c.points) << int(c.index);
+  }
+  engine::SettingsRecord settings;
+  settings.Column.FontSize = 200;
+  EXPECT_EQ(buildColumnFont(settings).pointSize, 48);
+}
+
+// Heights: 48 pt -> 80 px, 2 lines fit (213 / 80); 36 pt -> 60 px, 3 fit;
+// 12 pt -> 20 px, 10 fit; 28 pt -> 46 px, 4 fit. Sentence ignores LinesPerScreen.
+TEST(LayoutFonts, TheLinesThatFitWithTheModeLimits) {
+  const struct {
+    ReadingModeKind mode;
+    int linesPerScreen, pointSize, expected;
+  } cases[] = {{ReadingModeKind::Banner, 3, 48, 2}, // three lines asked, two fit
+               {ReadingModeKind::Banner, 3, 36, 3},   {ReadingModeKind::Banner, 2, 12, 2},
+               {ReadingModeKind::Sentence, 1, 12, 4}, {ReadingModeKind::Sentence, 1, 28, 4},
+               {ReadingModeKind::Sentence, 3, 48, 2}};
+  ScaledMeasure measure;
+  for (const auto& c : cases) {
+    engine::SettingsRecord settings;
+    settings.ReadingMode = c.mode;
+    settings.LinesPerScreen = static_cast<std::uint8_t>(c.linesPerScreen);
+    platform::FontSpec font;
+    font.pointSize = c.pointSize;
+    EXPECT_EQ(setNumerOfLines(218, measure, font, settings), c.expected)
+        << int(c.mode) << " " << c.linesPerScreen << " lines at " << c.pointSize;
+  }
+  engine::SettingsRecord settings;
+  settings.ReadingMode = ReadingModeKind::Banner;
+  settings.LinesPerScreen = 2;
+  platform::FixedWidthMeasure tooTall(10, 400); // not even one line fits: still one
+  EXPECT_EQ(setNumerOfLines(218, tooTall, {}, settings), 1);
+  // At most four lines fit, the frame holds the lines per screen.
+  const LinesThatFit fit =
+      calculateNoOfLines(218, platform::FixedWidthMeasure(10, 20), {}, settings);
+  EXPECT_EQ(fit.lines, 4);
+  EXPECT_EQ(fit.linesInFrame, 2);
+  EXPECT_EQ(calculateNoOfLines(218, platform::FixedWidthMeasure(10, 70), {}, settings).lines,
+            2); // (218 - 10) / 70
+}
+
+TEST(LayoutFonts, PagePitchIsTheLetterHeightTimesTheLineSpacingWhichRuleSixWidens) {
+  engine::SettingsRecord settings;
+  EXPECT_DOUBLE_EQ(lineSpacingFor(settings), 1.1);
+  settings.GeneralTextRules[6] = true;
+  EXPECT_DOUBLE_EQ(lineSpacingFor(settings), 1.65);
+  platform::FixedWidthMeasure measure(10, 20);
+  EXPECT_EQ(linesPerPage(593, measure, {}, 1.1), 26);  // 573 / 22
+  EXPECT_EQ(linesPerPage(593, measure, {}, 1.65), 17); // 573 / 33
+  EXPECT_EQ(linesPerPage(10, measure, {}, 1.1), 1);
+}
+
+// The automatic table's rows are the code's; the speed dialog's typing test
+// and the arrow keys' test read them.
+TEST(WordsPerScreenMenu, EveryItemChecksItselfAutomaticFollowsTheSpeedTwoByFourIsCustom) {
+  const AutomaticTable table = buildAutomaticTable();
+  for (std::size_t item = 0; item < WordsPerScreenItemCount; ++item) {
+    engine::SettingsRecord settings;
+    settings.WordsPerMinute = 700;
+    settings.SpeedSettingsSelection = engine::SpeedSelection::Automatic;
+    ASSERT_TRUE(chooseWordsPerScreen(settings, table, item));
+    EXPECT_EQ(checkedWordsPerScreenItem(settings), item) << WordsPerScreenItems[item].caption;
+    EXPECT_EQ(settings.SpeedSettingsSelection,
+              item == 0 ? engine::SpeedSelection::Automatic : engine::SpeedSelection::Custom);
+    if (item == 8) {
+      EXPECT_EQ(settings.LinesPerScreen, 2);
+      EXPECT_EQ(settings.WordsPerScreen, 4);
+    }
+  }
+}
+
+TEST(WordsPerScreenMenu, UnknownItemsAndStoredValuesOutsideTheMenuChangeAndCheckNothing) {
+  engine::SettingsRecord settings;
+  const engine::SettingsRecord before = settings;
+  EXPECT_FALSE(chooseWordsPerScreen(settings, buildAutomaticTable(), WordsPerScreenItemCount));
+  EXPECT_EQ(settings.WordsPerScreen, before.WordsPerScreen);
+  EXPECT_EQ(settings.LinesPerScreen, before.LinesPerScreen);
+  EXPECT_EQ(settings.SpeedSettingsSelection, before.SpeedSettingsSelection);
+  settings.SpeedSettingsSelection = engine::SpeedSelection::Custom;
+  for (auto [lines, words] : {std::pair{0, 3}, std::pair{4, 1}, std::pair{3, 7}, std::pair{1, 0}}) {
+    settings.LinesPerScreen = static_cast<std::uint8_t>(lines);
+    settings.WordsPerScreen = static_cast<std::uint8_t>(words);
+    EXPECT_EQ(checkedWordsPerScreenItem(settings), WordsPerScreenItemCount)
+        << lines << "x" << words;
+  }
+}
+
+} // namespace
+} // namespace reader

@@ -1,0 +1,377 @@
+// The frame interval, the speed compensation, the fade cycle, the pauses of
+// rules 8, 9 and 10 and the speed steps. Expected intervals are worked out by
+// hand from the compensation tables (comments give the arithmetic).
+#include <gtest/gtest.h>
+
+#include "pacing_fixture.h"
+#include "reader/speed_compensation.h"
+
+namespace reader::testing {
+namespace {
+
+TEST(FrameTimingTest, IntervalFollowsSpeedLayoutRulesAndHeadings) {
+  const struct {
+    const char* what;
+    bool sentence;
+    int wpm, lines, words; // lines and words per screen apply to Banner only
+    std::vector<int> rules;
+    bool heading;
+    std::int32_t frameWords;
+    int interval;
+  } cases[] = {
+      // band 0, factor 0.917, effective Floor(50 / 0.917) = 54; 60000 / 54 * 4 = 4444.4
+      {"more words than a line holds", false, 50, 1, 3, {}, false, 4, 4444},
+      // Sentence, band 3, column 1: 0.885; effective Floor(350 / 0.885) = 395;
+      // at least ten words' time from 350 on, twelve words as they are: 1822.8
+      {"sentence of twelve at 350", true, 350, 0, 0, {}, false, 12, 1822},
+      // Sentence 300: effective 338, five words' time Floor(60000 / 338 * 5) = 887
+      {"one-word heading", true, 300, 0, 0, {}, true, 1, 1596},       // 887 * 1.8
+      {"six-word heading", true, 300, 0, 0, {}, true, 6, 1597},       // 1065 * 1.5
+      {"nine words: no heading", true, 300, 0, 0, {}, true, 9, 1597}, // 1597.0 plain
+      // column 3: 0.853, effective 351; 60000 / 351 * 5 = 854.7
+      {"heading with paragraph delay", true, 300, 0, 0, {10}, true, 4, 854},
+      // band 4: 0.917 - 0.045 * 4 / 13 = 0.903154, effective 442; 407.2
+      {"banner at 400", false, 400, 1, 3, {}, false, 3, 407},
+      {"banner heading at 400", false, 400, 1, 3, {}, true, 3, 407},
+      // band 6: 0.89623, effective 669; 60000 / 669 * 3 = 269.1
+      {"banner at 600", false, 600, 1, 3, {}, false, 1, 269},
+      {"banner heading at 600", false, 600, 1, 3, {}, true, 1, 484}, // 269 * 1.8
+      {"no words: next tick at once", false, 300, 1, 3, {}, false, 0, 1},
+      {"zero speed", false, 0, 1, 3, {}, false, 3, 1},
+      {"sentence at negative speed", true, -5, 0, 0, {}, false, 3, 1},
+      // seven places from an edited file: no minimum, factor 1.0; 60000 / 300
+      {"out-of-range layout", false, 300, 7, 1, {}, false, 1, 200},
+  };
+  for (const auto& c : cases) {
+    PacingFixture f;
+    if (c.sentence)
+      f.sentence(c.wpm);
+    else
+      f.banner(c.wpm, c.lines, c.words);
+    f.rules(c.rules);
+    f.es.HeadingIcon = c.heading;
+    EXPECT_EQ(f.timing(c.frameWords), c.interval) << c.what;
+  }
+}
+
+// A one-word frame lasts as long as a frame of the layout's minimum, and a
+// frame of one word more than the minimum lasts longer.
+TEST(FrameTimingTest, ShortFramesAreTimedForTheLayoutsMinimum) {
+  struct {
+    int lines, words, timedAs;
+  } const cases[] = {{1, 1, 1}, {1, 4, 4}, {2, 1, 2}, {2, 3, 2},
+                     {2, 4, 3}, {2, 6, 4}, {3, 5, 5}, {3, 6, 6}};
+  for (const auto& c : cases) {
+    PacingFixture f;
+    f.banner(120, c.lines, c.words);
+    const int oneWord = f.timing(1);
+    EXPECT_EQ(oneWord, f.timing(c.timedAs)) << c.lines << "x" << c.words;
+    if (c.lines == 2 && c.words == 1) { // two one-word lines: always two words' time
+      EXPECT_EQ(oneWord, f.timing(5));
+    } else {
+      EXPECT_LT(oneWord, f.timing(c.timedAs + 1)) << c.lines << "x" << c.words;
+    }
+  }
+}
+
+TEST(FrameTimingTest, FadeStepFollowsTheSpeed) {
+  // Sentence mode: by speed band, at the edges of the bands
+  const std::pair<int, int> sentence[] = {{100, 10}, {101, 8}, {400, 4}, {401, 2}};
+  for (auto [wpm, step] : sentence) {
+    PacingFixture f;
+    f.sentence(wpm);
+    f.form.setFrameTiming(5);
+    EXPECT_EQ(f.form.fadeStepLength(), step) << wpm;
+  }
+  // Banner: a tenth of a full frame in ten steps, at most 20
+  const int banner[][3] = {{50, 3, 20},  // full frame 3333 ms: 33, lowered to 20
+                           {300, 3, 5},  // 545 ms
+                           {500, 1, 1}}; // band 5: effective 511, full frame 117 ms
+  for (const auto& c : banner) {
+    PacingFixture f;
+    f.banner(c[0], 1, c[1]);
+    f.form.setFrameTiming(c[1]);
+    EXPECT_EQ(f.form.fadeStepLength(), c[2]) << c[0];
+  }
+}
+
+// Bands 1..12 lie evenly on the line between the two given rows, in every
+// table and column, and every factor stays in 0.6..1.0.
+TEST(SpeedCompensationTest, MiddleBandsLieEvenlyBetweenTheGivenRows) {
+  for (bool rule9 : {false, true})
+    for (bool rule10 : {false, true})
+      for (int lines = 1; lines <= 3; ++lines)
+        for (int words = 1; words <= 6; ++words) {
+          const double first = layoutCompensation(0, rule9, rule10, lines, words);
+          const double step = (layoutCompensation(13, rule9, rule10, lines, words) - first) / 13;
+          for (int band = 1; band <= 12; ++band) {
+            const double f = layoutCompensation(band, rule9, rule10, lines, words);
+            EXPECT_NEAR(f, first + step * band, 1e-12);
+            EXPECT_GE(f, 0.6);
+            EXPECT_LE(f, 1.0);
+          }
+        }
+}
+
+TEST(SpeedCompensationTest, OutsideTheTablesNothingIsCompensatedAndSpeedIsRoundedDown) {
+  const int cases[][3] = {{0, 0, 3}, {0, 4, 3},  {5, 5, 6}, {0, 1, 0},
+                          {0, 1, 7}, {-1, 1, 3}, {14, 1, 3}}; // band, lines, words
+  for (const auto& c : cases)
+    EXPECT_DOUBLE_EQ(layoutCompensation(c[0], true, true, c[1], c[2]), 1.0)
+        << c[0] << " " << c[1] << "x" << c[2];
+  EXPECT_EQ(effectiveSpeed(0, 0.9), 0);
+  EXPECT_EQ(effectiveSpeed(3000, 0.6), 5000);
+  EXPECT_EQ(effectiveSpeed(-10, 0.9), -12); // towards minus infinity, also below zero
+  EXPECT_EQ(effectiveSpeed(400, 0.0), 400); // a factor that is not a factor is taken as 1
+}
+
+// The (time, level) of each draw.
+std::vector<std::pair<std::int64_t, int>> steps(const std::vector<Draw>& draws) {
+  std::vector<std::pair<std::int64_t, int>> out;
+  for (const Draw& d : draws)
+    out.emplace_back(d.t, d.level);
+  return out;
+}
+
+// Ten steps of 5 ms from `from`, fading in (levels 1..10) or out (9..0).
+std::vector<std::pair<std::int64_t, int>> fiveMsSteps(std::int64_t from, bool in) {
+  std::vector<std::pair<std::int64_t, int>> out;
+  for (int i = 0; i < 10; ++i)
+    out.emplace_back(from + 5 * i, in ? i + 1 : 9 - i);
+  return out;
+}
+
+// A frame of `words` words in a banner layout at 300 wpm, fading in from time 0.
+void fadeIn(PacingFixture& f, int lines, int words) {
+  f.banner(300, lines, words);
+  f.form.setFrameTiming(words);
+  f.tmRead().setEnabled(true);
+  f.form.startFadeIn();
+}
+
+// 300 wpm, one line of three words: band 3, factor 0.917 - 0.045 * 3 / 13,
+// effective 330, full frame Floor(60000 / 330 * 3) = 545 ms, step 5 ms.
+TEST(FadeCycleTest, AtThreeHundredFadesInHoldsAndFadesOutInFiveMillisecondSteps) {
+  PacingFixture f;
+  fadeIn(f, 1, 3);
+  EXPECT_EQ(f.tmRead().Interval(), 545);
+  EXPECT_EQ(f.tmFadeIn().Interval(), 5);
+  f.clock.advance(49);
+  EXPECT_EQ(steps(f.view.draws), fiveMsSteps(0, true));
+  EXPECT_TRUE(f.fade.fadeInDone);
+  EXPECT_EQ(f.view.clears, 1); // the strip is cleared before the first step
+  // the hold: the frame timer is parked and the start tick waits out the rest
+  f.clock.advance(1);
+  EXPECT_FALSE(f.tmFadeIn().Enabled());
+  EXPECT_EQ(f.tmRead().Interval(), ParkedReadInterval);
+  EXPECT_EQ(f.tmStartFade().Interval(), 545 - 50);
+  f.clock.advance(544 - 50);
+  EXPECT_EQ(f.view.draws.size(), 10u); // nothing drawn during the hold
+  f.clock.advance(56);
+  EXPECT_EQ(steps(f.view.drawsFrom(545)), fiveMsSteps(545, false));
+  // the closing tick runs the reading loop, which finds the (empty) document ended
+  EXPECT_EQ(f.observer.ends, (std::vector<std::int64_t>{595}));
+  EXPECT_FALSE(f.tmFade().Enabled());
+}
+
+TEST(FadeCycleTest, AStepOfOneWritesTheFrameAtFullStrengthAtOnce) {
+  PacingFixture f;
+  f.banner(300, 1, 3);
+  f.form.setFrameTiming(3);
+  f.tmRead().setEnabled(true);
+  f.settings.WordsPerMinute = 600; // the step is kept from before
+  f.tmFadeIn().setInterval(1);
+  f.form.startFadeIn();
+  ASSERT_FALSE(f.view.draws.empty());
+  EXPECT_EQ(f.view.draws.front().level, 10);
+  EXPECT_TRUE(f.fade.fadeInDone);
+}
+
+TEST(FadeCycleTest, StopTimersLeavesTheFrameAtFullStrengthWithBothFadesFinished) {
+  PacingFixture f;
+  fadeIn(f, 1, 3);
+  f.clock.advance(12);
+  f.form.stopTimers();
+  EXPECT_FALSE(f.tmFadeIn().Enabled());
+  EXPECT_FALSE(f.tmFade().Enabled());
+  EXPECT_EQ(f.fade.fadeLevel, 10);
+  EXPECT_TRUE(f.fade.fadeInDone);
+  EXPECT_TRUE(f.fade.fadeOutDone);
+  const std::size_t drawn = f.view.draws.size();
+  f.clock.advance(30);
+  EXPECT_EQ(f.view.draws.size(), drawn);
+}
+
+TEST(FadeCycleTest, AnOpenMenuHoldsTheFrameUntilItCloses) {
+  PacingFixture f;
+  fadeIn(f, 1, 3);
+  f.clock.advance(100);
+  f.fade.menuLoopActive = true;
+  f.clock.advance(500); // tmStartFade fires at 545 with the menu open
+  EXPECT_TRUE(f.view.drawsFrom(545).empty());
+  EXPECT_FALSE(f.tmFade().Enabled());
+  f.fade.menuLoopActive = false;
+  f.clock.advance(495); // the next start tick, at 1040
+  const std::vector<Draw> out = f.view.drawsFrom(545);
+  ASSERT_FALSE(out.empty());
+  EXPECT_EQ(out.front().t, 1040);
+  EXPECT_EQ(out.front().level, 9);
+}
+
+// Seven one-word lines (an edited settings file: no minimum, factor 1.0): the
+// wait fires again during the fade-out, which must still end and hand over.
+TEST(FadeCycleTest, AFadeOutLongerThanItsWaitStillEnds) {
+  PacingFixture f;
+  fadeIn(f, 7, 1); // 200 ms; step Floor(1400 / 100) = 14 ms
+  ASSERT_EQ(f.tmRead().Interval(), 200);
+  f.clock.advance(1000);
+  // fade-in to 140, wait 60, fade-out 200..326, closing tick at 340
+  EXPECT_EQ(f.observer.ends, (std::vector<std::int64_t>{340}));
+  EXPECT_EQ(f.view.draws.back().level, 0);
+}
+
+// A tick after a frame that left a pause pending, driven from the flags.
+TEST(PauseTest, PauseLengthFollowsRulesSpeedAndParagraphSize) {
+  const struct {
+    const char* what;
+    std::vector<int> rules;
+    int wpm, lines;
+    bool sentenceMode, paragraph, lineSentence, heading; // what the frame left
+    std::uint32_t wordsSinceParagraph;
+    int pause; // 0: no pause
+  } cases[] = {
+      // clang-format off
+      // rules 9 and 10, band 3: 0.8 - 0.07 * 3 / 13 = 0.783846, effective 382; 180000 / 382
+      {"small paragraph ends like a sentence", {8, 9, 10}, 300, 1, false, true, true, false, 15, 471},
+      {"twenty words are still small; rule 9 off", {8, 10}, 300, 1, false, true, true, false, 20, 0},
+      // rule 10 only, band 3: 0.878 - 0.031 * 3 / 13 = 0.870846, effective 344; 180000 / 344
+      {"without rule 8 every paragraph pauses", {10}, 300, 1, false, true, false, false, 3, 523},
+      // one-line sentence layouts pause longer by speed (rules 9 and 10, 1 x 3)
+      {"band 1", {9, 10}, 150, 1, false, true, true, false, 0, 1148}, // 216000 / 188
+      {"band 4", {9, 10}, 400, 1, false, true, true, false, 0, 701},  // 360000 / 513
+      {"heading paragraph: three words", {9, 10}, 300, 1, false, true, true, true, 0, 471},
+      {"sentence pause, sentence mode", {9}, 300, 1, true, false, true, false, 0, 0},
+      {"sentence pause, two lines", {9}, 300, 2, false, false, true, false, 0, 0},
+      {"sentence pause, rule 9 off", {}, 300, 1, false, false, true, false, 0, 0},
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    PacingFixture f;
+    f.rules(c.rules);
+    f.banner(c.wpm, c.lines, 3);
+    if (c.sentenceMode) f.sentence(c.wpm);
+    f.form.updateEffectiveSpeed();
+    f.rs.pendingDelay = true;
+    f.rs.pendingParagraphDelay = c.paragraph;
+    f.rs.lineSentenceDelay = c.lineSentence;
+    f.es.HeadingFound = c.heading;
+    f.es.WordCounter = 1000 + c.wordsSinceParagraph;
+    f.rs.wordsAtLastParagraph = 1000;
+    f.es.FrameLines[0] = "closing words.";
+    f.tmRead().setEnabled(true);
+    const std::int32_t position = f.es.CurrentPosition;
+    f.form.tmReadTimer();
+    if (c.pause == 0) {
+      EXPECT_TRUE(f.observer.pauses.empty());
+    } else {
+      ASSERT_EQ(f.observer.pauses.size(), 1u);
+      EXPECT_EQ(f.observer.pauses[0].interval, c.pause);
+      EXPECT_EQ(f.tmRead().Interval(), c.pause);
+      // the pause tick blanks the strip, reads no frame and counts as reading time
+      EXPECT_TRUE(f.observer.frames.empty());
+      EXPECT_EQ(f.es.CurrentPosition, position);
+      ASSERT_FALSE(f.view.draws.empty());
+      EXPECT_TRUE(f.view.draws.back().lines.empty());
+      EXPECT_EQ(f.view.draws.back().level, 10);
+      EXPECT_DOUBLE_EQ(f.settings.TotalReadingTime, c.pause);
+    }
+    if (c.paragraph) {
+      EXPECT_FALSE(f.rs.pendingDelay);
+      EXPECT_EQ(f.rs.wordsAtLastParagraph, 1000 + c.wordsSinceParagraph);
+    }
+  }
+}
+
+// Without rule 9 the 15-word paragraph gets no pause and the 21-word one
+// does: the timeline test ParagraphPausesFollowTheRules reads the same text.
+TEST(PauseTest, WithSentencePausesASmallParagraphPausesThreeWords) {
+  PacingFixture f;
+  f.banner(300, 1, 3);
+  f.rules({8, 9, 10});
+  f.load("One two three four five six seven eight nine ten eleven twelve thirteen fourteen "
+         "fifteen.\r\rAa bb cc dd ee ff gg hh ii jj kk ll mm nn oo pp qq rr ss tt uu.\r\rLast "
+         "paragraph here now.");
+  f.readAll();
+  // rules 9 and 10: effective 382; a pause after each sentence
+  ASSERT_EQ(f.observer.pauses.size(), 3u);
+  EXPECT_EQ(f.observer.pauses[0].interval, 471); // 180000 / 382: a small paragraph
+  EXPECT_EQ(f.observer.pauses[1].interval, 706); // 270000 / 382: a paragraph end
+  EXPECT_EQ(f.observer.pauses[2].interval, 471); // the last sentence
+}
+
+TEST(SpeedStepTest, StepsStayWithinTheirLimitsAndTheStatusLineShowsTheNewSpeed) {
+  void (TForm1::*const menuUp)() = &TForm1::increaseSpeed;
+  void (TForm1::*const menuDown)() = &TForm1::decreaseSpeed;
+  void (TForm1::*const keyUp)() = &TForm1::speedUpKey;
+  void (TForm1::*const keyDown)() = &TForm1::speedDownKey;
+  const struct {
+    void (TForm1::*step)();
+    int from, to;
+  } cases[] = {{menuUp, 300, 310}, {menuUp, 2995, 3000}, {menuDown, 300, 290}, {menuDown, 15, 10},
+               {menuDown, 5, 10},  {keyUp, 2990, 3000},  {keyUp, 2991, 2991},  {keyDown, 20, 10},
+               {keyDown, 15, 5},   {keyDown, 10, 10}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(&c - cases));
+    PacingFixture f;
+    f.banner(c.from, 1, 3);
+    (f.form.*c.step)();
+    EXPECT_EQ(f.settings.WordsPerMinute, c.to);
+    ASSERT_FALSE(f.view.positions.empty());
+    const std::string& text = f.view.positions.back();
+    EXPECT_EQ(text.substr(text.find('|')), "| " + std::to_string(c.to) + " wpm (1 x 3)");
+  }
+}
+
+TEST(SpeedKeyTest, OnlyTheArrowKeysWithAnAutomaticLayoutChangeTheLayout) {
+  PacingFixture f;
+  f.banner(1400, 1, 6);
+  f.form.speedUpKey(); // custom: the layout stays
+  EXPECT_EQ(f.settings.LinesPerScreen, 1);
+  f.settings.SpeedSettingsSelection = engine::SpeedSelection::Automatic;
+  f.form.increaseSpeed(); // 1420 from the menu: the layout stays
+  EXPECT_EQ(f.settings.LinesPerScreen, 1);
+  EXPECT_EQ(f.settings.WordsPerScreen, 6);
+  f.form.speedDownKey(); // 1410: two lines of four words
+  EXPECT_EQ(f.settings.LinesPerScreen, 2);
+  EXPECT_EQ(f.settings.WordsPerScreen, 4);
+  EXPECT_EQ(f.es.LinesInFrame, 2);
+  f.form.speedDownKey(); // 1400: one line of six
+  EXPECT_EQ(f.settings.LinesPerScreen, 1);
+  EXPECT_EQ(f.settings.WordsPerScreen, 6);
+  EXPECT_EQ(f.es.LinesInFrame, 1);
+}
+
+TEST(SpeedKeyTest, ArrowsDoNotChangeTheSpeedInTheColumnModes) {
+  PacingFixture f;
+  f.banner(300, 1, 3);
+  f.settings.ReadingMode = engine::ReadingModeKind::Single;
+  f.form.speedUpKey();
+  f.form.speedDownKey();
+  EXPECT_EQ(f.settings.WordsPerMinute, 300);
+}
+
+TEST(SpeedKeyTest, ASpeedChangeTakesEffectAtTheNextFrameAndIsClippedToThreeThousand) {
+  PacingFixture f;
+  f.banner(300, 1, 3);
+  const int current = f.timing(3);
+  f.form.increaseSpeed();
+  EXPECT_EQ(f.tmRead().Interval(), current);
+  EXPECT_LT(f.timing(3), current);
+  f.settings.WordsPerMinute = 3500;
+  f.form.updateLabels();
+  EXPECT_EQ(f.settings.WordsPerMinute, 3000);
+}
+
+} // namespace
+} // namespace reader::testing

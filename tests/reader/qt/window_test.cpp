@@ -1,0 +1,283 @@
+// The reader window with its widgets: mode switching, the menu guard, full
+// screen, the keys, the mouse, the focus tracking and the Recent Files menu.
+// What TForm1 decides is the headless tests'; here that the window passes it on.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <filesystem>
+#include <unistd.h>
+
+#include "reader/hints.h"
+#include "reader/progress_dot.h"
+#include "window_fixture.h"
+
+namespace reader::testing {
+namespace {
+
+TEST(ModeSwitch, SentenceToSingleStartsThePageAtTheSentenceOnScreen) {
+  Reader r(engine::ReadingModeKind::Sentence);
+  r.clock.advance(20000); // the sentence on screen lies inside the text
+  const std::int32_t sentenceStart = r.state.FrameStartPosition;
+  ASSERT_GT(sentenceStart, 1);
+  const std::string firstWords =
+      r.state.DocumentText.substr(static_cast<std::size_t>(sentenceStart - 1), 8);
+  r.form().imgSingleColumnClick();
+  EXPECT_EQ(r.settings.ReadingMode, engine::ReadingModeKind::Single);
+  EXPECT_EQ(r.settings.ColumnNumber, 1);
+  EXPECT_EQ(r.parts().page.pageStart, sentenceStart);
+  ASSERT_FALSE(r.parts().page.columns[0].lines.empty());
+  EXPECT_EQ(r.parts().page.columns[0].lines[0].substr(0, 8), firstWords);
+  EXPECT_FALSE(r.form().readTimer().Enabled());
+  // Back to Banner: reading goes on from the start of that page, not its end.
+  EXPECT_GT(r.state.CurrentPosition, sentenceStart);
+  r.form().imgBannerReaderClick();
+  EXPECT_EQ(r.state.CurrentPosition, sentenceStart);
+  r.press(Qt::Key_Space); // continue
+  r.clock.advance(5);
+  EXPECT_EQ(r.state.FrameStartPosition, sentenceStart);
+}
+
+// Space or Enter on a highlighted menu item chooses the item; the reading
+// goes on as it was.
+TEST(MenuGuard, SpaceOverAHighlightedItemNeitherPausesNorContinues) {
+  Reader r(engine::ReadingModeKind::Banner);
+  r.clock.advance(1000);
+  ASSERT_TRUE(r.form().readTimer().Enabled());
+  QAction* item = r.widget().menuItem("N2x41");
+  auto* menu = qobject_cast<QMenu*>(item->parent());
+  ASSERT_NE(menu, nullptr);
+  emit menu->hovered(item);
+  r.press(Qt::Key_Space);
+  EXPECT_TRUE(r.form().readTimer().Enabled()) << "Space paused under a highlighted item";
+  r.press(Qt::Key_Space);
+  EXPECT_FALSE(r.form().readTimer().Enabled()) << "the guard outlived its one key";
+  item->trigger(); // the menu shows the choice checked
+  EXPECT_TRUE(item->isChecked());
+}
+
+// Text and background of the strip, then of the columns.
+std::array<platform::Color, 4> colours(const engine::SettingsRecord& s) {
+  return {s.Banner.TextColor, s.Banner.BackgroundColor, s.Column.TextColor,
+          s.Column.BackgroundColor};
+}
+
+// Full screen lends its silver-on-black colours to the settings while it
+// lasts; whatever is saved meanwhile, and whatever stays after a close in
+// full screen, is the user's own scheme.
+TEST(FullScreen, ShowsSilverOnBlackAndLeavingOrClosingRestoresTheFourColours) {
+  Reader r(engine::ReadingModeKind::Double, false);
+  r.settings.Column.BackgroundColor = {211, 211, 211};
+  r.settings.Banner.TextColor = {255, 255, 0};
+  const auto before = colours(r.settings);
+  const auto shown = [&](ControlId id) { return r.widget().child(id)->isVisibleTo(&r.widget()); };
+  r.form().enterFullScreen();
+  EXPECT_TRUE(r.parts().layout.fullScreen);
+  const QImage& column = r.widget().boxImage(ControlId::pbColumn);
+  EXPECT_EQ(column.pixelColor(column.width() / 2, column.height() - 3), QColor(0, 0, 0));
+  EXPECT_TRUE(shown(ControlId::pbCloseFullScreen));
+  ASSERT_TRUE(shown(ControlId::lbBlackInfo)); // the hint moves to the black label
+  EXPECT_EQ(qobject_cast<QLabel*>(r.widget().child(ControlId::lbBlackInfo))->text().toStdString(),
+            HintEscape);
+  std::array<platform::Color, 4> saved{};
+  r.form().withUserColours([&] { saved = colours(r.settings); });
+  EXPECT_EQ(saved, before);
+  EXPECT_NE(colours(r.settings), before) << "still full screen after the save";
+  r.press(Qt::Key_Escape);
+  EXPECT_FALSE(r.parts().layout.fullScreen);
+  EXPECT_EQ(colours(r.settings), before);
+  EXPECT_TRUE(r.widget().isVisible());
+  EXPECT_FALSE(shown(ControlId::pbCloseFullScreen));
+  EXPECT_FALSE(shown(ControlId::lbBlackInfo));
+  r.press(Qt::Key_Escape); // outside full screen Escape closes the window
+  EXPECT_FALSE(r.widget().isVisible());
+
+  Reader closed(engine::ReadingModeKind::Banner, false);
+  const auto own = colours(closed.settings);
+  closed.form().enterFullScreen();
+  closed.form().FormClose();
+  EXPECT_EQ(colours(closed.settings), own);
+  EXPECT_FALSE(closed.parts().layout.fullScreen);
+}
+
+TEST(FocusTracking, TheWindowHidesWhileTheUserIsElsewhereAndComesBackOverTheSource) {
+  Reader r(engine::ReadingModeKind::Double);
+  platform::FakeWindow editor, terminal;
+  editor.processId = 301;
+  terminal.processId = 302;
+  const platform::WindowId source = r.desktop.addWindow(editor);
+  const platform::WindowId other = r.desktop.addWindow(terminal);
+  r.acquisition.SourceWindow = source;
+  for (auto [front, visible] :
+       {std::pair{source, true}, std::pair{other, false}, std::pair{source, true}}) {
+    r.desktop.setForeground(front);
+    r.clock.advance(100);
+    EXPECT_EQ(r.widget().isVisible(), visible) << front;
+  }
+  EXPECT_TRUE(r.acquisition.ReaderShown);
+}
+
+// The pointer on a child control of the window, in the control's coordinates.
+struct Mouse {
+  void send(ControlId id, QEvent::Type type, QPoint p, Qt::MouseButton button,
+            Qt::MouseButtons held) {
+    QWidget* w = r.widget().child(id);
+    QMouseEvent e(type, QPointF(p), QPointF(w->mapToGlobal(p)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+  }
+  void press(ControlId id, QPoint p) {
+    send(id, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+  }
+  void move(ControlId id, QPoint p) {
+    send(id, QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton);
+  }
+  void release(ControlId id, QPoint p) {
+    send(id, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+  }
+  void click(ControlId id) {
+    press(id, {2, 2});
+    release(id, {2, 2});
+  }
+  void enter(ControlId id) {
+    QWidget* w = r.widget().child(id);
+    QEnterEvent e(QPointF(1, 1), QPointF(1, 1), QPointF(w->mapToGlobal(QPoint(1, 1))));
+    QApplication::sendEvent(w, &e);
+  }
+  void leave(ControlId id) {
+    QEvent e(QEvent::Leave);
+    QApplication::sendEvent(r.widget().child(id), &e);
+  }
+  Reader& r;
+};
+
+TEST(DotWithTheMouse, DraggingTheDotMovesTheReadingToThatPlaceAndItNeverLeavesItsTrack) {
+  Reader r(engine::ReadingModeKind::Banner);
+  Mouse mouse{r};
+  r.clock.advance(3000);
+  const DotTrack track = bannerDotTrack(r.parts().layout.geometry);
+  controls::TMyImage& dot = r.window().orangeDot();
+  ASSERT_GE(dot.Left(), track.start);
+  // Dragged far past the right end, then to a third of the track.
+  mouse.press(ControlId::pbOrangeDot, {6, 6});
+  mouse.move(ControlId::pbOrangeDot, {2000, 6});
+  EXPECT_LE(dot.Left() + dot.Width(), track.end);
+  mouse.move(ControlId::pbOrangeDot, {track.start + (track.end - track.start) / 3 - dot.Left(), 6});
+  const int dropped = dot.Left();
+  mouse.release(ControlId::pbOrangeDot, {6, 6});
+  const std::int32_t expected =
+      wordStartAt(r.state, dropPosition(r.state, droppedDotFraction(track, dropped)));
+  EXPECT_EQ(r.state.FrameStartPosition, expected);
+  EXPECT_GT(expected, 1);
+}
+
+TEST(DotWithTheMouse, TheDotShowsItsHoverPictureWhileTheMouseIsOverIt) {
+  for (auto mode : {engine::ReadingModeKind::Banner, engine::ReadingModeKind::Single}) {
+    Reader r(mode, false, [](engine::SettingsRecord& s) {
+      s.Banner.BackgroundColor = {255, 255, 255};
+      s.Column.BackgroundColor = {211, 211, 211};
+    });
+    const bool banner = mode == engine::ReadingModeKind::Banner;
+    const ControlId id = banner ? ControlId::pbOrangeDot : ControlId::pbOrangeDotC;
+    controls::TMyImage& dot = banner ? r.window().orangeDot() : r.window().orangeDotC();
+    const std::string picture = banner ? "dotonwhite" : "dotongrey";
+    EXPECT_EQ(dot.Picture(), picture);
+    Mouse{r}.enter(id);
+    EXPECT_EQ(dot.Picture(), picture + "mo");
+    Mouse{r}.leave(id);
+    EXPECT_EQ(dot.Picture(), picture);
+  }
+}
+
+TEST(MarksWithTheMouse, AfterAPauseAMarkOffersItsHighlightAndAClickOnItJumps) {
+  Reader r(engine::ReadingModeKind::Banner);
+  Mouse mouse{r};
+  r.clock.advance(3000);
+  const auto highlightShown = [&] {
+    return r.widget().child(ControlId::pbHighLight)->isVisibleTo(&r.widget());
+  };
+  r.press(Qt::Key_Space);
+  mouse.enter(ControlId::pbGoToStartB);
+  EXPECT_TRUE(highlightShown());
+  mouse.click(ControlId::pbHighLight);
+  EXPECT_EQ(r.state.FrameStartPosition, 1);
+  EXPECT_EQ(r.reading.readerState, ReaderStateKind::Reading);
+  mouse.leave(ControlId::pbHighLight);
+  EXPECT_FALSE(highlightShown());
+}
+
+void wheel(Reader& r, int delta) {
+  QWheelEvent e(QPointF(50, 200), QPointF(50, 200), QPoint(), QPoint(0, delta), Qt::NoButton,
+                Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&r.widget(), &e);
+}
+
+TEST(ColumnPages, TheWheelEnterAndAClickOnAColumnTurnPages) {
+  Reader r(engine::ReadingModeKind::Single, false);
+  const std::int32_t first = r.parts().page.pageStart;
+  wheel(r, -120);
+  r.clock.advance(400);
+  const std::int32_t second = r.parts().page.pageStart;
+  EXPECT_GT(second, first);
+  Mouse{r}.click(ControlId::pbColumn);
+  r.clock.advance(399);
+  EXPECT_EQ(r.parts().page.pageStart, second); // the page fades out first
+  r.clock.advance(1);
+  const std::int32_t third = r.parts().page.pageStart;
+  EXPECT_GT(third, second);
+  wheel(r, 120);
+  EXPECT_EQ(r.parts().page.pageStart, second);
+  r.press(Qt::Key_Return);
+  r.clock.advance(400);
+  EXPECT_EQ(r.parts().page.pageStart, third);
+  EXPECT_GT(r.window().pbarColumn().Position(), 0);
+}
+
+// A reader whose recent-files list is kept in a store of its own.
+struct RecentReader {
+  explicit RecentReader(const std::vector<std::string>& entries)
+      : saved(store.save(dialogs::RecentFilesKey, entries)),
+        reader(engine::ReadingModeKind::Banner, true, {}, store) {
+    reader.widget().refreshMenus();
+  }
+  ~RecentReader() { std::filesystem::remove(store.file()); }
+  QMenu& menu() { return *reader.widget().recentFilesMenu(); }
+
+  dialogs::RecentFilesStore store{std::filesystem::temp_directory_path() /
+                                  ("lumetra_reader_mru_" + std::to_string(::getpid()) + ".ini")};
+  bool saved;
+  Reader reader;
+};
+
+TEST(RecentFilesMenu, DisabledWhileEmpty) {
+  RecentReader r({});
+  EXPECT_TRUE(r.menu().actions().isEmpty());
+  EXPECT_FALSE(r.menu().menuAction()->isEnabled());
+}
+
+// A chosen entry moves to the top, opens through the reader's open path, and
+// the window's copy is what it saves when it goes.
+TEST(RecentFilesMenu, AChosenEntryMovesToTheTopAndOpensInTheReader) {
+  RecentReader r({"/books/first.txt", "/books/second.txt"});
+  ASSERT_EQ(r.menu().actions().size(), 2);
+  EXPECT_TRUE(r.menu().menuAction()->isEnabled());
+  r.menu().popup(r.reader.widget().mapToGlobal(QPoint(20, 20)));
+  QApplication::processEvents();
+  const QString shots = QString(LUMETRA_BINARY_DIR) + "/screenshots";
+  QDir().mkpath(shots);
+  EXPECT_TRUE(r.menu().grab().toImage().save(shots + "/menu_recent_files.png"));
+  r.menu().hide();
+  r.menu().actions().at(1)->trigger();
+  EXPECT_EQ(r.reader.opened, std::vector<std::string>{"/books/second.txt"});
+  EXPECT_EQ(r.reader.assembly->recentFiles()->entries().front(), "/books/second.txt");
+  EXPECT_TRUE(r.reader.widget().isVisible());
+  r.reader.assembly.reset();
+  const auto kept = r.store.load(dialogs::RecentFilesKey, 5);
+  ASSERT_TRUE(kept.has_value());
+  EXPECT_EQ(kept->front(), "/books/second.txt");
+}
+
+} // namespace
+} // namespace reader::testing
