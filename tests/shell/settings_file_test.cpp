@@ -160,22 +160,16 @@ private:
 
 TEST_F(SettingsFileTest, EveryKeySurvivesASaveAndALoadInItsStoredForm) {
   const std::string preset3 = engine::presetWordList(3);
+  // Colours by their names, the compression level by its name, the reading
+  // time with the decimal point the file is told.
   const Texts stored[] = {
       {{"BannerTextColor", "Dark Red"},
-       {"BannerBackgroundColor", "Grey"},
-       {"ColumnTextColor", "Granite"},
        {"ColumnBackgroundColor", "Dark Teal"},
        {"CompresionSetting", "s60"},
        {"UserDefinedCompressorSet", preset3}, // the active list
        {"TotalReadingTime", "98765432.125"}},
-      {{"BannerTextColor", "Granite"},
-       {"BannerBackgroundColor", "Navy"},
-       {"ColumnTextColor", "Dark Red"},
-       {"ColumnBackgroundColor", "Grey"},
-       {"CompresionSetting", "custom"}},
-      {{"BannerTextColor", "Grey"},
-       {"BannerBackgroundColor", "White"},
-       {"TotalReadingTime", "98765432,125"}},
+      {{"BannerBackgroundColor", "Navy"}, {"CompresionSetting", "custom"}},
+      {{"BannerBackgroundColor", "White"}, {"TotalReadingTime", "98765432,125"}},
   };
   for (int variant = 0; variant < 3; ++variant) {
     reset();
@@ -259,8 +253,6 @@ TEST_F(SettingsFileTest, StoredTextsLoadIntoTheirFields) {
       {{{"TotalNumberOfWordsReaded", "4294967301"}}, [](R& r) { r.TotalNumberOfWordsReaded = 5; }},
       {{{"WordsPerMinute", "0"}}, [](R& r) { r.WordsPerMinute = 10; }},
       {{{"WordsPerMinute", "5000"}}, [](R& r) { r.WordsPerMinute = 3000; }},
-      {{{"BannerFontSize", "20"}},
-       [](R& r) { r.Banner.FontSize = 20, r.Banner.FontPointSize = 48; }},
       {{{"CompresionSetting", "custom"}, {"UserDefinedCompressorSet", custom}},
        [=](R& r) {
          r.CompresionSetting = 5, r.CompressorList = r.UserDefinedCompressorSet = custom;

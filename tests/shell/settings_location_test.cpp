@@ -2,16 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/files.h"
 #include "platform/message_boxes.h"
+#include "shell/program_files.h"
 #include "shell/settings_file.h"
 #include "support/temp_folder.h"
 
@@ -87,12 +86,40 @@ TEST_F(SettingsLocationTest, FolderWritability) {
   EXPECT_FALSE(isWritableFolder(program()));
 }
 
-// The build puts a settings file that opens beside the program, which is where
-// this test program runs.
-TEST(SettingsLocation, TheBuildPutsASettingsFileBesideTheProgram) {
+// A made-up installation under usr/ and folders that are none.
+TEST_F(SettingsLocationTest, InstalledProgramsLookInShareAndOthersBesideThemselves) {
+  for (const char* folder : {"usr/bin", "usr/share/lumetra", "build/bin"})
+    fs::create_directories(root_ / folder);
+  const struct {
+    const char* programDirectory;
+    const char* filesFolder;
+    bool installed;
+  } cases[] = {
+      {"usr/bin", "usr/share/lumetra", true},
+      {"usr/bin/", "usr/share/lumetra", true},
+      {"usr/./bin", "usr/share/lumetra", true},
+      {"build/bin", "build/bin", false}, // the build folder has no share/lumetra
+      {"opt/lumetra", "opt/lumetra", false},
+      {"usr/share/lumetra", "usr/share/lumetra", false}, // not a bin/ folder
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.programDirectory);
+    const fs::path program = root_ / c.programDirectory;
+    EXPECT_EQ(programFilesFolder(program).lexically_normal(),
+              (root_ / c.filesFolder).lexically_normal());
+    EXPECT_EQ(isInstalledProgram(program), c.installed);
+  }
+}
+
+// The build keeps the program's files beside it, with a settings file that
+// opens; this test program runs there.
+TEST(SettingsLocation, TheBuildPutsTheProgramsFilesBesideIt) {
   const SettingsLocation here = currentSettingsLocation();
   EXPECT_EQ(here.programDirectory, fs::path(LUMETRA_BINARY_DIR) / "bin");
   EXPECT_TRUE(here.programDirectoryWritable);
+  EXPECT_FALSE(isInstalledProgram(here.programDirectory));
+  for (const char* name : {"Lumetra Help.html", "EULA.rtf"})
+    EXPECT_TRUE(fs::exists(programFilesFolder(here.programDirectory) / name)) << name;
   engine::SettingsRecord record;
   platform::RecordingMessageBoxes boxes;
   SettingsFile file(settingsFilePath(), record, boxes);

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 
+#include <tuple>
+
 #include "platform/fake_desktop.h"
 #include "platform/virtual_clock.h"
 
@@ -18,25 +20,9 @@ QApplication& application() {
   return app;
 }
 
-struct Item {
-  std::string text;
-  bool visible;
-  bool enabled;
-  bool bold;
-  bool operator==(const Item&) const = default;
-};
-
-void PrintTo(const Item& item, std::ostream* out) {
-  *out << "{" << item.text << (item.visible ? " visible" : "") << (item.enabled ? " enabled" : "")
-       << (item.bold ? " bold" : "") << "}";
-}
-
-std::vector<Item> itemsOf(QMenu& menu) {
-  std::vector<Item> items;
-  for (QAction* a : menu.actions())
-    items.push_back({a->isSeparator() ? "-" : a->text().toStdString(), a->isVisible(),
-                     a->isEnabled(), a->font().bold()});
-  return items;
+// Visible, enabled, bold.
+std::tuple<bool, bool, bool> stateOf(const QAction* a) {
+  return {a->isVisible(), a->isEnabled(), a->font().bold()};
 }
 
 class QuickLaunchWindowTest : public ::testing::Test {
@@ -61,31 +47,31 @@ protected:
 // Which items each menu offers is QuickLaunchTest.TheTrayMenuAloneOffersLaunchAndExit;
 // here the window's menu follows it, and Launch is bold.
 TEST_F(QuickLaunchWindowTest, TheTrayMenuAddsLaunchInBoldAndExitAndTheButtonsMenuDoesNot) {
-  const auto launchAndExit = [&] {
-    const std::vector<Item> items = itemsOf(window.menu());
-    return std::pair{items.front(), items.back()};
-  };
+  const QList<QAction*> items = window.menu().actions();
+  QAction *launch = items.front(), *exit = items.back(), *hide = items[6];
   window.prepareMenu(false);
-  EXPECT_FALSE(launchAndExit().first.visible);
-  EXPECT_FALSE(launchAndExit().second.visible);
+  EXPECT_FALSE(launch->isVisible());
+  EXPECT_FALSE(exit->isVisible());
   desktop.setForeground(editor);
   handlers->startTimers();
   clock.advance(1000);
   window.prepareMenu(true);
-  EXPECT_EQ(launchAndExit().first, (Item{"Launch Lumetra", true, true, true}));
-  EXPECT_EQ(launchAndExit().second, (Item{"Exit", true, true, false}));
+  EXPECT_EQ(launch->text(), "Launch Lumetra");
+  EXPECT_EQ(stateOf(launch), std::tuple(true, true, true));
+  EXPECT_EQ(exit->text(), "Exit");
+  EXPECT_EQ(stateOf(exit), std::tuple(true, true, false));
   window.menuClosed();
-  EXPECT_FALSE(launchAndExit().first.visible) << "closed again";
+  EXPECT_FALSE(launch->isVisible()) << "closed again";
 
   // "Hide Quick Launch" swaps for "Show Quick Launch" and back.
-  window.menu().actions()[6]->trigger();
+  hide->trigger();
   EXPECT_TRUE(acq.QuickLaunchSuspended);
   window.prepareMenu(false);
-  EXPECT_EQ(window.menu().actions()[6]->text(), "Show Quick Launch");
-  window.menu().actions()[6]->trigger();
+  EXPECT_EQ(hide->text(), "Show Quick Launch");
+  hide->trigger();
   EXPECT_FALSE(acq.QuickLaunchSuspended);
   window.prepareMenu(false);
-  EXPECT_EQ(window.menu().actions()[6]->text(), "Hide Quick Launch");
+  EXPECT_EQ(hide->text(), "Hide Quick Launch");
 }
 
 TEST_F(QuickLaunchWindowTest, TheButtonIsCutToTheShapeOfItsBitmap) {

@@ -1,13 +1,19 @@
-#include "shell/instance_lock.h"
-
+// One copy per session: the lock a running copy holds, the socket the others
+// give it their requests through, and the marker a second start leaves.
 #include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
+#include <thread>
 
+#include "shell/instance_lock.h"
+#include "shell/qt/instance_socket.h"
 #include "support/temp_folder.h"
 
 namespace shell {
@@ -71,6 +77,66 @@ TEST(MarkerFileTest, AFolderThatIsNotWritableRefusesTheMarker) {
   ::chmod(program.path().c_str(), 0500);
   EXPECT_FALSE(leaveMarker(program / MarkerFileName));
   ::chmod(program.path().c_str(), 0700);
+}
+
+using Kind = InstanceRequest::Kind;
+
+TEST(InstanceSocketTest, OnlyCaptureAndOpenAreRequests) {
+  struct Case {
+    std::string line;
+    Kind kind;
+    std::string file;
+  };
+  const Case cases[] = {
+      {"open /a b/c d.txt", Kind::Open, "/a b/c d.txt"}, // the rest of the line is the file
+      {"open ", Kind::Unknown, ""},
+      {"Capture", Kind::Unknown, ""},
+      {"capture now", Kind::Unknown, ""},
+  };
+  for (const Case& c : cases) {
+    const InstanceRequest request = parseInstanceRequest(c.line);
+    EXPECT_EQ(request.kind, c.kind) << c.line;
+    EXPECT_EQ(request.file, c.file) << c.line;
+  }
+}
+
+// Runs the event loop until `done` or a few seconds have passed.
+bool spinUntil(const std::function<bool()>& done) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done() && timer.elapsed() < 3000)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  return done();
+}
+
+TEST(InstanceSocketTest, RequestsReachTheRunningCopyAndOthersAreDropped) {
+  int argc = 1;
+  char name[] = "instance_socket_test";
+  char* argv[] = {name, nullptr};
+  QCoreApplication app(argc, argv);
+  testsupport::TempFolder folder;
+  const auto path = folder / InstanceSocketName;
+  std::vector<InstanceRequest> received;
+  InstanceServer server(path, [&](InstanceRequest r) { received.push_back(std::move(r)); });
+  ASSERT_TRUE(server.listening());
+  struct stat info {};
+  ASSERT_EQ(::stat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 077, 0u) << "the socket is open to other users";
+
+  // The client blocks on its own: run it beside the event loop.
+  bool sent = false;
+  std::thread client([&] {
+    sent = sendInstanceRequest(path, "capture") && sendInstanceRequest(path, "bogus") &&
+           sendInstanceRequest(path, "open /tmp/x.txt");
+  });
+  spinUntil([&] { return received.size() == 2; });
+  client.join();
+  EXPECT_TRUE(sent);
+  ASSERT_EQ(received.size(), 2u);
+  EXPECT_EQ(received[0].kind, Kind::Capture);
+  EXPECT_EQ(received[1].kind, Kind::Open);
+  EXPECT_EQ(received[1].file, "/tmp/x.txt");
+  EXPECT_FALSE(sendInstanceRequest(folder / "nobody", "capture")) << "no copy runs there";
 }
 
 } // namespace
