@@ -16,8 +16,6 @@
 #include <QMimeData>
 #include <QProcess>
 
-#include <sys/wait.h>
-
 #include "support/x11_app_test.h"
 
 namespace {
@@ -223,26 +221,18 @@ TEST_F(CaptureOnX11, ATerminalInFrontOrNoDisplayEndsWithStatusThree) {
   EXPECT_NE(noDisplay.err.find("display"), std::string::npos) << noDisplay.err;
 }
 
-} // namespace
-
-namespace {
-
-// Words the timeline refuses before it looks at any display.
+// Words the timeline refuses before it looks at any display: status 2 and a message.
 TEST(TimelineCaptureOptions, AFileOrAStrayDelayIsRefusedAsBadUsage) {
   if (!std::filesystem::exists(Lumetra)) GTEST_SKIP() << "the program is not built at " << Lumetra;
-  struct Case {
-    std::string words, message;
-  };
-  for (const auto& [words, message] :
-       {Case{"--capture notes.txt", "not a FILE"},
-        Case{"--capture-delay 5 notes.txt", "goes with --capture"},
-        Case{"--capture --capture-delay -1", "--capture-delay takes"},
-        Case{"--capture --capture-delay soon", "--capture-delay takes"},
-        Case{"--capture=yes", "takes no value"}}) {
-    const std::string command = Lumetra + " --timeline " + words + " 2>&1 >/dev/null";
-    const std::string err = commandOutput(command);
-    EXPECT_EQ(WEXITSTATUS(std::system((command + " >/dev/null").c_str())), 2) << words;
+  for (const auto& [words, message] : {std::pair{"--capture notes.txt", "not a FILE"},
+                                       {"--capture-delay 5 notes.txt", "goes with --capture"},
+                                       {"--capture --capture-delay -1", "--capture-delay takes"},
+                                       {"--capture --capture-delay soon", "--capture-delay takes"},
+                                       {"--capture=yes", "takes no value"}}) {
+    const std::string err =
+        commandOutput(Lumetra + " --timeline " + words + " 2>&1 >/dev/null; echo \" status $?\"");
     EXPECT_NE(err.find(message), std::string::npos) << words << ": " << err;
+    EXPECT_TRUE(err.ends_with(" status 2\n")) << words << ": " << err;
   }
 }
 
