@@ -2,12 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "acquisition/html_nesting.h"
-#include "acquisition/html_page.h"
+#include "acquisition/html_text_passes.h"
+#include "engine/text_helpers.h"
 
 namespace acquisition {
 namespace {
@@ -83,29 +84,6 @@ TEST(HtmlToText, GivesThePagesTextWithoutItsClutter) {
   }
 }
 
-// A news page shaped like a real one: navigation bar, search form with a
-// drop-down list, headline, bold words and a bold link in the text, a list of
-// links beside it and a footer of links.
-TEST(HtmlToTextPage, ANewsPageKeepsItsStoryAndLosesItsMenusFormsAndFooter) {
-  std::ifstream in(LUMETRA_SOURCE_DIR "/tests/acquisition/data/gazette.html", std::ios::binary);
-  const std::string html{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  ASSERT_FALSE(html.empty());
-  const HtmlText out = htmlToText(html, "ignored: the page has a title");
-  EXPECT_EQ(out.text,
-            "Harbour Town Gazette \x96 Storm closes the ferry\r\r\r\r\r\r\r\r\r"
-            "Go\r\r"
-            "Storm closes the ferry\r\r"
-            "By Ann Reed, 12 March\r\r"
-            "The morning ferry did not sail today after winds of ninety kilometres an hour "
-            "reached the harbour.\r\r\r"
-            "What travellers should do\r\r"
-            "Passengers can use their tickets on any sailing this week, the operator said in a "
-            "statement, and the new timetable is online.\r\r"
-            "Schools in the town stay open.\r\r\r"
-            "Most read\r\r\r\r\r\r"
-            "\xA9 2024 Harbour Town Gazette");
-}
-
 TEST(HtmlToTextWindowTitle, LosesTheBrowsersNameOnly) {
   const std::pair<const char*, const char*> cases[] = {
       {"Harbour news - Mozilla Firefox", "Harbour news"},
@@ -117,23 +95,6 @@ TEST(HtmlToTextWindowTitle, LosesTheBrowsersNameOnly) {
       {"", ""}};
   for (const auto& [title, expected] : cases)
     EXPECT_EQ(withoutBrowserSuffix(title), expected) << title;
-}
-
-TEST(HtmlPage, EachElementRendersItsStretchOfThePageText) {
-  const HtmlPage page =
-      parseHtmlPage("<body><div> <a href=x> Home </a> <span>and <b>more</b></span></div>"
-                    "<p>Para</p><br><select><option>O</option></select></body>");
-  std::vector<std::string> texts;
-  for (const HtmlElement& e : page.elements)
-    texts.push_back(page.text.substr(static_cast<std::size_t>(e.textStart),
-                                     static_cast<std::size_t>(e.textEnd - e.textStart)));
-  EXPECT_EQ(page.text, "Home and more\r\nPara\r\n\r\n\r\nO");
-  EXPECT_EQ(texts,
-            (std::vector<std::string>{"Home and more\r\nPara\r\n\r\n\r\nO", "Home and more", "Home",
-                                      "and more", "more", "Para", "\r\n", "O", "O"}));
-  EXPECT_EQ(page.elements[2].tag, HtmlTag::A);
-  EXPECT_EQ(page.elements[1].end, 5);
-  EXPECT_EQ(page.elements[4].parent, 3);
 }
 
 // Gumbo frees its tree by recursion; nesting this deep must neither overflow
@@ -168,23 +129,19 @@ TEST(HtmlNesting, TagsBeyondTheDepthGoTheirTextStays) {
   }
 }
 
-TEST(HtmlToTextHostile, ThousandsOfOneLetterParagraphsAreCutWithAMessage) {
-  std::string html;
+// Thousands of one-letter paragraphs, or a page beyond the limit, are cut with a message.
+TEST(HtmlToTextHostile, AnOversizedPageIsCutWithAMessage) {
+  std::string paragraphs;
   for (int i = 0; i < 20000; ++i)
-    html += "<p>a</p>";
-  const HtmlText out = htmlToText(html);
-  EXPECT_EQ(out.problem, PageCutMessage);
-  EXPECT_LE(out.text.size(), 8u << 20);
-}
+    paragraphs += "<p>a</p>";
+  const HtmlText many = htmlToText(paragraphs);
+  EXPECT_EQ(many.problem, PageCutMessage);
+  EXPECT_LE(many.text.size(), 8u << 20);
 
-TEST(HtmlToTextHostile, APageBeyondTheLimitIsCutWithAMessage) {
-  std::string html = "<p>start</p>";
-  html += std::string(MaxHtmlBytes, 'x');
-  html += "<p>end</p>";
-  const HtmlText out = htmlToText(html);
-  EXPECT_EQ(out.problem, PageCutMessage);
-  EXPECT_EQ(out.text.substr(0, 7), "start\r\r");
-  EXPECT_EQ(out.text.find("end"), std::string::npos);
+  const HtmlText long_ = htmlToText("<p>start</p>" + std::string(MaxHtmlBytes, 'x') + "<p>end</p>");
+  EXPECT_EQ(long_.problem, PageCutMessage);
+  EXPECT_EQ(long_.text.substr(0, 7), "start\r\r");
+  EXPECT_EQ(long_.text.find("end"), std::string::npos);
 }
 
 TEST(HtmlToTextHostile, MalformedMarkupStillGivesItsText) {
@@ -192,6 +149,108 @@ TEST(HtmlToTextHostile, MalformedMarkupStillGivesItsText) {
   EXPECT_EQ(out.problem, "");
   EXPECT_NE(out.text.find("open bold both"), std::string::npos) << out.text;
   EXPECT_NE(out.text.find("after"), std::string::npos) << out.text;
+}
+
+// The passes as written: one replace-all per entry, each over the text the
+// last one left.
+std::string headingsOneByOne(std::string text, const std::vector<std::string>& headings) {
+  for (const std::string& h : headings)
+    if (!h.empty()) text = engine::replaceAll(text, "\r" + h + "\r", "\r\r" + h + "\r\r");
+  return text;
+}
+std::string paragraphsOneByOne(std::string text, const std::vector<std::string>& paragraphs) {
+  for (const std::string& p : paragraphs)
+    if (!p.empty()) text = engine::replaceAll(text, p, p + "\r");
+  return text;
+}
+std::string removalsOneByOne(std::string text, const std::vector<std::string>& removals) {
+  for (const std::string& r : removals)
+    text = engine::replaceAll(text, r, "\r");
+  return text;
+}
+
+using Round = std::string (*)(std::string_view, const std::vector<std::string>&, PassBudget&);
+using OneByOne = std::string (*)(std::string, const std::vector<std::string>&);
+
+// Each round against the round as written, on random pages over a few
+// characters, so that entries overlap, repeat, stand side by side and hold one
+// another. Headings and paragraphs come without CR, as the page gives them (a
+// paragraph of two lines now and then); removals hold CRs and may match across
+// the CR an earlier one left.
+TEST(HtmlTextPasses, EachRoundGivesWhatOneReplaceAllPerEntryGives) {
+  const struct {
+    const char* name;
+    Round round;
+    OneByOne oneByOne;
+    unsigned seed;
+    int pages;
+    std::size_t length;
+    std::string_view textAlphabet, listAlphabet;
+  } cases[] = {
+      {"headings", surroundHeadings, headingsOneByOne, 17, 4000, 40, "ab \r\r\r", "ab "},
+      {"paragraphs", breakAfterParagraphs, paragraphsOneByOne, 29, 4000, 50, "aab \r", "ab "},
+      {"removals", cutRemovals, removalsOneByOne, 43, 6000, 50, "ab\r\r", "ab\r"},
+  };
+  for (const auto& c : cases) {
+    std::mt19937 random(c.seed);
+    const auto pick = [&](std::size_t max) {
+      return std::uniform_int_distribution<std::size_t>(0, max)(random);
+    };
+    const auto randomText = [&](std::size_t maxLength, std::string_view alphabet) {
+      std::string out(pick(maxLength), ' ');
+      for (char& ch : out)
+        ch = alphabet[pick(alphabet.size() - 1)];
+      return out;
+    };
+    for (int i = 0; i < c.pages; ++i) {
+      const std::string text = randomText(c.length, c.textAlphabet);
+      // Entries taken from the text, repeated, or made up.
+      std::vector<std::string> list(pick(8));
+      for (std::size_t e = 0; e < list.size(); ++e) {
+        const std::size_t kind = pick(3);
+        if (kind == 0 && !text.empty()) {
+          const std::size_t start = pick(text.size() - 1);
+          list[e] = text.substr(start, 1 + pick(std::min<std::size_t>(6, text.size() - start - 1)));
+        } else if (kind == 1 && e > 0) {
+          list[e] = list[pick(e - 1)];
+        } else {
+          list[e] = randomText(4, c.listAlphabet);
+        }
+        if (c.round != cutRemovals) list[e] = std::string(engine::replaceAll(list[e], "\r", ""));
+      }
+      if (c.round == breakAfterParagraphs && pick(4) == 0) list.push_back("a\r\nb");
+      PassBudget budget{1u << 30, 1u << 30, false};
+      ASSERT_EQ(c.round(text, list, budget), c.oneByOne(text, list)) << c.name << " " << i;
+    }
+  }
+}
+
+// Two inline link blocks side by side: removing the first puts a CR before
+// the second. Repeated headings on adjacent lines settle.
+TEST(HtmlTextPasses, EdgeCasesGiveWhatOneReplaceAllPerEntryGives) {
+  std::string repeated = "Top";
+  for (int i = 0; i < 30; ++i)
+    repeated += "\rSame";
+  PassBudget budget{1u << 30, 1u << 30, false};
+  EXPECT_EQ(cutRemovals("Page\rHomeAbout\rText", {"\rHome", "\rAbout"}, budget), "Page\r\rText");
+  EXPECT_EQ(removalsOneByOne("Page\rHomeAbout\rText", {"\rHome", "\rAbout"}), "Page\r\rText");
+  const std::vector<std::string> headings(25, "Same");
+  EXPECT_EQ(surroundHeadings(repeated + "\rEnd", headings, budget),
+            headingsOneByOne(repeated + "\rEnd", headings));
+}
+
+// A list built to make the text explode stops at the budget and says so.
+TEST(HtmlTextPasses, StopsWhenTheBudgetRunsOut) {
+  std::string text;
+  for (int i = 0; i < 3000; ++i)
+    text += "a\r";
+  const std::vector<std::string> list(3000, "a");
+  for (const Round round : {surroundHeadings, breakAfterParagraphs}) {
+    PassBudget budget{1u << 20, 10000, false};
+    const std::string out = round(text, list, budget);
+    EXPECT_TRUE(budget.exhausted);
+    EXPECT_LE(out.size(), text.size() + 10000);
+  }
 }
 
 } // namespace

@@ -16,8 +16,6 @@
 #include <QMimeData>
 #include <QProcess>
 
-#include <sys/wait.h>
-
 #include "support/x11_app_test.h"
 
 namespace {
@@ -71,6 +69,13 @@ protected:
     return activate("--class mousepad");
   }
 
+  // Types into the editor's unsaved buffer and waits for its title to say so.
+  bool typeInto(const std::string& editor, const std::string& words) {
+    onDisplay("xdotool type --delay 5 '" + words + "'");
+    return waitFor([&] { return onDisplay("xdotool getwindowname " + editor).starts_with("*"); },
+                   5s);
+  }
+
   std::string activate(const std::string& what) {
     const std::string window = session_->visibleWindow(what);
     if (!window.empty()) onDisplay("xdotool windowactivate --sync " + window);
@@ -86,13 +91,16 @@ protected:
     pump(100ms);
   }
 
-  bool clipboardIsTheUsers() {
-    return waitFor(
-        [] {
-          const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-          return data && data->text() == UserText && data->data(OwnFormat) == OwnBytes;
-        },
-        5s, [] { QCoreApplication::processEvents(); });
+  ::testing::AssertionResult clipboardIsTheUsers() {
+    if (waitFor(
+            [] {
+              const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+              return data && data->text() == UserText && data->data(OwnFormat) == OwnBytes;
+            },
+            5s, [] { QCoreApplication::processEvents(); }))
+      return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the clipboard after the capture: "
+                                         << QGuiApplication::clipboard()->text().toStdString();
   }
 
   // The timeline's capture, with this process answering for the clipboard it
@@ -158,25 +166,20 @@ TEST_F(CaptureOnX11, ASavedFileIsReadFromDiskAndTheClipboardIsKept) {
             std::string::npos)
       << run.out;
   EXPECT_EQ(shownWords(run.out), "The ferry leaves at nine. Bring a coat.");
-  EXPECT_TRUE(clipboardIsTheUsers())
-      << "the clipboard after the capture: " << QGuiApplication::clipboard()->text().toStdString();
+  EXPECT_TRUE(clipboardIsTheUsers());
 }
 
 TEST_F(CaptureOnX11, AnUnsavedBufferGivesTheTypedTextAsTheSpecialDocument) {
   const std::string editor = startEditor({});
   ASSERT_FALSE(editor.empty()) << "mousepad showed no window";
-  onDisplay("xdotool type --delay 5 'Typed in a hurry. Never saved.'");
-  ASSERT_TRUE(
-      waitFor([&] { return onDisplay("xdotool getwindowname " + editor).starts_with("*"); }, 5s))
-      << "mousepad did not take the typed text";
+  ASSERT_TRUE(typeInto(editor, "Typed in a hurry. Never saved.")) << "mousepad took no text";
   setUserClipboard();
 
   const TimelineRun run = capture();
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("\"name\":\"Lumetra Special Document\""), std::string::npos) << run.out;
   EXPECT_EQ(shownWords(run.out), "Typed in a hurry. Never saved.");
-  EXPECT_TRUE(clipboardIsTheUsers())
-      << "the clipboard after the capture: " << QGuiApplication::clipboard()->text().toStdString();
+  EXPECT_TRUE(clipboardIsTheUsers());
   // The keys left the buffer as it was: nothing selected was typed over.
   onDisplay("xdotool type --delay 5 'X'");
   setUserClipboard();
@@ -191,9 +194,7 @@ TEST_F(CaptureOnX11, TheAccessibilityInterfaceGivesTheTextWithoutKeysOrClipboard
   const std::filesystem::path busFile = session_->home() / "editor-bus";
   const std::string editor = startEditor({}, busFile);
   ASSERT_FALSE(editor.empty()) << "mousepad showed no window";
-  onDisplay("xdotool type --delay 5 'Read through the accessibility bus.'");
-  ASSERT_TRUE(
-      waitFor([&] { return onDisplay("xdotool getwindowname " + editor).starts_with("*"); }, 5s));
+  ASSERT_TRUE(typeInto(editor, "Read through the accessibility bus."));
   std::string bus;
   std::ifstream(busFile) >> bus;
   ASSERT_FALSE(bus.empty()) << "the editor's bus address was not written";
@@ -223,26 +224,18 @@ TEST_F(CaptureOnX11, ATerminalInFrontOrNoDisplayEndsWithStatusThree) {
   EXPECT_NE(noDisplay.err.find("display"), std::string::npos) << noDisplay.err;
 }
 
-} // namespace
-
-namespace {
-
-// Words the timeline refuses before it looks at any display.
+// Words the timeline refuses before it looks at any display: status 2 and a message.
 TEST(TimelineCaptureOptions, AFileOrAStrayDelayIsRefusedAsBadUsage) {
   if (!std::filesystem::exists(Lumetra)) GTEST_SKIP() << "the program is not built at " << Lumetra;
-  struct Case {
-    std::string words, message;
-  };
-  for (const auto& [words, message] :
-       {Case{"--capture notes.txt", "not a FILE"},
-        Case{"--capture-delay 5 notes.txt", "goes with --capture"},
-        Case{"--capture --capture-delay -1", "--capture-delay takes"},
-        Case{"--capture --capture-delay soon", "--capture-delay takes"},
-        Case{"--capture=yes", "takes no value"}}) {
-    const std::string command = Lumetra + " --timeline " + words + " 2>&1 >/dev/null";
-    const std::string err = commandOutput(command);
-    EXPECT_EQ(WEXITSTATUS(std::system((command + " >/dev/null").c_str())), 2) << words;
+  for (const auto& [words, message] : {std::pair{"--capture notes.txt", "not a FILE"},
+                                       {"--capture-delay 5 notes.txt", "goes with --capture"},
+                                       {"--capture --capture-delay -1", "--capture-delay takes"},
+                                       {"--capture --capture-delay soon", "--capture-delay takes"},
+                                       {"--capture=yes", "takes no value"}}) {
+    const std::string err =
+        commandOutput(Lumetra + " --timeline " + words + " 2>&1 >/dev/null; echo \" status $?\"");
     EXPECT_NE(err.find(message), std::string::npos) << words << ": " << err;
+    EXPECT_TRUE(err.ends_with(" status 2\n")) << words << ": " << err;
   }
 }
 

@@ -64,16 +64,6 @@ protected:
     return waitFor(done, limit, [] { QCoreApplication::processEvents(); });
   }
 
-  // A window of this program, shown; 0 when it does not show.
-  WindowId showOwn(QWindow& own, const char* title = "", Qt::WindowFlags flags = Qt::Window) {
-    own.setTitle(title);
-    own.setFlags(flags);
-    own.resize(300, 60);
-    own.show();
-    const auto window = static_cast<WindowId>(own.winId());
-    return eventually([&] { return desktop->isWindowVisible(window); }) ? window : 0;
-  }
-
   std::unique_ptr<Desktop> desktop;
   pid_t editorGroup = 0, terminalGroup = 0;
   WindowId editor = 0, terminal = 0;
@@ -114,49 +104,12 @@ TEST_F(XcbDesktopTest, ReportsTitleClassProcessAndPlaceOfEachWindow) {
       << desktop->windowTitle(editor);
 }
 
-TEST_F(XcbDesktopTest, OnlyTheEditorIsACompatibleApplication) {
-  QWindow own;
-  const WindowId ownWindow = showOwn(own, "mousepad");
-  ASSERT_NE(ownWindow, 0);
-
-  struct Case {
-    const char* name;
-    WindowId window;
-    std::string kind;
-  };
-  for (const auto& [name, window, kind] :
-       {Case{"editor", editor, "notepad"}, Case{"terminal", terminal, ""},
-        Case{"own", ownWindow, ""}}) {
-    SCOPED_TRACE(name);
-    const std::string processName = desktop->processNameOfWindow(window);
-    EXPECT_EQ(acquisition::sourceApplicationOf(*desktop, processName, window), kind);
-    EXPECT_EQ(acquisition::isSupportedWindow(*desktop, processName, window), !kind.empty());
-  }
-  EXPECT_TRUE(desktop->isOwnWindow(ownWindow));
-  EXPECT_EQ(desktop->processNameOfWindow(ownWindow), "platform_xcb_tests");
-  // Even under an editor's name, the program's own window is never a source.
-  EXPECT_FALSE(acquisition::isSupportedWindow(*desktop, "mousepad", ownWindow));
-}
-
-TEST_F(XcbDesktopTest, FollowsTheWindowInFrontAndItsTitle) {
-  ASSERT_TRUE(desktop->switchToWindow(terminal));
-  EXPECT_TRUE(eventually([&] { return desktop->foregroundWindow() == terminal; }))
-      << "in front: " << desktop->foregroundWindow();
-  ASSERT_TRUE(desktop->switchToWindow(editor));
-  EXPECT_TRUE(eventually([&] { return desktop->foregroundWindow() == editor; }));
-
-  const std::string before = desktop->windowTitle(terminal);
+// The window in front is followed by the capture tests; here its title as it changes.
+TEST_F(XcbDesktopTest, FollowsATitleAsItChanges) {
   onDisplay("xdotool set_window --name 'Renamed r\xc3\xa9sum\xc3\xa9  ' " +
             std::to_string(terminal));
   EXPECT_TRUE(eventually([&] { return desktop->windowTitle(terminal) == "Renamed r\xe9sum\xe9"; }))
-      << "still " << desktop->windowTitle(terminal) << " (was " << before << ")";
-
-  // A window the program marks (its launch button) never counts as the one in front.
-  desktop->ignoreAsForeground(terminal);
-  ASSERT_TRUE(desktop->switchToWindow(terminal));
-  ASSERT_TRUE(eventually(
-      [&] { return onDisplay("xdotool getactivewindow").find(std::to_string(terminal)) == 0; }));
-  EXPECT_EQ(desktop->foregroundWindow(), editor);
+      << "still " << desktop->windowTitle(terminal);
 }
 
 TEST_F(XcbDesktopTest, AMinimisedWindowIsNotShown) {
@@ -170,16 +123,9 @@ TEST_F(XcbDesktopTest, AMinimisedWindowIsNotShown) {
   EXPECT_TRUE(eventually([&] { return !desktop->isMinimised(editor); }));
 }
 
-TEST_F(XcbDesktopTest, KeysCopyTheEditorsTextToTheClipboardAndAClickPutsThePointerBack) {
-  ASSERT_TRUE(desktop->switchToWindow(editor));
-  ASSERT_TRUE(eventually([&] { return desktop->foregroundWindow() == editor; }));
-  QGuiApplication::processEvents();
-  desktop->sendKeys(KeySequence::SelectCopyHomeWithPause);
-  EXPECT_TRUE(eventually([&] {
-    return desktop->clipboardText() == "First line of the notes\rSecond line\r";
-  })) << "clipboard: "
-      << desktop->clipboardText();
-
+// The keys and the clipboard are the capture tests'; here the click that
+// drops a selection, which puts the pointer back.
+TEST_F(XcbDesktopTest, AClickPutsThePointerBack) {
   onDisplay("xdotool mousemove 40 50");
   const Rect client = desktop->clientRect(editor);
   desktop->clickAt(client.left + 10, client.bottom() - 1);
@@ -188,10 +134,18 @@ TEST_F(XcbDesktopTest, KeysCopyTheEditorsTextToTheClipboardAndAClickPutsThePoint
   })) << onDisplay("xdotool getmouselocation");
 }
 
+// The reader's window: the program's own, never a source, kept on top without the focus.
 TEST_F(XcbDesktopTest, KeepsItsOwnWindowOnTopWithoutTakingTheFocus) {
   QWindow own;
-  const WindowId ownWindow = showOwn(own, "", Qt::Window | Qt::WindowDoesNotAcceptFocus);
-  ASSERT_NE(ownWindow, 0);
+  own.setTitle("mousepad");
+  own.setFlags(Qt::Window | Qt::WindowDoesNotAcceptFocus);
+  own.resize(300, 60);
+  own.show();
+  const auto ownWindow = static_cast<WindowId>(own.winId());
+  ASSERT_TRUE(eventually([&] { return desktop->isWindowVisible(ownWindow); }));
+  EXPECT_TRUE(desktop->isOwnWindow(ownWindow));
+  EXPECT_EQ(desktop->processNameOfWindow(ownWindow), "platform_xcb_tests");
+  EXPECT_FALSE(acquisition::isSupportedWindow(*desktop, "mousepad", ownWindow));
   ASSERT_TRUE(desktop->switchToWindow(editor));
   ASSERT_TRUE(eventually([&] { return desktop->foregroundWindow() == editor; }));
 
