@@ -28,7 +28,7 @@ protected:
   void SetUp() override {
     for (const char* tool : {"xdotool", "xwininfo", "mousepad", "xterm"})
       if (testsupport::findProgram(tool).empty()) GTEST_SKIP() << tool << " is not installed";
-    if (const auto why = x11.start()) GTEST_SKIP() << "no X11 session: " << *why;
+    if (const auto why = x11.start(windowManager())) GTEST_SKIP() << "no X11 session: " << *why;
     app = x11.home() / "app";
     fs::create_directories(app);
     for (const char* program : {"lumetra", "lumetra-desktop", "lumetra-documents.so"})
@@ -37,6 +37,8 @@ protected:
     document = x11.home() / "notes.txt";
     std::ofstream(document) << "The keeper climbed the stairs of the lighthouse.\n";
   }
+
+  virtual std::string windowManager() const { return "jwm"; }
 
   pid_t lumetra(std::vector<std::string> args) {
     std::vector<std::string> command{"env", "-u", "QT_QPA_PLATFORM", (app / "lumetra").string()};
@@ -187,6 +189,50 @@ TEST_F(QuickLaunchOnX11, AtLogonNoBalloonButOneForAMarkerLeftBehind) {
   EXPECT_TRUE(waitFor([&] { return !fs::exists(app / "balloon.dat"); }, 2s));
   std::this_thread::sleep_for(1500ms);
   EXPECT_EQ(events("balloon").size(), 1u) << "autorun showed its own balloon";
+  stop(quickLaunch);
+}
+
+// The reader follows the window its document came from. Under a window
+// manager that keeps the focus where the user put it (openbox: jwm gives the
+// focus to the window below one that goes away).
+class ReaderFollowsItsSource : public QuickLaunchOnX11 {
+protected:
+  std::string windowManager() const override { return "openbox"; }
+  std::string visibleReader() { return x11.visibleWindow("--name '^Lumetra$'", 0ms); }
+  std::string active() {
+    const std::string found = on("xdotool getactivewindow");
+    return found.substr(0, found.find('\n'));
+  }
+};
+
+TEST_F(ReaderFollowsItsSource, HidesForATerminalAndComesBackOverTheEditorWithoutTheFocus) {
+  const pid_t quickLaunch = lumetra({"--event-log", log.string()});
+  ASSERT_FALSE(waitForEvent("balloon").empty());
+  x11.launch({"mousepad", document.string()});
+  x11.launch({"xterm"});
+  const std::string editor = x11.visibleWindow("--class mousepad");
+  const std::string terminal = x11.visibleWindow("--class xterm");
+  ASSERT_FALSE(editor.empty() || terminal.empty()) << "mousepad or xterm did not show";
+  on("xdotool windowactivate --sync " + editor);
+  ASSERT_FALSE(waitForEvent("quicklaunch", 1, "\"shown\":true").empty());
+  on("xdotool key ctrl+space");
+  ASSERT_FALSE(waitForEvent("capture", 1, document.string()).empty());
+  ASSERT_TRUE(waitFor([&] { return !visibleReader().empty(); }, 5s)) << "no reader";
+
+  on("xdotool windowactivate --sync " + terminal);
+  EXPECT_TRUE(waitFor([&] { return visibleReader().empty(); }, 3s))
+      << "the reader stayed over the terminal";
+  EXPECT_EQ(active(), terminal);
+
+  on("xdotool windowactivate --sync " + editor);
+  EXPECT_TRUE(waitFor([&] { return !visibleReader().empty(); }, 3s))
+      << "the reader did not come back over the editor";
+  std::this_thread::sleep_for(500ms);
+  EXPECT_EQ(active(), editor) << "the reader took the focus from the editor";
+
+  on("xdotool windowminimize --sync " + editor);
+  EXPECT_TRUE(waitFor([&] { return visibleReader().empty(); }, 3s))
+      << "the reader stayed with its source minimised";
   stop(quickLaunch);
 }
 
