@@ -72,7 +72,9 @@ TEST(ModeLayout, TheTextAreaAndItsPanelDoNotOverlapAndFullScreenCentresThem) {
       EXPECT_EQ(g.at(ControlId::pbBanner).visible, banner);
       EXPECT_EQ(g.at(ControlId::pbColumn).visible, !banner);
       EXPECT_FALSE(overlaps(text, panel));
-      if (banner) EXPECT_LT(text.bottom(), panel.top);
+      if (banner) {
+        EXPECT_LT(text.bottom(), panel.top);
+      }
       if (twoColumns) {
         EXPECT_FALSE(overlaps(panel, second));
         EXPECT_EQ(second.width, text.width);
@@ -86,11 +88,17 @@ TEST(ModeLayout, TheTextAreaAndItsPanelDoNotOverlapAndFullScreenCentresThem) {
         EXPECT_FALSE(g.at(ControlId::MyStatusBar1).visible);
         EXPECT_TRUE(g.at(ControlId::pbCloseFullScreen).visible);
         EXPECT_LE(std::abs(text.left - (1280 - right)), 1);
-        if (banner) EXPECT_LT(text.top + text.height / 2, 1024 / 2); // the strip above the middle
-        if (twoColumns) EXPECT_LE(std::abs(text.top - (1024 - text.bottom())), 1);
+        if (banner) { // the strip above the middle
+          EXPECT_LT(text.top + text.height / 2, 1024 / 2);
+        }
+        if (twoColumns) {
+          EXPECT_LE(std::abs(text.top - (1024 - text.bottom())), 1);
+        }
       } else {
         EXPECT_LE(std::max(text.bottom(), panel.bottom()), g.at(ControlId::MyStatusBar1).rect.top);
-        if (banner) EXPECT_LE(std::abs(text.left + text.width / 2 - g.clientWidth / 2), 1);
+        if (banner) {
+          EXPECT_LE(std::abs(text.left + text.width / 2 - g.clientWidth / 2), 1);
+        }
       }
     }
 }
