@@ -29,35 +29,30 @@ struct ZipEntry {
 
 // The archive's bytes; throws when libzip refuses (an encryption it lacks).
 inline std::string zipBytes(const std::vector<ZipEntry>& entries, const char* password = nullptr) {
-  zip_error_t error;
-  zip_error_init(&error);
-  zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
-  zip_t* archive = zip_open_from_source(buffer, ZIP_TRUNCATE, &error);
+  zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, nullptr);
+  zip_t* archive = zip_open_from_source(buffer, ZIP_TRUNCATE, nullptr);
   if (!archive) throw std::runtime_error("zip_open_from_source");
   zip_source_keep(buffer);
   for (const ZipEntry& e : entries) {
-    zip_source_t* source = zip_source_buffer(archive, e.bytes.data(), e.bytes.size(), 0);
-    const zip_int64_t index = zip_file_add(archive, e.name.c_str(), source, ZIP_FL_OVERWRITE);
-    if (index < 0) throw std::runtime_error("zip_file_add");
-    zip_set_file_compression(archive, static_cast<zip_uint64_t>(index),
-                             e.name == "mimetype" ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 0);
-    if (password && zip_file_set_encryption(archive, static_cast<zip_uint64_t>(index),
-                                            ZIP_EM_AES_256, password) != 0) {
+    const auto index = static_cast<zip_uint64_t>(zip_file_add(
+        archive, e.name.c_str(), zip_source_buffer(archive, e.bytes.data(), e.bytes.size(), 0),
+        ZIP_FL_OVERWRITE));
+    zip_set_file_compression(archive, index, e.name == "mimetype" ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
+                             0);
+    if (password && zip_file_set_encryption(archive, index, ZIP_EM_AES_256, password) != 0) {
       zip_discard(archive);
       zip_source_free(buffer);
       throw std::runtime_error("no AES encryption in this libzip");
     }
   }
   if (zip_close(archive) != 0) throw std::runtime_error("zip_close");
-  std::string out;
   zip_source_open(buffer);
   zip_source_seek(buffer, 0, SEEK_END);
-  out.resize(static_cast<std::size_t>(zip_source_tell(buffer)));
+  std::string out(static_cast<std::size_t>(zip_source_tell(buffer)), '\0');
   zip_source_seek(buffer, 0, SEEK_SET);
   zip_source_read(buffer, out.data(), out.size());
   zip_source_close(buffer);
   zip_source_free(buffer);
-  zip_error_fini(&error);
   return out;
 }
 
@@ -108,10 +103,8 @@ inline std::uint32_t crcOf(const std::string& bytes) {
       crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uInt>(bytes.size())));
 }
 
-inline RawEntry storedEntry(std::string name, std::string bytes) {
-  const auto size = static_cast<std::uint32_t>(bytes.size());
-  const std::uint32_t crc = crcOf(bytes);
-  return {std::move(name), std::move(bytes), false, crc, size};
+inline RawEntry storedEntry(const std::string& name, const std::string& bytes) {
+  return {name, bytes, false, crcOf(bytes), static_cast<std::uint32_t>(bytes.size())};
 }
 
 // An entry that inflates to `blocks` MiB of 'a' from about a kilobyte per
@@ -150,23 +143,19 @@ inline constexpr const char* WordNamespaces =
     R"(xmlns:wp="http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing")";
 
 inline std::string docxDocument(const std::string& body) {
-  return std::string(R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)") +
-         "<w:document " + WordNamespaces + "><w:body>" + body + "</w:body></w:document>";
+  return std::string("<w:document ") + WordNamespaces + "><w:body>" + body +
+         "</w:body></w:document>";
 }
 
 inline std::string docxStyles(const std::string& styles) {
-  return std::string(R"(<?xml version="1.0" encoding="UTF-8"?>)") + "<w:styles " + WordNamespaces +
-         ">" + styles + "</w:styles>";
+  return std::string("<w:styles ") + WordNamespaces + ">" + styles + "</w:styles>";
 }
 
 inline std::vector<ZipEntry> docxEntries(const std::string& body, const std::string& styles = "") {
   return {
-      {"[Content_Types].xml",
-       R"(<?xml version="1.0"?><Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types"/>)"},
+      {"[Content_Types].xml", "<Types/>"},
       {"_rels/.rels",
-       R"(<?xml version="1.0"?><Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
-       R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="word/document.xml"/>)"
-       R"(</Relationships>)"},
+       R"(<Relationships><Relationship Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="word/document.xml"/></Relationships>)"},
       {"word/document.xml", docxDocument(body)},
       {"word/styles.xml", docxStyles(styles)},
   };
@@ -188,15 +177,14 @@ inline constexpr const char* OdfNamespaces =
 inline std::vector<ZipEntry> odtEntries(const std::string& body,
                                         const std::string& automaticStyles = "",
                                         const std::string& styles = "") {
-  const std::string head = R"(<?xml version="1.0" encoding="UTF-8"?>)";
+  const std::string ns = OdfNamespaces;
   return {
       {"mimetype", "application/vnd.oasis.opendocument.text"},
-      {"content.xml", head + "<office:document-content " + OdfNamespaces +
-                          "><office:automatic-styles>" + automaticStyles +
-                          "</office:automatic-styles><office:body><office:text>" + body +
-                          "</office:text></office:body></office:document-content>"},
-      {"styles.xml", head + "<office:document-styles " + OdfNamespaces + "><office:styles>" +
-                         styles + "</office:styles></office:document-styles>"},
+      {"content.xml", "<office:document-content " + ns + "><office:automatic-styles>" +
+                          automaticStyles + "</office:automatic-styles><office:body><office:text>" +
+                          body + "</office:text></office:body></office:document-content>"},
+      {"styles.xml", "<office:document-styles " + ns + "><office:styles>" + styles +
+                         "</office:styles></office:document-styles>"},
   };
 }
 
@@ -206,8 +194,7 @@ inline std::string odt(const std::string& body, const std::string& automaticStyl
 }
 
 struct PdfLine {
-  double x;
-  double y;
+  double x, y;
   std::string text; // UTF-8
 };
 
