@@ -197,23 +197,6 @@ TEST_F(QtTimerTest, FiresRepeatedlyAndEnablingAgainRestartsTheCount) {
   EXPECT_GE(times.back(), 500);
 }
 
-TEST_F(QtTimerTest, HandlersChangeOrDestroyTimersWhileQuietTimersStayQuiet) {
-  // Never firing: a zero interval, a timer never enabled, one switched off again.
-  auto zero = make("quiet", 0), never = make("quiet", 5, false), off = make("quiet", 5);
-  off->setEnabled(false);
-  std::unique_ptr<Timer> driver, late, hurried;
-  late = make("late", 60, false, [&] { late.reset(); }); // destroys its own timer
-  hurried = make("hurried", 1000, true, [&] { hurried->setEnabled(false); });
-  driver = make("driver", 10, true, [&] {
-    driver->setEnabled(false); // switches itself off,
-    late->setEnabled(true);    // switches another on,
-    hurried->setInterval(20);  // and re-sets a third's interval
-  });
-  ASSERT_TRUE(runEventsUntil([&] { return late == nullptr; }, 2000));
-  runEventsUntil([] { return false; }, 50); // nothing more may fire
-  EXPECT_EQ(order, (std::vector<std::string>{"driver", "hurried", "late"}));
-}
-
 // A short timer woken late (a busy machine) keeps to its schedule: the late
 // firings follow at once, so the lateness is not added to every later one.
 TEST_F(QtTimerTest, AShortTimerWokenLateCatchesUpInsteadOfDrifting) {
