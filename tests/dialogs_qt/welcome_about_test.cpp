@@ -27,10 +27,9 @@ TEST(WelcomeWizard, FinishClosesItAndBackReturnsToTheFirstPage) {
     bool closed;
     int result;
   };
-  for (const Case& c : {Case{{"next", "next"}, true, QDialog::Accepted},
-                        Case{{"next", "back", "next", "next"}, true, QDialog::Accepted},
-                        Case{{"next", "back", "next"}, false, 0},
-                        Case{{"next", "cancel"}, true, QDialog::Rejected}}) {
+  for (const Case& c :
+       {Case{{"next", "next"}, true, QDialog::Accepted}, Case{{"next", "back", "next"}, false, 0},
+        Case{{"next", "cancel"}, true, QDialog::Rejected}}) {
     testsupport::qtApp();
     TfrmWelcome1 wizard;
     wizard.show();

@@ -21,7 +21,6 @@ TEST(BannerLines, AreCutByWordsWidthSentencesAndBreaks) {
     const char* expected; // the lines, joined by '|'
   } cases[] = {
       {"one two three four five six seven", 3, 10000, "one two three |four five six |seven "},
-      {"one two", 1, 10000, "one |two "},
       {"abcdefghij klmnopqrst uv", 2, 10000, "abcdefghij |klmnopqrst uv "}, // at most 20 chars
       {"aaa bbb ccc", 6, 100, "aaa bbb |ccc "},
       {"One two. Three four", 6, 10000, "One two. |Three four "},

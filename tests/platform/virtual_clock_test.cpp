@@ -143,9 +143,9 @@ TEST(VirtualClockLifetime, TimerOutlivingTheClockStaysUsable) {
   EXPECT_TRUE(timer->Enabled());
 }
 
-// The timer contract on real Qt timers; the virtual clock's tests cover it in
-// full. These are the only tests that wait for real time; every bound is
-// generous and each test ends within about a second.
+// The timer contract is the virtual clock's to test; on real Qt timers only
+// what the reading pace needs of them. This waits for real time; its bound is
+// generous and it ends within about a second.
 
 class QtTimerTest : public ::testing::Test {
 protected:
@@ -154,18 +154,15 @@ protected:
     start = factory.nowMs();
   }
 
-  // A timer that, when it fires, logs its name and the time since the test
-  // began, then runs `also`.
-  std::unique_ptr<Timer> make(const std::string& name, int interval, bool enabled = true,
-                              std::function<void()> also = {}) {
+  // A timer that, when it fires, logs the time since the test began, then runs `also`.
+  std::unique_ptr<Timer> make(int interval, std::function<void()> also) {
     auto timer = factory.createTimer();
     timer->setInterval(interval);
-    timer->OnTimer = [this, name, also] {
-      order.push_back(name);
+    timer->OnTimer = [this, also] {
       times.push_back(factory.nowMs() - start);
-      if (also) also();
+      also();
     };
-    timer->setEnabled(enabled);
+    timer->setEnabled(true);
     return timer;
   }
   // Runs the event loop until `done` holds or `limitMs` pass; returns whether it held.
@@ -179,28 +176,13 @@ protected:
 
   QtTimerFactory factory;
   std::int64_t start = 0;
-  std::vector<std::string> order;
   std::vector<std::int64_t> times;
 };
-
-TEST_F(QtTimerTest, FiresRepeatedlyAndEnablingAgainRestartsTheCount) {
-  std::unique_ptr<Timer> repeating = make("repeating", 20), restarted;
-  restarted = make("restarted", 400, true, [&] { restarted->setEnabled(false); });
-  ASSERT_TRUE(runEventsUntil([&] { return order.size() >= 3; }, 2000));
-  EXPECT_GE(times[2], 55);
-  repeating.reset();
-  runEventsUntil([] { return false; }, 200);
-  ASSERT_EQ(order.back(), "repeating");
-  restarted->setEnabled(false);
-  restarted->setEnabled(true); // now due about 660 ms after the start, not 400
-  ASSERT_TRUE(runEventsUntil([&] { return order.back() == "restarted"; }, 2000));
-  EXPECT_GE(times.back(), 500);
-}
 
 // A short timer woken late (a busy machine) keeps to its schedule: the late
 // firings follow at once, so the lateness is not added to every later one.
 TEST_F(QtTimerTest, AShortTimerWokenLateCatchesUpInsteadOfDrifting) {
-  std::unique_ptr<Timer> step = make("step", 10, true, [&] {
+  std::unique_ptr<Timer> step = make(10, [&] {
     if (times.size() == 1) std::this_thread::sleep_for(std::chrono::milliseconds(60));
     if (times.size() == 10) step->setEnabled(false);
   });
