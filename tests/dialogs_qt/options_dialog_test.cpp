@@ -36,37 +36,6 @@ struct OptionsDialog : SettingsRig {
     dialog->StartPage = startPage;
     dialog->show();
   }
-  // The check boxes of `word` in check list `list` (0-based).
-  std::vector<QCheckBox*> wordBoxes(std::size_t list, const std::string& word) {
-    std::vector<QCheckBox*> boxes;
-    WordCheckList* words = dialog->clbWords[list];
-    for (std::size_t i = 0; i < words->count(); ++i)
-      if (words->box(i)->text().toStdString() == word) boxes.push_back(words->box(i));
-    return boxes;
-  }
-  std::size_t checkedWords() const {
-    std::size_t n = 0;
-    for (WordCheckList* words : dialog->clbWords)
-      for (std::size_t i = 0; i < words->count(); ++i)
-        n += words->box(i)->isChecked() ? 1 : 0;
-    return n;
-  }
-  std::size_t nodeOf(const std::string& caption) const {
-    const RulesTree& tree = dialog->pages().textRules;
-    for (std::size_t i = 0; i < tree.size(); ++i)
-      if (tree[i].caption == caption) return i;
-    ADD_FAILURE() << "no node " << caption;
-    return 0;
-  }
-  void clickNode(std::size_t node, bool onStatePicture) {
-    RulesTreeWidget* tree = dialog->tvTextRules;
-    QTreeWidgetItem* item = tree->itemOfNode(node);
-    const QRect text = tree->visualItemRect(item);
-    const QPoint at = onStatePicture ? tree->statePictureRect(item).center()
-                                     : QPoint(text.right() - 10, text.center().y());
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-  }
-
   std::unique_ptr<TfrmOptions> dialog;
 };
 
@@ -117,22 +86,35 @@ TEST(OptionsDialog, ThePagesWidgetsChangeTheSettingsOnOk) {
     for (QWidget* panel : {d.pnlGeneral, d.pnlTextRules, d.pnlAutoSkim})
       EXPECT_EQ(panel->isVisible(), panel == c.panel) << c.title;
   }
-  const std::size_t longer = rig.nodeOf("Detect longer headings");
   const RulesTree& tree = d.pages().textRules;
-  ASSERT_EQ(tree[longer].StateIndex, CheckedState); // rule 2 was on
-  rig.clickNode(longer, false);
-  EXPECT_EQ(tree[longer].StateIndex, CheckedState);
-  rig.clickNode(longer, true);
-  EXPECT_EQ(tree[longer].StateIndex, UncheckedState);
+  const auto longer = std::ranges::find(tree, "Detect longer headings", &RuleNode::caption);
+  ASSERT_NE(longer, tree.end());
+  ASSERT_EQ(longer->StateIndex, CheckedState); // rule 2 was on
+  QTreeWidgetItem* item = d.tvTextRules->itemOfNode(std::size_t(longer - tree.begin()));
+  const QRect text = d.tvTextRules->visualItemRect(item);
+  // Only a click on the state picture toggles the rule.
+  for (const auto& [at, after] :
+       {std::pair{QPoint(text.right() - 10, text.center().y()), CheckedState},
+        {d.tvTextRules->statePictureRect(item).center(), UncheckedState}}) {
+    QTest::mouseClick(d.tvTextRules->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(longer->StateIndex, after);
+  }
   click(d.imgAutoSkim);
   // A word of list three at "~10%" makes a custom list of list one and that word.
   d.cbCompression->setCurrentIndex(0);
   emit d.cbCompression->activated(0);
-  EXPECT_EQ(rig.checkedWords(), 3u);
-  const auto on = rig.wordBoxes(2, "on");
-  ASSERT_EQ(on.size(), 1u);
-  click(on[0]);
-  EXPECT_TRUE(on[0]->isChecked());
+  std::size_t checked = 0;
+  QCheckBox* on = nullptr;
+  for (std::size_t list = 0; list < d.clbWords.size(); ++list)
+    for (std::size_t i = 0; i < d.clbWords[list]->count(); ++i) {
+      QCheckBox* box = d.clbWords[list]->box(i);
+      checked += box->isChecked() ? 1 : 0;
+      if (list == 2 && box->text() == "on") on = box;
+    }
+  EXPECT_EQ(checked, 3u);
+  ASSERT_NE(on, nullptr);
+  click(on);
+  EXPECT_TRUE(on->isChecked());
   EXPECT_EQ(d.cbCompression->currentText(), "Custom");
   click(d.rbDots);
   click(d.btOK);
