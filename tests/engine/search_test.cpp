@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <tuple>
 
 #include "engine/text_helpers.h"
 #include "engine_fixture.h"
@@ -50,10 +51,9 @@ TEST(HighlightSplit, CutsTheLineAroundTheMatch) {
                {"x " + Token + "of the y", "of the", "x ", "of the", " y", true}};
   for (const auto& c : cases) {
     const HighlightSplit split = splitHighlightedLine(c.line, c.search);
-    EXPECT_EQ(split.found, c.found) << c.line;
-    EXPECT_EQ(split.before, c.before) << c.line;
-    EXPECT_EQ(split.match, c.match) << c.line;
-    EXPECT_EQ(split.after, c.after) << c.line;
+    EXPECT_EQ(std::tuple(split.found, split.before, split.match, split.after),
+              std::tuple(c.found, c.before, c.match, c.after))
+        << c.line;
   }
 }
 
@@ -96,14 +96,11 @@ struct SearchFixture : EngineFixture {
 TEST(FindNext, SearchesFromTheFramePastEachMatchThenReportsNotFoundUntilRestarted) {
   SearchFixture f("the x the y the", 5);
   f.state.CurrentPosition = 9;
-  const SearchOutcome o = f.next("the");
-  EXPECT_EQ(o.startedAt, 5);
-  EXPECT_EQ(o.matchPosition, 7);
-  EXPECT_EQ(f.search.LastMatch, 8);
-  EXPECT_TRUE(f.search.MatchShown);
-  const SearchOutcome second = f.next("the");
-  EXPECT_EQ(second.startedAt, 9);
-  EXPECT_EQ(second.matchPosition, 13);
+  for (const auto& [startedAt, match] : {std::pair{5, 7}, {9, 13}}) {
+    const SearchOutcome o = f.next("the");
+    EXPECT_EQ(std::tuple(o.startedAt, o.matchPosition, f.search.LastMatch, f.search.MatchShown),
+              std::tuple(startedAt, match, match + 1, true));
+  }
   EXPECT_EQ(f.matchesUntilNotFound("the"), Positions{});
   EXPECT_EQ(f.state.CurrentPosition, 5); // back where the search began
   EXPECT_EQ(f.search.FindCount, 2);
@@ -129,9 +126,9 @@ TEST(FindNext, RestartIsOfferedOnlyWhenThereIsMoreToSearch) {
     for (int i = 0; i < c.searchesBefore; ++i)
       ASSERT_TRUE(f.next("the").found) << c.text;
     const SearchOutcome o = f.next("the");
-    EXPECT_FALSE(o.found) << c.text;
-    EXPECT_EQ(o.offerRestart, c.offer) << c.text;
-    EXPECT_EQ(f.state.CurrentPosition, c.frameStart) << c.text;
+    EXPECT_EQ(std::tuple(o.found, o.offerRestart, f.state.CurrentPosition),
+              std::tuple(false, c.offer, c.frameStart))
+        << c.text;
   }
   SearchFixture empty("the the");
   EXPECT_FALSE(empty.next("   ").found);
@@ -149,9 +146,8 @@ TEST(FindNext, DocumentIsUnchangedAfterManySearches) {
   offerSearchRestart(f.search);
   EXPECT_THROW(findNext(f.engine, f.search, "the", [] { throw std::runtime_error("draw"); }),
                std::runtime_error);
-  EXPECT_EQ(f.state.DocumentText, text);
-  EXPECT_EQ(f.state.TextLength, static_cast<std::int32_t>(text.size()));
-  EXPECT_EQ(f.state.DocumentLength, text.size());
+  EXPECT_EQ(std::tuple(f.state.DocumentText, f.state.TextLength, f.state.DocumentLength),
+            std::tuple(text, static_cast<std::int32_t>(text.size()), text.size()));
 }
 
 TEST(FindNext, FrameIsRebuiltFromTheMatchWordWhenItMissesTheMatch) {
@@ -195,9 +191,9 @@ TEST(FindNextInFrames, FrameShowsTheContextBeforeTheMatch) {
     EngineSearch f(c.text, c.mode == ReadingModeKind::Sentence ? 3 : 1, c.mode);
     ASSERT_TRUE(f.next(c.search));
     const HighlightSplit split = f.highlighted(c.search);
-    ASSERT_TRUE(split.found) << f.state.FrameLines[0];
-    EXPECT_EQ(split.before, c.before);
-    EXPECT_EQ(split.match, c.search);
+    EXPECT_EQ(std::tuple(split.found, split.before, split.match),
+              std::tuple(true, c.before, c.search))
+        << f.state.FrameLines[0];
   }
 }
 
@@ -213,8 +209,7 @@ TEST(FindNextInFrames, FrameBeginsNoFurtherThanAHundredCharactersBackAndCountsNo
   EXPECT_GE(f.state.FrameStartPosition, match - MaxSearchStepBack);
   EXPECT_LE(f.state.FrameStartPosition, match);
   EXPECT_TRUE(f.highlighted("the").found);
-  EXPECT_EQ(f.state.WordCounter, 0u);
-  EXPECT_TRUE(f.state.CountWords);
+  EXPECT_TRUE(f.state.WordCounter == 0 && f.state.CountWords);
 }
 
 TEST(FindBarState, AutoSkimIsOffWhileTheBarIsOpen) {
