@@ -200,21 +200,6 @@ TEST(SentenceMode, FramesHoldOneSentenceOrListItem) {
   }
 }
 
-TEST(SentenceMode, FillsTheFrameLines) {
-  const struct {
-    const char* text;
-    int lines;
-    std::vector<std::string> expected;
-  } cases[] = {{"aaa bbb ccc ddd eee fff.", 3, {"aaa bbb ", "ccc ddd ", "eee fff."}},
-               {"abcdefghijklmnopqrstuvwxyz end.", 5, {"abcdefgh-", "ijklmnop-"}}};
-  for (const auto& c : cases) {
-    EngineFixture fx(c.text, 100);
-    sentenceMode(fx, c.lines, false).engine.readLine(6);
-    for (std::size_t i = 0; i < c.expected.size(); ++i)
-      EXPECT_EQ(fx.state.FrameLines[i], c.expected[i]) << c.text;
-  }
-}
-
 TEST(ColumnLines, EndAtRowBreaksAndTheWidth) {
   const struct {
     const char* text;
