@@ -47,8 +47,8 @@ bool haveValidator() {
 TEST(Autorun, TheEntryIsWrittenTestedAndRemovedAndValidates) {
   if (!haveValidator())
     GTEST_SKIP() << "desktop-file-validate is missing (package desktop-file-utils)";
-  for (const char* program : {"/usr/bin/lumetra", "/opt/Lumetra Reader/lumetra",
-                              "/home/ann/it's \"$HOME\" `x` 100%\\bin/lumetra"}) {
+  for (const char* program :
+       {"/usr/bin/lumetra", "/home/ann/it's \"$HOME\" `x` 100%\\bin/lumetra"}) {
     testsupport::TempFolder config("lumetra-autorun");
     Autorun autorun(autostartEntryPath(config.path()), program);
     EXPECT_FALSE(autorun.exists()) << program;

@@ -5,10 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QTimer>
 #include <QToolButton>
-
-#include <fstream>
 
 #include "dialog_rig.h"
 #include "dialogs/qt/rules_tree_widget.h"
@@ -39,60 +36,16 @@ struct OptionsDialog : SettingsRig {
     dialog->StartPage = startPage;
     dialog->show();
   }
-  // The check boxes of `word` in check list `list` (0-based).
-  std::vector<QCheckBox*> wordBoxes(std::size_t list, const std::string& word) {
-    std::vector<QCheckBox*> boxes;
-    WordCheckList* words = dialog->clbWords[list];
-    for (std::size_t i = 0; i < words->count(); ++i)
-      if (words->box(i)->text().toStdString() == word) boxes.push_back(words->box(i));
-    return boxes;
-  }
-  std::size_t checkedWords() const {
-    std::size_t n = 0;
-    for (WordCheckList* words : dialog->clbWords)
-      for (std::size_t i = 0; i < words->count(); ++i)
-        n += words->box(i)->isChecked() ? 1 : 0;
-    return n;
-  }
-  std::size_t nodeOf(const std::string& caption) const {
-    const RulesTree& tree = dialog->pages().textRules;
-    for (std::size_t i = 0; i < tree.size(); ++i)
-      if (tree[i].caption == caption) return i;
-    ADD_FAILURE() << "no node " << caption;
-    return 0;
-  }
-  void clickNode(std::size_t node, bool onStatePicture) {
-    RulesTreeWidget* tree = dialog->tvTextRules;
-    QTreeWidgetItem* item = tree->itemOfNode(node);
-    const QRect text = tree->visualItemRect(item);
-    const QPoint at = onStatePicture ? tree->statePictureRect(item).center()
-                                     : QPoint(text.right() - 10, text.center().y());
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-  }
-
   std::unique_ptr<TfrmOptions> dialog;
 };
 
-// Cancel and the close box neither store the pages nor reload.
-TEST(OptionsDialog, OpeningSavesTheSettingsFileEvenWhenCancelled) {
-  for (bool closeBox : {false, true}) {
-    OptionsDialog rig;
-    EXPECT_EQ(rig.storedValue("WordsPerMinute"), "1250");
-    const engine::SettingsRecord before = rig.settings;
-    click(rig.dialog->cbLoopMode);
-    closeBox ? (void)rig.dialog->close() : click(rig.dialog->btCancel);
-    EXPECT_FALSE(rig.dialog->isVisible());
-    EXPECT_EQ(rig.dialog->result(), QDialog::Rejected);
-    EXPECT_EQ(rig.settings, before);
-  }
-}
-
-// After Restore Defaults the pages show the defaults at once; Cancel gives back
-// the saved settings, OK writes the default rules at once and the rest at the
-// next save.
+// Opening saves the settings file. After Restore Defaults the pages show the
+// defaults at once; Cancel gives back the saved settings, OK writes the
+// default rules at once and the rest at the next save.
 TEST(OptionsDialog, RestoreDefaultsThenCancelOrOk) {
   for (bool ok : {false, true}) {
     OptionsDialog rig;
+    EXPECT_EQ(rig.storedValue("WordsPerMinute"), "1250");
     const engine::SettingsRecord saved = rig.settings;
     engine::SettingsRecord expected = rig.loadedFromFile(shell::DefaultField);
     // The list the page builds for "~10%" has no blank entry at its end.
@@ -102,6 +55,7 @@ TEST(OptionsDialog, RestoreDefaultsThenCancelOrOk) {
     EXPECT_EQ(rig.settings.WordsPerMinute, 300);
     EXPECT_FALSE(rig.dialog->cbLoopMode->isChecked());
     click(ok ? rig.dialog->btOK : rig.dialog->btCancel);
+    EXPECT_FALSE(rig.dialog->isVisible());
     EXPECT_EQ(rig.dialog->result(), ok ? QDialog::Accepted : QDialog::Rejected);
     EXPECT_EQ(rig.settings, ok ? expected : saved);
     EXPECT_EQ(rig.storedValue("WordsPerMinute"), "1250");
@@ -113,7 +67,10 @@ TEST(OptionsDialog, RestoreDefaultsThenCancelOrOk) {
   }
 }
 
-TEST(OptionsDialog, EachPageButtonShowsItsPageUnderItsTitle) {
+// The page buttons, the rules tree (reached by the mouse only through a state
+// picture) and the AutoSkim word lists, then OK. The rules themselves are
+// TextRulesTree's and AutoSkimPage's.
+TEST(OptionsDialog, ThePagesWidgetsChangeTheSettingsOnOk) {
   OptionsDialog rig("TextRules");
   TfrmOptions& d = *rig.dialog;
   struct Case {
@@ -129,69 +86,45 @@ TEST(OptionsDialog, EachPageButtonShowsItsPageUnderItsTitle) {
     for (QWidget* panel : {d.pnlGeneral, d.pnlTextRules, d.pnlAutoSkim})
       EXPECT_EQ(panel->isVisible(), panel == c.panel) << c.title;
   }
-}
-
-// Groups without a box and the saved flags are TextRulesTree's; here the mouse
-// reaches the tree only through the state picture.
-TEST(OptionsDialog, OnlyAClickOnAStatePictureTogglesARule) {
-  OptionsDialog rig("TextRules");
-  const std::size_t longer = rig.nodeOf("Detect longer headings");
-  const RulesTree& tree = rig.dialog->pages().textRules;
-  ASSERT_EQ(tree[longer].StateIndex, CheckedState); // rule 2 was on
-  rig.clickNode(longer, false);
-  EXPECT_EQ(tree[longer].StateIndex, CheckedState);
-  rig.clickNode(longer, true);
-  EXPECT_EQ(tree[longer].StateIndex, UncheckedState);
-  click(rig.dialog->btOK);
-  EXPECT_FALSE(rig.settings.GeneralTextRules[2]);
-}
-
-TEST(OptionsDialog, AWordOfListThreeAtTenPercentMakesACustomListOfListOneAndThatWord) {
-  OptionsDialog rig("AutoSkim");
-  TfrmOptions& d = *rig.dialog;
+  const RulesTree& tree = d.pages().textRules;
+  const auto longer = std::ranges::find(tree, "Detect longer headings", &RuleNode::caption);
+  ASSERT_NE(longer, tree.end());
+  ASSERT_EQ(longer->StateIndex, CheckedState); // rule 2 was on
+  QTreeWidgetItem* item = d.tvTextRules->itemOfNode(std::size_t(longer - tree.begin()));
+  const QRect text = d.tvTextRules->visualItemRect(item);
+  // Only a click on the state picture toggles the rule.
+  for (const auto& [at, after] :
+       {std::pair{QPoint(text.right() - 10, text.center().y()), CheckedState},
+        {d.tvTextRules->statePictureRect(item).center(), UncheckedState}}) {
+    QTest::mouseClick(d.tvTextRules->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(longer->StateIndex, after);
+  }
+  click(d.imgAutoSkim);
+  // A word of list three at "~10%" makes a custom list of list one and that word.
   d.cbCompression->setCurrentIndex(0);
   emit d.cbCompression->activated(0);
-  EXPECT_EQ(rig.checkedWords(), 3u);
-  const auto on = rig.wordBoxes(2, "on");
-  ASSERT_EQ(on.size(), 1u);
-  click(on[0]);
-  EXPECT_TRUE(on[0]->isChecked());
+  std::size_t checked = 0;
+  QCheckBox* on = nullptr;
+  for (std::size_t list = 0; list < d.clbWords.size(); ++list)
+    for (std::size_t i = 0; i < d.clbWords[list]->count(); ++i) {
+      QCheckBox* box = d.clbWords[list]->box(i);
+      checked += box->isChecked() ? 1 : 0;
+      if (list == 2 && box->text() == "on") on = box;
+    }
+  EXPECT_EQ(checked, 3u);
+  ASSERT_NE(on, nullptr);
+  click(on);
+  EXPECT_TRUE(on->isChecked());
   EXPECT_EQ(d.cbCompression->currentText(), "Custom");
   click(d.rbDots);
   click(d.btOK);
+  EXPECT_FALSE(rig.settings.GeneralTextRules[2]);
   EXPECT_EQ(rig.settings.CompresionSetting, engine::CustomCompressionLevel);
   EXPECT_EQ(rig.settings.CompressorList, ",the,of,a,on,");
   EXPECT_EQ(rig.settings.CompressorReplaceSelection, engine::ReplaceSelection::Dots);
   rig.file.saveSettings();
   EXPECT_EQ(rig.storedValue("CompresionSetting"), "custom");
   EXPECT_EQ(rig.storedValue("UserDefinedCompressorSet"), ",the,of,a,on,");
-}
-
-TEST(OptionsDialog, AutoLoadShowsTheEntryWhoeverWroteItAndOkWritesOrRemovesIt) {
-  SettingsRig setup;
-  std::filesystem::create_directories(setup.autorun.entryPath().parent_path());
-  std::ofstream(setup.autorun.entryPath()) << "[Desktop Entry]\n";
-  for (bool before : {true, false}) { // an entry someone else wrote, then none
-    TfrmOptions dialog(setup.settings, setup.store, setup.autorun);
-    dialog.show();
-    EXPECT_EQ(dialog.cbAutoLoad->isChecked(), before);
-    click(dialog.cbAutoLoad);
-    click(dialog.btOK);
-    EXPECT_EQ(setup.autorun.exists(), !before);
-  }
-}
-
-TEST(OptionsDialog, ShowOptionsTellsWhetherOkClosedIt) {
-  for (bool ok : {true, false}) {
-    SettingsRig setup;
-    QTimer::singleShot(0, [ok] {
-      auto* dialog = qobject_cast<TfrmOptions*>(QApplication::activeModalWidget());
-      ASSERT_NE(dialog, nullptr);
-      EXPECT_EQ(dialog->currentPage(), OptionsPage::AutoSkim);
-      click(ok ? dialog->btOK : dialog->btCancel);
-    });
-    EXPECT_EQ(showOptions(setup.settings, setup.store, setup.autorun, "AutoSkim"), ok);
-  }
 }
 
 } // namespace

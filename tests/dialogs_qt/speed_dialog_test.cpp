@@ -12,88 +12,57 @@
 namespace dialogs::testing {
 namespace {
 
-struct SpeedDialog {
-  explicit SpeedDialog(engine::SpeedSelection selection = engine::SpeedSelection::Automatic) {
-    testsupport::qtApp();
-    settings.WordsPerMinute = 300;
-    settings.SpeedSettingsSelection = selection;
-    settings.LinesPerScreen = 1;
-    settings.WordsPerScreen = 2;
-    dialog = std::make_unique<TfrmSpeedSettings>(settings, table, boxes);
-    dialog->show();
-  }
-  void type(const char* text) {
-    dialog->edPace->clear();
-    QTest::keyClicks(dialog->edPace, text);
-  }
-  bool showedError(const char* text) const {
-    return boxes.shown == std::vector<platform::ShownMessage>{{platform::MessageKind::Error, text}};
-  }
-
+// The pace box, its up/down, the list and OK on a dialog opened with
+// Automatic; the rules for Custom and for each pace are SpeedSettings'.
+TEST(SpeedDialog, TheListFollowsTheTypedOrSteppedPaceAndOkStoresIt) {
+  testsupport::qtApp();
   const reader::AutomaticTable table = reader::buildAutomaticTable();
   engine::SettingsRecord settings;
+  settings.WordsPerMinute = 300;
+  settings.SpeedSettingsSelection = engine::SpeedSelection::Automatic;
+  settings.LinesPerScreen = 1;
+  settings.WordsPerScreen = 2;
   platform::RecordingMessageBoxes boxes;
-  std::unique_ptr<TfrmSpeedSettings> dialog;
-};
-
-TEST(SpeedDialog, OpensWithThePaceAndTheStoredLayout) {
-  for (auto selection : {engine::SpeedSelection::Automatic, engine::SpeedSelection::Custom}) {
-    SpeedDialog rig(selection);
-    const bool custom = selection == engine::SpeedSelection::Custom;
-    EXPECT_EQ(rig.dialog->edPace->text(), "300");
-    EXPECT_EQ(rig.dialog->rbCustom->isChecked(), custom);
-    EXPECT_EQ(rig.dialog->rbAutomatic->isChecked(), !custom);
-    EXPECT_EQ(rig.dialog->cbLayout->isEnabled(), custom);
-    EXPECT_EQ(rig.dialog->cbLayout->currentText(), "1 x 2");
-  }
-}
-
-TEST(SpeedDialog, ATypedLetterOrAnUnusablePaceEmptiesTheBoxWithItsMessage) {
-  SpeedDialog rig;
-  rig.dialog->btCancel->setFocus();
-  rig.type("12a");
-  EXPECT_EQ(rig.dialog->edPace->text(), "");
-  EXPECT_TRUE(rig.showedError(ImproperPaceMessage));
-  EXPECT_EQ(rig.dialog->focusWidget(), rig.dialog->edPace);
-  rig.boxes.shown.clear();
-  rig.type("3001");
-  click(rig.dialog->btOK);
-  EXPECT_TRUE(rig.showedError(InvalidPaceMessage));
-  EXPECT_TRUE(rig.dialog->isVisible());
-  EXPECT_EQ(rig.dialog->edPace->text(), "");
-  EXPECT_EQ(rig.settings.WordsPerMinute, 300);
-}
-
-TEST(SpeedDialog, WithAutomaticTheListFollowsTheTypedOrSteppedPaceAndOkStoresIt) {
-  SpeedDialog rig;
-  QTest::keyClick(rig.dialog->edPace, Qt::Key_Up);
-  EXPECT_EQ(rig.dialog->edPace->text(), "310");
-  rig.type("1995");
-  click(rig.dialog->udPaceUp);
-  EXPECT_EQ(rig.dialog->cbLayout->currentText(), "3 x 5 (3 lines)");
-  rig.type("1500");
-  EXPECT_EQ(rig.dialog->cbLayout->currentText(), "2 x 4");
-  click(rig.dialog->btOK);
-  EXPECT_EQ(rig.dialog->result(), QDialog::Accepted);
-  EXPECT_EQ(rig.settings.WordsPerMinute, 1500);
-  EXPECT_EQ(rig.settings.LinesPerScreen, 2);
-  EXPECT_EQ(rig.settings.WordsPerScreen, 4);
-  EXPECT_EQ(rig.settings.SpeedSettingsSelection, engine::SpeedSelection::Automatic);
-  EXPECT_TRUE(rig.boxes.shown.empty());
-}
-
-TEST(SpeedDialog, ACustomLayoutIsKeptAndCancelChangesNothing) {
-  SpeedDialog rig;
-  click(rig.dialog->rbCustom);
-  EXPECT_TRUE(rig.dialog->cbLayout->isEnabled());
-  rig.dialog->cbLayout->setCurrentIndex(11);
-  emit rig.dialog->cbLayout->activated(11);
-  rig.type("1500"); // does not move a custom layout
-  EXPECT_EQ(rig.dialog->cbLayout->currentText(), "3 x 6");
-  const engine::SettingsRecord before = rig.settings;
-  click(rig.dialog->btCancel);
-  EXPECT_EQ(rig.settings, before);
-  EXPECT_FALSE(rig.dialog->isVisible());
+  TfrmSpeedSettings d(settings, table, boxes);
+  d.show();
+  const auto type = [&](const char* text) {
+    d.edPace->clear();
+    QTest::keyClicks(d.edPace, text);
+  };
+  const auto showedError = [&](const char* text) {
+    return boxes.shown == std::vector<platform::ShownMessage>{{platform::MessageKind::Error, text}};
+  };
+  EXPECT_EQ(d.edPace->text(), "300");
+  EXPECT_TRUE(d.rbAutomatic->isChecked());
+  EXPECT_FALSE(d.cbLayout->isEnabled());
+  EXPECT_EQ(d.cbLayout->currentText(), "1 x 2");
+  d.btCancel->setFocus();
+  type("12a");
+  EXPECT_EQ(d.edPace->text(), "");
+  EXPECT_TRUE(showedError(ImproperPaceMessage));
+  EXPECT_EQ(d.focusWidget(), d.edPace);
+  boxes.shown.clear();
+  type("3001");
+  click(d.btOK);
+  EXPECT_TRUE(showedError(InvalidPaceMessage));
+  EXPECT_TRUE(d.isVisible());
+  EXPECT_EQ(settings.WordsPerMinute, 300);
+  boxes.shown.clear();
+  type("300");
+  QTest::keyClick(d.edPace, Qt::Key_Up);
+  EXPECT_EQ(d.edPace->text(), "310");
+  type("1995");
+  click(d.udPaceUp);
+  EXPECT_EQ(d.cbLayout->currentText(), "3 x 5 (3 lines)");
+  type("1500");
+  EXPECT_EQ(d.cbLayout->currentText(), "2 x 4");
+  click(d.btOK);
+  EXPECT_EQ(d.result(), QDialog::Accepted);
+  EXPECT_EQ(settings.WordsPerMinute, 1500);
+  EXPECT_EQ(settings.LinesPerScreen, 2);
+  EXPECT_EQ(settings.WordsPerScreen, 4);
+  EXPECT_EQ(settings.SpeedSettingsSelection, engine::SpeedSelection::Automatic);
+  EXPECT_TRUE(boxes.shown.empty());
 }
 
 } // namespace

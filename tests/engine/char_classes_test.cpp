@@ -24,9 +24,8 @@ TEST(StringTests, IndexedTestsStayInsideTheString) {
     bool expected;
   } cases[] = {{closingMarkAt, ".\"", 1, true},   {closingMarkAt, ".\"", 2, false},
                {closingMarkAt, ".\"", -1, false}, {commaAfter, ". ,", 0, true},
-               {commaAfter, ",. ", 1, false},     {commaAfter, ".", 0, false},
-               {twoSpacesAfter, ".  ", 0, true},  {twoSpacesAfter, ". ", 0, false},
-               {twoSpacesAfter, ".  ", 1, false}, {twoSpacesAfter, "", 40, false}};
+               {commaAfter, ".", 0, false},       {twoSpacesAfter, ".  ", 0, true},
+               {twoSpacesAfter, ". ", 0, false},  {twoSpacesAfter, "", 40, false}};
   for (const auto& c : cases)
     EXPECT_EQ(c.test(c.s, c.i), c.expected) << '"' << c.s << "\" at " << c.i;
   const std::string text = "wait... then\r\n\r\rNext";
@@ -79,14 +78,11 @@ TEST(CaseInsensitiveFind, MatchesAtEveryPlaceOfALongText) {
   EXPECT_EQ(findFromCaseInsensitive("abc", "abcd", 1), 0);
 }
 
-TEST(CaseInsensitiveFind, FirstOfSeveralAndBytesOneBitFromALetterDoNotMatch) {
-  std::string text(100, ' ');
-  text.replace(20, 3, "CAT").replace(37, 3, "cat").replace(97, 3, "Cat");
-  for (const auto& [from, expected] : {std::pair{1, 21}, {22, 38}, {39, 98}, {99, 0}})
-    EXPECT_EQ(findFromCaseInsensitive(text, "cat", from), expected) << from;
-  // '@' and '`', '[' and '{' differ in the case bit like 'A' and 'a', but are
-  // not letters: neither stands in for the other.
-  text = std::string(40, '.') + "@[" + std::string(40, '.') + "a{" + std::string(20, '.');
+// '@' and '`', '[' and '{' differ in the case bit like 'A' and 'a', but are
+// not letters: neither stands in for the other.
+TEST(CaseInsensitiveFind, BytesOneBitFromALetterDoNotMatch) {
+  const std::string text =
+      std::string(40, '.') + "@[" + std::string(40, '.') + "a{" + std::string(20, '.');
   for (const auto& [needle, expected] : {std::pair<std::string_view, int>{"`{", 0},
                                          {"@[", 41},
                                          {"A{", 83},

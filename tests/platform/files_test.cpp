@@ -24,22 +24,6 @@ using namespace std::string_literals;
 using ::testing::HasSubstr;
 using ::testing::ThrowsMessage;
 
-// Runs `body` in a child process and gives its exit status (77: the child could
-// not set up what the test needs; -1: it did not exit normally).
-int exitStatusOfChild(const std::function<int()>& body) {
-  const pid_t child = ::fork();
-  if (child == 0) {
-    try {
-      ::_exit(body());
-    } catch (...) {
-      ::_exit(3);
-    }
-  }
-  int status = 0;
-  if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
-  return WEXITSTATUS(status);
-}
-
 class FilesTest : public ::testing::Test {
 protected:
   void SetUp() override { ASSERT_FALSE(folder.empty()) << "no temporary folder"; }
@@ -116,21 +100,29 @@ TEST_F(FilesTest, FailedWriteKeepsTheOldFileAndLeavesNoTrace) {
   EXPECT_THROW(writeFileAtomic(folder / "taken", "x"), FileError);
   fs::remove(folder / "taken");
   put(folder / "settings", "the old settings");
-  const int status = exitStatusOfChild([&] {
+  // In a child process: 0 when the write reports the failure, 77 when the
+  // limit cannot be set here.
+  const pid_t child = ::fork();
+  if (child == 0) {
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit limit{};
     ::getrlimit(RLIMIT_FSIZE, &limit);
     limit.rlim_cur = 4096;
-    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 77;
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(77);
     try {
       writeFileAtomic(folder / "settings", std::string(100000, 'n'));
-      return 1;
+      ::_exit(1);
     } catch (const FileError&) {
-      return 0;
+      ::_exit(0);
+    } catch (...) {
+      ::_exit(3);
     }
-  });
-  if (status == 77) GTEST_SKIP() << "cannot limit the file size here";
-  EXPECT_EQ(status, 0) << "the write did not report the failure";
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "cannot limit the file size here";
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "the write did not report the failure";
   EXPECT_EQ(readWholeFile(folder / "settings"), "the old settings");
   EXPECT_EQ(names(), (std::set<std::string>{"settings"}));
 }

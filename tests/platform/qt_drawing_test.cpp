@@ -55,24 +55,20 @@ TEST(QtTextMeasure, WidthGrowsWithTextAndSizeHeightIsTheLineHeight) {
   EXPECT_GE(measure.textHeight(big, "x"), 64);
 }
 
-class QtCanvasTest : public ::testing::Test {
-protected:
+struct QtCanvasTest : ::testing::Test {
   void SetUp() override {
     qtApp();
-    image = QImage(200, 100, QImage::Format_RGB32);
     image.fill(QColor(255, 255, 255));
   }
-
   // How many pixels of `color` lie inside / outside `area`.
   int countPixels(QColor color, const QRect& area, bool inside) const {
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
       for (int x = 0; x < image.width(); ++x)
-        if (area.contains(x, y) == inside && image.pixelColor(x, y) == color) ++count;
+        count += area.contains(x, y) == inside && image.pixelColor(x, y) == color;
     return count;
   }
-
-  QImage image;
+  QImage image{200, 100, QImage::Format_RGB32};
 };
 
 TEST_F(QtCanvasTest, FillsDrawsLinesAndTextExactly) {
