@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -139,30 +140,93 @@ TEST(HtmlToTextHostile, MalformedMarkupStillGivesItsText) {
   EXPECT_NE(out.text.find("after"), std::string::npos) << out.text;
 }
 
-// The heading pass as written: one replace-all per entry, each over the text
-// the last one left.
+// The passes as written: one replace-all per entry, each over the text the
+// last one left.
 std::string headingsOneByOne(std::string text, const std::vector<std::string>& headings) {
   for (const std::string& h : headings)
     if (!h.empty()) text = engine::replaceAll(text, "\r" + h + "\r", "\r\r" + h + "\r\r");
   return text;
 }
+std::string paragraphsOneByOne(std::string text, const std::vector<std::string>& paragraphs) {
+  for (const std::string& p : paragraphs)
+    if (!p.empty()) text = engine::replaceAll(text, p, p + "\r");
+  return text;
+}
+std::string removalsOneByOne(std::string text, const std::vector<std::string>& removals) {
+  for (const std::string& r : removals)
+    text = engine::replaceAll(text, r, "\r");
+  return text;
+}
+
+using Round = std::string (*)(std::string_view, const std::vector<std::string>&, PassBudget&);
+using OneByOne = std::string (*)(std::string, const std::vector<std::string>&);
+
+// Each round against the round as written, on random pages over a few
+// characters, so that entries overlap, repeat, stand side by side and hold one
+// another. Headings and paragraphs come without CR, as the page gives them (a
+// paragraph of two lines now and then); removals hold CRs and may match across
+// the CR an earlier one left.
+TEST(HtmlTextPasses, EachRoundGivesWhatOneReplaceAllPerEntryGives) {
+  const struct {
+    const char* name;
+    Round round;
+    OneByOne oneByOne;
+    unsigned seed;
+    int pages;
+    std::size_t length;
+    std::string_view textAlphabet, listAlphabet;
+  } cases[] = {
+      {"headings", surroundHeadings, headingsOneByOne, 17, 4000, 40, "ab \r\r\r", "ab "},
+      {"paragraphs", breakAfterParagraphs, paragraphsOneByOne, 29, 4000, 50, "aab \r", "ab "},
+      {"removals", cutRemovals, removalsOneByOne, 43, 6000, 50, "ab\r\r", "ab\r"},
+  };
+  for (const auto& c : cases) {
+    std::mt19937 random(c.seed);
+    const auto pick = [&](std::size_t max) {
+      return std::uniform_int_distribution<std::size_t>(0, max)(random);
+    };
+    const auto randomText = [&](std::size_t maxLength, std::string_view alphabet) {
+      std::string out(pick(maxLength), ' ');
+      for (char& ch : out)
+        ch = alphabet[pick(alphabet.size() - 1)];
+      return out;
+    };
+    for (int i = 0; i < c.pages; ++i) {
+      const std::string text = randomText(c.length, c.textAlphabet);
+      // Entries taken from the text, repeated, or made up.
+      std::vector<std::string> list(pick(8));
+      for (std::size_t e = 0; e < list.size(); ++e) {
+        const std::size_t kind = pick(3);
+        if (kind == 0 && !text.empty()) {
+          const std::size_t start = pick(text.size() - 1);
+          list[e] = text.substr(start, 1 + pick(std::min<std::size_t>(6, text.size() - start - 1)));
+        } else if (kind == 1 && e > 0) {
+          list[e] = list[pick(e - 1)];
+        } else {
+          list[e] = randomText(4, c.listAlphabet);
+        }
+        if (c.round != cutRemovals) list[e] = std::string(engine::replaceAll(list[e], "\r", ""));
+      }
+      if (c.round == breakAfterParagraphs && pick(4) == 0) list.push_back("a\r\nb");
+      PassBudget budget{1u << 30, 1u << 30, false};
+      ASSERT_EQ(c.round(text, list, budget), c.oneByOne(text, list)) << c.name << " " << i;
+    }
+  }
+}
 
 // Two inline link blocks side by side: removing the first puts a CR before
-// the second. Repeated headings on adjacent lines settle as one replace-all
-// per entry leaves them; paragraphs that hold one another each get their CR.
-TEST(HtmlTextPasses, OverlappingEntriesGiveWhatOneReplaceAllPerEntryGives) {
+// the second. Repeated headings on adjacent lines settle.
+TEST(HtmlTextPasses, EdgeCasesGiveWhatOneReplaceAllPerEntryGives) {
   std::string repeated = "Top";
   for (int i = 0; i < 30; ++i)
     repeated += "\rSame";
   PassBudget budget{1u << 30, 1u << 30, false};
   EXPECT_EQ(cutRemovals("Page\rHomeAbout\rText", {"\rHome", "\rAbout"}, budget), "Page\r\rText");
+  EXPECT_EQ(removalsOneByOne("Page\rHomeAbout\rText", {"\rHome", "\rAbout"}), "Page\r\rText");
   const std::vector<std::string> headings(25, "Same");
   EXPECT_EQ(surroundHeadings(repeated + "\rEnd", headings, budget),
             headingsOneByOne(repeated + "\rEnd", headings));
-  EXPECT_EQ(breakAfterParagraphs("ab abc x", {"ab", "abc", ""}, budget), "ab\r ab\rc x");
 }
-
-using Round = std::string (*)(std::string_view, const std::vector<std::string>&, PassBudget&);
 
 // A list built to make the text explode stops at the budget and says so.
 TEST(HtmlTextPasses, StopsWhenTheBudgetRunsOut) {

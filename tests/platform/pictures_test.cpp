@@ -89,5 +89,15 @@ TEST(Pictures, CorruptDataAndUnknownNamesAreClearErrors) {
   EXPECT_THROW(loadPictureResource("no-such-picture"), ResourceError);
 }
 
+TEST(Pictures, DotsAreTransparentAroundTheirDiscAndDifferWhenHovered) {
+  testsupport::qtApp();
+  for (const char* name : {"dotonwhite", "dotonblack", "dotongrey", "orangedot"}) {
+    const QImage dot = loadBitmapResource(name);
+    EXPECT_EQ(qAlpha(dot.pixel(0, 0)), 0) << name;
+    EXPECT_EQ(qAlpha(dot.pixel(6, 6)), 255) << name;
+    EXPECT_NE(dot, loadBitmapResource(std::string(name) + "mo")) << name;
+  }
+}
+
 } // namespace
 } // namespace platform
