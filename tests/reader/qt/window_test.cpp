@@ -1,5 +1,5 @@
 // The reader window with its widgets: mode switching, the menu guard, full
-// screen, the keys, the mouse, the focus tracking and the Recent Files menu.
+// screen, the keys, the mouse and the Recent Files menu.
 // What TForm1 decides is the headless tests'; here that the window passes it on.
 #include <gtest/gtest.h>
 
@@ -12,7 +12,6 @@
 #include <unistd.h>
 
 #include "reader/hints.h"
-#include "reader/progress_dot.h"
 #include "window_fixture.h"
 
 namespace reader::testing {
@@ -103,23 +102,6 @@ TEST(FullScreen, ShowsSilverOnBlackAndLeavingOrClosingRestoresTheFourColours) {
   EXPECT_FALSE(closed.parts().layout.fullScreen);
 }
 
-TEST(FocusTracking, TheWindowHidesWhileTheUserIsElsewhereAndComesBackOverTheSource) {
-  Reader r(engine::ReadingModeKind::Double);
-  platform::FakeWindow editor, terminal;
-  editor.processId = 301;
-  terminal.processId = 302;
-  const platform::WindowId source = r.desktop.addWindow(editor);
-  const platform::WindowId other = r.desktop.addWindow(terminal);
-  r.acquisition.SourceWindow = source;
-  for (auto [front, visible] :
-       {std::pair{source, true}, std::pair{other, false}, std::pair{source, true}}) {
-    r.desktop.setForeground(front);
-    r.clock.advance(100);
-    EXPECT_EQ(r.widget().isVisible(), visible) << front;
-  }
-  EXPECT_TRUE(r.acquisition.ReaderShown);
-}
-
 // The pointer on a child control of the window, in the control's coordinates.
 struct Mouse {
   void send(ControlId id, QEvent::Type type, QPoint p, Qt::MouseButton button,
@@ -128,18 +110,9 @@ struct Mouse {
     QMouseEvent e(type, QPointF(p), QPointF(w->mapToGlobal(p)), button, held, Qt::NoModifier);
     QApplication::sendEvent(w, &e);
   }
-  void press(ControlId id, QPoint p) {
-    send(id, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
-  }
-  void move(ControlId id, QPoint p) {
-    send(id, QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton);
-  }
-  void release(ControlId id, QPoint p) {
-    send(id, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
-  }
   void click(ControlId id) {
-    press(id, {2, 2});
-    release(id, {2, 2});
+    send(id, QEvent::MouseButtonPress, {2, 2}, Qt::LeftButton, Qt::LeftButton);
+    send(id, QEvent::MouseButtonRelease, {2, 2}, Qt::LeftButton, Qt::NoButton);
   }
   void enter(ControlId id) {
     QWidget* w = r.widget().child(id);
@@ -152,26 +125,6 @@ struct Mouse {
   }
   Reader& r;
 };
-
-TEST(DotWithTheMouse, DraggingTheDotMovesTheReadingToThatPlaceAndItNeverLeavesItsTrack) {
-  Reader r(engine::ReadingModeKind::Banner);
-  Mouse mouse{r};
-  r.clock.advance(3000);
-  const DotTrack track = bannerDotTrack(r.parts().layout.geometry);
-  controls::TMyImage& dot = r.window().orangeDot();
-  ASSERT_GE(dot.Left(), track.start);
-  // Dragged far past the right end, then to a third of the track.
-  mouse.press(ControlId::pbOrangeDot, {6, 6});
-  mouse.move(ControlId::pbOrangeDot, {2000, 6});
-  EXPECT_LE(dot.Left() + dot.Width(), track.end);
-  mouse.move(ControlId::pbOrangeDot, {track.start + (track.end - track.start) / 3 - dot.Left(), 6});
-  const int dropped = dot.Left();
-  mouse.release(ControlId::pbOrangeDot, {6, 6});
-  const std::int32_t expected =
-      wordStartAt(r.state, dropPosition(r.state, droppedDotFraction(track, dropped)));
-  EXPECT_EQ(r.state.FrameStartPosition, expected);
-  EXPECT_GT(expected, 1);
-}
 
 TEST(DotWithTheMouse, TheDotShowsItsHoverPictureWhileTheMouseIsOverIt) {
   for (auto mode : {engine::ReadingModeKind::Banner, engine::ReadingModeKind::Single}) {
@@ -189,23 +142,6 @@ TEST(DotWithTheMouse, TheDotShowsItsHoverPictureWhileTheMouseIsOverIt) {
     Mouse{r}.leave(id);
     EXPECT_EQ(dot.Picture(), picture);
   }
-}
-
-TEST(MarksWithTheMouse, AfterAPauseAMarkOffersItsHighlightAndAClickOnItJumps) {
-  Reader r(engine::ReadingModeKind::Banner);
-  Mouse mouse{r};
-  r.clock.advance(3000);
-  const auto highlightShown = [&] {
-    return r.widget().child(ControlId::pbHighLight)->isVisibleTo(&r.widget());
-  };
-  r.press(Qt::Key_Space);
-  mouse.enter(ControlId::pbGoToStartB);
-  EXPECT_TRUE(highlightShown());
-  mouse.click(ControlId::pbHighLight);
-  EXPECT_EQ(r.state.FrameStartPosition, 1);
-  EXPECT_EQ(r.reading.readerState, ReaderStateKind::Reading);
-  mouse.leave(ControlId::pbHighLight);
-  EXPECT_FALSE(highlightShown());
 }
 
 void wheel(Reader& r, int delta) {
