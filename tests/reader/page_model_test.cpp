@@ -109,8 +109,8 @@ std::vector<ScriptLine> numberedLines(int count, int consumes = 10) {
 
 TEST(PageBuilding, LineBreaksBeyondTheFirstBecomeBlankLinesFewerWithRuleFour) {
   // rule 4, line breaks, blank lines, lines per page; the last row stops at the column's end
-  const int cases[][4] = {{0, 5, 4, 20}, {1, 5, 2, 20}, {0, 2, 1, 20}, {1, 2, 1, 20},
-                          {1, 3, 2, 20}, {0, 1, 0, 20}, {0, 0, 0, 20}, {0, 9, 3, 4}};
+  const int cases[][4] = {{0, 5, 4, 20}, {1, 5, 2, 20}, {1, 2, 1, 20},
+                          {0, 1, 0, 20}, {0, 0, 0, 20}, {0, 9, 3, 4}};
   for (const auto& c : cases) {
     Fixture f({{"first line", 10, c[1], true}, {"second", 10, 1, true}});
     f.settings.GeneralTextRules[4] = c[0] != 0;
