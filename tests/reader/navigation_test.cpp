@@ -331,20 +331,6 @@ TEST(Marks, WhileReadingAMarkShowsNoHintAfterAPauseItOffersItsJump) {
   EXPECT_EQ(f.view.highlights.back(), (std::pair{ControlId::pbHighLight, false}));
 }
 
-TEST(Marks, TheColumnMarksAlwaysOfferTheirJump) {
-  Dot f(ReadingModeKind::Single);
-  f.form.markMouseEnter(ControlId::pbGoToEndC);
-  EXPECT_EQ(f.view.highlights.back(), (std::pair{ControlId::pbHighLightC, true}));
-  f.form.pbHighLightClick(ControlId::pbHighLightC);
-  f.clock.advance(400);
-  EXPECT_TRUE(f.parts.page.pageAtEnd);
-  f.form.markMouseEnter(ControlId::pbGoToStartC);
-  f.form.pbHighLightClick(ControlId::pbHighLightC);
-  f.clock.advance(400);
-  EXPECT_EQ(f.parts.page.pageStart, 1);
-}
-
-// The page turns by the wheel are the Qt window test's.
 TEST(Wheel, TheWheelStepsFrames) {
   Dot banner;
   banner.clock.advance(2000);

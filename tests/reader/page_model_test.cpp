@@ -188,27 +188,19 @@ TEST(HeadingRewrap, AHeadingTooWideInBoldIsReadAgainInBoldUnlessTheFontIsBold) {
     }
     int textHeight(const platform::FontSpec&, std::string_view) const override { return 20; }
   } measure;
-  for (bool boldFont : {false, true}) {
-    ScriptLine h = heading;
-    if (boldFont) h.boldLines.clear(); // a bold font never asks for the bold lines
-    Fixture f({h, {"body", 10, 1, true}});
-    f.font.bold = boldFont;
-    const platform::TextMeasure& m =
-        boldFont ? static_cast<const platform::TextMeasure&>(f.measure) : measure;
-    buildPage(f.page, {f.state, f.settings, m, f.source, f.font, 1, 20, 300});
-    const PageColumn& column = f.page.columns[0];
-    if (boldFont) { // read once, never again
-      EXPECT_EQ(column.lines[0], "An Unusually Long Heading Hm");
-      EXPECT_TRUE(column.headings[0]);
-      EXPECT_EQ(f.source.fonts.size(), 2u); // the heading and the body
-      continue;
-    }
-    EXPECT_EQ(column.lines,
-              (std::vector<std::string>{"An Unusually Long", "Heading Hm", "", "body"}));
-    EXPECT_EQ(column.headings, (std::vector<bool>{true, true, false, false}));
-    // The body after the heading is read in the regular font again.
-    EXPECT_FALSE(f.source.fonts.back().bold);
-  }
+  Fixture f({heading, {"body", 10, 1, true}});
+  buildPage(f.page, {f.state, f.settings, measure, f.source, f.font, 1, 20, 300});
+  EXPECT_EQ(f.page.columns[0].lines,
+            (std::vector<std::string>{"An Unusually Long", "Heading Hm", "", "body"}));
+  EXPECT_EQ(f.page.columns[0].headings, (std::vector<bool>{true, true, false, false}));
+  EXPECT_FALSE(f.source.fonts.back().bold); // the body is read in the regular font again
+  // A bold font never asks for the bold lines: the heading is read once.
+  heading.boldLines.clear();
+  Fixture bold({heading, {"body", 10, 1, true}});
+  bold.font.bold = true;
+  buildPage(bold.page, bold.inputs());
+  EXPECT_EQ(bold.page.columns[0].lines[0], "An Unusually Long Heading Hm");
+  EXPECT_EQ(bold.source.fonts.size(), 2u); // the heading and the body
 }
 
 TEST(LongLines, AreCutToTheColumnAndWhatDoesNotFitOnThePageGoesBack) {
