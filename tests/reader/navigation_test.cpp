@@ -295,23 +295,6 @@ TEST(DotDrag, TheEndsOfTheTrackAreTheStartAndTheEndOfTheDocument) {
   EXPECT_EQ(end.observer.frames.back().end, static_cast<std::int32_t>(end.es.DocumentLength));
 }
 
-TEST(DotDrag, TheColumnDotReadsThePageFromTheDropAndIgnoresAClickInPlace) {
-  Dot f(ReadingModeKind::Single, 2000);
-  const DotTrack track = columnDotTrack(f.parts.layout.geometry);
-  auto& top = f.parts.layout.geometry.at(ControlId::pbOrangeDotC).rect.top;
-  f.form.pbOrangeDotMouseDown(ControlId::pbOrangeDotC);
-  f.form.pbOrangeDotMouseMove(ControlId::pbOrangeDotC, 0, (track.start + track.end) / 2 - top);
-  const int droppedAt = top;
-  f.form.pbOrangeDotMouseUp(ControlId::pbOrangeDotC);
-  const std::int32_t dropped = f.parts.page.pageStart;
-  EXPECT_GT(dropped, 1);
-  EXPECT_EQ(dropped, wordStartAt(f.es, dropPosition(f.es, droppedDotFraction(track, droppedAt))));
-  f.form.pbOrangeDotMouseDown(ControlId::pbOrangeDotC);
-  f.form.pbOrangeDotMouseUp(ControlId::pbOrangeDotC); // not moved: nothing happens
-  EXPECT_EQ(f.parts.page.pageStart, dropped);
-  ASSERT_FALSE(f.parts.page.pageAtEnd);
-}
-
 TEST(Marks, WhileReadingAMarkShowsNoHintAfterAPauseItOffersItsJump) {
   Dot f;
   f.form.markMouseEnter(ControlId::pbGoToEndB);

@@ -73,7 +73,6 @@ public:
   }
   void drawPage(int fadeLevel) override { pageDraws.push_back({clock_.nowMs(), fadeLevel}); }
   void setInfoText(const std::string& text) override { hints.push_back(text); }
-  void hideInfoText() override { ++hintHides; }
   void setInfoTextColor(bool black) override { hintColours.push_back({clock_.nowMs(), black}); }
   void setStatusText(int panel, const std::string& text) override {
     if (panel == 1) messages.push_back(text);
@@ -113,8 +112,7 @@ public:
 
   std::vector<Draw> draws;
   std::vector<Timed> pageDraws;
-  int clears = 0, fullRedraws = 0, endTexts = 0, hintHides = 0, condensed = 0, findDraws = 0,
-      pagesShown = 0;
+  int clears = 0, fullRedraws = 0, endTexts = 0, condensed = 0, findDraws = 0, pagesShown = 0;
   std::vector<bool> condensedDraws;
   std::vector<std::string> hints, messages, positions;
   std::vector<std::pair<std::int64_t, bool>> hintColours;
@@ -138,11 +136,6 @@ struct FrameEvent {
   bool heading;
 };
 
-struct PauseEvent {
-  std::int64_t t;
-  int interval;
-};
-
 class RecordingObserver : public ReadingObserver {
 public:
   RecordingObserver(const platform::VirtualClock& clock, const engine::EngineState& es)
@@ -151,11 +144,11 @@ public:
     frames.push_back({clock_.nowMs(), es_.FrameStartPosition, es_.CurrentPosition, shownLines(es_),
                       words, interval, es_.HeadingIcon});
   }
-  void pauseStarted(int interval) override { pauses.push_back({clock_.nowMs(), interval}); }
+  void pauseStarted(int interval) override { pauses.push_back(interval); }
   void documentEnded() override { ends.push_back(clock_.nowMs()); }
 
   std::vector<FrameEvent> frames;
-  std::vector<PauseEvent> pauses;
+  std::vector<int> pauses; // their intervals
   std::vector<std::int64_t> ends;
 
 private:
@@ -176,8 +169,7 @@ struct TimerTap : platform::TimerFactory {
   std::vector<platform::Timer*> made;
 };
 
-// Rules are switched on by index; everything else starts from the defaults
-// of the settings record with no rule on.
+// The defaults of the settings record with no rule on.
 struct PacingFixture {
   platform::VirtualClock clock;
   engine::SettingsRecord settings;

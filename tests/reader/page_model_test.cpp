@@ -116,7 +116,9 @@ TEST(PageBuilding, LineBreaksBeyondTheFirstBecomeBlankLinesFewerWithRuleFour) {
     f.settings.GeneralTextRules[4] = c[0] != 0;
     buildPage(f.page, f.inputs(c[3]));
     EXPECT_EQ(blankLinesAfterFirst(f.page.columns[0]), c[2]) << c[0] << " " << c[1];
-    if (c[3] == 20) EXPECT_EQ(f.page.columns[0].lines.back(), "second");
+    if (c[3] == 20) {
+      EXPECT_EQ(f.page.columns[0].lines.back(), "second");
+    }
   }
 }
 
@@ -145,16 +147,6 @@ TEST(PageBuilding, OnlyReachingTheEndSetsPageAtEnd) {
   buildPage(stuck.page, stuck.inputs());
   EXPECT_EQ(stuck.page.columns[0].lines, (std::vector<std::string>{"one"}));
   EXPECT_TRUE(stuck.page.pageAtEnd);
-}
-
-TEST(PageBuilding, SecondColumnGoesOnFromTheFirstAndSingleModeLeavesItEmpty) {
-  Fixture f(numberedLines(8));
-  buildPage(f.page, f.inputs(3, 2));
-  EXPECT_EQ(f.page.columns[0].lines, (std::vector<std::string>{"line 0", "line 1", "line 2"}));
-  EXPECT_EQ(f.page.columns[1].lines, (std::vector<std::string>{"line 3", "line 4", "line 5"}));
-  f.state.CurrentPosition = 1;
-  buildPage(f.page, f.inputs(3, 1));
-  EXPECT_TRUE(f.page.columns[1].lines.empty());
 }
 
 TEST(RepeatLastLine, RuleSevenStartsTheNextPageAtTheLastLineAndAOneLinePageStillMovesOn) {
@@ -221,25 +213,6 @@ TEST(LongLines, AreCutToTheColumnAndWhatDoesNotFitOnThePageGoesBack) {
   EXPECT_EQ(page.page.columns[0].lines.size(), 2u);
   EXPECT_EQ(page.state.CurrentPosition, 56 - 17);
   EXPECT_FALSE(page.page.pageAtEnd);
-}
-
-TEST(PageBuilding, LinesLoseTrailingBlanksAndCrsButKeepIndentAndMarker) {
-  Fixture f({{"   indented\r  ", 10, 0, false}, {"\x01marked \t", 10, 0, false}});
-  buildPage(f.page, f.inputs());
-  EXPECT_EQ(f.page.columns[0].lines, (std::vector<std::string>{"   indented", "\x01marked"}));
-  EXPECT_EQ(trimPageLine("text \x01"), "text \x01");
-}
-
-TEST(PageTurns, SamePageGoesBackToItsStart) {
-  Fixture f(std::vector<ScriptLine>(10, ScriptLine{"abc", 10, 0, false}));
-  f.state.CurrentPosition = 31;
-  ASSERT_TRUE(beginNextPage(f.page, f.state));
-  EXPECT_EQ(f.page.pageStart, 31);
-  EXPECT_EQ(f.state.FrameStartPosition, 31);
-  buildPage(f.page, f.inputs(3));
-  EXPECT_FALSE(beginSamePage(f.page, f.state));
-  EXPECT_EQ(f.state.CurrentPosition, 31);
-  EXPECT_EQ(f.page.pageTurns, 1);
 }
 
 } // namespace

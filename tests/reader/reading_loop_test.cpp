@@ -234,18 +234,7 @@ TEST(StatusLine, MessagesGoOnlyWhenTheyAreTheirOwn) {
   EXPECT_FALSE(f.tmHideInfo().Enabled());
 }
 
-TEST(StatusLine, InSingleModeAHeadingHidesTheHintAndAHintClearsTheMessage) {
-  PacingFixture f;
-  f.settings.ReadingMode = ReadingModeKind::Single;
-  f.form.setInfoText(HintNextPage);
-  f.form.showHeadingIcon();
-  EXPECT_EQ(f.view.hintHides, 1);
-  EXPECT_EQ(f.form.infoText(), "");
-  f.form.setInfoText(HintNextPage);
-  EXPECT_EQ(f.view.status(), "");
-}
-
-TEST(HintBlink, AHaltedBannerHintBlinksWithAPeriodOfThreeSeconds) {
+TEST(HintBlink, AHaltedHintBlinksWithAPeriodOfThreeSeconds) {
   PacingFixture f;
   f.banner(300, 1, 3);
   std::string text;
@@ -264,12 +253,6 @@ TEST(HintBlink, AHaltedBannerHintBlinksWithAPeriodOfThreeSeconds) {
   f.clock.advance(3000);
   ASSERT_EQ(f.view.hintColours.size(), 4u);
   EXPECT_EQ(f.view.hintColours.back(), (std::pair<std::int64_t, bool>{6100, true}));
-
-  PacingFixture columns; // the column modes do not blink
-  columns.settings.ReadingMode = ReadingModeKind::Single;
-  columns.rs.readingHalted = true;
-  columns.clock.advance(10000);
-  EXPECT_TRUE(columns.view.hintColours.empty());
 }
 
 constexpr const char* Text = "The other theme was the best. Then the end came for the rest.";
