@@ -153,16 +153,6 @@ TEST(HeadingRefit, WordsMoveToTheNextLineTheRestIsGivenBackALoneWordIsHyphenated
   }
 }
 
-TEST(FrameCRs, RemovedAndWidthReported) {
-  engine::EngineState state;
-  state.FrameLines = {"a\rb", "short", "", "", ""};
-  const platform::FixedWidthMeasure measure(10, 20);
-  EXPECT_FALSE(removeFrameCRs(state, {}, 100, measure));
-  EXPECT_EQ(state.FrameLines[0], "ab");
-  state.FrameLines[1] = std::string(11, 'x');
-  EXPECT_TRUE(removeFrameCRs(state, {}, 100, measure));
-}
-
 // White on black, 1.1 line spacing.
 struct Page {
   Page() {

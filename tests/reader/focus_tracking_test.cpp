@@ -1,6 +1,6 @@
-// The focus timer following the source window on a scripted desktop, in a
-// banner and a column mode: leaving hides (and in the banner modes halts) the reader, the
-// source in front brings it back, and without a source nothing happens.
+// The focus timer following the source window on a scripted desktop: leaving
+// hides (and in the banner modes halts) the reader, the source in front brings
+// it back. Without a source window, as in the other reader tests, nothing happens.
 #include <gtest/gtest.h>
 
 #include "pacing_fixture.h"
@@ -192,21 +192,7 @@ TEST(FocusTracking, WithTheFindBarOpenTheMatchIsFoundAndShownAgainOnReturn) {
   EXPECT_EQ(d.view.hint(), "Search complete");
 }
 
-TEST(FocusTracking, WithoutASourceWindowTheReaderStaysAsItIs) {
-  Desk d(ReadingModeKind::Banner, false);
-  const std::size_t frames = d.frameCount();
-  d.bringToFront(d.terminal);
-  d.clock.advance(1000);
-  EXPECT_TRUE(d.view.shown);
-  EXPECT_TRUE(d.desktop.keptOnTop().empty());
-  EXPECT_TRUE(d.acquisition.ReaderShown);
-  EXPECT_GT(d.frameCount(), frames);
-  d.form.fevhStopOrContinue();
-  d.clock.advance(1000);
-  EXPECT_EQ(d.view.hint(), HintContinue);
-}
-
-TEST(FocusTracking, AnOpenMenuKeepsALeftColumnPageInPlaceAndClosingEndsTheFollowing) {
+TEST(FocusTracking, AnOpenMenuDelaysTheLeavingAndClosingEndsTheFollowing) {
   Desk d(ReadingModeKind::Single);
   d.fade.menuLoopActive = true;
   d.bringToFront(d.terminal);
@@ -214,7 +200,6 @@ TEST(FocusTracking, AnOpenMenuKeepsALeftColumnPageInPlaceAndClosingEndsTheFollow
   d.fade.menuLoopActive = false;
   d.clock.advance(100);
   EXPECT_FALSE(d.view.shown);
-
   Desk closed(ReadingModeKind::Banner);
   closed.form.FormClose();
   EXPECT_FALSE(closed.acquisition.ReaderShown);

@@ -148,7 +148,6 @@ TEST(FormatMenu, SizesFollowTheModesFont) {
     EXPECT_TRUE(f.row(checked).checked(f.form)) << checked;
     EXPECT_EQ(f.row("Size48").visible(f.form), isBannerMode(mode));
     EXPECT_EQ(f.row("Size48").enabled(f.form), !sentence);
-    EXPECT_TRUE(f.row("Size20").visible(f.form));
   }
   // A size sets the font of the mode on screen only.
   Menus f;
@@ -157,7 +156,6 @@ TEST(FormatMenu, SizesFollowTheModesFont) {
   f.form.runCommand(f.row("Size18"));
   EXPECT_EQ(f.parts.layout.columnFont.pointSize, 18);
   EXPECT_EQ(f.settings.Banner.FontSize, engine::SettingsRecord{}.Banner.FontSize);
-  EXPECT_TRUE(f.row("Size18").checked(f.form));
 }
 
 TEST(Menus, ARecentFileOpensThroughTheHandOverAndTheFocusTimerRunsAgain) {

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "acquisition/acquisition_state.h"
@@ -98,17 +99,8 @@ public:
     return out;
   }
 
-  struct Timed {
-    std::int64_t t;
-    int level;
-    bool operator==(const Timed&) const = default;
-  };
-  struct MarkHint {
-    ControlId mark;
-    std::string hint;
-    bool hand;
-    bool operator==(const MarkHint&) const = default;
-  };
+  using Timed = std::pair<std::int64_t, int>;                // time, fade level
+  using MarkHint = std::tuple<ControlId, std::string, bool>; // mark, hint, hand cursor
 
   std::vector<Draw> draws;
   std::vector<Timed> pageDraws;

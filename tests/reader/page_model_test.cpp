@@ -15,8 +15,6 @@ struct ScriptLine {
   int breaks = 1;
   bool rowBreak = false;
   bool heading = false;
-  // Read in bold, the line comes back as these (a heading wrapped at the bold width).
-  std::vector<std::string> boldLines = {};
 };
 
 class ScriptedSource : public ColumnLineSource {
@@ -24,49 +22,24 @@ public:
   ScriptedSource(engine::EngineState& state, std::vector<ScriptLine> script)
       : state_(state), script_(std::move(script)) {}
 
-  std::string readColumnLine(const platform::FontSpec& font) override {
-    fonts.push_back(font);
-    if (pendingBold_ != nullptr) return deliver(*pendingBold_, font, pendingStart_);
+  std::string readColumnLine(const platform::FontSpec&) override {
     int pos = 1;
     for (const ScriptLine& line : script_) {
-      if (pos == state_.CurrentPosition) return deliver(line, font, pos);
+      if (pos == state_.CurrentPosition) {
+        state_.CurrentPosition = pos + line.consumes;
+        state_.RowBreak = line.rowBreak;
+        state_.HeadingFound = line.heading;
+        state_.LineBreakCount = static_cast<std::uint8_t>(line.breaks);
+        return line.text;
+      }
       pos += line.consumes;
     }
     return {};
   }
 
-  std::vector<platform::FontSpec> fonts;
-
 private:
-  std::string deliver(const ScriptLine& line, const platform::FontSpec& font, int pos) {
-    if (font.bold && !line.boldLines.empty()) {
-      // Bold re-read: hand out the wrapped pieces one by one from the same start.
-      const std::size_t piece = boldPiece_++;
-      const int share = line.consumes / static_cast<int>(line.boldLines.size());
-      const bool lastPiece = piece + 1 == line.boldLines.size();
-      pendingBold_ = lastPiece ? nullptr : &line;
-      pendingStart_ = pos;
-      state_.CurrentPosition = lastPiece ? pos + line.consumes : state_.CurrentPosition + share;
-      setFlags(line, lastPiece);
-      state_.HeadingFound = piece == 0;
-      return line.boldLines[piece < line.boldLines.size() ? piece : 0];
-    }
-    state_.CurrentPosition = pos + line.consumes;
-    setFlags(line, true);
-    return line.text;
-  }
-
-  void setFlags(const ScriptLine& line, bool last) {
-    state_.RowBreak = last && line.rowBreak;
-    state_.HeadingFound = line.heading;
-    state_.LineBreakCount = static_cast<std::uint8_t>(last ? line.breaks : 0);
-  }
-
   engine::EngineState& state_;
   std::vector<ScriptLine> script_;
-  std::size_t boldPiece_ = 0;
-  const ScriptLine* pendingBold_ = nullptr;
-  int pendingStart_ = 1;
 };
 
 struct Fixture {
@@ -167,32 +140,6 @@ TEST(RepeatLastLine, RuleSevenStartsTheNextPageAtTheLastLineAndAOneLinePageStill
     buildPage(one.page, one.inputs(1));
     EXPECT_GT(one.state.CurrentPosition, before);
   }
-}
-
-TEST(HeadingRewrap, AHeadingTooWideInBoldIsReadAgainInBoldUnlessTheFontIsBold) {
-  // 28 characters = 280 px: fits the 290 px text width regular, not bold.
-  ScriptLine heading{"An Unusually Long Heading Hm", 30, 2, true, true};
-  heading.boldLines = {"An Unusually Long", "Heading Hm"};
-  class BoldWider : public platform::TextMeasure {
-  public:
-    int textWidth(const platform::FontSpec& font, std::string_view text) const override {
-      return static_cast<int>(text.size()) * (font.bold ? 11 : 10);
-    }
-    int textHeight(const platform::FontSpec&, std::string_view) const override { return 20; }
-  } measure;
-  Fixture f({heading, {"body", 10, 1, true}});
-  buildPage(f.page, {f.state, f.settings, measure, f.source, f.font, 1, 20, 300});
-  EXPECT_EQ(f.page.columns[0].lines,
-            (std::vector<std::string>{"An Unusually Long", "Heading Hm", "", "body"}));
-  EXPECT_EQ(f.page.columns[0].headings, (std::vector<bool>{true, true, false, false}));
-  EXPECT_FALSE(f.source.fonts.back().bold); // the body is read in the regular font again
-  // A bold font never asks for the bold lines: the heading is read once.
-  heading.boldLines.clear();
-  Fixture bold({heading, {"body", 10, 1, true}});
-  bold.font.bold = true;
-  buildPage(bold.page, bold.inputs());
-  EXPECT_EQ(bold.page.columns[0].lines[0], "An Unusually Long Heading Hm");
-  EXPECT_EQ(bold.source.fonts.size(), 2u); // the heading and the body
 }
 
 TEST(LongLines, AreCutToTheColumnAndWhatDoesNotFitOnThePageGoesBack) {

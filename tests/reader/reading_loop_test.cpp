@@ -40,7 +40,7 @@ TEST(ReadingLoopTest, SentenceFramesAreCutTimedAndShownInTurn) {
       // Floor(887 * 1.6), then five words' time as given
       {"300: a four-word heading lasts 1.6 times",
        300,
-       "Four Word Heading Here\r\rThe body text follows here. And more of it to read.",
+       "Four Word Heading Here\r\rThe body text follows here.",
        {"Four Word Heading Here"},
        4,
        {1419, 887},

@@ -4,12 +4,13 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <memory>
 #include <optional>
-#include <sstream>
 
 #include "acquisition/acquisition_state.h"
 #include "engine/text_engine.h"
@@ -26,11 +27,8 @@ namespace reader::testing {
 // The sample document with CR line ends.
 inline std::string sampleText() {
   std::ifstream in(std::string(LUMETRA_SOURCE_DIR) + "/examples/lighthouse.txt", std::ios::binary);
-  std::stringstream buffer;
-  buffer << in.rdbuf();
-  std::string text = buffer.str();
-  for (char& c : text)
-    if (c == '\n') c = '\r';
+  std::string text{std::istreambuf_iterator<char>(in), {}};
+  std::replace(text.begin(), text.end(), '\n', '\r');
   return text;
 }
 
