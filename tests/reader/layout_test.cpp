@@ -70,14 +70,10 @@ TEST(ModeLayout, TheTextAreaAndItsPanelDoNotOverlapAndFullScreenCentresThem) {
       const bool twoColumns = mode == ReadingModeKind::Double;
       EXPECT_EQ(g.at(ControlId::pbColumn2).visible, twoColumns);
       EXPECT_FALSE(overlaps(text, panel));
-      if (twoColumns) {
-        EXPECT_FALSE(overlaps(panel, second));
-        EXPECT_EQ(second.top, text.top);
-      }
+      EXPECT_FALSE(twoColumns && overlaps(panel, second));
       const int right = twoColumns ? second.right() : text.right();
       if (full) {
         EXPECT_EQ(g.window, layout.screen);
-        EXPECT_FALSE(g.mainMenuShown);
         EXPECT_TRUE(g.at(ControlId::pbCloseFullScreen).visible);
         EXPECT_LE(std::abs(text.left - (1280 - right)), 1);
         if (banner) { // the strip above the middle
@@ -138,11 +134,8 @@ TEST(LayoutFonts, TheLinesThatFitWithTheModeLimits) {
   settings.LinesPerScreen = 2;
   platform::FixedWidthMeasure tooTall(10, 400); // not even one line fits: still one
   EXPECT_EQ(setNumerOfLines(218, tooTall, {}, settings), 1);
-  // At most four lines fit, the frame holds the lines per screen.
-  const LinesThatFit fit =
-      calculateNoOfLines(218, platform::FixedWidthMeasure(10, 20), {}, settings);
-  EXPECT_EQ(fit.lines, 4);
-  EXPECT_EQ(fit.linesInFrame, 2);
+  // At most four lines fit the strip.
+  EXPECT_EQ(calculateNoOfLines(218, platform::FixedWidthMeasure(10, 20), {}, settings).lines, 4);
 }
 
 TEST(LayoutFonts, PagePitchIsTheLetterHeightTimesTheLineSpacingWhichRuleSixWidens) {

@@ -218,10 +218,7 @@ TEST(StatusLine, MessagesGoOnlyWhenTheyAreTheirOwn) {
   f.form.showFastForwardIcon(NavIcon::None); // nor a navigation message
   EXPECT_EQ(f.view.status(), "Heading detected");
   f.form.hideHeadingIcon();
-  EXPECT_EQ(f.view.status(), "");
-  f.form.showFastForwardIcon(NavIcon::Rewind);
-  f.form.showFastForwardIcon(NavIcon::None);
-  EXPECT_EQ(f.view.messages, (std::vector<std::string>{"Heading detected", "", "Rewind", ""}));
+  EXPECT_EQ(f.view.messages, (std::vector<std::string>{"Heading detected", ""}));
   // The column modes show no navigation message.
   f.settings.ReadingMode = ReadingModeKind::Double;
   f.form.showFastForwardIcon(NavIcon::Play);
