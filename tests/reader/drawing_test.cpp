@@ -176,29 +176,6 @@ struct Page {
   platform::FontSpec font{"Arial", 12, false, false, true};
 };
 
-TEST(Justify, EveryLineButAParagraphsLastEndsAtTheRightMargin) {
-  Page p;
-  p.settings.Column.TextAlign = engine::TextAlign::Justify;
-  std::map<int, std::vector<DrawOp>> byLine;
-  for (const DrawOp& op : p.draw({"one two three four", "five six seven", "eight nine", "",
-                                  "ten eleven twelve", "last", "Supercalifragilistic", "x y"}))
-    byLine[op.y].push_back(op);
-  ASSERT_EQ(byLine.size(), 8u); // the empty line draws as empty text at its own place
-  std::vector<std::string> justified;
-  for (const auto& [y, ops] : byLine) {
-    const DrawOp& lastOp = ops.back();
-    const int end = lastOp.x + static_cast<int>(lastOp.text.size()) * 10;
-    if (ops.size() == 2) {
-      justified.push_back(lastOp.text);
-      EXPECT_EQ(end, 295) << lastOp.text; // the last word ends at 300 - 5
-      EXPECT_EQ(ops.front().x, 5);
-    } else {
-      EXPECT_EQ(lastOp.x, 5) << lastOp.text; // a paragraph's last line, a lone word: left
-    }
-  }
-  EXPECT_EQ(justified, (std::vector<std::string>{"four", "seven", "twelve"}));
-}
-
 TEST(Justify, WidensGapsInTurnFromTheLeft) {
   platform::FixedWidthMeasure measure(10, 20);
   // Head "a b c" drawn from 5 must end a full space before the last word at 100 - 10:

@@ -138,17 +138,6 @@ TEST(LayoutFonts, TheLinesThatFitWithTheModeLimits) {
   EXPECT_EQ(calculateNoOfLines(218, platform::FixedWidthMeasure(10, 20), {}, settings).lines, 4);
 }
 
-TEST(LayoutFonts, PagePitchIsTheLetterHeightTimesTheLineSpacingWhichRuleSixWidens) {
-  engine::SettingsRecord settings;
-  EXPECT_DOUBLE_EQ(lineSpacingFor(settings), 1.1);
-  settings.GeneralTextRules[6] = true;
-  EXPECT_DOUBLE_EQ(lineSpacingFor(settings), 1.65);
-  platform::FixedWidthMeasure measure(10, 20);
-  EXPECT_EQ(linesPerPage(593, measure, {}, 1.1), 26);  // 573 / 22
-  EXPECT_EQ(linesPerPage(593, measure, {}, 1.65), 17); // 573 / 33
-  EXPECT_EQ(linesPerPage(10, measure, {}, 1.1), 1);
-}
-
 TEST(WordsPerScreenMenu, UnknownItemsAndStoredValuesOutsideTheMenuChangeAndCheckNothing) {
   engine::SettingsRecord settings;
   const engine::SettingsRecord before = settings;

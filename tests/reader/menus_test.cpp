@@ -1,5 +1,5 @@
 // The menus' commands on the virtual clock: the popups, the dialog commands,
-// opening a file and the Format menu.
+// a recent file, the Format menu and the library folder.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -18,19 +18,12 @@ constexpr const char* Text = "One two three four five six seven eight nine ten e
 struct Menus : PacingFixture {
   std::vector<std::string> dialogs;
   std::vector<std::string> opened;
-  std::optional<std::string> chosen;
-  std::string chosenFrom = "-";
   Menus() {
     banner(300, 1, 3);
     load(Text);
     ReaderHooks hooks;
     hooks.showOptions = [this](const std::string& page) { dialogs.push_back(page); };
     hooks.showSpeedSettings = [this] { dialogs.push_back("speed"); };
-    hooks.chooseFile = [this](const std::string& folder) {
-      chosenFrom = folder;
-      return chosen;
-    };
-    hooks.libraryFolder = [] { return std::string("/lib/eBooks"); };
     hooks.openDocument = [this](const std::string& path) { opened.push_back(path); };
     form.setHooks(hooks);
   }
@@ -64,19 +57,6 @@ TEST(Menus, TheBannerPopupHaltsReadingNamesThePauseItemAndClosingResumes) {
   EXPECT_EQ(f.form.pauseCaption(), "Continue");
 }
 
-TEST(Menus, TheColumnPopupGreysNextPageAndGoToLastAtTheLastPage) {
-  Menus f;
-  f.settings.ReadingMode = ReadingModeKind::Single;
-  f.form.FormShow();
-  f.form.pmColumnPopup();
-  for (const char* item : {"MenuItem1", "MenuItem2"}) {
-    f.parts.page.pageAtEnd = false;
-    EXPECT_TRUE(f.row(item).enabled(f.form)) << item;
-    f.parts.page.pageAtEnd = true;
-    EXPECT_FALSE(f.row(item).enabled(f.form)) << item;
-  }
-}
-
 TEST(Menus, DialogCommandsHaltAndLeaveReadingPausedButThePopupsSpeedSettingsResumes) {
   const struct {
     const char* component;
@@ -93,18 +73,6 @@ TEST(Menus, DialogCommandsHaltAndLeaveReadingPausedButThePopupsSpeedSettingsResu
     EXPECT_EQ(f.rs.readerState == ReaderStateKind::Paused, c.paused) << c.component;
     EXPECT_EQ(f.tmRead().Enabled(), !c.paused) << c.component;
   }
-}
-
-TEST(Menus, OpeningAFileHandsTheChoiceOverAndTheLibraryStartsInItsFolder) {
-  Menus f;
-  f.form.runCommand(f.row("OpenFile1"));
-  EXPECT_EQ(f.chosenFrom, "");
-  EXPECT_TRUE(f.opened.empty()); // cancelled
-  f.chosen = "/tmp/a.txt";
-  f.form.runCommand(f.row("Library1"));
-  EXPECT_EQ(f.chosenFrom, "/lib/eBooks");
-  EXPECT_EQ(f.opened, std::vector<std::string>{"/tmp/a.txt"});
-  EXPECT_TRUE(f.rs.startPending); // without AutoStart the first frame waits
 }
 
 TEST(FormatMenu, AFontSetsBothFamiliesChecksItsItemAndAnUnlistedFamilyChecksGaramond) {

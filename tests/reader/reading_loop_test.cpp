@@ -231,27 +231,6 @@ TEST(StatusLine, MessagesGoOnlyWhenTheyAreTheirOwn) {
   EXPECT_FALSE(f.tmHideInfo().Enabled());
 }
 
-TEST(HintBlink, AHaltedHintBlinksWithAPeriodOfThreeSeconds) {
-  PacingFixture f;
-  f.banner(300, 1, 3);
-  std::string text;
-  for (int i = 0; i < 30; ++i)
-    text += "Alpha beta gamma delta epsilon. ";
-  f.load(text);
-  f.start();
-  f.clock.advance(1050);
-  f.form.fevhStopOrContinue(); // pause
-  f.clock.advance(5000);
-  const std::vector<std::pair<std::int64_t, bool>> blinks = {
-      {2500, false}, {4000, true}, {5500, false}}; // 15 focus ticks in each colour
-  EXPECT_EQ(f.view.hintColours, blinks);
-  // Reading again: black at the next focus tick, and no more blinking.
-  f.form.fevhStopOrContinue();
-  f.clock.advance(3000);
-  ASSERT_EQ(f.view.hintColours.size(), 4u);
-  EXPECT_EQ(f.view.hintColours.back(), (std::pair<std::int64_t, bool>{6100, true}));
-}
-
 constexpr const char* Text = "The other theme was the best. Then the end came for the rest.";
 
 struct Finding : PacingFixture {

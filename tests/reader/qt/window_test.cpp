@@ -171,12 +171,6 @@ struct RecentReader {
   Reader reader;
 };
 
-TEST(RecentFilesMenu, DisabledWhileEmpty) {
-  RecentReader r({});
-  EXPECT_TRUE(r.menu().actions().isEmpty());
-  EXPECT_FALSE(r.menu().menuAction()->isEnabled());
-}
-
 // A chosen entry moves to the top, opens through the reader's open path, and
 // the window's copy is what it saves when it goes.
 TEST(RecentFilesMenu, AChosenEntryMovesToTheTopAndOpensInTheReader) {
