@@ -146,20 +146,6 @@ TEST(PageFade, TenStepsOfFortyMillisecondsThenTheNextPageAtFullStrength) {
   EXPECT_FALSE(f.form.workScheduled());
 }
 
-TEST(PageFade, AtTheLastPageNextPageAndPageDownDoNothing) {
-  Pages f;
-  f.form.fevhGoToEnd();
-  f.clock.advance(400);
-  ASSERT_TRUE(f.parts.page.pageAtEnd);
-  const std::int32_t start = f.parts.page.pageStart;
-  const std::size_t draws = f.view.pageDraws.size();
-  f.press(Key::PageDown);
-  f.form.fevhNextPage();
-  f.clock.advance(1000);
-  EXPECT_EQ(f.view.pageDraws.size(), draws);
-  EXPECT_EQ(f.parts.page.pageStart, start);
-}
-
 TEST(PageTurns, BackAndForwardOneOrThreePagesMeetThePagesTurnedOneByOne) {
   Pages walk(ReadingModeKind::Double);
   const std::vector<std::int32_t> starts = walk.startsBySpace();
@@ -191,6 +177,9 @@ TEST(PageTurns, BackAndForwardOneOrThreePagesMeetThePagesTurnedOneByOne) {
   f.clock.advance(400);
   EXPECT_EQ(f.parts.page.pageStart, starts.back());
   EXPECT_TRUE(f.parts.page.pageAtEnd);
+  f.press(Key::PageDown); // and there Page Down does nothing
+  f.clock.advance(1000);
+  EXPECT_EQ(f.parts.page.pageStart, starts.back());
 }
 
 TEST(PageJumps, HomeEndAndLastInTheColumnModes) {

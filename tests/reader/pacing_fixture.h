@@ -74,7 +74,6 @@ public:
   }
   void drawPage(int fadeLevel) override { pageDraws.push_back({clock_.nowMs(), fadeLevel}); }
   void setInfoText(const std::string& text) override { hints.push_back(text); }
-  void setInfoTextColor(bool black) override { hintColours.push_back({clock_.nowMs(), black}); }
   void setStatusText(int panel, const std::string& text) override {
     if (panel == 1) messages.push_back(text);
     if (panel == 3) positions.push_back(text);
@@ -107,7 +106,6 @@ public:
   int clears = 0, fullRedraws = 0, endTexts = 0, condensed = 0, findDraws = 0, pagesShown = 0;
   std::vector<bool> condensedDraws;
   std::vector<std::string> hints, messages, positions;
-  std::vector<std::pair<std::int64_t, bool>> hintColours;
   std::vector<int> bars;
   std::vector<std::pair<ControlId, bool>> highlights;
   std::vector<MarkHint> markHints;

@@ -281,7 +281,7 @@ TEST(FindBar, GoReadsOnFromTheHighlightedWord) {
 }
 
 // Escape closes the bar (where reading goes on after a close is the timeline's).
-TEST(FindBar, AutoSkimIsOffWhileTheBarIsOpenAndFullScreenIgnoresIt) {
+TEST(FindBar, AutoSkimIsOffWhileTheBarIsOpen) {
   PacingFixture f;
   f.banner(300, 1, 3);
   f.load(Text);
@@ -291,9 +291,6 @@ TEST(FindBar, AutoSkimIsOffWhileTheBarIsOpenAndFullScreenIgnoresIt) {
   ASSERT_TRUE(f.form.FormKeyDown({Key::Escape}));
   EXPECT_FALSE(f.view.findBar);
   EXPECT_TRUE(f.settings.CompressorStatus);
-  f.form.enterFullScreen();
-  f.form.FormKeyDown({Key::F});
-  EXPECT_FALSE(f.view.findBar);
 }
 
 } // namespace
