@@ -1,5 +1,4 @@
-// Drawing on a recording canvas, 10 px per character and 20 px per line: the
-// banner strip's frames, the column pages, the fade blend and the schemes.
+// Drawing on a recording canvas, 10 px per character and 20 px per line.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -161,7 +160,6 @@ struct Page {
   ColumnDrawInputs inputs(int width = 300) {
     return ColumnDrawInputs{page, settings, font, 1.1, 10, 1, width, 400};
   }
-  // Draws one column of plain lines and gives back the text drawn.
   std::vector<DrawOp> draw(std::vector<std::string> lines, int width = 300, int fadeLevel = 10) {
     page.columns[0].headings.assign(lines.size(), false);
     page.columns[0].lines = std::move(lines);

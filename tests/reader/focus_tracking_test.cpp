@@ -18,8 +18,7 @@ std::string sentences() {
   return text;
 }
 
-// A reader on a desktop with an editor holding its document, a terminal and
-// a dialog of the program. The reader is shown in front; the banner modes read.
+// The reader in front of an editor holding its document, a terminal and a dialog of the program.
 struct Desk : PacingFixture {
   explicit Desk(ReadingModeKind mode, bool withSource = true) {
     if (mode == ReadingModeKind::Sentence)
@@ -80,7 +79,6 @@ TEST(FocusTracking, LeavingHidesTheReaderAndTheSourceBringsItBackWithItsFrameOrP
       // Space does not reach a reader that is not in front.
       d.clock.advance(100);
       EXPECT_EQ(d.view.hint(), HintClickContinue);
-      // A click goes on reading.
       d.desktop.setForeground(d.reader);
       d.form.fevhStopOrContinue();
       d.clock.advance(1000);
@@ -139,7 +137,6 @@ TEST(FocusTracking, AHiddenOrMinimisedSourceHidesTheReader) {
     if (engine::isBannerMode(c.mode) && c.hides) {
       EXPECT_TRUE(d.rs.readingHalted);
     }
-    // The source shows again and is in front: the reader is back.
     source.state = {true, false, false};
     source.geometry.outer = {100, 100, 800, 600};
     d.bringToFront(d.source);

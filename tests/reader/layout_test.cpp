@@ -1,5 +1,4 @@
-// The window's layout: where the controls lie in each mode and in full
-// screen, the fonts and the lines that fit, and the words-per-screen menu.
+// Where the controls lie in each mode and in full screen, and the lines that fit.
 #include <gtest/gtest.h>
 
 #include "platform/fixed_width_measure.h"

@@ -1,5 +1,4 @@
-// The menus' commands on the virtual clock: the popups, the dialog commands,
-// a recent file, the Format menu and the library folder.
+// The menus' commands on the virtual clock, and the library folder.
 #include <gtest/gtest.h>
 
 #include <filesystem>

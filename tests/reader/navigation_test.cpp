@@ -1,6 +1,4 @@
-// Navigation on the real engine and TForm1: the keys of the banner modes as the
-// command table finds them, the page turns of the column modes (pages built
-// as the window builds them, fixed-width text), the orange dot and the marks.
+// The keys of the banner modes, the page turns of the column modes, the orange dot and the marks.
 #include <gtest/gtest.h>
 
 #include "pacing_fixture.h"
@@ -110,7 +108,6 @@ std::string longText() {
   return text;
 }
 
-// A column mode shown with its first page.
 struct Pages : PacingFixture {
   explicit Pages(ReadingModeKind mode = ReadingModeKind::Single) {
     settings.ReadingMode = mode;
@@ -118,7 +115,7 @@ struct Pages : PacingFixture {
     load(longText());
     form.FormShow();
   }
-  // Every page start, turned one by one with Space.
+  // Every page start, turned with Space.
   std::vector<std::int32_t> startsBySpace() {
     std::vector<std::int32_t> starts{parts.page.pageStart};
     while (!parts.page.pageAtEnd && starts.size() < 200) {
@@ -228,7 +225,6 @@ TEST(DotDrop, APositionInsideAWordGoesBackToTheWordsFirstLetter) {
   EXPECT_EQ(dropPosition(es, 1.0), 23);
 }
 
-// The banner window shown with a document, reading.
 struct Dot : PacingFixture {
   explicit Dot(ReadingModeKind mode = ReadingModeKind::Banner, int words = 200) {
     banner(600, 1, 3);

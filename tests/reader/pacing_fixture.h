@@ -1,5 +1,4 @@
-// Test helper: a fresh TForm1 on the virtual clock, a view recording what the
-// reader draws and says, an observer recording frames, pauses and the end.
+// A fresh TForm1 on the virtual clock with a view and an observer that record.
 #pragma once
 
 #include <algorithm>
@@ -183,7 +182,7 @@ struct PacingFixture {
                             [this] { ++restores; },
                             [this](int index) { graphicIndexes.push_back(index); }}};
 
-  // TForm1 makes its timers in this order.
+  // In the order TForm1 makes them.
   platform::Timer& tmRead() { return *timers.made.at(0); }
   platform::Timer& tmFadeIn() { return *timers.made.at(1); }
   platform::Timer& tmStartFade() { return *timers.made.at(2); }

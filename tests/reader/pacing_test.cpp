@@ -1,6 +1,4 @@
-// The frame interval, the speed compensation, the fade cycle, the pauses of
-// rules 8, 9 and 10 and the speed steps. Expected intervals are worked out by
-// hand from the compensation tables (comments give the arithmetic).
+// Frame intervals, fades, pauses and speed steps; the comments give the arithmetic.
 #include <gtest/gtest.h>
 
 #include "pacing_fixture.h"
@@ -180,7 +178,6 @@ TEST(FadeCycleTest, AFadeOutLongerThanItsWaitStillEnds) {
   EXPECT_EQ(f.view.draws.back().level, 0);
 }
 
-// A tick after a frame that left a pause pending, driven from the flags.
 TEST(PauseTest, PauseLengthFollowsRulesSpeedAndParagraphSize) {
   const struct {
     const char* what;

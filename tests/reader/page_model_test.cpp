@@ -1,5 +1,4 @@
-// Column pages built from a scripted line source: blank lines, headings,
-// the second column, rule 7's repeated line, long lines and the page end.
+// Column pages built from a scripted line source.
 #include <gtest/gtest.h>
 
 #include "platform/fixed_width_measure.h"

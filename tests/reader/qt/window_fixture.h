@@ -1,5 +1,4 @@
-// Test helper: the real reader window on the sample document, shown
-// off-screen and driven on the virtual clock.
+// The real reader window on the sample document, off-screen, on the virtual clock.
 #pragma once
 
 #include <QApplication>
@@ -68,7 +67,6 @@ struct Reader {
   TForm1& form() { return assembly->form(); }
   WindowParts& parts() { return assembly->parts; }
 
-  // A key pressed and released on the window, as the user types it.
   void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QKeyEvent down(QEvent::KeyPress, key, modifiers);
     QApplication::sendEvent(&widget(), &down);

@@ -1,6 +1,4 @@
-// The reader window with its widgets: mode switching, the menu guard, full
-// screen, the keys, the mouse and the Recent Files menu.
-// What TForm1 decides is the headless tests'; here that the window passes it on.
+// The reader window passes the user's keys, mouse and menus on to TForm1.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -56,7 +54,6 @@ TEST(MenuGuard, SpaceOverAHighlightedItemNeitherPausesNorContinues) {
   EXPECT_TRUE(item->isChecked());
 }
 
-// Text and background of the strip, then of the columns.
 std::array<platform::Color, 4> colours(const engine::SettingsRecord& s) {
   return {s.Banner.TextColor, s.Banner.BackgroundColor, s.Column.TextColor,
           s.Column.BackgroundColor};
