@@ -131,25 +131,6 @@ TEST(CondensedFrames, FirstDrawingAfterAReadInvertsThePartBeforeTheCr) {
   EXPECT_EQ(s.canvas.texts(), (std::vector<std::string>{"end.Next"}));
 }
 
-TEST(HeadingRefit, WordsMoveToTheNextLineTheRestIsGivenBackALoneWordIsHyphenated) {
-  using Lines = std::array<std::string, engine::MaxFrameLines>;
-  const struct {
-    Lines lines;
-    int count, width;
-    Lines after;
-    const char* rest;
-  } cases[] = {
-      {{"alpha beta gamma", "delta"}, 2, 110, {"alpha beta", "gamma delta"}, ""},
-      {{"alpha beta", "gamma delta"}, 2, 60, {"alpha", "beta"}, "gamma delta"},
-      {{"abcdefghij"}, 1, 60, {"abcde-"}, "fghij"}, // no space: cut with a hyphen
-  };
-  const platform::FixedWidthMeasure measure(10, 20);
-  for (auto c : cases) {
-    EXPECT_EQ(refitHeadingLines(c.lines, c.count, {}, c.width, measure), c.rest) << c.rest;
-    EXPECT_EQ(c.lines, c.after) << c.rest;
-  }
-}
-
 // White on black, 1.1 line spacing.
 struct Page {
   Page() {

@@ -95,7 +95,6 @@ TEST(FocusTracking, LeavingHidesTheReaderAndTheSourceBringsItBackWithItsFrameOrP
 TEST(FocusTracking, TheProgramsOwnWindowsAndAFailedQueryAreNotLeaving) {
   for (auto [mode, dialog] :
        {std::pair{ReadingModeKind::Banner, true}, std::pair{ReadingModeKind::Single, false}}) {
-    SCOPED_TRACE(static_cast<int>(mode));
     Desk d(mode);
     const std::size_t frames = d.frameCount();
     d.bringToFront(dialog ? d.dialog : platform::FailedWindow);

@@ -108,8 +108,7 @@ TEST(LayoutFonts, AColumnSizePastTheListIsTheLast) {
   EXPECT_EQ(buildColumnFont(settings).pointSize, 48);
 }
 
-// Heights: 48 pt -> 80 px, 2 lines fit (213 / 80); 12 pt -> 20 px, 10 fit.
-// Sentence ignores LinesPerScreen.
+// 48 pt -> 80 px, 2 lines fit (213 / 80); 12 pt -> 20 px, 10 fit; Sentence ignores the setting.
 TEST(LayoutFonts, TheLinesThatFitWithTheModeLimits) {
   const struct {
     ReadingModeKind mode;

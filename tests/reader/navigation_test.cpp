@@ -14,7 +14,7 @@ const std::string Paragraphs = "First paragraph has these words here.\r\r"
                                "Second paragraph follows with more words.\r\r"
                                "Third and last paragraph ends it.";
 
-// Banner (or Sentence) at 600 wpm, one line of three words, read from the start.
+// 600 wpm, one line of three words, reading.
 struct Keys : PacingFixture {
   explicit Keys(bool sentenceMode = false) {
     if (sentenceMode)
@@ -33,8 +33,7 @@ struct Keys : PacingFixture {
   }
 };
 
-// Which key runs which step, shown at once, and the next tick reading on from
-// it. The frames the steps build are engine/navigation_test's.
+// Each key's frame, shown at once, then read on from (engine/navigation_test builds them).
 TEST(NavigationKeys, EachKeyShowsItsFrameAtOnceAndReadingGoesOnFromThere) {
   const struct {
     const char* what;

@@ -12,15 +12,6 @@ using engine::ReadingModeKind;
 
 const std::string Ten = "Alpha beta gamma delta epsilon zeta eta theta iota kappa.";
 
-// The ten-word document at 600 wpm, one line of three words, read from the start.
-struct Reading : PacingFixture {
-  explicit Reading(bool started = true) {
-    banner(600, 1, 3);
-    load(Ten);
-    if (started) start();
-  }
-};
-
 // Sentence mode: two words take five words' time below 350 wpm and ten from
 // 350 on; a heading the engine finds lasts 1.6 times as long (Floor(887 * 1.6)).
 TEST(ReadingLoopTest, SentenceFramesAreCutTimedAndShownInTurn) {
@@ -107,7 +98,10 @@ TEST(EndOfDocumentTest, LoopModeStartsAgainAndHoldsTheFirstFrameOneSecond) {
 }
 
 TEST(StopOrContinueTest, PauseAfterTheMenuGuardHoldsTheFrameAndContinueGoesOn) {
-  Reading f;
+  PacingFixture f;
+  f.banner(600, 1, 3);
+  f.load(Ten);
+  f.start();
   f.clock.advance(100);
   f.rs.menuGuard = true; // the click that closed a menu is swallowed
   f.form.fevhStopOrContinue();
@@ -127,29 +121,14 @@ TEST(StopOrContinueTest, PauseAfterTheMenuGuardHoldsTheFrameAndContinueGoesOn) {
 
 TEST(StopOrContinueTest, StartingAndPastEndIgnoreTheRequest) {
   for (ReaderStateKind state : {ReaderStateKind::Starting, ReaderStateKind::PastEnd}) {
-    Reading f(false);
+    PacingFixture f;
+    f.load(Ten);
     f.rs.readerState = state;
     f.form.fevhStopOrContinue();
     EXPECT_EQ(f.rs.readerState, state);
     EXPECT_TRUE(f.observer.frames.empty());
     EXPECT_FALSE(f.tmRead().Enabled());
   }
-}
-
-// The first frame is shown whole; Space, with more than ten characters left,
-// goes on from it (the focus tick's start is focus_tracking_test's).
-TEST(DocumentStartTest, WithoutAutoStartTheFirstFrameWaitsForSpace) {
-  Reading f(false);
-  f.form.prepareStart(false);
-  f.form.startPreparedDocument();
-  ASSERT_FALSE(f.view.draws.empty());
-  EXPECT_EQ(f.view.draws.back().lines, (std::vector<std::string>{"Alpha beta gamma"}));
-  EXPECT_EQ(f.view.draws.back().level, 10);
-  const std::int32_t after = f.es.CurrentPosition;
-  f.form.fevhStopOrContinue();
-  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
-  ASSERT_EQ(f.observer.frames.size(), 1u);
-  EXPECT_EQ(f.observer.frames[0].start, after);
 }
 
 TEST(StatusLine, ThePositionTextOfEachMode) {
