@@ -18,7 +18,7 @@ std::string sentences() {
   return text;
 }
 
-// The reader in front of an editor holding its document, a terminal and a dialog of the program.
+// A desktop with the document's editor, a terminal and a program dialog; the reader in front.
 struct Desk : PacingFixture {
   explicit Desk(ReadingModeKind mode, bool withSource = true) {
     if (mode == ReadingModeKind::Sentence)
