@@ -243,7 +243,18 @@ TEST(FindBar, GoReadsOnFromTheHighlightedWord) {
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
 }
 
-// Escape closes the bar (where reading goes on after a close is the timeline's).
+TEST(FindBar, EscapeReturnsToTheFrameWhereTheSearchBegan) {
+  Finding f;
+  const std::int32_t began = f.es.FrameStartPosition;
+  f.next("the");
+  f.next("the");
+  ASSERT_TRUE(f.form.FormKeyDown({Key::Escape}));
+  EXPECT_FALSE(f.view.findBar);
+  f.clock.advance(1);
+  ASSERT_FALSE(f.observer.frames.empty());
+  EXPECT_EQ(f.observer.frames.back().start, began);
+}
+
 TEST(FindBar, AutoSkimIsOffWhileTheBarIsOpen) {
   PacingFixture f;
   f.banner(300, 1, 3);
