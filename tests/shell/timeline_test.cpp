@@ -2,12 +2,9 @@
 // JSON Lines it prints and its exit status.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 #include <random>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "engine/settings_record.h"
 #include "platform/files.h"
@@ -19,7 +16,6 @@
 namespace shell {
 namespace {
 
-namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
 struct Outcome {
@@ -33,7 +29,6 @@ protected:
   std::string file(const std::string& name, const std::string& bytes) {
     return folder_.write(name, bytes);
   }
-
   static Outcome run(const Lines& args) {
     std::ostringstream out, err;
     Outcome r{runTimeline(args, out, err), {}, out.str(), err.str()};
@@ -56,7 +51,7 @@ protected:
   }
 
   testsupport::TempFolder folder_{"lumetra-timeline"};
-  const fs::path& dir_ = folder_.path();
+  const std::filesystem::path& dir_ = folder_.path();
 };
 
 bool has(const std::string& line, const std::string& part) {
@@ -83,13 +78,13 @@ TEST_F(TimelineTest, BannerFramesWithTheirTimesAndIntervals) {
   const Outcome r =
       run({"--wpm=2600", "--layout=2x4", file("a.txt", "w1 w2 w3 w4 w5 w6 w7 w8 w9 w10")});
   EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
   EXPECT_EQ(
       r.lines,
       (Lines{
           R"({"t":0,"event":"frame","start":1,"end":25,"lines":["w1 w2 w3 w4","w5 w6 w7 w8"],"words":8,"interval":172,"heading":false})",
           R"({"t":172,"event":"frame","start":25,"end":30,"lines":["w9 w10"],"words":2,"interval":64,"heading":false})",
           R"({"t":236,"event":"end"})"}));
-  EXPECT_EQ(r.err, "");
 }
 
 // How long a pause lasts is the reader's (pacing_pauses_test); here the
@@ -102,12 +97,12 @@ TEST_F(TimelineTest, TheRulesOptionGivesAParagraphPause) {
   const Outcome r =
       run({"--wpm", "300", "--layout", "1x3", "--rules", "8,10", file("p.txt", text)});
   ASSERT_EQ(r.status, 0);
-  std::vector<std::size_t> pauses;
+  Lines pauses; // each with the frame before it
   for (std::size_t i = 1; i < r.lines.size(); ++i)
-    if (has(r.lines[i], R"("event":"pause")")) pauses.push_back(i);
+    if (has(r.lines[i], R"("event":"pause")")) pauses.push_back(r.lines[i - 1] + r.lines[i]);
   ASSERT_EQ(pauses.size(), 1u) << r.out;
-  EXPECT_TRUE(has(r.lines[pauses[0]], R"("interval":523})")) << r.lines[pauses[0]];
-  EXPECT_TRUE(has(r.lines[pauses[0] - 1], R"("lines":["ss tt uu."])")) << r.lines[pauses[0] - 1];
+  EXPECT_TRUE(has(pauses[0], R"(["ss tt uu."])") && has(pauses[0], R"("interval":523})"))
+      << pauses[0];
 }
 
 TEST_F(TimelineTest, TextIsPrintedAsEscapedUtf8) {
@@ -120,9 +115,9 @@ TEST_F(TimelineTest, TextIsPrintedAsEscapedUtf8) {
 }
 
 TEST_F(TimelineTest, AutoSkimOptionsReachTheEngine) {
-  const std::string path = file("s.txt", "It was the best of the times and the worst of it all.");
   const Outcome hidden =
-      run({"--wpm", "600", "--layout", "1x6", "--autoskim", "s50", "--skim-hide", path});
+      run({"--wpm", "600", "--layout", "1x6", "--autoskim", "s50", "--skim-hide",
+           file("s.txt", "It was the best of the times and the worst of it all.")});
   ASSERT_EQ(hidden.status, 0);
   EXPECT_TRUE(has(hidden.out, R"("event":"frame")"));
   EXPECT_FALSE(has(hidden.out, R"("the ")"));
@@ -133,7 +128,7 @@ TEST_F(TimelineTest, SettingsFileIsReadNeverWrittenAndOptionsComeLast) {
     r.WordsPerMinute = 50, r.LinesPerScreen = 1, r.WordsPerScreen = 3, r.LoopMode = true;
   });
   const std::string before = platform::readWholeFile(path);
-  const auto stamp = fs::last_write_time(path);
+  const auto stamp = std::filesystem::last_write_time(path);
   const std::string text = file("a.txt", "Alpha beta gamma delta.");
 
   // LoopMode from the file: it reads on until the event limit.
@@ -148,19 +143,18 @@ TEST_F(TimelineTest, SettingsFileIsReadNeverWrittenAndOptionsComeLast) {
   EXPECT_TRUE(has(r.lines[0], R"("words":4,"interval":86)")) << r.lines[0];
 
   EXPECT_EQ(platform::readWholeFile(path), before);
-  EXPECT_EQ(fs::last_write_time(path), stamp);
+  EXPECT_EQ(std::filesystem::last_write_time(path), stamp);
 }
 
 TEST_F(TimelineTest, ASavedPositionOutsideTheDocumentStartsAtTheBeginning) {
   const std::string document = file("short.txt", "A short text of six words.");
-  for (const std::int32_t position : {999999, -5, 0}) {
+  for (const std::int32_t position : {999999, -5}) {
     const std::string path = settings([&](engine::SettingsRecord& r) {
       r.LoadedDocuments = {{document, position}};
     });
     const Outcome r = run({"--settings", path, document});
     EXPECT_EQ(r.status, 0) << position;
-    ASSERT_FALSE(r.lines.empty()) << position;
-    EXPECT_TRUE(has(r.lines[0], R"("start":1,)")) << position << r.out;
+    EXPECT_EQ(r.out.rfind(R"({"t":0,"event":"frame","start":1,)", 0), 0u) << position << r.out;
   }
 }
 
@@ -178,7 +172,6 @@ TEST_F(TimelineTest, ColumnModesPrintPagesTurnedOneAfterAnother) {
     const Outcome r = run({"--mode", mode, path});
     ASSERT_EQ(r.status, 0) << mode;
     ASSERT_GE(r.lines.size(), 3u) << mode;
-    EXPECT_EQ(r.lines.back().rfind(R"({"t":)", 0), 0u);
     EXPECT_TRUE(has(r.lines.back(), R"("event":"end")"));
     // how the columns fill is page_model_test's; here each mode's page events
     for (std::size_t i = 0; i + 1 < r.lines.size(); ++i) {
@@ -257,21 +250,16 @@ TEST_F(TimelineTest, AFindMatchIsAFrameWithItsHighlight) {
   const Outcome r = run(
       {"--wpm", "300", "--layout", "1x3", "--at", "1000:find=the", "--at", "1000:find-next", doc});
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(inOrder(
-      r.lines,
-      {R"({"t":1000,"event":"frame","start":11,"end":26,"lines":["theme was the"],"highlight":{"line":0,"start":10,"length":3}})"}))
+  EXPECT_TRUE(has(
+      r.out,
+      R"({"t":1000,"event":"frame","start":11,"end":26,"lines":["theme was the"],"highlight":{"line":0,"start":10,"length":3}})"))
       << r.out;
 }
 
 TEST_F(TimelineTest, BadFilesGiveStatusOneAndBadOptionsStatusTwo) {
   const std::string ok = file("ok.txt", "Alpha beta."), usage = "usage: lumetra --timeline";
   const std::string factory = factorySettingsText();
-  struct Case {
-    Lines args;
-    std::string message;
-    int status;
-  };
-  std::vector<Case> cases = {
+  std::vector<std::tuple<Lines, std::string, int>> cases = {
       {{(dir_ / "nowhere.txt").string()}, "nowhere.txt", 1},
       {{file("noise.txt", randomBytes(65536))}, "does not hold text", 1},
       {{"--settings", (dir_ / "none.xml").string(), ok}, "none.xml", 1},
@@ -318,21 +306,16 @@ TEST_F(TimelineTest, EmptyAndHugeDocumentsAreRead) {
   std::string longLine;
   while (longLine.size() < (1u << 20))
     longLine += "dot.";
-  struct Case {
-    const char* what;
-    std::string bytes;
-    int status;
-    std::string shown;
+  // An empty file, one word of 1 MB, a line of 1 MB without spaces.
+  const std::tuple<std::string, int, std::string> cases[] = {
+      {"", 0, "The document is empty"},
+      {std::string(1 << 20, 'w'), 3, "wwwwwwwwww-"},
+      {longLine, 3, R"("lines":["dot.","dot.")"},
   };
-  const Case cases[] = {
-      {"an empty file", "", 0, "The document is empty"},
-      {"one word of 1 MB", std::string(1 << 20, 'w'), 3, "wwwwwwwwww-"},
-      {"a line of 1 MB without spaces", longLine, 3, R"("lines":["dot.","dot.")"},
-  };
-  for (const Case& c : cases) {
-    const Outcome r = run({"--max-events", "400", file("doc.txt", c.bytes)});
-    EXPECT_EQ(r.status, c.status) << c.what << ": " << r.err;
-    EXPECT_TRUE(has(r.out, c.shown)) << c.what << ": " << r.out.substr(0, 300);
+  for (const auto& [bytes, status, shown] : cases) {
+    const Outcome r = run({"--max-events", "400", file("doc.txt", bytes)});
+    EXPECT_EQ(r.status, status) << shown << ": " << r.err;
+    EXPECT_TRUE(has(r.out, shown)) << r.out.substr(0, 300);
   }
 }
 
