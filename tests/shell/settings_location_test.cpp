@@ -96,8 +96,7 @@ TEST_F(SettingsLocationTest, InstalledProgramsLookInShareAndOthersBesideThemselv
     bool installed;
   } cases[] = {
       {"usr/bin", "usr/share/lumetra", true},
-      {"usr/bin/", "usr/share/lumetra", true},
-      {"usr/./bin", "usr/share/lumetra", true},
+      {"usr/./bin/", "usr/share/lumetra", true},
       {"build/bin", "build/bin", false}, // the build folder has no share/lumetra
       {"opt/lumetra", "opt/lumetra", false},
       {"usr/share/lumetra", "usr/share/lumetra", false}, // not a bin/ folder

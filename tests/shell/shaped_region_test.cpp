@@ -14,8 +14,8 @@ PixelGrid grid(int width, int height, std::uint32_t fill = Key) {
 
 TEST(ShapedRegionTest, TheKeyAndOneAboveItInEachChannelAreTransparent) {
   const std::pair<std::uint32_t, bool> cases[] = {
-      {0xFF00C1, true},  {0xFF00C2, true},  {0xFF01C1, true},  {0xFF01C2, true},  {0xFE00C1, false},
-      {0xFF00C0, false}, {0xFF00C3, false}, {0xFF02C1, false}, {0x000000, false}, {0xFFFFFF, false},
+      {0xFF00C1, true},  {0xFF00C2, true},  {0xFF01C1, true},  {0xFF01C2, true},
+      {0xFE00C1, false}, {0xFF00C0, false}, {0xFF00C3, false}, {0xFF02C1, false},
   };
   for (const auto& [pixel, transparent] : cases)
     EXPECT_EQ(isKeyColour(pixel, Key, {}), transparent) << std::hex << pixel;

@@ -42,7 +42,7 @@ protected:
   std::string settings(const std::function<void(engine::SettingsRecord&)>& change) {
     engine::SettingsRecord record;
     platform::RecordingMessageBoxes messages;
-    const std::string path = (dir_ / SettingsFileName).string();
+    const std::string path = (folder_ / SettingsFileName).string();
     SettingsFile file(path, record, messages);
     EXPECT_TRUE(file.loadDocument(factorySettingsText()) && file.loadAllSettings());
     change(record);
@@ -51,7 +51,6 @@ protected:
   }
 
   testsupport::TempFolder folder_{"lumetra-timeline"};
-  const std::filesystem::path& dir_ = folder_.path();
 };
 
 bool has(const std::string& line, const std::string& part) {
@@ -184,41 +183,12 @@ TEST_F(TimelineTest, ColumnModesPrintPagesTurnedOneAfterAnother) {
   }
 }
 
-// Three paragraphs; at 600 wpm in one line of three words each sentence is
-// one frame.
-const std::string Story = "One two three. Four five six.\n\nSeven eight nine. Ten eleven twelve."
-                          "\n\nLast one here.";
-
-// The frame each navigation key shows is checked on TForm1 itself
-// (reader/navigation_keys_test.cpp); here what only the timeline tells: the
-// hints, the status events and the closed window.
-TEST_F(TimelineTest, KeysGiveTheirCommandsInBannerMode) {
-  const std::string path = file("story.txt", Story);
-  // The events after the last command, joined.
-  const auto events = [&](Lines at) {
-    Lines args = {"--wpm", "600", "--layout", "1x3"};
-    for (const std::string& a : at)
-      args.insert(args.end(), {"--at", a});
-    args.push_back(path);
-    const Outcome r = run(args);
-    EXPECT_EQ(r.status, 0) << r.err;
-    std::string after;
-    for (const std::string& line : r.lines)
-      after = has(line, R"("event":"command")") ? "" : after + line + "\n";
-    return after;
-  };
-  const std::string paused = events({"300:Space"});
-  EXPECT_TRUE(has(paused, R"("event":"hint","text":"Press Spacebar or Click to Continue !")"))
-      << paused;
-  EXPECT_FALSE(has(paused, R"("event":"frame")")) << paused;
-  const std::string faster = events({"0:Up"});
-  EXPECT_TRUE(has(faster, R"x("text":"19% | 610 wpm (1 x 3)")x")) << faster;
-  EXPECT_EQ(events({"0:Escape", "500:Space"}), "") << "the window closed";
-}
-
 TEST_F(TimelineTest, CommandsComeAtTheirTimesAndACommandAfterTheEndStillRuns) {
-  const Outcome r = run({"--wpm", "600", "--layout", "1x3", "--at", "5000:Space", "--at",
-                         "2000:Space", file("story.txt", Story)});
+  const Outcome r =
+      run({"--wpm", "600", "--layout", "1x3", "--at", "5000:Space", "--at", "2000:Space",
+           // at 600 wpm in one line of three words each sentence is one frame
+           file("story.txt", "One two three. Four five six.\n\nSeven eight nine. "
+                             "Ten eleven twelve.\n\nLast one here.")});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(inOrder(
       r.lines,
@@ -259,11 +229,10 @@ TEST_F(TimelineTest, AFindMatchIsAFrameWithItsHighlight) {
 TEST_F(TimelineTest, BadFilesGiveStatusOneAndBadOptionsStatusTwo) {
   const std::string ok = file("ok.txt", "Alpha beta."), usage = "usage: lumetra --timeline";
   const std::string factory = factorySettingsText();
+  // A missing or empty settings file is the settings file test's.
   std::vector<std::tuple<Lines, std::string, int>> cases = {
-      {{(dir_ / "nowhere.txt").string()}, "nowhere.txt", 1},
+      {{(folder_ / "nowhere.txt").string()}, "nowhere.txt", 1},
       {{file("noise.txt", randomBytes(65536))}, "does not hold text", 1},
-      {{"--settings", (dir_ / "none.xml").string(), ok}, "none.xml", 1},
-      {{"--settings", file("empty.xml", ""), ok}, "empty.xml", 1},
       {{"--settings", file("cut.xml", factory.substr(0, factory.size() / 2)), ok}, "cut.xml", 1},
       {{"--settings", file("noise.xml", randomBytes(2000)), ok}, "noise.xml", 1},
   };
