@@ -2,20 +2,14 @@
 // again and again by every way a user closes it, with freed memory
 // overwritten (MALLOC_PERTURB_): it must exit cleanly every time and keep
 // the reading position, which the next start reads on from.
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <csignal>
-#include <filesystem>
 #include <fstream>
 #include <thread>
 
 #include "engine/settings_record.h"
 #include "platform/message_boxes.h"
+#include "program_on_x11.h"
 #include "shell/settings_file.h"
-#include "support/x11_session.h"
 
 namespace shell {
 namespace {
@@ -40,17 +34,12 @@ std::int32_t savedPosition(const fs::path& path, const std::string& document) {
 
 // The reader program on the session's display: a copy of the program with
 // its own settings file beside it, reading a long document at 900 wpm.
-class ReaderOnX11 : public ::testing::Test {
+class ReaderOnX11 : public ProgramOnX11 {
 protected:
   void SetUp() override {
-    for (const char* tool : {"xdotool", "xwininfo"})
-      if (testsupport::findProgram(tool).empty()) GTEST_SKIP() << tool << " is not installed";
-    if (const auto why = x11.start()) GTEST_SKIP() << "no X11 session: " << *why;
-    app = x11.home() / "app";
+    startSession({"xdotool", "xwininfo"}, "jwm");
+    if (IsSkipped()) return;
     document = x11.home() / "story.txt";
-    fs::create_directories(app);
-    for (const char* program : {"lumetra", "lumetra-desktop", "lumetra-documents.so"})
-      fs::copy_file(fs::path(LUMETRA_BINARY_DIR) / "bin" / program, app / program);
     engine::SettingsRecord record;
     platform::RecordingMessageBoxes messages;
     SettingsFile file(app / SettingsFileName, record, messages);
@@ -77,7 +66,6 @@ protected:
   std::string windows(pid_t process) {
     return on("xdotool search --onlyvisible --pid " + std::to_string(process));
   }
-  std::string on(const std::string& command) { return x11.run(command); }
   // Where the window's client area is on the root window.
   std::pair<int, int> clientPlace(const std::string& window) {
     const std::vector<int> n =
@@ -91,8 +79,7 @@ protected:
     std::this_thread::sleep_for(600ms);
   }
 
-  testsupport::X11Session x11;
-  fs::path app, document; // in the session's home folder
+  fs::path document; // in the session's home folder
 };
 
 TEST_F(ReaderOnX11, FiftyClosesByEveryWayExitCleanlyAndKeepThePosition) {
