@@ -12,18 +12,14 @@
 namespace shell {
 namespace {
 
-QApplication& application() {
-  static int argc = 1;
-  static char name[] = "quick_launch_window_test";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
-}
-
 // Visible, enabled, bold.
 std::tuple<bool, bool, bool> stateOf(const QAction* a) {
   return {a->isVisible(), a->isEnabled(), a->font().bold()};
 }
+
+int argc = 1;
+char name[] = "quick_launch_window_test";
+char* argv[] = {name, nullptr};
 
 class QuickLaunchWindowTest : public ::testing::Test {
 protected:
@@ -34,7 +30,7 @@ protected:
         std::make_unique<TfrmQuickLaunch>(desktop, clock, acq, state, window, QuickLaunchHooks{});
     window.setHandlers(handlers.get());
   }
-  QApplication& app = application(); // before any widget
+  static inline QApplication app{argc, argv}; // before any widget
   platform::FakeDesktop desktop;
   platform::VirtualClock clock;
   acquisition::AcquisitionState acq;
@@ -50,16 +46,15 @@ TEST_F(QuickLaunchWindowTest, TheTrayMenuAddsLaunchInBoldAndExitAndTheButtonsMen
   const QList<QAction*> items = window.menu().actions();
   QAction *launch = items.front(), *exit = items.back(), *hide = items[6];
   window.prepareMenu(false);
-  EXPECT_FALSE(launch->isVisible());
-  EXPECT_FALSE(exit->isVisible());
+  EXPECT_FALSE(launch->isVisible() || exit->isVisible());
   desktop.setForeground(editor);
   handlers->startTimers();
   clock.advance(1000);
   window.prepareMenu(true);
-  EXPECT_EQ(launch->text(), "Launch Lumetra");
-  EXPECT_EQ(stateOf(launch), std::tuple(true, true, true));
-  EXPECT_EQ(exit->text(), "Exit");
-  EXPECT_EQ(stateOf(exit), std::tuple(true, true, false));
+  EXPECT_EQ(std::pair(launch->text(), stateOf(launch)),
+            std::pair(QString("Launch Lumetra"), std::tuple(true, true, true)));
+  EXPECT_EQ(std::pair(exit->text(), stateOf(exit)),
+            std::pair(QString("Exit"), std::tuple(true, true, false)));
   window.menuClosed();
   EXPECT_FALSE(launch->isVisible()) << "closed again";
 
@@ -82,8 +77,8 @@ TEST_F(QuickLaunchWindowTest, TheButtonIsCutToTheShapeOfItsBitmap) {
   EXPECT_FALSE(mask.contains(QPoint(0, 0)));
   EXPECT_TRUE(mask.contains(QPoint(51, 8))) << "the middle of the pill";
   EXPECT_FALSE(window.buttonVisible());
-  EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-  EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+  EXPECT_TRUE(
+      window.windowFlags().testFlags(Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus));
 }
 
 } // namespace
