@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <clocale>
 #include <functional>
 #include <sstream>
 
@@ -225,17 +224,13 @@ TEST_F(SettingsFileTest, MissingElementsGiveTheirFallbacks) {
 // case's changes.
 TEST_F(SettingsFileTest, StoredTextsLoadIntoTheirFields) {
   using R = SettingsRecord;
-  struct Case {
-    Texts stored;
-    std::function<void(R&)> expect;
-  };
   const std::string custom = ",people,water,";
   const std::string rules = "True,False,True,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1";
   const auto rulesOn = [](R& r) {
     r.GeneralTextRules[0] = r.GeneralTextRules[2] = r.GeneralTextRules[17] = true;
     r.HeadingMaxWords = 12; // rule 2: longer headings
   };
-  const Case cases[] = {
+  const std::pair<Texts, std::function<void(R&)>> cases[] = {
       // Unknown names are silver on navy.
       {{{"BannerTextColor", "Pink"}, {"ColumnBackgroundColor", "Pink"}},
        [](R& r) {
@@ -260,15 +255,15 @@ TEST_F(SettingsFileTest, StoredTextsLoadIntoTheirFields) {
       {{{"CompresionSetting", "s70"}, {"UserDefinedCompressorSet", custom}},
        [](R& r) { r.CompresionSetting = 2, r.CompressorList = engine::presetWordList(2); }},
   };
-  for (const Case& c : cases) {
+  for (const auto& [texts, change] : cases) {
     reset();
-    storeValues(c.stored);
-    const std::string what = c.stored[0].first + " " + c.stored[0].second;
+    storeValues(texts);
+    SCOPED_TRACE(texts[0].first + " " + texts[0].second);
     SettingsRecord record = changedRecord(1), expected = factoryRecord(); // rules 2 off: 8
     expected.UserDefinedCompressorSet = record.UserDefinedCompressorSet;  // kept unless custom
-    c.expect(expected);
-    ASSERT_TRUE(open(record).loadAllSettings()) << what;
-    EXPECT_EQ(record, expected) << what;
+    change(expected);
+    ASSERT_TRUE(open(record).loadAllSettings());
+    EXPECT_EQ(record, expected);
   }
 }
 
@@ -282,14 +277,15 @@ TEST_F(SettingsFileTest, AKeyThatDoesNotConvertStopsTheLoadThere) {
                        {"GeneralTextRules", ""}};
   for (const auto& bad : cases) {
     reset();
+    SCOPED_TRACE(bad.first + " " + bad.second);
     storeValues({{"BannerFontName", "Verdana"}, // first key read
                  {"ReadingMode", "Double"},     // last key read
                  bad});
     SettingsRecord record;
-    EXPECT_FALSE(open(record).loadAllSettings()) << bad.first;
-    EXPECT_EQ(errors(), std::vector<std::string>{LoadFailedMessage}) << bad.first;
-    EXPECT_EQ(record.Banner.FontName, "Verdana") << bad.first;
-    EXPECT_EQ(record.ReadingMode, SettingsRecord{}.ReadingMode) << bad.first;
+    EXPECT_FALSE(open(record).loadAllSettings());
+    EXPECT_EQ(errors(), std::vector<std::string>{LoadFailedMessage});
+    EXPECT_EQ(std::pair(record.Banner.FontName, record.ReadingMode),
+              std::pair(std::string("Verdana"), SettingsRecord{}.ReadingMode));
   }
 }
 
@@ -321,20 +317,20 @@ TEST_F(SettingsFileTest, MissingUnreadableOrMalformedFilesAreReportedAndKeptAsTh
   const std::optional<std::string> files[] = {std::nullopt, "", "<a><b></a>",
                                               "<?xml version=\"1.0\"?>"};
   for (const std::optional<std::string>& text : files) {
+    SCOPED_TRACE(text.value_or("(missing)"));
     boxes.shown.clear();
     fs::remove(path());
     if (text) platform::writeFileAtomic(path(), *text);
     SettingsRecord record;
     record.WordsPerMinute = 777;
     SettingsFile file(path(), record, boxes);
-    EXPECT_FALSE(file.initXMLFILE()) << text.value_or("(missing)");
-    ASSERT_EQ(errors().size(), 1u) << text.value_or("(missing)");
+    EXPECT_FALSE(file.initXMLFILE());
+    ASSERT_EQ(errors().size(), 1u);
     EXPECT_NE(errors()[0].find(path().string()), std::string::npos) << errors()[0];
     EXPECT_FALSE(file.saveSettings());
-    EXPECT_EQ(fs::exists(path()), text.has_value()) << "a failed file must not be written";
-    if (text) {
-      EXPECT_EQ(platform::readWholeFile(path()), *text) << "a failed file must not be overwritten";
-    }
+    // A failed file is neither written nor overwritten.
+    EXPECT_EQ(fs::exists(path()) ? platform::readWholeFile(path()) : std::optional<std::string>(),
+              text);
     EXPECT_EQ(record.WordsPerMinute, 777);
   }
 }
@@ -351,24 +347,6 @@ TEST_F(SettingsFileTest, MissingOrBadUseDefaultValuesLoadsNothing) {
     EXPECT_NE(errors()[0], LoadFailedMessage) << "a message of its own";
     EXPECT_EQ(record, changedRecord(0));
   }
-}
-
-// Where a locale with a decimal comma is installed, the file follows it
-// without being told.
-TEST_F(SettingsFileTest, TotalReadingTimeFollowsTheUserLocale) {
-  const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
-  ASSERT_EQ(localeDecimalPoint(), '.');
-  bool comma = false;
-  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"})
-    comma = comma || std::setlocale(LC_NUMERIC, name);
-  if (!comma) GTEST_SKIP() << "no locale with a decimal comma is installed";
-  SettingsRecord record = factoryRecord();
-  record.TotalReadingTime = 60000.75;
-  const SettingsRecord loaded = roundTrip(record, std::nullopt);
-  std::setlocale(LC_NUMERIC, saved.c_str());
-  EXPECT_EQ(loaded, record);
-  EXPECT_EQ(stored().field("TotalReadingTime", ValueField), "60000,75");
-  EXPECT_TRUE(errors().empty());
 }
 
 // A full save replaces the file once, so that a crash during it leaves the old

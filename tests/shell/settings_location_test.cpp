@@ -4,12 +4,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <string>
 
 #include <unistd.h>
 
 #include "platform/files.h"
-#include "platform/message_boxes.h"
 #include "shell/program_files.h"
 #include "shell/settings_file.h"
 #include "support/temp_folder.h"
@@ -108,23 +106,6 @@ TEST_F(SettingsLocationTest, InstalledProgramsLookInShareAndOthersBesideThemselv
               (root_ / c.filesFolder).lexically_normal());
     EXPECT_EQ(isInstalledProgram(program), c.installed);
   }
-}
-
-// The build keeps the program's files beside it, with a settings file that
-// opens; this test program runs there.
-TEST(SettingsLocation, TheBuildPutsTheProgramsFilesBesideIt) {
-  const SettingsLocation here = currentSettingsLocation();
-  EXPECT_EQ(here.programDirectory, fs::path(LUMETRA_BINARY_DIR) / "bin");
-  EXPECT_TRUE(here.programDirectoryWritable);
-  EXPECT_FALSE(isInstalledProgram(here.programDirectory));
-  for (const char* name : {"Lumetra Help.html", "EULA.rtf"})
-    EXPECT_TRUE(fs::exists(programFilesFolder(here.programDirectory) / name)) << name;
-  engine::SettingsRecord record;
-  platform::RecordingMessageBoxes boxes;
-  SettingsFile file(settingsFilePath(), record, boxes);
-  EXPECT_EQ(file.path(), here.programDirectory / SettingsFileName);
-  EXPECT_TRUE(file.initXMLFILE());
-  EXPECT_TRUE(boxes.shown.empty());
 }
 
 } // namespace
