@@ -57,7 +57,7 @@ bool has(const std::string& line, const std::string& part) {
   return line.find(part) != std::string::npos;
 }
 
-// Whether `expected` come in this order among `lines`.
+// Whether `expected` come in this order.
 bool inOrder(const Lines& lines, const Lines& expected) {
   std::size_t found = 0;
   for (const std::string& line : lines)
@@ -104,22 +104,13 @@ TEST_F(TimelineTest, TheRulesOptionGivesAParagraphPause) {
       << pauses[0];
 }
 
-TEST_F(TimelineTest, TextIsPrintedAsEscapedUtf8) {
-  const Outcome utf8 =
-      run({"--wpm", "600", "--layout", "1x6", file("q.txt", "He said \"caf\xC3\xA9\" \\ twice.")});
-  EXPECT_TRUE(has(utf8.out, "[\"He said \\\"caf\xC3\xA9\\\" \\\\ twice.\"]")) << utf8.out;
+// The text of every event goes through jsonString; the document's text is in
+// code page 1252 (how a UTF-8 file reads is the acquisition tests').
+TEST(TimelineJson, TextIsPrintedAsEscapedUtf8) {
+  EXPECT_EQ(jsonString("said \"so\" \\"), R"("said \"so\" \\")");
   EXPECT_EQ(jsonString(std::string("x\x01y\ty\rz", 7)), R"("x\u0001y\ty\rz")");
   EXPECT_EQ(jsonString("\x80\xB7"), "\"\xE2\x82\xAC\xC2\xB7\""); // code page 1252
   EXPECT_EQ(jsonString(""), "\"\"");
-}
-
-TEST_F(TimelineTest, AutoSkimOptionsReachTheEngine) {
-  const Outcome hidden =
-      run({"--wpm", "600", "--layout", "1x6", "--autoskim", "s50", "--skim-hide",
-           file("s.txt", "It was the best of the times and the worst of it all.")});
-  ASSERT_EQ(hidden.status, 0);
-  EXPECT_TRUE(has(hidden.out, R"("event":"frame")"));
-  EXPECT_FALSE(has(hidden.out, R"("the ")"));
 }
 
 TEST_F(TimelineTest, SettingsFileIsReadNeverWrittenAndOptionsComeLast) {
@@ -157,8 +148,7 @@ TEST_F(TimelineTest, ASavedPositionOutsideTheDocumentStartsAtTheBeginning) {
   }
 }
 
-// Enough text for several column pages.
-const std::string ColumnPages = [] {
+const std::string ColumnPages = [] { // several column pages
   std::string text;
   for (int i = 0; i < 400; ++i)
     text += "Words to fill the column pages. ";
