@@ -30,7 +30,11 @@ protected:
         std::make_unique<TfrmQuickLaunch>(desktop, clock, acq, state, window, QuickLaunchHooks{});
     window.setHandlers(handlers.get());
   }
-  static inline QApplication app{argc, argv}; // before any widget
+  static QApplication& application() { // made at the first test, before any widget
+    static QApplication app(argc, argv);
+    return app;
+  }
+  QApplication& app = application();
   platform::FakeDesktop desktop;
   platform::VirtualClock clock;
   acquisition::AcquisitionState acq;
