@@ -44,13 +44,15 @@ protected:
   platform::WindowId editor = 0;
 };
 
-// Which items each menu offers is QuickLaunchTest.TheTrayMenuAloneOffersLaunchAndExit;
-// here the window's menu follows it, and Launch is bold.
+// From the tray the menu offers Launch (enabled with a target, in bold) and
+// Exit; the button's menu neither.
 TEST_F(QuickLaunchWindowTest, TheTrayMenuAddsLaunchInBoldAndExitAndTheButtonsMenuDoesNot) {
   const QList<QAction*> items = window.menu().actions();
   QAction *launch = items.front(), *exit = items.back(), *hide = items[6];
   window.prepareMenu(false);
   EXPECT_FALSE(launch->isVisible() || exit->isVisible());
+  window.prepareMenu(true);
+  EXPECT_TRUE(launch->isVisible() && !launch->isEnabled() && exit->isVisible()) << "no target";
   desktop.setForeground(editor);
   handlers->startTimers();
   clock.advance(1000);
