@@ -23,10 +23,6 @@ protected:
     fs::create_directories(program());
     fs::create_directories(home());
   }
-  ~SettingsLocationTest() override {
-    std::error_code ignored; // so that the folder can be removed
-    fs::permissions(program(), fs::perms::owner_all, ignored);
-  }
   fs::path program() const { return root_ / "opt" / "lumetra"; }
   fs::path home() const { return root_ / "home"; }
 
@@ -79,22 +75,18 @@ TEST_F(SettingsLocationTest, AnInstalledProgramSeedsTheConfigFolderFromShare) {
 TEST_F(SettingsLocationTest, InstalledProgramsLookInShareAndOthersBesideThemselves) {
   for (const char* folder : {"usr/bin", "usr/share/lumetra", "build/bin"})
     fs::create_directories(root_ / folder);
-  const struct {
-    const char* programDirectory;
-    const char* filesFolder;
-    bool installed;
-  } cases[] = {
+  // The program's folder, its files' folder, whether it is installed.
+  const std::tuple<const char*, const char*, bool> cases[] = {
       {"usr/bin", "usr/share/lumetra", true},
       {"usr/./bin/", "usr/share/lumetra", true},
       {"build/bin", "build/bin", false},                 // the build folder has no share/lumetra
       {"usr/share/lumetra", "usr/share/lumetra", false}, // not a bin/ folder
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.programDirectory);
-    const fs::path program = root_ / c.programDirectory;
-    EXPECT_EQ(programFilesFolder(program).lexically_normal(),
-              (root_ / c.filesFolder).lexically_normal());
-    EXPECT_EQ(isInstalledProgram(program), c.installed);
+  for (const auto& [folder, files, installed] : cases) {
+    SCOPED_TRACE(folder);
+    EXPECT_EQ(programFilesFolder(root_ / folder).lexically_normal(),
+              (root_ / files).lexically_normal());
+    EXPECT_EQ(isInstalledProgram(root_ / folder), installed);
   }
 }
 
