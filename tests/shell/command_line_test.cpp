@@ -32,7 +32,6 @@ TEST_F(CommandLineTest, WordsGiveAnActionOrOneProblemWithItsStatus) {
       {{notes}, Action::Read, notes, 0},
       {{"--", dash}, Action::Read, dash, 0},
       {{"-h", notes}, Action::Help, "", 0},
-      {{"--version"}, Action::Version, "", 0},
       {{"--timeline", "--wpm", "300", notes}, Action::Timeline, "", 0},
       {{"autorun", "extra"}, Action::QuickLaunch, "", 0},
       {{"Setup"}, Action::Fail, "Setup: no such file", FileProblemStatus},

@@ -34,13 +34,6 @@ TEST(InstanceLockTest, OneHolderAtATimeFreedWhenItGoesAndAnErrorWhereNoneCanBe) 
   EXPECT_THROW(InstanceLock::acquire(folder / "gone" / InstanceLockName), std::runtime_error);
 }
 
-TEST(InstanceLockTest, TheRuntimeFolderWhenItExistsElseTheTemporaryFolder) {
-  testsupport::TempFolder runtime;
-  EXPECT_EQ(instanceFolder(runtime.path().string(), "/tmp"), runtime.path());
-  EXPECT_EQ(instanceFolder("", "/tmp"), fs::path("/tmp"));
-  EXPECT_EQ(instanceFolder((runtime / "gone").string(), "/tmp"), fs::path("/tmp"));
-}
-
 // The marker left by a second start and removed at its balloon is the
 // end-to-end test's; here the folder it goes in and the edge cases.
 TEST(MarkerFileTest, AMarkerThereIsKeptAndAFolderThatCannotHoldOneRefusesIt) {

@@ -86,24 +86,6 @@ TEST_F(TimelineTest, BannerFramesWithTheirTimesAndIntervals) {
           R"({"t":236,"event":"end"})"}));
 }
 
-// How long a pause lasts is the reader's (pacing_pauses_test); here the
-// rules given on the command line reach it and the pause is printed.
-TEST_F(TimelineTest, TheRulesOptionGivesAParagraphPause) {
-  const std::string text =
-      "One two three four five six seven eight nine ten eleven twelve thirteen fourteen fifteen."
-      "\n\nAa bb cc dd ee ff gg hh ii jj kk ll mm nn oo pp qq rr ss tt uu.\n\nLast paragraph here "
-      "now.\n";
-  const Outcome r =
-      run({"--wpm", "300", "--layout", "1x3", "--rules", "8,10", file("p.txt", text)});
-  ASSERT_EQ(r.status, 0);
-  Lines pauses; // each with the frame before it
-  for (std::size_t i = 1; i < r.lines.size(); ++i)
-    if (has(r.lines[i], R"("event":"pause")")) pauses.push_back(r.lines[i - 1] + r.lines[i]);
-  ASSERT_EQ(pauses.size(), 1u) << r.out;
-  EXPECT_TRUE(has(pauses[0], R"(["ss tt uu."])") && has(pauses[0], R"("interval":523})"))
-      << pauses[0];
-}
-
 // The text of every event goes through jsonString; the document's text is in
 // code page 1252 (how a UTF-8 file reads is the acquisition tests').
 TEST(TimelineJson, TextIsPrintedAsEscapedUtf8) {
@@ -189,31 +171,6 @@ TEST_F(TimelineTest, CommandsComeAtTheirTimesAndACommandAfterTheEndStillRuns) {
   // The second Space comes after the second end and restarts once more; then
   // the reader reads to the end again and the timeline stops there.
   EXPECT_EQ(r.lines.back(), R"({"t":6345,"event":"end"})");
-}
-
-TEST_F(TimelineTest, WithCommandsPagesTurnOnlyOnCommands) {
-  const Outcome r = run({"--mode", "single", "--at", "1000:Space", "--at", "2000:PageDown",
-                         file("long.txt", ColumnPages)});
-  ASSERT_EQ(r.status, 0) << r.err;
-  std::vector<long> pages;
-  for (const std::string& line : r.lines)
-    if (has(line, R"("event":"page")")) pages.push_back(std::stol(line.substr(5)));
-  // The first page, Space at once, Page Down after its fade; nothing turns by itself.
-  EXPECT_EQ(pages, (std::vector<long>{0, 1000, 2400}));
-  EXPECT_TRUE(has(r.lines.back(), R"("t":2400,)")) << r.lines.back();
-}
-
-// What the find bar finds is find_bar_test's; the timeline prints the match
-// as a highlight in the frame's lines.
-TEST_F(TimelineTest, AFindMatchIsAFrameWithItsHighlight) {
-  const std::string doc = file("find.txt", "The other theme was the best. Then the end came.");
-  const Outcome r = run(
-      {"--wpm", "300", "--layout", "1x3", "--at", "1000:find=the", "--at", "1000:find-next", doc});
-  ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(has(
-      r.out,
-      R"({"t":1000,"event":"frame","start":11,"end":26,"lines":["theme was the"],"highlight":{"line":0,"start":10,"length":3}})"))
-      << r.out;
 }
 
 TEST_F(TimelineTest, BadFilesGiveStatusOneAndBadOptionsStatusTwo) {

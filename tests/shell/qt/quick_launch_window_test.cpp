@@ -48,7 +48,7 @@ protected:
 // Exit; the button's menu neither.
 TEST_F(QuickLaunchWindowTest, TheTrayMenuAddsLaunchInBoldAndExitAndTheButtonsMenuDoesNot) {
   const QList<QAction*> items = window.menu().actions();
-  QAction *launch = items.front(), *exit = items.back(), *hide = items[6];
+  QAction *launch = items.front(), *exit = items.back();
   window.prepareMenu(false);
   EXPECT_FALSE(launch->isVisible() || exit->isVisible());
   window.prepareMenu(true);
@@ -63,16 +63,6 @@ TEST_F(QuickLaunchWindowTest, TheTrayMenuAddsLaunchInBoldAndExitAndTheButtonsMen
             std::pair(QString("Exit"), std::tuple(true, true, false)));
   window.menuClosed();
   EXPECT_FALSE(launch->isVisible()) << "closed again";
-
-  // "Hide Quick Launch" swaps for "Show Quick Launch" and back.
-  hide->trigger();
-  EXPECT_TRUE(acq.QuickLaunchSuspended);
-  window.prepareMenu(false);
-  EXPECT_EQ(hide->text(), "Show Quick Launch");
-  hide->trigger();
-  EXPECT_FALSE(acq.QuickLaunchSuspended);
-  window.prepareMenu(false);
-  EXPECT_EQ(hide->text(), "Hide Quick Launch");
 }
 
 TEST_F(QuickLaunchWindowTest, TheButtonIsCutToTheShapeOfItsBitmap) {
