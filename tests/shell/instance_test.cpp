@@ -34,8 +34,7 @@ TEST(InstanceLockTest, OneHolderAtATimeFreedWhenItGoesAndAnErrorWhereNoneCanBe) 
   EXPECT_THROW(InstanceLock::acquire(folder / "gone" / InstanceLockName), std::runtime_error);
 }
 
-// The marker left by a second start and removed at its balloon is the
-// end-to-end test's; here the folder it goes in and the edge cases.
+// Leaving and removing the marker is the end-to-end test's; here the edges.
 TEST(MarkerFileTest, AMarkerThereIsKeptAndAFolderThatCannotHoldOneRefusesIt) {
   testsupport::TempFolder program, settings;
   EXPECT_EQ(markerFilePath(program.path(), true, settings.path()), program / MarkerFileName);

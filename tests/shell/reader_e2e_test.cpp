@@ -19,8 +19,7 @@ using namespace std::chrono_literals;
 using testsupport::exitStatus;
 using testsupport::waitFor;
 
-// The saved position of `document` in the settings file at `path`; -1 when
-// the file does not load or holds none.
+// The saved position of `document` in the settings file at `path`, or -1.
 std::int32_t savedPosition(const fs::path& path, const std::string& document) {
   engine::SettingsRecord record;
   platform::RecordingMessageBoxes messages;
@@ -32,8 +31,8 @@ std::int32_t savedPosition(const fs::path& path, const std::string& document) {
   return -1;
 }
 
-// The reader program on the session's display: a copy of the program with
-// its own settings file beside it, reading a long document at 900 wpm.
+// A copy of the program with its own settings file beside it, reading a long
+// document at 900 wpm.
 class ReaderOnX11 : public ProgramOnX11 {
 protected:
   void SetUp() override {
@@ -87,8 +86,7 @@ TEST_F(ReaderOnX11, FiftyClosesByEveryWayExitCleanlyAndKeepThePosition) {
   for (int run = 0; run < 50; ++run) {
     const auto [reader, window] = start();
     ASSERT_FALSE(window.empty()) << "run " << run << ": no window";
-    // Reads a few frames; now and then for longer, so that the position
-    // moves on even on a busy machine.
+    // Reads a few frames, now and then longer so that the position moves on.
     std::this_thread::sleep_for(run % 10 == 0 ? 1500ms : 400ms);
     // Escape, File > Exit, the window manager's close, SIGTERM.
     const char* const keys[] = {"Escape", "alt+f sleep 0.3 key x", "alt+F4", nullptr};

@@ -95,8 +95,6 @@ SettingsRecord changedRecord(int variant) {
   return r;
 }
 
-// A settings file in a temporary folder, the records it loads into and the
-// errors it reports.
 class SettingsFileTest : public ::testing::Test {
 protected:
   SettingsFileTest() { reset(); }
@@ -114,7 +112,6 @@ protected:
     return *files_.back();
   }
 
-  // Saves `record` into the file and loads the file into a new record.
   SettingsRecord roundTrip(SettingsRecord record, std::optional<char> decimalPoint = '.') {
     EXPECT_TRUE(open(record, decimalPoint).saveSettings());
     SettingsRecord loaded;
@@ -129,8 +126,7 @@ protected:
     platform::writeFileAtomic(path(), document.text());
   }
 
-  // Turns UseDefaultValues off (the flag reads in any case) and stores `texts`
-  // in the "value" fields.
+  // UseDefaultValues off (the flag reads in any case), `texts` in the "value" fields.
   void storeValues(const Texts& texts) {
     editStored([&](StoredDocument& d) {
       d.set(UseDefaultValuesKey, DefaultField, "fALSE");
@@ -139,7 +135,7 @@ protected:
     });
   }
 
-  // The texts of the boxes shown so far; every one must be an error box.
+  // The texts of the boxes shown so far, every one an error box.
   std::vector<std::string> errors() const {
     std::vector<std::string> texts;
     for (const platform::ShownMessage& shown : boxes.shown) {
@@ -219,9 +215,8 @@ TEST_F(SettingsFileTest, MissingElementsGiveTheirFallbacks) {
   EXPECT_EQ(record, factoryRecord());
 }
 
-// Each case stores some "value" texts in the factory file and loads it over a
-// record whose every field differs; the result is the factory record with the
-// case's changes.
+// Stored texts loaded over a record whose every field differs give the
+// factory record with the case's changes.
 TEST_F(SettingsFileTest, StoredTextsLoadIntoTheirFields) {
   using R = SettingsRecord;
   const std::string custom = ",people,water,";
@@ -350,8 +345,7 @@ TEST_F(SettingsFileTest, MissingOrBadUseDefaultValuesLoadsNothing) {
 }
 
 // A full save replaces the file once, so that a crash during it leaves the old
-// file or the new one (writeFileAtomic's part), never one with part of the keys
-// or without the reading positions.
+// file or the new one (writeFileAtomic's part), never a part of the keys.
 TEST_F(SettingsFileTest, AFullSaveReplacesTheFileOnce) {
   SettingsRecord record = changedRecord(0);
   SettingsFile& file = open(record);

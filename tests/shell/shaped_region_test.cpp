@@ -38,8 +38,7 @@ TEST(ShapedRegionTest, RunsOfOpaquePixelsBecomeRowRectangles) {
   EXPECT_TRUE(regionFromBitmap(PixelGrid{}).empty());
 }
 
-// Rectangles come in batches of 2000; exactly one full batch leaves no empty
-// one behind.
+// Rectangles come in batches of 2000; one full batch leaves no empty one.
 TEST(ShapedRegionTest, RectanglesComeInFullBatchesAndNoBatchIsEmpty) {
   for (const auto& [width, batches] : {std::pair{4000, 1u}, std::pair{4002, 2u}}) {
     PixelGrid g = grid(width, 1);

@@ -201,12 +201,10 @@ TEST_F(TimelineTest, BadFilesGiveStatusOneAndBadOptionsStatusTwo) {
   }
 }
 
-// A settings file that parses but holds values of the wrong type is reported
-// and read on from the factory settings.
+// Values of the wrong type are reported and the factory settings read on.
 TEST_F(TimelineTest, ASettingsFileOfWrongTypesIsReportedAndTheRunGoesOn) {
   std::string wrongTypes = factorySettingsText();
-  // Every "value" and "default" field replaced by "%%%" (Base64 "JSUl"),
-  // which converts to no type.
+  // Every "value" and "default" field "%%%" (Base64 "JSUl"), which is no type.
   for (const std::string tag : {"<dmFsdWU>", "<ZGVmYXVsdA>"})
     for (std::size_t at = 0; (at = wrongTypes.find(tag, at)) != std::string::npos;) {
       at += tag.size();
@@ -235,8 +233,7 @@ TEST_F(TimelineTest, EmptyAndHugeDocumentsAreRead) {
   }
 }
 
-// A run the event limit cuts short says so on its last line and exits 3; a
-// run that reaches the end within the limit does not.
+// A run the event limit cuts short says so on its last line and exits 3.
 TEST_F(TimelineTest, ALimitThatCutsTheRunShortEndsWithATruncatedLine) {
   const std::string doc = file("doc.txt", "One two three four five six seven eight nine ten.");
   for (const char* mode : {"banner", "single"}) {
