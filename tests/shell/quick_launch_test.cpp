@@ -20,7 +20,6 @@ public:
   WindowId id = 0;
   bool visible = false;
   int left = 0, top = -100, activations = 0;
-  std::vector<std::string> balloons;
   std::vector<bool> busy;
 
   WindowId windowId() const override { return id; }
@@ -32,9 +31,7 @@ public:
   std::string hint() const override { return ""; }
   void setHandCursor() override {}
   void setBusyCursor(bool on) override { busy.push_back(on); }
-  void showBalloon(const std::string& title, const std::string&, int) override {
-    balloons.push_back(title);
-  }
+  void showBalloon(const std::string&, const std::string&, int) override {}
   void setRecentFilesEnabled(bool) override {}
   void activate() override { ++activations; }
 };
@@ -62,11 +59,8 @@ public:
     hooks.readerVisible = [this] { return readerVisible; };
     hooks.isReaderWindow = [this](WindowId w) { return w == reader; };
     hooks.recentFilesHaveEntry = [] { return false; };
-    hooks.markerExists = [this] { return marker; };
-    hooks.removeMarker = [this] { marker = false; };
+    hooks.markerExists = [] { return false; };
     hooks.buttonChanged = [this](bool shown, Rect rect) { reports.emplace_back(shown, rect); };
-    hooks.openHelp = [] {};
-    hooks.balloonShown = [this] { ++balloonsShown; };
     ql = std::make_unique<TfrmQuickLaunch>(desktop, clock, acq, state, view, hooks);
     ql->startTimers();
   }
@@ -82,8 +76,7 @@ public:
   QuickLaunchState state;
   FakeView view;
   WindowId editor = 0, terminal = 0, reader = 0;
-  bool readerVisible = false, marker = false;
-  int balloonsShown = 0;
+  bool readerVisible = false;
   std::vector<Capture> captures;
   std::vector<std::pair<bool, Rect>> reports;
   std::unique_ptr<TfrmQuickLaunch> ql;
@@ -136,23 +129,6 @@ TEST_F(QuickLaunchTest, WindowsInFrontThatAreNoTargetHideTheButton) {
   readerVisible = true;
   clock.advance(1000);
   EXPECT_EQ(acq.TrackedWindow, acquisition::NoTrackedWindow);
-}
-
-TEST_F(QuickLaunchTest, AMarkerFileShowsTheBalloonOnceUnlessQuickLaunchIsHidden) {
-  marker = true;
-  ql->hideQuickLaunch();
-  clock.advance(3000);
-  EXPECT_TRUE(marker && view.balloons.empty()) << "waits while the button is hidden";
-  ql->showQuickLaunch();
-  clock.advance(1000);
-  EXPECT_TRUE(ql->tmFocus().Enabled()) << "the balloon restarts the focus timer";
-  clock.advance(2000);
-  EXPECT_FALSE(marker);
-  EXPECT_EQ(view.balloons, (std::vector<std::string>{BalloonTitle}));
-  EXPECT_EQ(balloonsShown, 1);
-  ql->stopTimers();
-  ql->showBalloon();
-  EXPECT_FALSE(ql->tmFocus().Enabled()) << "a stopped focus timer stays stopped";
 }
 
 TEST_F(QuickLaunchTest, HiddenByTheUserTheButtonNeverShowsButTheTrayStillCaptures) {

@@ -65,17 +65,5 @@ TEST_F(QuickLaunchWindowTest, TheTrayMenuAddsLaunchInBoldAndExitAndTheButtonsMen
   EXPECT_FALSE(launch->isVisible()) << "closed again";
 }
 
-TEST_F(QuickLaunchWindowTest, TheButtonIsCutToTheShapeOfItsBitmap) {
-  const QRegion mask = window.mask();
-  ASSERT_FALSE(mask.isEmpty());
-  // The shape lies inside the 102 x 17 bitmap and leaves its corner (the key colour) out.
-  EXPECT_TRUE(QRect(0, 0, 102, 17).contains(mask.boundingRect()));
-  EXPECT_FALSE(mask.contains(QPoint(0, 0)));
-  EXPECT_TRUE(mask.contains(QPoint(51, 8))) << "the middle of the pill";
-  EXPECT_FALSE(window.buttonVisible());
-  EXPECT_TRUE(
-      window.windowFlags().testFlags(Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus));
-}
-
 } // namespace
 } // namespace shell
