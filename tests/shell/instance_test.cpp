@@ -6,7 +6,6 @@
 #include <QElapsedTimer>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <thread>
@@ -35,7 +34,7 @@ TEST(InstanceLockTest, OneHolderAtATimeFreedWhenItGoesAndAnErrorWhereNoneCanBe) 
 }
 
 // Leaving and removing the marker is the end-to-end test's; here the edges.
-TEST(MarkerFileTest, AMarkerThereIsKeptAndAFolderThatCannotHoldOneRefusesIt) {
+TEST(MarkerFileTest, AMarkerThereIsKeptAndAMissingFolderRefusesOne) {
   testsupport::TempFolder program, settings;
   EXPECT_EQ(markerFilePath(program.path(), true, settings.path()), program / MarkerFileName);
   EXPECT_EQ(markerFilePath(program.path(), false, settings.path()), settings / MarkerFileName);
@@ -47,10 +46,6 @@ TEST(MarkerFileTest, AMarkerThereIsKeptAndAFolderThatCannotHoldOneRefusesIt) {
   removeMarker(marker); // gone already: nothing happens
   EXPECT_FALSE(markerExists(marker));
   EXPECT_FALSE(leaveMarker(program / "no-such-folder" / MarkerFileName));
-  if (::geteuid() == 0) GTEST_SKIP() << "root may write to any folder";
-  ::chmod(program.path().c_str(), 0500);
-  EXPECT_FALSE(leaveMarker(marker));
-  ::chmod(program.path().c_str(), 0700);
 }
 
 using Kind = InstanceRequest::Kind;

@@ -205,12 +205,6 @@ TEST_F(QuickLaunchTest, TheQuickLaunchWindowInFrontKeepsALiveTargetAndDropsAGone
   EXPECT_FALSE(view.visible);
   EXPECT_EQ(state.TargetWindow, ResetTargetWindow);
   EXPECT_EQ(acq.TrackedWindow, acquisition::NoTrackedWindow);
-  // Another of the program's windows without a title only forgets the tracked window.
-  desktop.window(reader).title = "";
-  desktop.setForeground(reader);
-  acq.TrackedWindow = terminal;
-  clock.advance(1000);
-  EXPECT_EQ(acq.TrackedWindow, acquisition::NoTrackedWindow);
 }
 
 } // namespace

@@ -45,8 +45,6 @@ public:
     document_.save(out);
     return out.str();
   }
-
-private:
   pugi::xml_document document_;
 };
 
@@ -146,8 +144,6 @@ protected:
   }
 
   platform::RecordingMessageBoxes boxes;
-
-private:
   testsupport::TempFolder folder_{"lumetra-settings"};
   std::vector<std::unique_ptr<SettingsFile>> files_;
 };

@@ -54,7 +54,7 @@ TEST_F(SettingsLocationTest, TheFileLivesBesideTheProgramOrInTheSeededConfigFold
   EXPECT_EQ(platform::readWholeFile(path), "mine");
 }
 
-TEST_F(SettingsLocationTest, AnInstalledProgramSeedsTheConfigFolderFromShare) {
+TEST_F(SettingsLocationTest, AnInstalledProgramHasItsFilesInShareAndSeedsTheConfigFolderFromThem) {
   const fs::path bin = root_ / "usr" / "bin", share = root_ / "usr" / "share" / "lumetra";
   fs::create_directories(bin);
   fs::create_directories(share);
@@ -69,13 +69,10 @@ TEST_F(SettingsLocationTest, AnInstalledProgramSeedsTheConfigFolderFromShare) {
   EXPECT_FALSE(fs::exists(bin / SettingsFileName));
   // Without any configuration folder the factory file is all there is.
   EXPECT_EQ(resolveSettingsPath({bin, false, "", ""}), share / SettingsFileName);
-}
 
-// A made-up installation under usr/ and folders that are none.
-TEST_F(SettingsLocationTest, InstalledProgramsLookInShareAndOthersBesideThemselves) {
-  for (const char* folder : {"usr/bin", "usr/share/lumetra", "build/bin"})
-    fs::create_directories(root_ / folder);
-  // The program's folder, its files' folder, whether it is installed.
+  // Where the program's files are: the program's folder, its files' folder,
+  // whether it is installed.
+  fs::create_directories(root_ / "build" / "bin");
   const std::tuple<const char*, const char*, bool> cases[] = {
       {"usr/bin", "usr/share/lumetra", true},
       {"usr/./bin/", "usr/share/lumetra", true},
