@@ -178,23 +178,6 @@ TEST_F(QuickLaunchTest, TheHotKeyCapturesTheWindowInFrontButNeverTheReader) {
   EXPECT_EQ(view.activations, 0);
 }
 
-TEST_F(QuickLaunchTest, WhileTheEditorsDocumentIsReadTheButtonStaysAwayFromIt) {
-  editorInFront();
-  acq.SourceWindow = editor;
-  acq.ReaderShown = true;
-  clock.advance(1);
-  EXPECT_FALSE(view.visible) << "placement hides it";
-  clock.advance(1000);
-  EXPECT_EQ(acq.TrackedWindow, acquisition::NoTrackedWindow);
-
-  // The source window closes: forgotten at the next focus tick.
-  acq.ReaderShown = false;
-  desktop.window(editor).state.mapped = false;
-  desktop.setForeground(terminal);
-  clock.advance(2000);
-  EXPECT_EQ(acq.SourceWindow, acquisition::NoSourceWindow);
-}
-
 TEST_F(QuickLaunchTest, TheQuickLaunchWindowInFrontKeepsALiveTargetAndDropsAGoneOne) {
   editorInFront();
   desktop.setForeground(view.id);

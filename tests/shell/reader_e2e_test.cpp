@@ -57,8 +57,7 @@ protected:
                                      (app / "lumetra").string(), document.string()});
     std::string window;
     waitFor([&] { return !(window = windows(reader)).empty(); }, 10s);
-    if (const auto end = window.find('\n'); end != std::string::npos) window.resize(end);
-    return {reader, window};
+    return {reader, window.substr(0, window.find('\n'))};
   }
   // The visible windows of a process, one id a line: the reader's window,
   // and a menu while one is open.
@@ -92,7 +91,7 @@ TEST_F(ReaderOnX11, FiftyClosesByEveryWayExitCleanlyAndKeepThePosition) {
     const char* const keys[] = {"Escape", "alt+f sleep 0.3 key x", "alt+F4", nullptr};
     const char* way = keys[run % 4] ? keys[run % 4] : "SIGTERM";
     if (keys[run % 4])
-      on("xdotool windowactivate --sync " + window + " key " + keys[run % 4]);
+      on("xdotool windowactivate --sync " + window + " key " + way);
     else
       ::kill(reader, SIGTERM);
     const int status = exitStatus(reader);

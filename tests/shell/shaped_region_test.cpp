@@ -38,18 +38,5 @@ TEST(ShapedRegionTest, RunsOfOpaquePixelsBecomeRowRectangles) {
   EXPECT_TRUE(regionFromBitmap(PixelGrid{}).empty());
 }
 
-// Rectangles come in batches of 2000; one full batch leaves no empty one.
-TEST(ShapedRegionTest, RectanglesComeInFullBatchesAndNoBatchIsEmpty) {
-  for (const auto& [width, batches] : {std::pair{4000, 1u}, std::pair{4002, 2u}}) {
-    PixelGrid g = grid(width, 1);
-    for (int x = 1; x < width; x += 2) // one rectangle per opaque pixel
-      g.pixels[static_cast<std::size_t>(x)] = 0;
-    const auto region = regionFromBitmap(g);
-    ASSERT_EQ(region.size(), batches) << width;
-    EXPECT_EQ(region.front().size(), 2000u);
-    EXPECT_EQ(region.back().size(), width == 4000 ? 2000u : 1u);
-  }
-}
-
 } // namespace
 } // namespace shell
