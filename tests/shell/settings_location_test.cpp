@@ -37,8 +37,7 @@ TEST_F(SettingsLocationTest, TheFileLivesBesideTheProgramOrInTheSeededConfigFold
   EXPECT_FALSE(fs::exists(xdg) || fs::exists(home() / ".config"));
   // A read-only program folder without a factory file: only the folder is made.
   EXPECT_EQ(resolveSettingsPath({program(), false, "", home()}), config / SettingsFileName);
-  EXPECT_TRUE(fs::is_directory(config));
-  EXPECT_FALSE(fs::exists(config / SettingsFileName));
+  EXPECT_TRUE(fs::is_directory(config) && !fs::exists(config / SettingsFileName));
 
   std::ofstream(program() / SettingsFileName, std::ios::binary) << "factory settings";
   fs::path path = resolveSettingsPath({program(), false, xdg.string(), home()});

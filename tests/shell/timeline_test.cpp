@@ -89,8 +89,7 @@ TEST_F(TimelineTest, BannerFramesWithTheirTimesAndIntervals) {
 // The text of every event goes through jsonString; the document's text is in
 // code page 1252 (how a UTF-8 file reads is the acquisition tests').
 TEST(TimelineJson, TextIsPrintedAsEscapedUtf8) {
-  EXPECT_EQ(jsonString("said \"so\" \\"), R"("said \"so\" \\")");
-  EXPECT_EQ(jsonString(std::string("x\x01y\ty\rz", 7)), R"("x\u0001y\ty\rz")");
+  EXPECT_EQ(jsonString(std::string("\"x\x01y\ty\rz\\", 9)), R"("\"x\u0001y\ty\rz\\")");
   EXPECT_EQ(jsonString("\x80\xB7"), "\"\xE2\x82\xAC\xC2\xB7\""); // code page 1252
   EXPECT_EQ(jsonString(""), "\"\"");
 }
