@@ -56,7 +56,7 @@ public:
     hooks.captureFromApplication = [this](WindowId w, const std::string& how) {
       captures.push_back({w, how, ql->timersRunning()});
     };
-    hooks.readerVisible = [this] { return readerVisible; };
+    hooks.readerVisible = [] { return false; };
     hooks.isReaderWindow = [this](WindowId w) { return w == reader; };
     hooks.recentFilesHaveEntry = [] { return false; };
     hooks.markerExists = [] { return false; };
@@ -76,7 +76,6 @@ public:
   QuickLaunchState state;
   FakeView view;
   WindowId editor = 0, terminal = 0, reader = 0;
-  bool readerVisible = false;
   std::vector<Capture> captures;
   std::vector<std::pair<bool, Rect>> reports;
   std::unique_ptr<TfrmQuickLaunch> ql;
@@ -123,12 +122,6 @@ TEST_F(QuickLaunchTest, WindowsInFrontThatAreNoTargetHideTheButton) {
     EXPECT_FALSE(view.visible);
     EXPECT_EQ(state.TargetState, TargetStates::NoTarget);
   }
-  // The reader in front only forgets the tracked window.
-  desktop.window(editor).title = "notes.txt - Mousepad";
-  editorInFront();
-  readerVisible = true;
-  clock.advance(1000);
-  EXPECT_EQ(acq.TrackedWindow, acquisition::NoTrackedWindow);
 }
 
 TEST_F(QuickLaunchTest, HiddenByTheUserTheButtonNeverShowsButTheTrayStillCaptures) {
@@ -171,18 +164,6 @@ TEST_F(QuickLaunchTest, TheHotKeyCapturesTheWindowInFrontButNeverTheReader) {
   ql->hotKey();
   EXPECT_EQ(captures, (std::vector<Capture>{{editor, "socket", true}}));
   EXPECT_EQ(view.activations, 0);
-}
-
-TEST_F(QuickLaunchTest, TheQuickLaunchWindowInFrontKeepsALiveTargetAndDropsAGoneOne) {
-  editorInFront();
-  desktop.setForeground(view.id);
-  clock.advance(1000);
-  EXPECT_TRUE(view.visible);
-  desktop.removeWindow(editor);
-  clock.advance(1000);
-  EXPECT_FALSE(view.visible);
-  EXPECT_EQ(state.TargetWindow, ResetTargetWindow);
-  EXPECT_EQ(acq.TrackedWindow, acquisition::NoTrackedWindow);
 }
 
 } // namespace
