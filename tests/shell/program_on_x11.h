@@ -1,5 +1,4 @@
-// The built programs copied into the home folder of an X11 session, with a
-// window manager, and run there as a user runs them.
+// The built programs copied into the home folder of an X11 session.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,7 +1,5 @@
-// Quick Launch on a real X11 display with a window manager that has a tray:
-// one copy per session, the button over a text editor in front, the button,
-// Ctrl+Space and `lumetra --capture` putting the editor's file in the
-// reader. The running program is watched through its event log.
+// Quick Launch on a real X11 display with a window manager that has a tray,
+// watched through its event log.
 #include <sys/wait.h>
 
 #include <array>
@@ -93,8 +91,7 @@ TEST_F(QuickLaunchOnX11, OneCopyTheButtonOverTheEditorAndCaptures) {
   const std::string shown = waitForEvent("quicklaunch", 1, "\"shown\":true");
   ASSERT_FALSE(shown.empty()) << "no button over the editor";
   std::this_thread::sleep_for(300ms); // the window manager may still place the frame
-  // The editor's frame (left, top, right; side borders taken as equal) and
-  // the button's rectangle.
+  // The editor's frame (side borders taken as equal) and the button's rectangle.
   const std::vector<int> n =
       x11.windowInfo(editor, {"Absolute upper-left X:", "Relative upper-left X:",
                               "Absolute upper-left Y:", "Relative upper-left Y:", "Width:"});

@@ -1,7 +1,6 @@
-// The reader program on a real X11 display with a window manager, closed
-// again and again by every way a user closes it, with freed memory
-// overwritten (MALLOC_PERTURB_): it must exit cleanly every time and keep
-// the reading position, which the next start reads on from.
+// The reader program on a real X11 display, closed by every way a user
+// closes it with freed memory overwritten (MALLOC_PERTURB_): it must exit
+// cleanly and keep the reading position, which the next start reads on from.
 #include <csignal>
 #include <fstream>
 #include <thread>
@@ -59,20 +58,17 @@ protected:
     waitFor([&] { return !(window = windows(reader)).empty(); }, 10s);
     return {reader, window.substr(0, window.find('\n'))};
   }
-  // The visible windows of a process, one id a line: the reader's window,
-  // and a menu while one is open.
+  // The visible windows of a process, one id a line: the reader's and a menu.
   std::string windows(pid_t process) {
     return on("xdotool search --onlyvisible --pid " + std::to_string(process));
   }
-  // Where the window's client area is on the root window.
   std::pair<int, int> clientPlace(const std::string& window) {
     const std::vector<int> n =
         x11.windowInfo(window, {"Absolute upper-left X:", "Absolute upper-left Y:"});
     return {n[0], n[1]};
   }
-  // Format > Full Screen, then Escape.
+  // V enters full screen ("&Font" and "&Full Screen" share their menu letter).
   void fullScreenAndBack(const std::string& window) {
-    // V enters full screen ("&Font" and "&Full Screen" share their menu letter).
     on("xdotool windowactivate --sync " + window + " key v sleep 0.6 key Escape");
     std::this_thread::sleep_for(600ms);
   }

@@ -59,12 +59,9 @@ TEST_F(SettingsLocationTest, AnInstalledProgramHasItsFilesInShareAndSeedsTheConf
   fs::create_directories(share);
   std::ofstream(share / SettingsFileName, std::ios::binary) << "installed factory";
   // Even a writable bin/ folder (the superuser's) keeps the user's file apart.
-  for (const bool writable : {true, false}) {
-    const fs::path xdg = root_ / (writable ? "xdg-writable" : "xdg");
-    const fs::path path = resolveSettingsPath({bin, writable, xdg.string(), home()});
-    EXPECT_EQ(path, xdg / "lumetra" / SettingsFileName);
-    EXPECT_EQ(platform::readWholeFile(path), "installed factory");
-  }
+  const fs::path xdg = root_ / "xdg", path = resolveSettingsPath({bin, true, xdg.string(), home()});
+  EXPECT_EQ(path, xdg / "lumetra" / SettingsFileName);
+  EXPECT_EQ(platform::readWholeFile(path), "installed factory");
   EXPECT_FALSE(fs::exists(bin / SettingsFileName));
   // Without any configuration folder the factory file is all there is.
   EXPECT_EQ(resolveSettingsPath({bin, false, "", ""}), share / SettingsFileName);

@@ -158,8 +158,7 @@ TEST_F(TimelineTest, CommandsComeAtTheirTimesAndACommandAfterTheEndStillRuns) {
        R"({"t":2000,"event":"frame","start":1,"end":16,"lines":["One two three."],"words":3,"interval":269,"heading":false})",
        R"({"t":5000,"event":"command","name":"Space"})"}))
       << r.out;
-  // The second Space comes after the second end and restarts once more; then
-  // the reader reads to the end again and the timeline stops there.
+  // The second Space restarts once more after the second end.
   EXPECT_EQ(r.lines.back(), R"({"t":6345,"event":"end"})");
 }
 
