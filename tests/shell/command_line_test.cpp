@@ -64,7 +64,6 @@ TEST_F(CommandLineTest, WordsGiveAnActionOrOneProblemWithItsStatus) {
   EXPECT_EQ(std::pair(autorun.action, autorun.start),
             std::pair(Action::QuickLaunch, Start::Autorun));
   EXPECT_EQ(autorun.eventLog, "/tmp/e.jsonl");
-  EXPECT_EQ(parseCommandLine({"--event-log", "e.jsonl", notes}).eventLog, "e.jsonl");
   EXPECT_EQ(parseCommandLine({"--timeline", "--wpm", "300", notes}).timelineArgs,
             (std::vector<std::string>{"--wpm", "300", notes}));
 }
