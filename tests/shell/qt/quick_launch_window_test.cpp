@@ -17,44 +17,29 @@ std::tuple<bool, bool, bool> stateOf(const QAction* a) {
   return {a->isVisible(), a->isEnabled(), a->font().bold()};
 }
 
-int argc = 1;
-char name[] = "quick_launch_window_test";
-char* argv[] = {name, nullptr};
-
-class QuickLaunchWindowTest : public ::testing::Test {
-protected:
-  QuickLaunchWindowTest() {
-    editor = desktop.addWindow(
-        {"notes.txt - Mousepad", "mousepad", "", 500, "mousepad", {{100, 40, 700, 500}, {}}, {}});
-    handlers =
-        std::make_unique<TfrmQuickLaunch>(desktop, clock, acq, state, window, QuickLaunchHooks{});
-    window.setHandlers(handlers.get());
-  }
-  static QApplication& application() { // made at the first test, before any widget
-    static QApplication app(argc, argv);
-    return app;
-  }
-  QApplication& app = application();
+// From the tray the menu offers Launch (enabled with a target, in bold) and
+// Exit; the button's menu neither.
+TEST(QuickLaunchWindowTest, TheTrayMenuAddsLaunchInBoldAndExitAndTheButtonsMenuDoesNot) {
+  int argc = 1;
+  char name[] = "quick_launch_window_test";
+  char* argv[] = {name, nullptr};
+  QApplication app(argc, argv); // before any widget
   platform::FakeDesktop desktop;
   platform::VirtualClock clock;
   acquisition::AcquisitionState acq;
   QuickLaunchState state;
   QuickLaunchWindow window{QuickLaunchMenuActions{}};
-  std::unique_ptr<TfrmQuickLaunch> handlers;
-  platform::WindowId editor = 0;
-};
-
-// From the tray the menu offers Launch (enabled with a target, in bold) and
-// Exit; the button's menu neither.
-TEST_F(QuickLaunchWindowTest, TheTrayMenuAddsLaunchInBoldAndExitAndTheButtonsMenuDoesNot) {
+  TfrmQuickLaunch handlers(desktop, clock, acq, state, window, QuickLaunchHooks{});
+  window.setHandlers(&handlers);
   const QList<QAction*> items = window.menu().actions();
   QAction *launch = items.front(), *exit = items.back();
   window.prepareMenu(false);
   EXPECT_FALSE(launch->isVisible() || exit->isVisible());
   window.prepareMenu(true);
   EXPECT_TRUE(launch->isVisible() && !launch->isEnabled() && exit->isVisible()) << "no target";
-  desktop.setForeground(editor);
-  handlers->startTimers();
+  desktop.setForeground(desktop.addWindow(
+      {"notes.txt - Mousepad", "mousepad", "", 500, "mousepad", {{100, 40, 700, 500}, {}}, {}}));
+  handlers.startTimers();
   clock.advance(1000);
   window.prepareMenu(true);
   EXPECT_EQ(std::pair(launch->text(), stateOf(launch)),
