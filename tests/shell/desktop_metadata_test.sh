@@ -3,18 +3,12 @@
 # message when a validator is not installed.
 #   desktop_metadata_test.sh DESKTOP_FILE METAINFO_FILE
 set -u
-missing=()
-if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$1" || { echo "FAIL: desktop-file-validate $1" >&2; exit 1; }
-else
-  missing+=(desktop-file-validate)
-fi
-if command -v appstreamcli >/dev/null; then
-  appstreamcli validate --no-net "$2" || { echo "FAIL: appstreamcli validate $2" >&2; exit 1; }
-else
-  missing+=(appstreamcli)
-fi
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "SKIPPED: not installed: ${missing[*]} (scripts/install-deps installs them)"
-  exit 77
-fi
+for tool in desktop-file-validate appstreamcli; do
+  command -v $tool >/dev/null || missing="${missing:-} $tool"
+done
+! command -v desktop-file-validate >/dev/null || desktop-file-validate "$1" ||
+  { echo "FAIL: desktop-file-validate $1" >&2; exit 1; }
+! command -v appstreamcli >/dev/null || appstreamcli validate --no-net "$2" ||
+  { echo "FAIL: appstreamcli validate $2" >&2; exit 1; }
+[ -z "${missing:-}" ] ||
+  { echo "SKIPPED: not installed:$missing (scripts/install-deps installs them)"; exit 77; }

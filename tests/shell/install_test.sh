@@ -9,10 +9,11 @@ root=$(mktemp -d) home=$(mktemp -d)
 trap 'rm -rf "$root" "$home"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+tools=file && [ "$mode" = deb ] && tools="dpkg-deb dpkg-shlibdeps file"
+for tool in $tools; do
+  command -v $tool >/dev/null || { echo "SKIPPED: $tool is not installed"; exit 77; }
+done
 if [ "$mode" = deb ]; then
-  for tool in dpkg-deb dpkg-shlibdeps file; do
-    command -v $tool >/dev/null || { echo "SKIPPED: $tool is not installed"; exit 77; }
-  done
   "${cmake%cmake}cpack" --config "$build/CPackConfig.cmake" -B "$root/package" >/dev/null ||
     fail "cpack"
   deb=$(ls "$root"/package/lumetra_*_amd64.deb) || fail "no lumetra_<version>_amd64.deb"
@@ -20,28 +21,22 @@ if [ "$mode" = deb ]; then
   dpkg-deb -x "$deb" "$root/tree" || fail "dpkg-deb -x"
   prefix=$root/tree/usr
 else
-  command -v file >/dev/null || { echo "SKIPPED: file is not installed"; exit 77; }
   prefix=$root/tree
   "$cmake" --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install"
 fi
-for f in bin/lumetra bin/lumetra-desktop lib/lumetra/lumetra-documents.so share/lumetra/LumetraSettings.xml "share/lumetra/Lumetra Help.html" \
-  share/lumetra/EULA.rtf share/applications/lumetra.desktop \
-  share/metainfo/io.github.lumetra.Lumetra.metainfo.xml \
-  share/icons/hicolor/scalable/apps/lumetra.svg share/man/man1/lumetra.1; do
+for f in bin/lumetra bin/lumetra-desktop lib/lumetra/lumetra-documents.so share/lumetra/EULA.rtf \
+  share/lumetra/LumetraSettings.xml "share/lumetra/Lumetra Help.html" share/man/man1/lumetra.1 \
+  share/applications/lumetra.desktop share/metainfo/io.github.lumetra.Lumetra.metainfo.xml \
+  share/icons/hicolor/scalable/apps/lumetra.svg; do
   [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
 for s in 16 32 48 64 128 256; do
   size=$(file -b "$prefix/share/icons/hicolor/${s}x$s/apps/lumetra.png")
   [[ $size == *"$s x $s"* ]] || fail "icon ${s}x$s is: $size"
 done
-for program in lumetra lumetra-desktop; do
-  [ -x "$prefix/bin/$program" ] || fail "bin/$program is not executable"
-done
+[ -x "$prefix/bin/lumetra" ] && [ -x "$prefix/bin/lumetra-desktop" ] || fail "bin/ not executable"
 # The command answers the timeline and the version without Qt's widgets.
-if command -v ldd >/dev/null; then
-  ! ldd "$prefix/bin/lumetra" | grep -q libQt6 || fail "bin/lumetra loads Qt"
-fi
-! grep -q @PROJECT_VERSION@ "$prefix/share/man/man1/lumetra.1" || fail "man page version not filled in"
+! command -v ldd >/dev/null || ! ldd "$prefix/bin/lumetra" | grep -q libQt6 || fail "bin/lumetra loads Qt"
 
 version=$(env -u DISPLAY "$prefix/bin/lumetra" --version) || fail "--version failed"
 [[ $version == *[0-9].[0-9]* ]] || fail "--version printed: $version"
@@ -57,12 +52,11 @@ why=$(env -u DISPLAY HOME="$home" "$prefix/bin/lumetra" --timeline "$home/broken
 # Alone, the command still reads a text file's timeline, and says plainly
 # that it cannot load the document readers or start the desktop program.
 mkdir "$root/alone" && cp "$prefix/bin/lumetra" "$root/alone/"
-env -u DISPLAY HOME="$home" "$root/alone/lumetra" --timeline "$sample" >/dev/null ||
-  fail "the command alone cannot read a timeline"
-printf 'PK\003\004' >"$root/alone/a.docx"
-why=$(env -u DISPLAY HOME="$home" "$root/alone/lumetra" --timeline "$root/alone/a.docx" 2>&1)
+alone() { env -u DISPLAY HOME="$home" "$root/alone/lumetra" "$@" 2>&1; }
+alone --timeline "$sample" >/dev/null || fail "the command alone cannot read a timeline"
+why=$(alone --timeline "$home/broken.docx")
 [ $? -eq 1 ] && [[ $why == *"cannot be loaded"* ]] || fail "alone, a document gave: $why"
-why=$(env -u DISPLAY HOME="$home" "$root/alone/lumetra" --help 2>&1)
+why=$(alone --help)
 [ $? -eq 1 ] && [[ $why == *"cannot start"*lumetra-desktop* ]] || fail "alone, --help gave: $why"
 # Every option of the command line is in the manual page.
 for option in $( (env -u DISPLAY "$prefix/bin/lumetra" --help

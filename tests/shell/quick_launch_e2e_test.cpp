@@ -1,19 +1,13 @@
-// Quick Launch on a real X11 display with a window manager that has a tray:
-// one copy per session, the button over a text editor in front, the button,
-// Ctrl+Space and `lumetra --capture` putting the editor's file in the
-// reader. The running program is watched through its event log.
-#include <gtest/gtest.h>
-
+// Quick Launch on a real X11 display with a window manager that has a tray,
+// watched through its event log.
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <array>
-#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <thread>
 
-#include "support/x11_session.h"
+#include "program_on_x11.h"
 
 namespace shell {
 namespace {
@@ -23,16 +17,11 @@ using namespace std::chrono_literals;
 using testsupport::exitStatus;
 using testsupport::waitFor;
 
-class QuickLaunchOnX11 : public ::testing::Test {
+class QuickLaunchOnX11 : public ProgramOnX11 {
 protected:
   void SetUp() override {
-    for (const char* tool : {"xdotool", "xwininfo", "mousepad", "xterm"})
-      if (testsupport::findProgram(tool).empty()) GTEST_SKIP() << tool << " is not installed";
-    if (const auto why = x11.start(windowManager())) GTEST_SKIP() << "no X11 session: " << *why;
-    app = x11.home() / "app";
-    fs::create_directories(app);
-    for (const char* program : {"lumetra", "lumetra-desktop", "lumetra-documents.so"})
-      fs::copy_file(fs::path(LUMETRA_BINARY_DIR) / "bin" / program, app / program);
+    startSession({"xdotool", "xwininfo", "mousepad", "xterm"}, windowManager());
+    if (IsSkipped()) return;
     log = x11.home() / "events.jsonl";
     document = x11.home() / "notes.txt";
     std::ofstream(document) << "The keeper climbed the stairs of the lighthouse.\n";
@@ -75,15 +64,13 @@ protected:
     ::kill(process, SIGTERM);
     EXPECT_EQ(exitStatus(process), 0);
   }
-  std::string on(const std::string& command) { return x11.run(command); }
   std::string reader() { return x11.visibleWindow("--name '^Lumetra$'", 5s); }
   void readerReads(const std::string& window, std::size_t count) {
     on("xdotool windowactivate --sync " + window + " key space");
     expectEvent("frame", count, "lighthouse", "the reader read nothing");
   }
 
-  testsupport::X11Session x11;
-  fs::path app, log, document;
+  fs::path log, document;
 };
 
 TEST_F(QuickLaunchOnX11, OneCopyTheButtonOverTheEditorAndCaptures) {
@@ -94,8 +81,7 @@ TEST_F(QuickLaunchOnX11, OneCopyTheButtonOverTheEditorAndCaptures) {
   EXPECT_EQ(exitStatus(lumetra({})), 0);
   expectEvent("balloon", 2, "", "no balloon for the second start");
   EXPECT_TRUE(waitFor([&] { return !fs::exists(app / "balloon.dat"); }, 2s));
-  int status = 0;
-  EXPECT_EQ(::waitpid(first, &status, WNOHANG), 0) << "the first copy ended";
+  EXPECT_EQ(::waitpid(first, nullptr, WNOHANG), 0) << "the first copy ended";
 
   x11.launch({"mousepad", document.string()});
   const std::string editor = x11.visibleWindow("--class mousepad");
@@ -104,8 +90,7 @@ TEST_F(QuickLaunchOnX11, OneCopyTheButtonOverTheEditorAndCaptures) {
   const std::string shown = waitForEvent("quicklaunch", 1, "\"shown\":true");
   ASSERT_FALSE(shown.empty()) << "no button over the editor";
   std::this_thread::sleep_for(300ms); // the window manager may still place the frame
-  // The editor's frame (left, top, right; side borders taken as equal) and
-  // the button's rectangle.
+  // The editor's frame (side borders taken as equal) and the button's rectangle.
   const std::vector<int> n =
       x11.windowInfo(editor, {"Absolute upper-left X:", "Relative upper-left X:",
                               "Absolute upper-left Y:", "Relative upper-left Y:", "Width:"});
@@ -179,16 +164,6 @@ TEST_F(QuickLaunchOnX11, AFileGivenToTheRunningCopyOpensInItsEditorAndInTheReade
   const std::string window = reader();
   ASSERT_FALSE(window.empty()) << "the reader did not show";
   readerReads(window, 1);
-  stop(quickLaunch);
-}
-
-TEST_F(QuickLaunchOnX11, AtLogonNoBalloonButOneForAMarkerLeftBehind) {
-  std::ofstream(app / "balloon.dat").flush();
-  const pid_t quickLaunch = lumetra({"autorun", "--event-log", log.string()});
-  expectEvent("balloon", 1, "", "the marker left behind was not shown");
-  EXPECT_TRUE(waitFor([&] { return !fs::exists(app / "balloon.dat"); }, 2s));
-  std::this_thread::sleep_for(1500ms);
-  EXPECT_EQ(events("balloon").size(), 1u) << "autorun showed its own balloon";
   stop(quickLaunch);
 }
 

@@ -1,21 +1,14 @@
-// The reader program on a real X11 display with a window manager, closed
-// again and again by every way a user closes it, with freed memory
-// overwritten (MALLOC_PERTURB_): it must exit cleanly every time and keep
-// the reading position, which the next start reads on from.
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-#include <unistd.h>
-
+// The reader program on a real X11 display, closed by every way a user
+// closes it with freed memory overwritten (MALLOC_PERTURB_): it must exit
+// cleanly and keep the reading position, which the next start reads on from.
 #include <csignal>
-#include <filesystem>
 #include <fstream>
 #include <thread>
 
 #include "engine/settings_record.h"
 #include "platform/message_boxes.h"
+#include "program_on_x11.h"
 #include "shell/settings_file.h"
-#include "support/x11_session.h"
 
 namespace shell {
 namespace {
@@ -25,8 +18,7 @@ using namespace std::chrono_literals;
 using testsupport::exitStatus;
 using testsupport::waitFor;
 
-// The saved position of `document` in the settings file at `path`; -1 when
-// the file does not load or holds none.
+// The saved position of `document` in the settings file at `path`, or -1.
 std::int32_t savedPosition(const fs::path& path, const std::string& document) {
   engine::SettingsRecord record;
   platform::RecordingMessageBoxes messages;
@@ -38,19 +30,14 @@ std::int32_t savedPosition(const fs::path& path, const std::string& document) {
   return -1;
 }
 
-// The reader program on the session's display: a copy of the program with
-// its own settings file beside it, reading a long document at 900 wpm.
-class ReaderOnX11 : public ::testing::Test {
+// A copy of the program with its own settings file beside it, reading a long
+// document at 900 wpm.
+class ReaderOnX11 : public ProgramOnX11 {
 protected:
   void SetUp() override {
-    for (const char* tool : {"xdotool", "xwininfo"})
-      if (testsupport::findProgram(tool).empty()) GTEST_SKIP() << tool << " is not installed";
-    if (const auto why = x11.start()) GTEST_SKIP() << "no X11 session: " << *why;
-    app = x11.home() / "app";
+    startSession({"xdotool", "xwininfo"}, "jwm");
+    if (IsSkipped()) return;
     document = x11.home() / "story.txt";
-    fs::create_directories(app);
-    for (const char* program : {"lumetra", "lumetra-desktop", "lumetra-documents.so"})
-      fs::copy_file(fs::path(LUMETRA_BINARY_DIR) / "bin" / program, app / program);
     engine::SettingsRecord record;
     platform::RecordingMessageBoxes messages;
     SettingsFile file(app / SettingsFileName, record, messages);
@@ -69,30 +56,24 @@ protected:
                                      (app / "lumetra").string(), document.string()});
     std::string window;
     waitFor([&] { return !(window = windows(reader)).empty(); }, 10s);
-    if (const auto end = window.find('\n'); end != std::string::npos) window.resize(end);
-    return {reader, window};
+    return {reader, window.substr(0, window.find('\n'))};
   }
-  // The visible windows of a process, one id a line: the reader's window,
-  // and a menu while one is open.
+  // The visible windows of a process, one id a line: the reader's and a menu.
   std::string windows(pid_t process) {
     return on("xdotool search --onlyvisible --pid " + std::to_string(process));
   }
-  std::string on(const std::string& command) { return x11.run(command); }
-  // Where the window's client area is on the root window.
   std::pair<int, int> clientPlace(const std::string& window) {
     const std::vector<int> n =
         x11.windowInfo(window, {"Absolute upper-left X:", "Absolute upper-left Y:"});
     return {n[0], n[1]};
   }
-  // Format > Full Screen, then Escape.
+  // V enters full screen ("&Font" and "&Full Screen" share their menu letter).
   void fullScreenAndBack(const std::string& window) {
-    // V enters full screen ("&Font" and "&Full Screen" share their menu letter).
     on("xdotool windowactivate --sync " + window + " key v sleep 0.6 key Escape");
     std::this_thread::sleep_for(600ms);
   }
 
-  testsupport::X11Session x11;
-  fs::path app, document; // in the session's home folder
+  fs::path document; // in the session's home folder
 };
 
 TEST_F(ReaderOnX11, FiftyClosesByEveryWayExitCleanlyAndKeepThePosition) {
@@ -100,14 +81,13 @@ TEST_F(ReaderOnX11, FiftyClosesByEveryWayExitCleanlyAndKeepThePosition) {
   for (int run = 0; run < 50; ++run) {
     const auto [reader, window] = start();
     ASSERT_FALSE(window.empty()) << "run " << run << ": no window";
-    // Reads a few frames; now and then for longer, so that the position
-    // moves on even on a busy machine.
+    // Reads a few frames, now and then longer so that the position moves on.
     std::this_thread::sleep_for(run % 10 == 0 ? 1500ms : 400ms);
     // Escape, File > Exit, the window manager's close, SIGTERM.
     const char* const keys[] = {"Escape", "alt+f sleep 0.3 key x", "alt+F4", nullptr};
     const char* way = keys[run % 4] ? keys[run % 4] : "SIGTERM";
     if (keys[run % 4])
-      on("xdotool windowactivate --sync " + window + " key " + keys[run % 4]);
+      on("xdotool windowactivate --sync " + window + " key " + way);
     else
       ::kill(reader, SIGTERM);
     const int status = exitStatus(reader);

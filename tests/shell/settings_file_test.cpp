@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <clocale>
 #include <functional>
-#include <optional>
 #include <sstream>
 
 #include <pugixml.hpp>
@@ -42,13 +40,11 @@ public:
     key(name).child(encodeBase64(field).c_str()).text().set(encodeBase64(plain).c_str());
   }
   void removeKey(const std::string& name) { document_.document_element().remove_child(key(name)); }
-  std::string text() const {
+  std::string text() {
     std::ostringstream out;
     document_.save(out);
     return out.str();
   }
-
-private:
   pugi::xml_document document_;
 };
 
@@ -97,19 +93,16 @@ SettingsRecord changedRecord(int variant) {
   return r;
 }
 
-// A settings file in a temporary folder, the records it loads into and the
-// errors it reports.
 class SettingsFileTest : public ::testing::Test {
 protected:
   SettingsFileTest() { reset(); }
   fs::path path() const { return folder_ / SettingsFileName; }
-  // Starts again from the factory file with no box shown.
-  void reset() {
+  void reset() { // the factory file, no box shown
     platform::writeFileAtomic(path(), factorySettingsText());
     boxes.shown.clear();
   }
 
-  // Opens the file; without a decimal point given the locale's is used.
+  // Without a decimal point given the locale's is used.
   SettingsFile& open(SettingsRecord& record, std::optional<char> decimalPoint = '.') {
     files_.push_back(std::make_unique<SettingsFile>(path(), record, boxes));
     files_.back()->setDecimalPoint(decimalPoint);
@@ -117,7 +110,6 @@ protected:
     return *files_.back();
   }
 
-  // Saves `record` into the file and loads the file into a new record.
   SettingsRecord roundTrip(SettingsRecord record, std::optional<char> decimalPoint = '.') {
     EXPECT_TRUE(open(record, decimalPoint).saveSettings());
     SettingsRecord loaded;
@@ -125,14 +117,14 @@ protected:
     return loaded;
   }
 
+  StoredDocument stored() const { return StoredDocument(platform::readWholeFile(path())); }
   void editStored(const std::function<void(StoredDocument&)>& edit) {
-    StoredDocument document(platform::readWholeFile(path()));
+    StoredDocument document = stored();
     edit(document);
     platform::writeFileAtomic(path(), document.text());
   }
 
-  // Turns UseDefaultValues off (the flag reads in any case) and stores `texts`
-  // in the "value" fields.
+  // UseDefaultValues off (the flag reads in any case), `texts` in the "value" fields.
   void storeValues(const Texts& texts) {
     editStored([&](StoredDocument& d) {
       d.set(UseDefaultValuesKey, DefaultField, "fALSE");
@@ -141,7 +133,7 @@ protected:
     });
   }
 
-  // The texts of the boxes shown so far; every one must be an error box.
+  // The texts of the boxes shown so far, every one an error box.
   std::vector<std::string> errors() const {
     std::vector<std::string> texts;
     for (const platform::ShownMessage& shown : boxes.shown) {
@@ -152,8 +144,6 @@ protected:
   }
 
   platform::RecordingMessageBoxes boxes;
-
-private:
   testsupport::TempFolder folder_{"lumetra-settings"};
   std::vector<std::unique_ptr<SettingsFile>> files_;
 };
@@ -162,7 +152,7 @@ TEST_F(SettingsFileTest, EveryKeySurvivesASaveAndALoadInItsStoredForm) {
   const std::string preset3 = engine::presetWordList(3);
   // Colours by their names, the compression level by its name, the reading
   // time with the decimal point the file is told.
-  const Texts stored[] = {
+  const Texts texts[] = {
       {{"BannerTextColor", "Dark Red"},
        {"ColumnBackgroundColor", "Dark Teal"},
        {"CompresionSetting", "s60"},
@@ -176,8 +166,8 @@ TEST_F(SettingsFileTest, EveryKeySurvivesASaveAndALoadInItsStoredForm) {
     const char decimalPoint = variant == 2 ? ',' : '.';
     const SettingsRecord record = changedRecord(variant);
     EXPECT_EQ(roundTrip(record, decimalPoint), record) << variant;
-    StoredDocument document(platform::readWholeFile(path()));
-    for (const auto& [key, text] : stored[variant])
+    StoredDocument document = stored();
+    for (const auto& [key, text] : texts[variant])
       EXPECT_EQ(document.field(key, ValueField), text) << variant << ": " << key;
     EXPECT_TRUE(errors().empty()) << variant;
   }
@@ -198,11 +188,8 @@ TEST_F(SettingsFileTest, FactoryFileLoadsItsDefaultsAndTheFirstFullSaveTurnsThat
   ASSERT_TRUE(open(second).loadAllSettings());
   EXPECT_EQ(second.WordsPerMinute, 520);
   EXPECT_EQ(second.ReadingMode, engine::ReadingModeKind::Banner);
-  StoredDocument saved(platform::readWholeFile(path()));
-  EXPECT_EQ(saved.field(UseDefaultValuesKey, DefaultField), "False");
-  // The factory defaults are still there for Restore Defaults.
-  EXPECT_EQ(saved.field("WordsPerMinute", DefaultField), "300");
-  EXPECT_TRUE(errors().empty());
+  EXPECT_EQ(stored().field(UseDefaultValuesKey, DefaultField), "False");
+  EXPECT_EQ(stored().field("WordsPerMinute", DefaultField), "300") << "kept for Restore Defaults";
 }
 
 TEST_F(SettingsFileTest, MissingElementsGiveTheirFallbacks) {
@@ -221,22 +208,17 @@ TEST_F(SettingsFileTest, MissingElementsGiveTheirFallbacks) {
   EXPECT_EQ(record, factoryRecord());
 }
 
-// Each case stores some "value" texts in the factory file and loads it over a
-// record whose every field differs; the result is the factory record with the
-// case's changes.
+// Stored texts loaded over a record whose every field differs give the
+// factory record with the case's changes.
 TEST_F(SettingsFileTest, StoredTextsLoadIntoTheirFields) {
   using R = SettingsRecord;
-  struct Case {
-    Texts stored;
-    std::function<void(R&)> expect;
-  };
   const std::string custom = ",people,water,";
   const std::string rules = "True,False,True,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1";
   const auto rulesOn = [](R& r) {
     r.GeneralTextRules[0] = r.GeneralTextRules[2] = r.GeneralTextRules[17] = true;
     r.HeadingMaxWords = 12; // rule 2: longer headings
   };
-  const Case cases[] = {
+  const std::pair<Texts, std::function<void(R&)>> cases[] = {
       // Unknown names are silver on navy.
       {{{"BannerTextColor", "Pink"}, {"ColumnBackgroundColor", "Pink"}},
        [](R& r) {
@@ -261,15 +243,15 @@ TEST_F(SettingsFileTest, StoredTextsLoadIntoTheirFields) {
       {{{"CompresionSetting", "s70"}, {"UserDefinedCompressorSet", custom}},
        [](R& r) { r.CompresionSetting = 2, r.CompressorList = engine::presetWordList(2); }},
   };
-  for (const Case& c : cases) {
+  for (const auto& [texts, change] : cases) {
     reset();
-    storeValues(c.stored);
-    const std::string what = c.stored[0].first + " " + c.stored[0].second;
+    storeValues(texts);
+    SCOPED_TRACE(texts[0].first + " " + texts[0].second);
     SettingsRecord record = changedRecord(1), expected = factoryRecord(); // rules 2 off: 8
     expected.UserDefinedCompressorSet = record.UserDefinedCompressorSet;  // kept unless custom
-    c.expect(expected);
-    ASSERT_TRUE(open(record).loadAllSettings()) << what;
-    EXPECT_EQ(record, expected) << what;
+    change(expected);
+    ASSERT_TRUE(open(record).loadAllSettings());
+    EXPECT_EQ(record, expected);
   }
 }
 
@@ -283,30 +265,26 @@ TEST_F(SettingsFileTest, AKeyThatDoesNotConvertStopsTheLoadThere) {
                        {"GeneralTextRules", ""}};
   for (const auto& bad : cases) {
     reset();
+    SCOPED_TRACE(bad.first + " " + bad.second);
     storeValues({{"BannerFontName", "Verdana"}, // first key read
                  {"ReadingMode", "Double"},     // last key read
                  bad});
     SettingsRecord record;
-    EXPECT_FALSE(open(record).loadAllSettings()) << bad.first;
-    EXPECT_EQ(errors(), std::vector<std::string>{LoadFailedMessage}) << bad.first;
-    EXPECT_EQ(record.Banner.FontName, "Verdana") << bad.first;
-    EXPECT_EQ(record.ReadingMode, SettingsRecord{}.ReadingMode) << bad.first;
+    EXPECT_FALSE(open(record).loadAllSettings());
+    EXPECT_EQ(errors(), std::vector<std::string>{LoadFailedMessage});
+    EXPECT_EQ(std::pair(record.Banner.FontName, record.ReadingMode),
+              std::pair(std::string("Verdana"), SettingsRecord{}.ReadingMode));
   }
 }
 
-TEST_F(SettingsFileTest, PositionsKeepTheirOrderSkipBlankNamesAndStoreAnyName) {
+TEST_F(SettingsFileTest, PositionsKeepTheirOrderAndSkipBlankNames) {
   SettingsRecord record = factoryRecord();
-  record.LoadedDocuments = {{"plain.txt", 10}, {"", 5},          {"   ", 6},   {"\t", 7},
-                            {" padded ", 8},   {"What?.txt", 2}, {"a~b>c", 3}, {"\xe9t\xe9.txt", 4},
-                            {"last.doc", 99}};
-  const SettingsRecord loaded = roundTrip(record);
-  const std::vector<engine::SavedPosition> expected = {{"plain.txt", 10},    {" padded ", 8},
-                                                       {"What?.txt", 2},     {"a~b>c", 3},
-                                                       {"\xe9t\xe9.txt", 4}, {"last.doc", 99}};
-  EXPECT_EQ(loaded.LoadedDocuments, expected);
-  // Names that are valid as they stand keep their plain Base64 element.
-  EXPECT_NE(platform::readWholeFile(path()).find("<" + encodeBase64("plain.txt") + ">"),
-            std::string::npos);
+  // Which names need a marked element is settings_conversions_test's.
+  record.LoadedDocuments = {{"plain.txt", 10}, {"", 5},          {"   ", 6},
+                            {" padded ", 8},   {"What?.txt", 2}, {"last.doc", 99}};
+  const std::vector<engine::SavedPosition> expected = {
+      {"plain.txt", 10}, {" padded ", 8}, {"What?.txt", 2}, {"last.doc", 99}};
+  EXPECT_EQ(roundTrip(record).LoadedDocuments, expected);
 }
 
 TEST_F(SettingsFileTest, PositionsAreCutTo32BitsAndBadOnesSkipped) {
@@ -327,20 +305,20 @@ TEST_F(SettingsFileTest, MissingUnreadableOrMalformedFilesAreReportedAndKeptAsTh
   const std::optional<std::string> files[] = {std::nullopt, "", "<a><b></a>",
                                               "<?xml version=\"1.0\"?>"};
   for (const std::optional<std::string>& text : files) {
+    SCOPED_TRACE(text.value_or("(missing)"));
     boxes.shown.clear();
     fs::remove(path());
     if (text) platform::writeFileAtomic(path(), *text);
     SettingsRecord record;
     record.WordsPerMinute = 777;
     SettingsFile file(path(), record, boxes);
-    EXPECT_FALSE(file.initXMLFILE()) << text.value_or("(missing)");
-    ASSERT_EQ(errors().size(), 1u) << text.value_or("(missing)");
+    EXPECT_FALSE(file.initXMLFILE());
+    ASSERT_EQ(errors().size(), 1u);
     EXPECT_NE(errors()[0].find(path().string()), std::string::npos) << errors()[0];
     EXPECT_FALSE(file.saveSettings());
-    EXPECT_EQ(fs::exists(path()), text.has_value()) << "a failed file must not be written";
-    if (text) {
-      EXPECT_EQ(platform::readWholeFile(path()), *text) << "a failed file must not be overwritten";
-    }
+    // A failed file is neither written nor overwritten.
+    EXPECT_EQ(fs::exists(path()) ? platform::readWholeFile(path()) : std::optional<std::string>(),
+              text);
     EXPECT_EQ(record.WordsPerMinute, 777);
   }
 }
@@ -354,32 +332,13 @@ TEST_F(SettingsFileTest, MissingOrBadUseDefaultValuesLoadsNothing) {
     SettingsRecord record = changedRecord(0);
     EXPECT_FALSE(open(record).loadAllSettings());
     ASSERT_EQ(errors().size(), 1u);
-    EXPECT_NE(errors()[0], LoadFailedMessage);
+    EXPECT_NE(errors()[0], LoadFailedMessage) << "a message of its own";
     EXPECT_EQ(record, changedRecord(0));
   }
 }
 
-// Where a locale with a decimal comma is installed, the file follows it
-// without being told.
-TEST_F(SettingsFileTest, TotalReadingTimeFollowsTheUserLocale) {
-  const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
-  ASSERT_EQ(localeDecimalPoint(), '.');
-  if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE.utf8") &&
-      !std::setlocale(LC_NUMERIC, "fr_FR.UTF-8") && !std::setlocale(LC_NUMERIC, "fr_FR.utf8"))
-    GTEST_SKIP() << "no locale with a decimal comma is installed";
-  SettingsRecord record = factoryRecord();
-  record.TotalReadingTime = 60000.75;
-  const SettingsRecord loaded = roundTrip(record, std::nullopt);
-  std::setlocale(LC_NUMERIC, saved.c_str());
-  EXPECT_EQ(loaded, record);
-  EXPECT_EQ(StoredDocument(platform::readWholeFile(path())).field("TotalReadingTime", ValueField),
-            "60000,75");
-  EXPECT_TRUE(errors().empty());
-}
-
 // A full save replaces the file once, so that a crash during it leaves the old
-// file or the new one (writeFileAtomic's part), never one with part of the keys
-// or without the reading positions.
+// file or the new one (writeFileAtomic's part), never a part of the keys.
 TEST_F(SettingsFileTest, AFullSaveReplacesTheFileOnce) {
   SettingsRecord record = changedRecord(0);
   SettingsFile& file = open(record);

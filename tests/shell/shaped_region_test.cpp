@@ -14,8 +14,8 @@ PixelGrid grid(int width, int height, std::uint32_t fill = Key) {
 
 TEST(ShapedRegionTest, TheKeyAndOneAboveItInEachChannelAreTransparent) {
   const std::pair<std::uint32_t, bool> cases[] = {
-      {0xFF00C1, true},  {0xFF00C2, true},  {0xFF01C1, true},  {0xFF01C2, true},  {0xFE00C1, false},
-      {0xFF00C0, false}, {0xFF00C3, false}, {0xFF02C1, false}, {0x000000, false}, {0xFFFFFF, false},
+      {0xFF00C1, true},  {0xFF00C2, true},  {0xFF01C1, true},  {0xFF01C2, true},
+      {0xFE00C1, false}, {0xFF00C0, false}, {0xFF00C3, false}, {0xFF02C1, false},
   };
   for (const auto& [pixel, transparent] : cases)
     EXPECT_EQ(isKeyColour(pixel, Key, {}), transparent) << std::hex << pixel;
@@ -36,27 +36,6 @@ TEST(ShapedRegionTest, RunsOfOpaquePixelsBecomeRowRectangles) {
   EXPECT_EQ(regionFromBitmap(g), expected);
   EXPECT_TRUE(regionFromBitmap(grid(4, 4)).empty()); // all key colour: no shape
   EXPECT_TRUE(regionFromBitmap(PixelGrid{}).empty());
-}
-
-TEST(ShapedRegionTest, TheKeyIsTheTopLeftPixelWhateverItIs) {
-  PixelGrid g = grid(3, 1, 0x00FF00);
-  g.pixels[1] = Key;
-  EXPECT_EQ(regionFromBitmap(g), (std::vector<std::vector<platform::Rect>>{{{1, 0, 1, 1}}}));
-}
-
-// Rectangles come in batches of 2000; exactly one full batch leaves no empty
-// one behind.
-TEST(ShapedRegionTest, RectanglesComeInFullBatchesAndNoBatchIsEmpty) {
-  for (const auto& [width, sizes] : {std::pair{4000, std::vector<std::size_t>{2000}},
-                                     std::pair{4002, std::vector<std::size_t>{2000, 1}}}) {
-    PixelGrid g = grid(width, 1);
-    for (int x = 1; x < width; x += 2) // one rectangle per opaque pixel
-      g.pixels[static_cast<std::size_t>(x)] = 0;
-    std::vector<std::size_t> got;
-    for (const auto& batch : regionFromBitmap(g))
-      got.push_back(batch.size());
-    EXPECT_EQ(got, sizes) << width;
-  }
 }
 
 } // namespace
