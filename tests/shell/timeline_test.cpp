@@ -161,6 +161,18 @@ TEST_F(TimelineTest, CommandsComeAtTheirTimesAndACommandAfterTheEndStillRuns) {
   EXPECT_EQ(r.lines.back(), R"({"t":6345,"event":"end"})");
 }
 
+// The timeline prints a find match as a highlight in the frame's lines.
+TEST_F(TimelineTest, AFindMatchIsAFrameWithItsHighlight) {
+  const std::string doc = file("find.txt", "The other theme was the best. Then the end came.");
+  const Outcome r = run(
+      {"--wpm", "300", "--layout", "1x3", "--at", "1000:find=the", "--at", "1000:find-next", doc});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(inOrder(
+      r.lines,
+      {R"({"t":1000,"event":"frame","start":11,"end":26,"lines":["theme was the"],"highlight":{"line":0,"start":10,"length":3}})"}))
+      << r.out;
+}
+
 TEST_F(TimelineTest, BadFilesGiveStatusOneAndBadOptionsStatusTwo) {
   const std::string ok = file("ok.txt", "Alpha beta."), usage = "usage: lumetra --timeline";
   const std::string factory = factorySettingsText();
