@@ -67,7 +67,8 @@ public:
       : state_(state), settings_(settings), kind_(kind), withMap_(withMap), skimWords_(skimWords),
         text_(state.DocumentText), len_(scanLength(state)) {}
 
-  WordScan run(std::int32_t position) {
+  WordScan run(std::int32_t position, bool shortcut) {
+    if (shortcut && plainWordAt(position)) return std::move(out_);
     p_ = std::max<std::int32_t>(position, 1);
     out_.start = p_;
     if (p_ == 1)
@@ -99,6 +100,34 @@ public:
 
 private:
   char at(std::int64_t p) const { return p >= 1 && p <= len_ ? text_[p - 1] : '\0'; }
+  // Neither a separator nor white space or a control character.
+  static bool isPlain(char c) { return !isTrimmable(c) && !isWordSeparator(c); }
+
+  // Most words of a text are plain characters followed by one space and the
+  // next word: no step after the word finds anything to do there (no mark,
+  // line break or dot in the tail, no colon line running, not the document's
+  // first or last word), so the scan is the word and its space. True when
+  // the text at `position` is of that shape and out_ holds the scan.
+  bool plainWordAt(std::int32_t position) {
+    if (position <= 1 || withMap_ || state_.ColonLine) return false;
+    const std::int32_t last = std::min<std::int32_t>(len_, position + MaxWordScan - 1);
+    std::int32_t q = position;
+    while (q <= last && isPlain(text_[q - 1]))
+      ++q;
+    // q is the space; the next word starts after it, and more than its first
+    // character is left, so that the document's end is not near.
+    if (q == position || q > last || q + 1 >= len_ || text_[q - 1] != ' ' || !isPlain(text_[q]))
+      return false;
+    out_.start = position;
+    out_.next = q + 1;
+    std::string& shown = out_.text;
+    shown.assign(text_.substr(static_cast<std::size_t>(position - 1),
+                              static_cast<std::size_t>(q - position)));
+    out_.skimmed =
+        skimWords_ ? autoSkimWord(settings_, *skimWords_, shown) : autoSkimWord(settings_, shown);
+    if (!out_.skimmed) shown += ' ';
+    return true;
+  }
   bool has(std::int64_t p) const { return p >= 1 && p <= len_; }
   bool rule(TextRule r) const { return settings_.GeneralTextRules[r]; }
 
@@ -396,7 +425,12 @@ private:
 
 WordScan scanWord(const EngineState& state, const SettingsRecord& settings, SourceKind kind,
                   std::int32_t position, bool withMap, const CommaListSet* skimWords) {
-  return Scanner(state, settings, kind, withMap, skimWords).run(position);
+  return Scanner(state, settings, kind, withMap, skimWords).run(position, true);
+}
+
+WordScan scanWordInFull(const EngineState& state, const SettingsRecord& settings, SourceKind kind,
+                        std::int32_t position, bool withMap, const CommaListSet* skimWords) {
+  return Scanner(state, settings, kind, withMap, skimWords).run(position, false);
 }
 
 std::int32_t scanLength(const EngineState& state) {

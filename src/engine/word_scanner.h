@@ -46,6 +46,12 @@ struct WordScan {
 WordScan scanWord(const EngineState& state, const SettingsRecord& settings, SourceKind kind,
                   std::int32_t position, bool withMap, const CommaListSet* skimWords = nullptr);
 
+// The same scan through every step, without the shortcut scanWord takes for
+// a plain word followed by one space; both give the same scan.
+WordScan scanWordInFull(const EngineState& state, const SettingsRecord& settings, SourceKind kind,
+                        std::int32_t position, bool withMap,
+                        const CommaListSet* skimWords = nullptr);
+
 // How much of DocumentText the scanner reads: all of it, up to the longest
 // text a signed 32-bit position reaches.
 std::int32_t scanLength(const EngineState& state);

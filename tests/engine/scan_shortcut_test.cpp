@@ -1,0 +1,82 @@
+// The scanner's shortcut for a plain word and its space gives the scan that
+// every step would give, on texts made to sit on the shortcut's edges.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "engine/engine_state.h"
+#include "engine/settings_record.h"
+#include "engine/text_engine.h"
+#include "engine/text_helpers.h"
+#include "engine/word_scanner.h"
+
+namespace engine {
+namespace {
+
+void expectSameScan(const WordScan& quick, const WordScan& full) {
+  EXPECT_EQ(quick.text, full.text);
+  EXPECT_EQ(quick.map, full.map);
+  EXPECT_EQ(quick.start, full.start);
+  EXPECT_EQ(quick.next, full.next);
+  EXPECT_EQ(quick.crs, full.crs);
+  EXPECT_EQ(quick.sentenceEnd, full.sentenceEnd);
+  EXPECT_EQ(quick.rowBreak, full.rowBreak);
+  EXPECT_EQ(quick.forceBreak, full.forceBreak);
+  EXPECT_EQ(quick.colonLine, full.colonLine);
+  EXPECT_EQ(quick.heading, full.heading);
+  EXPECT_EQ(quick.skimmed, full.skimmed);
+  EXPECT_EQ(quick.endReached, full.endReached);
+}
+
+TEST(ScanShortcut, GivesTheFullScanAtEveryPosition) {
+  // Mostly letters and single spaces, with every kind of byte the steps
+  // after the word look for: marks, dots, quotes, line breaks, controls.
+  const std::string pieces[] = {"a",    "b",
+                                "e",    "The",
+                                "the",  "of",
+                                "Mr",   "X",
+                                "9",    "\xE9",
+                                " ",    " ",
+                                " ",    " ",
+                                " ",    "  ",
+                                ".",    ",",
+                                ":",    ";",
+                                "?",    "!",
+                                "'",    "\"",
+                                "(",    ")",
+                                "\r",   "\n",
+                                "\t",   "\a",
+                                "-",    "@",
+                                "\x85", "\x01",
+                                "\\n",  "...",
+                                "\r\r", std::string(1, '\0')};
+  const CommaListSet skimWords(",the,of,a,");
+  std::mt19937 random(20261208);
+  for (int round = 0; round < 300; ++round) {
+    std::string text;
+    const int count = 1 + static_cast<int>(random() % 40);
+    for (int i = 0; i < count; ++i)
+      text += pieces[random() % std::size(pieces)];
+    EngineState state;
+    loadDocument(state, text);
+    state.ColonLine = round % 7 == 0;
+    state.LineStartPosition = 1 + static_cast<std::int32_t>(random() % text.size());
+    SettingsRecord settings;
+    settings.CompressorStatus = round % 2 == 0;
+    settings.CompressorList = ",the,of,a,";
+    settings.CompressorReplaceSelection =
+        round % 4 == 0 ? ReplaceSelection::Dots : ReplaceSelection::Hide;
+    const auto kind = static_cast<SourceKind>(round % 4);
+    const CommaListSet* set = round % 3 == 0 ? &skimWords : nullptr;
+    for (std::int32_t p = 0; p <= state.TextLength + 1; ++p) {
+      SCOPED_TRACE(::testing::Message() << "text \"" << text << "\" at " << p);
+      expectSameScan(scanWord(state, settings, kind, p, false, set),
+                     scanWordInFull(state, settings, kind, p, false, set));
+      if (::testing::Test::HasFailure()) return;
+    }
+  }
+}
+
+} // namespace
+} // namespace engine
