@@ -73,7 +73,14 @@ constexpr std::size_t jsonRoom(std::size_t n) {
 // are left out. Returns the end of what was written.
 char* writeJson(char* out, std::string_view text, bool dropCrTab) {
   static constexpr char Hex[] = "0123456789abcdef";
-  const auto plain = [](unsigned char c) { return c >= 0x20 && c < 0x7F && c != '"' && c != '\\'; };
+  // The bytes that go in as they are, looked up: every shown character passes here.
+  static constexpr std::array<bool, 256> Plain = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0x20; c < 0x7F; ++c)
+      table[static_cast<std::size_t>(c)] = c != '"' && c != '\\';
+    return table;
+  }();
+  const auto plain = [](unsigned char c) { return Plain[c]; };
   const auto put = [&out](std::string_view s) {
     std::memcpy(out, s.data(), s.size());
     out += s.size();
