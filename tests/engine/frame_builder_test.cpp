@@ -128,9 +128,8 @@ TEST(LineHeadings, DetectorNeedsEmptyLinesAroundAShortLine) {
     EngineFixture fx(c.text);
     fx.settings.GeneralTextRules[RuleIsolatedLinesAsHeadings] = c.rule1;
     fx.settings.HeadingMaxWords = c.rule2 ? 12 : 8;
-    fx.state.LineStartPosition = static_cast<std::int32_t>(fx.state.DocumentText.find('\r')) + 1;
-    while (fx.state.DocumentText[fx.state.LineStartPosition - 1] == '\r')
-      ++fx.state.LineStartPosition;
+    fx.state.LineStartPosition = // the first character after the breaks
+        static_cast<std::int32_t>(fx.state.DocumentText.find_first_not_of('\r', 5)) + 1;
     EXPECT_EQ(fx.engine.detectHeading(), c.expected) << c.text;
   }
 }
