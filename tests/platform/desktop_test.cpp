@@ -16,14 +16,7 @@ namespace {
 
 FakeWindow editorWindow(std::string title = "notes.txt", std::string className = "Mousepad",
                         std::string role = "", int processId = 3100) {
-  FakeWindow w;
-  w.title = std::move(title);
-  w.className = std::move(className);
-  w.role = std::move(role);
-  w.processId = processId;
-  w.executable = "mousepad";
-  w.geometry = {{96, 73, 648, 511}, {100, 100, 640, 480}};
-  return w;
+  return {std::move(title), std::move(className), std::move(role), processId, "mousepad"};
 }
 
 class DesktopRulesTest : public ::testing::Test {
