@@ -90,13 +90,11 @@ TEST_F(DesktopRulesTest, AnIgnoredWindowInFrontLeavesTheWindowBeforeIt) {
 }
 
 TEST_F(DesktopRulesTest, OwnWindowsAreKnownByProcessIdAndOnlyTheyAreKeptOnTop) {
-  std::vector<WindowId> windows;
-  for (int processId : {FakeDesktop::ownProcess, 5000}) {
-    FakeWindow w = editorWindow("", "", "", processId);
-    w.executable = "lumetra"; // the same name in another process is another program
-    windows.push_back(desktop.addWindow(w));
-  }
-  const WindowId own = windows[0], other = windows[1];
+  FakeWindow w = editorWindow("", "", "", FakeDesktop::ownProcess);
+  w.executable = "lumetra"; // the same name in another process is another program
+  const WindowId own = desktop.addWindow(w);
+  w.processId = 5000;
+  const WindowId other = desktop.addWindow(w);
   EXPECT_TRUE(desktop.isOwnWindow(own) && desktop.keepOnTop(own));
   EXPECT_FALSE(desktop.isOwnWindow(other) || desktop.keepOnTop(other));
   EXPECT_FALSE(desktop.isOwnWindow(editor));
