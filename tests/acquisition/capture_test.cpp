@@ -1,7 +1,5 @@
-// Capture from other applications' windows on the scripted desktop: naming
-// the document by its application, finding the file behind an editor, word
-// processor or PDF viewer, the keys and the clipboard (always put back), and
-// the conversion of mail and web pages; the desktop's recently-used list.
+// Capture from other applications' windows on the scripted desktop, with the
+// user's clipboard always put back; the desktop's recently-used list.
 #include "acquisition/capture.h"
 
 #include <gtest/gtest.h>
@@ -203,19 +201,15 @@ TEST_F(CaptureTest, KeysFollowTheReleaseOfHeldModifiersAndGoOnlyToTheWindowInFro
 
   // An editor that does not come to the front gets no keys: they would go to
   // the window that is there.
-  FakeDesktop other;
-  CaptureContext otherContext{other, {}};
-  testing::HandOverRig otherRig;
-  addCaptureExtractions(otherRig.handOver.extractions, otherContext);
+  desktop.setHeldModifiers({});
+  const std::size_t sent = desktop.input().size();
   FakeWindow stubborn{"Untitled 3 - Mousepad", "mousepad", "", 801, "mousepad"};
   stubborn.refusesFocus = true;
-  const WindowId terminalId = other.addWindow({"bash", "xterm", "", 800, "xterm"});
-  const WindowId editorId = other.addWindow(stubborn);
-  other.setForeground(terminalId);
-  other.answerCopies(terminalId, "^C");
-  ASSERT_TRUE(captureFromWindow(otherRig.handOver, otherContext, editorId).handedOver);
-  EXPECT_TRUE(other.input().empty());
-  EXPECT_EQ(otherRig.engineState.DocumentText, EmptyDocumentText);
+  const WindowId stubbornId = desktop.addWindow(stubborn);
+  desktop.answerCopies(addApplication("xterm", "bash", 800), "^C");
+  capture(stubbornId);
+  EXPECT_EQ(desktop.input().size(), sent);
+  EXPECT_EQ(text(), EmptyDocumentText);
 }
 
 TEST_F(CaptureTest, AWindowOfNoCompatibleApplicationChangesNothing) {
@@ -233,17 +227,26 @@ TEST_F(CaptureTest, AWindowOfNoCompatibleApplicationChangesNothing) {
   EXPECT_EQ(desktop.clipboard(), UserClipboard);
 }
 
-// What the document readers make of tables and pictures is document_formats_test's.
+// The file's text reaches the engine with its marks and its heading test.
 TEST_F(CaptureTest, AWordProcessorDocumentIsReadFromItsFile) {
-  const std::string path =
-      write("report.docx", testing::docx("<w:p><w:r><w:t>Read from the file.</w:t></w:r></w:p>"));
+  const std::string path = write(
+      "report.docx",
+      testing::docx(R"(<w:p><w:r><w:rPr><w:sz w:val="40"/></w:rPr><w:t>Report</w:t></w:r></w:p>)"
+                    "<w:tbl><w:tr><w:tc><w:p><w:r><w:t>cell</w:t></w:r></w:p></w:tc></w:tr>"
+                    "</w:tbl><w:p><w:r><w:t>Body text.</w:t></w:r><w:r><w:drawing/></w:r></w:p>"));
   recent = {write("report.docx.txt", "a text file of a name that begins the same"), path};
   const WindowId writer = addApplication("soffice.bin", "report.docx - LibreOffice Writer");
   desktop.answerCopies(writer, "the window's text");
   capture(writer);
   EXPECT_EQ(name(), path);
   EXPECT_EQ(std::tuple(rig.acquisition.SourceApplication, rig.acquisition.SourceKind, text()),
-            std::tuple("winword", K::Word, "Read from the file."));
+            std::tuple("winword", K::Word, "Report\r\rBody text."));
+  EXPECT_EQ(rig.engineState.GraphicPositions,
+            (std::vector<engine::GraphicPosition>{{9, 0}, {18, -1}}));
+  const auto& larger = rig.textEngine.callbacks().headingFontLarger;
+  ASSERT_TRUE(larger);
+  EXPECT_TRUE(larger("Report"));
+  EXPECT_FALSE(larger("Body text."));
   EXPECT_TRUE(desktop.input().empty()) << "a saved document needs no keys";
   EXPECT_EQ(rig.readerRecent.entries(), Paths{path});
 }
@@ -261,10 +264,8 @@ TEST_F(CaptureTest, APdfViewerGivesThePdfBehindItsWindow) {
     capture(addApplication("okular", title));
     EXPECT_EQ(name(), expectedName);
     EXPECT_EQ(rig.acquisition.SourceKind, K::Pdf);
-    if (expectedName == path)
-      EXPECT_EQ(text(), "Abstract of the paper\r\r\rSecond page");
-    else
-      EXPECT_EQ(text(), EmptyDocumentText);
+    EXPECT_EQ(text(),
+              expectedName == path ? "Abstract of the paper\r\r\rSecond page" : EmptyDocumentText);
     EXPECT_TRUE(desktop.input().empty());
   }
 }

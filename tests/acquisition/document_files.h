@@ -174,23 +174,16 @@ inline constexpr const char* OdfNamespaces =
     R"(xmlns:fo="urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0" )"
     R"(xmlns:xlink="http://www.w3.org/1999/xlink")";
 
-inline std::vector<ZipEntry> odtEntries(const std::string& body,
-                                        const std::string& automaticStyles = "",
-                                        const std::string& styles = "") {
-  const std::string ns = OdfNamespaces;
-  return {
-      {"mimetype", "application/vnd.oasis.opendocument.text"},
-      {"content.xml", "<office:document-content " + ns + "><office:automatic-styles>" +
-                          automaticStyles + "</office:automatic-styles><office:body><office:text>" +
-                          body + "</office:text></office:body></office:document-content>"},
-      {"styles.xml", "<office:document-styles " + ns + "><office:styles>" + styles +
-                         "</office:styles></office:document-styles>"},
-  };
-}
-
 inline std::string odt(const std::string& body, const std::string& automaticStyles = "",
                        const std::string& styles = "") {
-  return zipBytes(odtEntries(body, automaticStyles, styles));
+  const std::string ns = OdfNamespaces;
+  return zipBytes({{"mimetype", "application/vnd.oasis.opendocument.text"},
+                   {"content.xml",
+                    "<office:document-content " + ns + "><office:automatic-styles>" +
+                        automaticStyles + "</office:automatic-styles><office:body><office:text>" +
+                        body + "</office:text></office:body></office:document-content>"},
+                   {"styles.xml", "<office:document-styles " + ns + "><office:styles>" + styles +
+                                      "</office:styles></office:document-styles>"}});
 }
 
 struct PdfLine {

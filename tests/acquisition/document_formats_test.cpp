@@ -20,7 +20,6 @@
 #include "acquisition/text_file.h"
 #include "acquisition/word_text.h"
 #include "document_files.h"
-#include "hand_over_rig.h"
 
 namespace acquisition {
 namespace {
@@ -32,9 +31,7 @@ using testing::PdfLine;
 enum class Format { Docx, Odt };
 const Format D = Format::Docx, O = Format::Odt;
 
-const char* name(Format f) {
-  return f == D ? "docx" : "odt";
-}
+const auto name = [](Format f) { return f == D ? "docx" : "odt"; };
 
 WordDocument readBody(Format f, const std::string& body, const std::string& styles = "",
                       const std::string& odtAutomaticStyles = "") {
@@ -42,24 +39,20 @@ WordDocument readBody(Format f, const std::string& body, const std::string& styl
   return readOdt(ZipArchive::openBytes(odt(body, odtAutomaticStyles, styles)));
 }
 
-std::string run(const std::string& inner) {
-  return "<w:r>" + inner + "</w:r>";
-}
-std::string para(const std::string& runs) {
-  return "<w:p>" + runs + "</w:p>";
-}
-std::string text(const std::string& t) {
+const auto run = [](const std::string& inner) { return "<w:r>" + inner + "</w:r>"; };
+const auto para = [](const std::string& runs) { return "<w:p>" + runs + "</w:p>"; };
+const auto text = [](const std::string& t) {
   return run(R"(<w:t xml:space="preserve">)" + t + "</w:t>");
-}
+};
 std::string field(const std::string& code, const std::string& result) {
   return run(R"(<w:fldChar w:fldCharType="begin"/>)") +
          run("<w:instrText>" + code + "</w:instrText>") +
          run(R"(<w:fldChar w:fldCharType="separate"/>)") + result +
          run(R"(<w:fldChar w:fldCharType="end"/>)");
 }
-std::string table(const std::string& cell) {
+const auto table = [](const std::string& cell) {
   return "<w:tbl><w:tr><w:tc>" + para(text(cell)) + "</w:tc></w:tr></w:tbl>";
-}
+};
 const std::string Drawing = "<w:drawing><wp:inline/></w:drawing>";
 
 std::string p(const std::string& inner, const std::string& style = "") {
@@ -356,16 +349,14 @@ TEST(DocxPackage, MainTextIsFoundThroughThePackageRelationships) {
   EXPECT_EQ(doc.paragraphs.at(0).runs.at(0).points, 11);
 }
 
-const char* mainPart(Format f) {
-  return f == D ? "word/document.xml" : "content.xml";
-}
-std::string package(Format f, const std::string& words) {
+const auto mainPart = [](Format f) { return f == D ? "word/document.xml" : "content.xml"; };
+const auto package = [](Format f, const std::string& words) {
   return f == D ? docx(para(text(words))) : odt(p(words));
-}
-testing::RawEntry firstEntry(Format f) {
+};
+const auto firstEntry = [](Format f) {
   return f == D ? testing::storedEntry("[Content_Types].xml", "<Types/>")
                 : testing::storedEntry("mimetype", "application/vnd.oasis.opendocument.text");
-}
+};
 std::string nested(Format f, int depth) {
   std::string body = f == D ? para(text("deep")) : p("deep");
   for (int i = 0; i < depth; ++i)
@@ -559,25 +550,6 @@ TEST_F(DocumentFileTest, PicksTheReaderByContentAndSaysWhyAFileIsNotRead) {
               std::tuple("", c.kind, c.text));
   }
   EXPECT_EQ(readDocument(path("gone.docx")).problem, MissingFileMessage);
-}
-
-TEST_F(DocumentFileTest, AWordDocumentReachesTheEngineWithItsMarksAndItsHeadingTest) {
-  testing::HandOverRig rig;
-  rig.handOver.extractions[WordApp] = extractDocumentFile;
-  const std::string file =
-      write("report.docx", docx(para(run(R"(<w:rPr><w:sz w:val="40"/></w:rPr><w:t>Report</w:t>)")) +
-                                table("cell") + para(text("Body text.") + run("<w:drawing/>"))));
-  const CaptureOutcome outcome = rig.capture(file, WordApp, engine::SourceKind::Word);
-  EXPECT_EQ(std::tuple(outcome.handedOver, outcome.problem), std::tuple(true, ""));
-  EXPECT_EQ(rig.engineState.DocumentText, "Report\r\rBody text.");
-  EXPECT_EQ(rig.engineState.TextLength, 18);
-  EXPECT_EQ(rig.engineState.GraphicPositions,
-            (std::vector<engine::GraphicPosition>{{9, 0}, {18, -1}}));
-  EXPECT_EQ(rig.acquisition.DocumentSourceKind, engine::SourceKind::Word);
-  const auto& larger = rig.textEngine.callbacks().headingFontLarger;
-  ASSERT_TRUE(larger);
-  EXPECT_TRUE(larger("Report"));
-  EXPECT_FALSE(larger("Body text."));
 }
 
 } // namespace

@@ -1,6 +1,4 @@
-// The controls as the reader window sets them up: the progress bar in one
-// colour, no frame, no text, growing from the left or the top; the image's
-// hover and clicks; the status bar's panels.
+// The controls as the reader window sets them up: progress bar, image, status bar.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -82,8 +80,7 @@ TEST(ProgressBarPosition, ValuesOutsideTheRangeAreIgnoredOthersRepaint) {
   EXPECT_EQ(repaints, 2);
 }
 
-// At 30 of 100 the bar fills 6 of 20 pixels from its growth edge; the rest is
-// the background.
+// At 30 of 100 the bar fills 6 of 20 pixels from its growth edge.
 TEST(ProgressBarPaint, TheBarGrowsFromTheEdgeOfItsDirection) {
   for (const Dir direction : {Dir::pdLeftToRight, Dir::pdTopToBottom}) {
     const bool horizontal = direction == Dir::pdLeftToRight;
@@ -99,9 +96,8 @@ TEST(ProgressBarPaint, TheBarGrowsFromTheEdgeOfItsDirection) {
   }
 }
 
-// Events: e = enter, l = leave, d = left press at (2, 3), r = right press
-// there; u, A: release of that button at (5, 6), (5, -1) above the image. The
-// notifications come back as "what x,y", "+target" when they name a control.
+// e/l: enter/leave; d/r: left/right press at (2, 3); u/A: its release at (5, 6)
+// or above the image at (5, -1).
 TEST(MyImage, HoverAlternatesAndALeftPressAndReleaseOverTheImageClicksBeforeTheRelease) {
   const std::pair<const char*, const char*> cases[] = {{"eel", "enter -100,-100|leave -100,-100|"},
                                                        {"lell", "enter -100,-100|leave -100,-100|"},
@@ -135,8 +131,7 @@ TEST(MyImage, HoverAlternatesAndALeftPressAndReleaseOverTheImageClicksBeforeTheR
   }
 }
 
-// The reader window's status bar: an owner-drawn icon panel, the message
-// panel, the panel under the hint and the position panel.
+// The reader window's status bar: icon (owner-drawn), message, hint and position.
 void readerPanels(TMyStatusBar& bar) {
   bar.setBounds(0, 676, 613, 20);
   bar.addPanel({"", 33, TAlignment::taLeftJustify, TStatusPanelStyle::psOwnerDraw});

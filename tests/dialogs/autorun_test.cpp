@@ -2,50 +2,26 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <tuple>
 
 #include "dialogs/options_pages.h"
+#include "platform/files.h"
 #include "support/temp_folder.h"
+#include "support/x11_session.h"
 
 namespace dialogs {
 namespace {
 
-std::string fileText(const std::filesystem::path& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::string quoted(const std::string& text) {
-  return "'" + text + "'";
-}
-
-// Runs desktop-file-validate on the entry; what it said, or nothing when it agreed.
+// What desktop-file-validate says of the entry; nothing when it agrees.
 std::string validationProblems(const std::filesystem::path& entry) {
-  const std::string command = "desktop-file-validate " + quoted(entry.string()) + " 2>&1";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) return "could not run desktop-file-validate";
-  std::string output;
-  char buffer[256];
-  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
-    output += buffer;
-  const int status = ::pclose(pipe);
-  return status == 0 && output.empty() ? std::string()
-                                       : output + "(status " + std::to_string(status) + ")";
-}
-
-bool haveValidator() {
-  return std::system("command -v desktop-file-validate >/dev/null 2>&1") == 0;
+  return testsupport::commandOutput("desktop-file-validate '" + entry.string() +
+                                    "' 2>&1 || echo failed");
 }
 
 TEST(Autorun, TheEntryIsWrittenTestedAndRemovedAndValidates) {
-  if (!haveValidator())
+  if (testsupport::findProgram("desktop-file-validate").empty())
     GTEST_SKIP() << "desktop-file-validate is missing (package desktop-file-utils)";
   for (const char* program :
        {"/usr/bin/lumetra", "/home/ann/it's \"$HOME\" `x` 100%\\bin/lumetra"}) {
@@ -55,7 +31,7 @@ TEST(Autorun, TheEntryIsWrittenTestedAndRemovedAndValidates) {
     ASSERT_TRUE(autorun.write()) << program;
     EXPECT_TRUE(autorun.exists());
     EXPECT_EQ(autorun.entryPath(), config.path() / "autostart" / "lumetra.desktop");
-    const std::string text = fileText(autorun.entryPath());
+    const std::string text = platform::readWholeFile(autorun.entryPath());
     EXPECT_NE(text.find("\nExec=" + *desktopExecArgument(program) + " autorun\n"),
               std::string::npos)
         << text;

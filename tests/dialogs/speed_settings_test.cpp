@@ -8,10 +8,7 @@
 namespace dialogs {
 namespace {
 
-const reader::AutomaticTable& table() {
-  static const reader::AutomaticTable t = reader::buildAutomaticTable();
-  return t;
-}
+const reader::AutomaticTable kTable = reader::buildAutomaticTable();
 
 engine::SettingsRecord settingsWith(engine::SpeedSelection selection, int lines, int words) {
   engine::SettingsRecord s;
@@ -56,7 +53,7 @@ TEST(SpeedSettings, TypingFollowsTheAutomaticTableAndRefusesLetters) {
         Case{Automatic, 4, "1500", true, "1500", ""}}) {
     SpeedDialogState state = speedDialogOnShow(settingsWith(c.selection, c.lines, 3));
     state.paceText = c.typed;
-    EXPECT_EQ(paceTextChanged(state, table()), c.accepted) << c.typed;
+    EXPECT_EQ(paceTextChanged(state, kTable), c.accepted) << c.typed;
     EXPECT_EQ(state.paceText, c.text) << c.typed;
     EXPECT_EQ(layoutItem(state.itemIndex), c.item) << c.typed << " lines " << c.lines;
   }
@@ -66,7 +63,7 @@ TEST(SpeedSettings, SwitchingToAutomaticTakesTheTableLayoutAndDisablesTheList) {
   SpeedDialogState state = speedDialogOnShow(settingsWith(engine::SpeedSelection::Custom, 3, 6));
   EXPECT_TRUE(state.listEnabled);
   EXPECT_EQ(layoutItem(state.itemIndex), "3 x 6");
-  automaticClicked(state, table()); // 300 wpm
+  automaticClicked(state, kTable); // 300 wpm
   EXPECT_FALSE(state.listEnabled);
   EXPECT_EQ(layoutItem(state.itemIndex), "1 x 2");
   customClicked(state);
@@ -105,7 +102,7 @@ TEST(SpeedSettings, OkStoresThePaceAndTheLayoutShownOrRefusesThePace) {
         Case{Custom, "0", 0, false, 300, 9, 9}, Case{Custom, "3001", 0, false, 300, 9, 9}}) {
     engine::SettingsRecord settings = settingsWith(engine::SpeedSelection::Custom, 9, 9);
     SpeedDialogState state = speedDialogOnShow(settings);
-    if (c.selection == Automatic) automaticClicked(state, table());
+    if (c.selection == Automatic) automaticClicked(state, kTable);
     state.paceText = c.pace;
     state.itemIndex = c.item;
     EXPECT_EQ(okClicked(state, settings), c.accepted) << c.pace;

@@ -1,6 +1,5 @@
-// Test helpers for the dialogs: a settings file made from the factory file in
-// a temporary folder, loaded into a record, with an autostart entry place of
-// its own; and clicks that land where a user's would.
+// Test helpers for the dialogs: a factory settings file in a temporary folder,
+// loaded, with an autostart entry of its own; and clicks where a user's land.
 #pragma once
 
 #include <QAbstractButton>
@@ -58,8 +57,7 @@ struct SettingsRig {
   Autorun autorun;
 };
 
-// A click on a button the way the mouse gives it; for a check box or a radio
-// button, on its indicator (their text may end well before their middle).
+// A mouse click on a button; on a check box or radio button, on its indicator.
 inline void click(QAbstractButton* button) {
   const bool indicator =
       qobject_cast<QCheckBox*>(button) != nullptr || qobject_cast<QRadioButton*>(button) != nullptr;

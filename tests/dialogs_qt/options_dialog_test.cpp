@@ -15,8 +15,7 @@
 namespace dialogs::testing {
 namespace {
 
-// Away from the factory values in every kind of setting the dialog touches
-// and in some it does not.
+// Away from the factory values, in settings the dialog touches and some it does not.
 void changeSettings(engine::SettingsRecord& s) {
   s.WordsPerMinute = 1250;
   s.Banner.FontSize = 12, s.Banner.FontPointSize = 36;
@@ -39,9 +38,8 @@ struct OptionsDialog : SettingsRig {
   std::unique_ptr<TfrmOptions> dialog;
 };
 
-// Opening saves the settings file. After Restore Defaults the pages show the
-// defaults at once; Cancel gives back the saved settings, OK writes the
-// default rules at once and the rest at the next save.
+// Opening saves the file. Restore Defaults shows the defaults at once; Cancel
+// gives back the saved settings, OK writes the rules now and the rest at the next save.
 TEST(OptionsDialog, RestoreDefaultsThenCancelOrOk) {
   for (bool ok : {false, true}) {
     OptionsDialog rig;
@@ -67,9 +65,8 @@ TEST(OptionsDialog, RestoreDefaultsThenCancelOrOk) {
   }
 }
 
-// The page buttons, the rules tree (reached by the mouse only through a state
-// picture) and the AutoSkim word lists, then OK. The rules themselves are
-// TextRulesTree's and AutoSkimPage's.
+// The page buttons, the rules tree (toggled only on its state picture) and the
+// AutoSkim word lists, then OK.
 TEST(OptionsDialog, ThePagesWidgetsChangeTheSettingsOnOk) {
   OptionsDialog rig("TextRules");
   TfrmOptions& d = *rig.dialog;

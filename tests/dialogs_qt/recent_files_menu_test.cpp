@@ -18,12 +18,8 @@ namespace {
 
 using Paths = std::vector<std::string>;
 
-struct WithApp {
-  WithApp() { testsupport::qtApp(); }
-};
-
-struct MenuRig : WithApp {
-  MenuRig() : folder("lumetra-mru-menu"), file(recentFilesStorePath(folder.path())) {
+struct MenuRig {
+  MenuRig() {
     menu.addAction(QStringLiteral("Open file to read"));
     menu.addSeparator();
   }
@@ -50,15 +46,14 @@ struct MenuRig : WithApp {
     return out;
   }
 
-  testsupport::TempFolder folder;
-  std::filesystem::path file;
+  QApplication& app = testsupport::qtApp(); // before the menu
+  testsupport::TempFolder folder{"lumetra-mru-menu"};
+  std::filesystem::path file = recentFilesStorePath(folder.path());
   QMenu menu;
 };
 
-// The list's order, case and limit are RecentFilesList's (hand_over_test),
-// the captions recentFileCaption's, choosing an item the reader's menu test;
-// here the menu follows the list, a doubled ampersand marks no shortcut, and
-// the reader's and Quick Launch's lists in one store both survive a restart.
+// The menu follows the list (whose rules hand_over_test checks), a doubled
+// ampersand marks no shortcut, and two lists in one store survive a restart.
 TEST(RecentFilesMenu, TheItemsFollowTheListNewestFirstAndSurviveARestart) {
   MenuRig rig;
   {

@@ -60,13 +60,9 @@ TEST(DialogScreenshots, EveryOptionsPage) {
         Page{dialog.imgAutoSkim, "options_autoskim"}}) {
     click(page.button);
     const QImage image = shot(dialog, page.name);
-    struct Picture {
-      QToolButton* button;
-      const char* name;
-    };
-    for (const Picture& p :
-         {Picture{dialog.imgGeneral, "opt_general"}, Picture{dialog.imgTextRules, "opt_text_rules"},
-          Picture{dialog.imgAutoSkim, "opt_autoskim"}}) {
+    for (const Page& p :
+         {Page{dialog.imgGeneral, "opt_general"}, Page{dialog.imgTextRules, "opt_text_rules"},
+          Page{dialog.imgAutoSkim, "opt_autoskim"}}) {
       const QPoint at = inDialog(p.button, dialog) + QPoint(2, 2);
       EXPECT_TRUE(drawnAt(image, platform::loadJpegResource(p.name), at))
           << page.name << " " << p.name;

@@ -116,7 +116,7 @@ TEST(AutoSkimScanning, DropsListedWordsWithTheirTailAndStillEndsTheRow) {
   EXPECT_TRUE(row.state.RowBreak);
 }
 
-TEST(AutoSkimScanning, DotsDoNotCountAsWordsOfALine) {
+TEST(AutoSkimScanning, DotsDoNotCountAsWordsOfALineNorForTheFrameTiming) {
   const struct {
     const char* text;
     std::uint8_t perLine;
@@ -129,16 +129,11 @@ TEST(AutoSkimScanning, DotsDoNotCountAsWordsOfALine) {
     fx.skim(",the,of,a, ");
     EXPECT_EQ(trim(fx.engine.readLine(c.perLine)), c.line) << c.text;
   }
-}
-
-TEST(AutoSkimScanning, DotsDoNotCountForTheFrameTiming) {
   EngineFixture fx("The cat sat on a mat. Then");
   fx.skim(",the,of,a, ");
-  fx.settings.ReadingMode = ReadingModeKind::Sentence;
-  fx.state.LinesInFrame = 3;
+  fx.layout(ReadingModeKind::Sentence, 3, 6);
   fx.engine.readLine(6);
-  ASSERT_FALSE(fx.timings.empty());
-  EXPECT_EQ(fx.timings.back(), 4) << "cat sat on mat";
+  EXPECT_EQ(fx.timings, std::vector<std::int32_t>{4}) << "cat sat on mat";
 }
 
 // Each level adding to the one before is AutoSkimPage's test.

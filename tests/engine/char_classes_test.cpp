@@ -1,6 +1,5 @@
-// The string tests and helpers the scanner is built from, where a read could
-// leave the string, and the case-insensitive find on texts long enough for its
-// sixteen-at-a-time sifting.
+// The scanner's string tests and helpers at the string's edges, and the
+// case-insensitive find on texts long enough for its 16-byte blocks.
 #include "engine/char_classes.h"
 
 #include <gtest/gtest.h>

@@ -128,9 +128,8 @@ TEST(LineHeadings, DetectorNeedsEmptyLinesAroundAShortLine) {
     EngineFixture fx(c.text);
     fx.settings.GeneralTextRules[RuleIsolatedLinesAsHeadings] = c.rule1;
     fx.settings.HeadingMaxWords = c.rule2 ? 12 : 8;
-    fx.state.LineStartPosition = static_cast<std::int32_t>(fx.state.DocumentText.find('\r')) + 1;
-    while (fx.state.DocumentText[fx.state.LineStartPosition - 1] == '\r')
-      ++fx.state.LineStartPosition;
+    fx.state.LineStartPosition = // the first character after the breaks
+        static_cast<std::int32_t>(fx.state.DocumentText.find_first_not_of('\r', 5)) + 1;
     EXPECT_EQ(fx.engine.detectHeading(), c.expected) << c.text;
   }
 }
@@ -166,13 +165,6 @@ TEST(HeadingValidator, AsksWordOnlyWhenItMust) {
   }
 }
 
-EngineFixture& sentenceMode(EngineFixture& fx, int lines, bool rule5) {
-  fx.settings.ReadingMode = ReadingModeKind::Sentence;
-  fx.state.LinesInFrame = static_cast<std::uint8_t>(lines);
-  fx.settings.GeneralTextRules[RuleCombineSmallSentences] = rule5;
-  return fx;
-}
-
 TEST(SentenceMode, FramesHoldOneSentenceOrListItem) {
   const std::string four = "One two three. Four five six seven? Mr. Smith came home. End";
   const std::string small = "Hi there. This is a longer sentence here. Next.";
@@ -193,7 +185,9 @@ TEST(SentenceMode, FramesHoldOneSentenceOrListItem) {
   };
   for (const auto& c : cases) {
     EngineFixture fx(c.text, c.width);
-    const std::string frames = joined(sentenceMode(fx, c.lines, c.rule5).lines(6)) + "|";
+    fx.layout(ReadingModeKind::Sentence, c.lines, 6);
+    fx.settings.GeneralTextRules[RuleCombineSmallSentences] = c.rule5;
+    const std::string frames = joined(fx.lines(6)) + "|";
     EXPECT_TRUE(frames.starts_with(c.expected + "|")) << c.text << ": " << frames;
     EXPECT_TRUE(&c != &cases[0] || fx.timings == (std::vector<std::int32_t>{3, 4, 4, 1}))
         << "timings of the first document";

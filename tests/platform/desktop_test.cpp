@@ -16,14 +16,7 @@ namespace {
 
 FakeWindow editorWindow(std::string title = "notes.txt", std::string className = "Mousepad",
                         std::string role = "", int processId = 3100) {
-  FakeWindow w;
-  w.title = std::move(title);
-  w.className = std::move(className);
-  w.role = std::move(role);
-  w.processId = processId;
-  w.executable = "mousepad";
-  w.geometry = {{96, 73, 648, 511}, {100, 100, 640, 480}};
-  return w;
+  return {std::move(title), std::move(className), std::move(role), processId, "mousepad"};
 }
 
 class DesktopRulesTest : public ::testing::Test {
@@ -97,13 +90,11 @@ TEST_F(DesktopRulesTest, AnIgnoredWindowInFrontLeavesTheWindowBeforeIt) {
 }
 
 TEST_F(DesktopRulesTest, OwnWindowsAreKnownByProcessIdAndOnlyTheyAreKeptOnTop) {
-  std::vector<WindowId> windows;
-  for (int processId : {FakeDesktop::ownProcess, 5000}) {
-    FakeWindow w = editorWindow("", "", "", processId);
-    w.executable = "lumetra"; // the same name in another process is another program
-    windows.push_back(desktop.addWindow(w));
-  }
-  const WindowId own = windows[0], other = windows[1];
+  FakeWindow w = editorWindow("", "", "", FakeDesktop::ownProcess);
+  w.executable = "lumetra"; // the same name in another process is another program
+  const WindowId own = desktop.addWindow(w);
+  w.processId = 5000;
+  const WindowId other = desktop.addWindow(w);
   EXPECT_TRUE(desktop.isOwnWindow(own) && desktop.keepOnTop(own));
   EXPECT_FALSE(desktop.isOwnWindow(other) || desktop.keepOnTop(other));
   EXPECT_FALSE(desktop.isOwnWindow(editor));

@@ -28,9 +28,6 @@ class FilesTest : public ::testing::Test {
 protected:
   void SetUp() override { ASSERT_FALSE(folder.empty()) << "no temporary folder"; }
 
-  void put(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
   // The names in the folder: what a write leaves behind, temporary files included.
   std::set<std::string> names() const {
     std::set<std::string> result;
@@ -38,10 +35,8 @@ protected:
       result.insert(entry.path().filename().string());
     return result;
   }
-  mode_t modeOf(const fs::path& path) const {
-    struct stat info {};
-    EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
-    return info.st_mode & 07777;
+  unsigned modeOf(const fs::path& path) const {
+    return static_cast<unsigned>(fs::status(path).permissions());
   }
 
   testsupport::TempFolder temp{"lumetra-files"};
@@ -52,7 +47,7 @@ TEST_F(FilesTest, ReadsEveryByteThatIsThereNow) {
   std::string bytes;
   for (int i = 0; i < 300000; ++i)
     bytes.push_back(static_cast<char>(i * 7 % 256));
-  put(folder / "data", bytes);
+  temp.write("data", bytes);
   EXPECT_EQ(readWholeFile(folder / "data"), bytes);
   std::ofstream writer(folder / "growing", std::ios::binary); // another writer, still writing
   EXPECT_EQ(readWholeFile(folder / "growing"), "");
@@ -74,10 +69,10 @@ TEST_F(FilesTest, WriteMakesOrReplacesAFileWithTheRightModeAndLeavesNothingElse)
   const mode_t previous = ::umask(027);
   writeFileAtomic(folder / "new.xml", "<a/>\r"s);
   ::umask(previous);
-  put(folder / "settings", "old contents that are longer");
+  temp.write("settings", "old contents that are longer");
   ASSERT_EQ(::chmod((folder / "settings").c_str(), 0604), 0);
   writeFileAtomic(folder / "settings", "new\0bytes"s);
-  put(folder / "real", "old");
+  temp.write("real", "old");
   fs::create_symlink(folder / "real", folder / "link");
   writeFileAtomic(folder / "link", "new");
 
@@ -99,7 +94,7 @@ TEST_F(FilesTest, FailedWriteKeepsTheOldFileAndLeavesNoTrace) {
               ThrowsMessage<FileError>(HasSubstr("file")));
   EXPECT_THROW(writeFileAtomic(folder / "taken", "x"), FileError);
   fs::remove(folder / "taken");
-  put(folder / "settings", "the old settings");
+  temp.write("settings", "the old settings");
   // In a child process: 0 when the write reports the failure, 77 when the
   // limit cannot be set here.
   const pid_t child = ::fork();

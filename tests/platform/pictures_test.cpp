@@ -1,5 +1,4 @@
-// Every picture the windows name is embedded and decodes; a
-// picture missing from the resources fails here rather than on screen.
+// Every picture the windows name is embedded and decodes (here, not on screen).
 #include "platform/qt/pictures.h"
 
 #include <gmock/gmock.h>
@@ -25,8 +24,7 @@ const QString BitmapNames =
     "dotonblack dotonblackmo dotongrey dotongreymo orangedot orangedotmo arrowkey "
     "lumetra_in_about_box MAINICON GoToStartB GoToEndB GoToStartC GoToEndC HighLight QL";
 
-// Every picture decodes, is not blank (at least three colours), and our JPEG
-// decoder agrees with Qt's in size and colours.
+// Not blank (three colours or more); our JPEG decoder agrees with Qt's.
 TEST(Pictures, EveryPictureIsEmbeddedAndDecodes) {
   testsupport::qtApp();
   for (const bool jpeg : {true, false}) {

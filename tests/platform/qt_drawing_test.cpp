@@ -17,7 +17,6 @@ namespace {
 using testsupport::qtApp;
 
 TEST(QtTextEdge, TextConvertsAtTheEdgeAndPointSizesAreTakenAt96DotsPerInch) {
-  // The code page itself is tested in cp1252_test.cpp; here only the QString edge.
   const std::string bytes("caf\xE9\0\x80\xFF", 7);
   EXPECT_EQ(toQString(bytes), QString::fromUtf16(u"caf\u00E9\0\u20AC\u00FF", 7));
   EXPECT_EQ(fromQString(toQString(bytes)), bytes);
@@ -88,8 +87,7 @@ TEST_F(QtCanvasTest, FillsDrawsLinesAndTextExactly) {
   EXPECT_EQ(countPixels(Qt::blue, image.rect(), true), 0);
   EXPECT_GE(countPixels(Qt::black, QRect(10, 90, 101, 1), true), 100);
   EXPECT_EQ(countPixels(Qt::black, QRect(10, 90, 101, 1), false), 0);
-  // Text goes below and right of its point, on a transparent background: between
-  // the letters the white shows.
+  // Text goes below and right of its point, on a transparent background.
   const QRect box(60, 10, width, height);
   ASSERT_LT(box.bottom(), 90);
   EXPECT_GT(countPixels(QColor(0, 128, 0), box, true), 20);
@@ -112,8 +110,6 @@ TEST_F(QtCanvasTest, DrawsAnEmbeddedPictureDecodedOnceAndRefusesAnUnknownOne) {
   EXPECT_EQ(&cache.picture(name), &picture) << "the cache decoded the picture again";
 }
 
-// The box is captioned "Lumetra", shows its code page text as plain text (never
-// as markup) and waits until the user presses OK.
 TEST(QtMessageBox, ShowsPlainTextUnderTheProgramsCaptionUntilOkIsPressed) {
   qtApp();
   QString caption, text;

@@ -42,7 +42,6 @@ TEST_F(VirtualClockTest, FiresEveryIntervalOnlyWhileEnabledWithAPositiveInterval
   EXPECT_EQ(make("negative", -5)->Interval(), 0);
   clock.advance(100);
   EXPECT_EQ(log, "a@30 a@60 a@90 ");
-  EXPECT_EQ(clock.nowMs(), 100);
   clock.advance(20);     // due at 120, included
   zero->setInterval(45); // now it runs, counting from the change
   clock.advance(45);
@@ -143,10 +142,8 @@ TEST(VirtualClockLifetime, TimerOutlivingTheClockStaysUsable) {
   EXPECT_TRUE(timer->Enabled());
 }
 
-// The timer contract is the virtual clock's to test; on a real Qt timer only
-// what the reading pace needs: a short timer woken late (a busy machine) keeps
-// to its schedule, the late firings follow at once, so the lateness is not
-// added to every later one. The bound is generous; it ends within a second.
+// On a real Qt timer only what the reading pace needs: a short timer woken late
+// catches up at once instead of adding the lateness to every later firing.
 TEST(QtTimerTest, AShortTimerWokenLateCatchesUpInsteadOfDrifting) {
   testsupport::qtApp();
   QtTimerFactory factory;

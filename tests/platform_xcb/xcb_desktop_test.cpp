@@ -1,6 +1,5 @@
-// The X11 desktop against real programs: a private Xvfb with jwm, the
-// mousepad editor on a file and an xterm. What the layer reports is checked
-// against what the X tools (xwininfo, xprop, xdotool) report.
+// The X11 desktop against mousepad and xterm on a private Xvfb with jwm,
+// checked against what the X tools (xwininfo, xprop, xdotool) report.
 #include "platform/xcb/xcb_desktop.h"
 
 #include <gtest/gtest.h>
@@ -94,10 +93,7 @@ TEST_F(XcbDesktopTest, ReportsTitleClassProcessAndPlaceOfEachWindow) {
     EXPECT_TRUE(desktop->isWindowVisible(window));
     EXPECT_FALSE(desktop->isMinimised(window));
   }
-  // The title is converted to code page 1252 at the edge: "café" keeps its é.
-  EXPECT_NE(desktop->windowTitle(editor).find("caf\xe9 notes.txt"), std::string::npos)
-      << desktop->windowTitle(editor);
-  // A title is followed as it changes.
+  // A title is followed as it changes, and comes in as code page 1252.
   onDisplay("xdotool set_window --name 'Renamed r\xc3\xa9sum\xc3\xa9  ' " +
             std::to_string(terminal));
   EXPECT_TRUE(eventually([&] { return desktop->windowTitle(terminal) == "Renamed r\xe9sum\xe9"; }))
@@ -111,8 +107,8 @@ TEST_F(XcbDesktopTest, AMinimisedWindowIsNotShown) {
   EXPECT_TRUE(desktop->isWindowVisible(terminal));
 
   ASSERT_TRUE(desktop->switchToWindow(editor));
-  EXPECT_TRUE(eventually([&] { return desktop->isWindowVisible(editor); }));
-  EXPECT_TRUE(eventually([&] { return !desktop->isMinimised(editor); }));
+  EXPECT_TRUE(eventually(
+      [&] { return desktop->isWindowVisible(editor) && !desktop->isMinimised(editor); }));
 }
 
 // The click that drops a selection puts the pointer back.
@@ -136,7 +132,6 @@ TEST_F(XcbDesktopTest, KeepsItsOwnWindowOnTopWithoutTakingTheFocus) {
   ASSERT_TRUE(eventually([&] { return desktop->isWindowVisible(ownWindow); }));
   EXPECT_TRUE(desktop->isOwnWindow(ownWindow));
   EXPECT_EQ(desktop->processNameOfWindow(ownWindow), "platform_xcb_tests");
-  EXPECT_FALSE(acquisition::isSupportedWindow(*desktop, "mousepad", ownWindow));
   ASSERT_TRUE(desktop->switchToWindow(editor));
   ASSERT_TRUE(eventually([&] { return desktop->foregroundWindow() == editor; }));
 

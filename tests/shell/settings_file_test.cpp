@@ -27,8 +27,7 @@ using Texts = std::vector<std::pair<std::string, std::string>>; // key, plain te
 
 // Edits a settings document in the stored form, addressing elements by their
 // plain names.
-class StoredDocument {
-public:
+struct StoredDocument {
   explicit StoredDocument(const std::string& xml) { document_.load_string(xml.c_str()); }
   pugi::xml_node key(const std::string& name) {
     return document_.document_element().child(encodeBase64(name).c_str());

@@ -26,9 +26,6 @@ struct Outcome {
 
 class TimelineTest : public ::testing::Test {
 protected:
-  std::string file(const std::string& name, const std::string& bytes) {
-    return folder_.write(name, bytes);
-  }
   static Outcome run(const Lines& args) {
     std::ostringstream out, err;
     Outcome r{runTimeline(args, out, err), {}, out.str(), err.str()};
@@ -75,7 +72,7 @@ std::string randomBytes(std::size_t count) {
 
 TEST_F(TimelineTest, BannerFramesWithTheirTimesAndIntervals) {
   const Outcome r =
-      run({"--wpm=2600", "--layout=2x4", file("a.txt", "w1 w2 w3 w4 w5 w6 w7 w8 w9 w10")});
+      run({"--wpm=2600", "--layout=2x4", folder_.write("a.txt", "w1 w2 w3 w4 w5 w6 w7 w8 w9 w10")});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(
@@ -99,7 +96,7 @@ TEST_F(TimelineTest, SettingsFileIsReadNeverWrittenAndOptionsComeLast) {
   });
   const std::string before = platform::readWholeFile(path);
   const auto stamp = std::filesystem::last_write_time(path);
-  const std::string text = file("a.txt", "Alpha beta gamma delta.");
+  const std::string text = folder_.write("a.txt", "Alpha beta gamma delta.");
 
   // LoopMode from the file: it reads on until the event limit.
   Outcome r = run({"--settings", path, "--max-events", "5", text});
@@ -117,7 +114,7 @@ TEST_F(TimelineTest, SettingsFileIsReadNeverWrittenAndOptionsComeLast) {
 }
 
 TEST_F(TimelineTest, ASavedPositionOutsideTheDocumentStartsAtTheBeginning) {
-  const std::string document = file("short.txt", "A short text of six words.");
+  const std::string document = folder_.write("short.txt", "A short text of six words.");
   for (const std::int32_t position : {999999, -5}) {
     const std::string path = settings([&](engine::SettingsRecord& r) {
       r.LoadedDocuments = {{document, position}};
@@ -132,7 +129,7 @@ TEST_F(TimelineTest, ADoubleColumnModePrintsPagesTurnedOneAfterAnother) {
   std::string text;
   for (int i = 0; i < 400; ++i)
     text += "Words to fill the column pages. ";
-  const Outcome r = run({"--mode", "double", file("long.txt", text)});
+  const Outcome r = run({"--mode", "double", folder_.write("long.txt", text)});
   ASSERT_EQ(r.status, 0);
   ASSERT_GE(r.lines.size(), 3u);
   EXPECT_TRUE(has(r.lines.back(), R"("event":"end")"));
@@ -148,8 +145,8 @@ TEST_F(TimelineTest, CommandsComeAtTheirTimesAndACommandAfterTheEndStillRuns) {
   const Outcome r =
       run({"--wpm", "600", "--layout", "1x3", "--at", "5000:Space", "--at", "2000:Space",
            // at 600 wpm in one line of three words each sentence is one frame
-           file("story.txt", "One two three. Four five six.\n\nSeven eight nine. "
-                             "Ten eleven twelve.\n\nLast one here.")});
+           folder_.write("story.txt", "One two three. Four five six.\n\nSeven eight nine. "
+                                      "Ten eleven twelve.\n\nLast one here.")});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(inOrder(
       r.lines,
@@ -163,7 +160,8 @@ TEST_F(TimelineTest, CommandsComeAtTheirTimesAndACommandAfterTheEndStillRuns) {
 
 // The timeline prints a find match as a highlight in the frame's lines.
 TEST_F(TimelineTest, AFindMatchIsAFrameWithItsHighlight) {
-  const std::string doc = file("find.txt", "The other theme was the best. Then the end came.");
+  const std::string doc =
+      folder_.write("find.txt", "The other theme was the best. Then the end came.");
   const Outcome r = run(
       {"--wpm", "300", "--layout", "1x3", "--at", "1000:find=the", "--at", "1000:find-next", doc});
   ASSERT_EQ(r.status, 0) << r.err;
@@ -174,14 +172,17 @@ TEST_F(TimelineTest, AFindMatchIsAFrameWithItsHighlight) {
 }
 
 TEST_F(TimelineTest, BadFilesGiveStatusOneAndBadOptionsStatusTwo) {
-  const std::string ok = file("ok.txt", "Alpha beta."), usage = "usage: lumetra --timeline";
+  const std::string ok = folder_.write("ok.txt", "Alpha beta."),
+                    usage = "usage: lumetra --timeline";
   const std::string factory = factorySettingsText();
   // A missing or empty settings file is the settings file test's.
   std::vector<std::tuple<Lines, std::string, int>> cases = {
       {{(folder_ / "nowhere.txt").string()}, "nowhere.txt", 1},
-      {{file("noise.txt", randomBytes(65536))}, "does not hold text", 1},
-      {{"--settings", file("cut.xml", factory.substr(0, factory.size() / 2)), ok}, "cut.xml", 1},
-      {{"--settings", file("noise.xml", randomBytes(2000)), ok}, "noise.xml", 1},
+      {{folder_.write("noise.txt", randomBytes(65536))}, "does not hold text", 1},
+      {{"--settings", folder_.write("cut.xml", factory.substr(0, factory.size() / 2)), ok},
+       "cut.xml",
+       1},
+      {{"--settings", folder_.write("noise.xml", randomBytes(2000)), ok}, "noise.xml", 1},
   };
   for (const char* options :
        {"", "FILE FILE", "--wpm 3001 FILE", "FILE --wpm", "--mode column FILE", "--layout 2x7 FILE",
@@ -210,7 +211,8 @@ TEST_F(TimelineTest, ASettingsFileOfWrongTypesIsReportedAndTheRunGoesOn) {
       at += tag.size();
       wrongTypes.replace(at, wrongTypes.find('<', at) - at, "JSUl");
     }
-  const Outcome r = run({"--settings", file("wrong.xml", wrongTypes), file("ok.txt", "Alpha.")});
+  const Outcome r = run(
+      {"--settings", folder_.write("wrong.xml", wrongTypes), folder_.write("ok.txt", "Alpha.")});
   EXPECT_EQ(r.status, 0);
   EXPECT_TRUE(has(r.err, "'%%%' is not a valid boolean value")) << r.err;
   EXPECT_TRUE(has(r.out, R"("event":"end")")) << r.out;
@@ -227,7 +229,7 @@ TEST_F(TimelineTest, EmptyAndHugeDocumentsAreRead) {
       {longLine, 3, R"("lines":["dot.","dot.")"},
   };
   for (const auto& [bytes, status, shown] : cases) {
-    const Outcome r = run({"--max-events", "400", file("doc.txt", bytes)});
+    const Outcome r = run({"--max-events", "400", folder_.write("doc.txt", bytes)});
     EXPECT_EQ(r.status, status) << shown << ": " << r.err;
     EXPECT_TRUE(has(r.out, shown)) << r.out.substr(0, 300);
   }
@@ -235,16 +237,14 @@ TEST_F(TimelineTest, EmptyAndHugeDocumentsAreRead) {
 
 // A run the event limit cuts short says so on its last line and exits 3.
 TEST_F(TimelineTest, ALimitThatCutsTheRunShortEndsWithATruncatedLine) {
-  const std::string doc = file("doc.txt", "One two three four five six seven eight nine ten.");
+  const std::string doc =
+      folder_.write("doc.txt", "One two three four five six seven eight nine ten.");
   for (const char* mode : {"banner", "single"}) {
     const Outcome cut = run({"--mode", mode, "--layout", "1x1", "--max-events", "1", doc});
     EXPECT_EQ(cut.status, 3) << mode;
     ASSERT_EQ(cut.lines.size(), 2u) << mode;
     EXPECT_EQ(cut.lines.back(), R"({"event":"truncated","after":1})") << mode;
-
-    const Outcome whole = run({"--mode", mode, doc});
-    EXPECT_EQ(whole.status, 0) << mode;
-    EXPECT_TRUE(has(whole.lines.back(), R"("event":"end")")) << mode;
+    EXPECT_EQ(run({"--mode", mode, doc}).status, 0) << mode << " without the limit";
   }
 }
 

@@ -1,5 +1,4 @@
-// The one application object a Qt test program shares, made on first use, on
-// the offscreen platform unless another one is asked for.
+// The application a Qt test program shares, made on first use (offscreen unless asked).
 #pragma once
 
 #include <QApplication>
@@ -13,9 +12,8 @@ inline QApplication& qtApp() {
   static int argc = 1;
   static char name[] = "lumetra_tests";
   static char* argv[] = {name, nullptr};
-  // Qt keeps its input devices in a list of its own; made before the
-  // application, it outlives the application, which deletes the pointer
-  // device that synthetic mouse events create at exit.
+  // Made before the application, Qt's input device list outlives it (the
+  // application deletes the synthetic mouse events' pointer device at exit).
   static const qsizetype devicesKnown = QInputDevice::devices().size();
   (void)devicesKnown;
   static QApplication app(argc, argv);

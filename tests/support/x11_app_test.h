@@ -1,7 +1,5 @@
-// A test suite whose tests share one private X11 session and a
-// QGuiApplication on its display. A suite calls startSuite() from its
-// SetUpTestSuite(); its tests are skipped, with the reason, when a tool is
-// missing or the session does not start.
+// A suite sharing one private X11 session and a QGuiApplication on it, started
+// by startSuite() in SetUpTestSuite(); skipped, with the reason, when it cannot.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -96,8 +96,7 @@ std::vector<std::string> X11Session::environment() const {
                                   {"XDG_CACHE_HOME=", "cache"},
                                   {"XDG_RUNTIME_DIR=", "runtime"}})
     variables.push_back(name + (home_ / sub).string());
-  // No accessibility bus and no settings daemon: the programs start faster
-  // and leave nothing behind.
+  // No accessibility bus and no settings daemon: faster, and nothing left behind.
   variables.push_back("NO_AT_BRIDGE=1");
   variables.push_back("GSETTINGS_BACKEND=memory");
   return variables;
@@ -142,8 +141,7 @@ std::optional<std::string> X11Session::start(const std::string& windowManager) {
     fs::create_directories(home_ / sub);
   fs::permissions(home_ / "runtime", fs::perms::owner_all);
 
-  // The server writes the display number it chose to this pipe, which it
-  // inherits (made without close-on-exec).
+  // The server writes its display number to this pipe (inherited: no close-on-exec).
   int pipeFds[2];
   if (::pipe(pipeFds) != 0) return std::string("cannot make a pipe");
   server_ = spawn({"Xvfb", "-displayfd", std::to_string(pipeFds[1]), "-screen", "0", "1280x1024x24",

@@ -1,8 +1,6 @@
-// A private X11 session for end-to-end tests: an Xvfb server on a display
-// number the server picks itself, a window manager, and programs started
-// on it in process groups of their own, each with a fresh home folder. Nothing
-// is left running: every process started is ended by its id when the session
-// or the program ends.
+// A private X11 session for end-to-end tests: Xvfb on a display it picks, a
+// window manager, and programs in process groups of their own with a fresh
+// home folder; every process started is ended by its id with the session.
 #pragma once
 
 #include <chrono>
@@ -27,8 +25,7 @@ std::string commandOutput(const std::string& command);
 bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds limit,
              const std::function<void()>& tick = {});
 
-// Waits up to ten seconds for a child process to end: its exit status,
-// -1000 - the signal that ended it, or -1 when it is still running.
+// A child's exit status within ten seconds, -1000 - its signal, -1 if still running.
 int exitStatus(pid_t process);
 
 class X11Session {
@@ -38,8 +35,7 @@ public:
   X11Session(const X11Session&) = delete;
   X11Session& operator=(const X11Session&) = delete;
 
-  // Starts Xvfb and the window manager (jwm, which has a tray, unless told
-  // otherwise); on failure gives the reason and leaves nothing running.
+  // Starts Xvfb and the window manager (jwm has a tray); on failure, the reason.
   std::optional<std::string> start(const std::string& windowManager = "jwm");
   const std::string& display() const { return display_; }
   pid_t serverProcess() const { return server_; }
@@ -49,21 +45,17 @@ public:
   pid_t launch(const std::vector<std::string>& arguments);
   // Ends the process group of a program started by launch().
   void end(pid_t process);
-  // Starts mousepad on the files, on a session bus of its own when
-  // dbus-run-session is installed (so that it is a new instance), with
-  // `before` (a wrapper such as sh -c) put in front of it.
+  // Starts mousepad on the files as a new instance (on a session bus of its
+  // own when dbus-run-session is there), `before` (such as sh -c) in front.
   pid_t launchEditor(const std::vector<std::string>& files,
                      const std::vector<std::string>& before = {});
 
-  // Runs a shell command on the session's display; what it printed, its
-  // errors left out.
+  // Runs a shell command on the display; what it printed, errors left out.
   std::string run(const std::string& command) const;
-  // The first window `xdotool search --onlyvisible <what>` finds within the
-  // limit, empty when none shows.
+  // The first window `xdotool search --onlyvisible <what>` finds in time, or "".
   std::string visibleWindow(const std::string& what,
                             std::chrono::milliseconds limit = std::chrono::seconds(15)) const;
-  // The numbers xwininfo prints after these labels for a window, -1 for a
-  // label it does not print.
+  // The numbers xwininfo prints after these labels, -1 for a missing label.
   std::vector<int> windowInfo(const std::string& window,
                               const std::vector<std::string>& labels) const;
 
