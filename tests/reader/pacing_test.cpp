@@ -232,15 +232,13 @@ TEST(PauseTest, PauseLengthFollowsRulesSpeedAndParagraphSize) {
 }
 
 TEST(SpeedStepTest, StepsStayWithinTheirLimitsAndTheStatusLineShowsTheNewSpeed) {
-  void (TForm1::*const menuUp)() = &TForm1::increaseSpeed;
-  void (TForm1::*const menuDown)() = &TForm1::decreaseSpeed;
-  void (TForm1::*const keyUp)() = &TForm1::speedUpKey;
-  void (TForm1::*const keyDown)() = &TForm1::speedDownKey;
+  const auto up = &TForm1::increaseSpeed, down = &TForm1::decreaseSpeed;
+  const auto keyUp = &TForm1::speedUpKey, keyDown = &TForm1::speedDownKey;
   const struct {
     void (TForm1::*step)();
     int from, to;
-  } cases[] = {{menuUp, 2995, 3000}, {menuDown, 300, 290}, {menuDown, 15, 10}, {menuDown, 5, 10},
-               {keyUp, 2990, 3000},  {keyUp, 2991, 2991},  {keyDown, 15, 5},   {keyDown, 10, 10}};
+  } cases[] = {{up, 2995, 3000},    {down, 300, 290},    {down, 15, 10},   {down, 5, 10},
+               {keyUp, 2990, 3000}, {keyUp, 2991, 2991}, {keyDown, 15, 5}, {keyDown, 10, 10}};
   for (const auto& c : cases) {
     SCOPED_TRACE(static_cast<int>(&c - cases));
     PacingFixture f;
