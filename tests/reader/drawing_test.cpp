@@ -15,17 +15,9 @@ namespace {
 using platform::Color;
 using platform::DrawOp;
 
-// The strip is 577 x 218.
+// The strip is 577 x 218; Banner's defaults: white on black, centred, regular, three lines.
 struct Strip {
-  Strip() {
-    settings.Banner.TextColor = {255, 255, 255};
-    settings.Banner.BackgroundColor = {0, 0, 0};
-    settings.Banner.FontStyle = engine::FontStyle::Normal;
-    settings.Banner.TextAlign = engine::TextAlign::Centre;
-    settings.ReadingMode = engine::ReadingModeKind::Banner;
-    settings.LinesPerScreen = 3;
-    state.LinesInFrame = 3;
-  }
+  Strip() { state.LinesInFrame = 3; }
   BannerDrawInputs inputs(int level = 10) { return {state, settings, font, 577, 218, level}; }
   std::vector<DrawOp> draw(int level = 10) {
     canvas.clear();
@@ -131,13 +123,9 @@ TEST(CondensedFrames, FirstDrawingAfterAReadInvertsThePartBeforeTheCr) {
   EXPECT_EQ(s.canvas.texts(), (std::vector<std::string>{"end.Next"}));
 }
 
-// White on black, 1.1 line spacing.
+// White on black (the default), regular, 1.1 line spacing.
 struct Page {
-  Page() {
-    settings.Column.TextColor = {255, 255, 255};
-    settings.Column.BackgroundColor = {0, 0, 0};
-    settings.Column.FontStyle = engine::FontStyle::Normal;
-  }
+  Page() { settings.Column.FontStyle = engine::FontStyle::Normal; }
   ColumnDrawInputs inputs(int width = 300) {
     return ColumnDrawInputs{page, settings, font, 1.1, 10, 1, width, 400};
   }

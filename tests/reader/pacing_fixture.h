@@ -158,7 +158,7 @@ struct TimerTap : platform::TimerFactory {
   std::vector<platform::Timer*> made;
 };
 
-// The defaults of the settings record with no rule on.
+// The defaults of the settings record (no rule on).
 struct PacingFixture {
   platform::VirtualClock clock;
   engine::SettingsRecord settings;
@@ -190,10 +190,11 @@ struct PacingFixture {
   platform::Timer& tmHideInfo() { return *timers.made.at(6); }
   platform::Timer& tmFocus() { return *timers.made.at(7); }
 
-  PacingFixture() {
-    settings.GeneralTextRules.fill(false);
-    settings.HeadingMaxWords = 8;
-    form.setObserver(&observer);
+  PacingFixture() { form.setObserver(&observer); }
+  // One line of three words at `wpm`, `text` loaded.
+  PacingFixture(int wpm, const std::string& text) : PacingFixture() {
+    banner(wpm, 1, 3);
+    load(text);
   }
 
   void banner(int wpm, int lines, int words) {

@@ -16,29 +16,25 @@ struct ScriptLine {
   bool heading = false;
 };
 
-class ScriptedSource : public ColumnLineSource {
-public:
+struct ScriptedSource : ColumnLineSource {
   ScriptedSource(engine::EngineState& state, std::vector<ScriptLine> script)
-      : state_(state), script_(std::move(script)) {}
-
+      : state(state), script(std::move(script)) {}
   std::string readColumnLine(const platform::FontSpec&) override {
     int pos = 1;
-    for (const ScriptLine& line : script_) {
-      if (pos == state_.CurrentPosition) {
-        state_.CurrentPosition = pos + line.consumes;
-        state_.RowBreak = line.rowBreak;
-        state_.HeadingFound = line.heading;
-        state_.LineBreakCount = static_cast<std::uint8_t>(line.breaks);
+    for (const ScriptLine& line : script) {
+      if (pos == state.CurrentPosition) {
+        state.CurrentPosition = pos + line.consumes;
+        state.RowBreak = line.rowBreak;
+        state.HeadingFound = line.heading;
+        state.LineBreakCount = static_cast<std::uint8_t>(line.breaks);
         return line.text;
       }
       pos += line.consumes;
     }
     return {};
   }
-
-private:
-  engine::EngineState& state_;
-  std::vector<ScriptLine> script_;
+  engine::EngineState& state;
+  std::vector<ScriptLine> script;
 };
 
 struct Fixture {

@@ -15,32 +15,31 @@ const std::string Ten = "Alpha beta gamma delta epsilon zeta eta theta iota kapp
 // Sentence mode: two words take five words' time below 350 wpm and ten from
 // 350 on; a heading the engine finds lasts 1.6 times as long (Floor(887 * 1.6)).
 TEST(ReadingLoopTest, SentenceFramesAreCutTimedAndShownInTurn) {
-  for (auto [wpm, interval] : {std::pair{349, 761}, std::pair{350, 1518}}) {
+  const std::string plain = "Short one. Then another sentence here with more words.";
+  const struct {
+    int wpm;
+    std::string text, first;
+    int words, interval;
+  } cases[] = {{349, plain, "Short one.", 2, 761},
+               {350, plain, "Short one.", 2, 1518},
+               {300, "Four Word Heading Here\r\rThe body text follows here.",
+                "Four Word Heading Here", 4, 1419}};
+  for (const auto& c : cases) {
     PacingFixture f;
-    f.sentence(wpm);
-    f.load("Short one. Then another sentence here with more words.");
+    f.sentence(c.wpm);
+    f.load(c.text);
     f.readAll();
-    ASSERT_FALSE(f.observer.frames.empty());
-    EXPECT_EQ(f.observer.frames[0].lines, (std::vector<std::string>{"Short one."}));
-    EXPECT_EQ(f.observer.frames[0].words, 2);
-    EXPECT_EQ(f.observer.frames[0].interval, interval) << wpm;
+    ASSERT_GE(f.observer.frames.size(), 2u);
+    EXPECT_EQ(f.observer.frames[0].lines, std::vector<std::string>{c.first}) << c.wpm;
+    EXPECT_EQ(f.observer.frames[0].heading, c.words == 4) << c.wpm;
+    EXPECT_EQ(f.observer.frames[0].words, c.words) << c.wpm;
+    EXPECT_EQ(f.observer.frames[0].interval, c.interval) << c.wpm;
   }
-  PacingFixture f;
-  f.sentence(300);
-  f.load("Four Word Heading Here\r\rThe body text follows here.");
-  f.readAll();
-  ASSERT_GE(f.observer.frames.size(), 2u);
-  EXPECT_TRUE(f.observer.frames[0].heading);
-  EXPECT_EQ(f.observer.frames[0].words, 4);
-  EXPECT_EQ(f.observer.frames[0].interval, 1419);
-  EXPECT_EQ(f.observer.frames[1].interval, 887); // five words' time
 }
 
 TEST(ReadingLoopTest, AtMostFiveHundredFramesFadeInAboveThatTheyDoNot) {
   for (const auto& [wpm, fades] : {std::pair{500, true}, std::pair{501, false}}) {
-    PacingFixture f;
-    f.banner(wpm, 1, 3);
-    f.load("Alpha beta gamma delta epsilon zeta eta theta.");
+    PacingFixture f(wpm, "Alpha beta gamma delta epsilon zeta eta theta.");
     f.readAll();
     ASSERT_FALSE(f.view.draws.empty());
     EXPECT_EQ(std::any_of(f.view.draws.begin(), f.view.draws.end(),
@@ -51,9 +50,7 @@ TEST(ReadingLoopTest, AtMostFiveHundredFramesFadeInAboveThatTheyDoNot) {
 }
 
 TEST(ReadingLoopTest, AGraphicNearThePositionIsShown) {
-  PacingFixture f;
-  f.banner(600, 1, 3);
-  f.load("Alpha beta gamma delta epsilon zeta eta theta iota kappa lambda mu.");
+  PacingFixture f(600, "Alpha beta gamma delta epsilon zeta eta theta iota kappa lambda mu.");
   engine::addGraphicPosition(f.es, 5000, 0);
   engine::addGraphicPosition(f.es, 20, -1);
   f.start(); // the first frame ends at 18, 2 from the picture
@@ -62,9 +59,7 @@ TEST(ReadingLoopTest, AGraphicNearThePositionIsShown) {
 }
 
 TEST(EndOfDocumentTest, StopsAndSaysSoWithoutLoopMode) {
-  PacingFixture f;
-  f.banner(600, 1, 3);
-  f.load("Alpha beta gamma delta.");
+  PacingFixture f(600, "Alpha beta gamma delta.");
   f.readAll();
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Ended);
   EXPECT_FALSE(f.tmRead().Enabled());
@@ -76,31 +71,24 @@ TEST(EndOfDocumentTest, StopsAndSaysSoWithoutLoopMode) {
 }
 
 TEST(EndOfDocumentTest, LoopModeStartsAgainAndHoldsTheFirstFrameOneSecond) {
-  PacingFixture f;
-  f.banner(600, 1, 3);
+  PacingFixture f(600, "Alpha beta gamma delta.");
   f.settings.LoopMode = true;
-  f.load("Alpha beta gamma delta.");
   f.start();
-  f.clock.runUntil([&] { return f.observer.frames.size() >= 3; }, 60000);
-  ASSERT_EQ(f.observer.frames.size(), 3u);
+  f.clock.runUntil([&] { return f.observer.frames.size() >= 4; }, 60000);
+  ASSERT_EQ(f.observer.frames.size(), 4u);
   EXPECT_TRUE(f.observer.ends.empty());
   EXPECT_EQ(f.observer.frames[2].start, 1);
-  f.clock.runUntil([&] { return f.observer.frames.size() >= 4; }, 60000);
   EXPECT_EQ(f.observer.frames[3].t - f.observer.frames[2].t, 1000);
 
-  PacingFixture empty; // one character: no frame can be read, so loop mode ends
-  empty.banner(600, 1, 3);
+  PacingFixture empty(600, "x"); // no frame can be read, so loop mode ends
   empty.settings.LoopMode = true;
-  empty.load("x");
   empty.start();
   EXPECT_EQ(empty.rs.readerState, ReaderStateKind::Ended);
   EXPECT_EQ(empty.observer.ends.size(), 1u);
 }
 
 TEST(StopOrContinueTest, PauseAfterTheMenuGuardHoldsTheFrameAndContinueGoesOn) {
-  PacingFixture f;
-  f.banner(600, 1, 3);
-  f.load(Ten);
+  PacingFixture f(600, Ten);
   f.start();
   f.clock.advance(100);
   f.rs.menuGuard = true; // the click that closed a menu is swallowed
@@ -143,10 +131,8 @@ TEST(StatusLine, ThePositionTextOfEachMode) {
       {ReadingModeKind::Banner, true, "42%"},
   };
   for (const auto& c : cases) {
-    PacingFixture f;
-    f.banner(300, 1, 3);
+    PacingFixture f(300, std::string(100, 'x'));
     f.settings.ReadingMode = c.mode;
-    f.load(std::string(100, 'x'));
     f.parts.window.search.FindActive = c.findBar;
     f.es.CurrentPosition = 42;
     f.form.UpdatePercent();
@@ -157,9 +143,7 @@ TEST(StatusLine, ThePositionTextOfEachMode) {
 }
 
 TEST(StatusLine, TheBarShowsTheFurthestPointAndAShorterDocumentResetsIt) {
-  PacingFixture f;
-  f.banner(300, 1, 3);
-  f.load(std::string(1000, 'x'));
+  PacingFixture f(300, std::string(1000, 'x'));
   f.es.CurrentPosition = 500;
   f.form.UpdatePercent();
   f.es.CurrentPosition = 100;
@@ -197,9 +181,7 @@ TEST(StatusLine, MessagesGoOnlyWhenTheyAreTheirOwn) {
 constexpr const char* Text = "The other theme was the best. Then the end came for the rest.";
 
 struct Finding : PacingFixture {
-  Finding() {
-    banner(300, 1, 3);
-    load(Text);
+  Finding() : PacingFixture(300, Text) {
     start();
     clock.advance(1500);
     form.FindText1Click();
@@ -256,9 +238,7 @@ TEST(FindBar, EscapeReturnsToTheFrameWhereTheSearchBegan) {
 }
 
 TEST(FindBar, AutoSkimIsOffWhileTheBarIsOpen) {
-  PacingFixture f;
-  f.banner(300, 1, 3);
-  f.load(Text);
+  PacingFixture f(300, Text);
   f.settings.CompressorStatus = true;
   f.form.FindText1Click();
   EXPECT_FALSE(f.settings.CompressorStatus);

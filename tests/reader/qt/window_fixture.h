@@ -42,9 +42,7 @@ struct Reader {
     settings.ReadingMode = mode;
     settings.ColumnNumber = mode == engine::ReadingModeKind::Double ? 2 : 1;
     settings.AutoStart = autoStart;
-    settings.WordsPerMinute = 300;
-    settings.SpeedSettingsSelection = engine::SpeedSelection::Custom;
-    settings.LinesPerScreen = 1;
+    settings.LinesPerScreen = 1; // 300 wpm, custom: the defaults
     settings.WordsPerScreen = 3;
     settings.Banner.FontName = "Liberation Sans";
     settings.Column.FontName = "Liberation Sans";
