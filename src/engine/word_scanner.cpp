@@ -123,10 +123,14 @@ private:
     std::string& shown = out_.text;
     shown.assign(text_.substr(static_cast<std::size_t>(position - 1),
                               static_cast<std::size_t>(q - position)));
-    out_.skimmed =
-        skimWords_ ? autoSkimWord(settings_, *skimWords_, shown) : autoSkimWord(settings_, shown);
+    out_.skimmed = skim(shown);
     if (!out_.skimmed) shown += ' ';
     return true;
+  }
+  // AutoSkim on the shown word, through the settings' word set when given.
+  bool skim(std::string& shown) const {
+    return skimWords_ ? autoSkimWord(settings_, *skimWords_, shown)
+                      : autoSkimWord(settings_, shown);
   }
   bool has(std::int64_t p) const { return p >= 1 && p <= len_; }
   bool rule(TextRule r) const { return settings_.GeneralTextRules[r]; }
@@ -359,8 +363,7 @@ private:
     std::size_t stripped = 0;
     if (!shown.empty()) {
       const std::size_t before = shown.size();
-      out_.skimmed =
-          skimWords_ ? autoSkimWord(settings_, *skimWords_, shown) : autoSkimWord(settings_, shown);
+      out_.skimmed = skim(shown);
       if (!out_.skimmed) stripped = before - shown.size();
     }
     if (out_.skimmed) {
