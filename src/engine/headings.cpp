@@ -32,9 +32,16 @@ bool TextEngine::detectHeading() {
   const int maxWords = settings_.HeadingMaxWords;
   const int before = crsBefore(t, s.LineStartPosition);
   const bool afterBlankLines = (before == 2 && rule(RuleIsolatedLinesAsHeadings)) || before > 2;
+  std::int32_t p = std::max<std::int32_t>(s.LineStartPosition, 1);
+  // Most lines start with a word and stand after no blank line: the loop
+  // below would find that one word and stop, and such a line is no heading.
+  if (!afterBlankLines && maxWords >= 0 && p <= len && !isTrimmable(t[p - 1]) &&
+      !isWordSeparator(t[p - 1])) {
+    s.HeadingCandidate = false;
+    return false;
+  }
   int words = 0;
   int blanks = 0;
-  std::int32_t p = std::max<std::int32_t>(s.LineStartPosition, 1);
   // A line that does not stand after blank lines is no heading however many
   // words it has: only whether it has a word at all is looked for, which
   // spares most line starts a scan of the words after them.

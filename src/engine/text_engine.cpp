@@ -23,6 +23,7 @@ bool TextEngine::isColumnMode() const {
   return !isBannerMode(settings_.ReadingMode);
 }
 SourceKind TextEngine::sourceKind() const {
+  if (pinned_) return pinnedKind_;
   return callbacks_.sourceKind ? callbacks_.sourceKind() : SourceKind::PlainText;
 }
 bool TextEngine::rule(TextRule r) const {
@@ -62,6 +63,7 @@ TextEngine::SettingsPin::SettingsPin(const TextEngine& engine)
   if (outer_) return;
   engine.fillSettingsFont(engine.measureFont_);
   engine.pinnedSkimWords_ = engine.skimWordSet();
+  engine.pinnedKind_ = engine.sourceKind();
   engine.pinned_ = true;
 }
 

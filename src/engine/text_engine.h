@@ -104,9 +104,9 @@ public:
 
 private:
   struct WordFit;
-  // Held for one reading operation: the settings' font and AutoSkim set are
-  // looked up when the outermost pin is made and kept until it goes (the
-  // settings cannot change while the engine reads).
+  // Held for one reading operation: the settings' font and AutoSkim set and
+  // the document's source kind are looked up when the outermost pin is made
+  // and kept until it goes (neither can change while the engine reads).
   class SettingsPin {
   public:
     explicit SettingsPin(const TextEngine& engine);
@@ -157,10 +157,11 @@ private:
   mutable AutoSkimWords skimWords_;        // the AutoSkim list's entries, hashed
   std::int32_t lastStart_ = 1;             // where the scan of the last word read began
   mutable platform::FontSpec measureFont_; // the settings' font, for textWidth
-  // Inside one reading operation (a SettingsPin is alive) the font and the
-  // AutoSkim set are taken from the settings once, not on every word.
+  // Inside one reading operation (a SettingsPin is alive) the font, the
+  // AutoSkim set and the source kind are looked up once, not on every word.
   mutable bool pinned_ = false;
   mutable const CommaListSet* pinnedSkimWords_ = nullptr;
+  mutable SourceKind pinnedKind_ = SourceKind::PlainText;
   const CommaListSet* skimWordSet() const;
 };
 

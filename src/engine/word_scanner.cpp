@@ -129,6 +129,7 @@ private:
   }
   // AutoSkim on the shown word, through the settings' word set when given.
   bool skim(std::string& shown) const {
+    if (!settings_.CompressorStatus) return false;
     return skimWords_ ? autoSkimWord(settings_, *skimWords_, shown)
                       : autoSkimWord(settings_, shown);
   }

@@ -77,14 +77,14 @@ std::string trimmed(const std::string& text) {
   return text.substr(first, last - first);
 }
 
-std::string joinLines(const std::array<std::string, engine::MaxFrameLines>& lines) {
-  std::string text;
+// Written into `text`, which keeps its buffer from frame to frame.
+void joinLines(const std::array<std::string, engine::MaxFrameLines>& lines, std::string& text) {
+  text.clear();
   for (const std::string& line : lines) {
     if (line.empty()) continue;
     if (!text.empty()) text += '\r';
     text += line;
   }
-  return text;
 }
 
 } // namespace
@@ -309,7 +309,7 @@ bool TForm1::readBannerFrame() {
     }
   }
   es_.CountWords = false;
-  es_.FrameText = joinLines(es_.FrameLines);
+  joinLines(es_.FrameLines, es_.FrameText);
 
   const std::int64_t words = static_cast<std::int64_t>(es_.WordCounter) - countAtStart;
   if (words > settings_.HeadingMaxWords && es_.HeadingFound) {
