@@ -120,11 +120,15 @@ private:
       return false;
     out_.start = position;
     out_.next = q + 1;
+    // The word and its space as they stand; AutoSkim looks at the word alone.
     std::string& shown = out_.text;
     shown.assign(text_.substr(static_cast<std::size_t>(position - 1),
-                              static_cast<std::size_t>(q - position)));
-    out_.skimmed = skim(shown);
-    if (!out_.skimmed) shown += ' ';
+                              static_cast<std::size_t>(q - position + 1)));
+    if (settings_.CompressorStatus) {
+      shown.pop_back();
+      out_.skimmed = skim(shown);
+      if (!out_.skimmed) shown += ' ';
+    }
     return true;
   }
   // AutoSkim on the shown word, through the settings' word set when given.
