@@ -102,7 +102,7 @@ std::optional<TimedCommand> parseCommand(std::string_view text, std::string& pro
     problem = "the reader command '" + name + "' is not available yet";
     return std::nullopt;
   }
-  return TimedCommand{*t, reader::keyName(*key), *key};
+  return TimedCommand{*t, reader::keyName(*key), *key, {}, std::nullopt};
 }
 
 // Settings problems go to standard error instead of message boxes.

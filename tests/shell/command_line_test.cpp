@@ -50,9 +50,12 @@ TEST_F(CommandLineTest, WordsGiveAnActionOrOneProblemWithItsStatus) {
     const CommandLine line = parseCommandLine(args);
     SCOPED_TRACE(args.front());
     EXPECT_EQ(std::pair(line.action, line.status), std::pair(action, status));
-    if (action == Action::Read) EXPECT_EQ(line.file, fileOrProblem);
-    if (action == Action::Fail)
+    if (action == Action::Read) {
+      EXPECT_EQ(line.file, fileOrProblem);
+    }
+    if (action == Action::Fail) {
       EXPECT_NE(line.problem.find(fileOrProblem), std::string::npos) << line.problem;
+    }
   }
   using Start = CommandLine::Start;
   EXPECT_EQ(parseCommandLine({}).start, Start::Normal);

@@ -132,7 +132,7 @@ pid_t X11Session::spawn(const std::vector<std::string>& arguments) {
 }
 
 std::optional<std::string> X11Session::start(const std::string& windowManager) {
-  for (const std::string tool : {std::string("Xvfb"), windowManager, std::string("xprop")})
+  for (const std::string& tool : {std::string("Xvfb"), windowManager, std::string("xprop")})
     if (findProgram(tool).empty()) return std::string(tool) + " is not installed";
   char folder[] = "/tmp/lumetra-x11-XXXXXX";
   if (!::mkdtemp(folder)) return std::string("cannot make a temporary home folder");

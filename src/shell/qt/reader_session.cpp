@@ -86,7 +86,7 @@ ReaderSession::ReaderSession(platform::Desktop& desktop, platform::MessageBoxes&
       handOver_{*textEngine_, acquisition_, readingState_,
                 {},           {},           acquisition::standardExtractions()},
       capture_{desktop, [this] { return recentlyUsed_.localFiles(); }, platform::CopyWaitMs,
-               platform::accessibleDocumentText},
+               platform::accessibleDocumentText, std::nullopt},
       sourceWatch_(desktop, timers_, [this](platform::WindowId w) { sourceWindowCame(w); }) {
   acquisition::addCaptureExtractions(handOver_.extractions, capture_);
   seedSettingsFile(settingsFilePath());

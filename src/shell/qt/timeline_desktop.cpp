@@ -23,9 +23,9 @@ std::optional<int> X11TimelineDesktop::capture(acquisition::HandOver& h, int del
   // The delay lets the user bring the window to the front; the desktop's
   // events are handled meanwhile.
   if (delayMs > 0) desktop.waitUntil([] { return false; }, delayMs);
-  context_ = std::make_unique<acquisition::CaptureContext>(
-      acquisition::CaptureContext{desktop, [this] { return recentlyUsed_.localFiles(); }});
-  context_->accessibleText = platform::accessibleDocumentText;
+  context_ = std::make_unique<acquisition::CaptureContext>(acquisition::CaptureContext{
+      desktop, [this] { return recentlyUsed_.localFiles(); }, platform::CopyWaitMs,
+      platform::accessibleDocumentText, std::nullopt});
   acquisition::addCaptureExtractions(h.extractions, *context_);
 
   const platform::WindowId window = desktop.foregroundWindow();
