@@ -65,6 +65,11 @@ bool isClosingMark(char c); // " ' ) * ] }
 inline bool isTrimmable(char c) {
   return static_cast<unsigned char>(c) <= ' ';
 }
+// A character of a word as it stands: neither a separator nor white space or
+// a control character.
+inline bool isPlainChar(char c) {
+  return !isTrimmable(c) && !isWordSeparator(c);
+}
 
 // String tests (0-based indexes into s).
 bool contains(std::string_view s, std::string_view sub);

@@ -35,8 +35,7 @@ bool TextEngine::detectHeading() {
   std::int32_t p = std::max<std::int32_t>(s.LineStartPosition, 1);
   // Most lines start with a word and stand after no blank line: the loop
   // below would find that one word and stop, and such a line is no heading.
-  if (!afterBlankLines && maxWords >= 0 && p <= len && !isTrimmable(t[p - 1]) &&
-      !isWordSeparator(t[p - 1])) {
+  if (!afterBlankLines && maxWords >= 0 && p <= len && isPlainChar(t[p - 1])) {
     s.HeadingCandidate = false;
     return false;
   }

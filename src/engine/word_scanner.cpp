@@ -100,8 +100,6 @@ public:
 
 private:
   char at(std::int64_t p) const { return p >= 1 && p <= len_ ? text_[p - 1] : '\0'; }
-  // Neither a separator nor white space or a control character.
-  static bool isPlain(char c) { return !isTrimmable(c) && !isWordSeparator(c); }
 
   // Most words of a text are plain characters followed by one space and the
   // next word: no step after the word finds anything to do there (no mark,
@@ -112,11 +110,11 @@ private:
     if (position <= 1 || withMap_ || state_.ColonLine) return false;
     const std::int32_t last = std::min<std::int32_t>(len_, position + MaxWordScan - 1);
     std::int32_t q = position;
-    while (q <= last && isPlain(text_[q - 1]))
+    while (q <= last && isPlainChar(text_[q - 1]))
       ++q;
     // q is the space; the next word starts after it, and more than its first
     // character is left, so that the document's end is not near.
-    if (q == position || q > last || q + 1 >= len_ || text_[q - 1] != ' ' || !isPlain(text_[q]))
+    if (q == position || q > last || q + 1 >= len_ || text_[q - 1] != ' ' || !isPlainChar(text_[q]))
       return false;
     out_.start = position;
     out_.next = q + 1;
