@@ -8,7 +8,8 @@ std::string finishDocumentText(std::string text) {
   // Worked on in place: a document may be hundreds of megabytes.
   if (engine::trimView(text).empty()) return std::string(EmptyDocumentText);
   constexpr std::string_view fiveSpaces = "     ";
-  if (text.find(fiveSpaces) != std::string::npos) text = engine::replaceAll(text, fiveSpaces, "");
+  if (engine::TextFinder(fiveSpaces).in(text) != std::string::npos)
+    text = engine::replaceAll(text, fiveSpaces, "");
   const std::string_view core = engine::trimView(text);
   const auto from = static_cast<std::size_t>(core.data() - text.data());
   text.resize(from + core.size());

@@ -196,13 +196,24 @@ bool CommaListSet::contains(std::string_view item) const {
   }
 }
 
+TextFinder::TextFinder(std::string_view what)
+    : what_(what), searcher_(what_.begin(), what_.end()) {}
+
+std::size_t TextFinder::in(std::string_view s, std::size_t from) const {
+  if (from > s.size()) return std::string_view::npos;
+  if (what_.empty()) return from;
+  const auto hit = searcher_(s.begin() + static_cast<std::ptrdiff_t>(from), s.end()).first;
+  return hit == s.end() ? std::string_view::npos : static_cast<std::size_t>(hit - s.begin());
+}
+
 std::string replaceAll(std::string_view s, std::string_view from, std::string_view to) {
   if (from.empty()) return std::string(s);
+  const TextFinder finder(from);
   std::string out;
   out.reserve(s.size());
   std::size_t i = 0;
   while (true) {
-    const std::size_t hit = s.find(from, i);
+    const std::size_t hit = finder.in(s, i);
     if (hit == std::string_view::npos) break;
     out.append(s.substr(i, hit - i));
     out.append(to);

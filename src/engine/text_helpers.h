@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,6 +75,22 @@ private:
 
 // Replaces every non-overlapping occurrence of from, left to right. An empty
 // from leaves s unchanged.
+// Finds one text again and again in long texts. string_view::find looks for
+// the first character and compares from there: for a text that starts with a
+// space that is a call at every word. This skips ahead by the text's length
+// where it can (Boyer-Moore-Horspool).
+class TextFinder {
+public:
+  // `what` must outlive the finder.
+  explicit TextFinder(std::string_view what);
+  // Where the text first occurs in `s` at or after `from`, or npos.
+  std::size_t in(std::string_view s, std::size_t from = 0) const;
+
+private:
+  std::string_view what_;
+  std::boyer_moore_horspool_searcher<std::string_view::const_iterator> searcher_;
+};
+
 std::string replaceAll(std::string_view s, std::string_view from, std::string_view to);
 
 } // namespace engine

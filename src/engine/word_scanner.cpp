@@ -62,13 +62,15 @@ void normaliseEnds(std::string& s, std::vector<std::int32_t>* map) {
 // works on what the steps before it found.
 class Scanner {
 public:
+  // Writes into `out`, a scan just made: the caller's result itself, so that
+  // nothing is moved on the way out.
   Scanner(const EngineState& state, const SettingsRecord& settings, SourceKind kind, bool withMap,
-          const CommaListSet* skimWords)
+          const CommaListSet* skimWords, WordScan& out)
       : state_(state), settings_(settings), kind_(kind), withMap_(withMap), skimWords_(skimWords),
-        text_(state.DocumentText), len_(scanLength(state)) {}
+        text_(state.DocumentText), len_(scanLength(state)), out_(out) {}
 
-  WordScan run(std::int32_t position, bool shortcut) {
-    if (shortcut && plainWordAt(position)) return std::move(out_);
+  void run(std::int32_t position, bool shortcut) {
+    if (shortcut && plainWordAt(position)) return;
     p_ = std::max<std::int32_t>(position, 1);
     out_.start = p_;
     if (p_ == 1)
@@ -95,7 +97,6 @@ public:
     }
     out_.sentenceEnd = sentenceEnd;
     buildShownWord();
-    return std::move(out_);
   }
 
 private:
@@ -119,9 +120,10 @@ private:
     out_.start = position;
     out_.next = q + 1;
     // The word and its space as they stand; AutoSkim looks at the word alone.
+    // Appended to the empty text: an assignment takes the general replace
+    // path, which costs more than such a word.
     std::string& shown = out_.text;
-    shown.assign(text_.substr(static_cast<std::size_t>(position - 1),
-                              static_cast<std::size_t>(q - position + 1)));
+    shown.append(text_.data() + (position - 1), static_cast<std::size_t>(q - position + 1));
     if (settings_.CompressorStatus) {
       shown.pop_back();
       out_.skimmed = skim(shown);
@@ -424,19 +426,23 @@ private:
   bool visible_ = false;  // the word holds more than white space and control characters
   char absorbed_ = 0;
   std::string_view nextWord_; // the first characters of the next word
-  WordScan out_;
+  WordScan& out_;
 };
 
 } // namespace
 
 WordScan scanWord(const EngineState& state, const SettingsRecord& settings, SourceKind kind,
                   std::int32_t position, bool withMap, const CommaListSet* skimWords) {
-  return Scanner(state, settings, kind, withMap, skimWords).run(position, true);
+  WordScan out;
+  Scanner(state, settings, kind, withMap, skimWords, out).run(position, true);
+  return out;
 }
 
 WordScan scanWordInFull(const EngineState& state, const SettingsRecord& settings, SourceKind kind,
                         std::int32_t position, bool withMap, const CommaListSet* skimWords) {
-  return Scanner(state, settings, kind, withMap, skimWords).run(position, false);
+  WordScan out;
+  Scanner(state, settings, kind, withMap, skimWords, out).run(position, false);
+  return out;
 }
 
 std::int32_t scanLength(const EngineState& state) {
