@@ -181,7 +181,8 @@ TEST(StatusLine, MessagesGoOnlyWhenTheyAreTheirOwn) {
 constexpr const char* Text = "The other theme was the best. Then the end came for the rest.";
 
 struct Finding : PacingFixture {
-  Finding() : PacingFixture(300, Text) {
+  explicit Finding(bool skim = false) : PacingFixture(300, Text) {
+    settings.CompressorStatus = skim;
     start();
     clock.advance(1500);
     form.FindText1Click();
@@ -225,26 +226,19 @@ TEST(FindBar, GoReadsOnFromTheHighlightedWord) {
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
 }
 
-TEST(FindBar, EscapeReturnsToTheFrameWhereTheSearchBegan) {
-  Finding f;
+// AutoSkim is off while the bar is open and on again after it.
+TEST(FindBar, EscapeReturnsToTheFrameWhereTheSearchBeganWithAutoSkimBackOn) {
+  Finding f(true);
+  EXPECT_FALSE(f.settings.CompressorStatus);
   const std::int32_t began = f.es.FrameStartPosition;
   f.next("the");
   f.next("the");
   ASSERT_TRUE(f.form.FormKeyDown({Key::Escape}));
   EXPECT_FALSE(f.view.findBar);
+  EXPECT_TRUE(f.settings.CompressorStatus);
   f.clock.advance(1);
   ASSERT_FALSE(f.observer.frames.empty());
   EXPECT_EQ(f.observer.frames.back().start, began);
-}
-
-TEST(FindBar, AutoSkimIsOffWhileTheBarIsOpen) {
-  PacingFixture f(300, Text);
-  f.settings.CompressorStatus = true;
-  f.form.FindText1Click();
-  EXPECT_FALSE(f.settings.CompressorStatus);
-  ASSERT_TRUE(f.form.FormKeyDown({Key::Escape}));
-  EXPECT_FALSE(f.view.findBar);
-  EXPECT_TRUE(f.settings.CompressorStatus);
 }
 
 } // namespace
