@@ -1,5 +1,4 @@
-// The headless timeline run as a user runs it: real files, real options, the
-// JSON Lines it prints and its exit status.
+// The headless timeline on real files and options: the JSON Lines and the exit status.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -83,8 +82,7 @@ TEST_F(TimelineTest, BannerFramesWithTheirTimesAndIntervals) {
           R"({"t":236,"event":"end"})"}));
 }
 
-// The text of every event goes through jsonString; the document's text is in
-// code page 1252 (how a UTF-8 file reads is the acquisition tests').
+// Every event's text goes through jsonString, from code page 1252.
 TEST(TimelineJson, TextIsPrintedAsEscapedUtf8) {
   EXPECT_EQ(jsonString(std::string("\"x\x01y\ty\rz\\", 9)), R"("\"x\u0001y\ty\rz\\")");
   EXPECT_EQ(jsonString("\x80\xB7"), "\"\xE2\x82\xAC\xC2\xB7\""); // code page 1252
@@ -111,18 +109,6 @@ TEST_F(TimelineTest, SettingsFileIsReadNeverWrittenAndOptionsComeLast) {
 
   EXPECT_EQ(platform::readWholeFile(path), before);
   EXPECT_EQ(std::filesystem::last_write_time(path), stamp);
-}
-
-TEST_F(TimelineTest, ASavedPositionOutsideTheDocumentStartsAtTheBeginning) {
-  const std::string document = folder_.write("short.txt", "A short text of six words.");
-  for (const std::int32_t position : {999999, -5}) {
-    const std::string path = settings([&](engine::SettingsRecord& r) {
-      r.LoadedDocuments = {{document, position}};
-    });
-    const Outcome r = run({"--settings", path, document});
-    EXPECT_EQ(r.status, 0) << position;
-    EXPECT_EQ(r.out.rfind(R"({"t":0,"event":"frame","start":1,)", 0), 0u) << position << r.out;
-  }
 }
 
 TEST_F(TimelineTest, ADoubleColumnModePrintsPagesTurnedOneAfterAnother) {
