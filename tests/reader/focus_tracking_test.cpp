@@ -20,10 +20,7 @@ std::string sentences() {
 // A desktop with the document's editor, a terminal and a program dialog; the reader in front.
 struct Desk : PacingFixture {
   explicit Desk(ReadingModeKind mode, bool withSource = true) {
-    if (mode == ReadingModeKind::Sentence)
-      sentence(300);
-    else
-      PacingFixture::banner(300, 1, 3);
+    pace(mode == ReadingModeKind::Sentence, 300);
     settings.ReadingMode = mode;
     settings.ColumnNumber = mode == ReadingModeKind::Double ? 2 : 1;
     const int own = platform::FakeDesktop::ownProcess;

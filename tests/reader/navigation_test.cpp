@@ -17,10 +17,7 @@ const std::string Paragraphs = "First paragraph has these words here.\r\r"
 // 600 wpm, one line of three words, reading.
 struct Keys : PacingFixture {
   explicit Keys(bool sentenceMode = false) {
-    if (sentenceMode)
-      sentence(600);
-    else
-      banner(600, 1, 3);
+    pace(sentenceMode, 600);
     load(Paragraphs);
     start();
   }

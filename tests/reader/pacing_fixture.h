@@ -210,6 +210,10 @@ struct PacingFixture {
     settings.WordsPerMinute = static_cast<std::int16_t>(wpm);
     rs.SentenceMode = true;
   }
+  // Sentence mode at `wpm`, else a banner of `lines` lines of `words` words.
+  void pace(bool sentenceMode, int wpm, int lines = 1, int words = 3) {
+    sentenceMode ? sentence(wpm) : banner(wpm, lines, words);
+  }
   void rules(const std::vector<int>& on) {
     for (int r : on)
       settings.GeneralTextRules[r] = true;

@@ -41,10 +41,7 @@ TEST(FrameTimingTest, IntervalFollowsSpeedLayoutRulesAndHeadings) {
   };
   for (const auto& c : cases) {
     PacingFixture f;
-    if (c.sentence)
-      f.sentence(c.wpm);
-    else
-      f.banner(c.wpm, c.lines, c.words);
+    f.pace(c.sentence, c.wpm, c.lines, c.words);
     f.rules(c.rules);
     f.es.HeadingIcon = c.heading;
     EXPECT_EQ(f.timing(c.frameWords), c.interval) << c.what;
@@ -81,10 +78,7 @@ TEST(FrameTimingTest, FadeStepFollowsTheSpeed) {
                {false, 500, 1, 1}};                    // band 5: effective 511, full frame 117 ms
   for (const auto& c : cases) {
     PacingFixture f;
-    if (c.sentence)
-      f.sentence(c.wpm);
-    else
-      f.banner(c.wpm, 1, c.words);
+    f.pace(c.sentence, c.wpm, 1, c.words);
     f.form.setFrameTiming(c.words);
     EXPECT_EQ(f.form.fadeStepLength(), c.step) << c.wpm;
   }
