@@ -451,16 +451,18 @@ std::int32_t scanLength(const EngineState& state) {
 }
 
 std::string_view nextWordText(const EngineState& state, std::int32_t position) {
-  const std::string& t = state.DocumentText;
-  const std::int32_t len = scanLength(state);
-  std::int32_t p = std::max<std::int32_t>(position, 1);
-  while (p <= len && isWordSeparator(t[p - 1]))
-    ++p;
-  const std::int32_t from = p;
-  while (p <= len && !isWordSeparator(t[p - 1]) && p - from < MaxWordScan)
-    ++p;
-  if (from > len) return {};
-  return std::string_view(t).substr(from - 1, p - from);
+  const char* const text = state.DocumentText.data();
+  const char* const end = text + scanLength(state);
+  const char* from =
+      text + std::min<std::int64_t>(std::max<std::int32_t>(position, 1) - 1, end - text);
+  while (from < end && isWordSeparator(*from))
+    ++from;
+  const char* const last = end - from > MaxWordScan ? from + MaxWordScan : end;
+  const char* to = from;
+  while (to < last && !isWordSeparator(*to))
+    ++to;
+  return from < end ? std::string_view(from, static_cast<std::size_t>(to - from))
+                    : std::string_view();
 }
 
 } // namespace engine

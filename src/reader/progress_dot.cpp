@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/char_classes.h"
+#include "reader/floor_to_int.h"
 
 namespace reader {
 
@@ -19,8 +20,7 @@ DotTrack columnDotTrack(const FormGeometry& g) {
 
 int dotPlace(const DotTrack& track, double f) {
   f = std::clamp(f, 0.0, 1.0);
-  const int place =
-      track.start + static_cast<int>(std::floor((track.end - track.start) * f)) - track.dotSize / 2;
+  const int place = track.start + floorToInt((track.end - track.start) * f) - track.dotSize / 2;
   // Raised to the start first, then lowered: a track shorter than the dot
   // keeps the dot at its end, as the window always did.
   return std::min(std::max(place, track.start), track.end - track.dotSize);

@@ -1,11 +1,10 @@
 // The reading loop of TForm1: ticks, frames, frame intervals, pauses, the end
 // of the document, pause / continue / restart and the speed steps.
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 #include "engine/search.h"
 #include "engine/settings_record.h"
+#include "reader/floor_to_int.h"
 #include "reader/layout_geometry.h"
 #include "reader/speed_compensation.h"
 #include "reader/tform1.h"
@@ -20,16 +19,6 @@ constexpr int MaxSpeed = engine::MaxWordsPerMinute;
 constexpr int MenuMinSpeed = 10;
 constexpr int SpeedStep = 10;
 using engine::HighlightMarker;
-
-// Floor of a non-negative or negative real, held in an int.
-int floorToInt(double value) {
-  const double floored = std::floor(value);
-  if (!(floored < static_cast<double>(std::numeric_limits<int>::max())))
-    return std::numeric_limits<int>::max();
-  if (floored < static_cast<double>(std::numeric_limits<int>::min()))
-    return std::numeric_limits<int>::min();
-  return static_cast<int>(floored);
-}
 
 // The fewest words a frame of `lines` x `wordsPerLine` places is timed for.
 std::int64_t minimumFrameWords(int places, std::int64_t words) {

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <string_view>
 
+#include "reader/floor_to_int.h"
 #include "reader/layout_geometry.h"
 #include "reader/tform1.h"
 
@@ -189,7 +189,7 @@ void TForm1::UpdatePercent() {
   if (es_.DocumentLength > 0) {
     const double fraction = static_cast<double>(std::max(es_.CurrentPosition, furthest)) /
                             static_cast<double>(es_.DocumentLength);
-    bar = std::clamp(static_cast<int>(std::floor(BarRange * fraction)), 0, BarRange);
+    bar = std::clamp(floorToInt(BarRange * fraction), 0, BarRange);
   }
   if (es_.CurrentPosition > furthest) furthest = es_.CurrentPosition;
   view_.showProgress(p, bar);
