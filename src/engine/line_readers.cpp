@@ -29,8 +29,9 @@ struct TextEngine::WordFit {
   bool cutForcedBreaks; // a dotted leader wider than the limit is cut too
 };
 
-std::string TextEngine::readWordWithPrefix(std::size_t& prefixLength, bool& skimDot) {
-  std::string word = getNextWord();
+std::string& TextEngine::readWordWithPrefix(std::size_t& prefixLength, bool& skimDot) {
+  getNextWord();
+  std::string& word = lastWord_.text;
   skimDot = lastWordSkimmed_ && word.size() == 1 && word[0] == AutoSkimDot;
   prefixLength = 0;
   const std::string& t = state_.DocumentText;
@@ -85,10 +86,10 @@ std::string TextEngine::splitLongWord(const std::string& word, std::size_t prefi
 // Reads the next word with its indentation and, when it is too wide for the
 // fit, cuts it with a hyphen; the rest is read as the next word, and a
 // heading flag raised by the whole word goes with the rest.
-std::string TextEngine::readFittedWord(const WordFit& fit, bool& skimDot) {
+const std::string& TextEngine::readFittedWord(const WordFit& fit, bool& skimDot) {
   const bool headingBefore = state_.HeadingFound;
   std::size_t prefixLength = 0;
-  std::string word = readWordWithPrefix(prefixLength, skimDot);
+  std::string& word = readWordWithPrefix(prefixLength, skimDot);
   if (skimDot || (state_.ForceBreak && !fit.cutForcedBreaks)) return word;
   const double width = textWidth(word);
   if (fit.limitFits ? width <= fit.limit : width < fit.limit) return word;
@@ -142,7 +143,7 @@ std::string TextEngine::readBannerLine(std::uint8_t wordsPerLine, std::string_vi
          !atOrPastEnd(s, static_cast<std::int64_t>(s.CurrentPosition) - 1) &&
          s.CurrentPosition <= scanLength() && (stopAt_ == 0 || s.CurrentPosition < stopAt_)) {
     bool dot = false;
-    const std::string word = readFittedWord(fit, dot);
+    const std::string& word = readFittedWord(fit, dot);
     if (spaceAfterDots(line, dot)) line += ' ';
     line += word;
     s.LineChars += static_cast<std::int32_t>(word.size());
@@ -193,7 +194,7 @@ std::string TextEngine::readSentenceLine() {
          beforeEnd(s, s.CurrentPosition) && s.CurrentPosition < scanLength() &&
          (stopAt_ == 0 || s.CurrentPosition < stopAt_)) {
     bool dot = false;
-    const std::string word = readFittedWord(fit, dot);
+    const std::string& word = readFittedWord(fit, dot);
     if (spaceAfterDots(line, dot)) {
       line += ' ';
       s.FrameText += ' ';
@@ -246,7 +247,7 @@ std::string TextEngine::readColumnLine() {
          static_cast<std::int64_t>(s.DocumentLength) - s.CurrentPosition + 1 >= 2 &&
          s.CurrentPosition < scanLength()) {
     bool dot = false;
-    const std::string word = readFittedWord(fit, dot);
+    const std::string& word = readFittedWord(fit, dot);
     if (s.ForceBreak) {
       s.HeadingText.clear();
       s.HeadingWordCount = 0;

@@ -51,7 +51,7 @@ void TextEngine::fillSettingsFont(platform::FontSpec& font) const {
   font.antialias = settings_.ClearTypeFont;
 }
 
-double TextEngine::textWidth(std::string_view text) const {
+double TextEngine::measuredWidth(std::string_view text) const {
   if (callbacks_.currentFont) return measure_.textWidth(callbacks_.currentFont(), text);
   // Kept between calls, so that measuring builds no font.
   if (!pinned_) fillSettingsFont(measureFont_);
@@ -107,14 +107,15 @@ void TextEngine::applyScan(const WordScan& scan) {
   lastWordSkimmed_ = scan.skimmed;
 }
 
-std::string TextEngine::getNextWord() {
+const std::string& TextEngine::getNextWord() {
   // The positions of the word's characters are needed only when a word too
   // long for its line is cut; splitLongWord scans the word again for them.
-  WordScan word = scan(state_.CurrentPosition, false);
-  applyScan(word);
-  lastStart_ = word.start;
-  lastNext_ = word.next;
-  return std::move(word.text);
+  scanWordInto(lastWord_, state_, settings_, sourceKind(), state_.CurrentPosition, false,
+               skimWordSet());
+  applyScan(lastWord_);
+  lastStart_ = lastWord_.start;
+  lastNext_ = lastWord_.next;
+  return lastWord_.text;
 }
 
 std::string TextEngine::peekNextWord() {

@@ -63,7 +63,8 @@ public:
   // CurrentPosition on the next word, and sets SentenceEnd, RowBreak,
   // LineBreakCount, MultiBreak, ForceBreak and HeadingFound from the word's
   // tail and the next word. AutoSkim may turn the word into the dot or "".
-  std::string getNextWord();
+  // The text stays valid until the next word is read.
+  const std::string& getNextWord();
   // The word getNextWord would return next; nothing is changed.
   std::string peekNextWord();
 
@@ -100,7 +101,12 @@ public:
 
   // --- Measuring --------------------------------------------------------------
   platform::FontSpec currentFont() const;
-  double textWidth(std::string_view text) const;
+  // Inline for the common case, a reading operation on the settings' font:
+  // the line readers measure three times a word.
+  double textWidth(std::string_view text) const {
+    if (pinned_ && !callbacks_.currentFont) return measure_.textWidth(measureFont_, text);
+    return measuredWidth(text);
+  }
 
 private:
   struct WordFit;
@@ -123,9 +129,10 @@ private:
   std::int32_t endPosition() const;
   WordScan scan(std::int32_t position, bool withMap) const;
   void applyScan(const WordScan& scan);
-  std::string readWordWithPrefix(std::size_t& prefixLength, bool& skimDot);
+  // The word read, in the last scan's text (valid until the next word is read).
+  std::string& readWordWithPrefix(std::size_t& prefixLength, bool& skimDot);
   std::string splitLongWord(const std::string& word, std::size_t prefixLength, double limit);
-  std::string readFittedWord(const WordFit& fit, bool& skimDot);
+  const std::string& readFittedWord(const WordFit& fit, bool& skimDot);
   double nextWordWidth() const;
   bool punctuatedBreakDue(std::int32_t words);
   std::int32_t wordsToSentenceEnd(std::int32_t limit) const;
@@ -156,6 +163,7 @@ private:
   std::int32_t lastNext_ = 1;              // position after the last word read
   mutable AutoSkimWords skimWords_;        // the AutoSkim list's entries, hashed
   std::int32_t lastStart_ = 1;             // where the scan of the last word read began
+  WordScan lastWord_;                      // the scan of the last word read, kept for its buffer
   mutable platform::FontSpec measureFont_; // the settings' font, for textWidth
   // Inside one reading operation (a SettingsPin is alive) the font, the
   // AutoSkim set and the source kind are looked up once, not on every word.
@@ -163,6 +171,7 @@ private:
   mutable const CommaListSet* pinnedSkimWords_ = nullptr;
   mutable SourceKind pinnedKind_ = SourceKind::PlainText;
   const CommaListSet* skimWordSet() const;
+  double measuredWidth(std::string_view text) const;
 };
 
 // The text the engine holds for a document without any.

@@ -62,8 +62,8 @@ void normaliseEnds(std::string& s, std::vector<std::int32_t>* map) {
 // works on what the steps before it found.
 class Scanner {
 public:
-  // Writes into `out`, a scan just made: the caller's result itself, so that
-  // nothing is moved on the way out.
+  // Writes into `out`, cleared: the caller's result itself, so that nothing
+  // is moved on the way out.
   Scanner(const EngineState& state, const SettingsRecord& settings, SourceKind kind, bool withMap,
           const CommaListSet* skimWords, WordScan& out)
       : state_(state), settings_(settings), kind_(kind), withMap_(withMap), skimWords_(skimWords),
@@ -436,6 +436,13 @@ WordScan scanWord(const EngineState& state, const SettingsRecord& settings, Sour
   WordScan out;
   Scanner(state, settings, kind, withMap, skimWords, out).run(position, true);
   return out;
+}
+
+void scanWordInto(WordScan& out, const EngineState& state, const SettingsRecord& settings,
+                  SourceKind kind, std::int32_t position, bool withMap,
+                  const CommaListSet* skimWords) {
+  out.clear();
+  Scanner(state, settings, kind, withMap, skimWords, out).run(position, true);
 }
 
 WordScan scanWordInFull(const EngineState& state, const SettingsRecord& settings, SourceKind kind,

@@ -38,6 +38,15 @@ struct WordScan {
   bool heading = false;
   bool skimmed = false; // AutoSkim dropped the word
   bool endReached = false;
+
+  // Back to a scan not yet made, keeping the buffers of text and map.
+  void clear() {
+    text.clear();
+    map.clear();
+    start = next = 1;
+    crs = 0;
+    sentenceEnd = rowBreak = forceBreak = colonLine = heading = skimmed = endReached = false;
+  }
 };
 
 // Scans the word at `position`. `kind` is the source of the document, for
@@ -45,6 +54,12 @@ struct WordScan {
 // `skimWords`, when given, is the set of settings.CompressorList's entries.
 WordScan scanWord(const EngineState& state, const SettingsRecord& settings, SourceKind kind,
                   std::int32_t position, bool withMap, const CommaListSet* skimWords = nullptr);
+
+// The same scan, made in `out`: a reader that keeps one WordScan for the
+// word it reads moves no text around.
+void scanWordInto(WordScan& out, const EngineState& state, const SettingsRecord& settings,
+                  SourceKind kind, std::int32_t position, bool withMap,
+                  const CommaListSet* skimWords = nullptr);
 
 // The same scan through every step, without the shortcut scanWord takes for
 // a plain word followed by one space; both give the same scan.

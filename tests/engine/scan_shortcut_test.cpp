@@ -46,11 +46,17 @@ TEST(ScanShortcut, GivesTheFullScanAtEveryPosition) {
         round % 4 == 0 ? ReplaceSelection::Dots : ReplaceSelection::Hide;
     const auto kind = static_cast<SourceKind>(round % 4);
     const CommaListSet* set = round % 3 == 0 ? &skimWords : nullptr;
+    // One scan made again and again in place, with and without the map,
+    // keeps nothing of the scan before.
+    WordScan reused;
     for (std::int32_t p = 0; p <= state.TextLength + 1; ++p) {
       SCOPED_TRACE(::testing::Message() << "text \"" << text << "\" at " << p);
       const WordScan quick = scanWord(state, settings, kind, p, false, set);
       const WordScan full = scanWordInFull(state, settings, kind, p, false, set);
       EXPECT_EQ(fields(quick), fields(full));
+      const bool withMap = (p + round) % 2 == 0;
+      scanWordInto(reused, state, settings, kind, p, withMap, set);
+      EXPECT_EQ(fields(reused), fields(scanWord(state, settings, kind, p, withMap, set)));
       if (::testing::Test::HasFailure()) return;
     }
   }
