@@ -73,12 +73,10 @@ private:
   std::uint64_t lengths_ = 0; // bit n: an entry of n characters (the last bit: 63 or more)
 };
 
-// Replaces every non-overlapping occurrence of from, left to right. An empty
-// from leaves s unchanged.
-// Finds one text again and again in long texts. string_view::find looks for
-// the first character and compares from there: for a text that starts with a
-// space that is a call at every word. This skips ahead by the text's length
-// where it can (Boyer-Moore-Horspool).
+// Finds one text again and again in long texts. string_view::find stops at
+// every occurrence of the text's first character and compares from there:
+// looking for five spaces, at every space of a document. This skips ahead by
+// the text's length where it can (Boyer-Moore-Horspool).
 class TextFinder {
 public:
   // `what` must outlive the finder.
@@ -91,6 +89,8 @@ private:
   std::boyer_moore_horspool_searcher<std::string_view::const_iterator> searcher_;
 };
 
+// Replaces every non-overlapping occurrence of from, left to right. An empty
+// from leaves s unchanged.
 std::string replaceAll(std::string_view s, std::string_view from, std::string_view to);
 
 } // namespace engine

@@ -1,7 +1,7 @@
 // The floor of a real as an int, held to the int's range (NaN gives the
 // largest). Placing the dots and the bar asks for it a few times a frame;
-// std::floor without SSE4.1 is a library routine, this a truncation and a
-// compare.
+// without SSE4.1 std::floor is some twenty instructions, this a truncation
+// and a compare.
 #pragma once
 
 #include <limits>

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,21 @@ TEST(TextHelpers, TrimFindLastAndReplace) {
   EXPECT_EQ(replaceAll("aaa", "aa", "b"), "ba");
   EXPECT_EQ(replaceAll("abc", "", "z"), "abc");
   EXPECT_EQ(replaceAll("abab", "ab", "abab"), "abababab");
+  // Against string::find on texts full of near misses for the searcher's skips.
+  std::mt19937 random(7);
+  for (int round = 0; round < 200; ++round) {
+    std::string text;
+    for (int i = static_cast<int>(random() % 60); i > 0; --i)
+      text += " a\r"[random() % 3];
+    for (const std::string from : {"     ", " \r", "\r a", "aa"}) {
+      std::string expected;
+      std::size_t at = 0;
+      for (std::size_t hit; (hit = text.find(from, at)) != std::string::npos;
+           at = hit + from.size())
+        expected += text.substr(at, hit - at) + "_";
+      EXPECT_EQ(replaceAll(text, from, "_"), expected + text.substr(at)) << text;
+    }
+  }
 }
 
 // Every start compared in full, ASCII case ignored.
