@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <exception>
@@ -12,7 +13,6 @@
 #include <span>
 #include <sstream>
 #include <string_view>
-#include <type_traits>
 #include <utility>
 
 #include "acquisition/acquisition_state.h"
@@ -139,61 +139,6 @@ char* writeJson(char* out, std::string_view text, bool dropCrTab) {
   return out;
 }
 
-// Writes `value` in decimal at `out`, which has room for its digits and a
-// sign; returns the end. Every frame line holds five numbers, so they are
-// written two digits at a time from a table, after one count of the digits.
-template <class Integer> char* writeDecimal(char* out, Integer value) {
-  using Unsigned = std::make_unsigned_t<Integer>;
-  Unsigned u = static_cast<Unsigned>(value);
-  if constexpr (sizeof(Integer) > sizeof(std::uint32_t)) {
-    // Times and positions fit in 32 bits, where a division is cheaper.
-    if (value >= 0 && u <= std::numeric_limits<std::uint32_t>::max())
-      return writeDecimal(out, static_cast<std::uint32_t>(u));
-  }
-  if constexpr (std::is_signed_v<Integer>) {
-    if (value < 0) {
-      *out++ = '-';
-      u = static_cast<Unsigned>(Unsigned{0} - u);
-    }
-  }
-  static constexpr char Pairs[] = "00010203040506070809101112131415161718192021222324"
-                                  "25262728293031323334353637383940414243444546474849"
-                                  "50515253545556575859606162636465666768697071727374"
-                                  "75767778798081828384858687888990919293949596979899";
-  int digits = 1;
-  for (Unsigned rest = u; rest >= 10; rest /= 10000) {
-    if (rest < 100) {
-      digits += 1;
-      break;
-    }
-    if (rest < 1000) {
-      digits += 2;
-      break;
-    }
-    if (rest < 10000) {
-      digits += 3;
-      break;
-    }
-    digits += 4;
-  }
-  char* end = out + digits;
-  char* at = end;
-  while (u >= 100) {
-    const auto pair = static_cast<std::size_t>(u % 100) * 2;
-    u /= 100;
-    *--at = Pairs[pair + 1];
-    *--at = Pairs[pair];
-  }
-  if (u >= 10) {
-    const auto pair = static_cast<std::size_t>(u) * 2;
-    *--at = Pairs[pair + 1];
-    *--at = Pairs[pair];
-  } else {
-    *--at = static_cast<char>('0' + u);
-  }
-  return end;
-}
-
 void appendJson(std::string& out, std::string_view text, bool dropCrTab) {
   const std::size_t at = out.size();
   out.resize(at + jsonRoom(text.size()));
@@ -237,7 +182,14 @@ public:
   }
   template <class Integer> [[gnu::always_inline]] EventWriter& number(Integer value) {
     char* at = room(std::numeric_limits<Integer>::digits10 + 2);
-    used_ = static_cast<std::size_t>(writeDecimal(at, value) - buffer_.data());
+    char* const end = buffer_.data() + buffer_.size();
+    // Times and positions fit in 32 bits, where the division is cheaper.
+    const bool narrow = sizeof(Integer) > sizeof(std::uint32_t) && value >= 0 &&
+                        static_cast<std::uint64_t>(value) <= 0xFFFFFFFFu;
+    const std::to_chars_result written =
+        narrow ? std::to_chars(at, end, static_cast<std::uint32_t>(value))
+               : std::to_chars(at, end, value);
+    used_ = static_cast<std::size_t>(written.ptr - buffer_.data());
     return *this;
   }
   EventWriter& string(std::string_view text) { return json(text, false); }
