@@ -209,12 +209,6 @@ TEST(PrepareReaderStart, BannerModesStartOrWaitAtTheSavedPositionByAutoStart) {
   }
 }
 
-TEST(StandardExtractions, AnUnsavedEditorWindowIsNotReadFromDisk) {
-  HandOverRig rig;
-  EXPECT_EQ(rig.capture(SpecialDocumentName).problem, "");
-  EXPECT_EQ(rig.engineState.DocumentText, "The document is empty");
-}
-
 class OpenDocumentFileTest : public testing::DocumentFolderTest {
 protected:
   // Opens `file` over a book already being read; a refusal must leave the book.
