@@ -137,7 +137,6 @@ TEST(CaptureDocument, ADocFromAPlainTextSourceChangesNothing) {
   };
   EXPECT_FALSE(rig.capture("/docs/letter.doc").handedOver);
   EXPECT_EQ(rig.snapshot(), before);
-  EXPECT_TRUE(rig.settings.LoadedDocuments.empty());
 }
 
 // A captured message, page or unsaved editor window gets no recent-files entry
@@ -163,7 +162,6 @@ TEST(CaptureDocument, OnlyFilesAreRememberedOnLeavingAndOnClosing) {
     const std::vector<engine::SavedPosition> saved{{name, 10}};
     EXPECT_EQ(rig.settings.LoadedDocuments,
               remembered ? saved : std::vector<engine::SavedPosition>{});
-    EXPECT_EQ(rig.readerRecent.entries().front(), "/docs/next.txt");
   }
 }
 
