@@ -4,19 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 
 #include "reader/colour_schemes.h"
 #include "window_fixture.h"
 
 namespace reader::testing {
 namespace {
-
-QString shotPath(const std::string& name) {
-  const QString dir = QString(LUMETRA_BINARY_DIR) + "/screenshots";
-  QDir().mkpath(dir);
-  return dir + "/" + QString::fromStdString(name) + ".png";
-}
 
 // Two lines of four words, 14-point regular columns; the banner modes are
 // paused after twelve seconds so that the frame is drawn whole.

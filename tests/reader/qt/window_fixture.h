@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <algorithm>
 #include <fstream>
@@ -11,9 +12,7 @@
 #include <memory>
 #include <optional>
 
-#include "acquisition/acquisition_state.h"
 #include "engine/text_engine.h"
-#include "platform/fake_desktop.h"
 #include "platform/qt/qt_text_measure.h"
 #include "platform/virtual_clock.h"
 #include "reader/qt/reader_widget.h"
@@ -29,6 +28,13 @@ inline std::string sampleText() {
   std::string text{std::istreambuf_iterator<char>(in), {}};
   std::replace(text.begin(), text.end(), '\n', '\r');
   return text;
+}
+
+// Where a picture named `name` is saved: the screenshots folder under the build folder.
+inline QString shotPath(const std::string& name) {
+  const QString dir = QString(LUMETRA_BINARY_DIR) + "/screenshots";
+  QDir().mkpath(dir);
+  return dir + "/" + QString::fromStdString(name) + ".png";
 }
 
 // 300 wpm in a custom layout of one line of three words unless `tweak` says
@@ -51,8 +57,6 @@ struct Reader {
     textEngine = std::make_unique<engine::TextEngine>(state, settings, measure);
     shell::ReaderParts parts{*textEngine, reading,           fade,
                              clock,       {0, 0, 1280, 994}, {0, 0, 1280, 1024}};
-    parts.desktop = &desktop;
-    parts.acquisition = &acquisition;
     if (recentFiles)
       parts.openDocument = [this](const std::string& path) { opened.push_back(path); };
     parts.recentFilesStore = std::move(recentFiles);
@@ -65,10 +69,10 @@ struct Reader {
   TForm1& form() { return assembly->form(); }
   WindowParts& parts() { return assembly->parts; }
 
-  void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QKeyEvent down(QEvent::KeyPress, key, modifiers);
+  void press(Qt::Key key) {
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
     QApplication::sendEvent(&widget(), &down);
-    QKeyEvent up(QEvent::KeyRelease, key, modifiers);
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
     QApplication::sendEvent(&widget(), &up);
   }
   engine::SettingsRecord settings;
@@ -78,9 +82,6 @@ struct Reader {
   ReadingState reading;
   FadeState fade;
   platform::VirtualClock clock;
-  // The desktop the window follows its source window on; none unless a test sets one.
-  platform::FakeDesktop desktop;
-  acquisition::AcquisitionState acquisition;
   std::vector<std::string> opened;
   std::unique_ptr<shell::ReaderAssembly> assembly;
 };
