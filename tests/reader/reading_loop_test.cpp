@@ -94,7 +94,6 @@ TEST(StopOrContinueTest, PauseAfterTheMenuGuardHoldsTheFrameAndContinueGoesOn) {
   f.rs.menuGuard = true; // the click that closed a menu is swallowed
   f.form.fevhStopOrContinue();
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Reading);
-  EXPECT_FALSE(f.rs.menuGuard);
   f.form.fevhStopOrContinue();
   EXPECT_EQ(f.rs.readerState, ReaderStateKind::Paused);
   EXPECT_EQ(f.view.hint(), HintContinue);
@@ -138,7 +137,6 @@ TEST(StatusLine, ThePositionTextOfEachMode) {
     f.form.UpdatePercent();
     ASSERT_FALSE(f.view.positions.empty());
     EXPECT_EQ(f.view.positions.back(), c.text) << static_cast<int>(c.mode);
-    EXPECT_EQ(f.view.bars.back(), 4200);
   }
 }
 
