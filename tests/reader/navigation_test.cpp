@@ -77,7 +77,6 @@ TEST(NavigationKeys, PageDownPastTheLastParagraphAsksForARestartAndTheNextTickEn
   EXPECT_EQ(f.view.hint(), HintRestart);
   f.clock.advance(1);
   EXPECT_EQ(f.observer.ends.size(), 1u);
-  EXPECT_EQ(f.view.hint(), HintRestart);
 }
 
 TEST(NavigationKeys, FrameStepsNameTheStepDrawCondensedAndTimeTheFrameShown) {
