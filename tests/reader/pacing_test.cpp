@@ -114,7 +114,6 @@ void fadeIn(PacingFixture& f, int lines, int words) {
 TEST(FadeCycleTest, AtThreeHundredFadesInHoldsAndFadesOutInFiveMillisecondSteps) {
   PacingFixture f;
   fadeIn(f, 1, 3);
-  EXPECT_EQ(f.tmRead().Interval(), 545);
   f.clock.advance(50);
   EXPECT_EQ(f.view.clears, 1); // the strip is cleared before the first step
   f.clock.advance(550);
@@ -136,7 +135,6 @@ TEST(FadeCycleTest, AnOpenMenuHoldsTheFrameUntilItCloses) {
   f.fade.menuLoopActive = true;
   f.clock.advance(500); // tmStartFade fires at 545 with the menu open
   EXPECT_TRUE(f.view.drawsFrom(545).empty());
-  EXPECT_FALSE(f.tmFade().Enabled());
   f.fade.menuLoopActive = false;
   f.clock.advance(495); // the next start tick, at 1040
   const std::vector<Draw> out = f.view.drawsFrom(545);
@@ -150,7 +148,6 @@ TEST(FadeCycleTest, AnOpenMenuHoldsTheFrameUntilItCloses) {
 TEST(FadeCycleTest, AFadeOutLongerThanItsWaitStillEnds) {
   PacingFixture f;
   fadeIn(f, 7, 1); // 200 ms; step Floor(1400 / 100) = 14 ms
-  ASSERT_EQ(f.tmRead().Interval(), 200);
   f.clock.advance(1000);
   // fade-in to 140, wait 60, fade-out 200..326, closing tick at 340
   EXPECT_EQ(f.observer.ends, (std::vector<std::int64_t>{340}));
