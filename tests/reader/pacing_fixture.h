@@ -185,7 +185,6 @@ struct PacingFixture {
   // In the order TForm1 makes them.
   platform::Timer& tmRead() { return *timers.made.at(0); }
   platform::Timer& tmFadeIn() { return *timers.made.at(1); }
-  platform::Timer& tmStartFade() { return *timers.made.at(2); }
   platform::Timer& tmFade() { return *timers.made.at(3); }
   platform::Timer& tmHideInfo() { return *timers.made.at(6); }
   platform::Timer& tmFocus() { return *timers.made.at(7); }
