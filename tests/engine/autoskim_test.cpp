@@ -136,14 +136,6 @@ TEST(AutoSkimScanning, DotsDoNotCountAsWordsOfALineNorForTheFrameTiming) {
   EXPECT_EQ(fx.timings, std::vector<std::int32_t>{4}) << "cat sat on mat";
 }
 
-// Each level adding to the one before is AutoSkimPage's test.
-TEST(CompressorPresets, OnlyCustomTakesTheUserList) {
-  EXPECT_EQ(presetWordList(-1), "");
-  EXPECT_EQ(presetWordList(CustomCompressionLevel), "");
-  EXPECT_EQ(activeCompressorList(4, ",x,"), presetWordList(4));
-  EXPECT_EQ(activeCompressorList(CustomCompressionLevel, ",x,y,"), ",x,y,");
-}
-
 TEST(CompressorSettings, OddStoredValuesGiveHideAndCustom) {
   for (const char* stored : {"dots", "", "Dots ", "anything"})
     EXPECT_EQ(replaceSelectionFromString(stored), ReplaceSelection::Hide) << '"' << stored << '"';
