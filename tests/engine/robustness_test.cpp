@@ -22,7 +22,6 @@ const Layout Layouts[] = {
     {"banner1x1", ReadingModeKind::Banner, 1, 1},  {"banner1x3", ReadingModeKind::Banner, 1, 3},
     {"banner3x5", ReadingModeKind::Banner, 3, 5},  {"banner5x6", ReadingModeKind::Banner, 5, 6},
     {"sentence", ReadingModeKind::Sentence, 3, 6}, {"single", ReadingModeKind::Single, 1, 6},
-    {"double", ReadingModeKind::Double, 1, 6},
 };
 
 std::string allBytes() {
