@@ -5,7 +5,6 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "engine/text_helpers.h"
 #include "engine_fixture.h"
 
 namespace engine {

@@ -5,8 +5,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include <unistd.h>
-
 #include "platform/files.h"
 #include "shell/program_files.h"
 #include "shell/settings_file.h"
