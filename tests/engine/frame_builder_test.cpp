@@ -112,7 +112,6 @@ TEST(LineHeadings, DetectorNeedsEmptyLinesAroundAShortLine) {
     const char* text;
     bool rule1, rule2, expected;
   } cases[] = {
-      {"Para.\r\r\rChapter One\r\r\rBody text.", false, false, true},
       {"Para.\r\rChapter One\r\rBody text.", false, false, false},
       {"Para.\r\rChapter One\r\rBody text.", true, false, true},
       {"Para.\r\r\rChapter One\rBody text.", false, false, false},
