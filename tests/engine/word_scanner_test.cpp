@@ -17,7 +17,6 @@ TEST(WordScanner, SplitsTheTextIntoWords) {
     std::string text;
     Words expected;
   } cases[] = {
-      {"It costs 3.50 dollars", {"It ", "costs ", "3.50 ", "dollars "}},
       {"There were 1,000 men.", {"There ", "were ", "1,000 ", "men."}},
       {"Mail me@example.org today", {"Mail ", "me@example.org ", "today "}},
       {"well-known fact", {"well-", "known ", "fact "}},
