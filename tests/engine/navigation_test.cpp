@@ -160,22 +160,6 @@ TEST(SavedPositions, ResumeAtTheStartOfTheWord) {
   }
 }
 
-TEST(Loading, PutsTheTextInAsItIsWithItsLengthsAndResetsTheReading) {
-  const std::string text = "\r\n  Some text.\t\r\n";
-  EngineState s;
-  s.CurrentPosition = s.FrameStartPosition = s.PreviousFrameStart = 40;
-  s.NewParagraphPending = s.HeadingFound = s.RowBreak = true;
-  s.FrameLines[0] = s.FrameText = "old frame";
-  addGraphicPosition(s, 5, 0);
-  loadDocument(s, text);
-  EXPECT_EQ(std::tuple(s.DocumentText, s.TextLength, s.DocumentLength),
-            std::tuple(text, static_cast<std::int32_t>(text.size()), text.size()));
-  EXPECT_TRUE(s.CurrentPosition == 1 && s.FrameStartPosition == 1 && s.PreviousFrameStart == -1);
-  EXPECT_FALSE(s.NewParagraphPending || s.HeadingFound || s.RowBreak);
-  EXPECT_TRUE(s.FrameLines[0].empty() && s.FrameText.empty());
-  EXPECT_EQ(s.GraphicPositions.size(), 1u) << "the capture's marks stay";
-}
-
 TEST(PositionCompare, NegativePositionsAreNeverPastTheEnd) {
   EngineState s;
   s.DocumentLength = 0xFFFFFFF0u;
