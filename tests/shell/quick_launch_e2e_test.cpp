@@ -64,7 +64,9 @@ protected:
     ::kill(process, SIGTERM);
     EXPECT_EQ(exitStatus(process), 0);
   }
-  std::string reader() { return x11.visibleWindow("--name '^Lumetra$'", 5s); }
+  std::string reader(std::chrono::milliseconds limit = 5s) {
+    return x11.visibleWindow("--name '^Lumetra$'", limit);
+  }
   void readerReads(const std::string& window, std::size_t count) {
     on("xdotool windowactivate --sync " + window + " key space");
     expectEvent("frame", count, "lighthouse", "the reader read nothing");
@@ -90,24 +92,19 @@ TEST_F(QuickLaunchOnX11, OneCopyTheButtonOverTheEditorAndCaptures) {
   const std::string shown = waitForEvent("quicklaunch", 1, "\"shown\":true");
   ASSERT_FALSE(shown.empty()) << "no button over the editor";
   std::this_thread::sleep_for(300ms); // the window manager may still place the frame
-  // The editor's frame (side borders taken as equal) and the button's rectangle.
-  const std::vector<int> n =
-      x11.windowInfo(editor, {"Absolute upper-left X:", "Relative upper-left X:",
-                              "Absolute upper-left Y:", "Relative upper-left Y:", "Width:"});
-  const int top = n[2] - n[3], right = n[0] + n[4] + n[1];
+  // Where the button is: its place over the frame is QuickLaunchTest's, the
+  // frame's XcbDesktopTest's; the click below proves it is there.
   std::smatch m;
   const std::string last = events("quicklaunch").back();
   ASSERT_TRUE(std::regex_search(last, m, std::regex(R"("rect":\[(-?\d+),(-?\d+),(\d+),(\d+)\])")))
       << last;
-  const std::array rect{std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3]), std::stoi(m[4])};
-  EXPECT_EQ(rect, (std::array{right - 190, top + 5, 226, 112})) << shown;
+  const std::array rect{std::stoi(m[1]), std::stoi(m[2])};
 
   // Closes the reader and brings the editor back with the button over it.
   const auto backToTheEditor = [&](const std::string& window) {
     const std::size_t shownBefore = events("quicklaunch").size();
     on("xdotool windowactivate --sync " + window + " key Escape");
-    EXPECT_TRUE(
-        waitFor([&] { return on("xdotool search --onlyvisible --name '^Lumetra$'").empty(); }, 3s));
+    EXPECT_TRUE(waitFor([&] { return reader(0ms).empty(); }, 3s));
     on("xdotool windowactivate --sync " + editor);
     return waitFor(
         [&] {
@@ -183,7 +180,6 @@ TEST_F(QuickLaunchOnX11, AtLogonNoBalloonButOneForAMarkerLeftBehind) {
 class ReaderFollowsItsSource : public QuickLaunchOnX11 {
 protected:
   std::string windowManager() const override { return "openbox"; }
-  std::string visibleReader() { return x11.visibleWindow("--name '^Lumetra$'", 0ms); }
   std::string active() {
     const std::string found = on("xdotool getactivewindow");
     return found.substr(0, found.find('\n'));
@@ -202,21 +198,21 @@ TEST_F(ReaderFollowsItsSource, HidesForATerminalAndComesBackOverTheEditorWithout
   ASSERT_FALSE(waitForEvent("quicklaunch", 1, "\"shown\":true").empty());
   on("xdotool key ctrl+space");
   ASSERT_FALSE(waitForEvent("capture", 1, document.string()).empty());
-  ASSERT_TRUE(waitFor([&] { return !visibleReader().empty(); }, 5s)) << "no reader";
+  ASSERT_TRUE(waitFor([&] { return !reader(0ms).empty(); }, 5s)) << "no reader";
 
   on("xdotool windowactivate --sync " + terminal);
-  EXPECT_TRUE(waitFor([&] { return visibleReader().empty(); }, 3s))
+  EXPECT_TRUE(waitFor([&] { return reader(0ms).empty(); }, 3s))
       << "the reader stayed over the terminal";
   EXPECT_EQ(active(), terminal);
 
   on("xdotool windowactivate --sync " + editor);
-  EXPECT_TRUE(waitFor([&] { return !visibleReader().empty(); }, 3s))
+  EXPECT_TRUE(waitFor([&] { return !reader(0ms).empty(); }, 3s))
       << "the reader did not come back over the editor";
   std::this_thread::sleep_for(500ms);
   EXPECT_EQ(active(), editor) << "the reader took the focus from the editor";
 
   on("xdotool windowminimize --sync " + editor);
-  EXPECT_TRUE(waitFor([&] { return visibleReader().empty(); }, 3s))
+  EXPECT_TRUE(waitFor([&] { return reader(0ms).empty(); }, 3s))
       << "the reader stayed with its source minimised";
   stop(quickLaunch);
 }
