@@ -51,7 +51,7 @@ protected:
   }
 
   void pump(std::chrono::milliseconds time) {
-    waitFor([] { return false; }, time, [] { QCoreApplication::processEvents(); });
+    eventually([] { return false; }, time);
   }
 
   // Starts mousepad, brings its window to the front and types `typed` into
@@ -94,12 +94,10 @@ protected:
   }
 
   ::testing::AssertionResult clipboardIsTheUsers() {
-    if (waitFor(
-            [] {
-              const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-              return data && data->text() == UserText && data->data(OwnFormat) == OwnBytes;
-            },
-            5s, [] { QCoreApplication::processEvents(); }))
+    if (eventually([] {
+          const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+          return data && data->text() == UserText && data->data(OwnFormat) == OwnBytes;
+        }))
       return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "the clipboard after the capture: "
                                          << QGuiApplication::clipboard()->text().toStdString();

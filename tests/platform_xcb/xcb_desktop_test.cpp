@@ -21,7 +21,6 @@ namespace platform {
 namespace {
 
 using namespace std::chrono_literals;
-using testsupport::waitFor;
 
 class XcbDesktopTest : public testsupport::X11AppTest {
 protected:
@@ -57,10 +56,6 @@ protected:
   static WindowId windowOfClass(const std::string& windowClass) {
     const std::string found = session_->visibleWindow("--class " + windowClass);
     return found.empty() ? 0 : static_cast<WindowId>(std::stoull(found));
-  }
-
-  bool eventually(const std::function<bool()>& done, std::chrono::milliseconds limit = 5s) {
-    return waitFor(done, limit, [] { QCoreApplication::processEvents(); });
   }
 
   std::unique_ptr<Desktop> desktop;

@@ -13,9 +13,8 @@ class ProgramOnX11 : public ::testing::Test {
 protected:
   // Skips without one of the tools or without a session.
   void startSession(std::initializer_list<const char*> tools, const std::string& windowManager) {
-    for (const char* tool : tools)
-      if (testsupport::findProgram(tool).empty()) GTEST_SKIP() << tool << " is not installed";
-    if (const auto why = x11.start(windowManager)) GTEST_SKIP() << "no X11 session: " << *why;
+    if (const auto why = x11.start(windowManager, tools))
+      GTEST_SKIP() << "no X11 session: " << *why;
     app = x11.home() / "app";
     std::filesystem::create_directories(app);
     for (const char* program : {"lumetra", "lumetra-desktop", "lumetra-documents.so"})

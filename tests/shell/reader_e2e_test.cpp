@@ -54,9 +54,7 @@ protected:
   std::pair<pid_t, std::string> start() {
     const pid_t reader = x11.launch({"env", "-u", "QT_QPA_PLATFORM", "MALLOC_PERTURB_=165",
                                      (app / "lumetra").string(), document.string()});
-    std::string window;
-    waitFor([&] { return !(window = windows(reader)).empty(); }, 10s);
-    return {reader, window.substr(0, window.find('\n'))};
+    return {reader, x11.visibleWindow("--pid " + std::to_string(reader), 10s)};
   }
   // The visible windows of a process, one id a line: the reader's and a menu.
   std::string windows(pid_t process) {

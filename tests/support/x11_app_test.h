@@ -18,14 +18,8 @@ class X11AppTest : public ::testing::Test {
 protected:
   static void startSuite(std::initializer_list<const char*> tools) {
     skipReason_.clear();
-    for (const char* tool : tools) {
-      if (findProgram(tool).empty()) {
-        skipReason_ = std::string(tool) + " is not installed (scripts/install-deps installs it)";
-        return;
-      }
-    }
     session_ = std::make_unique<X11Session>();
-    if (auto failure = session_->start()) {
+    if (auto failure = session_->start("jwm", tools)) {
       skipReason_ = *failure;
       session_.reset();
       return;
@@ -48,6 +42,11 @@ protected:
   }
 
   static std::string onDisplay(const std::string& command) { return session_->run(command); }
+  // Waits for `done`, handling this program's Qt events between looks.
+  static bool eventually(const std::function<bool()>& done,
+                         std::chrono::milliseconds limit = std::chrono::seconds(5)) {
+    return waitFor(done, limit, [] { QCoreApplication::processEvents(); });
+  }
 
   static inline std::string skipReason_;
   static inline std::unique_ptr<X11Session> session_;

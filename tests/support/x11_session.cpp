@@ -131,9 +131,13 @@ pid_t X11Session::spawn(const std::vector<std::string>& arguments) {
   return failed ? 0 : process;
 }
 
-std::optional<std::string> X11Session::start(const std::string& windowManager) {
-  for (const std::string& tool : {std::string("Xvfb"), windowManager, std::string("xprop")})
-    if (findProgram(tool).empty()) return std::string(tool) + " is not installed";
+std::optional<std::string> X11Session::start(const std::string& windowManager,
+                                             std::initializer_list<const char*> tools) {
+  std::vector<std::string> needed{"Xvfb", windowManager, "xprop"};
+  needed.insert(needed.end(), tools.begin(), tools.end());
+  for (const std::string& tool : needed)
+    if (findProgram(tool).empty())
+      return tool + " is not installed (scripts/install-deps installs it)";
   char folder[] = "/tmp/lumetra-x11-XXXXXX";
   if (!::mkdtemp(folder)) return std::string("cannot make a temporary home folder");
   home_ = folder;

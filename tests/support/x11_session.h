@@ -6,7 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
-#include <map>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,8 +35,10 @@ public:
   X11Session(const X11Session&) = delete;
   X11Session& operator=(const X11Session&) = delete;
 
-  // Starts Xvfb and the window manager (jwm has a tray); on failure, the reason.
-  std::optional<std::string> start(const std::string& windowManager = "jwm");
+  // Starts Xvfb and the window manager (jwm has a tray) once the tools a test
+  // needs are found; on failure, the reason.
+  std::optional<std::string> start(const std::string& windowManager = "jwm",
+                                   std::initializer_list<const char*> tools = {});
   const std::string& display() const { return display_; }
   pid_t serverProcess() const { return server_; }
   const std::filesystem::path& home() const { return home_; }
