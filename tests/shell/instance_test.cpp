@@ -10,6 +10,7 @@
 
 #include "shell/instance_lock.h"
 #include "shell/qt/instance_socket.h"
+#include "support/qt_app.h"
 #include "support/temp_folder.h"
 
 namespace shell {
@@ -49,10 +50,7 @@ TEST(MarkerFileTest, AMarkerThereIsKeptAndAMissingFolderRefusesOne) {
 using Kind = InstanceRequest::Kind;
 
 TEST(InstanceSocketTest, CaptureAndOpenReachTheRunningCopyAndOtherLinesAreDropped) {
-  int argc = 1;
-  char name[] = "instance_socket_test";
-  char* argv[] = {name, nullptr};
-  QCoreApplication app(argc, argv);
+  testsupport::qtApp();
   testsupport::TempFolder folder;
   const auto path = folder / InstanceSocketName;
   std::vector<InstanceRequest> received;

@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-
 #include <tuple>
 
 #include "platform/fake_desktop.h"
 #include "platform/virtual_clock.h"
+#include "support/qt_app.h"
 
 namespace shell {
 namespace {
@@ -20,10 +19,7 @@ std::tuple<bool, bool, bool> stateOf(const QAction* a) {
 // From the tray the menu offers Launch (enabled with a target, in bold) and
 // Exit; the button's menu neither.
 TEST(QuickLaunchWindowTest, TheTrayMenuAddsLaunchInBoldAndExitAndTheButtonsMenuDoesNot) {
-  int argc = 1;
-  char name[] = "quick_launch_window_test";
-  char* argv[] = {name, nullptr};
-  QApplication app(argc, argv); // before any widget
+  testsupport::qtApp(); // before any widget
   platform::FakeDesktop desktop;
   platform::VirtualClock clock;
   acquisition::AcquisitionState acq;
