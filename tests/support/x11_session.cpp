@@ -50,12 +50,8 @@ bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds limit,
 
 int exitStatus(pid_t process) {
   int status = 0;
-  for (int i = 0; i < 200; ++i) {
-    if (::waitpid(process, &status, WNOHANG) == process)
-      return WIFEXITED(status) ? WEXITSTATUS(status) : -1000 - WTERMSIG(status);
-    std::this_thread::sleep_for(50ms);
-  }
-  return -1;
+  if (!waitFor([&] { return ::waitpid(process, &status, WNOHANG) == process; }, 10s)) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1000 - WTERMSIG(status);
 }
 
 namespace {
