@@ -32,15 +32,6 @@ struct SettingsRig {
     file.loadAllSettings();
   }
 
-  // The record a fresh file on disk loads from `field`.
-  engine::SettingsRecord loadedFromFile(const std::string& field) const {
-    engine::SettingsRecord record;
-    platform::RecordingMessageBoxes quiet;
-    shell::SettingsFile again(file.path(), record, quiet);
-    again.initXMLFILE();
-    again.loadSettings(field);
-    return record;
-  }
   std::string storedValue(const std::string& key) const {
     engine::SettingsRecord record;
     platform::RecordingMessageBoxes quiet;
