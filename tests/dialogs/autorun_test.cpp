@@ -23,23 +23,20 @@ std::string validationProblems(const std::filesystem::path& entry) {
 TEST(Autorun, TheEntryIsWrittenTestedAndRemovedAndValidates) {
   if (testsupport::findProgram("desktop-file-validate").empty())
     GTEST_SKIP() << "desktop-file-validate is missing (package desktop-file-utils)";
-  for (const char* program :
-       {"/usr/bin/lumetra", "/home/ann/it's \"$HOME\" `x` 100%\\bin/lumetra"}) {
-    testsupport::TempFolder config("lumetra-autorun");
-    Autorun autorun(autostartEntryPath(config.path()), program);
-    EXPECT_FALSE(autorun.exists()) << program;
-    ASSERT_TRUE(autorun.write()) << program;
-    EXPECT_TRUE(autorun.exists());
-    EXPECT_EQ(autorun.entryPath(), config.path() / "autostart" / "lumetra.desktop");
-    const std::string text = platform::readWholeFile(autorun.entryPath());
-    EXPECT_NE(text.find("\nExec=" + *desktopExecArgument(program) + " autorun\n"),
-              std::string::npos)
-        << text;
-    EXPECT_EQ(validationProblems(autorun.entryPath()), "") << program << "\n" << text;
-    EXPECT_TRUE(autorun.remove());
-    EXPECT_FALSE(autorun.exists());
-    EXPECT_TRUE(autorun.remove()) << "removing a missing entry is no failure";
-  }
+  // Every character the file or its Exec line has to escape.
+  const char* program = "/home/ann/it's \"$HOME\" `x` 100%\\bin/lumetra";
+  testsupport::TempFolder config("lumetra-autorun");
+  Autorun autorun(autostartEntryPath(config.path()), program);
+  EXPECT_FALSE(autorun.exists());
+  ASSERT_TRUE(autorun.write());
+  EXPECT_TRUE(autorun.exists());
+  const std::string text = platform::readWholeFile(autorun.entryPath());
+  EXPECT_NE(text.find("\nExec=" + *desktopExecArgument(program) + " autorun\n"), std::string::npos)
+      << text;
+  EXPECT_EQ(validationProblems(autorun.entryPath()), "") << text;
+  EXPECT_TRUE(autorun.remove());
+  EXPECT_FALSE(autorun.exists());
+  EXPECT_TRUE(autorun.remove()) << "removing a missing entry is no failure";
 }
 
 TEST(Autorun, AnEntryCountsWhoeverWroteItAndAFailedWriteLeavesNone) {
