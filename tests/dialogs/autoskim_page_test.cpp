@@ -41,8 +41,8 @@ TEST(AutoSkimPage, ALevelChecksItsListsWholeAndCustomKeepsTheChecks) {
     int levelItem;
     Counts counts;
   };
-  for (const Case& c : {Case{{0}, 0, {3, 0, 0, 0, 0}}, Case{{2}, 2, {3, 8, 18, 0, 0}},
-                        Case{{4}, 4, {3, 8, 18, 45, 453}}, Case{{4, 1}, 1, {3, 8, 0, 0, 0}},
+  for (const Case& c : {Case{{0}, 0, {3, 0, 0, 0, 0}}, Case{{4}, 4, {3, 8, 18, 45, 453}},
+                        Case{{4, 1}, 1, {3, 8, 0, 0, 0}},
                         Case{{1, CustomLevelItem}, CustomLevelItem, {3, 8, 0, 0, 0}}}) {
     AutoSkimPage page = builtPage();
     for (int item : c.items)
@@ -57,9 +57,8 @@ TEST(AutoSkimPage, TheBuiltListHasACommaBeforeEveryWordAndAfterTheLast) {
     std::vector<std::pair<std::size_t, std::string>> checks; // list, word
     const char* built;
   };
-  for (const Case& c : {Case{{}, ","}, Case{{{0, "the"}, {0, "of"}, {0, "a"}}, ",the,of,a,"},
-                        Case{{{1, "you"}, {0, "of"}}, ",of,you,"},
-                        Case{{{4, "able"}, {2, "said"}, {4, "yours"}}, ",said,able,yours,"}}) {
+  for (const Case& c :
+       {Case{{}, ","}, Case{{{4, "able"}, {2, "said"}, {4, "yours"}}, ",said,able,yours,"}}) {
     AutoSkimPage page = builtPage();
     for (const auto& [list, word] : c.checks)
       check(page.lists, list, word);
