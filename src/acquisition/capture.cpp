@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <limits>
 #include <system_error>
 #include <utility>
 
@@ -44,13 +43,6 @@ std::optional<Family> familyOf(std::string_view application) {
   if (application == AcrobatReaderApp || application == AcrobatApp) return Family::PdfViewer;
   if (application == OutlookApp) return Family::Outlook;
   return std::nullopt;
-}
-
-void setText(engine::EngineState& s, std::string text) {
-  constexpr std::size_t longest = std::numeric_limits<std::int32_t>::max() - 1;
-  if (text.size() > longest) text.resize(longest);
-  s.DocumentText = std::move(text);
-  s.TextLength = static_cast<std::int32_t>(s.DocumentText.size());
 }
 
 bool endsWith(std::string_view text, std::string_view end) {
@@ -264,10 +256,11 @@ std::string extractEditor(HandOver& h, CaptureContext& c) {
   if (!isSpecialDocument(h)) {
     TextFileResult file = loadTextFile(h.acquisition.CurrentDocument);
     if (!file.problem.empty()) return file.problem;
-    setText(h.engine.state(), std::move(file.text));
+    engine::putDocumentText(h.engine.state(), std::move(file.text));
     return {};
   }
-  setText(h.engine.state(), withoutLineFeeds(copiedEditorText(c, h.acquisition.SavedSourceWindow)));
+  engine::putDocumentText(h.engine.state(),
+                          withoutLineFeeds(copiedEditorText(c, h.acquisition.SavedSourceWindow)));
   return {};
 }
 
@@ -277,7 +270,7 @@ std::string readDocumentFile(HandOver& h) {
   if (!isDocumentFileName(path)) {
     TextFileResult file = loadTextFile(path);
     if (!file.problem.empty()) return file.problem;
-    setText(h.engine.state(), std::move(file.text));
+    engine::putDocumentText(h.engine.state(), std::move(file.text));
     h.engine.callbacks().headingFontLarger = nullptr;
     return {};
   }
@@ -295,7 +288,7 @@ std::string extractWordProcessor(HandOver& h, CaptureContext& c) {
   if (!isSpecialDocument(h)) return readDocumentFile(h);
   const Copied copied =
       copyFromWindow(c, h.acquisition.SavedSourceWindow, KeySequence::SelectCopyHome);
-  setText(h.engine.state(), withoutLineFeeds(copied.text));
+  engine::putDocumentText(h.engine.state(), withoutLineFeeds(copied.text));
   h.acquisition.SourceKind = engine::SourceKind::Word;
   h.engine.callbacks().headingFontLarger = nullptr;
   return {};
@@ -312,10 +305,10 @@ std::string extractWebPage(HandOver& h, CaptureContext& c) {
   std::string problem;
   if (copied.html) {
     HtmlText page = htmlToText(*copied.html, platform::cp1252ToUtf8(c.desktop.windowTitle(window)));
-    setText(h.engine.state(), std::move(page.text));
+    engine::putDocumentText(h.engine.state(), std::move(page.text));
     problem = std::move(page.problem);
   } else if (copied.answered) {
-    setText(h.engine.state(), withoutLineFeeds(copied.text));
+    engine::putDocumentText(h.engine.state(), withoutLineFeeds(copied.text));
   }
   if (copied.keysSent) clickToDeselect(c.desktop, window);
   return problem;
@@ -330,7 +323,7 @@ std::string extractMail(HandOver& h, CaptureContext& c) {
       text = hideReplyCharacters(text);
     text = engine::replaceAll(text, " \r", "\r");
     text = engine::replaceAll(text, "\r ", "\r");
-    setText(h.engine.state(), engine::trim(text));
+    engine::putDocumentText(h.engine.state(), engine::trim(text));
   }
   if (copied.keysSent) clickToDeselect(c.desktop, window);
   return {};

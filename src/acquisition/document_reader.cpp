@@ -10,6 +10,7 @@
 #include "acquisition/document_packages.h"
 #include "acquisition/hand_over_text.h"
 #include "acquisition/text_file.h"
+#include "engine/text_engine.h"
 #include "platform/cp1252.h"
 
 namespace acquisition {
@@ -115,8 +116,7 @@ std::string extractDocumentFile(HandOver& h) {
 void installDocument(HandOver& h, const DocumentRead& read) {
   WordText text = normaliseWordText(*read.document);
   engine::EngineState& s = h.engine.state();
-  s.DocumentText = std::move(text.text);
-  s.TextLength = static_cast<std::int32_t>(s.DocumentText.size());
+  engine::putDocumentText(s, std::move(text.text));
   s.GraphicPositions = std::move(text.graphics);
   h.acquisition.SourceKind = read.kind;
   if (read.kind == engine::SourceKind::Word && read.fontSizes) {

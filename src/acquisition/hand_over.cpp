@@ -1,6 +1,5 @@
 #include "acquisition/hand_over.h"
 
-#include <limits>
 #include <utility>
 
 #include "acquisition/document_names.h"
@@ -11,20 +10,12 @@ namespace acquisition {
 
 namespace {
 
-// Positions are signed 32-bit, so a text is never longer than they reach.
-void setText(engine::EngineState& s, std::string text) {
-  constexpr std::size_t longest = std::numeric_limits<std::int32_t>::max() - 1;
-  if (text.size() > longest) text.resize(longest);
-  s.DocumentText = std::move(text);
-  s.TextLength = static_cast<std::int32_t>(s.DocumentText.size());
-}
-
 // The engine holds the empty text while the new source is read, with the
 // reading position back at the start.
 void resetEngine(HandOver& h, const std::string& name) {
   engine::EngineState& s = h.engine.state();
   s.GraphicPositions.clear();
-  setText(s, std::string(EmptyDocumentText));
+  engine::putDocumentText(s, std::string(EmptyDocumentText));
   if (engine::isBannerMode(h.engine.settings().ReadingMode)) {
     s.CurrentPosition = 1;
     s.LineStartPosition = 1;
@@ -45,7 +36,7 @@ std::string runExtraction(HandOver& h) {
 
 void finishCapture(HandOver& h) {
   engine::EngineState& s = h.engine.state();
-  setText(s, finishDocumentText(std::move(s.DocumentText)));
+  engine::putDocumentText(s, finishDocumentText(std::move(s.DocumentText)));
   s.DocumentName = h.acquisition.CurrentDocument;
   h.acquisition.DocumentSourceApplication = h.acquisition.SourceApplication;
   h.acquisition.DocumentSourceKind = h.acquisition.SourceKind;
@@ -61,12 +52,12 @@ std::string extractEditorDocument(HandOver& h) {
   if (h.openedFile && h.openedFile->path == path) {
     std::string text = std::move(h.openedFile->text);
     h.openedFile.reset();
-    setText(h.engine.state(), std::move(text));
+    engine::putDocumentText(h.engine.state(), std::move(text));
     return {};
   }
   TextFileResult file = loadTextFile(path);
   if (!file.problem.empty()) return file.problem;
-  setText(h.engine.state(), std::move(file.text));
+  engine::putDocumentText(h.engine.state(), std::move(file.text));
   return {};
 }
 

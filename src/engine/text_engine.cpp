@@ -143,11 +143,15 @@ std::int32_t TextEngine::restoreSavedPosition(const std::vector<SavedPosition>& 
   return s.CurrentPosition;
 }
 
-void loadDocument(EngineState& state, std::string text) {
+void putDocumentText(EngineState& state, std::string text) {
   constexpr std::size_t longest = std::numeric_limits<std::int32_t>::max() - 1;
   if (text.size() > longest) text.resize(longest);
   state.DocumentText = std::move(text);
   state.TextLength = static_cast<std::int32_t>(state.DocumentText.size());
+}
+
+void loadDocument(EngineState& state, std::string text) {
+  putDocumentText(state, std::move(text));
   state.DocumentLength = static_cast<std::uint32_t>(state.TextLength);
   state.CurrentPosition = 1;
   state.FrameStartPosition = 1;

@@ -177,11 +177,16 @@ private:
 // The text the engine holds for a document without any.
 inline constexpr std::string_view EmptyDocumentText = "The document is empty";
 
-// The one way a document is put into the engine: DocumentText becomes
-// `text` as it is (cut to the longest text a position
-// reaches), TextLength and DocumentLength its length, and the reading
-// positions and the flags of the frame are reset. Graphic positions, the
-// document's name and the word counter are left as they are.
+// DocumentText becomes `text` as it is, cut to the longest text a position
+// reaches, and TextLength its length. Every document comes in through this:
+// the hand-over's extractions, and loadDocument below.
+void putDocumentText(EngineState& state, std::string text);
+
+// A fresh engine over `text`, as the tests, fuzzers and benchmarks start one
+// (the program's documents come through the hand-over): putDocumentText,
+// DocumentLength its length, and the reading positions and the flags of the
+// frame reset. Graphic positions, the document's name and the word counter
+// are left as they are.
 void loadDocument(EngineState& state, std::string text);
 
 // loadDocument of the hand-over's text: white space and control characters
