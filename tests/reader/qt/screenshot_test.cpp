@@ -3,8 +3,6 @@
 // checks what can be measured on the pixels.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-
 #include "reader/colour_schemes.h"
 #include "window_fixture.h"
 

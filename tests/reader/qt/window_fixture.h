@@ -5,14 +5,13 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <algorithm>
-#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <memory>
 #include <optional>
 
 #include "engine/text_engine.h"
+#include "platform/files.h"
 #include "platform/qt/qt_text_measure.h"
 #include "platform/virtual_clock.h"
 #include "reader/qt/reader_widget.h"
@@ -24,8 +23,8 @@ namespace reader::testing {
 
 // The sample document with CR line ends.
 inline std::string sampleText() {
-  std::ifstream in(std::string(LUMETRA_SOURCE_DIR) + "/examples/lighthouse.txt", std::ios::binary);
-  std::string text{std::istreambuf_iterator<char>(in), {}};
+  std::string text = platform::readWholeFile(std::filesystem::path(LUMETRA_SOURCE_DIR) /
+                                             "examples/lighthouse.txt");
   std::replace(text.begin(), text.end(), '\n', '\r');
   return text;
 }

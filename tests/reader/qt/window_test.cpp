@@ -5,10 +5,9 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QWheelEvent>
-#include <filesystem>
-#include <unistd.h>
 
 #include "reader/hints.h"
+#include "support/temp_folder.h"
 #include "window_fixture.h"
 
 namespace reader::testing {
@@ -154,11 +153,10 @@ struct RecentReader {
         reader(engine::ReadingModeKind::Banner, true, {}, store) {
     reader.widget().refreshMenus();
   }
-  ~RecentReader() { std::filesystem::remove(store.file()); }
   QMenu& menu() { return *reader.widget().recentFilesMenu(); }
 
-  dialogs::RecentFilesStore store{std::filesystem::temp_directory_path() /
-                                  ("lumetra_reader_mru_" + std::to_string(::getpid()) + ".ini")};
+  testsupport::TempFolder folder{"lumetra-reader-mru"};
+  dialogs::RecentFilesStore store{dialogs::recentFilesStorePath(folder.path())};
   bool saved;
   Reader reader;
 };
