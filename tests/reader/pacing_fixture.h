@@ -13,6 +13,7 @@
 #include "engine/engine_state.h"
 #include "engine/settings_record.h"
 #include "engine/text_engine.h"
+#include "engine/text_helpers.h"
 #include "platform/fake_desktop.h"
 #include "platform/fixed_width_measure.h"
 #include "platform/virtual_clock.h"
@@ -27,13 +28,9 @@ namespace reader::testing {
 inline std::vector<std::string> shownLines(const engine::EngineState& es) {
   std::vector<std::string> out;
   for (const std::string& line : es.FrameLines) {
-    std::string kept;
-    for (char c : line)
-      if (c != '\r' && c != '\t') kept += c;
-    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    const auto first = std::find_if_not(kept.begin(), kept.end(), blank);
-    const auto last = std::find_if_not(kept.rbegin(), kept.rend(), blank).base();
-    if (first < last) out.emplace_back(first, last);
+    std::string kept =
+        engine::trim(engine::replaceAll(engine::replaceAll(line, "\r", ""), "\t", ""));
+    if (!kept.empty()) out.push_back(std::move(kept));
   }
   return out;
 }
