@@ -22,6 +22,10 @@ TEST(FrameTimingTest, IntervalFollowsSpeedLayoutRulesAndHeadings) {
       // Sentence, band 3, column 1: 0.885; effective Floor(350 / 0.885) = 395;
       // at least ten words' time from 350 on, twelve words as they are: 1822.8
       {"sentence of twelve at 350", true, 350, 0, 0, {}, false, 12, 1822},
+      // two words: ten words' time from 350 on, 60000 / 395 * 10 = 1518.9, and five below,
+      // Floor(349 / 0.885) = 394, 60000 / 394 * 5 = 761.4
+      {"two words at 350", true, 350, 0, 0, {}, false, 2, 1518},
+      {"two words at 349", true, 349, 0, 0, {}, false, 2, 761},
       // Sentence 300: effective 338, five words' time Floor(60000 / 338 * 5) = 887
       {"one-word heading", true, 300, 0, 0, {}, true, 1, 1596},       // 887 * 1.8
       {"six-word heading", true, 300, 0, 0, {}, true, 6, 1597},       // 1065 * 1.5
