@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 
 #include "platform/recording_canvas.h"
 #include "reader/colour_schemes.h"
