@@ -95,17 +95,14 @@ TEST(Robustness, NothingIsLostReadingForward) {
     EngineFixture fx(text, 120);
     fx.layout(layout.mode, layout.lines, layout.perLine);
     std::string shown;
-    const bool columns =
-        layout.mode == ReadingModeKind::Single || layout.mode == ReadingModeKind::Double;
-    for (int guard = 0; guard < 1000; ++guard) {
-      if (columns) {
-        if (fx.state.CurrentPosition >= fx.state.TextLength) break;
-        shown += fx.engine.readColumnLine();
-      } else {
-        if (!testing::readOneFrame(fx.engine, fx.state, fx.settings)) break;
+    if (layout.mode == ReadingModeKind::Single) {
+      for (const std::string& line : fx.lines(0))
+        shown += line;
+    } else {
+      for (int guard = 0; guard < 1000 && testing::readOneFrame(fx.engine, fx.state, fx.settings);
+           ++guard)
         for (const auto& l : fx.state.FrameLines)
           shown += l;
-      }
     }
     EXPECT_EQ(visible(shown), visible(text)) << layout.name;
   }
