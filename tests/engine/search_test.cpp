@@ -12,7 +12,7 @@ namespace {
 
 using testing::EngineFixture;
 
-const std::string Token = "<\\*#*\\>";
+const std::string Token(HighlightToken);
 
 TEST(FindWholeWord, AcceptsOnlyWholeWords) {
   const struct {
