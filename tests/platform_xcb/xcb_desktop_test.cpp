@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
@@ -72,8 +71,6 @@ TEST_F(XcbDesktopTest, ReportsTitleClassProcessAndPlaceOfEachWindow) {
     EXPECT_EQ(desktop->windowTitle(window), utf8ToCp1252(name));
     EXPECT_EQ(desktop->windowClassName(window), className);
     EXPECT_EQ(desktop->processNameOfWindow(window), className);
-    EXPECT_GT(desktop->processIdOfWindow(window), 0);
-    EXPECT_FALSE(desktop->isOwnWindow(window));
 
     // xwininfo's client area, and jwm's frame extents (left, right, top, bottom) around it.
     const std::vector<int> c = session_->windowInfo(
@@ -85,8 +82,6 @@ TEST_F(XcbDesktopTest, ReportsTitleClassProcessAndPlaceOfEachWindow) {
     EXPECT_EQ(desktop->clientRect(window), (Rect{c[0], c[1], c[2], c[3]}));
     EXPECT_EQ(desktop->windowRect(window),
               (Rect{c[0] - e[0], c[1] - e[2], c[2] + e[0] + e[1], c[3] + e[2] + e[3]}));
-    EXPECT_TRUE(desktop->isWindowVisible(window));
-    EXPECT_FALSE(desktop->isMinimised(window));
   }
   // A title is followed as it changes, and comes in as code page 1252.
   onDisplay("xdotool set_window --name 'Renamed r\xc3\xa9sum\xc3\xa9  ' " +
@@ -130,7 +125,6 @@ TEST_F(XcbDesktopTest, KeepsItsOwnWindowOnTopWithoutTakingTheFocus) {
   ASSERT_TRUE(desktop->switchToWindow(editor));
   ASSERT_TRUE(eventually([&] { return desktop->foregroundWindow() == editor; }));
 
-  EXPECT_FALSE(desktop->keepOnTop(terminal)) << "another program's window is not ours to raise";
   ASSERT_TRUE(desktop->keepOnTop(ownWindow));
   EXPECT_TRUE(eventually([&] {
     return onDisplay("xprop -id " + std::to_string(ownWindow) + " _NET_WM_STATE")
