@@ -2,10 +2,11 @@
 // watched through its event log.
 #include <sys/wait.h>
 
-#include <array>
 #include <fstream>
-#include <regex>
 #include <thread>
+
+#include <QJsonArray>
+#include <QJsonDocument>
 
 #include "program_on_x11.h"
 
@@ -94,11 +95,10 @@ TEST_F(QuickLaunchOnX11, OneCopyTheButtonOverTheEditorAndCaptures) {
   std::this_thread::sleep_for(300ms); // the window manager may still place the frame
   // Where the button is: its place over the frame is QuickLaunchTest's, the
   // frame's XcbDesktopTest's; the click below proves it is there.
-  std::smatch m;
   const std::string last = events("quicklaunch").back();
-  ASSERT_TRUE(std::regex_search(last, m, std::regex(R"("rect":\[(-?\d+),(-?\d+),(\d+),(\d+)\])")))
-      << last;
-  const std::array rect{std::stoi(m[1]), std::stoi(m[2])};
+  const QJsonArray rect =
+      QJsonDocument::fromJson(QByteArray::fromStdString(last))["rect"].toArray();
+  ASSERT_EQ(rect.size(), 4) << last;
 
   // Closes the reader and brings the editor back with the button over it.
   const auto backToTheEditor = [&](const std::string& window) {
@@ -115,8 +115,8 @@ TEST_F(QuickLaunchOnX11, OneCopyTheButtonOverTheEditorAndCaptures) {
         5s);
   };
   // A click on the button puts the editor's file in the reader, in front.
-  on("xdotool mousemove --sync " + std::to_string(rect[0] + 40) + " " +
-     std::to_string(rect[1] + 8) + " click 1");
+  on("xdotool mousemove --sync " + std::to_string(rect[0].toInt() + 40) + " " +
+     std::to_string(rect[1].toInt() + 8) + " click 1");
   expectEvent("capture-request", 1, "\"by\":\"button\"", "the click asked for no capture");
   expectEvent("capture", 1, document.string(), "the click captured nothing");
   std::string window = reader();
@@ -150,7 +150,6 @@ TEST_F(QuickLaunchOnX11, AFileGivenToTheRunningCopyOpensInItsEditorAndInTheReade
   EXPECT_EQ(exitStatus(lumetra({document.string()})), 0);
   const std::string captured = waitForEvent("capture");
   EXPECT_NE(captured.find(document.string()), std::string::npos) << captured;
-  EXPECT_NE(captured.find("\"kind\":0"), std::string::npos) << captured;
 
   // This window manager gives a new window no focus: the user's click does.
   const std::string editor = x11.visibleWindow("--class mousepad");
