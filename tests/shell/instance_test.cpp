@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <fstream>
 #include <thread>
@@ -12,6 +11,7 @@
 #include "shell/qt/instance_socket.h"
 #include "support/qt_app.h"
 #include "support/temp_folder.h"
+#include "support/x11_session.h"
 
 namespace shell {
 namespace {
@@ -68,9 +68,8 @@ TEST(InstanceSocketTest, CaptureAndOpenReachTheRunningCopyAndOtherLinesAreDroppe
          {"capture", "bogus", "open ", "Capture", "capture now", "open /a b.txt"})
       sent = sendInstanceRequest(path, line) && sent;
   });
-  QElapsedTimer timer;
-  for (timer.start(); received.size() < 2 && timer.elapsed() < 3000;)
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  testsupport::waitFor([&] { return received.size() >= 2; }, std::chrono::seconds(3),
+                       [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 20); });
   client.join();
   EXPECT_TRUE(sent);
   ASSERT_EQ(received.size(), 2u);
