@@ -14,7 +14,6 @@
 #include "platform/files.h"
 #include "platform/message_boxes.h"
 #include "shell/base64.h"
-#include "shell/settings_conversions.h"
 #include "support/temp_folder.h"
 
 namespace shell {
