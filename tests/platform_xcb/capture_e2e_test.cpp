@@ -22,7 +22,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-using testsupport::commandOutput;
 using testsupport::waitFor;
 
 const std::string Lumetra = std::string(LUMETRA_BINARY_DIR) + "/bin/lumetra";
@@ -180,20 +179,6 @@ TEST_F(CaptureOnX11, ATerminalInFrontOrNoDisplayEndsWithStatusThree) {
   const TimelineRun noDisplay = capture(":9999");
   EXPECT_EQ(noDisplay.status, 3);
   EXPECT_NE(noDisplay.err.find("display"), std::string::npos) << noDisplay.err;
-}
-
-// Words the timeline refuses before it looks at any display: status 2 and a message.
-TEST(TimelineCaptureOptions, AFileOrAStrayDelayIsRefusedAsBadUsage) {
-  if (!std::filesystem::exists(Lumetra)) GTEST_SKIP() << "the program is not built at " << Lumetra;
-  for (const auto& [words, message] : {std::pair{"--capture notes.txt", "not a FILE"},
-                                       {"--capture-delay 5 notes.txt", "goes with --capture"},
-                                       {"--capture --capture-delay -1", "--capture-delay takes"},
-                                       {"--capture=yes", "takes no value"}}) {
-    const std::string err =
-        commandOutput(Lumetra + " --timeline " + words + " 2>&1 >/dev/null; echo \" status $?\"");
-    EXPECT_NE(err.find(message), std::string::npos) << words << ": " << err;
-    EXPECT_TRUE(err.ends_with(" status 2\n")) << words << ": " << err;
-  }
 }
 
 } // namespace

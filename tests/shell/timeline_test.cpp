@@ -159,6 +159,10 @@ TEST_F(TimelineTest, BadFilesGiveStatusOneAndBadOptionsStatusTwo) {
       {{"--settings", folder_.write("cut.xml", factory.substr(0, factory.size() / 2)), ok},
        "cut.xml",
        1},
+      {{"--capture", ok}, "not a FILE", 2},
+      {{"--capture-delay", "5", ok}, "goes with --capture", 2},
+      {{"--capture", "--capture-delay", "-1"}, "--capture-delay takes", 2},
+      {{"--capture=yes"}, "takes no value", 2},
   };
   for (const char* options :
        {"", "FILE FILE", "--wpm 3001 FILE", "FILE --wpm", "--mode column FILE", "--layout 2x7 FILE",
