@@ -411,10 +411,6 @@ std::span<const MenuInfo> readerMenus() {
   return Menus;
 }
 
-std::span<const PointerBinding> readerPointerBindings() {
-  return PointerBindings;
-}
-
 const PointerBinding* findPointerBinding(std::string_view component) {
   for (const PointerBinding& binding : PointerBindings)
     if (binding.component == component) return &binding;

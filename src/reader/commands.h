@@ -118,7 +118,6 @@ struct PointerBinding {
   PointerHandler handler;
 };
 
-std::span<const PointerBinding> readerPointerBindings();
 // The binding of a component ("pbOrangeDot"), or nullptr.
 const PointerBinding* findPointerBinding(std::string_view component);
 

@@ -188,10 +188,6 @@ bool SettingsFile::saveLoadedDocuments() {
   return saveDocument();
 }
 
-std::string SettingsFile::documentText() const {
-  return serialize(XMLSettings);
-}
-
 bool SettingsFile::saveDocument() {
   if (!open_) {
     lastSaveError_ = "the settings file was not opened";

@@ -72,8 +72,6 @@ public:
   // out) and saves the file.
   bool saveLoadedDocuments();
 
-  // The document as it is saved.
-  std::string documentText() const;
   const std::filesystem::path& path() const { return path_; }
   // Why the last save failed.
   const std::string& lastSaveError() const { return lastSaveError_; }
