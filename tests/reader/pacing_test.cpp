@@ -59,7 +59,7 @@ TEST(FrameTimingTest, ShortFramesAreTimedForTheLayoutsMinimum) {
     PacingFixture f;
     f.banner(120, c.lines, c.words);
     const int oneWord = f.timing(1);
-    EXPECT_EQ(oneWord, f.timing(c.timedAs)) << c.lines << "x" << c.words;
+    if (c.timedAs > 1) EXPECT_EQ(oneWord, f.timing(c.timedAs)) << c.lines << "x" << c.words;
     if (c.lines == 2 && c.words == 1) { // two one-word lines: always two words' time
       EXPECT_EQ(oneWord, f.timing(5));
     } else {
