@@ -3,7 +3,6 @@
 // drawn where they belong and that every word fits its column.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QLabel>
 #include <QToolButton>
 
@@ -12,15 +11,14 @@
 #include "dialogs/qt/tfrm_speed_settings.h"
 #include "dialogs/qt/word_check_list.h"
 #include "platform/qt/pictures.h"
+#include "support/qt_app.h"
 
 namespace dialogs::testing {
 namespace {
 
 QImage shot(QWidget& dialog, const std::string& name) {
   const QImage image = dialog.grab().toImage().convertToFormat(QImage::Format_RGB32);
-  const QString dir = QString(LUMETRA_BINARY_DIR) + "/screenshots";
-  QDir().mkpath(dir);
-  EXPECT_TRUE(image.save(dir + "/dialog_" + QString::fromStdString(name) + ".png")) << name;
+  EXPECT_TRUE(image.save(testsupport::shotPath("dialog_" + name))) << name;
   return image;
 }
 

@@ -1,8 +1,12 @@
-// The application a Qt test program shares, made on first use (offscreen unless asked).
+// The application a Qt test program shares, made on first use (offscreen unless
+// asked), and where the tests save their pictures.
 #pragma once
 
 #include <QApplication>
+#include <QDir>
 #include <QInputDevice>
+
+#include <string>
 
 namespace testsupport {
 
@@ -18,6 +22,13 @@ inline QApplication& qtApp() {
   (void)devicesKnown;
   static QApplication app(argc, argv);
   return app;
+}
+
+// Where a picture named `name` is saved: the screenshots folder under the build folder.
+inline QString shotPath(const std::string& name) {
+  const QString dir = QString(LUMETRA_BINARY_DIR) + "/screenshots";
+  QDir().mkpath(dir);
+  return dir + "/" + QString::fromStdString(name) + ".png";
 }
 
 } // namespace testsupport

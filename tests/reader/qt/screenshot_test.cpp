@@ -31,7 +31,9 @@ struct Shot : Reader {
     else
       form().readCurrentFrame();
   }
-  void save(const std::string& name) { ASSERT_TRUE(widget().grabWindow().save(shotPath(name))); }
+  void save(const std::string& name) {
+    ASSERT_TRUE(widget().grabWindow().save(testsupport::shotPath(name)));
+  }
 };
 
 const char* modeName(engine::ReadingModeKind mode) {

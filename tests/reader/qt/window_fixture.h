@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QDir>
 #include <QKeyEvent>
 #include <algorithm>
 #include <functional>
@@ -27,13 +26,6 @@ inline std::string sampleText() {
                                              "examples/lighthouse.txt");
   std::replace(text.begin(), text.end(), '\n', '\r');
   return text;
-}
-
-// Where a picture named `name` is saved: the screenshots folder under the build folder.
-inline QString shotPath(const std::string& name) {
-  const QString dir = QString(LUMETRA_BINARY_DIR) + "/screenshots";
-  QDir().mkpath(dir);
-  return dir + "/" + QString::fromStdString(name) + ".png";
 }
 
 // 300 wpm in a custom layout of one line of three words unless `tweak` says

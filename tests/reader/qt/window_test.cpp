@@ -156,7 +156,7 @@ TEST(RecentFilesMenu, AChosenEntryMovesToTheTopAndOpensInTheReader) {
   EXPECT_TRUE(r.menu().menuAction()->isEnabled());
   r.menu().popup(r.reader.widget().mapToGlobal(QPoint(20, 20)));
   QApplication::processEvents();
-  EXPECT_TRUE(r.menu().grab().toImage().save(shotPath("menu_recent_files")));
+  EXPECT_TRUE(r.menu().grab().toImage().save(testsupport::shotPath("menu_recent_files")));
   r.menu().hide();
   r.menu().actions().at(1)->trigger();
   EXPECT_EQ(r.reader.opened, std::vector<std::string>{"/books/second.txt"});
